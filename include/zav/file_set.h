@@ -1,0 +1,42 @@
+// The file set: the ordered entries a run processes.
+//
+// Owned by src/files/ (built before the first file is opened); the run
+// sequence stores each file's end-of-file metrics in its entry; the summary
+// lists read them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zav {
+
+struct FileEntry {
+  std::string name;
+  int64_t time = 0;  // modification time, seconds since 1970
+  int64_t size = 0;  // bytes
+  int kind = -1;     // LanguageKind, stored when the file is analysed
+
+  // End-of-file metrics.
+  int32_t physical_lines = 0, loc = 0, eloc = 0, lloc = 0;
+  int32_t comments = 0, blanks = 0, functions = 0;
+  int32_t params = 0, returns = 0, interface_complexity = 0;
+  int32_t cyclomatic = 0, total_complexity = 0;
+  int32_t notices = 0, skipped_lines = 0;
+  double fp_loc = 0, fp_eloc = 0, fp_lloc = 0;
+};
+
+struct DirectoryTotal {
+  std::string name;
+  int32_t files = 0;
+  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, lines = 0;
+};
+
+struct FileSet {
+  std::vector<FileEntry> entries;  // headers first, then sources
+  std::vector<DirectoryTotal> directories;  // per-directory totals (-F)
+  int64_t total_bytes = 0;
+  int32_t files_processed = 0;
+};
+
+}  // namespace zav

@@ -1,0 +1,56 @@
+// GlobalData: the one run-state object, passed as GlobalData& G.
+//
+// It is composed of sub-records, each owned (written) by one subsystem and
+// read by the others:
+//
+//   run        RunInfo       src/run/       argv, command line, located paths
+//   settings   Settings      src/run/       defaults, zav.cfg, overrides
+//   sw         Switches      src/run/       command-line selections
+//   report     ReportStream  src/report/    the output stream
+//   reader     ReaderState   src/analysis/  line number, skip-token state
+//   lex        LexState      src/analysis/  lexer and per-line flags
+//   file       FileMetrics   src/analysis/  per-file counters
+//   project    FileMetrics   src/analysis/  their project-total twin
+//   lang       LanguageState src/analysis/  extension table, flags, totals
+//   scope      ScopeState    src/analysis/  namespaces and classes
+//   func       FunctionState src/analysis/  function detection
+//   notices    NoticeState   src/quality/   catalogue, counters, list
+//   lists      RecordLists   src/analysis/  functions, classes, namespaces
+//   files      FileSet       src/files/     the ordered file entries
+#pragma once
+
+#include "zav/file_metrics.h"
+#include "zav/file_set.h"
+#include "zav/function_state.h"
+#include "zav/language.h"
+#include "zav/lexical_state.h"
+#include "zav/notice_state.h"
+#include "zav/records.h"
+#include "zav/report_stream.h"
+#include "zav/run_info.h"
+#include "zav/scope_state.h"
+#include "zav/settings.h"
+#include "zav/switches.h"
+
+namespace zav {
+
+struct GlobalData {
+  RunInfo run;
+  Settings settings;
+  Switches sw;
+  ReportStream report;
+  ReaderState reader;
+  LexState lex;
+  FileMetrics file;
+  FileMetrics project;
+  LanguageState lang;
+  ScopeState scope;
+  FunctionState func;
+  NoticeState notices;
+  RecordLists lists;
+  FileSet files;
+
+  FileEntry* current_entry = nullptr;  // the file being processed
+};
+
+}  // namespace zav

@@ -1,0 +1,107 @@
+// Lexical state of the line analyser and the line reader's per-file state.
+//
+// Owned by src/analysis/ (line_reader.cc, analyze_line.cc, counters.cc).
+// The scope model, function detection and quality checks read it.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace zav {
+
+inline constexpr int kLineBufferSize = 2048;  // 2,047 characters and a NUL
+inline constexpr int kLinePieceMax = kLineBufferSize - 1;
+
+// A fixed text buffer of 2,048 bytes that never allocates; appends beyond
+// 2,047 characters are dropped.
+struct TextBuffer {
+  char text[kLineBufferSize];
+  int length = 0;
+
+  TextBuffer() { text[0] = '\0'; }
+  void Clear() {
+    length = 0;
+    text[0] = '\0';
+  }
+  void Append(char c) {
+    if (length < kLinePieceMax) {
+      text[length++] = c;
+      text[length] = '\0';
+    }
+  }
+  void Assign(const char* s) {
+    size_t n = std::strlen(s);
+    if (n > static_cast<size_t>(kLinePieceMax)) n = kLinePieceMax;
+    std::memcpy(text, s, n);
+    length = static_cast<int>(n);
+    text[length] = '\0';
+  }
+  bool Empty() const { return length == 0; }
+};
+
+// State of the lexer, kept across the lines of one file.
+struct LexState {
+  bool in_block_comment = false;
+  bool in_line_comment = false;
+  bool in_string = false;
+  bool in_char_literal = false;
+  int32_t block_comment_start_line = 0;
+  int block_comment_open_pos = 0;
+  bool continuation = false;  // previous line ended with a backslash
+  int quote_parity = 0;
+
+  // Per-line flags, cleared at the start of each line.
+  bool blank = true;
+  bool code_seen = false;
+  bool comment_seen = false;
+  bool brace_line = false;  // line is just "{" or "}"
+  bool paren_line = false;  // line is just "(" or ")"
+  bool logical = false;
+  bool comment_line = false;  // set at the line end: a comment line
+  char last_nonblank = ' ';
+
+  // Per-line flags the line loop clears after each analysed line.
+  bool suppress_rest_of_line = false;  // a region directive
+  bool java_annotation = false;        // an at sign for function detection
+
+  // Preprocessor state; carried through continuation lines.
+  bool preprocessor_line = false;
+  bool define_line = false;          // inside a #define
+  bool function_like_macro = false;  // the #define has a "(" after its name
+  bool error_directive = false;      // #error line
+  bool conditional_directive = false;  // an #if... seen; cleared at function end
+
+  // Marks that persist across lines (cleared by the per-file reset).
+  bool enum_pending = false;
+  bool attribute_open = false;   // a bracketed attribute "[...]"
+  int attribute_depth = 0;       // "[" nesting inside the attribute
+  bool delegate_mark = false;    // C# "delegate" up to the next ";"
+  bool class_header_paren = false;  // class-header scanner saw an open "("
+
+  // Comment lines directly preceding the current code line.
+  int consecutive_comment_lines = 0;
+
+  // Split texts of the current line, emptied at every line end.
+  TextBuffer code_text;
+  TextBuffer comment_text;
+  TextBuffer string_text;
+  bool want_split_texts = false;  // only built when someone reads them
+
+  // Extraction text (comment and string extraction).
+  TextBuffer extraction;
+
+  // The last line that held code, as read.
+  TextBuffer previous_code_line;
+  // The macro name of the #define being read.
+  TextBuffer macro_name;
+};
+
+// Per-file state of the line reader and the skip tokens.
+struct ReaderState {
+  int32_t line_number = 0;
+  bool skipping = false;          // code-skip tokens
+  bool quality_skipping = false;  // quality-skip tokens
+  bool key_string_found = false;
+};
+
+}  // namespace zav

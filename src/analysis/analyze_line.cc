@@ -1,0 +1,325 @@
+#include "analysis/analyze_line.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "analysis/counters.h"
+#include "analysis/keywords.h"
+#include "quality/notices.h"
+#include "report/output.h"
+
+namespace zav {
+namespace {
+
+bool IsCommentLine(const LexState& L) {
+  return L.comment_seen || L.in_line_comment;
+}
+
+// Number of backslashes directly before line[i].
+int BackslashesBefore(const char* line, int i) {
+  int n = 0;
+  while (i - n > 0 && line[i - n - 1] == '\\') ++n;
+  return n;
+}
+
+void CloseString(GlobalData& G) {
+  G.lex.in_string = false;
+  ++G.file.literal_strings_count;
+}
+
+void OnDoubleQuote(GlobalData& G, const char* line, int i) {
+  LexState& L = G.lex;
+  if (L.in_block_comment || L.in_line_comment || L.in_char_literal) return;
+  if (BackslashesBefore(line, i) % 2 == 0) {
+    ++L.quote_parity;
+    if (!L.in_string) {
+      L.in_string = true;
+    } else {
+      CloseString(G);
+    }
+  } else if (L.in_string && i >= 3 && line[i - 3] == '@' &&
+             line[i - 2] == '"' && line[i - 1] == '\\') {
+    // The C# verbatim string @"\" holds a single backslash.
+    CloseString(G);
+  }
+}
+
+void OnApostrophe(GlobalData& G, const char* line, int i) {
+  LexState& L = G.lex;
+  if (L.in_block_comment || L.in_line_comment || L.in_string) return;
+  if (BackslashesBefore(line, i) % 2 == 0) L.in_char_literal = !L.in_char_literal;
+}
+
+void OnSlash(GlobalData& G, const char* line, int i, int32_t line_number) {
+  LexState& L = G.lex;
+  if (L.in_string || L.in_block_comment || L.in_line_comment ||
+      L.in_char_literal) {
+    return;
+  }
+  if (line[i + 1] == '*') {
+    L.in_block_comment = true;
+    L.block_comment_start_line = line_number;
+    L.block_comment_open_pos = i;
+    L.comment_seen = true;
+    L.extraction.Append('/');
+  } else if (line[i + 1] == '/' && (i == 0 || line[i - 1] != '*')) {
+    L.in_line_comment = true;
+    L.extraction.Append('/');
+  }
+}
+
+void OnAsterisk(GlobalData& G, const char* line, int i, int32_t line_number) {
+  LexState& L = G.lex;
+  if (!L.in_block_comment || L.in_line_comment || L.in_string ||
+      L.in_char_literal || line[i + 1] != '/') {
+    return;
+  }
+  // On the opening line only an asterisk after the opener's own asterisk
+  // can close the comment, so "/*/" stays open.
+  if (L.block_comment_start_line == line_number &&
+      i <= L.block_comment_open_pos + 1) {
+    return;
+  }
+  L.in_block_comment = false;
+  L.comment_seen = true;
+  L.extraction.Append('/');
+}
+
+// Appends character i to the code, comment or string text of the line.
+void SplitCharacter(LexState& L, const char* line, int i) {
+  char c = line[i];
+  if (L.in_block_comment || L.in_line_comment) {
+    L.comment_text.Append(c);
+  } else if (L.in_string) {
+    L.string_text.Append(c);
+  } else if (c == '/' && i > 0 && line[i - 1] == '*') {
+    L.comment_text.Append('*');
+    L.comment_text.Append('/');
+  } else if (c == '*' && line[i + 1] == '/') {
+    // written with the following "/"
+  } else if (c == '"' && L.string_text.length > 0 &&
+             L.string_text.text[0] == '"') {
+    L.string_text.Append(c);
+  } else {
+    L.code_text.Append(c);
+  }
+}
+
+bool HasFallThroughPhrase(const char* line) {
+  return std::strstr(line, "fall through") != nullptr ||
+         std::strstr(line, "drop through") != nullptr ||
+         std::strstr(line, "fall thru") != nullptr ||
+         std::strstr(line, "drop thru") != nullptr;
+}
+
+const char* CommentLabel(const GlobalData& G) {
+  const LexState& L = G.lex;
+  const LanguageFlags& f = G.lang.flags;
+  if (L.comment_seen) {
+    if (f.java) return " Java (C-Style) Comment";
+    if (f.csharp) return " C# (C Style) Comment";
+    if (f.cpp) return " C++ (C Style) Comment";
+    return " C Comment";
+  }
+  if (L.in_line_comment) {
+    if (f.java) return " Java Comment";
+    if (f.csharp) return " C# Comment";
+    return " C++ Comment";
+  }
+  return "";
+}
+
+// The -d trace of one line.
+void TraceLine(GlobalData& G, const char* line, int32_t line_number) {
+  const LexState& L = G.lex;
+  if (G.sw.Format() == ReportFormat::kHtml) {
+    const char* text = line;
+    while (*text == ' ' || *text == '\t') ++text;
+    Print(G, "\n  <b>Line</b> %d: <font color=\"%s\">%s</font>  <b>LOC Type(s)</b>:",
+          line_number, G.settings.colors[kColorLine].c_str(),
+          HtmlEscape(text).c_str());
+  } else {
+    Print(G, "\n  Line %d: %s  LOC Type(s):", line_number, line);
+  }
+  if (L.blank) PutText(G, " Blank");
+  if (L.code_seen) {
+    PutText(G, " LOC");
+    PutText(G, L.brace_line || L.paren_line ? " Non-Effective" : " Effective");
+    if (L.logical) PutText(G, " Logical");
+  }
+  PutText(G, CommentLabel(G));
+  PutText(G, "\n");
+}
+
+void DebugSplitTexts(GlobalData& G, const char* line) {
+  const LexState& L = G.lex;
+  Print(G, "*** Debug:\n");
+  Print(G, "*** Line   : %s", line);
+  Print(G, "*** Code   : %s\n", L.code_text.text);
+  Print(G, "*** String : %s\n", L.string_text.text);
+  Print(G, "*** Comment: %s\n", L.comment_text.text);
+}
+
+void StartLine(GlobalData& G, int length) {
+  LexState& L = G.lex;
+  G.file.characters_count += length;
+  if (!L.continuation) {
+    L.extraction.Clear();
+    L.quote_parity = 0;
+  }
+  L.blank = true;
+  L.code_seen = false;
+  L.comment_seen = L.in_block_comment;
+  L.brace_line = L.paren_line = false;
+  L.logical = false;
+  L.comment_line = false;
+  L.last_nonblank = ' ';
+  if (length > G.settings.max_line_length) {
+    NoticeArgs args;
+    args.ints[0] = length;
+    args.ints[1] = G.settings.max_line_length;
+    RaiseNotice(G, 1, G.reader.line_number, args);
+  }
+}
+
+void EndLine(GlobalData& G, const char* line, int32_t line_number) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+  if (L.blank) L.comment_seen = false;
+  if (G.sw.loc_determination && !G.lang.flags.other) {
+    TraceLine(G, line, line_number);
+  }
+  if (L.blank) {
+    ++F.blank_lines_count;
+    L.consecutive_comment_lines = 0;
+  }
+  if (L.code_seen) ++F.loc_count;
+  const bool comment_line = IsCommentLine(L);
+  L.comment_line = comment_line;
+  if (comment_line) {
+    ++F.comment_lines_count;
+    ++L.consecutive_comment_lines;
+    if (HasFallThroughPhrase(line)) ++F.fall_through_count;
+  }
+  if (L.code_seen) {
+    L.previous_code_line.Assign(line);
+    if (!comment_line) L.consecutive_comment_lines = 0;
+  }
+  if (L.last_nonblank == '\\') {
+    ++F.continuation_lines_count;
+    L.continuation = true;
+  } else {
+    L.continuation = false;
+    L.in_line_comment = false;
+    L.preprocessor_line = false;
+    L.define_line = false;
+    L.error_directive = false;
+    if (L.quote_parity % 2 == 0) L.in_string = false;
+  }
+  if (G.sw.debug) DebugSplitTexts(G, line);
+  if (L.want_split_texts) {
+    L.code_text.Clear();
+    L.comment_text.Clear();
+    L.string_text.Clear();
+  }
+}
+
+}  // namespace
+
+void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+
+  int length = static_cast<int>(std::strlen(line));
+  if (length > 0 && line[length - 1] == '\n') --length;
+  if (length > 0 && line[length - 1] == '\r') --length;
+  StartLine(G, length);
+
+  const bool other = G.lang.flags.other;
+  const bool extract_strings = G.sw.extract_strings;
+  const bool extract_comments =
+      G.sw.extract_comments || G.sw.comment_documentation;
+  const bool split = L.want_split_texts || G.sw.debug;
+  const int tab_spaces = G.settings.tab_spaces;
+
+  for (int i = 0; i < length; ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    const bool in_comment = L.in_block_comment || L.in_line_comment;
+
+    if (extract_strings && L.in_string) L.extraction.Append(c);
+    if (extract_comments && in_comment) L.extraction.Append(c);
+
+    if (c >= 33 && c <= 127) {
+      L.blank = false;
+      if (c != '/' && !in_comment) L.code_seen = true;
+    }
+
+    if (!L.suppress_rest_of_line) {
+      switch (c) {
+        case ' ':
+          ++F.spaces_count;
+          break;
+        case '\t':
+          F.spaces_count += tab_spaces;
+          if (!L.in_string) RaiseNotice(G, 30, line_number);
+          break;
+        case '"':
+          OnDoubleQuote(G, line, i);
+          break;
+        case '\'':
+          OnApostrophe(G, line, i);
+          break;
+        case '/':
+          OnSlash(G, line, i, line_number);
+          break;
+        case '*':
+          OnAsterisk(G, line, i, line_number);
+          break;
+        default:
+          if (in_comment || L.in_string || L.in_char_literal) break;
+          if (IsIdentStart(c) && (i == 0 || !IsIdentChar(line[i - 1]))) {
+            // A whole identifier at once: its characters are code and none
+            // of them can change the lexical state.
+            int end = i + 1;
+            while (IsIdentChar(line[end])) ++end;
+            if (!other) {
+              Word word = LookupWord(line + i, end - i);
+              if (word != Word::kNone) CountCodeWord(G, line, i, end, word);
+            }
+            L.last_nonblank = line[end - 1];
+            if (split) {
+              for (int k = i; k < end; ++k) L.code_text.Append(line[k]);
+            }
+            i = end - 1;
+            continue;
+          }
+          if (!other) CountCodeCharacter(G, line, i);
+          break;
+      }
+    }
+
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
+    if (split) SplitCharacter(L, line, i);
+  }
+
+  EndLine(G, line, line_number);
+}
+
+char LineTypeLetter(const GlobalData& G) {
+  const LexState& L = G.lex;
+  const bool comment = L.comment_line;
+  if (L.code_seen) {
+    char letter;
+    if (L.brace_line || L.paren_line) {
+      letter = 'N';
+    } else {
+      letter = L.logical ? 'G' : 'L';
+    }
+    return comment ? static_cast<char>(letter - 'A' + 'a') : letter;
+  }
+  if (comment) return 'C';
+  if (L.blank && !G.settings.ignore_diff_blank_lines) return 'B';
+  return '\0';
+}
+
+}  // namespace zav

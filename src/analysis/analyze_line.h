@@ -1,0 +1,19 @@
+// The per-line analyser: lexer, line verdicts and size metrics.
+#pragma once
+
+#include <cstdint>
+
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Analyses one physical line: `line` is the NUL-terminated text as read,
+// with its line end; `line_number` is its 1-based physical line number.
+// All results are kept in G.
+void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G);
+
+// The line type letter of the line just analysed (before the per-line flags
+// are cleared), or '\0' when the line has none.
+char LineTypeLetter(const GlobalData& G);
+
+}  // namespace zav

@@ -1,0 +1,35 @@
+// Keyword and token counters: the code-character actions of the line
+// analyser, the per-file reset and the filing of per-file counters into the
+// project and language totals.
+#pragma once
+
+#include "analysis/keywords.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Acts on a punctuation character at line[i] outside comments, strings and
+// character literals: parentheses, braces, brackets, ";" and "#".
+void CountCodeCharacter(GlobalData& G, const char* line, int i);
+
+// Acts on the word line[start..end) (an identifier that starts at `start`)
+// outside comments, strings and character literals.
+void CountCodeWord(GlobalData& G, const char* line, int start, int end,
+                   Word word);
+
+// Clears every per-file counter and the lexical, scope and function state
+// before the first line of a file.
+void ResetFileState(GlobalData& G);
+
+// Adds the file's counters to the project totals and its six line values to
+// its language group.
+void FileCounters(GlobalData& G);
+
+// Copies the project totals into the per-file block so the file report
+// writers can print the project reports.
+void LoadProjectTotals(GlobalData& G);
+
+// The language group of the current file (header, C, C++, Java, C#, other).
+int CurrentLanguageGroup(const GlobalData& G);
+
+}  // namespace zav

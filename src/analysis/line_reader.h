@@ -1,0 +1,42 @@
+// The source line reader: splits a file into the pieces the analyser sees.
+//
+// A piece is what one read of at most 2,047 characters up to and including
+// a line feed returns. The reader works through a large buffer and hands out
+// each piece in place, NUL-terminated, without copying or allocating.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+#include "zav/global_data.h"
+
+namespace zav {
+
+class PieceReader {
+ public:
+  explicit PieceReader(FILE* file);
+
+  // Reads the next piece. Returns false when nothing was read (end of file).
+  // `text` points at the NUL-terminated piece, valid until the next call;
+  // `length` is its byte count (a NUL byte inside it ends the text early);
+  // `at_eof` tells that the piece ended because the file ended.
+  bool Next(char*& text, int& length, bool& at_eof);
+
+ private:
+  bool Fill();
+
+  FILE* file_;
+  std::unique_ptr<char[]> buffer_;
+  size_t begin_ = 0;  // first unread byte
+  size_t end_ = 0;    // one past the last byte read from the file
+  bool file_done_ = false;
+  size_t saved_pos_ = 0;   // where the piece's terminator was written
+  char saved_byte_ = '\0';
+  bool restore_ = false;
+};
+
+// Runs the line loop over an open file: every accepted piece is numbered,
+// tested against the skip tokens and analysed.
+void ReadAndAnalyzeFile(GlobalData& G, FILE* file);
+
+}  // namespace zav

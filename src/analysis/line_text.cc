@@ -1,0 +1,211 @@
+#include "analysis/line_text.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "zav/lexical_state.h"
+
+namespace zav {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Skips a block comment that starts at `pos` ("/*"); returns the position
+// after its "*/", or the end of the line when it does not close.
+int SkipBlockComment(const char* line, int pos) {
+  int i = pos + 2;
+  while (i < kLinePieceMax && line[i] != '\0') {
+    if (line[i] == '*' && line[i + 1] == '/') return i + 2;
+    ++i;
+  }
+  return i;
+}
+
+enum class WordStop { kBlanks, kIdentifier };
+
+// Shared body of the first-word routines.
+std::string FirstWordImpl(const char* line, int start, WordStop stop,
+                          bool skip_openers, bool require_ident_start) {
+  int i = start;
+  while (i < kLineBufferSize && (IsBlank(line[i]) || line[i] == '\r' ||
+                                 (skip_openers && (line[i] == '{' ||
+                                                   line[i] == '(')))) {
+    ++i;
+  }
+  if (i >= kLineBufferSize) {
+    std::fputs("  Error: Unexpected line length with no line feed", stdout);
+    return {};
+  }
+  if (line[i] == '\0' || line[i] == '\n') return {};
+  if (line[i] == '/' && line[i + 1] == '/') return {};
+  if (line[i] == '/' && line[i + 1] == '*') {
+    i = SkipBlockComment(line, i);
+    while (i < kLinePieceMax && IsBlank(line[i])) ++i;
+  }
+  std::string word;
+  for (; i < kLineBufferSize; ++i) {
+    char c = line[i];
+    if (c == '\0' || c == ' ' || c == '\t' || c == '\r' || c == '\n') break;
+    if (stop == WordStop::kIdentifier &&
+        std::strchr("{:(;)/", c) != nullptr) {
+      break;
+    }
+    word.push_back(c);
+  }
+  if (i >= kLineBufferSize) {
+    std::fputs("  Error: Unexpected line length with no line feed", stdout);
+    return {};
+  }
+  if (require_ident_start && !word.empty()) {
+    unsigned char c0 = static_cast<unsigned char>(word[0]);
+    bool ok = (c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') ||
+              c0 == '_' || c0 == '~';
+    if (!ok) return {};
+  }
+  return word;
+}
+
+}  // namespace
+
+void LeftTrim(std::string& s) {
+  size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  s.erase(0, i);
+}
+
+void RightTrim(std::string& s) {
+  size_t n = s.size();
+  while (n > 0 && (IsBlank(s[n - 1]) || s[n - 1] == '\n' || s[n - 1] == '\r')) {
+    --n;
+  }
+  s.resize(n);
+}
+
+void RemoveBlockComment(std::string& s) {
+  size_t open = s.find("/*");
+  if (open == std::string::npos) return;
+  size_t close = s.find("*/", open + 2);
+  if (close == std::string::npos) return;
+  s.erase(open, close + 2 - open);
+}
+
+void CutLineComment(std::string& s) {
+  size_t pos = s.find("//");
+  if (pos != std::string::npos) s.resize(pos);
+}
+
+std::string CollapseBlanks(const std::string& s, const char* delimiters) {
+  std::string out;
+  size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && std::strchr(delimiters, s[i]) != nullptr) ++i;
+    size_t j = i;
+    while (j < s.size() && std::strchr(delimiters, s[j]) == nullptr) ++j;
+    if (j > i) {
+      if (!out.empty()) out.push_back(' ');
+      out.append(s, i, j - i);
+    }
+    i = j;
+  }
+  return out;
+}
+
+std::string DropWords(const std::string& s, const char* const* words) {
+  std::string out;
+  size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && std::strchr(" \t\r\n", s[i]) != nullptr) ++i;
+    size_t j = i;
+    while (j < s.size() && std::strchr(" \t\r\n", s[j]) == nullptr) ++j;
+    if (j > i) {
+      bool drop = false;
+      for (const char* const* w = words; *w != nullptr; ++w) {
+        if (s.compare(i, j - i, *w) == 0) {
+          drop = true;
+          break;
+        }
+      }
+      if (!drop) {
+        if (!out.empty()) out.push_back(' ');
+        out.append(s, i, j - i);
+      }
+    }
+    i = j;
+  }
+  return out;
+}
+
+int SkipBlanks(const char* line, int pos) {
+  while (pos < kLinePieceMax && IsBlank(line[pos])) ++pos;
+  return pos;
+}
+
+int SkipHighBytes(const char* line, int pos) {
+  while (pos < kLinePieceMax && (static_cast<unsigned char>(line[pos]) & 0x80)) {
+    ++pos;
+  }
+  return pos;
+}
+
+char NextSignificant(const char* line, int pos) {
+  int i = pos + 1;
+  while (i < kLinePieceMax) {
+    char c = line[i];
+    if (IsBlank(c)) {
+      ++i;
+    } else if (c == '/' && line[i + 1] == '*') {
+      i = SkipBlockComment(line, i);
+    } else if (c == '/' && line[i + 1] == '/') {
+      return '\n';
+    } else {
+      return c;
+    }
+  }
+  return '\0';
+}
+
+bool OnlyCharacter(const char* line, char c) {
+  int i = SkipBlanks(line, 0);
+  if (line[i] != c) return false;
+  ++i;
+  while (i < kLinePieceMax) {
+    char d = line[i];
+    if (d == '\0' || d == '\n' || d == '\r') return true;
+    if (d == '/' && line[i + 1] == '/') return true;
+    if (d == '/' && line[i + 1] == '*') {
+      i = SkipBlockComment(line, i);
+      continue;
+    }
+    if (d != ' ' && d != '\t' && d != ';') return false;
+    ++i;
+  }
+  return true;
+}
+
+bool CharOutsideComments(const char* line, char c) {
+  int i = 0;
+  while (i < kLinePieceMax && line[i] != '\0') {
+    if (line[i] == '/' && line[i + 1] == '/') return false;
+    if (line[i] == '/' && line[i + 1] == '*') {
+      i = SkipBlockComment(line, i);
+      continue;
+    }
+    if (line[i] == c) return true;
+    ++i;
+  }
+  return false;
+}
+
+std::string FirstWord(const char* line, int start) {
+  return FirstWordImpl(line, start, WordStop::kBlanks, false, false);
+}
+
+std::string FirstIdentifier(const char* line, int start) {
+  return FirstWordImpl(line, start, WordStop::kIdentifier, false, true);
+}
+
+std::string FirstNameAfterOpeners(const char* line, int start) {
+  return FirstWordImpl(line, start, WordStop::kIdentifier, true, false);
+}
+
+}  // namespace zav

@@ -1,0 +1,56 @@
+// Small routines over the text of one source line.
+//
+// Every routine stops at the terminating NUL and never looks beyond index
+// 2047 of a line.
+#pragma once
+
+#include <string>
+
+namespace zav {
+
+// Removes leading spaces and tabs.
+void LeftTrim(std::string& s);
+// Removes trailing spaces, tabs, line feeds and carriage returns.
+void RightTrim(std::string& s);
+// Removes the first "/* ... */" span when the text holds both markers.
+void RemoveBlockComment(std::string& s);
+// Ends the text at the first "//".
+void CutLineComment(std::string& s);
+// Splits at any of `delimiters` and rejoins the non-empty pieces with
+// single spaces.
+std::string CollapseBlanks(const std::string& s, const char* delimiters);
+// Splits at " \t\r\n" and rejoins with single spaces the words that are not
+// in `words` (a null-terminated array).
+std::string DropWords(const std::string& s, const char* const* words);
+
+// Position of the first character at or after `pos` that is neither a space
+// nor a tab.
+int SkipBlanks(const char* line, int pos);
+// When line[pos] has its top bit set, the position of the first byte after
+// it that has not; else pos.
+int SkipHighBytes(const char* line, int pos);
+
+// From the position after `pos`, skips spaces, tabs and complete block
+// comments; returns the first other character (the line feed or NUL when the
+// line ends first), or a line feed when a "//" comment begins.
+char NextSignificant(const char* line, int pos);
+
+// True when the line, with any "//" comment cut off, is optional blanks, the
+// character `c`, then only spaces, tabs, ";" and block comments.
+bool OnlyCharacter(const char* line, char c);
+
+// True when `c` occurs on the line outside block and "//" comments.
+bool CharOutsideComments(const char* line, char c);
+
+// First word from `start`: skips spaces, tabs and carriage returns, one
+// leading block comment; empty for an empty line or a "//" comment; copies
+// up to a space, tab, carriage return, NUL or line feed.
+std::string FirstWord(const char* line, int start);
+// As FirstWord, but also stops at "{", ":", "(", ";", ")" and "/", and gives
+// nothing unless the word starts with a letter, "_" or "~".
+std::string FirstIdentifier(const char* line, int start);
+// As FirstIdentifier, but first skips any run of spaces, tabs, "{" and "(",
+// and gives the word whatever character it starts with.
+std::string FirstNameAfterOpeners(const char* line, int start);
+
+}  // namespace zav

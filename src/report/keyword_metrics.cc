@@ -1,0 +1,242 @@
+// The "File Keywords and Metrics" block (verbose mode) and its project twin.
+#include "report/file_reports.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "report/framework.h"
+#include "report/output.h"
+
+namespace zav {
+namespace {
+
+struct Percentages {
+  float code, ecode, comment, blank, characters, spaces;
+};
+
+Percentages ComputePercentages(const FileMetrics& f) {
+  const int logical = f.TotalLogicalLines();
+  Percentages p;
+  p.code = Percent(f.loc_count, logical);
+  p.ecode = Percent(f.Eloc(), logical);
+  p.comment = Percent(f.comment_lines_count, logical);
+  p.blank = Percent(f.blank_lines_count, logical);
+  p.characters = Percent(f.characters_count - f.spaces_count, f.characters_count);
+  p.spaces = Percent(f.spaces_count, f.characters_count);
+  return p;
+}
+
+int CharsPerNonBlankLine(const FileMetrics& f) {
+  int divisor = f.loc_count + f.comment_lines_count;
+  return divisor == 0 ? 0 : (f.characters_count - f.spaces_count) / divisor;
+}
+
+// Text and HTML share one layout; HTML bolds the labels.
+class TwoColumns {
+ public:
+  explicit TwoColumns(GlobalData& G)
+      : G_(G), html_(G.sw.Format() == ReportFormat::kHtml) {}
+
+  std::string Label(const char* label) const {
+    if (!html_) return label;
+    // "  Label ....: " -> "  <b>Label ....:</b> "
+    std::string s(label);
+    size_t colon = s.rfind(':');
+    return "  <b>" + s.substr(2, colon - 1) + "</b>" + s.substr(colon + 1);
+  }
+  std::string Header(const char* left, const char* word, const char* right) {
+    if (!html_) return std::string("  ") + left + word + right;
+    return std::string("  <b>") + left + "<font color=\"" +
+           G_.settings.colors[kColorHeader] + "\">" + word + "</font>" + right +
+           "</b>";
+  }
+  void One(const char* label, int value) {
+    Print(G_, "%s%12d", Label(label).c_str(), value);
+  }
+  void Two(const char* label, int a, int b) {
+    Print(G_, "%s%6d,%5d", Label(label).c_str(), a, b);
+  }
+  void Rule(const char* left, const char* word, const char* right) {
+    std::string h = Header(left, word, right);
+    Print(G_, html_ ? "%s" : "%-36s", h.c_str());
+  }
+  void Right(const char* label, const char* format, ...)
+      __attribute__((format(printf, 3, 4)));
+
+ private:
+  GlobalData& G_;
+  bool html_;
+};
+
+void TwoColumns::Right(const char* label, const char* format, ...) {
+  PutText(G_, Label(label));
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(G_.report.out, format, args);
+  va_end(args);
+}
+
+void WriteKeywordMetricsText(GlobalData& G) {
+  const FileMetrics& f = G.file;
+  const Percentages p = ComputePercentages(f);
+  TwoColumns t(G);
+  PutText(G, "\n");
+  t.Rule("--------------- ", "LOC", " ---------------");
+  t.Right("  case, break .........:", "%6d,%6d\n", f.case_count, f.break_count);
+  t.One("  Lines of Code (LOC) .: ", f.loc_count);
+  t.Right("  if, else ............:", "%6d,%6d\n", f.if_count, f.else_count);
+  t.One("  Lines of just { or } : ", f.braceline_count);
+  t.Right("  goto, return ........:", "%6d,%6d\n", f.goto_count, f.return_count);
+  t.One("  Lines of just (or)   : ", f.parenline_count);
+  t.Right("  exit, _exit, abort ..:", "%6d,%3d,%2d\n", f.exit_count,
+          f._exit_count, f.abort_count);
+  t.One("  Effective LOC (eLOC) : ", f.Eloc());
+  t.Right("  macros, struct, union:", "%6d,%3d,%2d\n", f.macros_count,
+          f.struct_count, f.union_count);
+  t.One("  Code Statement (lLOC): ", f.Lloc());
+  t.Right("  class, interface ....:", "%6d,%6d\n", f.class_count,
+          f.interface_count);
+  t.Rule("-------------- ", "Lines", " --------------");
+  t.Right("  template, friend ....:", "%6d,%6d\n", f.template_count,
+          f.friend_count);
+  t.One("  Blank Lines .........: ", f.blank_lines_count);
+  t.Right("  namespace, package ..:", "%6d,%6d\n", f.namespace_count,
+          f.package_count);
+  t.One("  Comment Lines .......: ", f.comment_lines_count);
+  if (f.functions_count > 0) {
+    t.Right("  func, virtual, inline:", "%6d,%3d,%2d\n", f.functions_count,
+            f.virtual_function_count, f.inline_function_count);
+  } else {
+    t.Right("  inline ..............:", " %12d\n", f.inline_function_count);
+  }
+  t.One("  Total Logical Lines .: ", f.TotalLogicalLines());
+  t.Right("  Memory alloc, free ..:", "%6d,%6d\n", f.memory_alloc_count,
+          f.memory_free_count);
+  t.One("  Total Physical Lines : ", f.total_physical_lines_count);
+  t.Right("  Memory new, delete ..:", "%6d,%6d\n", f.memory_new_count,
+          f.memory_delete_count);
+  t.Rule("------------ ", "Key Words", " ------------");
+  PutText(G, t.Header("------------- ", "Analysis", " ------------") + "\n");
+  t.One("  Literal Strings .....: ", f.literal_strings_count);
+  t.Right("  Continuation Lines \\.:", "%13d\n", f.continuation_lines_count);
+  t.One("  Preprocessor Lines #.: ", f.preprocessor_lines_count);
+  t.Right("  Paren Count (,) .....:", "%6d,%6d\n", f.open_paren_count,
+          f.close_paren_count);
+  t.Two("  #include, import ....: ", f.include_count, f.import_count);
+  t.Right("  Brace Count {,} .....:", "%6d,%6d\n", f.open_brace_count,
+          f.close_brace_count);
+  t.Two("  #define, typedef ....: ", f.define_count, f.typedef_count);
+  t.Right("  Bracket Count [,] ...:", "%6d,%6d\n", f.open_bracket_count,
+          f.close_bracket_count);
+  t.Two("  const, enum .........: ", f.const_count, f.enum_count);
+  t.Right("  Chars/NBLine, Notices:", "%6d,%6d\n", CharsPerNonBlankLine(f),
+          f.quality_notice_count);
+  t.Two("  do, while ...........: ", f.do_count, f.while_count);
+  t.Right("  Code, eCode Lines ...:", "%5.1f%%,%5.1f%%\n", p.code, p.ecode);
+  t.Two("  switch, default .....: ", f.switch_count, f.default_count);
+  t.Right("  Comment, Blank Lines :", "%5.1f%%,%5.1f%%\n", p.comment, p.blank);
+  t.One("  for .................: ", f.for_count);
+  t.Right("  Characters, Spaces ..:", "%5.1f%%,%5.1f%%\n", p.characters,
+          p.spaces);
+}
+
+void XmlInt(GlobalData& G, const char* name, int value) {
+  Print(G, "<%s>%d</%s>\n", name, value, name);
+}
+
+void XmlPercent(GlobalData& G, const char* name, float value, bool have) {
+  if (have) {
+    Print(G, "<%s>%.1f</%s>\n", name, value, name);
+  } else {
+    Print(G, "<%s>0</%s>\n", name, name);
+  }
+}
+
+void WriteKeywordMetricsXml(GlobalData& G, bool project) {
+  const FileMetrics& f = G.file;
+  const Percentages p = ComputePercentages(f);
+  const bool logical = f.TotalLogicalLines() != 0;
+  PutText(G, "<report>\n");
+  PutText(G, project ? "<name>Total Verbose Metrics</name>\n"
+                     : "<name>File Verbose Metrics</name>\n");
+  XmlInt(G, "loc_count", f.loc_count);
+  XmlInt(G, "braceline_count", f.braceline_count);
+  XmlInt(G, "parenline_count", f.parenline_count);
+  XmlInt(G, "eLOC_count", f.Eloc());
+  XmlInt(G, "lLOC_count", f.Lloc());
+  XmlInt(G, "comment_lines_count", f.comment_lines_count);
+  XmlInt(G, "blank_lines_count", f.blank_lines_count);
+  XmlInt(G, "total_logical_lines_count", f.TotalLogicalLines());
+  XmlInt(G, "total_physical_lines_count", f.total_physical_lines_count);
+  XmlPercent(G, "loc_percent_logical_lines", p.code, logical);
+  XmlPercent(G, "eloc_percent_logical_lines", p.ecode, logical);
+  XmlPercent(G, "comment_line_percentage_logical_lines", p.comment, logical);
+  XmlPercent(G, "blank_line_percentage_logical_lines", p.blank, logical);
+  XmlInt(G, "namespace_count", f.namespace_count);
+  XmlInt(G, "package_count", f.package_count);
+  XmlInt(G, "class_count", f.class_count);
+  XmlInt(G, "interface_count", f.interface_count);
+  XmlInt(G, "functions_count", f.functions_count);
+  XmlInt(G, "virtual_function_count", f.virtual_function_count);
+  XmlInt(G, "inline_function_count", f.inline_function_count);
+  XmlInt(G, "template_count", f.template_count);
+  XmlInt(G, "friend_count", f.friend_count);
+  XmlInt(G, "macros_count", f.macros_count);
+  XmlInt(G, "struct_count", f.struct_count);
+  XmlInt(G, "union_count", f.union_count);
+  XmlInt(G, "memory_alloc_count", f.memory_alloc_count);
+  XmlInt(G, "memory_free_count", f.memory_free_count);
+  XmlInt(G, "memory_new_count", f.memory_new_count);
+  XmlInt(G, "memory_delete_count", f.memory_delete_count);
+  XmlInt(G, "literal_strings_count", f.literal_strings_count);
+  XmlInt(G, "continuation_lines_count", f.continuation_lines_count);
+  XmlInt(G, "preprocessor_lines_count", f.preprocessor_lines_count);
+  XmlInt(G, "include_count", f.include_count);
+  XmlInt(G, "import_count", f.import_count);
+  XmlInt(G, "define_count", f.define_count);
+  XmlInt(G, "typedef_count", f.typedef_count);
+  XmlInt(G, "const_count", f.const_count);
+  XmlInt(G, "enum_count", f.enum_count);
+  XmlInt(G, "open_bracket_count", f.open_bracket_count);
+  XmlInt(G, "close_bracket_count", f.close_bracket_count);
+  XmlInt(G, "open_brace_count", f.open_brace_count);
+  XmlInt(G, "close_brace_count", f.close_brace_count);
+  XmlInt(G, "open_paren_count", f.open_paren_count);
+  XmlInt(G, "close_paren_count", f.close_paren_count);
+  XmlInt(G, "do_count", f.do_count);
+  XmlInt(G, "while_count", f.while_count);
+  XmlInt(G, "switch_count", f.switch_count);
+  XmlInt(G, "default_count", f.default_count);
+  XmlInt(G, "for_count", f.for_count);
+  XmlInt(G, "case_count", f.case_count);
+  XmlInt(G, "break_count", f.break_count);
+  XmlInt(G, "if_count", f.if_count);
+  XmlInt(G, "else_count", f.else_count);
+  XmlInt(G, "goto_count", f.goto_count);
+  XmlInt(G, "return_count", f.return_count);
+  XmlInt(G, "exit_count", f.exit_count);
+  XmlInt(G, "_exit_count", f._exit_count);
+  XmlInt(G, "abort_count", f.abort_count);
+  Print(G, "<characters_percent>%.1f</characters_percent>\n", p.characters);
+  Print(G, "<spaces_percent>%.1f</spaces_percent>\n", p.spaces);
+  XmlInt(G, "quality_notice_count", f.quality_notice_count);
+  PutText(G, "</report>\n");
+}
+
+}  // namespace
+
+void WriteKeywordMetrics(GlobalData& G, bool project) {
+  if (G.sw.Format() == ReportFormat::kXml) {
+    WriteKeywordMetricsXml(G, project);
+    return;
+  }
+  const char* title = project ? "~~ Project Keywords and Metrics ~~"
+                              : "~~ File Keywords and Metrics ~~";
+  const char* csv = project ? "Project Keywords and Metrics"
+                            : "File Keywords and Metrics";
+  WriteSectionTitle(G, title, csv);
+  WriteKeywordMetricsText(G);
+}
+
+}  // namespace zav

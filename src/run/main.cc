@@ -1,0 +1,3 @@
+#include "run/run.h"
+
+int main(int argc, char** argv) { return zav::Run(argc, argv); }

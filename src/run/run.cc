@@ -1,0 +1,147 @@
+#include "run/run.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "analysis/counters.h"
+#include "analysis/language.h"
+#include "analysis/line_reader.h"
+#include "files/file_set.h"
+#include "report/file_reports.h"
+#include "report/framework.h"
+#include "report/output.h"
+#include "run/command_line.h"
+#include "run/startup.h"
+
+namespace zav {
+namespace {
+
+// An entry whose name is missing, starts with a blank or control character,
+// or is exactly "." is passed over without being counted.
+bool SkippedEntryName(const std::string& name) {
+  return name.empty() || static_cast<unsigned char>(name[0]) <= 32 ||
+         name == ".";
+}
+
+double FunctionPoints(const GlobalData& G, int group, int measure, int count) {
+  int factor = G.settings.fp_factors[group][measure];
+  return factor > 0 ? static_cast<double>(count) / factor : 0.0;
+}
+
+void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
+  const FileMetrics& f = G.file;
+  entry.physical_lines = f.total_physical_lines_count;
+  entry.loc = f.loc_count;
+  entry.eloc = f.Eloc();
+  entry.lloc = f.Lloc();
+  entry.comments = f.comment_lines_count;
+  entry.blanks = f.blank_lines_count;
+  entry.functions = f.functions_count;
+  entry.params = f.func_params_sum;
+  entry.returns = f.func_returns_sum;
+  entry.interface_complexity = f.func_params_sum + f.func_returns_sum;
+  entry.cyclomatic = f.func_vg_sum;
+  entry.total_complexity = entry.interface_complexity + entry.cyclomatic;
+  entry.skipped_lines = f.skipped_lines_count;
+}
+
+void StoreFunctionPoints(GlobalData& G, FileEntry& entry) {
+  const int group = CurrentLanguageGroup(G);
+  entry.fp_loc = FunctionPoints(G, group, kMeasureLoc, entry.loc);
+  entry.fp_eloc = FunctionPoints(G, group, kMeasureEloc, entry.eloc);
+  entry.fp_lloc = FunctionPoints(G, group, kMeasureLloc, entry.lloc);
+  G.file.fp_loc += entry.fp_loc;
+  G.file.fp_eloc += entry.fp_eloc;
+  G.file.fp_lloc += entry.fp_lloc;
+}
+
+void WritePerFileReports(GlobalData& G, FileEntry& entry) {
+  const Switches& sw = G.sw;
+  if (sw.totals_only) return;
+  if (sw.summary) WriteFileSummary(G, false);
+  if (sw.verbose) WriteKeywordMetrics(G, false);
+}
+
+void EndOfFile(GlobalData& G, FileEntry& entry) {
+  StoreEntryMetrics(G, entry);
+  StoreFunctionPoints(G, entry);
+  WritePerFileReports(G, entry);
+  FileCounters(G);
+  entry.notices = G.file.quality_notice_count;
+}
+
+void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
+  G.files.total_bytes += entry.size;
+  ResetFileState(G);
+  entry.kind = SetFileLanguage(G, entry.name, true);
+  ++G.files.files_processed;
+  if (!G.sw.totals_only) WriteFileHeader(G, entry.name, entry.time, entry.size);
+  ReadAndAnalyzeFile(G, file);
+  EndOfFile(G, entry);
+}
+
+void ProcessFiles(GlobalData& G) {
+  for (FileEntry& entry : G.files.entries) {
+    G.current_entry = &entry;
+    if (SkippedEntryName(entry.name)) continue;
+    const bool modify = G.sw.dechar != DecharMode::kNone;
+    FILE* file = std::fopen(entry.name.c_str(), modify ? "r+b" : "rb");
+    if (file == nullptr) {
+      Print(G,
+            modify ? "\n  Error: Problem opening input file:\n         %s\n"
+                     "         For modification, %s\n\n"
+                   : "\n  Error: Problem opening input file:\n         %s\n"
+                     "         For read, %s\n\n",
+            entry.name.c_str(), std::strerror(errno));
+      continue;
+    }
+    AnalyzeFile(G, entry, file);
+    std::fclose(file);
+  }
+  G.current_entry = nullptr;
+}
+
+void WriteProjectReports(GlobalData& G) {
+  LoadProjectTotals(G);
+  const int files = G.files.files_processed;
+  WriteHyphenRule(G);
+  char title[96];
+  std::snprintf(title, sizeof title, "~~ Project Analysis For %d Files ~~", files);
+  CenterLine(G, title);
+  if (G.sw.summary) {
+    PutText(G, "\n");
+    WriteFileSummary(G, true);
+  }
+  if (G.sw.verbose) WriteKeywordMetrics(G, true);
+}
+
+int ExitCode(const GlobalData& G) {
+  if (!G.sw.notices) return 0;
+  int total = G.notices.total_emitted;
+  return total > 255 ? 255 : total;
+}
+
+}  // namespace
+
+int Run(int argc, char** argv) {
+  std::unique_ptr<GlobalData> owner(new (std::nothrow) GlobalData);
+  if (!owner) {
+    std::fputs("\n  Error: memory allocation failed\n\n", stdout);
+    return 1;
+  }
+  GlobalData& G = *owner;
+  StartUp(G, argc, argv);
+  ParseResult parsed = ParseCommandLine(argc, argv, G);
+  if (parsed.exit) return parsed.exit_code & 0xff;
+
+  BuildFileSet(G, parsed.first_file_argument);
+  ProcessFiles(G);
+  WriteProjectReports(G);
+  std::fflush(G.report.out);
+  return ExitCode(G);
+}
+
+}  // namespace zav

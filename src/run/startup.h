@@ -1,0 +1,19 @@
+// Start-up: defaults, environment, located configuration files, settings,
+// languages and predefined macros.
+#pragma once
+
+#include <string>
+
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Start-up steps before the command line is parsed.
+void StartUp(GlobalData& G, int argc, char** argv);
+
+// The path of a configuration file `name`, located as start-up locates
+// zav.cfg: in the ZAVCFGHOME directory when set, else in the home
+// directory, else in the current directory.
+std::string LocateConfigFile(const GlobalData& G, const std::string& name);
+
+}  // namespace zav
