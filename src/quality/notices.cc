@@ -7,6 +7,8 @@ int NoticeEnabled(const GlobalData& G, int number) {
   return G.settings.notice_enabled[number] ? 1 : 0;
 }
 
+const char* NoticeText(GlobalData& G, int number) { return "Unsupported"; }
+
 void RaiseNotice(GlobalData& G, int number, int32_t line,
                  const NoticeArgs& args) {
   if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;

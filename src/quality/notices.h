@@ -12,7 +12,8 @@
 namespace zav {
 
 // Values a notice's verbose text is filled with, in the order the text
-// names them.
+// names them, the line number excluded (it is passed on its own): integers
+// in ints[], percentages in reals[], names and keywords in texts[].
 struct NoticeArgs {
   int ints[4] = {0, 0, 0, 0};
   double reals[2] = {0, 0};
@@ -22,6 +23,9 @@ struct NoticeArgs {
 
 // Enable flag of notices 1..58; -1 (treated as enabled) for other numbers.
 int NoticeEnabled(const GlobalData& G, int number);
+
+// The one-line description of a notice ("Unsupported" for unknown numbers).
+const char* NoticeText(GlobalData& G, int number);
 
 // Raises notice `number` for line `line` of the current file.
 void RaiseNotice(GlobalData& G, int number, int32_t line,

@@ -10,6 +10,7 @@
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "files/file_set.h"
+#include "report/banner.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/output.h"
@@ -137,9 +138,13 @@ int Run(int argc, char** argv) {
   ParseResult parsed = ParseCommandLine(argc, argv, G);
   if (parsed.exit) return parsed.exit_code & 0xff;
 
+  WriteBanner(G);
+  WriteModeTitle(G);
+  WriteDocumentHead(G);
   BuildFileSet(G, parsed.first_file_argument);
   ProcessFiles(G);
   WriteProjectReports(G);
+  WriteReportEnd(G);
   std::fflush(G.report.out);
   return ExitCode(G);
 }
