@@ -8,6 +8,7 @@
 //   sw         Switches      src/run/       command-line selections
 //   report     ReportStream  src/report/    the output stream
 //   reader     ReaderState   src/analysis/  line number, skip-token state
+//   source_buffer            src/analysis/  the reused read buffer
 //   lex        LexState      src/analysis/  lexer and per-line flags
 //   file       FileMetrics   src/analysis/  per-file counters
 //   project    FileMetrics   src/analysis/  their project-total twin
@@ -40,6 +41,7 @@ struct GlobalData {
   Switches sw;
   ReportStream report;
   ReaderState reader;
+  SourceBuffer source_buffer;
   LexState lex;
   FileMetrics file;
   FileMetrics project;

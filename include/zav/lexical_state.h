@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace zav {
 
@@ -94,6 +95,12 @@ struct LexState {
   TextBuffer previous_code_line;
   // The macro name of the #define being read.
   TextBuffer macro_name;
+};
+
+// The read buffer of the line reader, allocated once and reused for every
+// file of the run.
+struct SourceBuffer {
+  std::unique_ptr<char[]> data;
 };
 
 // Per-file state of the line reader and the skip tokens.

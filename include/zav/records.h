@@ -6,11 +6,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <string_view>
-#include <unordered_set>
 #include <vector>
+
+#include "zav/name_set.h"
 
 namespace zav {
 
@@ -54,14 +53,6 @@ struct QualityNotice {
   int32_t line = 0;
   int number = 0;  // 1..58 built in, 100 and above user-defined
 };
-
-struct TransparentHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view s) const {
-    return std::hash<std::string_view>{}(s);
-  }
-};
-using NameSet = std::unordered_set<std::string, TransparentHash, std::equal_to<>>;
 
 struct RecordLists {
   std::vector<FunctionRecord> functions;

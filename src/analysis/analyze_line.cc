@@ -105,11 +105,20 @@ void SplitCharacter(LexState& L, const char* line, int i) {
   }
 }
 
+// "fall through", "drop through", "fall thru" or "drop thru" anywhere.
 bool HasFallThroughPhrase(const char* line) {
-  return std::strstr(line, "fall through") != nullptr ||
-         std::strstr(line, "drop through") != nullptr ||
-         std::strstr(line, "fall thru") != nullptr ||
-         std::strstr(line, "drop thru") != nullptr;
+  for (const char* p = std::strstr(line, "thr"); p != nullptr;
+       p = std::strstr(p + 1, "thr")) {
+    if (p - line < 5) continue;
+    const char* verb = p - 5;
+    if (std::strncmp(verb, "fall ", 5) != 0 && std::strncmp(verb, "drop ", 5) != 0) {
+      continue;
+    }
+    if (std::strncmp(p, "through", 7) == 0 || std::strncmp(p, "thru", 4) == 0) {
+      return true;
+    }
+  }
+  return false;
 }
 
 const char* CommentLabel(const GlobalData& G) {
@@ -158,6 +167,151 @@ void DebugSplitTexts(GlobalData& G, const char* line) {
   Print(G, "*** Code   : %s\n", L.code_text.text);
   Print(G, "*** String : %s\n", L.string_text.text);
   Print(G, "*** Comment: %s\n", L.comment_text.text);
+}
+
+// Characters that start a code-character action (see counters.cc).
+struct CodeCharacterTable {
+  bool acts[256] = {};
+  constexpr CodeCharacterTable() {
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] = true;
+  }
+};
+constexpr CodeCharacterTable kCodeCharacters;
+
+inline void CountBlankCharacter(GlobalData& G, unsigned char c, int tab_spaces,
+                                int32_t line_number) {
+  if (c == ' ') {
+    ++G.file.spaces_count;
+  } else {
+    G.file.spaces_count += tab_spaces;
+    if (!G.lex.in_string) RaiseNotice(G, 30, line_number);
+  }
+}
+
+inline void NoteVisible(LexState& L, unsigned char c) {
+  if (c >= 33 && c <= 127) L.blank = false;
+  if (c != '\n' && c != '\r') L.last_nonblank = static_cast<char>(c);
+}
+
+// The rest of a line after "//": nothing there can change the lexical
+// state, only blanks and visible characters are counted.
+void ScanLineCommentTail(GlobalData& G, const char* line, int i, int length,
+                         int tab_spaces, int32_t line_number) {
+  LexState& L = G.lex;
+  for (; i < length; ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    if (c == ' ' || c == '\t') {
+      CountBlankCharacter(G, c, tab_spaces, line_number);
+    } else {
+      NoteVisible(L, c);
+    }
+  }
+}
+
+// Inside a block comment up to the asterisk that closes it. Returns the
+// position after that asterisk, or `length` when the comment goes on.
+int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
+                     int tab_spaces, int32_t line_number) {
+  LexState& L = G.lex;
+  for (; i < length; ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    if (c == ' ' || c == '\t') {
+      CountBlankCharacter(G, c, tab_spaces, line_number);
+      continue;
+    }
+    NoteVisible(L, c);
+    if (c == '*') {
+      OnAsterisk(G, line, i, line_number);
+      if (!L.in_block_comment) return i + 1;
+    }
+  }
+  return length;
+}
+
+// The character loop. kFull adds the extraction and split texts, which only
+// some run modes read; the fast instance also skips through comments.
+template <bool kFull>
+void CharacterLoop(GlobalData& G, const char* line, int length,
+                   int32_t line_number) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+  const bool other = G.lang.flags.other;
+  const bool extract_strings = kFull && G.sw.extract_strings;
+  const bool extract_comments =
+      kFull && (G.sw.extract_comments || G.sw.comment_documentation);
+  const int tab_spaces = G.settings.tab_spaces;
+
+  for (int i = 0; i < length; ++i) {
+    if constexpr (!kFull) {
+      if (!L.suppress_rest_of_line) {
+        if (L.in_line_comment) {
+          ScanLineCommentTail(G, line, i, length, tab_spaces, line_number);
+          return;
+        }
+        if (L.in_block_comment) {
+          i = ScanBlockComment(G, line, i, length, tab_spaces, line_number);
+          if (i >= length) return;
+        }
+      }
+    }
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    const bool in_comment = L.in_block_comment || L.in_line_comment;
+
+    if (extract_strings && L.in_string) L.extraction.Append(c);
+    if (extract_comments && in_comment) L.extraction.Append(c);
+
+    if (c >= 33 && c <= 127) {
+      L.blank = false;
+      if (c != '/' && !in_comment) L.code_seen = true;
+    }
+
+    if (!L.suppress_rest_of_line) {
+      switch (c) {
+        case ' ':
+          ++F.spaces_count;
+          break;
+        case '\t':
+          F.spaces_count += tab_spaces;
+          if (!L.in_string) RaiseNotice(G, 30, line_number);
+          break;
+        case '"':
+          OnDoubleQuote(G, line, i);
+          break;
+        case '\'':
+          OnApostrophe(G, line, i);
+          break;
+        case '/':
+          OnSlash(G, line, i, line_number);
+          break;
+        case '*':
+          OnAsterisk(G, line, i, line_number);
+          break;
+        default:
+          if (in_comment || L.in_string || L.in_char_literal) break;
+          if (IsIdentStart(c) && (i == 0 || !IsIdentChar(line[i - 1]))) {
+            // A whole identifier at once: its characters are code and none
+            // of them can change the lexical state.
+            int end = i + 1;
+            while (IsIdentChar(line[end])) ++end;
+            if (!other) {
+              Word word = LookupWord(line + i, end - i);
+              if (word != Word::kNone) CountCodeWord(G, line, i, end, word);
+            }
+            L.last_nonblank = line[end - 1];
+            if constexpr (kFull) {
+              for (int k = i; k < end; ++k) L.code_text.Append(line[k]);
+            }
+            i = end - 1;
+            continue;
+          }
+          if (!other && kCodeCharacters.acts[c]) CountCodeCharacter(G, line, i);
+          break;
+      }
+    }
+
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
+    if constexpr (kFull) SplitCharacter(L, line, i);
+  }
 }
 
 void StartLine(GlobalData& G, int length) {
@@ -227,81 +381,17 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
 }  // namespace
 
 void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
-  LexState& L = G.lex;
-  FileMetrics& F = G.file;
-
   int length = static_cast<int>(std::strlen(line));
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, length);
-
-  const bool other = G.lang.flags.other;
-  const bool extract_strings = G.sw.extract_strings;
-  const bool extract_comments =
-      G.sw.extract_comments || G.sw.comment_documentation;
-  const bool split = L.want_split_texts || G.sw.debug;
-  const int tab_spaces = G.settings.tab_spaces;
-
-  for (int i = 0; i < length; ++i) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    const bool in_comment = L.in_block_comment || L.in_line_comment;
-
-    if (extract_strings && L.in_string) L.extraction.Append(c);
-    if (extract_comments && in_comment) L.extraction.Append(c);
-
-    if (c >= 33 && c <= 127) {
-      L.blank = false;
-      if (c != '/' && !in_comment) L.code_seen = true;
-    }
-
-    if (!L.suppress_rest_of_line) {
-      switch (c) {
-        case ' ':
-          ++F.spaces_count;
-          break;
-        case '\t':
-          F.spaces_count += tab_spaces;
-          if (!L.in_string) RaiseNotice(G, 30, line_number);
-          break;
-        case '"':
-          OnDoubleQuote(G, line, i);
-          break;
-        case '\'':
-          OnApostrophe(G, line, i);
-          break;
-        case '/':
-          OnSlash(G, line, i, line_number);
-          break;
-        case '*':
-          OnAsterisk(G, line, i, line_number);
-          break;
-        default:
-          if (in_comment || L.in_string || L.in_char_literal) break;
-          if (IsIdentStart(c) && (i == 0 || !IsIdentChar(line[i - 1]))) {
-            // A whole identifier at once: its characters are code and none
-            // of them can change the lexical state.
-            int end = i + 1;
-            while (IsIdentChar(line[end])) ++end;
-            if (!other) {
-              Word word = LookupWord(line + i, end - i);
-              if (word != Word::kNone) CountCodeWord(G, line, i, end, word);
-            }
-            L.last_nonblank = line[end - 1];
-            if (split) {
-              for (int k = i; k < end; ++k) L.code_text.Append(line[k]);
-            }
-            i = end - 1;
-            continue;
-          }
-          if (!other) CountCodeCharacter(G, line, i);
-          break;
-      }
-    }
-
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
-    if (split) SplitCharacter(L, line, i);
+  const bool full = G.lex.want_split_texts || G.sw.debug || G.sw.extract_strings ||
+                    G.sw.extract_comments || G.sw.comment_documentation;
+  if (full) {
+    CharacterLoop<true>(G, line, length, line_number);
+  } else {
+    CharacterLoop<false>(G, line, length, line_number);
   }
-
   EndLine(G, line, line_number);
 }
 

@@ -102,9 +102,9 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     L.macro_name.Clear();
     for (int k = n; k < e; ++k) L.macro_name.Append(line[k]);
     L.function_like_macro = line[e] == '(';
-    std::string_view name(L.macro_name.text, L.macro_name.length);
-    if (!name.empty() && !G.lists.macro_names.contains(name)) {
-      G.lists.macro_names.emplace(name);
+    if (!L.macro_name.Empty()) {
+      G.lists.macro_names.insert(
+          std::string_view(L.macro_name.text, L.macro_name.length));
     }
   } else if (DirectiveIs(line, p, "include") && DirectiveEnd(line, p + 7)) {
     ++F.include_count;

@@ -114,6 +114,8 @@ constexpr Table kTable;
 
 Word LookupWord(const char* s, int length) {
   if (length < 2 || length > kMaxWordLength) return Word::kNone;
+  // Every word starts with a lower-case letter or "_".
+  if ((s[0] < 'a' || s[0] > 'z') && s[0] != '_') return Word::kNone;
   unsigned h = Hash(s, length);
   while (kTable.slot[h] != 0) {
     const Entry& e = kWords[kTable.slot[h] - 1];

@@ -13,17 +13,19 @@ constexpr size_t kBufferSize = 1 << 18;
 
 }  // namespace
 
-PieceReader::PieceReader(FILE* file)
-    : file_(file), buffer_(new char[kBufferSize + 1]) {}
+PieceReader::PieceReader(FILE* file, SourceBuffer& buffer) : file_(file) {
+  if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1]);
+  buffer_ = buffer.data.get();
+}
 
 bool PieceReader::Fill() {
   if (begin_ > 0) {
-    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    std::memmove(buffer_, buffer_ + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
   while (!file_done_ && end_ < kBufferSize) {
-    size_t n = std::fread(buffer_.get() + end_, 1, kBufferSize - end_, file_);
+    size_t n = std::fread(buffer_ + end_, 1, kBufferSize - end_, file_);
     if (n == 0) {
       file_done_ = true;
       break;
@@ -46,7 +48,7 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
   size_t limit = available < static_cast<size_t>(kLinePieceMax)
                      ? available
                      : static_cast<size_t>(kLinePieceMax);
-  char* start = buffer_.get() + begin_;
+  char* start = buffer_ + begin_;
   char* newline = static_cast<char*>(std::memchr(start, '\n', limit));
   size_t piece = newline != nullptr ? static_cast<size_t>(newline - start) + 1
                                     : limit;
@@ -63,7 +65,7 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
 }
 
 void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
-  PieceReader reader(file);
+  PieceReader reader(file, G.source_buffer);
   char* text;
   int length;
   bool at_eof;

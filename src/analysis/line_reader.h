@@ -14,7 +14,9 @@ namespace zav {
 
 class PieceReader {
  public:
-  explicit PieceReader(FILE* file);
+  // Reads `file` through `buffer`, which is allocated on first use and
+  // kept for the next file.
+  PieceReader(FILE* file, SourceBuffer& buffer);
 
   // Reads the next piece. Returns false when nothing was read (end of file).
   // `text` points at the NUL-terminated piece, valid until the next call;
@@ -26,7 +28,7 @@ class PieceReader {
   bool Fill();
 
   FILE* file_;
-  std::unique_ptr<char[]> buffer_;
+  char* buffer_;
   size_t begin_ = 0;  // first unread byte
   size_t end_ = 0;    // one past the last byte read from the file
   bool file_done_ = false;

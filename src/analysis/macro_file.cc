@@ -39,7 +39,8 @@ int LoadMacroFile(GlobalData& G) {
     return 0;
   }
   int loaded = 0;
-  PieceReader reader(f);
+  SourceBuffer buffer;
+  PieceReader reader(f, buffer);
   char* text;
   int length;
   bool at_eof;
@@ -52,7 +53,7 @@ int LoadMacroFile(GlobalData& G) {
     while (n > 0 && std::strchr(" \t\r\n", text[n - 1]) != nullptr) --n;
     unsigned char first = static_cast<unsigned char>(text[0]);
     if (n > 0 && first > ' ' && first < 127) {
-      G.lists.macro_names.emplace(text, n);
+      G.lists.macro_names.insert(std::string_view(text, n));
       ++loaded;
     }
   }

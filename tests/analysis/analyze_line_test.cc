@@ -282,3 +282,17 @@ TEST(LocTrace, OtherLanguageIsNotTraced) {
 
 }  // namespace
 }  // namespace zav
+
+namespace zav {
+namespace {
+
+TEST(FallThrough, CommentLinesWithThePhrasesCountOnce) {
+  FileMetrics f = test::Count(
+      "// fall through\n/* drop thru */\n// fall thru and fall through\n"
+      "// fallthrough\n// Fall through\nx; // drop through\n"
+      "s = \"fall through\";\n");
+  EXPECT_EQ(f.fall_through_count, 4);
+}
+
+}  // namespace
+}  // namespace zav
