@@ -1,17 +1,72 @@
 // Function detection state of the file being analysed.
 //
-// Owned by src/analysis/ function detection. Quality checks and reports read
-// it.
+// Owned by src/analysis/ (function.cc). Quality checks and reports read it.
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "zav/lexical_state.h"
+#include "zav/scope_state.h"
 
 namespace zav {
 
+inline constexpr int kSwitchStackDepth = 32;
+
+// Decision counters of the open function.
+struct DecisionCounts {
+  int32_t whiles = 0, fors = 0, switches = 0, cases = 0, defaults = 0;
+  int32_t ifs = 0, elses = 0, ternaries = 0, gotos = 0;
+  int32_t logical_or = 0, logical_and = 0, breaks = 0;
+};
+
 struct FunctionState {
+  bool enabled = false;  // function analysis is on for this run
+
+  // Header recognition.
   bool header_pending = false;  // a header was found, its body not closed
-  bool in_header = false;       // the parameter list is being collected
-  int brace_depth = 0;          // 1 at the function's opening brace
+  bool in_header = false;       // between the header's "(" and its body
+  bool in_body = false;         // the body is open
+  bool probable_macro = false;  // FOO(x): dropped when its ")" closes
+  bool params_closed = false;   // the parameter list's ")" was met
+  bool paren_after_params = false;  // a "(" came after the parameter list
+  bool non_ansi = false;        // K&R parameter declarations
+  bool by_directive = false;    // completed inside #if
+  bool void_seen = false;
+  bool is_operator = false;
+  bool assignment_seen = false;  // "=" in the current statement
+  bool candidate_on_line = false;  // only the first "(" of a line is used
+  int header_paren_depth = 0;
+  int32_t header_line = 0;
+  int comments_before_header = 0;  // comment lines directly before it
+
+  std::string name;
+  std::string prefix;
+  std::string template_text;
+  TextBuffer header_text;  // from the parameter list's "(" to the body
+
+  // The open function.
+  int32_t start_line = 0;
+  CounterSnapshot start;
+  std::string parameters;  // normalised parameter text
+  int32_t param_count = 0;
+  int32_t returns = 0;
+  int paren_depth = 0;    // "(" minus ")" in the body
+  int bracket_depth = 0;  // "[" minus "]" in the body
+  int body_depth = 0;     // 1 at the opening brace
+  DecisionCounts counts;
+  int32_t fall_through_start = 0;
+  bool in_class_body = false;  // the function is a method defined in a class
+  int method_visibility = 2;
+
+  // Switch stack: brace depth of each open switch body.
+  int switch_stack[kSwitchStackDepth] = {};
+  int switch_depth = 0;
+  bool switch_pending = false;
+
+  // Function-like macro being listed with -m.
+  bool macro_open = false;
+  std::string macro_name;
 };
 
 }  // namespace zav

@@ -88,6 +88,9 @@ struct LexState {
   TextBuffer string_text;
   bool want_split_texts = false;  // only built when someone reads them
 
+  // Some structural detector is collecting the code text.
+  bool collecting = false;
+
   // Extraction text (comment and string extraction).
   TextBuffer extraction;
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "zav/name_set.h"
@@ -56,8 +57,11 @@ struct QualityNotice {
 
 struct RecordLists {
   std::vector<FunctionRecord> functions;
-  std::vector<ClassRecord> classes;  // sorted by name
-  std::vector<NamespaceRecord> namespaces;  // sorted by name
+  std::vector<ClassRecord> classes;         // in order of creation
+  std::vector<NamespaceRecord> namespaces;  // in order of creation
+  // Positions in the lists by qualified name.
+  std::unordered_map<std::string, size_t> class_index;
+  std::unordered_map<std::string, size_t> namespace_index;
   NameSet macro_names;  // predefined macros and #define names
 };
 

@@ -1,20 +1,114 @@
-// Scope model state: namespaces, packages, classes, structs and interfaces.
+// Scope model state: namespaces, packages, classes, structs and interfaces,
+// and the stack of what every open brace belongs to.
 //
-// Owned by src/analysis/ scope detection. Function detection, quality checks
-// and reports read it.
+// Owned by src/analysis/ (scope.cc, structure.cc). Function detection,
+// quality checks and reports read it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+
+#include "zav/lexical_state.h"
 
 namespace zav {
 
 inline constexpr int kScopeStackDepth = 32;
+inline constexpr int kBraceStackDepth = 256;
+
+// What an open brace belongs to.
+enum class BraceKind : uint8_t {
+  kBlock,        // any other block
+  kTransparent,  // extern "C" { ... }: its content stays at file scope
+  kNamespace,
+  kClass,
+  kFunction,
+};
+
+enum class ClassKind : uint8_t { kClass, kStruct, kInterface };
+
+// File counter snapshots taken when a class or function body opens.
+struct CounterSnapshot {
+  int32_t loc = 0, comments = 0, blanks = 0, spaces = 0, characters = 0;
+  int32_t braceline = 0, parenline = 0, semicolons = 0, fors = 0, line = 0;
+};
+
+// The state of one open class; the class stack saves it for nested classes.
+struct ClassFrame {
+  std::string name;         // qualified name
+  std::string inheritance;  // cleaned inheritance text
+  std::string template_text;
+  ClassKind kind = ClassKind::kClass;
+  bool in_class = false;
+  int32_t start_line = 0;
+  CounterSnapshot start;
+  int methods[3] = {0, 0, 0};     // public, protected, private
+  int attributes[3] = {0, 0, 0};  // public, protected, private
+  int visibility = 2;             // 0 public, 1 protected, 2 private
+  bool has_virtual = false;
+  bool has_virtual_destructor = false;
+  bool virtual_in_declaration = false;  // "virtual" seen in this member
+  // Complexity of the methods defined in this occurrence of the class body.
+  int32_t params = 0, returns = 0, cyclomatic = 0;
+  int32_t min_class_loc = 0, max_class_loc = 0;  // of nested classes
+};
+
+struct NamespaceFrame {
+  std::string name;
+  bool anonymous = false;
+};
 
 struct ScopeState {
+  // Namespaces and packages.
+  std::string namespace_name;  // qualified name of the innermost one
+  int namespace_depth = 0;     // enclosing namespaces of the innermost one
   bool in_namespace = false;
+  bool in_package = false;     // Java package, open to the end of the file
+  bool namespace_anonymous = false;
+  std::array<NamespaceFrame, kScopeStackDepth> namespace_stack;
+  int namespace_overflow = 0;  // levels beyond the stack, not tracked
+
+  // The current class.
+  ClassFrame cls;
+  int class_depth = 0;  // enclosing classes of the current class
   bool in_class = false;
-  int class_depth = 0;
-  int namespace_depth = 0;
+  std::array<ClassFrame, kScopeStackDepth> class_stack;
+  int class_overflow = 0;  // nested classes beyond the stack, not tracked
+
+  // A class keyword was seen and its body has not opened yet.
+  bool class_pending = false;
+  ClassKind pending_kind = ClassKind::kClass;
+  bool name_incomplete = false;
+  int32_t pending_line = 0;
+  int pending_comments = 0;  // comment lines directly before the keyword
+  TextBuffer class_header;  // text after the keyword up to "{"
+
+  // A namespace keyword was seen and its body has not opened yet.
+  bool namespace_pending = false;
+  std::string pending_namespace;
+
+  // The template header ("template <...>") being read and the last one.
+  bool template_open = false;
+  int template_angle_depth = 0;
+  TextBuffer template_header;
+  std::string template_text;  // for the next class or function
+
+  // The member declaration being read directly in a class body.
+  TextBuffer member_text;
+  int32_t member_line = 0;
+
+  // What every open brace belongs to; beyond the depth braces are counted.
+  std::array<BraceKind, kBraceStackDepth> braces;
+  int brace_depth = 0;
+  int brace_overflow = 0;
+
+  // Java "static {" initialiser blocks and C# "where" clauses.
+  bool static_seen = false;
+  bool where_clause = false;
+
+  // Class LOC extremes of the file.
+  int32_t min_class_loc = 0, max_class_loc = 0;
+  bool class_loc_seen = false;
 };
 
 }  // namespace zav

@@ -1,0 +1,622 @@
+#include "analysis/scope.h"
+
+#include <cstring>
+
+#include "analysis/line_text.h"
+#include "analysis/structure.h"
+#include "analysis/structure_output.h"
+#include "quality/checks.h"
+
+namespace zav {
+namespace {
+
+bool IsBlankChar(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsNameStart(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || c == '_' || c == '~';
+}
+
+// Copies a balanced "<...>" starting at text[pos] into out; returns the
+// position after it.
+size_t CopyAngleList(const std::string& text, size_t pos, std::string& out) {
+  int depth = 0;
+  for (; pos < text.size(); ++pos) {
+    char c = text[pos];
+    out.push_back(c);
+    if (c == '<') ++depth;
+    if (c == '>' && --depth == 0) return pos + 1;
+  }
+  return pos;
+}
+
+// Reads one class-name word at text[pos]: letters, digits and anything but
+// the stop characters, with "<...>" lists copied whole.
+std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
+  std::string name;
+  while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+  if (pos >= text.size() || !IsNameStart(text[pos])) return name;
+  while (pos < text.size()) {
+    char c = text[pos];
+    if (c == ';') {
+      forward = true;
+      break;
+    }
+    if (IsBlankChar(c) || std::strchr("({}:", c) != nullptr) {
+      // "A::B" stays one name.
+      if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
+        name += "::";
+        pos += 2;
+        continue;
+      }
+      break;
+    }
+    if (c == '<') {
+      pos = CopyAngleList(text, pos, name);
+      continue;
+    }
+    name.push_back(c);
+    ++pos;
+  }
+  return name;
+}
+
+// The class name of a class header; export and calling-convention macros
+// (names in the macro list) standing before it are passed over.
+std::string ReadClassName(const GlobalData& G, const std::string& text,
+                          size_t& pos, bool& forward) {
+  for (int guard = 0; guard < 8; ++guard) {
+    size_t start = pos;
+    std::string name = ReadNameWord(text, pos, forward);
+    if (name.empty() || forward) return name;
+    if (!G.lists.macro_names.contains(name)) return name;
+    // A macro name: skip its argument list too, e.g. __declspec(dllexport).
+    while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+    if (pos < text.size() && text[pos] == '(') {
+      int depth = 0;
+      for (; pos < text.size(); ++pos) {
+        if (text[pos] == '(') ++depth;
+        if (text[pos] == ')' && --depth == 0) {
+          ++pos;
+          break;
+        }
+      }
+    }
+    if (pos == start) break;
+  }
+  return {};
+}
+
+// Position of `word` as a whole word in text, or npos.
+size_t FindWord(const std::string& text, const char* word) {
+  size_t n = std::strlen(word);
+  for (size_t pos = text.find(word); pos != std::string::npos;
+       pos = text.find(word, pos + 1)) {
+    bool before = pos == 0 || !IsIdentChar(text[pos - 1]);
+    bool after = pos + n >= text.size() || !IsIdentChar(text[pos + n]);
+    if (before && after) return pos;
+  }
+  return std::string::npos;
+}
+
+// The raw inheritance text after the class name.
+std::string InheritancePart(const GlobalData& G, const std::string& rest) {
+  if (G.lang.flags.java) return rest;
+  for (size_t i = 0; i < rest.size(); ++i) {
+    if (rest[i] != ':') continue;
+    if (i + 1 < rest.size() && rest[i + 1] == ':') {
+      ++i;
+      continue;
+    }
+    return rest.substr(i + 1);
+  }
+  return {};
+}
+
+int VisibilityIndex(Word word) {
+  return word == Word::kPublic ? 0 : word == Word::kProtected ? 1 : 2;
+}
+
+bool AtClassLevel(const ScopeState& S) {
+  return S.brace_overflow == 0 && S.brace_depth > 0 &&
+         S.braces[S.brace_depth - 1] == BraceKind::kClass;
+}
+
+// The word before line[start] on the same line.
+std::string PreviousWord(const char* line, int start) {
+  int e = start;
+  while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
+  int b = e;
+  while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+  return std::string(line + b, e - b);
+}
+
+std::string CurrentFileName(const GlobalData& G) {
+  return G.current_entry != nullptr ? G.current_entry->name : std::string();
+}
+
+void TakeSnapshot(const GlobalData& G, CounterSnapshot& s) {
+  const FileMetrics& f = G.file;
+  s.loc = f.loc_count;
+  s.comments = f.comment_lines_count;
+  s.blanks = f.blank_lines_count;
+  s.spaces = f.spaces_count;
+  s.characters = f.characters_count;
+  s.braceline = f.braceline_count;
+  s.parenline = f.parenline_count;
+  s.semicolons = f.semicolon_count;
+  s.fors = f.for_count;
+  s.line = G.reader.line_number;
+}
+
+void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
+  ScopeState& S = G.scope;
+  const bool anonymous = !IsNameStart(inner.empty() ? '\0' : inner[0]);
+  const bool nested = S.in_namespace;
+  if (nested) {
+    if (S.namespace_depth < kScopeStackDepth) {
+      S.namespace_stack[S.namespace_depth] = {S.namespace_name, S.namespace_anonymous};
+      ++S.namespace_depth;
+    } else {
+      ++S.namespace_overflow;  // too deep to track; the name still nests
+    }
+  }
+  std::string qualified = S.namespace_name;
+  std::string record_name;
+  if (anonymous) {
+    record_name = qualified.empty() ? "Anonymous" : qualified + QualifierSeparator(G) + "Anonymous";
+  } else {
+    if (!qualified.empty()) qualified += QualifierSeparator(G);
+    qualified += inner;
+    record_name = qualified;
+  }
+  S.namespace_name = qualified;
+  S.namespace_anonymous = anonymous;
+  S.in_namespace = true;
+  if (package) S.in_package = true;
+
+  RecordLists& lists = G.lists;
+  if (!lists.namespace_index.contains(record_name)) {
+    NamespaceRecord record;
+    record.kind = RecordKind::kNamespace;
+    record.name = record_name;
+    record.file_name = CurrentFileName(G);
+    record.line = G.reader.line_number;
+    lists.namespace_index.emplace(record_name, lists.namespaces.size());
+    lists.namespaces.push_back(std::move(record));
+    if (package) {
+      ++G.file.package_count;
+    } else {
+      ++G.file.namespace_count;
+    }
+  }
+  AnnounceNamespace(G, true, package, nested,
+                    anonymous ? "Anonymous - File Scope" : qualified);
+}
+
+BraceKind BeginClass(GlobalData& G) {
+  ScopeState& S = G.scope;
+  S.class_pending = false;
+  std::string header(S.class_header.text, S.class_header.length);
+  S.class_header.Clear();
+  size_t pos = 0;
+  bool forward = false;
+  std::string name = ReadClassName(G, header, pos, forward);
+  std::string inheritance =
+      CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
+
+  if (S.in_class) {
+    if (S.class_depth >= kScopeStackDepth) return BraceKind::kBlock;  // untracked
+    S.class_stack[S.class_depth++] = S.cls;
+  }
+  std::string qualified;
+  if (!name.empty()) {
+    if (S.class_depth > 0) {
+      qualified = S.class_stack[S.class_depth - 1].name + QualifierSeparator(G) + name;
+    } else if (!S.namespace_name.empty()) {
+      qualified = S.namespace_name + QualifierSeparator(G) + name;
+    } else {
+      qualified = name;
+    }
+  }
+  ClassFrame& c = S.cls;
+  c = ClassFrame{};
+  c.name = qualified;
+  c.inheritance = inheritance;
+  c.template_text = S.template_text;
+  S.template_text.clear();
+  c.kind = S.pending_kind;
+  c.in_class = true;
+  c.start_line = G.reader.line_number;
+  TakeSnapshot(G, c.start);
+  c.visibility = c.kind == ClassKind::kStruct ? 0 : 2;
+  S.in_class = true;
+  S.member_text.Clear();
+  if (!inheritance.empty()) ++G.file.classes_with_inheritance_count;
+
+  if (FindOrCreateClass(G, qualified, false) == nullptr &&
+      !G.lists.namespace_index.contains(qualified)) {
+    FindOrCreateClass(G, qualified, true);
+    if (c.kind == ClassKind::kInterface) {
+      ++G.file.interface_count;
+    } else {
+      ++G.file.class_count;
+    }
+  }
+  CheckClassBegin(G, S.pending_comments);
+  AnnounceClassBegin(G);
+  return BraceKind::kClass;
+}
+
+void PopClass(GlobalData& G) {
+  ScopeState& S = G.scope;
+  if (S.class_depth == 0) {
+    S.cls = ClassFrame{};
+    S.in_class = false;
+    return;
+  }
+  S.cls = S.class_stack[--S.class_depth];
+  S.in_class = true;
+}
+
+// Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
+int TopLevelCommas(const std::string& text) {
+  int depth = 0, commas = 0;
+  for (char c : text) {
+    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
+    if ((c == '>' || c == ')' || c == ']' || c == '}') && depth > 0) --depth;
+    if (c == ',' && depth == 0) ++commas;
+  }
+  return commas;
+}
+
+// A member declaration is a method (or a macro invocation) when its first
+// "(" outside "<...>" comes before any "=" and its parenthesised text does
+// not start with "*" or "&" (a pointer to function stays data).
+bool IsMethodDeclaration(const std::string& text) {
+  int angle = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '<') ++angle;
+    if (c == '>' && angle > 0) --angle;
+    if (c == '=' && angle == 0) return false;
+    if (c == '(' && angle == 0) {
+      size_t j = i + 1;
+      while (j < text.size() && IsBlankChar(text[j])) ++j;
+      return j >= text.size() || (text[j] != '*' && text[j] != '&');
+    }
+  }
+  return false;
+}
+
+// Removes "[...]" attribute lists from a declaration.
+std::string WithoutAttributes(const std::string& text) {
+  std::string out;
+  int depth = 0;
+  for (char c : text) {
+    if (c == '[') ++depth;
+    if (depth == 0) out.push_back(c);
+    if (c == ']' && depth > 0) --depth;
+  }
+  return out;
+}
+
+}  // namespace
+
+const char* QualifierSeparator(const GlobalData& G) {
+  return (G.lang.flags.java || G.lang.flags.csharp) ? "." : "::";
+}
+
+ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
+                               bool create) {
+  RecordLists& lists = G.lists;
+  auto it = lists.class_index.find(name);
+  if (it != lists.class_index.end()) return &lists.classes[it->second];
+  if (!create || lists.namespace_index.contains(name)) return nullptr;
+  ClassRecord record;
+  record.kind = RecordKind::kClass;
+  if (G.scope.in_class && G.scope.cls.name == name) {
+    record.kind = G.scope.cls.kind == ClassKind::kStruct      ? RecordKind::kStruct
+                  : G.scope.cls.kind == ClassKind::kInterface ? RecordKind::kInterface
+                                                              : RecordKind::kClass;
+    record.nesting = G.scope.class_depth;
+    record.inheritance = G.scope.cls.inheritance;
+    record.template_text = G.scope.cls.template_text;
+  }
+  record.name = name;
+  record.file_name = CurrentFileName(G);
+  record.line = G.reader.line_number;
+  lists.class_index.emplace(name, lists.classes.size());
+  lists.classes.push_back(std::move(record));
+  return &lists.classes.back();
+}
+
+std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
+  std::string text = raw;
+  if (G.lang.flags.java) {
+    size_t ext = FindWord(text, "extends");
+    size_t imp = FindWord(text, "implements");
+    if (imp != std::string::npos) {
+      if (ext != std::string::npos && ext < imp) {
+        text.resize(imp);
+      } else {
+        text = ext == std::string::npos ? std::string() : text.substr(ext);
+      }
+    }
+  }
+  if (G.lang.flags.csharp) {
+    size_t where = FindWord(text, "where");
+    if (where != std::string::npos) text.resize(where);
+  }
+  std::string spaced;
+  for (char c : text) {
+    if (c == '\t' || c == '\r' || c == '\n' || c == '{') {
+      spaced.push_back(' ');
+      continue;
+    }
+    spaced.push_back(c);
+    if (c == ',') spaced.push_back(' ');
+  }
+  static const char* const kDropped[] = {"public", "private", "protected",
+                                         "extends", nullptr};
+  std::string cleaned = DropWords(spaced, kDropped);
+  // A comma keeps no blank before it.
+  std::string out;
+  for (char c : cleaned) {
+    if (c == ',' && !out.empty() && out.back() == ' ') out.pop_back();
+    out.push_back(c);
+  }
+  RightTrim(out);
+  return out;
+}
+
+void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
+                    Word word) {
+  ScopeState& S = G.scope;
+  const LanguageFlags& lang = G.lang.flags;
+  if (word == Word::kNamespace || word == Word::kPackage) {
+    if (word == Word::kNamespace && !(lang.cpp || lang.csharp)) return;
+    if (word == Word::kPackage && !lang.java) return;
+    if (G.func.header_pending || S.in_class) return;
+    int p = SkipBlanks(line, end);
+    int e = p;
+    while (IsIdentChar(static_cast<unsigned char>(line[e])) || line[e] == '.' ||
+           (line[e] == ':' && line[e + 1] == ':')) {
+      e += line[e] == ':' ? 2 : 1;
+    }
+    std::string name(line + p, e - p);
+    if (word == Word::kPackage) {
+      if (!name.empty() && IsNameStart(name[0]) && !S.in_namespace) {
+        BeginNamespace(G, name, true);
+      }
+      return;
+    }
+    // "using namespace X;" and "namespace A = B;" open nothing.
+    if (CharOutsideComments(line, ';') && !CharOutsideComments(line, '{')) return;
+    S.namespace_pending = true;
+    S.pending_namespace = name;
+    return;
+  }
+
+  // class, struct, interface
+  if (word == Word::kClass && !(lang.cpp || lang.java || lang.csharp)) return;
+  if (word == Word::kInterface && !(lang.java || lang.csharp)) return;
+  if (word == Word::kStruct && !(lang.c || lang.cpp || lang.java || lang.csharp)) {
+    return;
+  }
+  if (S.template_open || S.class_pending) return;
+  if (G.file.open_paren_count > G.file.close_paren_count) return;  // a type
+  std::string previous = PreviousWord(line, start);
+  if (previous == "enum" || previous == "friend") return;
+  const bool forward = CharOutsideComments(line, ';') && !CharOutsideComments(line, '{');
+  if (G.func.header_pending) {
+    if (G.func.in_body && !forward && CharOutsideComments(line, '{')) {
+      CheckClassInFunction(G);
+    }
+    return;
+  }
+  if (forward) return;  // a forward or variable declaration
+  S.class_pending = true;
+  S.pending_kind = word == Word::kStruct      ? ClassKind::kStruct
+                   : word == Word::kInterface ? ClassKind::kInterface
+                                              : ClassKind::kClass;
+  S.pending_line = G.reader.line_number;
+  S.pending_comments = G.lex.consecutive_comment_lines;
+  S.class_header.Clear();
+  UpdateCollecting(G);
+}
+
+void OnVisibilityKeyword(GlobalData& G, const char* line, int start, int end,
+                         Word word) {
+  ScopeState& S = G.scope;
+  if (G.lang.flags.c || !S.in_class || !AtClassLevel(S)) return;
+  S.cls.visibility = VisibilityIndex(word);
+  int p = SkipBlanks(line, end);
+  if (line[p] == ':' && line[p + 1] != ':') S.member_text.Clear();  // a label
+}
+
+BraceKind OpenScopeAtBrace(GlobalData& G, const char* line, int i) {
+  ScopeState& S = G.scope;
+  if (S.class_pending) {
+    BraceKind kind = BeginClass(G);
+    UpdateCollecting(G);
+    return kind;
+  }
+  if (S.namespace_pending) {
+    S.namespace_pending = false;
+    BeginNamespace(G, S.pending_namespace, false);
+    return BraceKind::kNamespace;
+  }
+  return BraceKind::kBlock;
+}
+
+void EndNamespace(GlobalData& G) {
+  ScopeState& S = G.scope;
+  const bool nested = S.namespace_depth > 0 || S.namespace_overflow > 0;
+  AnnounceNamespace(G, false, false, nested,
+                    S.namespace_anonymous ? "Anonymous - File Scope" : S.namespace_name);
+  if (S.namespace_overflow > 0) {
+    --S.namespace_overflow;
+    size_t cut = S.namespace_name.rfind(QualifierSeparator(G));
+    if (cut != std::string::npos) S.namespace_name.resize(cut);
+    return;
+  }
+  if (S.namespace_depth == 0) {
+    S.in_namespace = false;
+    S.namespace_name.clear();
+    S.namespace_anonymous = false;
+    return;
+  }
+  const NamespaceFrame& outer = S.namespace_stack[--S.namespace_depth];
+  S.namespace_name = outer.name;
+  S.namespace_anonymous = outer.anonymous;
+}
+
+void EndClass(GlobalData& G) {
+  ScopeState& S = G.scope;
+  ClassFrame& c = S.cls;
+  const FileMetrics& f = G.file;
+  MetricRecord span;
+  span.name = c.name;
+  span.loc = f.loc_count - c.start.loc + 1;
+  span.eloc = span.loc - (f.braceline_count - c.start.braceline) -
+              (f.parenline_count - c.start.parenline);
+  span.lloc = (f.semicolon_count - c.start.semicolons) - (f.for_count - c.start.fors);
+  span.comments = f.comment_lines_count - c.start.comments;
+  span.blanks = f.blank_lines_count - c.start.blanks;
+  span.lines = G.reader.line_number - c.start_line;
+  if (span.lines < 1) span.lines = 1;
+  span.methods_public = c.methods[0];
+  span.methods_protected = c.methods[1];
+  span.methods_private = c.methods[2];
+  span.methods = c.methods[0] + c.methods[1] + c.methods[2];
+  span.attributes_public = c.attributes[0];
+  span.attributes_protected = c.attributes[1];
+  span.attributes_private = c.attributes[2];
+  span.attributes = c.attributes[0] + c.attributes[1] + c.attributes[2];
+  span.params = c.params;
+  span.returns = c.returns;
+  span.interface_complexity = c.params + c.returns;
+  span.cyclomatic = c.cyclomatic;
+  span.functional_complexity = span.interface_complexity + c.cyclomatic;
+
+  if (!S.class_loc_seen || span.loc < S.min_class_loc) S.min_class_loc = span.loc;
+  if (!S.class_loc_seen || span.loc > S.max_class_loc) S.max_class_loc = span.loc;
+  S.class_loc_seen = true;
+
+  const int32_t spaces = f.spaces_count - c.start.spaces;
+  const int32_t characters = f.characters_count - c.start.characters;
+  CheckClassEnd(G, span, spaces, characters);
+
+  if (ClassRecord* r = FindOrCreateClass(G, c.name, false)) {
+    r->loc += span.loc;
+    r->eloc += span.eloc;
+    r->lloc += span.lloc;
+    r->comments += span.comments;
+    r->blanks += span.blanks;
+    r->lines += span.lines;
+    r->methods_public += span.methods_public;
+    r->methods_protected += span.methods_protected;
+    r->methods_private += span.methods_private;
+    r->attributes += span.attributes;
+    r->attributes_public += span.attributes_public;
+    r->attributes_protected += span.attributes_protected;
+    r->attributes_private += span.attributes_private;
+  }
+  AddToNamespace(G, c.name, span, true, false);
+  AnnounceClassEnd(G, span);
+  PopClass(G);
+  S.member_text.Clear();
+  UpdateCollecting(G);
+}
+
+void EndMemberDeclaration(GlobalData& G, const char* line) {
+  ScopeState& S = G.scope;
+  std::string text = WithoutAttributes(std::string(S.member_text.text, S.member_text.length));
+  S.member_text.Clear();
+  size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return;
+  text.erase(0, first);
+  static const char* const kNotData[] = {"friend", "using", "typedef",
+                                         "static_assert", nullptr};
+  for (const char* const* w = kNotData; *w != nullptr; ++w) {
+    if (FindWord(text, *w) == 0) return;
+  }
+  if (IsMethodDeclaration(text)) return;
+  const int visibility = S.cls.visibility;
+  S.cls.attributes[visibility] += 1 + TopLevelCommas(text);
+  if (G.sw.class_methods) ListClassData(G, visibility, G.reader.line_number, line);
+  CheckDataMember(G, text, visibility);
+}
+
+void CloseScopesAtEndOfFile(GlobalData& G) {
+  ScopeState& S = G.scope;
+  if (S.in_package) {
+    AnnounceNamespace(G, false, true, false, S.namespace_name);
+    S.in_package = false;
+    S.in_namespace = false;
+    S.namespace_name.clear();
+  } else if (S.in_namespace) {
+    AnnounceNamespace(G, false, false, S.namespace_depth > 0,
+                      S.namespace_anonymous ? "Anonymous - File Scope" : S.namespace_name);
+    S.in_namespace = false;
+    S.namespace_name.clear();
+    S.namespace_depth = 0;
+  }
+}
+
+void AddToNamespace(GlobalData& G, const std::string& qualified_name,
+                    const MetricRecord& m, bool is_class, bool count_only) {
+  RecordLists& lists = G.lists;
+  std::string prefix = qualified_name;
+  while (true) {
+    size_t colon = prefix.rfind("::");
+    size_t dot = prefix.rfind('.');
+    size_t cut = std::string::npos;
+    size_t width = 0;
+    if (colon != std::string::npos && (dot == std::string::npos || colon > dot)) {
+      cut = colon;
+      width = 2;
+    } else if (dot != std::string::npos) {
+      cut = dot;
+      width = 1;
+    }
+    if (cut == std::string::npos) return;
+    prefix.resize(cut);
+    (void)width;
+    if (prefix.empty() || prefix == "Anonymous") continue;
+    auto it = lists.namespace_index.find(prefix);
+    if (it == lists.namespace_index.end()) continue;
+    NamespaceRecord& r = lists.namespaces[it->second];
+    if (is_class) {
+      ++r.classes;
+    } else {
+      ++r.functions;
+    }
+    if (count_only) return;
+    r.loc += m.loc;
+    r.eloc += m.eloc;
+    r.lloc += m.lloc;
+    r.comments += m.comments;
+    r.blanks += m.blanks;
+    r.lines += m.lines;
+    r.params += m.params;
+    r.returns += m.returns;
+    r.interface_complexity += m.interface_complexity;
+    r.cyclomatic += m.cyclomatic;
+    r.functional_complexity += m.functional_complexity;
+    r.methods += m.methods;
+    r.methods_public += m.methods_public;
+    r.methods_protected += m.methods_protected;
+    r.methods_private += m.methods_private;
+    r.attributes += m.attributes;
+    r.attributes_public += m.attributes_public;
+    r.attributes_protected += m.attributes_protected;
+    r.attributes_private += m.attributes_private;
+    return;
+  }
+}
+
+}  // namespace zav

@@ -1,0 +1,51 @@
+// The scope model: namespaces, Java packages, classes, structs and
+// interfaces, their nesting, inheritance text, visibility and metrics.
+#pragma once
+
+#include <string>
+
+#include "analysis/keywords.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// A namespace, package, class, struct or interface keyword at
+// line[start..end).
+void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
+                    Word word);
+
+// "public", "protected" or "private" at line[start..end).
+void OnVisibilityKeyword(GlobalData& G, const char* line, int start, int end,
+                         Word word);
+
+// Opens the pending namespace or class at a "{" (the caller pushes the
+// brace kind returned). Returns kBlock when nothing was pending.
+BraceKind OpenScopeAtBrace(GlobalData& G, const char* line, int i);
+
+void EndNamespace(GlobalData& G);
+void EndClass(GlobalData& G);
+
+// A ";" directly in a class body ends a member declaration.
+void EndMemberDeclaration(GlobalData& G, const char* line);
+
+// Closes a package or namespace still open at the end of the file.
+void CloseScopesAtEndOfFile(GlobalData& G);
+
+// Adds a class's or function's metrics to the namespace record of the
+// longest namespace prefix of `qualified_name`. With `count_only` only the
+// entity count grows.
+void AddToNamespace(GlobalData& G, const std::string& qualified_name,
+                    const MetricRecord& metrics, bool is_class, bool count_only);
+
+// The class record of a qualified name, created when neither the class nor
+// the namespace list knows it (nullptr when only the namespace list does).
+ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
+                               bool create);
+
+// The separator of qualified names in the current file's language.
+const char* QualifierSeparator(const GlobalData& G);
+
+// Cleans an inheritance text as written after a class name.
+std::string CleanInheritance(const GlobalData& G, const std::string& text);
+
+}  // namespace zav

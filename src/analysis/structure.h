@@ -1,0 +1,38 @@
+// Structural detection in the character stream: what each brace belongs
+// to, and the hand-off of words and characters to the scope model,
+// function detection and the quality checks.
+#pragma once
+
+#include "analysis/keywords.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Characters the structural detectors and the counters act on.
+bool IsStructuralCharacter(unsigned char c);
+
+// A word of interest at line[start..end), outside comments and strings.
+void StructureWord(GlobalData& G, const char* line, int start, int end,
+                   Word word);
+
+// A punctuation character at line[i], outside comments and strings.
+void StructureCharacter(GlobalData& G, const char* line, int i);
+
+// Appends code text to the active collectors (class header, function
+// header, template header, member declaration).
+void CollectText(GlobalData& G, const char* text, int length);
+
+// Recomputes whether any collector is active (G.lex.collecting).
+void UpdateCollecting(GlobalData& G);
+
+// At the end of each analysed line.
+void StructureLineEnd(GlobalData& G, const char* line);
+
+// At the end of the file: open namespaces and packages are closed.
+void StructureEndOfFile(GlobalData& G);
+
+// True when no enclosing brace keeps function headers from being found:
+// file scope, a namespace, a class body or an extern "C" block.
+bool AtDeclarationLevel(const GlobalData& G);
+
+}  // namespace zav
