@@ -88,7 +88,7 @@ class HtmlBuilder {
  public:
   HtmlBuilder(std::string& out, const char* color) : out_(out), color_(color) {}
 
-  void Literal(char c) { pending_.push_back(c); }
+  void Literal(std::string_view text) { pending_ += text; }
 
   void Value(char field, const std::string& value, bool percent) {
     std::string label = TakeLabel(field);
@@ -140,16 +140,23 @@ std::string RenderNotice(const char* format, const char* fields,
   std::string out;
   HtmlBuilder html(out, values.color);
   const bool woven = markup == NoticeMarkup::kHtml;
+  auto literal = [&](std::string_view text) {
+    if (woven) {
+      html.Literal(text);
+    } else {
+      out += text;
+    }
+  };
   size_t next_field = 0;
   const size_t field_count = std::strlen(fields);
   for (const char* p = format; *p != '\0';) {
     if (p[0] == '%' && p[1] == '%') {
-      woven ? html.Literal('%') : out.push_back('%');
+      literal("%");
       p += 2;
       continue;
     }
     if (p[0] != '%') {
-      woven ? html.Literal(*p) : out.push_back(*p);
+      literal(std::string_view(p, 1));
       ++p;
       continue;
     }
@@ -159,8 +166,9 @@ std::string RenderNotice(const char* format, const char* fields,
     p += length;
     const bool is_name = std::strchr("stFD", field) != nullptr;
     if (markup != NoticeMarkup::kText && is_name) value = HtmlEscape(value);
-    if (!woven) {
-      out += value;
+    // The notice number belongs to the heading and stays plain.
+    if (!woven || field == 'N') {
+      literal(value);
       continue;
     }
     const bool percent = p[0] == '%' && p[1] == '%';
