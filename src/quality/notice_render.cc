@@ -36,11 +36,11 @@ const char* TextField(const NoticeValues& v, char field) {
 }
 
 // One printf conversion of the form, formatted on its own.
-std::string FormatValue(std::string_view spec, const NoticeValues& v,
+std::string FormatValue(std::string_view conversion, const NoticeValues& v,
                         char field) {
-  const std::string format(spec);
+  const std::string format(conversion);
   char buffer[2048];
-  switch (spec.back()) {
+  switch (conversion.back()) {
     case 'd':
       std::snprintf(buffer, sizeof buffer, format.c_str(), IntegerField(v, field));
       break;
