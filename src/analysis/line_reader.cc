@@ -91,6 +91,10 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
     }
     ++G.reader.line_number;
     ++G.file.total_physical_lines_count;
+    if (G.settings.key_string_configured && !G.reader.key_string_found &&
+        std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
+      G.reader.key_string_found = true;  // notice 21 looks for it at the end
+    }
     if (!ApplySkipTokens(G, text)) {
       ++G.file.skipped_lines_count;
       continue;

@@ -1,20 +1,159 @@
 #include "quality/notices.h"
 
+#include "quality/notice_catalogue.h"
+#include "quality/notice_forms.h"
+#include "quality/notice_render.h"
+#include "report/output.h"
+
 namespace zav {
+namespace {
+
+constexpr int kUnboundScopeNotice = 22;
+constexpr int kParenNotice = 12;
+constexpr const char* kUnboundScopeText = "is not bound with scope braces {}";
+
+const char* NoticeFile(const GlobalData& G, const NoticeArgs& args) {
+  if (args.file_name != nullptr) return args.file_name;
+  return G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
+}
+
+void CountNotice(GlobalData& G, int number) {
+  ++G.file.quality_notice_count;
+  if (number >= 1 && number <= kNoticeCount) ++G.notices.run_counts[number];
+  ++G.notices.total_emitted;
+}
+
+// The word notices 51 to 54 name when the caller gave none.
+const char* UncommentedBlockWord(int number) {
+  switch (number) {
+    case 51: return "function";
+    case 52: return "class";
+    case 53: return "struct";
+    case 54: return "interface";
+    default: return nullptr;
+  }
+}
+
+void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
+                        const NoticeArgs& args) {
+  const ReportFormat format = G.sw.Format();
+  const bool immediate_paren = number == kParenNotice && args.variant == 1;
+  if (immediate_paren &&
+      (format == ReportFormat::kCsv || format == ReportFormat::kXml)) {
+    return;
+  }
+  NoticeValues values;
+  values.number = number;
+  values.line = line;
+  values.file = NoticeFile(G, args);
+  values.description = NoticeText(G, number);
+  values.color = G.settings.colors[kColorNotice].c_str();
+  values.args = args;
+  if (values.args.texts[0] == nullptr) {
+    values.args.texts[0] = UncommentedBlockWord(number);
+  }
+
+  const NoticeForm& form = FindNoticeForm(number, args.variant);
+  const char* text = form.text;
+  const char* fields = form.fields;
+  if (G.settings.reorder_notices && form.reordered != nullptr) {
+    text = form.reordered;
+    fields = form.reordered_fields;
+  }
+  NoticeMarkup markup = NoticeMarkup::kText;
+  if (format == ReportFormat::kHtml) {
+    markup = NoticeMarkup::kHtml;
+    if (form.html != nullptr && text == form.text) {
+      text = form.html;
+      fields = form.html_fields;
+      markup = NoticeMarkup::kHtmlVerbatim;
+    }
+  }
+  std::string out = RenderNotice(text, fields, values, markup);
+  if (immediate_paren) out += kParenForcedEqualText;
+  PutText(G, out);
+}
+
+// XML text content with the five special characters as entities.
+std::string EscapeXml(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "&quot;"; break;
+      case '&': out += "&amp;"; break;
+      case '\'': out += "&apos;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      default: out.push_back(c); break;
+    }
+  }
+  return out;
+}
+
+}  // namespace
 
 int NoticeEnabled(const GlobalData& G, int number) {
   if (number < 1 || number > kNoticeCount) return -1;
   return G.settings.notice_enabled[number] ? 1 : 0;
 }
 
-const char* NoticeText(GlobalData& G, int number) { return "Unsupported"; }
+const char* NoticeText(GlobalData& G, int number) {
+  return NoticeDescription(G, number);
+}
+
+void AddNoticeToList(GlobalData& G, const std::string& file_name,
+                     int32_t line, int number) {
+  G.notices.list.push_back(QualityNotice{file_name, line, number});
+}
+
+void EmitShortNotice(GlobalData& G, const std::string& file_name,
+                     int32_t line, int number, const char* keyword) {
+  // Notice 22 names its keyword in place of the description.
+  std::string text = NoticeText(G, number);
+  std::string xml_text = text;
+  if (keyword != nullptr) {
+    text = std::string("'") + keyword + "' " + kUnboundScopeText;
+    xml_text = std::string(keyword) + " " + kUnboundScopeText;
+  }
+  const Switches& sw = G.sw;
+  const char* file = file_name.c_str();
+  if (sw.notice_visual_studio) {
+    Print(G, "%s(%d) : Notice #%-4d - %s\n", file, line, number, text.c_str());
+  } else if (sw.Format() == ReportFormat::kHtml) {
+    Print(G, "  <font color=%s><b>Notice</b></font> <b>#%4d</b>: Line <b>%d</b>, %s\n",
+          G.settings.colors[kColorNotice].c_str(), number, line, text.c_str());
+  } else if (sw.Format() == ReportFormat::kXml) {
+    // -TN and every -w mode leave file names and notices out of the XML.
+    if (!sw.totals_no_file_names) {
+      Print(G,
+            "<notice>\n<type>%d</type>\n<line>%d</line>"
+            "<description>%s</description>\n</notice>\n",
+            number, line, EscapeXml(xml_text).c_str());
+    }
+  } else if (G.settings.reorder_notices) {
+    Print(G, "  Line %4d: Notice #%4d: %s\n", line, number, text.c_str());
+  } else {
+    Print(G, "  Notice #%4d: Line %4d, %s\n", number, line, text.c_str());
+  }
+  AddNoticeToList(G, file_name, line, number);
+}
 
 void RaiseNotice(GlobalData& G, int number, int32_t line,
                  const NoticeArgs& args) {
   if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
-  ++G.file.quality_notice_count;
-  if (number >= 1 && number <= kNoticeCount) ++G.notices.run_counts[number];
-  ++G.notices.total_emitted;
+  CountNotice(G, number);
+  const Switches& sw = G.sw;
+  if (sw.notices && !sw.totals_only) {
+    if (!sw.notice_single_line && !sw.notice_visual_studio) {
+      WriteVerboseNotice(G, number, line, args);
+      return;
+    }
+  } else if (!sw.notice_collect) {
+    return;
+  }
+  const char* keyword = nullptr;
+  if (number == kUnboundScopeNotice && sw.functional) keyword = args.texts[0];
+  EmitShortNotice(G, NoticeFile(G, args), line, number, keyword);
 }
 
 }  // namespace zav

@@ -10,6 +10,7 @@
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "files/file_set.h"
+#include "quality/file_notices.h"
 #include "report/banner.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
@@ -69,6 +70,7 @@ void WritePerFileReports(GlobalData& G, FileEntry& entry) {
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
   StoreFunctionPoints(G, entry);
+  RaiseFileLevelNotices(G);
   WritePerFileReports(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;

@@ -1,0 +1,182 @@
+#include "quality/notice_render.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "report/output.h"
+
+namespace zav {
+namespace {
+
+int IntegerField(const NoticeValues& v, char field) {
+  if (field == 'L') return v.line;
+  if (field == 'N') return v.number;
+  if (field >= '0' && field <= '5') return v.args.ints[field - '0'];
+  return 0;
+}
+
+double RealField(const NoticeValues& v, char field) {
+  if (field == 'a') return v.args.reals[0];
+  if (field == 'b') return v.args.reals[1];
+  return 0.0;
+}
+
+const char* TextField(const NoticeValues& v, char field) {
+  const char* text = nullptr;
+  switch (field) {
+    case 's': text = v.args.texts[0]; break;
+    case 't': text = v.args.texts[1]; break;
+    case 'F': text = v.file; break;
+    case 'C': text = v.color; break;
+    case 'D': text = v.description; break;
+    default: break;
+  }
+  return text != nullptr ? text : "";
+}
+
+// One printf conversion of the form, formatted on its own.
+std::string FormatValue(std::string_view conversion, const NoticeValues& v,
+                        char field) {
+  const std::string format(conversion);
+  char buffer[2048];
+  switch (conversion.back()) {
+    case 'd':
+      std::snprintf(buffer, sizeof buffer, format.c_str(), IntegerField(v, field));
+      break;
+    case 'f':
+      std::snprintf(buffer, sizeof buffer, format.c_str(), RealField(v, field));
+      break;
+    default:
+      std::snprintf(buffer, sizeof buffer, format.c_str(), TextField(v, field));
+      break;
+  }
+  return buffer;
+}
+
+// The length of the conversion starting at format[0] == '%': flags, width,
+// precision and the conversion letter.
+size_t ConversionLength(const char* format) {
+  size_t n = 1;
+  while (format[n] != '\0' && std::strchr("-+ #0", format[n]) != nullptr) ++n;
+  while (format[n] >= '0' && format[n] <= '9') ++n;
+  if (format[n] == '.') {
+    ++n;
+    while (format[n] >= '0' && format[n] <= '9') ++n;
+  }
+  if (format[n] != '\0') ++n;
+  return n;
+}
+
+std::string EscapeLiteral(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '&': out += "&amp;"; break;
+      default: out.push_back(c); break;
+    }
+  }
+  return out;
+}
+
+// Builds the HTML form while the format is walked: literal text is held
+// back until the next value, so that a label in front of it can join the
+// value's bold.
+class HtmlBuilder {
+ public:
+  HtmlBuilder(std::string& out, const char* color) : out_(out), color_(color) {}
+
+  void Literal(std::string_view text) { pending_ += text; }
+
+  void Value(char field, const std::string& value, bool percent) {
+    std::string label = TakeLabel(field);
+    Flush();
+    out_ += "<b>" + label + value + (percent ? "%" : "") + "</b>";
+  }
+
+  void Flush() {
+    std::string text = EscapeLiteral(pending_);
+    pending_.clear();
+    const size_t at = text.find("Notice");
+    if (!notice_marked_ && at != std::string::npos) {
+      text.replace(at, 6,
+                   std::string("<font color=\"") + color_ +
+                       "\"><b>Notice</b></font>");
+      notice_marked_ = true;
+    }
+    out_ += text;
+  }
+
+ private:
+  // "Line " before a line number and "File " before a file name move into
+  // the value's bold.
+  std::string TakeLabel(char field) {
+    const char* label = field == 'L' ? "Line" : field == 'F' ? "File" : nullptr;
+    if (label == nullptr) return "";
+    for (const char* tail : {" ", ": "}) {
+      const std::string candidate = std::string(label) + tail;
+      if (pending_.size() >= candidate.size() &&
+          pending_.compare(pending_.size() - candidate.size(), candidate.size(),
+                           candidate) == 0) {
+        pending_.resize(pending_.size() - candidate.size());
+        return candidate;
+      }
+    }
+    return "";
+  }
+
+  std::string& out_;
+  const char* color_;
+  std::string pending_;
+  bool notice_marked_ = false;
+};
+
+}  // namespace
+
+std::string RenderNotice(const char* format, const char* fields,
+                         const NoticeValues& values, NoticeMarkup markup) {
+  std::string out;
+  HtmlBuilder html(out, values.color);
+  const bool woven = markup == NoticeMarkup::kHtml;
+  auto literal = [&](std::string_view text) {
+    if (woven) {
+      html.Literal(text);
+    } else {
+      out += text;
+    }
+  };
+  size_t next_field = 0;
+  const size_t field_count = std::strlen(fields);
+  for (const char* p = format; *p != '\0';) {
+    if (p[0] == '%' && p[1] == '%') {
+      literal("%");
+      p += 2;
+      continue;
+    }
+    if (p[0] != '%') {
+      literal(std::string_view(p, 1));
+      ++p;
+      continue;
+    }
+    const size_t length = ConversionLength(p);
+    const char field = next_field < field_count ? fields[next_field++] : '?';
+    std::string value = FormatValue(std::string_view(p, length), values, field);
+    p += length;
+    const bool is_name = std::strchr("stFD", field) != nullptr;
+    if (markup != NoticeMarkup::kText && is_name) value = HtmlEscape(value);
+    // The notice number belongs to the heading and stays plain.
+    if (!woven || field == 'N') {
+      literal(value);
+      continue;
+    }
+    const bool percent = p[0] == '%' && p[1] == '%';
+    if (percent) p += 2;
+    html.Value(field, value, percent);
+  }
+  if (woven) html.Flush();
+  return out;
+}
+
+}  // namespace zav

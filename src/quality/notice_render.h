@@ -1,0 +1,35 @@
+// Filling a notice form with its values, as text or as HTML.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "quality/notices.h"
+
+namespace zav {
+
+// Everything a form's fields can name (see notice_forms.h).
+struct NoticeValues {
+  int number = 0;
+  int32_t line = 0;
+  const char* file = "";
+  const char* description = "";
+  const char* color = "";
+  NoticeArgs args;
+};
+
+enum class NoticeMarkup {
+  kText,         // the format as it stands
+  kHtml,         // markup woven into a text form (see RenderNotice)
+  kHtmlVerbatim  // a form that carries its own markup
+};
+
+// Fills `format` with the values named by `fields`, one letter per
+// conversion. In kHtml the first word "Notice" is written in the notice
+// colour and bold, each value in bold (a "Line" or "File" label and a
+// trailing percent sign inside the bold), and the literal text, like every
+// name, is escaped. In kHtmlVerbatim only the names are escaped.
+std::string RenderNotice(const char* format, const char* fields,
+                         const NoticeValues& values, NoticeMarkup markup);
+
+}  // namespace zav
