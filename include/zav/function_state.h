@@ -11,8 +11,6 @@
 
 namespace zav {
 
-inline constexpr int kSwitchStackDepth = 32;
-
 // Decision counters of the open function.
 struct DecisionCounts {
   int32_t whiles = 0, fors = 0, switches = 0, cases = 0, defaults = 0;
@@ -36,7 +34,9 @@ struct FunctionState {
   bool is_operator = false;
   bool assignment_seen = false;  // "=" in the current statement
   bool candidate_on_line = false;  // only the first "(" of a line is used
+  bool use_next_paren = false;  // after "(*name)" or an annotation
   int header_paren_depth = 0;
+  int params_end = 0;  // header text length at the parameter list's ")"
   int32_t header_line = 0;
   int comments_before_header = 0;  // comment lines directly before it
 
@@ -58,11 +58,6 @@ struct FunctionState {
   int32_t fall_through_start = 0;
   bool in_class_body = false;  // the function is a method defined in a class
   int method_visibility = 2;
-
-  // Switch stack: brace depth of each open switch body.
-  int switch_stack[kSwitchStackDepth] = {};
-  int switch_depth = 0;
-  bool switch_pending = false;
 
   // Function-like macro being listed with -m.
   bool macro_open = false;

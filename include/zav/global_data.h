@@ -16,10 +16,12 @@
 //   scope      ScopeState    src/analysis/  namespaces and classes
 //   func       FunctionState src/analysis/  function detection
 //   notices    NoticeState   src/quality/   catalogue, counters, list
+//   checks     CheckState    src/quality/   state of the quality checks
 //   lists      RecordLists   src/analysis/  functions, classes, namespaces
 //   files      FileSet       src/files/     the ordered file entries
 #pragma once
 
+#include "zav/check_state.h"
 #include "zav/file_metrics.h"
 #include "zav/file_set.h"
 #include "zav/function_state.h"
@@ -49,6 +51,7 @@ struct GlobalData {
   ScopeState scope;
   FunctionState func;
   NoticeState notices;
+  CheckState checks;
   RecordLists lists;
   FileSet files;
 

@@ -71,6 +71,7 @@ struct LexState {
   bool function_like_macro = false;  // the #define has a "(" after its name
   bool error_directive = false;      // #error line
   bool conditional_directive = false;  // an #if... seen; cleared at function end
+  bool if_directive_line = false;      // this line is an #if... directive
 
   // Marks that persist across lines (cleared by the per-file reset).
   bool enum_pending = false;

@@ -95,7 +95,7 @@ struct ScopeState {
 
   // The member declaration being read directly in a class body.
   TextBuffer member_text;
-  int32_t member_line = 0;
+  bool collect_member = false;  // directly in a class body
 
   // What every open brace belongs to; beyond the depth braces are counted.
   std::array<BraceKind, kBraceStackDepth> braces;

@@ -5,6 +5,8 @@
 
 #include "analysis/counters.h"
 #include "analysis/keywords.h"
+#include "analysis/structure.h"
+#include "quality/checks.h"
 #include "quality/notices.h"
 #include "report/output.h"
 
@@ -169,14 +171,28 @@ void DebugSplitTexts(GlobalData& G, const char* line) {
   Print(G, "*** Comment: %s\n", L.comment_text.text);
 }
 
-// Characters that start a code-character action (see counters.cc).
+// Characters that start a code-character action (see counters.cc) or that
+// the structural detectors act on (see structure.cc).
+enum : uint8_t { kCounts = 1, kStructure = 2 };
 struct CodeCharacterTable {
-  bool acts[256] = {};
+  uint8_t acts[256] = {};
   constexpr CodeCharacterTable() {
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] = true;
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] |= kCounts;
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#', '=', '<', '>',
+                            '?', '|', '&', ':', '@', ',', '-', '+', '.', '~'}) {
+      acts[c] |= kStructure;
+    }
   }
 };
 constexpr CodeCharacterTable kCodeCharacters;
+
+// A slash that opens or closes a comment is not code text.
+bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
+  if (line[i] != '/') return false;
+  if (i > 0 && line[i - 1] == '*') return true;
+  return !L.in_string && !L.in_char_literal &&
+         (line[i + 1] == '*' || line[i + 1] == '/');
+}
 
 inline void CountBlankCharacter(GlobalData& G, unsigned char c, int tab_spaces,
                                 int32_t line_number) {
@@ -259,6 +275,9 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
 
     if (extract_strings && L.in_string) L.extraction.Append(c);
     if (extract_comments && in_comment) L.extraction.Append(c);
+    if (L.collecting && !in_comment && !CommentMarkerSlash(L, line, i)) {
+      CollectText(G, line + i, 1);
+    }
 
     if (c >= 33 && c <= 127) {
       L.blank = false;
@@ -293,9 +312,13 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
             // of them can change the lexical state.
             int end = i + 1;
             while (IsIdentChar(line[end])) ++end;
+            if (L.collecting) CollectText(G, line + i + 1, end - i - 1);
             if (!other) {
               Word word = LookupWord(line + i, end - i);
-              if (word != Word::kNone) CountCodeWord(G, line, i, end, word);
+              if (word != Word::kNone) {
+                StructureWord(G, line, i, end, word);
+                CountCodeWord(G, line, i, end, word);
+              }
             }
             L.last_nonblank = line[end - 1];
             if constexpr (kFull) {
@@ -304,7 +327,10 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
             i = end - 1;
             continue;
           }
-          if (!other && kCodeCharacters.acts[c]) CountCodeCharacter(G, line, i);
+          if (!other && kCodeCharacters.acts[c] != 0) {
+            if (kCodeCharacters.acts[c] & kStructure) StructureCharacter(G, line, i);
+            if (kCodeCharacters.acts[c] & kCounts) CountCodeCharacter(G, line, i);
+          }
           break;
       }
     }
@@ -314,8 +340,9 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
   }
 }
 
-void StartLine(GlobalData& G, int length) {
+void StartLine(GlobalData& G, const char* line, int length) {
   LexState& L = G.lex;
+  if (!G.lang.flags.other) CheckLineStart(G, line);
   G.file.characters_count += length;
   if (!L.continuation) {
     L.extraction.Clear();
@@ -355,10 +382,12 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
     ++L.consecutive_comment_lines;
     if (HasFallThroughPhrase(line)) ++F.fall_through_count;
   }
+  if (!G.lang.flags.other) StructureLineEnd(G, line);
   if (L.code_seen) {
     L.previous_code_line.Assign(line);
     if (!comment_line) L.consecutive_comment_lines = 0;
   }
+  L.if_directive_line = false;
   if (L.last_nonblank == '\\') {
     ++F.continuation_lines_count;
     L.continuation = true;
@@ -368,6 +397,7 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
     L.preprocessor_line = false;
     L.define_line = false;
     L.error_directive = false;
+    L.function_like_macro = false;
     if (L.quote_parity % 2 == 0) L.in_string = false;
   }
   if (G.sw.debug) DebugSplitTexts(G, line);
@@ -384,7 +414,7 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
   int length = static_cast<int>(std::strlen(line));
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
-  StartLine(G, length);
+  StartLine(G, line, length);
   const bool full = G.lex.want_split_texts || G.sw.debug || G.sw.extract_strings ||
                     G.sw.extract_comments || G.sw.comment_documentation;
   if (full) {

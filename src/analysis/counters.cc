@@ -110,6 +110,7 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     ++F.include_count;
   } else if (DirectiveIs(line, p, "if")) {
     L.conditional_directive = true;
+    L.if_directive_line = true;
   } else if (DirectiveIs(line, p, "error") &&
              (line[p + 5] == ' ' || line[p + 5] == '\t' || line[p + 5] == '\n' ||
               line[p + 5] == '\r' || CommentStartsAt(line, p + 5))) {
@@ -402,9 +403,13 @@ void ResetFileState(GlobalData& G) {
   G.lex.string_text.Clear();
   G.lex.previous_code_line.Clear();
   G.lex.macro_name.Clear();
+  G.lex.if_directive_line = false;
+  G.lex.collecting = false;
   G.reader = ReaderState{};
   G.scope = ScopeState{};
   G.func = FunctionState{};
+  G.func.enabled = G.sw.functional;
+  G.checks = CheckState{};
 }
 
 int CurrentLanguageGroup(const GlobalData& G) {

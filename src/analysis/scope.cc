@@ -305,6 +305,26 @@ std::string WithoutAttributes(const std::string& text) {
 
 }  // namespace
 
+bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
+  if (start > 0 && std::strchr(" \t;)={}", line[start - 1]) == nullptr) return false;
+  if (start > 0 && line[start - 1] == '\0') return false;
+  const char c = line[end];
+  if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0') return true;
+  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
+  switch (word) {
+    case Word::kStruct:
+      return c == '{';
+    case Word::kTemplate:
+      return c == '<';
+    case Word::kPublic:
+    case Word::kProtected:
+    case Word::kPrivate:
+      return c == ':';
+    default:
+      return false;
+  }
+}
+
 const char* QualifierSeparator(const GlobalData& G) {
   return (G.lang.flags.java || G.lang.flags.csharp) ? "." : "::";
 }

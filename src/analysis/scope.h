@@ -9,6 +9,12 @@
 
 namespace zav {
 
+// True when the scope keyword at line[start..end) stands as a whole word:
+// after the line start, a blank, ";", ")", "=", "{" or "}", and before a
+// blank, a line end or a comment (struct also before "{", template before
+// "<", the visibility words before ":").
+bool ScopeKeywordBoundary(const char* line, int start, int end, Word word);
+
 // A namespace, package, class, struct or interface keyword at
 // line[start..end).
 void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,

@@ -39,6 +39,22 @@ void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
         "  Lines ", clamp(lines));
 }
 
+void WriteComplexityLine(GlobalData& G, int params, int returns, int cyclomatic,
+                         int total) {
+  Print(G, "  Complexity   Param %-7d Return %-6d Cyclo Vg %-7d Total %8d\n", params,
+        returns, cyclomatic, total);
+}
+
+void WriteMethodsLine(GlobalData& G, int publ, int prot, int priv) {
+  Print(G, "%s%s%-7d%s%-7d%s%-7d%s%8d\n", "  Methods    ", "  Publ ", publ, "  Prot ",
+        prot, "  Private ", priv, "  Total ", publ + prot + priv);
+}
+
+void WriteAttributesLine(GlobalData& G, int publ, int prot, int priv) {
+  Print(G, "%s%s%-7d%s%-7d%s%-7d%s%8d\n", "  Attributes ", "  Publ ", publ, "  Prot ",
+        prot, "  Private ", priv, "  Total ", publ + prot + priv);
+}
+
 void WriteFileSummary(GlobalData& G, bool project) {
   const FileMetrics& f = G.file;
   CenterLine(G, project ? "~~ Total Project Summary ~~" : "~~ Total File Summary ~~");

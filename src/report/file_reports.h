@@ -16,6 +16,14 @@ void WriteFileHeader(GlobalData& G, const std::string& name, int64_t time,
 void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
                   int lines);
 
+// The complexity line: parameters, returns, cyclomatic and total complexity.
+void WriteComplexityLine(GlobalData& G, int params, int returns, int cyclomatic,
+                         int total);
+
+// The methods and attributes lines of a class, by visibility.
+void WriteMethodsLine(GlobalData& G, int publ, int prot, int priv);
+void WriteAttributesLine(GlobalData& G, int publ, int prot, int priv);
+
 // "Total File Summary" (project false) or "Total Project Summary".
 void WriteFileSummary(GlobalData& G, bool project);
 

@@ -7,6 +7,8 @@
 #include <new>
 
 #include "analysis/counters.h"
+#include "analysis/function.h"
+#include "analysis/structure.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "files/file_set.h"
@@ -70,6 +72,8 @@ void WritePerFileReports(GlobalData& G, FileEntry& entry) {
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
   StoreFunctionPoints(G, entry);
+  StructureEndOfFile(G);
+  FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
   WritePerFileReports(G, entry);
   FileCounters(G);

@@ -1,0 +1,44 @@
+// State of the quality checks of the file being analysed.
+//
+// Owned by src/quality/ (checks.cc); reset at the start of every file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zav {
+
+inline constexpr int kSwitchStackDepth = 32;
+
+struct CheckState {
+  // Brace depth of each open switch body (32 levels; deeper ones counted).
+  int switch_stack[kSwitchStackDepth] = {};
+  int switch_depth = 0;
+  bool switch_pending = false;  // "switch" seen, its "{" not yet
+
+  bool last_was_break = false;  // the last statement was "break"
+  bool in_break_statement = false;
+
+  // Notice 22: the keyword whose body may lack braces.
+  int pending_keyword = 0;  // 0 none, 1 do, 2 else, 3 for, 4 if, 5 while
+  int32_t pending_line = 0;
+  int unbound_keyword = 0;  // the keyword pending when the line started
+  int32_t unbound_line = 0;
+  bool while_pending = false;  // "while" seen, its condition not yet closed
+  int while_condition_level = -1;
+
+  // Notices 4 and 5: an if or while condition is open.
+  int paren_level = 0;  // "(" minus ")" seen by the checks
+  bool if_waiting = false, while_waiting = false;
+  int if_condition_level = -1;
+  int while_cond_level = -1;
+
+  bool friend_seen = false;
+  bool friend_class = false;
+  std::string friend_name;
+
+  bool catch_seen = false;       // "catch" seen on this line
+  bool const_in_statement = false;  // const (Java final) in this statement
+};
+
+}  // namespace zav

@@ -1,0 +1,689 @@
+#include "analysis/function.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "analysis/line_text.h"
+#include "analysis/scope.h"
+#include "analysis/structure.h"
+#include "analysis/structure_output.h"
+#include "quality/checks.h"
+
+namespace zav {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Words that take a parenthesised argument but never name a function. The
+// first thirteen are the type and keyword names a macro can be confused
+// with; the rest are keywords of the four languages.
+constexpr const char* kSystemTypes[] = {
+    "unsigned", "char", "short", "int", "long", "float", "double",
+    "void", "signed", "while", "if", "else", "for"};
+constexpr const char* kOtherKeywords[] = {
+    "return", "switch", "sizeof", "catch", "foreach", "throw", "new",
+    "delete", "typeof", "decltype", "using", "lock", "synchronized",
+    "defined", "alignof", "alignas", "static_assert", "noexcept", "case",
+    "do", "try", "fixed", "checked", "unchecked", "nameof", "default"};
+
+struct ScannedName {
+  std::string name;
+  int start = 0;  // position of the name's first character
+  int end = 0;    // position after its last character
+};
+
+// Scans backwards from line[from] for a function name: blanks, carriage
+// returns and ")" are skipped, then characters are taken up to a blank,
+// "(", "*", "&" or the line start; "<...>" is taken whole without blanks,
+// a block comment is skipped and "A :: f" is joined.
+ScannedName ScanNameBackward(const char* line, int from) {
+  ScannedName result;
+  int j = from;
+  while (j >= 0 && (line[j] == ' ' || line[j] == '\t' || line[j] == '\r' ||
+                    line[j] == ')')) {
+    --j;
+  }
+  result.end = j + 1;
+  std::string reversed;
+  while (j >= 0) {
+    const char c = line[j];
+    if (c == '/' && j > 0 && line[j - 1] == '*') {
+      int k = j - 2;
+      while (k > 0 && !(line[k - 1] == '/' && line[k] == '*')) --k;
+      j = k - 2;
+      while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+      if (reversed.empty()) result.end = j + 1;
+      continue;
+    }
+    if (c == '>') {
+      int depth = 0;
+      for (; j >= 0; --j) {
+        const char d = line[j];
+        if (d == '>') ++depth;
+        if (d == '<') --depth;
+        if (d != ' ' && d != '\t') reversed.push_back(d);
+        if (depth == 0) {
+          --j;
+          break;
+        }
+      }
+      continue;
+    }
+    if (c == ' ' || c == '\t') {
+      int k = j;
+      while (k >= 0 && (line[k] == ' ' || line[k] == '\t')) --k;
+      const bool colon_before = k >= 1 && line[k] == ':' && line[k - 1] == ':';
+      const size_t n = reversed.size();
+      const bool colon_after = n >= 2 && reversed[n - 1] == ':' && reversed[n - 2] == ':';
+      if ((colon_before || colon_after) && !reversed.empty()) {
+        j = k;
+        continue;
+      }
+      break;
+    }
+    if (c == '(' || c == '*' || c == '&') break;
+    reversed.push_back(c);
+    --j;
+  }
+  result.start = j + 1;
+  result.name.assign(reversed.rbegin(), reversed.rend());
+  return result;
+}
+
+// "operator" as a whole word before the parenthesis: the name is the
+// qualifier, "operator" and the operator's symbols.
+bool FindOperator(const char* line, int paren, ScannedName& out) {
+  int op = -1;
+  for (int k = paren - 8; k >= 0; --k) {
+    if (std::strncmp(line + k, "operator", 8) == 0 &&
+        (k == 0 || !IsIdentChar(static_cast<unsigned char>(line[k - 1]))) &&
+        !IsIdentChar(static_cast<unsigned char>(line[k + 8]))) {
+      op = k;
+      break;
+    }
+  }
+  if (op < 0) return false;
+  std::string symbols = CollapseBlanks(std::string(line + op + 8, paren - op - 8), " \t");
+  if (symbols.empty() && line[paren + 1] == ')') symbols = "()";
+  std::string name = "operator";
+  if (!symbols.empty() && IsIdentChar(static_cast<unsigned char>(symbols[0]))) {
+    name += ' ';
+  }
+  name += symbols;
+  int q = op;
+  while (q > 0) {
+    const char c = line[q - 1];
+    if (IsIdentChar(static_cast<unsigned char>(c)) || c == ':' || c == '<' ||
+        c == '>' || c == '~') {
+      --q;
+    } else {
+      break;
+    }
+  }
+  out.name = std::string(line + q, op - q) + name;
+  out.start = q;
+  out.end = paren;
+  return true;
+}
+
+bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
+                  const char* line) {
+  const std::string& name = scanned.name;
+  if (!ValFunctionName(G, name, is_operator)) return false;
+  for (const char* word : kSystemTypes) {
+    if (name == word) {
+      if (G.sw.debug) {
+        std::printf(
+            "*** Debug:\n  Warning: Line No. %d\n           Function name is a "
+            "system type - %s\n           This may occur if a macro name is "
+            "equivalent\n           to a function name.  Functional analysis "
+            "has\n           been skipped by ZAV.\n\n",
+            G.reader.line_number, name.c_str());
+      }
+      return false;
+    }
+  }
+  for (const char* word : kOtherKeywords) {
+    if (name == word) return false;
+  }
+  if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
+  if (G.lists.macro_names.contains(name)) return false;
+  if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
+  return true;
+}
+
+bool HasLowerCase(const std::string& s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+bool HeaderCandidateAllowed(const GlobalData& G) {
+  const FileMetrics& f = G.file;
+  const ScopeState& S = G.scope;
+  return f.open_bracket_count == f.close_bracket_count &&
+         f.open_paren_count == f.close_paren_count && !G.lex.preprocessor_line &&
+         !G.lex.define_line && !S.template_open && !S.where_clause &&
+         !G.func.assignment_seen && AtDeclarationLevel(G) &&
+         !(S.class_pending && S.pending_kind != ClassKind::kStruct);
+}
+
+void CancelHeader(GlobalData& G) {
+  FunctionState& F = G.func;
+  F.header_pending = false;
+  F.in_header = false;
+  F.name.clear();
+  F.prefix.clear();
+  F.template_text.clear();
+  F.header_text.Clear();
+  UpdateCollecting(G);
+}
+
+void AcceptHeader(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  F.header_pending = true;
+  F.in_header = true;
+  F.params_closed = false;
+  F.paren_after_params = false;
+  F.non_ansi = false;
+  F.by_directive = false;
+  F.void_seen = false;
+  F.header_paren_depth = 1;
+  F.params_end = 0;
+  F.header_line = G.reader.line_number;
+  F.header_text.Assign("(");
+  F.template_text = G.scope.template_text;
+  G.scope.template_text.clear();
+  F.comments_before_header = G.lex.consecutive_comment_lines;
+  F.probable_macro = F.name == FirstIdentifier(line, 0) && !HasLowerCase(F.name);
+  G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
+  UpdateCollecting(G);
+}
+
+bool AfterWord(const char* line, int end, const char* extras) {
+  const char c = line[end];
+  if (IsBlank(c) || c == '\0') return true;
+  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
+  return std::strchr(extras, c) != nullptr;
+}
+
+bool BeforeWord(const char* line, int start) {
+  return start == 0 || std::strchr(" \t;)={}", line[start - 1]) != nullptr;
+}
+
+// The word after line[end] on the same line.
+bool NextWordIs(const char* line, int end, const char* word) {
+  int p = SkipBlanks(line, end);
+  size_t n = std::strlen(word);
+  return std::strncmp(line + p, word, n) == 0 &&
+         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
+}
+
+std::string CurrentFileName(const GlobalData& G) {
+  return G.current_entry != nullptr ? G.current_entry->name : std::string();
+}
+
+void AddMethodFigures(MetricRecord& r, const FunctionRecord& f, bool with_sizes) {
+  if (with_sizes) {
+    r.loc += f.loc;
+    r.eloc += f.eloc;
+    r.lloc += f.lloc;
+    r.comments += f.comments;
+    r.lines += f.lines;
+  }
+  r.params += f.params;
+  r.returns += f.returns;
+  r.interface_complexity += f.interface_complexity;
+  r.cyclomatic += f.cyclomatic;
+  r.functional_complexity += f.functional_complexity;
+  r.methods += 1.0;
+}
+
+// Adds a method defined outside its class (A::f) to its class and to every
+// enclosing class.
+void AddFunctionToClass(GlobalData& G, const FunctionRecord& f) {
+  const bool cpp = !(G.lang.flags.java || G.lang.flags.csharp);
+  std::string qualifier = f.name;
+  size_t op = qualifier.find("::operator");
+  if (op != std::string::npos) qualifier.resize(op + 2);
+  bool first = true;
+  while (true) {
+    size_t cut = cpp ? qualifier.rfind("::") : qualifier.rfind('.');
+    if (cut == std::string::npos) return;
+    qualifier.resize(cut);
+    if (cpp && first) {
+      size_t angle = qualifier.find('<');
+      if (angle != std::string::npos) qualifier.resize(angle);
+    }
+    first = false;
+    if (qualifier.empty()) return;
+    std::string in_namespace;
+    if (!G.scope.namespace_name.empty()) {
+      in_namespace = G.scope.namespace_name + QualifierSeparator(G) + qualifier;
+    }
+    ClassRecord* record = nullptr;
+    if (!in_namespace.empty()) record = FindOrCreateClass(G, in_namespace, false);
+    if (record == nullptr) record = FindOrCreateClass(G, qualifier, false);
+    if (record == nullptr && !G.lists.namespace_index.contains(qualifier) &&
+        (in_namespace.empty() || !G.lists.namespace_index.contains(in_namespace))) {
+      record = FindOrCreateClass(G, in_namespace.empty() ? qualifier : in_namespace, true);
+    }
+    if (record != nullptr) AddMethodFigures(*record, f, true);
+  }
+}
+
+void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
+  t.func_loc_sum += r.loc;
+  t.func_eloc_sum += r.eloc;
+  t.func_lloc_sum += r.lloc;
+  t.func_comment_sum += r.comments;
+  t.func_blank_sum += r.blanks;
+  t.func_lines_sum += r.lines;
+  t.func_vg_sum += r.cyclomatic;
+  t.func_returns_sum += r.returns;
+  t.func_params_sum += r.params;
+  t.func_interface_sum += r.interface_complexity;
+  t.func_complexity_sum += r.functional_complexity;
+  t.func_vg_max = std::max(t.func_vg_max, r.cyclomatic);
+  t.func_complexity_max = std::max(t.func_complexity_max, r.functional_complexity);
+  t.func_loc_max = std::max(t.func_loc_max, r.loc);
+  t.func_eloc_max = std::max(t.func_eloc_max, r.eloc);
+  t.func_lloc_max = std::max(t.func_lloc_max, r.lloc);
+  t.func_params_max = std::max(t.func_params_max, r.params);
+  t.func_returns_max = std::max(t.func_returns_max, r.returns);
+}
+
+// The first balanced "(...)" group of a parameter text.
+std::string FirstGroup(const std::string& p) {
+  int depth = 0;
+  for (size_t i = 0; i < p.size(); ++i) {
+    if (p[i] == '(') ++depth;
+    if (p[i] == ')' && --depth == 0) return p.substr(0, i + 1);
+  }
+  return p;
+}
+
+}  // namespace
+
+bool ValFunctionName(const GlobalData& G, const std::string& name,
+                     bool is_operator) {
+  if (name.empty()) return false;
+  auto letter = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '~';
+  };
+  if (is_operator) return letter(name[0]) || name[0] == ':';
+  if (!letter(name[0]) && name[0] != ':') return false;
+  const LanguageFlags& f = G.lang.flags;
+  int angle = 0;
+  for (char c : name) {
+    if (c == '<') ++angle;
+    if (c == '>' && angle > 0) {
+      --angle;
+      continue;
+    }
+    if (angle > 0 && !f.c) continue;  // template arguments
+    const bool basic = letter(c) || (c >= '0' && c <= '9');
+    const bool qualified = !f.c && (c == ':' || c == '<' || c == '>');
+    const bool dotted = (f.java || f.csharp) && c == '.';
+    if (!basic && !qualified && !dotted) return false;
+  }
+  return true;
+}
+
+std::string NormaliseParameters(const std::string& raw, bool is_operator,
+                                bool non_ansi, bool by_directive) {
+  std::string t = raw;
+  if (is_operator && t.rfind("()", 0) == 0 && t.size() > 2 &&
+      t.find('(', 2) != std::string::npos) {
+    t.erase(0, 2);  // operator()(...)
+  }
+  int depth = 0;
+  size_t close = std::string::npos;
+  for (size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == '(') ++depth;
+    if (t[i] == ')' && --depth == 0) {
+      close = i;
+      break;
+    }
+  }
+  for (size_t j = close == std::string::npos ? 0 : close + 1; j < t.size(); ++j) {
+    const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
+                            (j == 0 || t[j - 1] != ':');
+    if (t[j] == '{' || (!is_operator && close != std::string::npos && lone_colon)) {
+      t.resize(j);
+      break;
+    }
+  }
+  for (char& c : t) {
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  }
+  std::string out;
+  for (char c : t) {
+    if (c == ' ' && (out.empty() || out.back() == ' ' || out.back() == '(')) continue;
+    if (c == ')' && !out.empty() && out.back() == ' ') out.pop_back();
+    out.push_back(c);
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  if (close == std::string::npos) out.push_back(')');
+  if (non_ansi) out += " Non-ANSI Parameter Construct";
+  if (by_directive) out += " Defined By Compiler Directive";
+  return out;
+}
+
+int CountParameters(const std::string& parameters) {
+  const std::string group = FirstGroup(parameters);
+  if (group == "()" || group == "(void)") return 0;
+  int depth = 0, commas = 0;
+  for (char c : group) {
+    if (c == '(' || c == '<' || c == '[' || c == '{') ++depth;
+    if ((c == ')' || c == '>' || c == ']' || c == '}') && depth > 0) --depth;
+    if (c == ',' && depth == 1) ++commas;
+  }
+  return commas + 1;
+}
+
+int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
+  const Settings& s = G.settings;
+  int vg = s.cyclo_function_call ? 1 : 0;
+  if (s.cyclo_while) vg += c.whiles;
+  if (s.cyclo_for) vg += c.fors;
+  if (s.cyclo_switch) vg += c.switches;
+  if (s.cyclo_case) vg += c.cases;
+  if (s.cyclo_if) vg += c.ifs;
+  if (s.cyclo_else) vg += c.elses;
+  if (s.cyclo_ternary) vg += c.ternaries;
+  if (s.cyclo_goto) vg += c.gotos;
+  if (s.cyclo_or) vg += c.logical_or;
+  if (s.cyclo_and) vg += c.logical_and;
+  return vg;
+}
+
+bool GetFunction(GlobalData& G, const char* line, int paren) {
+  FunctionState& F = G.func;
+  ScannedName scanned;
+  F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
+                  FindOperator(line, paren, scanned);
+  if (!F.is_operator) scanned = ScanNameBackward(line, paren - 1);
+  bool ok = NameAccepted(G, scanned, F.is_operator, line);
+  if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
+      !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
+    scanned = ScanNameBackward(line, scanned.start - 1);
+    ok = NameAccepted(G, scanned, false, line);
+  }
+  if (!ok) {
+    F.name.clear();
+    F.prefix.clear();
+    return false;
+  }
+  F.name = scanned.name;
+  F.prefix = CollapseBlanks(std::string(line, scanned.start), " \t\r\n");
+  return true;
+}
+
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+  FunctionState& F = G.func;
+  if (F.in_header) {
+    if (open) {
+      ++F.header_paren_depth;
+      if (F.params_closed) F.paren_after_params = true;
+    } else if (--F.header_paren_depth == 0 && !F.params_closed) {
+      F.params_closed = true;
+      F.params_end = F.header_text.length;
+      if (F.probable_macro && NextSignificant(line, i) != '{') CancelHeader(G);
+    }
+    return;
+  }
+  if (F.in_body) {
+    F.paren_depth += open ? 1 : -1;
+    return;
+  }
+  if (!open || !F.enabled) return;
+  // Only the first "(" of a line is used, or the next one after a
+  // function-pointer declarator "(*name)" or an annotation.
+  if (F.candidate_on_line && !F.use_next_paren) return;
+  const bool first = !F.candidate_on_line;
+  F.candidate_on_line = true;
+  F.use_next_paren = false;
+  if (first && NextSignificant(line, i) == '*') {
+    F.use_next_paren = true;
+    return;
+  }
+  if (!HeaderCandidateAllowed(G)) return;
+  if (GetFunction(G, line, i)) {
+    AcceptHeader(G, line);
+  } else if (G.lex.java_annotation) {
+    F.use_next_paren = true;
+  }
+}
+
+void OnHeaderSemicolon(GlobalData& G) {
+  FunctionState& F = G.func;
+  if (F.header_paren_depth > 0 || !F.params_closed) {
+    CancelHeader(G);
+    return;
+  }
+  const char* rest = F.header_text.text + F.params_end;
+  bool prototype = true;
+  for (const char* p = rest; *p != '\0'; ++p) {
+    if (!IsBlank(*p) && *p != ';') {
+      prototype = false;
+      break;
+    }
+  }
+  if (!prototype && G.lang.flags.c && !F.paren_after_params && !G.scope.in_class) {
+    F.non_ansi = true;  // K&R parameter declarations
+    return;
+  }
+  CancelHeader(G);
+}
+
+BraceKind BeginFunction(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  ScopeState& S = G.scope;
+  F.in_header = false;
+  F.in_body = true;
+  const std::string raw(F.header_text.text, F.header_text.length);
+  F.header_text.Clear();
+  F.parameters = NormaliseParameters(raw, F.is_operator, F.non_ansi, F.by_directive);
+  F.param_count = CountParameters(F.parameters);
+  const std::string group = FirstGroup(F.parameters);
+  F.void_seen = false;
+  for (size_t p = group.find("void"); p != std::string::npos; p = group.find("void", p + 1)) {
+    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(group[p - 1]));
+    const bool after = p + 4 >= group.size() ||
+                       !IsIdentChar(static_cast<unsigned char>(group[p + 4]));
+    if (before && after) F.void_seen = true;
+  }
+  F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
+                    S.braces[S.brace_depth - 1] == BraceKind::kClass;
+  if (F.in_class_body) {
+    F.method_visibility = S.cls.visibility;
+    ++S.cls.methods[F.method_visibility];
+    if (G.sw.class_methods) {
+      ListClassMethod(G, F.method_visibility, G.reader.line_number, F.prefix, F.name);
+    }
+  }
+  F.start_line = G.reader.line_number;
+  const FileMetrics& f = G.file;
+  F.start.loc = f.loc_count;
+  F.start.comments = f.comment_lines_count;
+  F.start.blanks = f.blank_lines_count;
+  F.start.spaces = f.spaces_count;
+  F.start.characters = f.characters_count;
+  F.start.braceline = f.braceline_count;
+  F.start.parenline = f.parenline_count;
+  F.start.semicolons = f.semicolon_count;
+  F.fall_through_start = f.fall_through_count;
+  ++G.file.functions_count;
+  F.counts = DecisionCounts{};
+  F.returns = 0;
+  F.paren_depth = 0;
+  F.bracket_depth = 0;
+  F.body_depth = 1;
+  CheckFunctionBegin(G);
+  AnnounceFunctionBegin(G);
+  UpdateCollecting(G);
+  return BraceKind::kFunction;
+}
+
+void OnFunctionBrace(GlobalData& G, bool open) {
+  FunctionState& F = G.func;
+  if (open) {
+    ++F.body_depth;
+    CheckScopeDepth(G, F.body_depth);
+  } else {
+    --F.body_depth;
+  }
+}
+
+void EndFunction(GlobalData& G) {
+  FunctionState& F = G.func;
+  ScopeState& S = G.scope;
+  const FileMetrics& f = G.file;
+  FunctionRecord r;
+  r.kind = RecordKind::kFunction;
+  r.name = F.name;
+  r.parameters = F.parameters;
+  r.template_text = F.template_text;
+  r.file_name = CurrentFileName(G);
+  r.line = F.header_line;
+  r.loc = f.loc_count - F.start.loc + 1;
+  r.comments = f.comment_lines_count - F.start.comments;
+  r.blanks = f.blank_lines_count - F.start.blanks;
+  r.eloc = r.loc - (f.braceline_count - F.start.braceline) -
+           (f.parenline_count - F.start.parenline);
+  r.lloc = (f.semicolon_count - F.start.semicolons) - F.counts.fors;
+  r.lines = G.reader.line_number - F.start_line + 1;
+  r.params = F.param_count;
+  r.returns = F.returns == 0 ? 1 : F.returns;
+  r.cyclomatic = ComputeCyclomatic(G, F.counts);
+  r.interface_complexity = r.params + r.returns;
+  r.functional_complexity = r.params + r.cyclomatic + r.returns;
+
+  FunctionFigures figures;
+  figures.spaces = f.spaces_count - F.start.spaces;
+  figures.characters = f.characters_count - F.start.characters;
+  figures.fall_through = f.fall_through_count - F.fall_through_start;
+  CheckFunctionEnd(G, r, figures);
+  UpdateFileTotals(G.file, r);
+
+  const bool qualified_cpp = r.name.find("::") != std::string::npos;
+  const bool qualified_dot = r.name.find('.') != std::string::npos;
+  std::string namespace_name;
+  if (F.in_class_body && S.in_class) {
+    if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
+      AddMethodFigures(*c, r, false);
+    }
+    S.cls.params += r.params;
+    S.cls.returns += r.returns;
+    S.cls.cyclomatic += r.cyclomatic;
+    if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
+    AddToNamespace(G, S.cls.name + QualifierSeparator(G) + r.name, r, false, true);
+  } else {
+    if (qualified_cpp) AddFunctionToClass(G, r);
+    std::string qualified = r.name;
+    if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
+    AddToNamespace(G, qualified, r, false, false);
+  }
+
+  G.lists.functions.push_back(r);
+  WriteFunctionEnd(G, G.lists.functions.back());
+
+  F.header_pending = false;
+  F.in_body = false;
+  F.name.clear();
+  F.prefix.clear();
+  F.template_text.clear();
+  G.lex.conditional_directive = false;
+  UpdateCollecting(G);
+}
+
+void FunctionWord(GlobalData& G, const char* line, int start, int end,
+                  Word word) {
+  FunctionState& F = G.func;
+  if (!F.in_body || G.lex.preprocessor_line || !BeforeWord(line, start)) return;
+  DecisionCounts& c = F.counts;
+  switch (word) {
+    case Word::kWhile:
+      if (AfterWord(line, end, "(")) ++c.whiles;
+      break;
+    case Word::kFor:
+    case Word::kForeach:
+      if (AfterWord(line, end, "(")) ++c.fors;
+      break;
+    case Word::kSwitch:
+      if (AfterWord(line, end, "(")) ++c.switches;
+      break;
+    case Word::kCase:
+      if (AfterWord(line, end, ":(")) ++c.cases;
+      break;
+    case Word::kDefault:
+      if (AfterWord(line, end, ":")) ++c.defaults;
+      break;
+    case Word::kIf:
+      if (AfterWord(line, end, "(")) ++c.ifs;
+      break;
+    case Word::kElse:
+      if (AfterWord(line, end, "{") && !NextWordIs(line, end, "if")) ++c.elses;
+      break;
+    case Word::kGoto:
+      if (AfterWord(line, end, "")) {
+        ++c.gotos;
+        if (G.settings.goto_is_return_point) ++F.returns;
+      }
+      break;
+    case Word::kOr:
+      if (AfterWord(line, end, "(")) ++c.logical_or;
+      break;
+    case Word::kAnd:
+      if (AfterWord(line, end, "(")) ++c.logical_and;
+      break;
+    case Word::kBreak:
+      if (AfterWord(line, end, ";")) ++c.breaks;
+      break;
+    case Word::kReturn:
+      if (AfterWord(line, end, ";(")) ++F.returns;
+      break;
+    case Word::kExit:
+    case Word::kUnderscoreExit:
+    case Word::kAbort:
+      if (AfterWord(line, end, "(")) ++F.returns;
+      break;
+    case Word::kThrow:
+      if (G.lang.flags.c && AfterWord(line, end, "(;")) ++F.returns;
+      break;
+    default:
+      break;
+  }
+}
+
+void FunctionCharacter(GlobalData& G, const char* line, int i) {
+  DecisionCounts& c = G.func.counts;
+  const char ch = line[i];
+  const char prev = i > 0 ? line[i - 1] : '\0';
+  if (ch == '?' && line[i + 1] != '?' && prev != '?') ++c.ternaries;
+  if (ch == '|' && line[i + 1] == '|' && prev != '|') ++c.logical_or;
+  if (ch == '&' && line[i + 1] == '&' && prev != '&') ++c.logical_and;
+}
+
+void FunctionLineEnd(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  const LexState& L = G.lex;
+  F.candidate_on_line = false;
+  F.use_next_paren = false;
+  if (F.in_header && L.if_directive_line) F.by_directive = true;
+  if (G.sw.macros) {
+    if (L.define_line && L.function_like_macro && !F.macro_open) {
+      F.macro_open = true;
+      F.macro_name = std::string(L.macro_name.text, L.macro_name.length);
+      AnnounceMacroBegin(G, F.macro_name);
+    }
+    if (F.macro_open && L.last_nonblank != '\\') {
+      F.macro_open = false;
+      AnnounceMacroEnd(G, F.macro_name);
+    }
+  }
+}
+
+void FunctionEndOfFile(GlobalData& G) { WriteEndOfFileNotices(G); }
+
+}  // namespace zav

@@ -1,0 +1,61 @@
+// Function detection and functional metrics.
+#pragma once
+
+#include <string>
+
+#include "analysis/keywords.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// "(" or ")" outside comments and strings: header candidates, the
+// parameter list of a pending header, and the parentheses of a body.
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open);
+
+// The first "{" after a complete header begins the function.
+BraceKind BeginFunction(GlobalData& G, const char* line);
+
+// "{" or "}" inside an open function body.
+void OnFunctionBrace(GlobalData& G, bool open);
+
+// A ";" while a header is pending: a prototype, a call or K&R parameters.
+void OnHeaderSemicolon(GlobalData& G);
+
+// The closing brace of the function body.
+void EndFunction(GlobalData& G);
+
+// Words inside a header or body: decision counters and return points.
+void FunctionWord(GlobalData& G, const char* line, int start, int end,
+                  Word word);
+
+// Characters inside a body: "?", "||", "&&".
+void FunctionCharacter(GlobalData& G, const char* line, int i);
+
+// At the end of each line: the first-"(" rule, macro listings, directives.
+void FunctionLineEnd(GlobalData& G, const char* line);
+
+// At the end of the file: the open-scope and brace-balance NOTICE texts.
+void FunctionEndOfFile(GlobalData& G);
+
+// Helpers with their own rules, exposed for testing.
+
+// Extracts the function name and prefix from the text before the
+// parenthesis at line[paren]; false when no acceptable name is found.
+bool GetFunction(GlobalData& G, const char* line, int paren);
+
+// The character check of a function name.
+bool ValFunctionName(const GlobalData& G, const std::string& name,
+                     bool is_operator);
+
+// The parameter text from "(" to the body, normalised.
+std::string NormaliseParameters(const std::string& text, bool is_operator,
+                                bool non_ansi, bool by_directive);
+
+// Parameters of a normalised parameter text: 0 for "()" and "(void)",
+// else the top-level commas plus one.
+int CountParameters(const std::string& parameters);
+
+// The sum of the enabled decision counters, with 1 for the function base.
+int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& counts);
+
+}  // namespace zav

@@ -1,0 +1,312 @@
+#include "analysis/structure_output.h"
+
+#include <cstring>
+
+#include "analysis/counters.h"
+#include "quality/notices.h"
+#include "report/file_reports.h"
+#include "report/framework.h"
+#include "report/output.h"
+
+namespace zav {
+namespace {
+
+bool Html(const GlobalData& G) { return G.sw.Format() == ReportFormat::kHtml; }
+bool Csv(const GlobalData& G) { return G.sw.Format() == ReportFormat::kCsv; }
+bool Xml(const GlobalData& G) { return G.sw.Format() == ReportFormat::kXml; }
+
+const char* Color(const GlobalData& G, ColorId id) {
+  return G.settings.colors[id].c_str();
+}
+
+std::string FileLink(const GlobalData& G) {
+  return G.current_entry != nullptr ? G.current_entry->name : std::string();
+}
+
+// Object analysis: classes and namespaces are announced.
+bool ObjectsShown(const GlobalData& G) {
+  return G.sw.objects && !G.sw.totals_only;
+}
+
+bool FunctionsShown(const GlobalData& G) {
+  return G.sw.functional && !G.sw.totals_only && !G.sw.function_list &&
+         !G.sw.class_methods;
+}
+
+const char* ClassLabel(const ClassFrame& c, bool nested) {
+  switch (c.kind) {
+    case ClassKind::kStruct:
+      return nested ? "Nested Struct" : "Struct";
+    case ClassKind::kInterface:
+      return nested ? "Nested Interface" : "Interface";
+    default:
+      return nested ? "Nested Class" : "Class";
+  }
+}
+
+void WriteLabelledName(GlobalData& G, const char* label, const std::string& name,
+                       ColorId color) {
+  if (Html(G)) {
+    Print(G, "  <b>%s</b>: <b><font color=\"%s\">%s</font></b>\n", label,
+          Color(G, color), HtmlEscape(name).c_str());
+  } else if (Csv(G)) {
+    Print(G, "%s,%s\n", label, name.c_str());
+  } else if (!Xml(G)) {
+    Print(G, "  %s: %s\n", label, name.c_str());
+  }
+}
+
+void WriteTemplateLine(GlobalData& G, const std::string& text) {
+  if (text.empty()) return;
+  WriteLabelledName(G, "Template", text, kColorTemplate);
+}
+
+// The class's inheritance line; with quality notices, multiple
+// inheritance (a comma outside a template argument list) raises notice 42.
+void WriteInheritanceLine(GlobalData& G, const ClassFrame& c) {
+  if (c.inheritance.empty()) return;
+  if (Html(G)) {
+    Print(G, "  <b>Inheritance</b>: <font color=\"%s\">%s</font>\n",
+          Color(G, kColorInheritance), HtmlEscape(c.inheritance).c_str());
+  } else if (Csv(G)) {
+    Print(G, "Inheritance,%s\n", c.inheritance.c_str());
+  } else if (Xml(G)) {
+    Print(G, "<inheritance>%s</inheritance>\n", c.inheritance.c_str());
+  } else {
+    Print(G, "  Inheritance: %s\n", c.inheritance.c_str());
+  }
+  if (!G.sw.notices) return;
+  const size_t comma = c.inheritance.find(',');
+  const size_t angle = c.inheritance.find('<');
+  if (comma != std::string::npos && (angle == std::string::npos || comma < angle)) {
+    NoticeArgs args;
+    args.texts[0] = c.name.c_str();
+    args.file_name = G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
+    RaiseNotice(G, 42, G.reader.line_number, args);
+  }
+}
+
+void WriteFunctionPointsLine(GlobalData& G, double loc, double eloc, double lloc) {
+  if (Csv(G)) {
+    Print(G, "%s,%-7.1f,%s,%-7.1f,%s,%7.1f\n", "FP(LOC)", loc, "FP(eLOC)", eloc,
+          "FP(lLOC)", lloc);
+  } else {
+    Print(G, "%s%-7.1f%s%-7.1f%s%7.1f\n", "  Function Points         FP(LOC) ", loc,
+          " FP(eLOC) ", eloc, "FP(lLOC) ", lloc);
+  }
+}
+
+double FunctionPoints(const GlobalData& G, int group, int measure, int count) {
+  const int factor = G.settings.fp_factors[group][measure];
+  return factor > 0 ? static_cast<double>(count) / factor : 0.0;
+}
+
+void WriteCyclomaticDetail(GlobalData& G) {
+  const Settings& s = G.settings;
+  const DecisionCounts& c = G.func.counts;
+  PutText(G, "    Cyclomatic Complexity Vg Detail\n");
+  PutText(G, "      Function Base           : 1\n");
+  struct Row {
+    bool enabled;
+    int count;
+    const char* format;
+  } rows[] = {
+      {s.cyclo_while, c.whiles, "      Loops while / do        : %-6d\n"},
+      {s.cyclo_for, c.fors, "      Loops for / foreach     : %-6d\n"},
+      {s.cyclo_switch, c.switches, "      Selection switch        : %-6d\n"},
+      {s.cyclo_case, c.cases, "      Selection case          : %-6d\n"},
+      {s.cyclo_if, c.ifs, "      Conditional if / else if: %-6d\n"},
+      {s.cyclo_else, c.elses, "      Conditional else        : %-6d\n"},
+      {s.cyclo_ternary, c.ternaries, "      Inlined if-else ( ? : ) : %-6d\n"},
+      {s.cyclo_goto, c.gotos, "      goto                    : %-6d\n"},
+      {s.cyclo_or, c.logical_or, "      Logical or ( || )       : %-6d\n"},
+      {s.cyclo_and, c.logical_and, "      Logical and ( && )      : %-6d\n"},
+  };
+  for (const Row& row : rows) {
+    if (row.enabled && row.count > 0) Print(G, row.format, row.count);
+  }
+}
+
+}  // namespace
+
+void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
+  if (Csv(G) || Xml(G)) return;
+  char core[128];
+  std::snprintf(core, sizeof core, " %s Line: %d ", label, line);
+  const int width = 72;
+  const int length = static_cast<int>(std::strlen(core));
+  const int left = length >= width ? 0 : (width - length) / 2;
+  const int right = length >= width ? 0 : width - length - left;
+  std::string marker = "  " + std::string(left, '-') + core + std::string(right, '-') + "\n";
+  if (std::strstr(label, "End") == nullptr) PutText(G, "\n");
+  PutText(G, marker);
+}
+
+void AnnounceNamespace(GlobalData& G, bool begin, bool package, bool nested,
+                       const std::string& name) {
+  const Switches& sw = G.sw;
+  if (!(sw.objects || sw.comment_documentation) || sw.totals_only || Xml(G)) return;
+  std::string label = nested ? "Nested " : "";
+  label += package ? "Package" : "Namespace";
+  label += begin ? " Begin" : " End";
+  if (sw.comment_documentation || (sw.notices && G.file.quality_notice_count > 0)) {
+    PutText(G, "\n");
+  }
+  if (Html(G)) {
+    Print(G, "  <b><a href=\"%s\" target=\"_blank\">%s</a></b>: <b><font color=\"%s\">%s</font></b>\n",
+          FileLink(G).c_str(), label.c_str(), Color(G, kColorNotice),
+          HtmlEscape(name).c_str());
+  } else if (Csv(G)) {
+    Print(G, "%s,%s\n", label.c_str(), name.c_str());
+  } else {
+    Print(G, "  %s: %s\n", label.c_str(), name.c_str());
+  }
+  if (sw.comment_documentation) Print(G, "  %s%s\n", kHyphens36, kHyphens36);
+}
+
+void AnnounceClassBegin(GlobalData& G) {
+  if (!ObjectsShown(G) || !G.sw.notices) return;
+  const ScopeState& S = G.scope;
+  const ClassFrame& c = S.cls;
+  const bool nested = S.class_depth > 0;
+  std::string marker = std::string(ClassLabel(c, nested)) + " Begin";
+  WriteScopeMarker(G, marker.c_str(), G.reader.line_number);
+  WriteLabelledName(G, ClassLabel(c, nested), c.name,
+                    c.kind == ClassKind::kStruct ? kColorStruct : kColorClass);
+  WriteTemplateLine(G, c.template_text);
+  WriteInheritanceLine(G, c);
+}
+
+void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
+  if (!ObjectsShown(G)) return;
+  const ScopeState& S = G.scope;
+  const ClassFrame& c = S.cls;
+  const bool nested = S.class_depth > 0;
+  if (!G.sw.notices) {
+    if (Html(G)) PutText(G, "\n");
+    WriteLabelledName(G, ClassLabel(c, nested), c.name, kColorClass);
+    WriteTemplateLine(G, c.template_text);
+    WriteInheritanceLine(G, c);
+  }
+  WriteAttributesLine(G, span.attributes_public, span.attributes_protected,
+                      span.attributes_private);
+  WriteMethodsLine(G, span.methods_public, span.methods_protected,
+                   span.methods_private);
+  WriteLocLine(G, span.loc, span.eloc, span.lloc, span.comments, span.lines);
+  if (G.sw.function_points) {
+    const int group = CurrentLanguageGroup(G);
+    WriteFunctionPointsLine(G, FunctionPoints(G, group, kMeasureLoc, span.loc),
+                            FunctionPoints(G, group, kMeasureEloc, span.eloc),
+                            FunctionPoints(G, group, kMeasureLloc, span.lloc));
+  }
+  if (G.sw.notices) {
+    // An interface ends with the class labels.
+    std::string marker = nested ? "Nested " : "";
+    marker += c.kind == ClassKind::kStruct ? "Struct End" : "Class End";
+    WriteScopeMarker(G, marker.c_str(), G.reader.line_number);
+  } else if (!Csv(G)) {
+    PutText(G, "\n");
+  }
+}
+
+void AnnounceFunctionBegin(GlobalData& G) {
+  if (!G.sw.notices || !FunctionsShown(G)) return;
+  const FunctionState& F = G.func;
+  WriteScopeMarker(G, "Function Begin", G.reader.line_number);
+  WriteLabelledName(G, "Function", F.name, kColorFunction);
+  WriteLabelledName(G, "Parameters", F.parameters, kColorFunctionParam);
+  WriteTemplateLine(G, F.template_text);
+}
+
+void WriteFunctionEnd(GlobalData& G, const FunctionRecord& r) {
+  if (!FunctionsShown(G)) return;
+  if (!G.sw.notices) {
+    WriteLabelledName(G, "Function", r.name, kColorFunction);
+    WriteLabelledName(G, "Parameters", r.parameters, kColorFunctionParam);
+    WriteTemplateLine(G, r.template_text);
+  }
+  if (G.sw.complexity) {
+    WriteComplexityLine(G, r.params, r.returns, r.cyclomatic,
+                        r.functional_complexity);
+  }
+  WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
+  if (G.sw.function_points) {
+    const int group = CurrentLanguageGroup(G);
+    WriteFunctionPointsLine(G, FunctionPoints(G, group, kMeasureLoc, r.loc),
+                            FunctionPoints(G, group, kMeasureEloc, r.eloc),
+                            FunctionPoints(G, group, kMeasureLloc, r.lloc));
+  }
+  if (G.sw.complexity && G.sw.function_detail && r.cyclomatic > 1 && !Csv(G)) {
+    WriteCyclomaticDetail(G);
+  }
+  if (G.sw.notices) {
+    WriteScopeMarker(G, "Function End", G.reader.line_number);
+  } else if (!Csv(G)) {
+    PutText(G, "\n");
+  }
+}
+
+void ListClassMethod(GlobalData& G, int visibility, int32_t line,
+                     const std::string& prefix, const std::string& name) {
+  static const char* const kFormats[] = {"  Class Method Public   :%6d | %s%s\n",
+                                         "  Class Method Protected:%6d | %s%s\n",
+                                         "  Class Method Private  :%6d | %s%s\n"};
+  const std::string spaced = prefix.empty() ? prefix : prefix + " ";
+  Print(G, kFormats[visibility], line, spaced.c_str(), name.c_str());
+}
+
+void ListClassData(GlobalData& G, int visibility, int32_t line, const char* text) {
+  static const char* const kFormats[] = {"  Class Data Public     :%6d | %s",
+                                         "  Class Data Protected  :%6d | %s",
+                                         "  Class Data Private    :%6d | %s"};
+  Print(G, kFormats[visibility], line, text);
+}
+
+void AnnounceMacroBegin(GlobalData& G, const std::string& name) {
+  if (G.sw.totals_only || Xml(G)) return;
+  if (G.sw.notices) {
+    WriteScopeMarker(G, "Macro Begin", G.reader.line_number);
+  } else {
+    WriteLabelledName(G, "Macro", name, kColorMacro);
+  }
+}
+
+void AnnounceMacroEnd(GlobalData& G, const std::string& name) {
+  if (G.sw.totals_only || Xml(G) || !G.sw.notices) return;
+  PutText(G, "\n");
+  WriteLabelledName(G, "Macro", name, kColorMacro);
+  WriteScopeMarker(G, "Macro End", G.reader.line_number);
+}
+
+void WriteEndOfFileNotices(GlobalData& G) {
+  if (G.sw.totals_only) return;
+  const FileMetrics& f = G.file;
+  if (f.open_brace_count != f.close_brace_count) {
+    Print(G,
+          "\n    NOTICE: The end of the source file has been reached where the\n"
+          "            open brace count { %d != %d } close brace count \n"
+          "            This is an indication of non-compilable code within the source\n"
+          "            file.  ZAV processes all source code including code wrapped\n"
+          "            with preprocessor directives.  Accurate metrics requires that\n"
+          "            all code present in this file must be compilable.\n",
+          f.open_brace_count, f.close_brace_count);
+  }
+  if (G.func.in_body) {
+    PutText(G,
+            "\n    NOTICE: The end of the source file has been reached where the\n"
+            "            local function scope remains open.  The last known function\n"
+            "            will be emitted but metrics cannot be generated in this\n"
+            "            condition.\n");
+    WriteLabelledName(G, "Function", G.func.name, kColorFunction);
+  }
+}
+
+void WriteFileFunctionList(GlobalData& G, size_t first_record) {
+  const auto& functions = G.lists.functions;
+  for (size_t i = first_record; i < functions.size(); ++i) {
+    WriteLabelledName(G, "Function", functions[i].name + functions[i].parameters,
+                      kColorFunction);
+  }
+}
+
+}  // namespace zav

@@ -1,0 +1,45 @@
+// The built-in quality checks: each decides that a notice's condition holds
+// and raises it through RaiseNotice.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "analysis/keywords.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Figures of a function that its record does not keep.
+struct FunctionFigures {
+  int32_t spaces = 0;
+  int32_t characters = 0;
+  int32_t fall_through = 0;  // fall-through comment lines in the function
+};
+
+// Line-level checks on a word or a punctuation character outside comments
+// and strings.
+void CheckWord(GlobalData& G, const char* line, int start, int end, Word word);
+void CheckCharacter(GlobalData& G, const char* line, int i);
+
+// At the start of each analysed line (notice 22's unbound keyword).
+void CheckLineStart(GlobalData& G, const char* line);
+// At the end of each analysed line.
+void CheckLineEnd(GlobalData& G, const char* line);
+
+// A brace inside a function body raised the scope depth to `depth`.
+void CheckScopeDepth(GlobalData& G, int depth);
+
+// Class events.
+void CheckClassBegin(GlobalData& G, int comments_before);
+void CheckClassInFunction(GlobalData& G);
+void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
+                   int32_t characters);
+void CheckDataMember(GlobalData& G, const std::string& text, int visibility);
+
+// Function events.
+void CheckFunctionBegin(GlobalData& G);
+void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
+                      const FunctionFigures& figures);
+
+}  // namespace zav

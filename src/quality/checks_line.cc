@@ -1,0 +1,375 @@
+// Line-level quality checks: words and characters as the analyser meets
+// them, and the unbound-keyword check between lines.
+#include <cstring>
+
+#include "analysis/line_text.h"
+#include "quality/checks.h"
+#include "quality/notices.h"
+
+namespace zav {
+namespace {
+
+bool IsBlankOrEnd(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
+}
+
+bool CommentAt(const char* line, int pos) {
+  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
+}
+
+// The whole-word rule of the checks: after the line start or one of
+// " \t;)={}", before a blank, the line end, a comment or one of `extras`.
+bool WholeWord(const char* line, int start, int end, const char* extras) {
+  if (start > 0 && std::strchr(" \t;)={}", line[start - 1]) == nullptr) return false;
+  const char c = line[end];
+  return IsBlankOrEnd(c) || CommentAt(line, end) ||
+         (c != '\0' && std::strchr(extras, c) != nullptr);
+}
+
+bool NextWordIs(const char* line, int end, const char* word) {
+  int p = SkipBlanks(line, end);
+  size_t n = std::strlen(word);
+  return std::strncmp(line + p, word, n) == 0 &&
+         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
+}
+
+int32_t Line(const GlobalData& G) { return G.reader.line_number; }
+
+// The C++ words a C file should not use as names.
+bool IsCppOnlyWord(Word w) {
+  switch (w) {
+    case Word::kAsm: case Word::kBool: case Word::kCatch: case Word::kClass:
+    case Word::kConstCast: case Word::kDelete: case Word::kDynamicCast:
+    case Word::kFalse: case Word::kFriend: case Word::kMutable:
+    case Word::kNamespace: case Word::kNew: case Word::kOperator:
+    case Word::kOverload: case Word::kPrivate: case Word::kProtected:
+    case Word::kPublic: case Word::kReinterpretCast: case Word::kStaticCast:
+    case Word::kTemplate: case Word::kThis: case Word::kThrow: case Word::kTrue:
+    case Word::kTry: case Word::kTypeid: case Word::kUsing: case Word::kVirtual:
+    case Word::kWcharT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SetPendingKeyword(GlobalData& G, int keyword) {
+  if (!G.sw.functional || !G.func.in_body) return;
+  G.checks.pending_keyword = keyword;
+  G.checks.pending_line = Line(G);
+}
+
+const char* PendingKeywordText(int keyword) {
+  static const char* const kTexts[] = {"", "do", "else", "for", "if", "while"};
+  return kTexts[keyword];
+}
+
+// True when no other code "=" follows line[i] on the line.
+bool LastAssignmentOnLine(const char* line, int i) {
+  bool in_string = false;
+  for (int k = i + 1; line[k] != '\0' && line[k] != '\n'; ++k) {
+    const char c = line[k];
+    if (c == '"' && line[k - 1] != '\\') in_string = !in_string;
+    if (in_string) continue;
+    if (c == '/' && line[k + 1] == '/') return true;
+    if (c == '/' && line[k + 1] == '*') {
+      const char* close = std::strstr(line + k + 2, "*/");
+      if (close == nullptr) return true;
+      k = static_cast<int>(close - line) + 1;
+      continue;
+    }
+    if (c == '=') return false;
+  }
+  return true;
+}
+
+// The "= 0" of a pure virtual method: ")" or "const" before the "=".
+bool PureVirtualZero(const char* line, int i) {
+  int j = i - 1;
+  while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+  if (j >= 0 && line[j] == ')') return true;
+  return j >= 4 && std::strncmp(line + j - 4, "const", 5) == 0;
+}
+
+void CheckAssignment(GlobalData& G, const char* line, int i) {
+  CheckState& C = G.checks;
+  if (line[i + 1] == '=' || (i > 0 && std::strchr("=!<>", line[i - 1]) != nullptr)) {
+    return;
+  }
+  if (C.if_condition_level >= 0) {
+    RaiseNotice(G, 4, Line(G));
+  } else if (C.while_cond_level >= 0) {
+    RaiseNotice(G, 5, Line(G));
+  }
+  // Notice 50: a literal number assigned, the last "=" of the line.
+  if (G.lex.preprocessor_line || C.const_in_statement) return;
+  int p = SkipBlanks(line, i + 1);
+  if (line[p] < '0' || line[p] > '9') return;
+  if (!LastAssignmentOnLine(line, i)) return;
+  const bool zero = line[p] == '0' && !IsIdentChar(static_cast<unsigned char>(line[p + 1])) &&
+                    line[p + 1] != '.';
+  if (zero && (PureVirtualZero(line, i) || !G.settings.zero_is_literal)) return;
+  NoticeArgs args;
+  args.ints[0] = 50;
+  RaiseNotice(G, 50, Line(G), args);
+}
+
+void CheckEllipsis(GlobalData& G, const char* line, int i) {
+  if (line[i + 1] != '.' || line[i + 2] != '.') return;
+  if (i > 0 && line[i - 1] == '.') return;
+  const char before = i > 0 ? line[i - 1] : ' ';
+  const char after = line[i + 3];
+  if (std::strchr(" \t,(", before) == nullptr) return;
+  if (after != ' ' && after != '\t' && after != ')') return;
+  if (G.checks.catch_seen) return;  // catch (...)
+  RaiseNotice(G, 3, Line(G));
+}
+
+void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
+  const char c = line[i];
+  if (line[i + 1] != c || (i > 0 && line[i - 1] == c)) return;
+  const char next = line[i + 2];
+  const bool letter = (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z') ||
+                      next == '_' || next == '~';
+  if (!letter) return;
+  NoticeArgs args;
+  args.variant = G.lex.define_line ? 1 : 0;
+  RaiseNotice(G, c == '-' ? 6 : 7, Line(G), args);
+}
+
+void PushSwitch(GlobalData& G) {
+  CheckState& C = G.checks;
+  const int depth = G.scope.brace_depth + G.scope.brace_overflow;
+  if (C.switch_depth < kSwitchStackDepth) C.switch_stack[C.switch_depth] = depth;
+  ++C.switch_depth;
+  C.switch_pending = false;
+}
+
+void PopSwitchAtBrace(GlobalData& G) {
+  CheckState& C = G.checks;
+  if (C.switch_depth == 0) return;
+  const int closed = G.scope.brace_depth + G.scope.brace_overflow + 1;
+  const int top = C.switch_depth - 1;
+  if (top >= kSwitchStackDepth || C.switch_stack[top] == closed) --C.switch_depth;
+}
+
+void OnBreak(GlobalData& G) {
+  CheckState& C = G.checks;
+  if (C.switch_depth == 0) RaiseNotice(G, 44, Line(G));
+  if (C.last_was_break) RaiseNotice(G, 56, Line(G));
+  C.last_was_break = true;
+  C.in_break_statement = true;
+}
+
+}  // namespace
+
+void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
+  CheckState& C = G.checks;
+  const LanguageFlags& lang = G.lang.flags;
+  if (lang.c && !G.lex.error_directive && IsCppOnlyWord(word) &&
+      (start == 0 || std::strchr(" \t;)={}", line[start - 1]) != nullptr) &&
+      !IsIdentChar(static_cast<unsigned char>(line[end]))) {
+    NoticeArgs args;
+    args.texts[0] = WordText(word);
+    RaiseNotice(G, 24, Line(G), args);
+  }
+  switch (word) {
+    case Word::kRealloc:
+      if (WholeWord(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
+      break;
+    case Word::kContinue:
+      if (WholeWord(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
+      break;
+    case Word::kTry:
+      if (!lang.c && (lang.cpp || lang.java || lang.csharp) &&
+          WholeWord(line, start, end, "{")) {
+        RaiseNotice(G, 38, Line(G));
+      }
+      break;
+    case Word::kCatch:
+      C.catch_seen = true;
+      break;
+    case Word::kVoid:
+      if (WholeWord(line, start, end, "();") && (line[end] == ' ' || line[end] == '\t') &&
+          NextSignificant(line, end - 1) == '*') {
+        RaiseNotice(G, 26, Line(G));
+      }
+      break;
+    case Word::kUsing:
+      if ((lang.cpp || lang.csharp) && WholeWord(line, start, end, "") &&
+          NextWordIs(line, end, "namespace")) {
+        RaiseNotice(G, 32, Line(G));
+      }
+      break;
+    case Word::kFriend:
+      if (lang.cpp && WholeWord(line, start, end, "")) C.friend_seen = true;
+      break;
+    case Word::kClass:
+      if (C.friend_seen && WholeWord(line, start, end, "")) {
+        C.friend_class = true;
+        std::string name = FirstIdentifier(line, end);
+        C.friend_name = name;
+      }
+      break;
+    case Word::kBreak:
+      if (WholeWord(line, start, end, ";")) OnBreak(G);
+      break;
+    case Word::kCase:
+      if (WholeWord(line, start, end, ":(")) C.last_was_break = false;
+      break;
+    case Word::kDefault:
+      if (WholeWord(line, start, end, ":")) C.last_was_break = false;
+      break;
+    case Word::kIf:
+      if (WholeWord(line, start, end, "(")) {
+        C.last_was_break = false;
+        C.if_waiting = true;
+        SetPendingKeyword(G, 4);
+      }
+      break;
+    case Word::kElse:
+      if (WholeWord(line, start, end, "{") && !NextWordIs(line, end, "if")) {
+        SetPendingKeyword(G, 2);
+      }
+      break;
+    case Word::kFor:
+    case Word::kForeach:
+      if (WholeWord(line, start, end, "(")) SetPendingKeyword(G, 3);
+      break;
+    case Word::kWhile:
+      if (WholeWord(line, start, end, "(")) C.while_waiting = true;
+      break;
+    case Word::kDo:
+      if (WholeWord(line, start, end, "")) SetPendingKeyword(G, 1);
+      break;
+    case Word::kSwitch:
+      if (WholeWord(line, start, end, "(")) C.switch_pending = true;
+      break;
+    case Word::kConst:
+      C.const_in_statement = true;
+      break;
+    case Word::kFinal:
+      if (lang.java) C.const_in_statement = true;
+      break;
+    case Word::kVirtual:
+      if (G.scope.in_class && !G.func.in_body) {
+        G.scope.cls.has_virtual = true;
+        G.scope.cls.virtual_in_declaration = true;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CheckCharacter(GlobalData& G, const char* line, int i) {
+  CheckState& C = G.checks;
+  switch (line[i]) {
+    case '.':
+      CheckEllipsis(G, line, i);
+      break;
+    case '-':
+    case '+':
+      CheckPrefixOperator(G, line, i);
+      break;
+    case '=':
+      CheckAssignment(G, line, i);
+      break;
+    case '?':
+      if (line[i + 1] != '?' && (i == 0 || line[i - 1] != '?')) {
+        RaiseNotice(G, 23, Line(G));
+      }
+      break;
+    case '(':
+      if (C.if_waiting) {
+        C.if_condition_level = C.paren_level;
+        C.if_waiting = false;
+      }
+      if (C.while_waiting) {
+        C.while_cond_level = C.paren_level;
+        C.while_waiting = false;
+      }
+      ++C.paren_level;
+      break;
+    case ')':
+      if (C.paren_level > 0) --C.paren_level;
+      if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
+      if (C.paren_level == C.while_cond_level) {
+        C.while_cond_level = -1;
+        // "while (x);" ends a do-while or is an empty loop: nothing pends.
+        if (NextSignificant(line, i) != ';') SetPendingKeyword(G, 5);
+      }
+      break;
+    case ';':
+      if (C.friend_class) {
+        NoticeArgs args;
+        args.texts[0] = C.friend_name.c_str();
+        RaiseNotice(G, 15, Line(G), args);
+      }
+      C.friend_seen = C.friend_class = false;
+      C.const_in_statement = false;
+      if (!C.in_break_statement) C.last_was_break = false;
+      C.in_break_statement = false;
+      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      break;
+    case '{':
+      C.pending_keyword = 0;
+      if (C.switch_pending) PushSwitch(G);
+      C.last_was_break = false;
+      C.const_in_statement = false;
+      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      break;
+    case '}':
+      PopSwitchAtBrace(G);
+      C.last_was_break = false;
+      C.const_in_statement = false;
+      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      break;
+    case '~':
+      if (G.scope.in_class && G.scope.cls.virtual_in_declaration) {
+        G.scope.cls.has_virtual_destructor = true;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CheckLineStart(GlobalData& G, const char* line) {
+  CheckState& C = G.checks;
+  C.unbound_keyword = 0;
+  if (C.pending_keyword != 0 && C.pending_line < Line(G) &&
+      G.file.open_paren_count == G.file.close_paren_count) {
+    C.unbound_keyword = C.pending_keyword;
+    C.unbound_line = C.pending_line;
+  }
+}
+
+void CheckLineEnd(GlobalData& G, const char* line) {
+  CheckState& C = G.checks;
+  C.catch_seen = false;
+  // Notice 22: the first code line after an unbraced if, else, for, while
+  // or do holds no "{".
+  if (C.unbound_keyword == 0 || !G.lex.code_seen) return;
+  const bool still_pending = C.pending_keyword == C.unbound_keyword &&
+                             C.pending_line == C.unbound_line;
+  if (G.func.in_body && !CharOutsideComments(line, '{')) {
+    NoticeArgs args;
+    args.texts[0] = PendingKeywordText(C.unbound_keyword);
+    RaiseNotice(G, 22, C.unbound_line, args);
+  }
+  if (still_pending) C.pending_keyword = 0;
+  C.unbound_keyword = 0;
+}
+
+void CheckScopeDepth(GlobalData& G, int depth) {
+  int limit = G.settings.max_scope_depth;
+  if (depth > limit) {
+    NoticeArgs args;
+    args.ints[0] = depth;
+    args.ints[1] = limit;
+    RaiseNotice(G, 55, Line(G), args);
+  }
+}
+
+}  // namespace zav

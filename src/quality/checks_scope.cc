@@ -1,0 +1,213 @@
+// Quality checks at class and function begin and end, and on class data
+// members.
+#include <cstring>
+
+#include "quality/checks.h"
+#include "quality/notices.h"
+
+namespace zav {
+namespace {
+
+int32_t Line(const GlobalData& G) { return G.reader.line_number; }
+
+const char* KindWord(ClassKind kind, bool capital) {
+  switch (kind) {
+    case ClassKind::kStruct:
+      return capital ? "Struct" : "struct";
+    case ClassKind::kInterface:
+      return capital ? "Interface" : "interface";
+    default:
+      return capital ? "Class" : "class";
+  }
+}
+
+bool HasWord(const std::string& text, const char* word) {
+  size_t n = std::strlen(word);
+  for (size_t p = text.find(word); p != std::string::npos; p = text.find(word, p + 1)) {
+    bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
+    bool after = p + n >= text.size() || !IsIdentChar(static_cast<unsigned char>(text[p + n]));
+    if (before && after) return true;
+  }
+  return false;
+}
+
+void RaisePercent(GlobalData& G, int number, float value, float limit,
+                  const char* kind = nullptr) {
+  NoticeArgs args;
+  args.reals[0] = value;
+  args.reals[1] = limit;
+  if (kind != nullptr) {
+    args.texts[0] = kind;
+    args.variant = 1;
+  }
+  RaiseNotice(G, number, Line(G), args);
+}
+
+void RaiseLimit(GlobalData& G, int number, int value, int limit) {
+  NoticeArgs args;
+  args.ints[0] = value;
+  args.ints[1] = limit;
+  RaiseNotice(G, number, Line(G), args);
+}
+
+// The function name without its qualifiers.
+std::string ShortName(const GlobalData& G, const std::string& name) {
+  const LanguageFlags& f = G.lang.flags;
+  std::string s = name;
+  if (f.java || f.csharp) {
+    size_t dot = s.rfind('.');
+    if (dot != std::string::npos) s.erase(0, dot + 1);
+    if (f.csharp) {
+      size_t angle = s.find('<');
+      if (angle != std::string::npos) s.resize(angle);
+    }
+  } else if (!f.c) {
+    size_t colon = s.rfind(':');
+    if (colon != std::string::npos) s.erase(0, colon + 1);
+  }
+  return s;
+}
+
+void CheckCaseBreak(GlobalData& G, const DecisionCounts& c, int fall_through) {
+  const bool case_only = G.settings.use_default_in_case_break;
+  const int right = case_only ? c.cases : c.cases + c.defaults;
+  if (c.breaks + fall_through >= right) return;
+  NoticeArgs args;
+  if (case_only) {
+    args.ints[0] = c.cases;
+    args.ints[1] = c.cases;
+    args.ints[2] = c.breaks;
+    args.ints[3] = fall_through;
+    args.ints[4] = c.breaks + fall_through;
+  } else {
+    args.variant = 1;
+    args.ints[0] = c.cases;
+    args.ints[1] = c.defaults;
+    args.ints[2] = c.cases + c.defaults;
+    args.ints[3] = c.breaks;
+    args.ints[4] = fall_through;
+    args.ints[5] = c.breaks + fall_through;
+  }
+  RaiseNotice(G, 14, Line(G), args);
+}
+
+}  // namespace
+
+void CheckClassBegin(GlobalData& G, int comments_before) {
+  if (comments_before > 0) return;
+  const ClassKind kind = G.scope.cls.kind;
+  const int number = kind == ClassKind::kStruct      ? 53
+                     : kind == ClassKind::kInterface ? 54
+                                                     : 52;
+  NoticeArgs args;
+  args.texts[0] = KindWord(kind, false);
+  RaiseNotice(G, number, Line(G), args);
+}
+
+void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, 33, Line(G)); }
+
+void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
+                   int32_t characters) {
+  const Settings& s = G.settings;
+  const ClassFrame& c = G.scope.cls;
+  const char* kind = KindWord(c.kind, true);
+  if (span.loc > s.min_class_loc_content) {
+    const float comment = Percent(span.comments, span.comments + span.loc);
+    if (comment < s.min_class_comment_pct) {
+      NoticeArgs args;
+      args.texts[0] = kind;
+      args.reals[0] = comment;
+      args.reals[1] = s.min_class_comment_pct;
+      RaiseNotice(G, 31, Line(G), args);
+    }
+    const float white = Percent(spaces, characters);
+    if (white < s.min_function_whitespace_pct) {
+      RaisePercent(G, 16, white, s.min_function_whitespace_pct, kind);
+    }
+    const float blank = span.blanks == 0 ? 0.0f : Percent(span.blanks, span.lines);
+    if (blank < s.min_function_blank_pct) {
+      RaisePercent(G, 46, blank, s.min_function_blank_pct, kind);
+    }
+  }
+  if (G.lang.flags.cpp && c.has_virtual && !c.has_virtual_destructor) {
+    RaiseNotice(G, 37, Line(G));
+  }
+  const int methods = c.methods[0] + c.methods[1] + c.methods[2];
+  if (methods > s.max_methods_per_class) {
+    NoticeArgs args;
+    args.texts[0] = c.kind == ClassKind::kStruct ? "struct" : "class";
+    args.ints[0] = s.max_methods_per_class;
+    RaiseNotice(G, 39, Line(G), args);
+  }
+}
+
+void CheckDataMember(GlobalData& G, const std::string& text, int visibility) {
+  const ClassFrame& c = G.scope.cls;
+  if (c.kind != ClassKind::kClass) return;  // structs and interfaces are open
+  const Settings& s = G.settings;
+  if (text.find('*') != std::string::npos) RaiseNotice(G, 34, Line(G));
+  if (visibility == 0) {
+    const bool event = HasWord(text, "event");
+    const bool constant = HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final"));
+    const bool delegate = HasWord(text, "delegate");
+    const bool ignored = (event && s.ignore_public_event) ||
+                         (constant && s.ignore_public_const) ||
+                         (delegate && s.ignore_public_delegate);
+    if (!ignored) RaiseNotice(G, 35, Line(G));
+  } else if (visibility == 1) {
+    RaiseNotice(G, 36, Line(G));
+  }
+}
+
+void CheckFunctionBegin(GlobalData& G) {
+  if (G.func.comments_before_header > 0) return;
+  NoticeArgs args;
+  args.texts[0] = "function";
+  RaiseNotice(G, 51, G.func.header_line, args);
+}
+
+void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
+                      const FunctionFigures& figures) {
+  const Settings& s = G.settings;
+  const FunctionState& F = G.func;
+  const std::string name = ShortName(G, r.name);
+  if (static_cast<int>(name.size()) > s.max_function_name_length) {
+    NoticeArgs args;
+    args.texts[0] = name.c_str();
+    args.ints[0] = static_cast<int>(name.size());
+    args.ints[1] = s.max_function_name_length;
+    RaiseNotice(G, 2, Line(G), args);
+  }
+  if (F.non_ansi) RaiseNotice(G, 10, Line(G));
+  if (F.bracket_depth != 0) RaiseNotice(G, 11, Line(G));
+  if (F.paren_depth != 0) RaiseNotice(G, 12, Line(G));
+  if (F.counts.switches > F.counts.defaults) RaiseNotice(G, 13, Line(G));
+  CheckCaseBreak(G, F.counts, figures.fall_through);
+  if (r.loc > s.min_function_loc_content) {
+    const float comment = Percent(r.comments, r.comments + r.loc);
+    if (comment < s.min_function_comment_pct) {
+      RaisePercent(G, 17, comment, s.min_function_comment_pct);
+    }
+    const float blank =
+        r.blanks == 0 ? 0.0f : Percent(r.blanks, r.blanks + r.comments + r.loc);
+    if (blank < s.min_function_blank_pct) {
+      RaisePercent(G, 46, blank, s.min_function_blank_pct);
+    }
+    const float white = Percent(figures.spaces, figures.characters);
+    if (white < s.min_function_whitespace_pct) {
+      RaisePercent(G, 16, white, s.min_function_whitespace_pct);
+    }
+  }
+  if (r.eloc > s.max_function_eloc) {
+    NoticeArgs args;
+    args.ints[0] = s.max_function_eloc;
+    RaiseNotice(G, 18, Line(G), args);
+  }
+  if (r.returns > s.max_return_points) RaiseLimit(G, 27, r.returns, s.max_return_points);
+  if (r.params > s.max_interface) RaiseLimit(G, 29, r.params, s.max_interface);
+  if (r.params < 1 && !F.void_seen) RaiseNotice(G, 49, Line(G));
+  if (r.lloc <= s.min_function_lloc) RaiseLimit(G, 48, r.lloc, s.min_function_lloc);
+  if (r.cyclomatic > s.max_cyclomatic) RaiseLimit(G, 28, r.cyclomatic, s.max_cyclomatic);
+}
+
+}  // namespace zav
