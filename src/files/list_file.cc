@@ -105,6 +105,7 @@ void ReadListFile(FileCollector& collector) {
   if (list == nullptr) return;
   std::string piece;
   while (ReadLinePiece(list, piece)) {
+    if (piece.empty()) continue;  // a line that begins with a NUL byte
     // A last line without a line end counts only when it begins with a
     // printable character (not a stray control byte before end of file).
     const bool last_unterminated = piece.back() != '\n' && std::feof(list);
