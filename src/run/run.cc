@@ -9,7 +9,9 @@
 #include "analysis/counters.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "files/directory_totals.h"
 #include "files/file_set.h"
+#include "files/list_file.h"
 #include "quality/file_notices.h"
 #include "report/banner.h"
 #include "report/file_reports.h"
@@ -69,6 +71,7 @@ void WritePerFileReports(GlobalData& G, FileEntry& entry) {
 
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
+  if (G.sw.list_file_mode) AddToDirectoryTotals(G, entry);
   StoreFunctionPoints(G, entry);
   RaiseFileLevelNotices(G);
   WritePerFileReports(G, entry);
@@ -121,6 +124,29 @@ void WriteProjectReports(GlobalData& G) {
   if (G.sw.verbose) WriteKeywordMetrics(G, true);
 }
 
+// The benchmark report of the -Rl listing exit (written by the benchmark
+// once it exists).
+void WriteListingBenchmarkReport(GlobalData& G) {}
+
+// -Rl: the file names, the benchmark report and the report end; exit 0.
+int ListFilesAndExit(GlobalData& G) {
+  WriteFileList(G);
+  WriteListingBenchmarkReport(G);
+  WriteReportEnd(G);
+  std::fflush(G.report.out);
+  return 0;
+}
+
+// File list mode (-F): the list must open, else the run ends with -1.
+bool PrepareListFileInput(GlobalData& G) {
+  if (!G.sw.list_file_mode) return true;
+  G.sw.file_argument_count = 0;
+  if (!G.sw.report_switch_given) G.sw.summary = true;
+  if (OpenListFile(G)) return true;
+  std::fflush(G.report.out);
+  return false;
+}
+
 int ExitCode(const GlobalData& G) {
   if (!G.sw.notices) return 0;
   int total = G.notices.total_emitted;
@@ -142,8 +168,14 @@ int Run(int argc, char** argv) {
 
   WriteBanner(G);
   WriteModeTitle(G);
+  AnnounceFileAcquisition(G);
+  if (!PrepareListFileInput(G)) return 255;  // exit code -1
   WriteDocumentHead(G);
-  BuildFileSet(G, parsed.first_file_argument);
+  const int file_count = BuildFileSet(G, parsed.first_file_argument);
+  if (file_count > 0) G.sw.files_given = true;
+  if (ListsFilesOnly(G)) return ListFilesAndExit(G);
+  DebugListFileSet(G);
+  AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
