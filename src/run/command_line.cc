@@ -1,5 +1,6 @@
 #include "run/command_line.h"
 
+#include <climits>
 #include <cstdlib>
 
 #include "report/output.h"
@@ -12,6 +13,15 @@ namespace zav {
 namespace {
 
 char FirstLetter(const std::string& value) { return value.empty() ? '\0' : value[0]; }
+
+// A number written after a switch, read as far as it goes (0 when it does
+// not start with one), held to the range of an int.
+int SwitchNumber(const std::string& value) {
+  long n = std::strtol(value.c_str(), nullptr, 10);
+  if (n > INT_MAX) return INT_MAX;
+  if (n < INT_MIN) return INT_MIN;
+  return static_cast<int>(n);
+}
 
 // Report switches: each turns on its report and marks that a report was
 // asked for.
@@ -57,7 +67,7 @@ bool ApplyModeSwitch(GlobalData& G, char letter) {
 // Print layout switches: -B, -L, -M, -P, -S.
 bool ApplyPrintSwitch(GlobalData& G, char letter, const std::string& value) {
   Settings& s = G.settings;
-  const int n = std::atoi(value.c_str());
+  const int n = SwitchNumber(value);
   switch (letter) {
     case 'B': s.printed_top_margin = n < 0 ? 0 : n; break;
     case 'L': s.printed_line_length = n < 20 ? 20 : n; break;
@@ -138,7 +148,7 @@ SwitchOutcome ApplySortKey(GlobalData& G, const std::string& value) {
     G.sw.sort_descending = true;
     return GoOn();
   }
-  int key = std::atoi(value.c_str());
+  int key = SwitchNumber(value);
   if (key < 0 || key > 10) {
     Print(G, "\n  Error: %d invalid sort key value.\n         Defaulting to no sort\n"
              "         Use -hs for help text\n",

@@ -155,8 +155,9 @@ constexpr Section kSections[] = {
     zav -H -fa -O"report.html" *.c
 )"},
     {"~ Run Time Switch Options ~", R"(
-  The switches follow in alphabetical order.  Topics marked "*" select
-  a report; the others select a mode, an input or an output.
+  One topic per switch follows, in the order of the switch letters.
+  Each topic names its switch forms, says what they do and gives an
+  example.
 )"},
 };
 

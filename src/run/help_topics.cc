@@ -21,8 +21,9 @@ constexpr Topic kReportTopicsA_F[] = {
 )"},
     {"* Benchmark Mode", R"(  -b
 
-  Measures how long the run takes and reports the time and the rate of
-  lines and files analysed per second.
+  Measures how long the run takes and reports the elapsed time and the
+  physical lines and characters processed per second.  Write the report
+  to a file (-O) for the fastest, most comparable figures.
     zav -b -r"c,h src"
 )"},
     {"* CSV File Output Format", R"(  -C  or  -A
