@@ -38,7 +38,8 @@ std::string CurrentDirectory() {
   return getcwd(cwd, sizeof cwd) != nullptr ? std::string(cwd) : std::string(".");
 }
 
-// Top directories that mean "here".
+// Top directories that mean "here". "/" and "\" are among them, so a stray
+// separator never starts a descent of the whole file system.
 bool IsCurrentDirectoryForm(const std::string& dir) {
   for (const char* form : {".", ".\\", "\\", "*", "*.*", "/", "./"}) {
     if (dir == form) return true;
