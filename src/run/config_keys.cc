@@ -31,7 +31,7 @@ enum class TextGuard { kAny, kLetterOrDigit };
 
 using SpecialHandler = void (*)(GlobalData&, std::string_view, ConfigReadState&);
 
-struct KeySpec {
+struct KeyRule {
   ValueKind kind = ValueKind::kIgnored;
   bool Settings::*flag = nullptr;
   int Settings::*integer = nullptr;
@@ -43,30 +43,30 @@ struct KeySpec {
   SpecialHandler special = nullptr;
 };
 
-KeySpec Flag(bool Settings::*member) {
-  KeySpec k;
+KeyRule Flag(bool Settings::*member) {
+  KeyRule k;
   k.kind = ValueKind::kFlag;
   k.flag = member;
   return k;
 }
 
-KeySpec Integer(int Settings::*member) {
-  KeySpec k;
+KeyRule Integer(int Settings::*member) {
+  KeyRule k;
   k.kind = ValueKind::kInteger;
   k.integer = member;
   return k;
 }
 
-KeySpec Percent(float Settings::*member) {
-  KeySpec k;
+KeyRule Percent(float Settings::*member) {
+  KeyRule k;
   k.kind = ValueKind::kPercent;
   k.percent = member;
   return k;
 }
 
-KeySpec Text(std::string Settings::*member, TextGuard guard = TextGuard::kAny,
+KeyRule Text(std::string Settings::*member, TextGuard guard = TextGuard::kAny,
              size_t max_length = kTextMax) {
-  KeySpec k;
+  KeyRule k;
   k.kind = ValueKind::kText;
   k.text = member;
   k.guard = guard;
@@ -74,22 +74,22 @@ KeySpec Text(std::string Settings::*member, TextGuard guard = TextGuard::kAny,
   return k;
 }
 
-KeySpec Extensions(std::string Settings::*member, int language_id) {
-  KeySpec k = Text(member, TextGuard::kLetterOrDigit, kExtensionListMax);
+KeyRule Extensions(std::string Settings::*member, int language_id) {
+  KeyRule k = Text(member, TextGuard::kLetterOrDigit, kExtensionListMax);
   k.kind = ValueKind::kExtensions;
   k.index = language_id;
   return k;
 }
 
-KeySpec Indexed(ValueKind kind, int index) {
-  KeySpec k;
+KeyRule Indexed(ValueKind kind, int index) {
+  KeyRule k;
   k.kind = kind;
   k.index = index;
   return k;
 }
 
-KeySpec Special(SpecialHandler handler) {
-  KeySpec k;
+KeyRule Special(SpecialHandler handler) {
+  KeyRule k;
   k.kind = ValueKind::kSpecial;
   k.special = handler;
   return k;
@@ -148,7 +148,7 @@ void DeprecatedCycloInWorkFiles(GlobalData& G, std::string_view, ConfigReadState
 
 // --- The key table ---------------------------------------------------------
 
-using KeyTable = std::unordered_map<std::string, KeySpec>;
+using KeyTable = std::unordered_map<std::string, KeyRule>;
 
 void AddGeneralKeys(KeyTable& t) {
   using S = Settings;
@@ -317,7 +317,7 @@ const KeyTable& Keys() {
 
 // --- Applying a value ------------------------------------------------------
 
-void ApplyText(GlobalData& G, const KeySpec& k, std::string_view value) {
+void ApplyText(GlobalData& G, const KeyRule& k, std::string_view value) {
   if (k.guard == TextGuard::kLetterOrDigit && !StartsWithLetterOrDigit(value)) return;
   G.settings.*k.text = Capped(value, k.max_length);
 }
@@ -329,7 +329,7 @@ void ApplyColor(GlobalData& G, int color, std::string_view value) {
   G.settings.colors[color] = Capped(value, kColorMax);
 }
 
-void ApplyExtensions(GlobalData& G, const KeySpec& k, std::string_view value,
+void ApplyExtensions(GlobalData& G, const KeyRule& k, std::string_view value,
                      ConfigReadState& state) {
   if (!StartsWithLetterOrDigit(value)) return;
   std::string& list = G.settings.*k.text;
@@ -341,7 +341,7 @@ void ApplyExtensions(GlobalData& G, const KeySpec& k, std::string_view value,
   }
 }
 
-void ApplyValue(GlobalData& G, const KeySpec& k, std::string_view value,
+void ApplyValue(GlobalData& G, const KeyRule& k, std::string_view value,
                 ConfigReadState& state) {
   Settings& s = G.settings;
   switch (k.kind) {
