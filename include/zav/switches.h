@@ -110,6 +110,10 @@ struct Switches {
   std::string baseline_top_dir;
   std::string work_diff_config_path;  // set by -w"File cfg name"
   bool work_diff_config_given = false;
+  // -w"x older.dat, newer.dat": the differential between two work files.
+  bool work_diff_extract = false;
+  std::string work_diff_older;
+  std::string work_diff_newer;
 
   // Extended options (-x).
   bool no_config = false;    // -xNOCONFIG
@@ -119,6 +123,7 @@ struct Switches {
   bool debug = false;        // -xDEBUG or ZAVDEBUG
   bool diff_debug = false;   // -xDIFFDEBUG
   std::string csv_report_config;  // -x"file csv name"
+  bool csv_template = false;      // -xc: write the CSV metrics template
 
   // XML style sheet (-u"File xsl name").
   bool xsl_given = false;

@@ -147,6 +147,14 @@ bool PrepareListFileInput(GlobalData& G) {
   return false;
 }
 
+// Closes the output file opened by -O.
+void CloseOwnedReport(GlobalData& G) {
+  if (!G.report.owns_file) return;
+  std::fclose(G.report.out);
+  G.report.out = stdout;
+  G.report.owns_file = false;
+}
+
 int ExitCode(const GlobalData& G) {
   if (!G.sw.notices) return 0;
   int total = G.notices.total_emitted;
@@ -164,7 +172,17 @@ int Run(int argc, char** argv) {
   GlobalData& G = *owner;
   StartUp(G, argc, argv);
   ParseResult parsed = ParseCommandLine(argc, argv, G);
-  if (parsed.exit) return parsed.exit_code & 0xff;
+  if (parsed.exit) {
+    CloseOwnedReport(G);
+    return parsed.exit_code & 0xff;
+  }
+  // Progress shows exactly when -O named an output file.
+  G.sw.progress = G.sw.output_to_file;
+  // The objects report needs functional analysis; remember it was implied.
+  if (G.sw.objects && !G.sw.functional) {
+    G.sw.functional = true;
+    G.sw.functional_implied = true;
+  }
 
   WriteBanner(G);
   WriteModeTitle(G);
@@ -180,6 +198,7 @@ int Run(int argc, char** argv) {
   WriteProjectReports(G);
   WriteReportEnd(G);
   std::fflush(G.report.out);
+  CloseOwnedReport(G);
   return ExitCode(G);
 }
 
