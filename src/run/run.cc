@@ -11,6 +11,7 @@
 #include "analysis/line_reader.h"
 #include "files/file_set.h"
 #include "report/banner.h"
+#include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/output.h"
@@ -59,19 +60,13 @@ void StoreFunctionPoints(GlobalData& G, FileEntry& entry) {
   G.file.fp_lloc += entry.fp_lloc;
 }
 
-void WritePerFileReports(GlobalData& G, FileEntry& entry) {
-  const Switches& sw = G.sw;
-  if (sw.totals_only) return;
-  if (sw.summary) WriteFileSummary(G, false);
-  if (sw.verbose) WriteKeywordMetrics(G, false);
-}
-
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
   StoreFunctionPoints(G, entry);
-  WritePerFileReports(G, entry);
+  WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
+  WriteXmlFileClose(G);
 }
 
 void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
@@ -79,7 +74,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ResetFileState(G);
   entry.kind = SetFileLanguage(G, entry.name, true);
   ++G.files.files_processed;
-  if (!G.sw.totals_only) WriteFileHeader(G, entry.name, entry.time, entry.size);
+  WriteXmlFileOpen(G);
+  // Totals-only runs list the files in the short form; the automated CSV
+  // mode writes only its rows.
+  if (!G.sw.csv_detail) {
+    WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
+  }
   ReadAndAnalyzeFile(G, file);
   EndOfFile(G, entry);
 }
@@ -107,14 +107,11 @@ void ProcessFiles(GlobalData& G) {
 
 void WriteProjectReports(GlobalData& G) {
   LoadProjectTotals(G);
-  const int files = G.files.files_processed;
-  WriteHyphenRule(G);
-  char title[96];
-  std::snprintf(title, sizeof title, "~~ Project Analysis For %d Files ~~", files);
-  CenterLine(G, title);
+  if (G.sw.csv_detail) WriteCsvTotals(G);
+  WriteProjectBanner(G, G.files.files_processed);
   if (G.sw.summary) {
     PutText(G, "\n");
-    WriteFileSummary(G, true);
+    WriteFileSummary(G, true, true);
   }
   if (G.sw.verbose) WriteKeywordMetrics(G, true);
 }
@@ -137,11 +134,21 @@ int Run(int argc, char** argv) {
   StartUp(G, argc, argv);
   ParseResult parsed = ParseCommandLine(argc, argv, G);
   if (parsed.exit) return parsed.exit_code & 0xff;
+  return RunSequence(G, parsed.first_file_argument);
+}
 
-  WriteBanner(G);
+int RunSequence(GlobalData& G, int first_file_argument) {
+  // Report head. XML writes its document head before the mode title so
+  // that nothing precedes the XML declaration; CSV writes its head after it.
+  const ReportFormat format = G.sw.Format();
+  if (format != ReportFormat::kCsv && format != ReportFormat::kXml &&
+      !G.sw.code_listing) {
+    WriteBanner(G);
+  }
+  if (format == ReportFormat::kXml) WriteDocumentHead(G);
   WriteModeTitle(G);
-  WriteDocumentHead(G);
-  BuildFileSet(G, parsed.first_file_argument);
+  if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  BuildFileSet(G, first_file_argument);
   ProcessFiles(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
