@@ -152,7 +152,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   ProcessFiles(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
-  std::fflush(G.report.out);
+  CloseReportStream(G);
   return ExitCode(G);
 }
 

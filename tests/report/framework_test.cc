@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "report/output.h"
 #include "test_support.h"
 
 namespace zav {
@@ -73,6 +76,34 @@ TEST(Label, HtmlBoldsTheWordsUpToTheColon) {
   EXPECT_EQ(Label(h.G(), "  Total Function Pts LOC : "),
             "  <b>Total Function Pts LOC :</b> ");
   EXPECT_EQ(Label(h.G(), "FP(lLOC) "), "<b>FP(lLOC)</b> ");
+}
+
+}  // namespace
+}  // namespace zav
+
+namespace zav {
+namespace {
+
+TEST(ReportStream, OutputFileAndFallBackToStandardOutput) {
+  test::TempDir dir;
+  GlobalData G;
+  const std::string first = dir.path() + "/first.txt";
+  ASSERT_TRUE(OpenReportFile(G, first));
+  Print(G, "%s-%d\n", "one", 1);
+  // A second file that cannot be opened closes the first and falls back.
+  EXPECT_FALSE(OpenReportFile(G, dir.path() + "/missing/dir/x.txt"));
+  EXPECT_EQ(G.report.out, stdout);
+  EXPECT_FALSE(G.report.owns_file);
+  std::FILE* in = std::fopen(first.c_str(), "rb");
+  ASSERT_NE(in, nullptr);
+  char buffer[16] = {};
+  EXPECT_EQ(std::fread(buffer, 1, sizeof buffer - 1, in), 6u);
+  std::fclose(in);
+  EXPECT_STREQ(buffer, "one-1\n");
+
+  ASSERT_TRUE(OpenReportFile(G, dir.path() + "/second.txt"));
+  CloseReportStream(G);
+  EXPECT_EQ(G.report.out, stdout);
 }
 
 }  // namespace
