@@ -23,7 +23,7 @@ void WriteFileHeader(GlobalData& G, const std::string& name, int64_t time,
 
 // "Total File Summary" of the file in G.file (project false), or "Total
 // Project Summary" (project true) with, when `averages` is given, the
-// average-per-file line over the files processed.
+// average-per-file line over the files processed (text and HTML).
 void WriteFileSummary(GlobalData& G, bool project, bool averages = false);
 
 // "File Functional Summary": the function totals, maxima and averages of

@@ -192,16 +192,6 @@ TEST(HtmlBanner, AlinkIsNeverTestedAndAllBlankGivesTheDefault) {
             "alink=\"#CCCCCC\">");
 }
 
-TEST(HtmlBanner, TitleIsCentredByItsVisibleText) {
-  const std::string out = HtmlBanner([](GlobalData& G) {
-    G.sw.title_on = true;
-    G.settings.printed_page_header = "A<B";
-  });
-  const std::string title = "\n" + Centered(37, "<b><i>A&lt;B</i></b>") + "\n";
-  ASSERT_GE(out.size(), title.size());
-  EXPECT_EQ(out.substr(out.size() - title.size()), title);
-}
-
 const std::regex kCTime("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] "
                         "[0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}");
 
@@ -217,17 +207,6 @@ TEST(CsvBanner, LinesAndTheTimeWithItsOwnLineEnd) {
       std::string("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9:]{8} [0-9]{4}") +
       "\n\nZAV Command Line,-v a\\.c\nConfiguration File,/cfg/zav\\.cfg\n");
   EXPECT_TRUE(std::regex_match(out, expected)) << out;
-}
-
-TEST(CsvBanner, ExtendedOptions) {
-  const std::string out = TextBanner([](GlobalData& G) {
-    G.sw.csv = true;
-    G.sw.no_command = true;
-    G.sw.no_config = true;
-  });
-  EXPECT_EQ(out.find("Command"), std::string::npos);
-  EXPECT_EQ(out.find("Configuration"), std::string::npos);
-  EXPECT_EQ(out.substr(0, 28), "Zavoran\nVersion,7.75\nDate Pr");
 }
 
 TEST(XmlBanner, ElementsStylesheetAndEscaping) {
@@ -275,11 +254,6 @@ TEST(AfterBanner, DiffConfigAndTitleInCsvAndXml) {
 }
 
 TEST(SyntaxError, TextAndHtml) {
-  EXPECT_EQ(TextBanner([](GlobalData& G) {
-              G.sw.no_header = true;
-              G.run.command_line = "-q a.c";
-            }).size(),
-            0u);
   test::Harness text;
   Prepare(text.G());
   text.G().sw.no_header = true;
@@ -335,13 +309,6 @@ TEST(ModeTitle, FirstModeThatApplies) {
             "~~ Comment Documentation ~~\n\n");
   EXPECT_EQ(ModeTitle([](Switches& s) { s.function_list = s.functional = true; }),
             "~~ Function Listing ~~\n\n");
-}
-
-TEST(ModeTitle, FramedAsASectionInText) {
-  test::Harness h;
-  WriteModeTitle(h.G());
-  EXPECT_EQ(h.Output(), "\n  " + kHyphens + "\n\n" +
-                            Centered(27, "~~ Function Metrics ~~") + "\n");
 }
 
 TEST(ModeTitle, NoneInTotalsOnlyCsvOrXml) {

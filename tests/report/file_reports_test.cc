@@ -177,14 +177,6 @@ TEST(FileFunctionalSummary, ComplexityModeAddsTheComplexityRows) {
                 "  Max Total Complexity ..:          9  Avg Total Complexity ..:       5.75\n");
 }
 
-TEST(FileFunctionalSummary, HtmlBoldsTheLabels) {
-  const std::string out = Functional([](GlobalData& G) { G.sw.html = true; });
-  EXPECT_NE(out.find("  <b>File Function Count....:</b>          4\n"
-                     "  <b>Total Function LOC.....:</b>         50  "
-                     "<b>Total Function Pts LOC :</b>        0.9\n"),
-            std::string::npos);
-}
-
 TEST(FileFunctionalSummary, CsvRows) {
   EXPECT_EQ(Functional([](GlobalData& G) { G.sw.csv = true; }),
             "File Functional Summary\nFunctions,4\n"
@@ -246,10 +238,6 @@ TEST(MemorySummary, CountsInEachFormat) {
                 "  Memory free count .....:          1\n"
                 "  Memory new count ......:          0"
                 "  Memory delete count ...:          0\n");
-  const std::string html = Memory([](GlobalData& G) { G.sw.html = true; });
-  EXPECT_NE(html.find("\n  <b>Memory alloc count</b> ....:          2"
-                      "  <b>Memory free count</b> .....:          1\n"),
-            std::string::npos);
   EXPECT_EQ(Memory([](GlobalData& G) { G.sw.csv = true; }),
             "Memory Allocation/De-allocation Summary\n"
             "Memory alloc count,2,Memory free count,1\n"
@@ -309,19 +297,7 @@ std::string XmlFile(const std::function<void(GlobalData&)>& set) {
   return h.Output();
 }
 
-TEST(XmlFileElement, EnclosesTheFilesLocAndFunctionPoints) {
-  const std::string loc =
-      "<loc>10</loc>\n<eloc>7</eloc>\n<lloc>5</lloc>\n"
-      "<comments>3</comments>\n<lines>16</lines>\n";
-  EXPECT_EQ(XmlFile([](GlobalData&) {}), "<file>\n" + loc + "</file>\n");
-  EXPECT_EQ(XmlFile([](GlobalData& G) {
-              G.sw.function_points = true;
-              G.file.fp_loc = 0.25;
-            }),
-            "<file>\n" + loc +
-                "<function_points_loc>0.2</function_points_loc>\n"
-                "<function_points_eloc>0.0</function_points_eloc>\n"
-                "<function_points_lloc>0.0</function_points_lloc>\n</file>\n");
+TEST(XmlFileElement, NoLocWithListOnlyNoElementWithoutFileNames) {
   EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.list_files_and_exit = true; }),
             "<file>\n</file>\n");
   EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.totals_no_file_names = true; }), "");
@@ -379,16 +355,6 @@ TEST(PerFileOutput, XmlWithVerboseWritesTheSectionsUnlessTv) {
   EXPECT_EQ(sections.find("<loc>10</loc>\n"), 0u);
   EXPECT_NE(sections.find("<name>File Verbose Metrics</name>"), std::string::npos);
   EXPECT_EQ(xml_verbose(true), "");
-}
-
-TEST(PerFileOutput, AutomatedCsvWritesOnlyTheRows) {
-  const std::string out = PerFile([](GlobalData& G) {
-    G.sw.csv = G.sw.csv_detail = G.sw.report_switch_given = true;
-    G.sw.verbose = true;
-  });
-  EXPECT_EQ(out.substr(0, 12), "Type, Name, ");
-  EXPECT_EQ(out.find("Total File Summary"), std::string::npos);
-  EXPECT_EQ(out.find("File End"), std::string::npos);
 }
 
 }  // namespace

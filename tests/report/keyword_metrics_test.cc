@@ -122,14 +122,6 @@ TEST(KeywordMetrics, XmlPercentagesAreZeroWithoutLogicalLines) {
                      "<spaces_percent>0.0</spaces_percent>\n"
                      "<quality_notice_count>0</quality_notice_count>\n</report>\n"),
             std::string::npos);
-  const std::string file = Keywords([](GlobalData& G) { G.sw.xml = true; }, false);
-  EXPECT_NE(file.find("<name>File Verbose Metrics</name>\n<loc_count>10</loc_count>\n"
-                      "<braceline_count>2</braceline_count>\n"
-                      "<parenline_count>1</parenline_count>\n<eLOC_count>7</eLOC_count>\n"
-                      "<lLOC_count>6</lLOC_count>\n"),
-            std::string::npos);
-  EXPECT_NE(file.find("<eloc_percent_logical_lines>35.0</eloc_percent_logical_lines>\n"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -108,14 +108,6 @@ TEST(VisibilityLines, MethodsAndAttributes) {
             "<private>1</private>\n<total>5</total>\n</attributes>\n");
 }
 
-TEST(VisibilityLines, HtmlBoldsTheLabels) {
-  test::Harness html;
-  WriteMethodsLine(In(html, ReportFormat::kHtml).G(), 3, 1, 2);
-  EXPECT_EQ(html.Output(),
-            "  <b>Methods</b>      <b>Publ</b> 3        <b>Prot</b> 1        "
-            "<b>Private</b> 2        <b>Total</b>        6\n");
-}
-
 TEST(FunctionPoints, DivideByTheFactorOfTheFilesLanguage) {
   test::Harness h;
   GlobalData& G = h.G();
