@@ -129,6 +129,18 @@ struct Switches {
   bool xsl_given = false;
   std::string xsl_file_name;
 
+  // Per-file detail mode: a switch is on that lists what it finds in each
+  // file as the file is read (functions, complexity, macros, classes,
+  // notices, the LOC determination trace, memory allocation, extraction).
+  // The per-file report then frames its blocks with rules and ends each
+  // file with an end-of-file marker. Summary (-s) and verbose (-v) alone
+  // are not listings.
+  bool PerFileDetail() const {
+    return functional || complexity || function_detail || function_list ||
+           macros || objects || notices || loc_determination || allocation ||
+           extract_strings || extract_comments || comment_documentation;
+  }
+
   ReportFormat Format() const {
     if (html) return ReportFormat::kHtml;
     if (csv) return ReportFormat::kCsv;

@@ -84,18 +84,12 @@ FileForm SplitFileForm(std::string_view value) {
 
 SwitchOutcome ApplyOutputFile(GlobalData& G, const std::string& name) {
   // A second -O replaces the first output file.
-  if (G.report.owns_file) std::fclose(G.report.out);
-  G.report.out = stdout;
-  G.report.owns_file = false;
-  FILE* file = std::fopen(name.c_str(), "wb");
-  if (file == nullptr) {
+  if (!OpenReportFile(G, name)) {
     Print(G, "\n  Error: Could not open output file\n         Filename: %s\n"
              "         %s\n\n",
           name.c_str(), std::strerror(errno));
     return EndRun(G, 1);
   }
-  G.report.out = file;
-  G.report.owns_file = true;
   G.sw.output_to_file = true;
   G.sw.output_file_name = name;
   G.sw.progress = true;

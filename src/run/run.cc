@@ -14,6 +14,7 @@
 #include "files/list_file.h"
 #include "quality/file_notices.h"
 #include "report/banner.h"
+#include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/output.h"
@@ -62,21 +63,15 @@ void StoreFunctionPoints(GlobalData& G, FileEntry& entry) {
   G.file.fp_lloc += entry.fp_lloc;
 }
 
-void WritePerFileReports(GlobalData& G, FileEntry& entry) {
-  const Switches& sw = G.sw;
-  if (sw.totals_only) return;
-  if (sw.summary) WriteFileSummary(G, false);
-  if (sw.verbose) WriteKeywordMetrics(G, false);
-}
-
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
   if (G.sw.list_file_mode) AddToDirectoryTotals(G, entry);
   StoreFunctionPoints(G, entry);
   RaiseFileLevelNotices(G);
-  WritePerFileReports(G, entry);
+  WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
+  WriteXmlFileClose(G);
 }
 
 void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
@@ -84,7 +79,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ResetFileState(G);
   entry.kind = SetFileLanguage(G, entry.name, true);
   ++G.files.files_processed;
-  if (!G.sw.totals_only) WriteFileHeader(G, entry.name, entry.time, entry.size);
+  WriteXmlFileOpen(G);
+  // Totals-only runs list the files in the short form; the automated CSV
+  // mode writes only its rows.
+  if (!G.sw.csv_detail) {
+    WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
+  }
   ReadAndAnalyzeFile(G, file);
   EndOfFile(G, entry);
 }
@@ -112,14 +112,11 @@ void ProcessFiles(GlobalData& G) {
 
 void WriteProjectReports(GlobalData& G) {
   LoadProjectTotals(G);
-  const int files = G.files.files_processed;
-  WriteHyphenRule(G);
-  char title[96];
-  std::snprintf(title, sizeof title, "~~ Project Analysis For %d Files ~~", files);
-  CenterLine(G, title);
+  if (G.sw.csv_detail) WriteCsvTotals(G);
+  WriteProjectBanner(G, G.files.files_processed);
   if (G.sw.summary) {
     PutText(G, "\n");
-    WriteFileSummary(G, true);
+    WriteFileSummary(G, true, true);
   }
   if (G.sw.verbose) WriteKeywordMetrics(G, true);
 }
@@ -133,7 +130,7 @@ int ListFilesAndExit(GlobalData& G) {
   WriteFileList(G);
   WriteListingBenchmarkReport(G);
   WriteReportEnd(G);
-  std::fflush(G.report.out);
+  CloseReportStream(G);
   return 0;
 }
 
@@ -145,14 +142,6 @@ bool PrepareListFileInput(GlobalData& G) {
   if (OpenListFile(G)) return true;
   std::fflush(G.report.out);
   return false;
-}
-
-// Closes the output file opened by -O.
-void CloseOwnedReport(GlobalData& G) {
-  if (!G.report.owns_file) return;
-  std::fclose(G.report.out);
-  G.report.out = stdout;
-  G.report.owns_file = false;
 }
 
 int ExitCode(const GlobalData& G) {
@@ -173,7 +162,7 @@ int Run(int argc, char** argv) {
   StartUp(G, argc, argv);
   ParseResult parsed = ParseCommandLine(argc, argv, G);
   if (parsed.exit) {
-    CloseOwnedReport(G);
+    CloseReportStream(G);
     return parsed.exit_code & 0xff;
   }
   // Progress shows exactly when -O named an output file.
@@ -183,13 +172,26 @@ int Run(int argc, char** argv) {
     G.sw.functional = true;
     G.sw.functional_implied = true;
   }
+  return RunSequence(G, parsed.first_file_argument);
+}
 
-  WriteBanner(G);
+int RunSequence(GlobalData& G, int first_file_argument) {
+  // Report head. XML writes its document head before the mode title so
+  // that nothing precedes the XML declaration; CSV writes its head after it.
+  const ReportFormat format = G.sw.Format();
+  if (format != ReportFormat::kCsv && format != ReportFormat::kXml &&
+      !G.sw.code_listing) {
+    WriteBanner(G);
+  }
+  if (format == ReportFormat::kXml) WriteDocumentHead(G);
   WriteModeTitle(G);
   AnnounceFileAcquisition(G);
-  if (!PrepareListFileInput(G)) return 255;  // exit code -1
-  WriteDocumentHead(G);
-  const int file_count = BuildFileSet(G, parsed.first_file_argument);
+  if (!PrepareListFileInput(G)) {  // exit code -1
+    CloseReportStream(G);
+    return 255;
+  }
+  if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
   DebugListFileSet(G);
@@ -197,8 +199,7 @@ int Run(int argc, char** argv) {
   ProcessFiles(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
-  std::fflush(G.report.out);
-  CloseOwnedReport(G);
+  CloseReportStream(G);
   return ExitCode(G);
 }
 

@@ -9,6 +9,11 @@
 namespace zav {
 namespace {
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 using test::RunZav;
 using test::TempDir;
 
@@ -35,7 +40,10 @@ TEST(FileInput, ListOnlyWritesTheNamesAndEnds) {
   const std::string root = Physical(dir);
   test::RunResult r = RunZav({"-Rl", "-rc,h,cpp src"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.out, root + "/src/a.h\n" + root + "/src/b.c\n" + root + "/src/sub/c.cpp\n\n");
+  // The banner and mode title come first; the listing ends the report.
+  EXPECT_TRUE(EndsWith(r.out, "~~ Function Metrics ~~\n\n" + root + "/src/a.h\n" + root +
+                                  "/src/b.c\n" + root + "/src/sub/c.cpp\n\n"))
+      << r.out;
 }
 
 TEST(FileInput, RecursiveRunOnTheCurrentDirectory) {
@@ -71,7 +79,9 @@ TEST(FileInput, ListingModeEchoesExpandedLines) {
   unsetenv("ZAVTEST_ROOT");
   EXPECT_EQ(r.exit_code, 0);
   const std::string name = dir.path() + "/a.c";
-  EXPECT_EQ(r.out, "  -F Expanded File Line: " + name + "\n\n" + name + "\n\n");
+  EXPECT_TRUE(EndsWith(r.out, "~~ Function Metrics ~~\n\n  -F Expanded File Line: " +
+                                  name + "\n\n" + name + "\n\n"))
+      << r.out;
 }
 
 TEST(FileInput, OutputFileTurnsProgressOnAndIsNotReported) {
