@@ -7,4 +7,4 @@ cfg=$(mktemp -d)
 trap 'rm -rf "$cfg"' EXIT
 # Keep the configuration files of this demonstration out of the tree.
 export ZAVCFGHOME="$cfg"
-find examples -type f | sort | xargs build/zav -v
+build/zav -fa -c -o -v -r"c,h,cpp,java,cs examples"

@@ -43,7 +43,7 @@ measure() {
   for _ in 1 2 3; do
     /usr/bin/time -f "%e %M" -o "$work/time" taskset -c 0 "$root/build/zav" "$@" "${names[@]}" \
       > "$work/out.txt" 2>/dev/null || true
-    read -r secs kb < "$work/time"
+    read -r secs kb < <(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($secs < $best)}"; then best=$secs; rss=$kb; fi
   done
   awk -v l="$label" -v s="$best" -v n="$lines" -v m="$rss" \

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,10 +28,21 @@ struct FileEntry {
   double fp_loc = 0, fp_eloc = 0, fp_lloc = 0;
 };
 
+// One directory named by a directory line of a list file (-F), with the
+// totals of the files analysed in it. The Project Directory Summary lists
+// these in the order the list named them.
 struct DirectoryTotal {
-  std::string name;
+  std::string name;      // as the list line wrote it
+  std::string absolute;  // the same directory as an absolute path
+  bool recursive = false;  // its line asked for recursive descent
   int32_t files = 0;
   int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, lines = 0;
+};
+
+struct FileCloser {
+  void operator()(std::FILE* f) const {
+    if (f != nullptr) std::fclose(f);
+  }
 };
 
 struct FileSet {
@@ -37,6 +50,9 @@ struct FileSet {
   std::vector<DirectoryTotal> directories;  // per-directory totals (-F)
   int64_t total_bytes = 0;
   int32_t files_processed = 0;
+
+  // The -F list, opened by the run before the set is built.
+  std::unique_ptr<std::FILE, FileCloser> list_file;
 };
 
 }  // namespace zav

@@ -91,6 +91,8 @@ struct LexState {
 
   // Some structural detector is collecting the code text.
   bool collecting = false;
+  // The line is a preprocessor directive: its text is never collected.
+  bool directive_line = false;
 
   // Extraction text (comment and string extraction).
   TextBuffer extraction;

@@ -1,16 +1,37 @@
-// The report stream: the one output every report section is written to.
+// The report stream: the one output every report section is written to,
+// and the running figures of the report writers.
 //
 // Owned by src/report/ (opened by -O, closed at the end of the run).
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 namespace zav {
 
+// Columns of the automated CSV rows (see src/report/csv_rows.h).
+inline constexpr int kCsvColumnCount = 19;
+
+// Running figures of one kind of automated CSV row: the rows written and,
+// per column, the sum and the extremes.
+struct CsvTally {
+  int32_t rows = 0;
+  std::array<double, kCsvColumnCount> sum{};
+  std::array<double, kCsvColumnCount> min{};
+  std::array<double, kCsvColumnCount> max{};
+};
+
 struct ReportStream {
   FILE* out = stdout;
   bool owns_file = false;  // out is a file opened by -O
+
+  // Automated CSV mode: file rows, function rows, and the first function
+  // record not yet written as a row.
+  CsvTally csv_files;
+  CsvTally csv_functions;
+  size_t csv_next_function = 0;
 };
 
 }  // namespace zav

@@ -110,6 +110,10 @@ struct Switches {
   std::string baseline_top_dir;
   std::string work_diff_config_path;  // set by -w"File cfg name"
   bool work_diff_config_given = false;
+  // -w"x older.dat, newer.dat": the differential between two work files.
+  bool work_diff_extract = false;
+  std::string work_diff_older;
+  std::string work_diff_newer;
 
   // Extended options (-x).
   bool no_config = false;    // -xNOCONFIG
@@ -119,10 +123,23 @@ struct Switches {
   bool debug = false;        // -xDEBUG or ZAVDEBUG
   bool diff_debug = false;   // -xDIFFDEBUG
   std::string csv_report_config;  // -x"file csv name"
+  bool csv_template = false;      // -xc: write the CSV metrics template
 
   // XML style sheet (-u"File xsl name").
   bool xsl_given = false;
   std::string xsl_file_name;
+
+  // Per-file detail mode: a switch is on that lists what it finds in each
+  // file as the file is read (functions, complexity, macros, classes,
+  // notices, the LOC determination trace, memory allocation, extraction).
+  // The per-file report then frames its blocks with rules and ends each
+  // file with an end-of-file marker. Summary (-s) and verbose (-v) alone
+  // are not listings.
+  bool PerFileDetail() const {
+    return functional || complexity || function_detail || function_list ||
+           macros || objects || notices || loc_determination || allocation ||
+           extract_strings || extract_comments || comment_documentation;
+  }
 
   ReportFormat Format() const {
     if (html) return ReportFormat::kHtml;

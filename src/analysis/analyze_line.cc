@@ -275,7 +275,8 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
 
     if (extract_strings && L.in_string) L.extraction.Append(c);
     if (extract_comments && in_comment) L.extraction.Append(c);
-    if (L.collecting && !in_comment && !CommentMarkerSlash(L, line, i)) {
+    if (L.collecting && !in_comment && !L.directive_line &&
+        !CommentMarkerSlash(L, line, i)) {
       CollectText(G, line + i, 1);
     }
 
@@ -312,7 +313,9 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
             // of them can change the lexical state.
             int end = i + 1;
             while (IsIdentChar(line[end])) ++end;
-            if (L.collecting) CollectText(G, line + i + 1, end - i - 1);
+            if (L.collecting && !L.directive_line) {
+              CollectText(G, line + i + 1, end - i - 1);
+            }
             if (!other) {
               Word word = LookupWord(line + i, end - i);
               if (word != Word::kNone) {
@@ -343,6 +346,9 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
 void StartLine(GlobalData& G, const char* line, int length) {
   LexState& L = G.lex;
   if (!G.lang.flags.other) CheckLineStart(G, line);
+  int first = 0;
+  while (line[first] == ' ' || line[first] == '\t') ++first;
+  L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;
   if (!L.continuation) {
     L.extraction.Clear();

@@ -208,7 +208,9 @@ BraceKind BeginClass(GlobalData& G) {
       CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
 
   if (S.in_class) {
-    if (S.class_depth >= kScopeStackDepth) return BraceKind::kBlock;  // untracked
+    // Deeper than the stack: the body is not tracked as a class, but the
+    // declarations in it are still found.
+    if (S.class_depth >= kScopeStackDepth) return BraceKind::kTransparent;
     S.class_stack[S.class_depth++] = S.cls;
   }
   std::string qualified;
@@ -556,8 +558,8 @@ void EndMemberDeclaration(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
   std::string text = WithoutAttributes(std::string(S.member_text.text, S.member_text.length));
   S.member_text.Clear();
-  size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return;
+  size_t first = text.find_first_not_of(" \t\r\n;");
+  if (first == std::string::npos) return;  // an empty declaration
   text.erase(0, first);
   static const char* const kNotData[] = {"friend", "using", "typedef",
                                          "static_assert", nullptr};

@@ -2,9 +2,11 @@
 
 #include <cstring>
 
-#include "analysis/counters.h"
 #include "quality/notices.h"
 #include "report/file_reports.h"
+#include "report/metric_lines.h"
+#include "report/record_blocks.h"
+#include "report/text_util.h"
 #include "report/framework.h"
 #include "report/output.h"
 
@@ -15,12 +17,8 @@ bool Html(const GlobalData& G) { return G.sw.Format() == ReportFormat::kHtml; }
 bool Csv(const GlobalData& G) { return G.sw.Format() == ReportFormat::kCsv; }
 bool Xml(const GlobalData& G) { return G.sw.Format() == ReportFormat::kXml; }
 
-const char* Color(const GlobalData& G, ColorId id) {
-  return G.settings.colors[id].c_str();
-}
-
-std::string FileLink(const GlobalData& G) {
-  return G.current_entry != nullptr ? G.current_entry->name : std::string();
+std::string FileLink(GlobalData& G) {
+  return G.current_entry != nullptr ? MakeFileLink(G, G.current_entry->name) : std::string();
 }
 
 // Object analysis: classes and namespaces are announced.
@@ -61,20 +59,9 @@ void WriteTemplateLine(GlobalData& G, const std::string& text) {
   WriteLabelledName(G, "Template", text, kColorTemplate);
 }
 
-// The class's inheritance line; with quality notices, multiple
-// inheritance (a comma outside a template argument list) raises notice 42.
-void WriteInheritanceLine(GlobalData& G, const ClassFrame& c) {
-  if (c.inheritance.empty()) return;
-  if (Html(G)) {
-    Print(G, "  <b>Inheritance</b>: <font color=\"%s\">%s</font>\n",
-          Color(G, kColorInheritance), HtmlEscape(c.inheritance).c_str());
-  } else if (Csv(G)) {
-    Print(G, "Inheritance,%s\n", c.inheritance.c_str());
-  } else if (Xml(G)) {
-    Print(G, "<inheritance>%s</inheritance>\n", c.inheritance.c_str());
-  } else {
-    Print(G, "  Inheritance: %s\n", c.inheritance.c_str());
-  }
+// With quality notices, multiple inheritance (a comma outside a template
+// argument list) raises notice 42.
+void CheckMultipleInheritance(GlobalData& G, const ClassFrame& c) {
   if (!G.sw.notices) return;
   const size_t comma = c.inheritance.find(',');
   const size_t angle = c.inheritance.find('<');
@@ -86,19 +73,22 @@ void WriteInheritanceLine(GlobalData& G, const ClassFrame& c) {
   }
 }
 
-void WriteFunctionPointsLine(GlobalData& G, double loc, double eloc, double lloc) {
-  if (Csv(G)) {
-    Print(G, "%s,%-7.1f,%s,%-7.1f,%s,%7.1f\n", "FP(LOC)", loc, "FP(eLOC)", eloc,
-          "FP(lLOC)", lloc);
-  } else {
-    Print(G, "%s%-7.1f%s%-7.1f%s%7.1f\n", "  Function Points         FP(LOC) ", loc,
-          " FP(eLOC) ", eloc, "FP(lLOC) ", lloc);
-  }
+// The record written for one occurrence of a class body.
+ClassRecord OccurrenceRecord(const ClassFrame& c, const MetricRecord& span) {
+  ClassRecord r = span;
+  r.name = c.name;
+  r.inheritance = c.inheritance;
+  r.template_text = c.template_text;
+  return r;
 }
 
-double FunctionPoints(const GlobalData& G, int group, int measure, int count) {
-  const int factor = G.settings.fp_factors[group][measure];
-  return factor > 0 ? static_cast<double>(count) / factor : 0.0;
+void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
+  WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
+  if (G.sw.function_points) {
+    WriteFunctionPointLine(G, FunctionPointsOf(G, kMeasureLoc, r.loc),
+                           FunctionPointsOf(G, kMeasureEloc, r.eloc),
+                           FunctionPointsOf(G, kMeasureLloc, r.lloc));
+  }
 }
 
 void WriteCyclomaticDetail(GlobalData& G) {
@@ -174,7 +164,8 @@ void AnnounceClassBegin(GlobalData& G) {
   WriteLabelledName(G, ClassLabel(c, nested), c.name,
                     c.kind == ClassKind::kStruct ? kColorStruct : kColorClass);
   WriteTemplateLine(G, c.template_text);
-  WriteInheritanceLine(G, c);
+  WriteInheritanceLine(G, OccurrenceRecord(c, MetricRecord{}));
+  CheckMultipleInheritance(G, c);
 }
 
 void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
@@ -182,31 +173,20 @@ void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
   const ScopeState& S = G.scope;
   const ClassFrame& c = S.cls;
   const bool nested = S.class_depth > 0;
+  const ClassRecord record = OccurrenceRecord(c, span);
   if (!G.sw.notices) {
-    if (Html(G)) PutText(G, "\n");
-    WriteLabelledName(G, ClassLabel(c, nested), c.name, kColorClass);
-    WriteTemplateLine(G, c.template_text);
-    WriteInheritanceLine(G, c);
+    WriteClassBlock(G, ClassLabel(c, nested), record);
+    return;
   }
   WriteAttributesLine(G, span.attributes_public, span.attributes_protected,
                       span.attributes_private);
   WriteMethodsLine(G, span.methods_public, span.methods_protected,
                    span.methods_private);
-  WriteLocLine(G, span.loc, span.eloc, span.lloc, span.comments, span.lines);
-  if (G.sw.function_points) {
-    const int group = CurrentLanguageGroup(G);
-    WriteFunctionPointsLine(G, FunctionPoints(G, group, kMeasureLoc, span.loc),
-                            FunctionPoints(G, group, kMeasureEloc, span.eloc),
-                            FunctionPoints(G, group, kMeasureLloc, span.lloc));
-  }
-  if (G.sw.notices) {
-    // An interface ends with the class labels.
-    std::string marker = nested ? "Nested " : "";
-    marker += c.kind == ClassKind::kStruct ? "Struct End" : "Class End";
-    WriteScopeMarker(G, marker.c_str(), G.reader.line_number);
-  } else if (!Csv(G)) {
-    PutText(G, "\n");
-  }
+  WriteSizeLines(G, span);
+  // An interface ends with the class labels.
+  std::string marker = nested ? "Nested " : "";
+  marker += c.kind == ClassKind::kStruct ? "Struct End" : "Class End";
+  WriteScopeMarker(G, marker.c_str(), G.reader.line_number);
 }
 
 void AnnounceFunctionBegin(GlobalData& G) {
@@ -219,31 +199,17 @@ void AnnounceFunctionBegin(GlobalData& G) {
 }
 
 void WriteFunctionEnd(GlobalData& G, const FunctionRecord& r) {
-  if (!FunctionsShown(G)) return;
+  if (!FunctionsShown(G) || G.sw.csv_detail) return;
+  const bool detail = G.sw.complexity && G.sw.function_detail && r.cyclomatic > 1 && !Csv(G);
   if (!G.sw.notices) {
-    WriteLabelledName(G, "Function", r.name, kColorFunction);
-    WriteLabelledName(G, "Parameters", r.parameters, kColorFunctionParam);
-    WriteTemplateLine(G, r.template_text);
+    WriteFunctionBlock(G, r);
+    if (detail) WriteCyclomaticDetail(G);
+    return;
   }
-  if (G.sw.complexity) {
-    WriteComplexityLine(G, r.params, r.returns, r.cyclomatic,
-                        r.functional_complexity);
-  }
-  WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
-  if (G.sw.function_points) {
-    const int group = CurrentLanguageGroup(G);
-    WriteFunctionPointsLine(G, FunctionPoints(G, group, kMeasureLoc, r.loc),
-                            FunctionPoints(G, group, kMeasureEloc, r.eloc),
-                            FunctionPoints(G, group, kMeasureLloc, r.lloc));
-  }
-  if (G.sw.complexity && G.sw.function_detail && r.cyclomatic > 1 && !Csv(G)) {
-    WriteCyclomaticDetail(G);
-  }
-  if (G.sw.notices) {
-    WriteScopeMarker(G, "Function End", G.reader.line_number);
-  } else if (!Csv(G)) {
-    PutText(G, "\n");
-  }
+  if (G.sw.complexity) WriteComplexityLine(G, r.params, r.returns, r.cyclomatic);
+  WriteSizeLines(G, r);
+  if (detail) WriteCyclomaticDetail(G);
+  WriteScopeMarker(G, "Function End", G.reader.line_number);
 }
 
 void ListClassMethod(GlobalData& G, int visibility, int32_t line,

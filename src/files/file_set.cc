@@ -1,29 +1,66 @@
 #include "files/file_set.h"
 
-#include <sys/stat.h>
+#include <algorithm>
+#include <cstdio>
 
-#include "analysis/language.h"
+#include "files/collector.h"
+#include "files/descent.h"
+#include "files/list_file.h"
+#include "report/output.h"
 
 namespace zav {
 
 int BuildFileSet(GlobalData& G, int first_file_argument) {
-  std::vector<FileEntry> headers, sources;
-  for (int i = first_file_argument; i < G.run.argc; ++i) {
-    FileEntry entry;
-    entry.name = G.run.argv[i];
-    std::string extension;
-    if (!FileExtension(G, entry.name, extension)) continue;
-    struct stat st;
-    if (::stat(entry.name.c_str(), &st) == 0) {
-      entry.time = st.st_mtime;
-      entry.size = st.st_size;
+  FileCollector collector(G);
+  if (G.sw.recursive) {
+    // The -r extension list has replaced the allowable extensions.
+    DescendDirectory(collector, G.sw.recursion_top_dir,
+                     G.settings.allowable_extensions, true);
+  } else if (G.sw.list_file_mode) {
+    ReadListFile(collector);
+  } else {
+    for (int i = first_file_argument; i < G.run.argc; ++i) {
+      if (G.run.argv[i] != nullptr) collector.AddNamedFile(G.run.argv[i], true);
     }
-    bool header = !extension.empty() && (extension[0] == 'h' || extension[0] == 'H');
-    (header ? headers : sources).push_back(std::move(entry));
   }
-  G.files.entries = std::move(headers);
-  for (FileEntry& e : sources) G.files.entries.push_back(std::move(e));
-  return static_cast<int>(G.files.entries.size());
+  G.files.entries = collector.TakeFileSet(G.sw.sort_input_by_name);
+  const int count = static_cast<int>(G.files.entries.size());
+  if (G.sw.progress && !G.sw.list_file_mode && !ListsFilesOnly(G)) {
+    std::fprintf(stderr, "(%6d)\n", count);
+  }
+  return count;
+}
+
+bool ListsFilesOnly(const GlobalData& G) {
+  return G.sw.list_files_and_exit && !G.sw.xml;
+}
+
+void WriteFileList(GlobalData& G) {
+  for (const FileEntry& entry : G.files.entries) Print(G, "%s\n", entry.name.c_str());
+  PutText(G, "\n");
+}
+
+void AnnounceFileAcquisition(const GlobalData& G) {
+  if (G.sw.progress) std::fputs("  Acquiring Files\n", stderr);
+}
+
+void AnnounceFileProcessing(const GlobalData& G, int file_count) {
+  if (!G.sw.progress) return;
+  if (G.settings.detailed_progress) {
+    std::fprintf(stderr, "  Processing %d Files - Status By File Name\n", file_count);
+  } else {
+    std::fprintf(stderr, "  Processing %d Files - Status(.) %d Files\n  ", file_count,
+                 std::max(1, G.settings.progress_interval));
+  }
+}
+
+void DebugListFileSet(const GlobalData& G) {
+  if (!G.sw.debug) return;
+  int index = 0;
+  for (const FileEntry& entry : G.files.entries) {
+    std::printf("*** Debug: File %d | %s | %lld bytes\n", ++index, entry.name.c_str(),
+                static_cast<long long>(entry.size));
+  }
 }
 
 }  // namespace zav

@@ -5,8 +5,26 @@
 
 namespace zav {
 
-// Builds G.files.entries from the file arguments starting at
-// `first_file_argument`; returns the number of files.
+// Builds G.files.entries, headers first, from the -r directory tree, the -F
+// list (opened beforehand with OpenListFile, files/list_file.h) or the file
+// arguments starting at `first_file_argument`; returns the number of files.
+// The working directory is left as it was.
 int BuildFileSet(GlobalData& G, int first_file_argument);
+
+// True when the run only lists its files and ends (-Rl, except in XML
+// output, where -Rl runs on).
+bool ListsFilesOnly(const GlobalData& G);
+
+// Writes each file name of the set on its own line, then an empty line
+// (the -Rl listing).
+void WriteFileList(GlobalData& G);
+
+// Progress lines on standard error (progress indicator on): before the set
+// is built, and before the first file is processed.
+void AnnounceFileAcquisition(const GlobalData& G);
+void AnnounceFileProcessing(const GlobalData& G, int file_count);
+
+// With the debug flag, the file set, one "*** Debug:" line per entry.
+void DebugListFileSet(const GlobalData& G);
 
 }  // namespace zav

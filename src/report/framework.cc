@@ -3,15 +3,50 @@
 #include <string>
 
 #include "report/output.h"
+#include "report/text_util.h"
 
 namespace zav {
+namespace {
+
+// Blanks that centre a text of `length` visible characters.
+std::string CenterIndent(size_t length) {
+  int indent = 37 - static_cast<int>(length / 2);
+  if (indent < 0) indent = 0;
+  return std::string(1 + indent, ' ');
+}
+
+}  // namespace
+
+std::string Label(const GlobalData& G, std::string_view label) {
+  if (Fmt(G) != ReportFormat::kHtml) return std::string(label);
+  const size_t first = label.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::string(label);
+  size_t end = label.rfind(':');
+  if (end == std::string_view::npos || end < first) {
+    end = label.find_last_not_of(' ');
+  }
+  ++end;
+  std::string out(label.substr(0, first));
+  out += "<b>";
+  out += label.substr(first, end - first);
+  out += "</b>";
+  out += label.substr(end);
+  return out;
+}
 
 void CenterLine(GlobalData& G, std::string_view text) {
-  if (text.size() > kTextMax) text = text.substr(0, kTextMax);
-  int indent = 37 - static_cast<int>(text.size() / 2);
-  if (indent < 0) indent = 0;
-  std::string line(1 + indent, ' ');
+  if (text.size() > kReportTextMax) text = text.substr(0, kReportTextMax);
+  std::string line = CenterIndent(text.size());
   line.append(text);
+  line.push_back('\n');
+  Print(G, "%s", line.c_str());
+}
+
+void CenterHtmlLine(GlobalData& G, std::string_view visible,
+                    std::string_view markup) {
+  if (visible.size() > kReportTextMax) visible = visible.substr(0, kReportTextMax);
+  std::string line = CenterIndent(visible.size());
+  line.append(markup);
   line.push_back('\n');
   PutText(G, line);
 }
@@ -26,7 +61,7 @@ void WriteUnderscoreRule(GlobalData& G) {
 
 void WriteSectionTitle(GlobalData& G, std::string_view title,
                        std::string_view csv_title) {
-  switch (G.sw.Format()) {
+  switch (Fmt(G)) {
     case ReportFormat::kText:
       WriteHyphenRule(G);
       CenterLine(G, title);
@@ -34,7 +69,7 @@ void WriteSectionTitle(GlobalData& G, std::string_view title,
       break;
     case ReportFormat::kHtml:
       WriteHyphenRule(G);
-      Print(G, "<b><font color=\"%s\">", G.settings.colors[kColorHeader].c_str());
+      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
       CenterLine(G, title);
       PutText(G, "</font></b>\n");
       break;
@@ -43,11 +78,14 @@ void WriteSectionTitle(GlobalData& G, std::string_view title,
       PutText(G, "\n");
       break;
     case ReportFormat::kXml:
-      PutText(G, "<report>\n<name>");
-      PutText(G, csv_title);
-      PutText(G, "</name>\n");
+      Print(G, "<report>\n<name>%s</name>\n",
+            XmlEscape(csv_title).c_str());
       break;
   }
+}
+
+void WriteSectionEnd(GlobalData& G) {
+  if (Fmt(G) == ReportFormat::kXml) PutText(G, "</report>\n");
 }
 
 }  // namespace zav

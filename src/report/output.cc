@@ -1,9 +1,39 @@
 #include "report/output.h"
 
 #include <cstdarg>
+#include <cerrno>
 #include <cstdio>
 
 namespace zav {
+
+namespace {
+
+void CloseOwnedFile(GlobalData& G) {
+  if (G.report.owns_file && G.report.out != nullptr) std::fclose(G.report.out);
+  G.report.owns_file = false;
+  G.report.out = stdout;
+}
+
+}  // namespace
+
+bool OpenReportFile(GlobalData& G, const std::string& path) {
+  std::fflush(G.report.out);
+  FILE* file = std::fopen(path.c_str(), "wb");
+  const int error = errno;
+  CloseOwnedFile(G);
+  if (file == nullptr) {
+    errno = error;
+    return false;
+  }
+  G.report.out = file;
+  G.report.owns_file = true;
+  return true;
+}
+
+void CloseReportStream(GlobalData& G) {
+  std::fflush(G.report.out);
+  if (G.report.owns_file) CloseOwnedFile(G);
+}
 
 void Print(GlobalData& G, const char* format, ...) {
   va_list args;

@@ -8,6 +8,15 @@
 
 namespace zav {
 
+// Makes the file `path`, opened for binary writing, the report stream (-O).
+// When it cannot be opened the report stream returns to standard output and
+// false comes back, errno telling why. A file opened before is closed.
+bool OpenReportFile(GlobalData& G, const std::string& path);
+
+// Flushes the report stream at the end of the run and closes it when it is
+// a file opened by OpenReportFile; the stream is standard output afterwards.
+void CloseReportStream(GlobalData& G);
+
 // printf to the report stream.
 void Print(GlobalData& G, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

@@ -13,6 +13,12 @@ struct ParseResult {
   int first_file_argument = 1;
 };
 
+// Applies the switches of argv from left to right to G (later switches
+// override earlier ones). Switches that only print (help, the
+// configuration template) and every error end the run: the result then
+// says so, after the HTML document was closed when HTML output is on.
+// Without any argument the abbreviated syntax is written and the run ends
+// with exit code 0.
 ParseResult ParseCommandLine(int argc, char** argv, GlobalData& G);
 
 }  // namespace zav

@@ -11,9 +11,12 @@
 #include "analysis/structure.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "files/directory_totals.h"
 #include "files/file_set.h"
+#include "files/list_file.h"
 #include "quality/file_notices.h"
 #include "report/banner.h"
+#include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/output.h"
@@ -62,22 +65,17 @@ void StoreFunctionPoints(GlobalData& G, FileEntry& entry) {
   G.file.fp_lloc += entry.fp_lloc;
 }
 
-void WritePerFileReports(GlobalData& G, FileEntry& entry) {
-  const Switches& sw = G.sw;
-  if (sw.totals_only) return;
-  if (sw.summary) WriteFileSummary(G, false);
-  if (sw.verbose) WriteKeywordMetrics(G, false);
-}
-
 void EndOfFile(GlobalData& G, FileEntry& entry) {
   StoreEntryMetrics(G, entry);
+  if (G.sw.list_file_mode) AddToDirectoryTotals(G, entry);
   StoreFunctionPoints(G, entry);
   StructureEndOfFile(G);
   FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
-  WritePerFileReports(G, entry);
+  WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
+  WriteXmlFileClose(G);
 }
 
 void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
@@ -85,7 +83,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ResetFileState(G);
   entry.kind = SetFileLanguage(G, entry.name, true);
   ++G.files.files_processed;
-  if (!G.sw.totals_only) WriteFileHeader(G, entry.name, entry.time, entry.size);
+  WriteXmlFileOpen(G);
+  // Totals-only runs list the files in the short form; the automated CSV
+  // mode writes only its rows.
+  if (!G.sw.csv_detail) {
+    WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
+  }
   ReadAndAnalyzeFile(G, file);
   EndOfFile(G, entry);
 }
@@ -113,16 +116,36 @@ void ProcessFiles(GlobalData& G) {
 
 void WriteProjectReports(GlobalData& G) {
   LoadProjectTotals(G);
-  const int files = G.files.files_processed;
-  WriteHyphenRule(G);
-  char title[96];
-  std::snprintf(title, sizeof title, "~~ Project Analysis For %d Files ~~", files);
-  CenterLine(G, title);
+  if (G.sw.csv_detail) WriteCsvTotals(G);
+  WriteProjectBanner(G, G.files.files_processed);
   if (G.sw.summary) {
     PutText(G, "\n");
-    WriteFileSummary(G, true);
+    WriteFileSummary(G, true, true);
   }
   if (G.sw.verbose) WriteKeywordMetrics(G, true);
+}
+
+// The benchmark report of the -Rl listing exit (written by the benchmark
+// once it exists).
+void WriteListingBenchmarkReport(GlobalData& G) {}
+
+// -Rl: the file names, the benchmark report and the report end; exit 0.
+int ListFilesAndExit(GlobalData& G) {
+  WriteFileList(G);
+  WriteListingBenchmarkReport(G);
+  WriteReportEnd(G);
+  CloseReportStream(G);
+  return 0;
+}
+
+// File list mode (-F): the list must open, else the run ends with -1.
+bool PrepareListFileInput(GlobalData& G) {
+  if (!G.sw.list_file_mode) return true;
+  G.sw.file_argument_count = 0;
+  if (!G.sw.report_switch_given) G.sw.summary = true;
+  if (OpenListFile(G)) return true;
+  std::fflush(G.report.out);
+  return false;
 }
 
 int ExitCode(const GlobalData& G) {
@@ -142,16 +165,45 @@ int Run(int argc, char** argv) {
   GlobalData& G = *owner;
   StartUp(G, argc, argv);
   ParseResult parsed = ParseCommandLine(argc, argv, G);
-  if (parsed.exit) return parsed.exit_code & 0xff;
+  if (parsed.exit) {
+    CloseReportStream(G);
+    return parsed.exit_code & 0xff;
+  }
+  // Progress shows exactly when -O named an output file.
+  G.sw.progress = G.sw.output_to_file;
+  // The objects report needs functional analysis; remember it was implied.
+  if (G.sw.objects && !G.sw.functional) {
+    G.sw.functional = true;
+    G.sw.functional_implied = true;
+  }
+  return RunSequence(G, parsed.first_file_argument);
+}
 
-  WriteBanner(G);
+int RunSequence(GlobalData& G, int first_file_argument) {
+  // Report head. XML writes its document head before the mode title so
+  // that nothing precedes the XML declaration; CSV writes its head after it.
+  const ReportFormat format = G.sw.Format();
+  if (format != ReportFormat::kCsv && format != ReportFormat::kXml &&
+      !G.sw.code_listing) {
+    WriteBanner(G);
+  }
+  if (format == ReportFormat::kXml) WriteDocumentHead(G);
   WriteModeTitle(G);
-  WriteDocumentHead(G);
-  BuildFileSet(G, parsed.first_file_argument);
+  AnnounceFileAcquisition(G);
+  if (!PrepareListFileInput(G)) {  // exit code -1
+    CloseReportStream(G);
+    return 255;
+  }
+  if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  const int file_count = BuildFileSet(G, first_file_argument);
+  if (file_count > 0) G.sw.files_given = true;
+  if (ListsFilesOnly(G)) return ListFilesAndExit(G);
+  DebugListFileSet(G);
+  AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
-  std::fflush(G.report.out);
+  CloseReportStream(G);
   return ExitCode(G);
 }
 

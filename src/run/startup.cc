@@ -46,6 +46,8 @@ void JoinCommandLine(GlobalData& G, int argc, char** argv) {
   }
 }
 
+}  // namespace
+
 void DebugPause(GlobalData& G) {
   if (G.report.out == stdout) {
     std::fputs("\n  Press Enter Key To Continue ...\n", stdout);
@@ -56,8 +58,6 @@ void DebugPause(GlobalData& G) {
     usleep(500000);
   }
 }
-
-}  // namespace
 
 std::string LocateConfigFile(const GlobalData& G, const std::string& name) {
   if (G.run.cfg_home_dir.size() > 1) return G.run.cfg_home_dir + name;

@@ -16,4 +16,8 @@ void StartUp(GlobalData& G, int argc, char** argv);
 // directory, else in the current directory.
 std::string LocateConfigFile(const GlobalData& G, const std::string& name);
 
+// The pause of the debug dump and of -hp: a prompt and a wait for Enter when
+// the report goes to standard output, else half a second.
+void DebugPause(GlobalData& G);
+
 }  // namespace zav

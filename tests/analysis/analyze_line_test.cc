@@ -128,7 +128,7 @@ TEST(LineClassification, ForHeadersAreSubtractedFromLogicalLines) {
 }
 
 TEST(LineClassification, TabsWeightWhiteSpaceEverywhere) {
-  FileMetrics code = Count("\tx = 1;\n");
+  FileMetrics code = Count("\tx = y;\n");
   EXPECT_EQ(code.spaces_count, 4);  // tab (2) + two blanks
   EXPECT_EQ(code.quality_notice_count, 1);  // notice 30
 

@@ -223,12 +223,12 @@ TEST_F(ReorderedText, NoticesWithoutAReorderedFormKeepTheirOwn) {
             "\n    Line 5: Notice #22: The keyword, 'for', appear"));
 }
 
-class HtmlText : public VerboseText {
+class HtmlNoticeText : public VerboseText {
  protected:
-  HtmlText() { n.G().sw.html = true; }
+  HtmlNoticeText() { n.G().sw.html = true; }
 };
 
-TEST_F(HtmlText, NoticeInColourValuesInBold) {
+TEST_F(HtmlNoticeText, NoticeInColourValuesInBold) {
   EXPECT_EQ(n.Raise(1, 7, Ints(95, 80)),
             "\n    " + kRed + " #1: <b>Line 7</b>: Line character length = <b>95</b>."
             "  This width\n"
@@ -242,7 +242,7 @@ TEST_F(HtmlText, NoticeInColourValuesInBold) {
             "\n    " + kRed + " #45: <b>File src/a.cpp</b>: <b>Line 30</b>\n"));
 }
 
-TEST_F(HtmlText, NamesAndLiteralTextAreEscaped) {
+TEST_F(HtmlNoticeText, NamesAndLiteralTextAreEscaped) {
   NoticeArgs name = Ints(40, 32);
   name.texts[0] = "Table<Row>::operator<";
   EXPECT_TRUE(BeginsWith(n.Raise(2, 41, name),
@@ -255,7 +255,7 @@ TEST_F(HtmlText, NamesAndLiteralTextAreEscaped) {
             "           indicate a null function with no operational purpose.\n");
 }
 
-TEST_F(HtmlText, ReorderedFormsCarryTheSameMarkup) {
+TEST_F(HtmlNoticeText, ReorderedFormsCarryTheSameMarkup) {
   n.G().settings.reorder_notices = true;
   EXPECT_TRUE(BeginsWith(n.Raise(30, 4),
             "\n    <b>Line 4</b>: " + kRed + " #30: A TAB character has"));
@@ -264,7 +264,7 @@ TEST_F(HtmlText, ReorderedFormsCarryTheSameMarkup) {
             "           The depth of scope '<b>8</b>' exceeds the notice limit of <b>7</b>.\n");
 }
 
-TEST_F(HtmlText, SkipTokenNoticesUseTheirOwnMarkup) {
+TEST_F(HtmlNoticeText, SkipTokenNoticesUseTheirOwnMarkup) {
   n.G().settings.notice_enabled[58] = true;
   EXPECT_EQ(n.Raise(58, 2),
             "\n    <font color=\"#CC0000\"><b>Notice</b></font> #58: <b>Line 2</b>: "
@@ -273,7 +273,7 @@ TEST_F(HtmlText, SkipTokenNoticesUseTheirOwnMarkup) {
             "           for ZAV quality notice processing.\n");
 }
 
-TEST_F(HtmlText, TheNoticeColourIsTheConfiguredOne) {
+TEST_F(HtmlNoticeText, TheNoticeColourIsTheConfiguredOne) {
   n.G().settings.colors[kColorNotice] = "purple";
   EXPECT_TRUE(BeginsWith(n.Raise(23, 2),
             "\n    <font color=\"purple\"><b>Notice</b></font> #23: <b>L"));

@@ -1,0 +1,75 @@
+#include "files/collector.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "report/output.h"
+
+namespace zav {
+
+FileCollector::FileCollector(GlobalData& G) : G_(G), filter_(G.settings) {}
+
+void FileCollector::Append(const std::string& name,
+                           const std::string& extension) {
+  FileEntry entry;
+  entry.name = name;
+  // A file that cannot be examined keeps size and time 0; the run reports
+  // it when it fails to open it.
+  struct stat st;
+  if (::stat(name.c_str(), &st) == 0) {
+    entry.time = static_cast<int64_t>(st.st_mtime);
+    entry.size = static_cast<int64_t>(st.st_size);
+  }
+  (IsHeaderExtension(extension) ? headers_ : sources_).push_back(std::move(entry));
+}
+
+void FileCollector::AddNamedFile(const std::string& name, bool is_argument) {
+  std::string extension;
+  if (!NameExtension(G_, name, extension)) return;
+  if (filter_.Filtered(name)) return;
+  if (!ExtensionIsValid(G_.settings, extension)) {
+    const bool output_file = is_argument && G_.sw.output_to_file &&
+                             name == G_.sw.output_file_name;
+    if (!output_file) {
+      Print(G_, "\n  Error: %s - Not a valid file type for ZAV\n"
+                "         Valid types: %s\n",
+            name.c_str(), G_.settings.allowable_extensions.c_str());
+    }
+    return;
+  }
+  Append(name, extension);
+}
+
+void FileCollector::AdvanceProgress() {
+  if (!G_.sw.progress) return;
+  const int interval = std::max(1, G_.settings.progress_interval);
+  ++progress_counter_;
+  if (!progress_started_) {
+    progress_started_ = true;
+    std::fprintf(stderr, "  Building File List - Status(.) %d files\n  ", interval);
+  } else if (progress_counter_ % interval == 0) {
+    std::fputc('.', stderr);
+  } else if (progress_counter_ > 64 * interval - 1) {
+    progress_total_ += progress_counter_;
+    std::fprintf(stderr, "(%6d)\n  ", progress_total_);
+    progress_counter_ = 1;
+  }
+}
+
+std::vector<FileEntry> FileCollector::TakeFileSet(bool sort_by_name) {
+  if (sort_by_name) {
+    auto by_name = [](const FileEntry& a, const FileEntry& b) { return a.name < b.name; };
+    std::stable_sort(headers_.begin(), headers_.end(), by_name);
+    std::stable_sort(sources_.begin(), sources_.end(), by_name);
+  }
+  std::vector<FileEntry> set = std::move(headers_);
+  set.reserve(set.size() + sources_.size());
+  for (FileEntry& entry : sources_) set.push_back(std::move(entry));
+  headers_.clear();
+  sources_.clear();
+  return set;
+}
+
+}  // namespace zav

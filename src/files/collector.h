@@ -1,0 +1,49 @@
+// Collects the accepted files of a run into the header and source lists
+// while the file set is being built.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/file_filters.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+class FileCollector {
+ public:
+  explicit FileCollector(GlobalData& G);
+
+  GlobalData& G() { return G_; }
+  const PathFilter& filter() const { return filter_; }
+
+  // Appends `name` (its size and time read now) to the header list when
+  // `extension` begins with "h" or "H", else to the source list.
+  void Append(const std::string& name, const std::string& extension);
+
+  // A file named on the command line or in a list file: passed over
+  // silently without an extension or when the pattern filter takes it;
+  // reported when its extension is not valid (except the -O output file
+  // when `is_argument`); appended otherwise.
+  void AddNamedFile(const std::string& name, bool is_argument);
+
+  // Advances the progress display of the descent by one file.
+  void AdvanceProgress();
+
+  // The header list followed by the source list, each sorted by name first
+  // when `sort_by_name`.
+  std::vector<FileEntry> TakeFileSet(bool sort_by_name);
+
+ private:
+  GlobalData& G_;
+  PathFilter filter_;
+  std::vector<FileEntry> headers_;
+  std::vector<FileEntry> sources_;
+
+  // Progress of the descent.
+  bool progress_started_ = false;
+  int progress_counter_ = 0;
+  int progress_total_ = 0;
+};
+
+}  // namespace zav

@@ -1,0 +1,86 @@
+#include "files/file_filters.h"
+
+#include <strings.h>
+
+#include <cctype>
+#include <cstring>
+
+#include "analysis/language.h"
+
+namespace zav {
+namespace {
+
+std::string Lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+bool NameExtension(const GlobalData& G, const std::string& name,
+                   std::string& extension) {
+  if (!FileExtension(G, name, extension)) return false;
+  if (extension.empty()) return false;
+  return extension.find_first_of("/\\") == std::string::npos;
+}
+
+bool IsHeaderExtension(const std::string& extension) {
+  return !extension.empty() && (extension[0] == 'h' || extension[0] == 'H');
+}
+
+std::vector<std::string> SplitWords(const std::string& list,
+                                    const char* separators) {
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < list.size()) {
+    size_t j = i;
+    while (j < list.size() && std::strchr(separators, list[j]) == nullptr) ++j;
+    if (j > i) words.push_back(list.substr(i, j - i));
+    i = j + 1;
+  }
+  return words;
+}
+
+bool ListHasWord(const std::string& list, const char* separators,
+                 const std::string& word, bool exact) {
+  if (word.empty()) return false;
+  for (const std::string& candidate : SplitWords(list, separators)) {
+    if (exact ? candidate == word
+              : strcasecmp(candidate.c_str(), word.c_str()) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ExtensionIsValid(const Settings& settings, const std::string& extension) {
+  if (!settings.validate_extensions) return true;
+  return ListHasWord(settings.allowable_extensions, " \t,", extension,
+                     settings.case_sensitive_names);
+}
+
+bool DirectoryIsExcluded(const Settings& settings, const std::string& name) {
+  if (!settings.exclude_directories) return false;
+  return ListHasWord(settings.excluded_directory_names, " \t,", name,
+                     settings.case_sensitive_names);
+}
+
+PathFilter::PathFilter(const Settings& settings)
+    : active_(settings.pattern_filter_active),
+      exact_(settings.case_sensitive_names) {
+  if (!active_) return;
+  const std::string list =
+      exact_ ? settings.pattern_filter : Lowered(settings.pattern_filter);
+  patterns_ = SplitWords(list, ",\t\r\n");
+}
+
+bool PathFilter::Filtered(const std::string& path) const {
+  if (!active_ || patterns_.empty()) return false;
+  const std::string subject = exact_ ? path : Lowered(path);
+  for (const std::string& pattern : patterns_) {
+    if (subject.find(pattern) != std::string::npos) return true;
+  }
+  return false;
+}
+
+}  // namespace zav

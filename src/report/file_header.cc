@@ -1,0 +1,122 @@
+// The file header of the per-file report (long form) and of lists and
+// totals-only runs (short form).
+#include <string>
+
+#include "report/file_reports.h"
+#include "report/framework.h"
+#include "report/output.h"
+#include "report/text_util.h"
+
+namespace zav {
+namespace {
+
+bool IsPseudoFile(const std::string& name, int64_t time) {
+  return time == 0 && (name == "Total" || name == "Average");
+}
+
+bool ShowsDate(const GlobalData& G, int64_t time) {
+  return time > 0 && G.settings.show_file_date_size;
+}
+
+void WriteLongName(GlobalData& G, const std::string& name, int64_t time,
+                   int64_t size) {
+  const bool pseudo = IsPseudoFile(name, time);
+  const std::string shown = WrapName(G, name, 66, 8);
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      Print(G, pseudo ? "\n  %s\n" : "\n  File: %s\n", shown.c_str());
+      break;
+    case ReportFormat::kCsv:
+      Print(G, pseudo ? "\n%s\n" : "\nFile,%s\n", name.c_str());
+      break;
+    case ReportFormat::kHtml:
+      if (pseudo) {
+        Print(G, "\n  <b><font color=\"%s\">%s</font></b>  Bytes: %ld\n",
+              Color(G, kColorHeader), HtmlText(shown).c_str(),
+              static_cast<long>(size));
+      } else {
+        Print(G,
+              "\n  <b>File</b>: <b><a href=\"%s\" target=\"_blank\">%s</a></b>\n",
+              HtmlText(MakeFileLink(G, name)).c_str(), HtmlText(shown).c_str());
+      }
+      break;
+    case ReportFormat::kXml:
+      Print(G, "<name>%s</name>\n", XmlEscape(name).c_str());
+      if (pseudo) Print(G, "<bytes>%ld</bytes>\n", static_cast<long>(size));
+      break;
+  }
+}
+
+void WriteDateAndSize(GlobalData& G, int64_t time, int64_t size) {
+  const std::string date = FormatFileTime(time);
+  char size_text[96];
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      Print(G, "  Date: %s", date.c_str());
+      std::snprintf(size_text, sizeof size_text, "File Size: %ld Bytes",
+                    static_cast<long>(size));
+      Print(G, "%42s\n", size_text);
+      break;
+    case ReportFormat::kHtml:
+      Print(G, "  <b>Date</b>: %s", date.c_str());
+      std::snprintf(size_text, sizeof size_text, "<b>File Size</b>: %ld Bytes",
+                    static_cast<long>(size));
+      Print(G, "%49s\n", size_text);
+      break;
+    case ReportFormat::kCsv:
+      Print(G, "Date,%s\n", date.c_str());
+      Print(G, "Size,%ld,Bytes\n", static_cast<long>(size));
+      break;
+    case ReportFormat::kXml:
+      Print(G, "<date>%s</date>\n", date.c_str());
+      Print(G, "<size_bytes>%ld</size_bytes>\n", static_cast<long>(size));
+      break;
+  }
+}
+
+void WriteShortHeader(GlobalData& G, const std::string& name, int64_t time,
+                      int64_t size) {
+  const bool date = ShowsDate(G, time);
+  const std::string shown = WrapName(G, name, 72, 2);
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      if (date) Print(G, "\n  %s", FormatFileTime(time).c_str());
+      Print(G, "\n  %s\n", shown.c_str());
+      break;
+    case ReportFormat::kHtml:
+      if (date) {
+        Print(G, "\n  <b><font color=\"%s\">%s</font></b>", Color(G, kColorDate),
+              FormatFileTime(time).c_str());
+      }
+      Print(G, "\n  <a href=\"%s\" target=\"_blank\"><b>%s</b></a>\n",
+            HtmlText(MakeFileLink(G, name)).c_str(), HtmlText(shown).c_str());
+      break;
+    case ReportFormat::kCsv:
+      if (G.settings.show_file_date_size) Print(G, "%s\n", name.c_str());
+      break;
+    case ReportFormat::kXml:
+      if (date) WriteDateAndSize(G, time, size);
+      Print(G, "<name>%s</name>\n", XmlEscape(name).c_str());
+      break;
+  }
+}
+
+}  // namespace
+
+void WriteFileHeader(GlobalData& G, const std::string& name, int64_t time,
+                     int64_t size, bool short_form, bool no_rule) {
+  const ReportFormat format = Fmt(G);
+  const bool text_or_html =
+      format == ReportFormat::kText || format == ReportFormat::kHtml;
+  if (short_form) {
+    if (G.sw.totals_no_file_names) return;
+    WriteShortHeader(G, name, time, size);
+    return;
+  }
+  WriteLongName(G, name, time, size);
+  if (ShowsDate(G, time)) WriteDateAndSize(G, time, size);
+  if (text_or_html && !G.sw.PerFileDetail() && !G.sw.summary) PutText(G, "\n");
+  if (text_or_html && G.sw.PerFileDetail() && !no_rule) WriteUnderscoreRule(G);
+}
+
+}  // namespace zav

@@ -1,0 +1,137 @@
+#include "report/record_blocks.h"
+
+#include "report/framework.h"
+#include "report/metric_lines.h"
+#include "report/output.h"
+#include "report/text_util.h"
+
+namespace zav {
+namespace {
+
+void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
+  WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
+  if (G.sw.function_points) {
+    WriteFunctionPointLine(G, FunctionPointsOf(G, kMeasureLoc, r.loc),
+                           FunctionPointsOf(G, kMeasureEloc, r.eloc),
+                           FunctionPointsOf(G, kMeasureLloc, r.lloc));
+  }
+}
+
+}  // namespace
+
+void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
+  const bool has_template = !f.template_text.empty();
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      Print(G, "  Function: %s\n", f.name.c_str());
+      Print(G, "  Parameters: %s\n", f.parameters.c_str());
+      if (has_template) Print(G, "  Template: %s\n", f.template_text.c_str());
+      break;
+    case ReportFormat::kHtml:
+      Print(G, "  <b>Function</b>: <b><font color=\"%s\">%s</font></b>\n",
+            Color(G, kColorFunction), HtmlEscape(f.name).c_str());
+      Print(G, "  <b>Parameters:</b> <b><font color=\"%s\">%s</font></b>\n",
+            Color(G, kColorFunctionParam), HtmlEscape(f.parameters).c_str());
+      if (has_template) {
+        Print(G, "  <b>Template:</b> <b><font color=\"%s\">%s</font></b>\n",
+              Color(G, kColorTemplate), HtmlEscape(f.template_text).c_str());
+      }
+      break;
+    case ReportFormat::kCsv:
+      Print(G, "Function,%s\n", f.name.c_str());
+      Print(G, "Parameters,%s\n", f.parameters.c_str());
+      if (has_template) Print(G, "Template,%s\n", f.template_text.c_str());
+      break;
+    case ReportFormat::kXml:
+      Print(G, "<function>\n<name>%s</name>\n", XmlEscape(f.name).c_str());
+      Print(G, "<parameters>%s</parameters>\n", XmlEscape(f.parameters).c_str());
+      if (has_template) {
+        Print(G, "<template>%s</template>\n", XmlEscape(f.template_text).c_str());
+      }
+      break;
+  }
+}
+
+void WriteFunctionBlock(GlobalData& G, const FunctionRecord& f) {
+  if (G.sw.totals_only || G.sw.csv_detail) return;
+  WriteFunctionHeading(G, f);
+  if (G.sw.complexity) WriteComplexityLine(G, f.params, f.returns, f.cyclomatic);
+  WriteSizeLines(G, f);
+  if (Fmt(G) == ReportFormat::kXml) {
+    PutText(G, "</function>\n");
+  } else if (!G.sw.notices) {
+    PutText(G, "\n");
+  }
+}
+
+void WriteClassHeading(GlobalData& G, const std::string& label,
+                       const ClassRecord& r) {
+  const bool has_template = !r.template_text.empty();
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      Print(G, "\n  %s: %s\n", label.c_str(), r.name.c_str());
+      if (has_template) Print(G, "  Template: %s\n", r.template_text.c_str());
+      break;
+    case ReportFormat::kHtml: {
+      const ColorId color = r.kind == RecordKind::kStruct && has_template
+                                ? kColorStruct
+                                : kColorClass;
+      Print(G, "\n  <b>%s</b>: <b><font color=\"%s\">%s</font></b>\n",
+            HtmlText(label).c_str(), Color(G, color), HtmlEscape(r.name).c_str());
+      if (has_template) {
+        Print(G, "  <b>Template</b>: <b><font color=\"%s\">%s</font></b>\n",
+              Color(G, kColorTemplate), HtmlEscape(r.template_text).c_str());
+      }
+      break;
+    }
+    case ReportFormat::kCsv:
+      Print(G, "%s,%s\n", label.c_str(), r.name.c_str());
+      if (has_template) Print(G, "Template,%s\n", r.template_text.c_str());
+      break;
+    case ReportFormat::kXml:
+      Print(G, "<class>\n<type>%s</type>\n<name>%s</name>\n",
+            XmlEscape(label).c_str(), XmlEscape(r.name).c_str());
+      if (has_template) {
+        Print(G, "<template>%s</template>\n", XmlEscape(r.template_text).c_str());
+      }
+      break;
+  }
+}
+
+void WriteInheritanceLine(GlobalData& G, const ClassRecord& r) {
+  if (r.inheritance.empty()) return;
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      Print(G, "  Inheritance: %s\n", WrapName(G, r.inheritance, 58, 15).c_str());
+      break;
+    case ReportFormat::kHtml:
+      Print(G, "  <b>Inheritance</b>: <b><font color=\"%s\">%s</font></b>\n",
+            Color(G, kColorInheritance),
+            HtmlEscape(WrapName(G, r.inheritance, 58, 15)).c_str());
+      break;
+    case ReportFormat::kCsv:
+      Print(G, "Inheritance,%s\n", r.inheritance.c_str());
+      break;
+    case ReportFormat::kXml:
+      Print(G, "<inheritance>%s</inheritance>\n", XmlEscape(r.inheritance).c_str());
+      break;
+  }
+}
+
+void WriteClassBlock(GlobalData& G, const std::string& label,
+                     const ClassRecord& r) {
+  if (G.sw.totals_only) return;
+  WriteClassHeading(G, label, r);
+  WriteInheritanceLine(G, r);
+  WriteAttributesLine(G, r.attributes_public, r.attributes_protected,
+                      r.attributes_private);
+  WriteMethodsLine(G, r.methods_public, r.methods_protected, r.methods_private);
+  WriteSizeLines(G, r);
+  switch (Fmt(G)) {
+    case ReportFormat::kXml: PutText(G, "</class>\n"); break;
+    case ReportFormat::kCsv: break;
+    default: PutText(G, "\n"); break;
+  }
+}
+
+}  // namespace zav

@@ -1,0 +1,258 @@
+// Function detection and functional metrics.
+#include "analysis/function.h"
+#include "analysis/language.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+// Analyses text with function analysis on and returns the harness.
+struct Analysed {
+  test::Harness h;
+  explicit Analysed(const std::string& text, const std::string& file = "t.cpp",
+                    void (*configure)(GlobalData&) = nullptr) {
+    h.G().sw.functional = true;
+    if (configure != nullptr) configure(h.G());
+    h.AnalyzeFile(text, file);
+  }
+  const std::vector<FunctionRecord>& functions() { return h.G().lists.functions; }
+  const FunctionRecord& only() {
+    EXPECT_EQ(functions().size(), 1u);
+    return functions().front();
+  }
+};
+
+TEST(FunctionMetrics, SmallestFunctions) {
+  Analysed a("int f(void) { return 0; }\n");
+  const FunctionRecord& f = a.only();
+  EXPECT_EQ(f.name, "f");
+  EXPECT_EQ(f.parameters, "(void)");
+  EXPECT_EQ(f.params, 0);
+  EXPECT_EQ(f.returns, 1);
+  EXPECT_EQ(f.cyclomatic, 1);
+  EXPECT_EQ(f.interface_complexity, 1);
+  EXPECT_EQ(f.functional_complexity, 2);
+
+  Analysed b("int f() { }\n");
+  EXPECT_EQ(b.only().params, 0);
+  EXPECT_EQ(b.only().returns, 1);  // no return still has one return point
+}
+
+TEST(FunctionMetrics, SizesAreTakenOverTheBody) {
+  // The '{' line starts the count; the '}' line adds one; the brace line
+  // counted inside the body is not effective.
+  Analysed a("int f(int a)\n{\n  // note\n  int b = a;\n\n  return b;\n}\n");
+  const FunctionRecord& f = a.only();
+  EXPECT_EQ(f.loc, 4);
+  EXPECT_EQ(f.eloc, 3);
+  EXPECT_EQ(f.lloc, 2);
+  EXPECT_EQ(f.comments, 1);
+  EXPECT_EQ(f.blanks, 1);
+  EXPECT_EQ(f.lines, 6);
+  EXPECT_EQ(f.line, 1);  // the header's line
+}
+
+TEST(FunctionMetrics, ParameterCounting) {
+  EXPECT_EQ(Analysed("void g(std::map<int, int> m, int k) {}\n").only().params, 2);
+  EXPECT_EQ(Analysed("void g(int (*cb)(int, int), int k) {}\n").only().params, 2);
+  EXPECT_EQ(Analysed("void g(int a,\n       int b,\n       int c)\n{\n}\n").only().params, 3);
+  Analysed spread("void g( int a ,\tint  b )\n{\n}\n");
+  EXPECT_EQ(spread.only().parameters, "(int a , int b)");
+  EXPECT_EQ(Analysed("int size() const { return n; }\n").only().params, 0);
+}
+
+TEST(Cyclomatic, DecisionsWithDefaultSettings) {
+  Analysed chain(
+      "void h(int a, int b, int c, int d)\n{\n"
+      "  if (a && b) x(); else if (c || d) y(); else z();\n}\n");
+  EXPECT_EQ(chain.only().cyclomatic, 5);  // 1 + 2 if + 1 and + 1 or
+
+  Analysed cases(
+      "int s(int v)\n{\n  switch (v) {\n  case 1: return 1;\n  case 2: return 2;\n"
+      "  case 3: return 3;\n  }\n  return 0;\n}\n");
+  EXPECT_EQ(cases.only().cyclomatic, 4);  // switch itself not counted
+  EXPECT_EQ(cases.only().returns, 4);
+
+  Analysed loops("void w()\n{\n  while (x) ;\n  do { } while (x);\n  for (;;) {}\n}\n");
+  EXPECT_EQ(loops.only().cyclomatic, 4);
+
+  Analysed ternary("int t(int a) { return a ? 1 : a ?? 2; }\n", "t.cs");
+  EXPECT_EQ(ternary.only().cyclomatic, 2);  // "??" is not a decision
+}
+
+TEST(Cyclomatic, ConfigurationKeysSelectTheCounters) {
+  const char* text = "void h()\n{\n  if (a) x(); else y();\n  switch (b) { case 1: break; }\n}\n";
+  EXPECT_EQ(Analysed(text).only().cyclomatic, 3);
+  Analysed all(text, "t.cpp", [](GlobalData& G) {
+    G.settings.cyclo_else = true;
+    G.settings.cyclo_switch = true;
+    G.settings.cyclo_function_call = false;
+  });
+  EXPECT_EQ(all.only().cyclomatic, 4);  // if, else, switch, case
+}
+
+TEST(ReturnPoints, GotoCountsWhenConfigured) {
+  const char* text = "void g()\n{\n  goto end;\nend:\n  ;\n}\n";
+  Analysed a(text);
+  EXPECT_EQ(a.only().returns, 1);
+  EXPECT_EQ(a.only().cyclomatic, 2);
+  Analysed b(text, "t.cpp", [](GlobalData& G) { G.settings.goto_is_return_point = false; });
+  EXPECT_EQ(b.only().returns, 1);  // none counted: the minimum of one
+  Analysed c("void g()\n{\n  if (x) exit(1);\n  goto a;\n  return;\n}\n");
+  EXPECT_EQ(c.only().returns, 3);
+}
+
+TEST(HeaderRecognition, NotFunctions) {
+  EXPECT_TRUE(Analysed("int (*fp)(int);\n").functions().empty());
+  EXPECT_TRUE(Analysed("int f(int);\nfoo(1, 2);\n").functions().empty());
+  EXPECT_TRUE(Analysed("int x = compute(3);\n{\n}\n").functions().empty());
+  EXPECT_TRUE(Analysed("#define MAX(a, b) ((a) > (b) ? (a) : (b))\n").functions().empty());
+  EXPECT_TRUE(Analysed("DECLARE_THING(Foo);\n").functions().empty());
+  // A name that is a system type: macro confusion, rejected.
+  EXPECT_TRUE(Analysed("int (a) { }\n").functions().empty());
+}
+
+TEST(HeaderRecognition, FunctionPointerDeclaratorAndReturnedPointer) {
+  Analysed a("char *f(int x) { return 0; }\n");
+  EXPECT_EQ(a.only().name, "f");
+}
+
+TEST(HeaderRecognition, ProbableMacroInvocationAtFileScope) {
+  Analysed a("REGISTER_TYPE(Foo)\nint g(void)\n{\n  return 1;\n}\n");
+  EXPECT_EQ(a.only().name, "g");
+}
+
+TEST(HeaderRecognition, KnRParametersInC) {
+  Analysed a("int f(a, b)\nint a;\nint b;\n{\n  return a;\n}\n", "t.c");
+  const FunctionRecord& f = a.only();
+  EXPECT_EQ(f.params, 2);
+  EXPECT_EQ(f.parameters, "(a, b) int a; int b; Non-ANSI Parameter Construct");
+  // In C++ the semicolon ends a declaration instead.
+  EXPECT_TRUE(Analysed("int f() noexcept;\nint x;\n{\n}\n").functions().empty());
+}
+
+TEST(HeaderRecognition, ConditionalDirectiveBetweenNameAndBody) {
+  Analysed a("int f(int a\n#ifdef WIDE\n  , int b\n#endif\n  )\n{\n}\n");
+  EXPECT_EQ(a.only().parameters, "(int a , int b) Defined By Compiler Directive");
+}
+
+TEST(HeaderRecognition, ConstructorsOperatorsAndTemplates) {
+  Analysed ctor("A::A(int x) : x_(x), y_(0) { }\n");
+  EXPECT_EQ(ctor.only().name, "A::A");
+  EXPECT_EQ(ctor.only().parameters, "(int x)");
+  EXPECT_EQ(ctor.only().params, 1);
+
+  Analysed eq("bool A::operator==(const A& o) const { return true; }\n");
+  EXPECT_EQ(eq.only().name, "A::operator==");
+  EXPECT_EQ(eq.only().params, 1);
+
+  Analysed call("struct F {\n  int operator()(int x) { return x; }\n};\n");
+  EXPECT_EQ(call.only().name, "operator()");
+  EXPECT_EQ(call.only().params, 1);
+
+  Analysed tmpl("template <typename T>\nT max(T a, T b) { return a > b ? a : b; }\n");
+  EXPECT_EQ(tmpl.only().name, "max");
+  EXPECT_EQ(tmpl.only().template_text, "template <typename T>");
+  EXPECT_EQ(tmpl.only().cyclomatic, 2);
+}
+
+TEST(HeaderRecognition, LambdaInsideAFunctionBelongsToIt) {
+  Analysed a("void f()\n{\n  auto g = [](int x) { return x; };\n  g(1);\n}\n");
+  EXPECT_EQ(a.only().name, "f");
+  EXPECT_EQ(a.only().returns, 1);
+}
+
+TEST(HeaderRecognition, ExternCBlockKeepsFileScope) {
+  Analysed a("extern \"C\" {\nint f(void) { return 0; }\n}\n");
+  EXPECT_EQ(a.only().name, "f");
+}
+
+TEST(HeaderRecognition, FunctionReturningAStructInC) {
+  Analysed a("struct stat *get(void)\n{\n  return 0;\n}\n", "t.c");
+  EXPECT_EQ(a.only().name, "get");
+  EXPECT_EQ(a.h.G().file.class_count, 0);
+}
+
+TEST(HeaderRecognition, JavaAnonymousClassMethodsStayInside) {
+  Analysed a(
+      "class A {\n  void run() {\n    Runnable r = new Runnable() {\n"
+      "      public void run() { go(); }\n    };\n  }\n}\n",
+      "A.java");
+  EXPECT_EQ(a.only().name, "run");
+  EXPECT_EQ(a.h.G().lists.classes.at(0).methods_private, 1);
+}
+
+TEST(HeaderRecognition, AnnotationsAndCSharpAttributes) {
+  Analysed java("class A {\n  @Override\n  public String toString() { return s; }\n}\n",
+                "A.java");
+  EXPECT_EQ(java.only().name, "toString");
+  Analysed cs(
+      "class P {\n  [Obsolete(\"x\")]\n  public int Value { get { return v; } set { v = value; } }\n"
+      "  private int v;\n  public void Do(int a) { }\n}\n",
+      "P.cs");
+  EXPECT_EQ(cs.only().name, "Do");
+  const ClassRecord& p = cs.h.G().lists.classes.at(0);
+  EXPECT_EQ(p.attributes_private, 1);
+  EXPECT_EQ(p.methods_public, 1);
+}
+
+TEST(HeaderRecognition, NothingWithoutFunctionAnalysis) {
+  test::Harness h;
+  h.AnalyzeFile("int f(void) { return 0; }\n");
+  EXPECT_TRUE(h.G().lists.functions.empty());
+  EXPECT_EQ(h.G().file.functions_count, 0);
+}
+
+TEST(FileTotals, SumsAndMaxima) {
+  Analysed a("int f(int a, int b) { if (a) return 1; return b; }\nvoid g() { }\n");
+  const FileMetrics& f = a.h.G().file;
+  EXPECT_EQ(f.functions_count, 2);
+  EXPECT_EQ(f.func_params_sum, 2);
+  EXPECT_EQ(f.func_returns_sum, 3);
+  EXPECT_EQ(f.func_vg_sum, 3);
+  EXPECT_EQ(f.func_vg_max, 2);
+  EXPECT_EQ(f.func_params_max, 2);
+  EXPECT_EQ(f.func_complexity_max, 6);  // 2 params + 2 Vg + 2 returns
+}
+
+TEST(Normalisation, RulesOfTheParameterText) {
+  EXPECT_EQ(NormaliseParameters("( int a,\tint b ) const {", false, false, false),
+            "(int a, int b) const");
+  EXPECT_EQ(NormaliseParameters("(int x) : base(x) {", false, false, false), "(int x)");
+  EXPECT_EQ(NormaliseParameters("(int x) -> std::string {", false, false, false),
+            "(int x) -> std::string");
+  EXPECT_EQ(NormaliseParameters("(int x", false, false, false), "(int x)");
+  EXPECT_EQ(CountParameters("()"), 0);
+  EXPECT_EQ(CountParameters("(void)"), 0);
+  EXPECT_EQ(CountParameters("(void *p)"), 1);
+  EXPECT_EQ(CountParameters("(std::pair<int, int> p, int q[2])"), 2);
+}
+
+TEST(Validation, FunctionNameCharacters) {
+  test::Harness h;
+  GlobalData& G = h.G();
+  SetFileLanguage(G, "a.c", false);
+  EXPECT_TRUE(ValFunctionName(G, "do_it2", false));
+  EXPECT_FALSE(ValFunctionName(G, "A::f", false));
+  SetFileLanguage(G, "a.cpp", false);
+  EXPECT_TRUE(ValFunctionName(G, "A<int, long>::f", false));
+  EXPECT_TRUE(ValFunctionName(G, "~A", false));
+  EXPECT_FALSE(ValFunctionName(G, "a.b", false));
+  EXPECT_FALSE(ValFunctionName(G, "x-y", false));
+  EXPECT_TRUE(ValFunctionName(G, "operator+=", true));
+}
+
+TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {
+  for (const char* text :
+       {"}}}} void f( { ) ) {", "int f(int a\n", "class A { void f() {\n",
+        "namespace { namespace { class", "template <class T", "))))((((;;;;{{{{"}) {
+    Analysed a(text);
+    SUCCEED();
+  }
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,199 @@
+// The scope model: namespaces, packages, classes, visibility, attributes.
+#include "analysis/scope.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/language.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+struct Scoped {
+  test::Harness h;
+  explicit Scoped(const std::string& text, const std::string& file = "t.cpp") {
+    h.G().sw.functional = true;
+    h.AnalyzeFile(text, file);
+  }
+  GlobalData& G() { return h.G(); }
+  std::vector<std::string> ClassNames() {
+    std::vector<std::string> names;
+    for (const ClassRecord& c : G().lists.classes) names.push_back(c.name);
+    return names;
+  }
+  std::vector<std::string> NamespaceNames() {
+    std::vector<std::string> names;
+    for (const NamespaceRecord& n : G().lists.namespaces) names.push_back(n.name);
+    return names;
+  }
+  const ClassRecord& Class(const std::string& name) {
+    return G().lists.classes.at(G().lists.class_index.at(name));
+  }
+};
+
+using Names = std::vector<std::string>;
+
+TEST(Classes, ForwardDeclarationsOpenNothing) {
+  Scoped forward("class A;\nstruct B;\n");
+  EXPECT_TRUE(forward.G().lists.classes.empty());
+  EXPECT_EQ(forward.G().file.class_count, 0);
+  Scoped body("class A { int x; };\n");
+  EXPECT_EQ(body.ClassNames(), Names{"A"});
+  EXPECT_EQ(body.G().file.class_count, 1);
+  EXPECT_EQ(body.Class("A").attributes_private, 1);
+}
+
+TEST(Classes, NestedNamespacesQualifyPerLanguage) {
+  const char* text = "namespace a { namespace b { class C {}; } }\n";
+  Scoped cpp(text, "t.cpp");
+  EXPECT_EQ(cpp.NamespaceNames(), (Names{"a", "a::b"}));
+  EXPECT_EQ(cpp.ClassNames(), Names{"a::b::C"});
+  EXPECT_EQ(cpp.G().file.namespace_count, 2);
+  Scoped cs(text, "t.cs");
+  EXPECT_EQ(cs.NamespaceNames(), (Names{"a", "a.b"}));
+  EXPECT_EQ(cs.ClassNames(), Names{"a.b.C"});
+}
+
+TEST(Classes, NestedClassesQualifyByTheirEnclosingClass) {
+  Scoped s("class Outer {\n  class Inner {\n    int v;\n  };\n  int w;\n};\n");
+  EXPECT_EQ(s.ClassNames(), (Names{"Outer", "Outer::Inner"}));
+  EXPECT_EQ(s.Class("Outer::Inner").attributes_private, 1);
+  EXPECT_EQ(s.Class("Outer").attributes_private, 1);  // the enclosing state returns
+  Scoped java("class Outer {\n  static class Inner { }\n}\n", "Outer.java");
+  EXPECT_EQ(java.ClassNames(), (Names{"Outer", "Outer.Inner"}));
+}
+
+TEST(Classes, AnonymousNamespace) {
+  Scoped s("namespace {\nclass Hidden {};\n}\n");
+  EXPECT_EQ(s.NamespaceNames(), Names{"Anonymous"});
+  EXPECT_EQ(s.ClassNames(), Names{"Hidden"});
+}
+
+TEST(Classes, UsingNamespaceAndAliasesOpenNothing) {
+  Scoped s("using namespace std;\nnamespace fs = std::filesystem;\nclass A {};\n");
+  EXPECT_TRUE(s.G().lists.namespaces.empty());
+  EXPECT_EQ(s.ClassNames(), Names{"A"});
+}
+
+TEST(Classes, JavaPackageQualifiesTheFile) {
+  Scoped s("package shop.stock;\n\nclass Item {\n}\n", "Item.java");
+  EXPECT_EQ(s.NamespaceNames(), Names{"shop.stock"});
+  EXPECT_EQ(s.G().file.package_count, 1);
+  EXPECT_EQ(s.G().file.namespace_count, 0);
+  EXPECT_EQ(s.ClassNames(), Names{"shop.stock.Item"});
+}
+
+TEST(Classes, InterfacesCountApart) {
+  Scoped s("interface Shape {\n  double area();\n}\nclass Sq implements Shape {\n}\n",
+           "S.java");
+  EXPECT_EQ(s.G().file.interface_count, 1);
+  EXPECT_EQ(s.G().file.class_count, 1);
+  EXPECT_EQ(s.Class("Shape").kind, RecordKind::kInterface);
+}
+
+TEST(Classes, NotScopes) {
+  Scoped s(
+      "enum class Color { Red };\nvoid f(struct stat *s);\n"
+      "template <class T> void g(T t);\nfriend class B;\n");
+  EXPECT_TRUE(s.G().lists.classes.empty());
+  Scoped c("class A {};\n", "t.c");  // no classes in C
+  EXPECT_TRUE(c.G().lists.classes.empty());
+  Scoped st("struct point { int x, y; };\n", "t.c");
+  EXPECT_EQ(st.ClassNames(), Names{"point"});
+}
+
+TEST(Visibility, StructsStartPublicClassesPrivate) {
+  Scoped s("struct S { void f() {} };\nclass K { void f() {} };\n");
+  EXPECT_EQ(s.Class("S").methods_public, 1);
+  EXPECT_EQ(s.Class("K").methods_private, 1);
+  Scoped labels(
+      "class V {\n public:\n  void a() {}\n protected:\n  int p;\n private:\n"
+      "  void b() {}\n  int q, r;\n};\n");
+  const ClassRecord& v = labels.Class("V");
+  EXPECT_EQ(v.methods_public, 1);
+  EXPECT_EQ(v.methods_private, 1);
+  EXPECT_EQ(v.attributes_protected, 1);
+  EXPECT_EQ(v.attributes_private, 2);
+  EXPECT_EQ(v.methods, 2.0);
+}
+
+TEST(Visibility, LabelsInACFileChangeNothing) {
+  Scoped s("struct S {\nprivate:\n  int x;\n};\n", "t.c");
+  EXPECT_EQ(s.Class("S").attributes_public, 1);
+}
+
+TEST(Attributes, WhatCountsAsData) {
+  Scoped s(
+      "class C {\n  int a, b;\n  int (*handler)(int);\n  void m();\n"
+      "  virtual ~C() = 0;\n  std::map<int, int> table;\n  DECLARE_MESSAGE_MAP()\n"
+      "  friend class D;\n  typedef int T;\n};\n");
+  EXPECT_EQ(s.Class("C").attributes_private, 4);  // a, b, handler, table
+}
+
+TEST(Inheritance, CleaningPerLanguage) {
+  Scoped cpp("class D : public A, private ns::B<int, long> {};\n");
+  EXPECT_EQ(cpp.Class("D").inheritance, "A, ns::B<int, long>");
+  EXPECT_EQ(cpp.G().file.classes_with_inheritance_count, 1);
+  Scoped java("class E extends F implements G, H {}\n", "E.java");
+  EXPECT_EQ(java.Class("E").inheritance, "F");
+  Scoped only("class H implements I {}\n", "H.java");
+  EXPECT_EQ(only.Class("H").inheritance, "");
+  Scoped cs("class K<T> : L, IM where T : new() {}\n", "K.cs");
+  EXPECT_EQ(cs.Class("K<T>").inheritance, "L, IM");
+  Scoped split("class S\n  : public virtual Base\n{\n};\n");
+  EXPECT_EQ(split.Class("S").inheritance, "virtual Base");
+}
+
+TEST(ClassMetrics, SpanFiguresAndMethods) {
+  // Lines 1-7; LOC counts the class body from its "{" line to its "}" line.
+  Scoped s(
+      "class A {\n public:\n  // get\n  int get() const { return v; }\n\n"
+      "  int v;\n};\n");
+  const ClassRecord& a = s.Class("A");
+  EXPECT_EQ(a.loc, 5);
+  EXPECT_EQ(a.comments, 1);
+  EXPECT_EQ(a.blanks, 1);
+  EXPECT_EQ(a.lines, 6);
+  EXPECT_EQ(a.methods, 1.0);
+  EXPECT_EQ(a.returns, 1);
+  EXPECT_EQ(a.cyclomatic, 1);
+}
+
+TEST(ClassMetrics, MethodsDefinedOutsideTheirClass) {
+  Scoped s(
+      "namespace n {\nclass A { void f(); };\n}\n"
+      "namespace n {\nvoid A::f()\n{\n  return;\n}\n}\n"
+      "void n::A::g() { }\n");
+  const ClassRecord& a = s.Class("n::A");
+  EXPECT_EQ(a.methods, 2.0);
+  EXPECT_EQ(a.loc, 1 + 3 + 1);  // its own body, then f and g
+  EXPECT_EQ(s.G().lists.classes.size(), 1u);
+}
+
+TEST(Namespaces, ClassesAndFunctionsAddUp) {
+  Scoped s("namespace n {\nclass A { int x; };\nint f() { return 1; }\n}\n");
+  const NamespaceRecord& n = s.G().lists.namespaces.at(0);
+  EXPECT_EQ(n.classes, 1);
+  EXPECT_EQ(n.functions, 1);
+  EXPECT_EQ(n.loc, 2);  // the class (1) and the function (1)
+  EXPECT_EQ(n.attributes_private, 1);
+}
+
+TEST(Nesting, BeyondThirtyTwoLevelsStaysInsideTheStacks) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "class C" + std::to_string(i) + " {\n";
+  text += "  void f() { }\n";
+  for (int i = 0; i < 40; ++i) text += "};\n";
+  for (int i = 0; i < 40; ++i) text += "namespace n" + std::to_string(i) + " {\n";
+  text += "class Z {};\n";
+  for (int i = 0; i < 40; ++i) text += "}\n";
+  Scoped s(text);
+  EXPECT_EQ(s.G().file.class_count, 34);  // 33 tracked levels, then Z
+  EXPECT_EQ(s.G().lists.functions.size(), 1u);
+  EXPECT_EQ(s.G().file.namespace_count, 40);
+  EXPECT_FALSE(s.G().scope.in_namespace);
+  EXPECT_FALSE(s.G().scope.in_class);
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,114 @@
+// End-to-end runs of the input modes: -r, -F, -Rl, -O progress.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/files_test_support.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+using test::RunZav;
+using test::TempDir;
+
+std::string Physical(const TempDir& dir) {
+  return std::filesystem::canonical(dir.path()).string();
+}
+
+TEST(FileInput, MissingListFileEndsWithMinusOne) {
+  TempDir dir;
+  test::RunResult r = RunZav({"-Fnope.lst"}, dir.path());
+  EXPECT_EQ(r.exit_code, 255);
+  EXPECT_NE(r.out.find("\n  Error: Cannot open the specified file: nope.lst\n"
+                       "         for read, No such file or directory\n\n"),
+            std::string::npos);
+  EXPECT_EQ(r.out.find("Project Analysis"), std::string::npos);
+}
+
+TEST(FileInput, ListOnlyWritesTheNamesAndEnds) {
+  TempDir dir;
+  dir.Write("src/b.c", "int b;\n");
+  dir.Write("src/a.h", "int a;\n");
+  dir.Write("src/sub/c.cpp", "int c;\n");
+  dir.Write("src/d.txt", "text\n");
+  const std::string root = Physical(dir);
+  test::RunResult r = RunZav({"-Rl", "-rc,h,cpp src"}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  // The banner and mode title come first; the listing ends the report.
+  EXPECT_TRUE(EndsWith(r.out, "~~ Function Metrics ~~\n\n" + root + "/src/a.h\n" + root +
+                                  "/src/b.c\n" + root + "/src/sub/c.cpp\n\n"))
+      << r.out;
+}
+
+TEST(FileInput, RecursiveRunOnTheCurrentDirectory) {
+  TempDir dir;
+  dir.Write("a.c", "int a;\n");
+  dir.Write("x/b.h", "int b;\n");
+  dir.Write("x/c.java", "class C {}\n");
+  test::RunResult r = RunZav({"-v", "-rh,c ."}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.out.find("~~ Project Analysis For 2 Files ~~"), std::string::npos);
+  EXPECT_EQ(r.out.find("Error"), std::string::npos);
+}
+
+TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
+  // The directory line does not move relative names of later lines.
+  TempDir dir;
+  dir.Write("lib/l1.c", "int l1;\n");
+  dir.Write("lib/deep/l2.c", "int l2;\n");
+  dir.Write("main.c", "int m;\n");
+  dir.Write("files.lst", "-n c lib\nmain.c\n");
+  test::RunResult r = RunZav({"-v", "-Ffiles.lst"}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.out.find("~~ Project Analysis For 2 Files ~~"), std::string::npos);
+  EXPECT_EQ(r.out.find("Error"), std::string::npos);
+}
+
+TEST(FileInput, ListingModeEchoesExpandedLines) {
+  TempDir dir;
+  dir.Write("a.c", "int a;\n");
+  dir.Write("files.lst", "%ZAVTEST_ROOT%/a.c\n");
+  setenv("ZAVTEST_ROOT", dir.path().c_str(), 1);
+  test::RunResult r = RunZav({"-Rl", "-Ffiles.lst"}, dir.path());
+  unsetenv("ZAVTEST_ROOT");
+  EXPECT_EQ(r.exit_code, 0);
+  const std::string name = dir.path() + "/a.c";
+  EXPECT_TRUE(EndsWith(r.out, "~~ Function Metrics ~~\n\n  -F Expanded File Line: " +
+                                  name + "\n\n" + name + "\n\n"))
+      << r.out;
+}
+
+TEST(FileInput, OutputFileTurnsProgressOnAndIsNotReported) {
+  TempDir dir;
+  for (int i = 0; i < 12; ++i) dir.Write("f" + std::to_string(i) + ".c", "int x;\n");
+  test::RunResult r = RunZav({"-Oreport.txt", "-rc ."}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.err.rfind("  Acquiring Files\n"
+                        "  Building File List - Status(.) 10 files\n  ."
+                        "(    12)\n"
+                        "  Processing 12 Files - Status(.) 10 Files\n  ",
+                        0),
+            0u)
+      << r.err;
+}
+
+TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
+  TempDir dir;
+  dir.Write("f1.c", "int x;\n");
+  dir.Write("notes.txt", "text\n");
+  EXPECT_EQ(RunZav({"-Oout.txt", "notes.txt", "out.txt", "f1.c"}, dir.path()).exit_code, 0);
+  std::string report = test::ReadFile(dir.path() + "/out.txt");
+  EXPECT_NE(report.find("\n  Error: notes.txt - Not a valid file type for ZAV\n"),
+            std::string::npos);
+  EXPECT_EQ(report.find("out.txt - Not a valid"), std::string::npos);
+  EXPECT_NE(report.find("~~ Project Analysis For 1 Files ~~"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zav

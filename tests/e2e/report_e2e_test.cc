@@ -1,0 +1,246 @@
+// End-to-end runs of the report in each format on small fixtures.
+//
+// Formats and modes that the tests select are set as the command line sets
+// them (see report/report_run.h); the binary is run for the switches every
+// build of the command line knows (-v, -H).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <regex>
+
+#include "report/report_run.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::RunReport;
+using test::TempDir;
+
+constexpr int64_t kTime = 1700000000;
+const std::string kDate = "Tue Nov 14 22:13:20 2023";
+const std::string kUnderscores = std::string(72, '_');
+
+// No functions and no notices: its report is the same whichever analysis
+// switches are on. LOC 2, eLOC 2, lLOC 2, 1 comment line, 1 blank, 4 lines,
+// 34 bytes.
+const std::string kData = "// data\nint x = z;\n\nstatic int y;\n";
+const std::string kDataLoc =
+    "  LOC 2        eLOC 2        lLOC 2        Comment 1        Lines        4\n";
+
+// One function: LOC 6, eLOC 4, lLOC 2, 1 comment, 1 blank, 8 lines, 61 bytes.
+const std::string kFunction =
+    "/* a */\nint f(int x)\n{\n  if (x)\n    return 1;\n\n  return 0;\n}\n";
+
+class ReportRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+  std::string Fixture(const std::string& name, const std::string& text) {
+    const std::string path = dir_.Write(name, text);
+    test::SetFileTime(path, kTime);
+    return path;
+  }
+  std::string Write(const std::string& name, const std::string& text) {
+    return dir_.Write(name, text);
+  }
+  const std::string& Dir() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+};
+
+std::string Centered(int blanks, const std::string& text) {
+  return std::string(blanks, ' ') + text + "\n";
+}
+
+void ExpectWellFormed(const std::string& path) {
+  ASSERT_TRUE(test::ToolAvailable("xmllint"))
+      << "xmllint is required (Debian package libxml2-utils)";
+  test::CommandResult r = test::RunCommand("xmllint --noout '" + path + "' 2>&1");
+  EXPECT_EQ(r.status, 0) << r.out;
+}
+
+TEST_F(ReportRun, TextDetailModeFramesEachFile) {
+  Fixture("d.c", kData);
+  const std::string out = RunReport({"-c", "d.c"}, Dir(), [](GlobalData& G) {
+    G.sw.complexity = G.sw.functional = G.sw.report_switch_given = true;
+  });
+  const std::string per_file =
+      "\n  File: d.c\n  Date: " + kDate + std::string(23, ' ') +
+      "File Size: 34 Bytes\n  " + kUnderscores + "\n\n" +
+      Centered(26, "~~ Total File Summary ~~") + kDataLoc + "  " + kUnderscores +
+      "\n  End of File: d.c\n\n";
+  const std::string mode_title =
+      Centered(25, "~~ Complexity Analysis ~~") + "\n";
+  const size_t title = out.find(mode_title);
+  ASSERT_NE(title, std::string::npos) << out;
+  EXPECT_EQ(out.substr(title + mode_title.size(), per_file.size()), per_file);
+  EXPECT_NE(out.find(Centered(21, "~~ Project Analysis For 1 Files ~~") + "\n" +
+                     Centered(25, "~~ Total Project Summary ~~") + kDataLoc),
+            std::string::npos);
+}
+
+TEST_F(ReportRun, TotalsOnlyListsTheFilesInShortForm) {
+  Fixture("d.c", kData);
+  Fixture("e.c", kData);
+  const std::string out = RunReport({"-Ts", "d.c", "e.c"}, Dir(), [](GlobalData& G) {
+    G.sw.totals_only = G.sw.totals_summary = G.sw.report_switch_given = true;
+  });
+  EXPECT_NE(out.find("\n  " + kDate + "\n  d.c\n\n  " + kDate + "\n  e.c\n\n  --"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(out.find("File Size"), std::string::npos);
+  EXPECT_EQ(out.find("End of File"), std::string::npos);
+}
+
+TEST_F(ReportRun, XmlReportIsWellFormedWithOneElementPerFile) {
+  Fixture("d.c", kData);
+  Fixture("x&y.c", kFunction);
+  const std::string out = RunReport({"-X", "d.c", "x&y.c"}, Dir(), test::UseXml);
+  const std::string path = Write("report.xml", out);
+  ExpectWellFormed(path);
+  const std::string head = "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n<zavrep>\n";
+  EXPECT_EQ(out.substr(0, head.size()), head);
+  EXPECT_NE(out.find("<file>\n<date>" + kDate +
+                     "</date>\n<size_bytes>34</size_bytes>\n<name>d.c</name>\n"
+                     "<loc>2</loc>\n<eloc>2</eloc>\n<lloc>2</lloc>\n"
+                     "<comments>1</comments>\n<lines>4</lines>\n</file>\n"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("<name>x&amp;y.c</name>\n<loc>6</loc>\n<eloc>4</eloc>\n"
+                     "<lloc>2</lloc>\n<comments>1</comments>\n<lines>8</lines>\n"
+                     "</file>\n"),
+            std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 10), "</zavrep>\n");
+}
+
+TEST_F(ReportRun, XmlWithVerboseCarriesThePerFileSections) {
+  Fixture("d.c", kData);
+  const std::string out = RunReport({"-X", "-v", "d.c"}, Dir(), [](GlobalData& G) {
+    test::UseXml(G);
+    G.sw.verbose = true;
+  });
+  ExpectWellFormed(Write("report.xml", out));
+  const size_t file = out.find("<file>\n");
+  const size_t verbose = out.find("<name>File Verbose Metrics</name>");
+  const size_t end = out.find("</file>\n");
+  ASSERT_NE(verbose, std::string::npos);
+  EXPECT_LT(file, verbose);
+  EXPECT_LT(verbose, end);
+  EXPECT_NE(out.find("<total_physical_lines_count>4</total_physical_lines_count>\n"
+                     "<loc_percent_logical_lines>50.0</loc_percent_logical_lines>\n"),
+            std::string::npos);
+}
+
+TEST_F(ReportRun, CsvPerFileSections) {
+  Fixture("d.c", kData);
+  const std::string out = RunReport({"-C", "d.c"}, Dir(), test::UseCsv);
+  EXPECT_NE(out.find("\nFile,d.c\nDate," + kDate +
+                     "\nSize,34,Bytes\nTotal File Summary\n"
+                     "LOC,2,eLOC,2,lLOC,2,Comment,1,Lines,4\nFile End\n"
+                     "\nProject,1,Files\nTotal Project Summary\n"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(out.substr(0, 21), "Zavoran\nVersion,7.75\n");
+}
+
+TEST_F(ReportRun, AutomatedCsvRowsAndTotals) {
+  Fixture("d.c", kData);
+  Fixture("e.c", "int a;\nint b;\nint c;\nint d;\n");  // 28 bytes, 4 LOC
+  const std::string out = RunReport({"-C", "-s", "d.c", "e.c"}, Dir(), [](GlobalData& G) {
+    test::UseCsv(G);
+    G.sw.csv_detail = true;
+  });
+  EXPECT_NE(out.find("Type, Name, , Date, Size, LOC, eLOC, lLOC, Comments, Blanks, "
+                     "Lines, Comment/eLOC, Classes, Functions, Parameters, Returns, "
+                     "InterComp, CycloComp, Total Complexity, Notices\n"
+                     "File, d.c,, " + kDate + ", 34, 2, 2, 2, 1, 1, 4, 0.50, 0, 0, "
+                     "0, 0, 0, 0, 0, 0\n"
+                     // e.c has no comment line: notice 20 (comments below 10%).
+                     "File, e.c,, " + kDate + ", 28, 4, 4, 4, 0, 0, 4, 0.00, 0, 0, "
+                     "0, 0, 0, 0, 0, 1\n"
+                     "Files, 2\n"
+                     "Total, ,, , 62, 6, 6, 6, 1, 1, 8, 0.17, 0, 0, 0, 0, 0, 0, 0, 1\n"
+                     "Average, ,, , 31.00, 3.00, 3.00, 3.00, 0.50, 0.50, 4.00, 0.25, "
+                     "0.00, 0.00, 0.00, 0.00, 0.00, 0.00, 0.00, 0.50\n"
+                     "Maximum, ,, , 34, 4, 4, 4, 1, 1, 4, 0.50, 0, 0, 0, 0, 0, 0, 0, 1\n"
+                     "Minimum, ,, , 28, 2, 2, 2, 0, 0, 4, 0.00, 0, 0, 0, 0, 0, 0, 0, 0\n"),
+            std::string::npos)
+      << out;
+  EXPECT_EQ(out.find("File,d.c"), std::string::npos);
+}
+
+TEST_F(ReportRun, HtmlDetailReportWithAwkwardNamesIsWellFormed) {
+  Fixture("x&y.c", kData);
+  const std::string out = RunReport({"-H", "-c", "x&y.c"}, Dir(), [](GlobalData& G) {
+    test::UseHtml(G);
+    G.sw.complexity = G.sw.functional = G.sw.report_switch_given = true;
+  });
+  ExpectWellFormed(Write("report.html", out));
+  EXPECT_NE(out.find("<b><a href=\"x&amp;y.c\" target=\"_blank\">x&amp;y.c</a></b>"),
+            std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 20), "</pre></body></html>");
+  EXPECT_EQ(out.find("<pre>"), out.rfind("<pre>"));
+}
+
+// The binary itself, in text and HTML.
+TEST_F(ReportRun, BinaryTextReport) {
+  Fixture("a.c", kFunction);
+  test::RunResult r = test::RunZav({"-v", "a.c"}, Dir());
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_NE(r.out.find("\n  File: a.c\n  Date: " + kDate + std::string(23, ' ') +
+                       "File Size: 61 Bytes\n" +
+                       Centered(26, "~~ Total File Summary ~~") +
+                       "  LOC 6        eLOC 4        lLOC 2        Comment 1"
+                       "        Lines        8\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(Centered(20, "Zavoran (TM) for C, C++, C# and Java")),
+            std::string::npos);
+}
+
+std::string VisibleText(std::string dom) {
+  dom = std::regex_replace(dom, std::regex("<[^>]*>"), "");
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+  for (const auto& [entity, text] : entities) {
+    dom = std::regex_replace(dom, std::regex(entity), text);
+  }
+  return dom;
+}
+
+TEST_F(ReportRun, BrowserReadsTheHtmlFigures) {
+  ASSERT_TRUE(test::ToolAvailable("chromium"))
+      << "chromium is required (Debian package chromium; scripts/setup.sh "
+         "installs it with ZAV_WITH_BROWSER=1)";
+  Fixture("a.c", kFunction);
+  test::RunResult r = test::RunZav({"-H", "-v", "a.c"}, Dir());
+  ASSERT_EQ(r.exit_code, 0);
+  const std::string page = Write("report.html", r.out);
+  ExpectWellFormed(page);
+  TempDir profile;
+  test::CommandResult dump = test::RunCommand(
+      "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic "
+      "--no-first-run --disable-background-networking --disable-component-update "
+      "--disable-sync --user-data-dir='" + profile.path() + "' --dump-dom 'file://" +
+      page + "' 2>/dev/null");
+  ASSERT_EQ(dump.status, 0) << "chromium failed";
+  const std::string text = VisibleText(dump.out);
+  EXPECT_NE(text.find("Zavoran\u2122 for C, C++, C# and Java"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("File: a.c\n  Date: " + kDate), std::string::npos);
+  EXPECT_NE(text.find("  LOC 6        eLOC 4        lLOC 2        Comment 1"
+                      "        Lines        8\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Lines of Code (LOC) .:            6  if, else ............:"
+                      "     1,     0\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("~~ Total Metrics For 1 Files ~~"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zav

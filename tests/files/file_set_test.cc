@@ -1,0 +1,136 @@
+// The file set built from file arguments: order, filters and messages.
+#include "files/file_set.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "files/collector.h"
+#include "files_test_support.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::Arguments;
+using test::Harness;
+using test::Names;
+using Strings = std::vector<std::string>;
+
+constexpr const char* kInvalidTxt =
+    "\n  Error: notes.txt - Not a valid file type for ZAV\n"
+    "         Valid types: c,h,cc,cpp,cxx,CC,h,hh,H,hxx,hpp,java,cs\n";
+
+TEST(FileArguments, HeadersComeFirstOtherwiseCommandLineOrder) {
+  Harness h;
+  Arguments args({"a.cpp", "b.h", "c.c", "D.H", "e.hpp", "f.java"});
+  args.Install(h.G());
+  EXPECT_EQ(BuildFileSet(h.G(), 1), 6);
+  EXPECT_EQ(Names(h.G()), (Strings{"b.h", "D.H", "e.hpp", "a.cpp", "c.c", "f.java"}));
+  EXPECT_EQ(h.Output(), "");
+}
+
+TEST(FileArguments, NoExtensionIsSilentAnInvalidOneIsReported) {
+  Harness h;
+  Arguments args({"README", "notes.txt", ".", "ok.c"});
+  args.Install(h.G());
+  EXPECT_EQ(BuildFileSet(h.G(), 1), 1);
+  EXPECT_EQ(Names(h.G()), Strings{"ok.c"});
+  EXPECT_EQ(h.Output(), kInvalidTxt);
+}
+
+TEST(FileArguments, WithoutValidationAnyExtensionIsTaken) {
+  Harness h;
+  h.G().settings.validate_extensions = false;
+  Arguments args({"notes.txt", "README"});
+  args.Install(h.G());
+  EXPECT_EQ(Names((BuildFileSet(h.G(), 1), h.G())), Strings{"notes.txt"});
+  EXPECT_EQ(h.Output(), "");
+}
+
+TEST(FileArguments, TheOutputFileIsNotReported) {
+  Harness h;
+  h.G().sw.output_to_file = true;
+  h.G().sw.output_file_name = "report.txt";
+  Arguments args({"report.txt", "notes.txt"});
+  args.Install(h.G());
+  EXPECT_EQ(BuildFileSet(h.G(), 1), 0);
+  EXPECT_EQ(h.Output(), kInvalidTxt);
+}
+
+TEST(FileArguments, PatternFilterTestsTheWholeArgument) {
+  Harness h;
+  h.G().settings.pattern_filter_active = true;
+  h.G().settings.pattern_filter = "test";
+  Arguments args({"src\\Test\\a.c", "src/b.c", "TESTS/notes.txt"});
+  args.Install(h.G());
+  EXPECT_EQ(BuildFileSet(h.G(), 1), 1);
+  EXPECT_EQ(Names(h.G()), Strings{"src/b.c"});
+  EXPECT_EQ(h.Output(), "");  // the filtered .txt is not reported
+}
+
+TEST(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
+  test::TempDir dir;
+  std::string path = dir.Write("a.c", "int a;\n");
+  struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  Harness h;
+  Arguments args({path, dir.path() + "/missing.c"});
+  args.Install(h.G());
+  ASSERT_EQ(BuildFileSet(h.G(), 1), 2);
+  const FileEntry& a = h.G().files.entries[0];
+  EXPECT_EQ(a.size, 7);
+  EXPECT_EQ(a.time, static_cast<int64_t>(st.st_mtime));
+  const FileEntry& missing = h.G().files.entries[1];
+  EXPECT_EQ(missing.name, dir.path() + "/missing.c");
+  EXPECT_EQ(missing.size, 0);
+  EXPECT_EQ(missing.time, 0);
+}
+
+TEST(FileArguments, SortByNameSortsEachListAndKeepsHeadersFirst) {
+  Harness h;
+  h.G().sw.sort_input_by_name = true;
+  Arguments args({"z.c", "y.h", "a.c", "b.h", "B.c"});
+  args.Install(h.G());
+  BuildFileSet(h.G(), 1);
+  EXPECT_EQ(Names(h.G()), (Strings{"b.h", "y.h", "B.c", "a.c", "z.c"}));
+}
+
+TEST(FileList, ListingWritesEachNameThenAnEmptyLine) {
+  Harness h;
+  Arguments args({"a.c", "b.h"});
+  args.Install(h.G());
+  BuildFileSet(h.G(), 1);
+  WriteFileList(h.G());
+  EXPECT_EQ(h.Output(), "b.h\na.c\n\n");
+}
+
+TEST(Progress, DescentDisplayWrapsAfterSixtyFourIntervals) {
+  // Interval 2: the first file writes the head, every second file a dot;
+  // the first count above 127 that is not a dot (129) closes the line.
+  Harness h;
+  h.G().sw.progress = true;
+  h.G().settings.progress_interval = 2;
+  FileCollector collector(h.G());
+  test::StderrCapture capture;
+  for (int i = 0; i < 131; ++i) collector.AdvanceProgress();
+  std::string expected = "  Building File List - Status(.) 2 files\n  " +
+                         std::string(64, '.') + "(   129)\n  " + ".";
+  EXPECT_EQ(capture.Text(), expected);
+}
+
+TEST(Progress, AcquisitionAndProcessingLines) {
+  Harness h;
+  h.G().sw.progress = true;
+  test::StderrCapture capture;
+  AnnounceFileAcquisition(h.G());
+  AnnounceFileProcessing(h.G(), 3);
+  h.G().settings.detailed_progress = true;
+  AnnounceFileProcessing(h.G(), 4);
+  EXPECT_EQ(capture.Text(),
+            "  Acquiring Files\n"
+            "  Processing 3 Files - Status(.) 10 Files\n  "
+            "  Processing 4 Files - Status By File Name\n");
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,361 @@
+#include "report/file_reports.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+const std::string kHyphenRule = "\n  " + std::string(72, '-') + "\n\n";
+const std::string kUnderscores = std::string(72, '_');
+
+std::string Centered(int blanks, const std::string& text) {
+  return std::string(blanks, ' ') + text + "\n";
+}
+
+// LOC 10, eLOC 7, lLOC 5, comment lines 3, physical lines 16.
+void SampleCounts(FileMetrics& f) {
+  f.loc_count = 10;
+  f.braceline_count = 2;
+  f.parenline_count = 1;
+  f.semicolon_count = 6;
+  f.for_count = 1;
+  f.comment_lines_count = 3;
+  f.blank_lines_count = 3;
+  f.total_physical_lines_count = 16;
+}
+
+const std::string kLocLine =
+    "  LOC 10       eLOC 7        lLOC 5        Comment 3        Lines       16\n";
+const std::string kSummaryTitle = Centered(26, "~~ Total File Summary ~~");
+
+std::string Summary(const std::function<void(GlobalData&)>& set,
+                    bool project = false, bool averages = false) {
+  test::Harness h;
+  h.G().sw.summary = true;
+  SampleCounts(h.G().file);
+  set(h.G());
+  WriteFileSummary(h.G(), project, averages);
+  return h.Output();
+}
+
+TEST(FileSummary, TitleAndLocLine) {
+  EXPECT_EQ(Summary([](GlobalData&) {}), kSummaryTitle + kLocLine);
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.html = true; }),
+            "<b><font color=\"#993300\">" + kSummaryTitle + "</font></b>" +
+                "  <b>LOC</b> 10       <b>eLOC</b> 7        <b>lLOC</b> 5      "
+                "  <b>Comment</b> 3        <b>Lines</b>       16\n");
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.csv = true; }),
+            "Total File Summary\nLOC,10,eLOC,7,lLOC,5,Comment,3,Lines,16\n");
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.xml = true; }),
+            "<loc>10</loc>\n<eloc>7</eloc>\n<lloc>5</lloc>\n"
+            "<comments>3</comments>\n<lines>16</lines>\n");
+}
+
+TEST(FileSummary, RuleInDetailModeExceptFunctionModeWithoutFunctions) {
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.complexity = true; }),
+            kHyphenRule + kSummaryTitle + kLocLine);
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.functional = true; }),
+            kSummaryTitle + kLocLine);
+  EXPECT_EQ(Summary([](GlobalData& G) {
+              G.sw.functional = true;
+              G.file.functions_count = 1;
+            }),
+            kHyphenRule + kSummaryTitle + kLocLine);
+  EXPECT_EQ(Summary([](GlobalData& G) {
+              G.sw.functional = true;
+              G.file.quality_notice_count = 2;
+            }),
+            kHyphenRule + kSummaryTitle + kLocLine);
+  EXPECT_EQ(Summary([](GlobalData& G) {
+              G.sw.complexity = G.sw.csv = true;
+            }).substr(0, 19),
+            "Total File Summary\n");
+}
+
+TEST(FileSummary, FunctionListingModeWritesNoTitle) {
+  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.function_list = G.sw.functional = true; }),
+            kLocLine);
+}
+
+TEST(FileSummary, FunctionPointsSkippedLinesAndDetailWithoutSummary) {
+  EXPECT_EQ(Summary([](GlobalData& G) {
+              G.sw.function_points = true;
+              G.file.fp_loc = 0.5;
+              G.file.fp_eloc = 0.25;
+              G.file.fp_lloc = 0.125;
+              G.file.skipped_lines_count = 4;
+            }),
+            kSummaryTitle + kLocLine +
+                "  Function Points         FP(LOC) 0.5     FP(eLOC) 0.2    "
+                "FP(lLOC)     0.1\n"
+                "  Total physical lines skipped from skip token match: 4\n\n");
+  EXPECT_NE(Summary([](GlobalData& G) {
+              G.sw.html = true;
+              G.file.skipped_lines_count = 4;
+            }).find("</b>       16\n"
+                    "  <B>Total physical lines skipped from skip token match:</B> "
+                    "4\n\n"),
+            std::string::npos);
+  EXPECT_EQ(Summary([](GlobalData& G) {
+              G.sw.summary = false;
+              G.sw.complexity = true;
+            }),
+            kHyphenRule + kSummaryTitle + kLocLine + "\n");
+}
+
+TEST(FileSummary, ProjectFormWithAveragesPerFile) {
+  EXPECT_EQ(Summary([](GlobalData& G) { G.files.files_processed = 4; }, true, true),
+            Centered(25, "~~ Total Project Summary ~~") + kLocLine +
+                "  Average per File, metric/4 files\n"
+                "  LOC 2        eLOC 1        lLOC 1        Comment 0        "
+                "Lines        4\n");
+  // No file processed: every average is 0.
+  EXPECT_NE(Summary([](GlobalData&) {}, true, true)
+                .find("metric/0 files\n  LOC 0        eLOC 0"),
+            std::string::npos);
+}
+
+// Four functions of a C++ file: sums, maxima and function points.
+void SampleFunctions(GlobalData& G) {
+  FileMetrics& f = G.file;
+  G.lang.flags.cpp = true;
+  G.sw.functional = true;
+  f.functions_count = 4;
+  f.func_loc_sum = 50;
+  f.func_eloc_sum = 40;
+  f.func_lloc_sum = 30;
+  f.func_comment_sum = 10;
+  f.func_params_sum = 6;
+  f.func_returns_sum = 5;
+  f.func_vg_sum = 12;
+  f.func_loc_max = 20;
+  f.func_eloc_max = 16;
+  f.func_lloc_max = 11;
+  f.func_params_max = 3;
+  f.func_returns_max = 2;
+  f.func_vg_max = 5;
+  f.func_complexity_max = 9;
+}
+
+std::string Functional(const std::function<void(GlobalData&)>& set) {
+  test::Harness h;
+  SampleFunctions(h.G());
+  set(h.G());
+  WriteFileFunctionalSummary(h.G());
+  return h.Output();
+}
+
+const std::string kFunctionalBody =
+    "  File Function Count....:          4\n"
+    "  Total Function LOC.....:         50  Total Function Pts LOC :        0.9\n"
+    "  Total Function eLOC....:         40  Total Function Pts eLOC:        0.8\n"
+    "  Total Function lLOC....:         30  Total Function Pts lLOC:        0.6\n"
+    "  Total Function Params .:          6  Total Function Return .:          5\n"
+    "  Total Cyclo Complexity :         12  Total Function Complex.:         23\n"
+    "         ------     -----     -----     ------     ------     -----       \n"
+    "  Max Function LOC ......:         20  Average Function LOC ..:      12.50\n"
+    "  Max Function eLOC .....:         16  Average Function eLOC .:      10.00\n"
+    "  Max Function lLOC .....:         11  Average Function lLOC .:       7.50\n";
+
+TEST(FileFunctionalSummary, TextTotalsMaximaAndAverages) {
+  EXPECT_EQ(Functional([](GlobalData&) {}),
+            kHyphenRule + Centered(24, "~~ File Functional Summary ~~") + "\n" +
+                kFunctionalBody);
+}
+
+TEST(FileFunctionalSummary, ComplexityModeAddsTheComplexityRows) {
+  const std::string out = Functional([](GlobalData& G) { G.sw.complexity = true; });
+  EXPECT_EQ(out.substr(out.find("  File Function Count")),
+            kFunctionalBody +
+                "         ------     -----     -----     ------     ------     -----       \n"
+                "  Max Function Parameters:          3  Avg Function Parameters:       1.50\n"
+                "  Max Function Returns ..:          2  Avg Function Returns ..:       1.25\n"
+                "  Max Interface Complex. :          5  Avg Interface Complex. :       2.75\n"
+                "  Max Cyclomatic Complex.:          5  Avg Cyclomatic Complex.:       3.00\n"
+                "  Max Total Complexity ..:          9  Avg Total Complexity ..:       5.75\n");
+}
+
+TEST(FileFunctionalSummary, CsvRows) {
+  EXPECT_EQ(Functional([](GlobalData& G) { G.sw.csv = true; }),
+            "File Functional Summary\nFunctions,4\n"
+            "LOC,50,eLOC,40,lLOC,30,Comments,10,Parameters,6,Returns,5,"
+            "Cyclo Complex,12,Inter Complex,11,Total Complex,23,"
+            "Func Pts(LOC),       0.9,Func Pts(eLOC),       0.8,"
+            "Func Pts(lLOC),       0.6\n"
+            "File Functional Maximum Summary\n"
+            "LOC,20,eLOC,16,lLOC,11,,,Parameters,3,Returns,2,Cyclo Complex,5,"
+            "Inter Complex,5,Total Complex,9\n"
+            "File Functional Average Summary\n"
+            "LOC,     12.50,eLOC,     10.00,lLOC,      7.50,Comments,      2.50,"
+            "Parameters,      1.50,Returns,      1.25,Cyclo Complex,      3.00,"
+            "Inter Complex,      2.75,Total Complex,      5.75\n");
+}
+
+TEST(FileFunctionalSummary, XmlGroups) {
+  const std::string out = Functional([](GlobalData& G) { G.sw.xml = true; });
+  const std::string head =
+      "<file_function_summary>\n<file_function_totals>\n<functions>4</functions>\n";
+  EXPECT_EQ(out.substr(0, head.size()), head);
+  EXPECT_NE(out.find("<total_complexity>23</total_complexity>\n"
+                     "<function_points_loc>       0.9</function_points_loc>\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("</file_function_totals>\n<file_function_maximums>\n"
+                     "<LOC>20</LOC>\n<eLOC>16</eLOC>\n<lLOC>11</lLOC>\n"
+                     "<parameters>3</parameters>\n<returns>2</returns>\n"
+                     "<cyclomatic_complexity>5</cyclomatic_complexity>\n"
+                     "<interface_complexity>5</interface_complexity>\n"
+                     "<total_complexity>9</total_complexity>\n"
+                     "</file_function_maximums>\n"),
+            std::string::npos);
+  EXPECT_NE(out.find("<file_function_average>\n<LOC>     12.50</LOC>\n"),
+            std::string::npos);
+  const std::string tail = "</file_function_average>\n</file_function_summary>\n";
+  EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
+}
+
+TEST(FileFunctionalSummary, NotWrittenWithoutFunctionsOrInListingMode) {
+  EXPECT_EQ(Functional([](GlobalData& G) { G.file.functions_count = 0; }), "");
+  EXPECT_EQ(Functional([](GlobalData& G) { G.sw.function_list = true; }), "");
+  EXPECT_EQ(Functional([](GlobalData& G) { G.sw.functional = false; }), "");
+}
+
+std::string Memory(const std::function<void(GlobalData&)>& set) {
+  test::Harness h;
+  h.G().file.memory_alloc_count = 2;
+  h.G().file.memory_free_count = 1;
+  set(h.G());
+  WriteMemorySummary(h.G());
+  return h.Output();
+}
+
+TEST(MemorySummary, CountsInEachFormat) {
+  EXPECT_EQ(Memory([](GlobalData&) {}),
+            kHyphenRule +
+                Centered(16, "~~ Memory Allocation/De-allocation Summary ~~") +
+                "\n\n  Memory alloc count ....:          2"
+                "  Memory free count .....:          1\n"
+                "  Memory new count ......:          0"
+                "  Memory delete count ...:          0\n");
+  EXPECT_EQ(Memory([](GlobalData& G) { G.sw.csv = true; }),
+            "Memory Allocation/De-allocation Summary\n"
+            "Memory alloc count,2,Memory free count,1\n"
+            "Memory new count,0,Memory delete count,0\n");
+  const std::string xml = Memory([](GlobalData& G) { G.sw.xml = true; });
+  EXPECT_EQ(xml,
+            "<report>\n<name>Memory Allocation/De-allocation Summary</name>\n"
+            "<memory_alloc_count>2</memory_alloc_count>\n"
+            "<memory_free_count>1</memory_free_count>\n"
+            "<memory_new_count>0</memory_new_count>\n"
+            "<memory_delete_count>0</memory_delete_count>\n</report>\n");
+}
+
+TEST(MemorySummary, NothingWhenAllCountsAreZero) {
+  EXPECT_EQ(Memory([](GlobalData& G) {
+              G.file.memory_alloc_count = G.file.memory_free_count = 0;
+            }),
+            "");
+  EXPECT_NE(Memory([](GlobalData& G) {
+              G.file.memory_alloc_count = G.file.memory_free_count = 0;
+              G.file.memory_delete_count = 1;
+            }),
+            "");
+}
+
+std::string EndMarker(const std::function<void(GlobalData&)>& set) {
+  test::Harness h;
+  h.G().sw.functional = true;
+  set(h.G());
+  WriteEndOfFile(h.G(), "src/a.c");
+  return h.Output();
+}
+
+TEST(EndOfFile, MarkerInEachFormat) {
+  EXPECT_EQ(EndMarker([](GlobalData&) {}),
+            "  " + kUnderscores + "\n  End of File: src/a.c\n\n");
+  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.html = true; }),
+            "  " + kUnderscores +
+                "\n  <b>End of File: </b><b><a href=\"src/a.c\" target=\"_blank\">"
+                "src/a.c</a></b>\n\n\n");
+  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.csv = true; }), "File End\n");
+  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.xml = true; }), "");
+}
+
+TEST(EndOfFile, OnlyInDetailModeOutsideTotalsOnly) {
+  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.functional = false; }), "");
+  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.totals_only = true; }), "");
+}
+
+std::string XmlFile(const std::function<void(GlobalData&)>& set) {
+  test::Harness h;
+  h.G().sw.xml = true;
+  SampleCounts(h.G().file);
+  set(h.G());
+  WriteXmlFileOpen(h.G());
+  WriteXmlFileClose(h.G());
+  return h.Output();
+}
+
+TEST(XmlFileElement, NoLocWithListOnlyNoElementWithoutFileNames) {
+  EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.list_files_and_exit = true; }),
+            "<file>\n</file>\n");
+  EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.totals_no_file_names = true; }), "");
+  EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.html = true; }), "");
+}
+
+std::string PerFile(const std::function<void(GlobalData&)>& set) {
+  test::Harness h;
+  h.G().sw.summary = true;
+  SampleCounts(h.G().file);
+  set(h.G());
+  FileEntry entry;
+  entry.name = "a.c";
+  WritePerFileOutput(h.G(), entry);
+  return h.Output();
+}
+
+TEST(PerFileOutput, SectionsFollowTheSwitches) {
+  EXPECT_EQ(PerFile([](GlobalData&) {}), kSummaryTitle + kLocLine);
+  const std::string verbose = PerFile([](GlobalData& G) {
+    G.sw.verbose = G.sw.report_switch_given = true;
+  });
+  EXPECT_EQ(verbose.find(kSummaryTitle + kLocLine), 0u);
+  EXPECT_NE(verbose.find("~~ File Keywords and Metrics ~~"), std::string::npos);
+  EXPECT_EQ(verbose.find("End of File"), std::string::npos);
+  const std::string memory = PerFile([](GlobalData& G) {
+    G.sw.allocation = G.sw.report_switch_given = true;
+    G.file.memory_new_count = 1;
+  });
+  EXPECT_NE(memory.find("~~ Memory Allocation/De-allocation Summary ~~"),
+            std::string::npos);
+  EXPECT_NE(memory.find("  End of File: a.c\n\n"), std::string::npos);
+}
+
+TEST(PerFileOutput, TotalsOnlyAndExtractionModes) {
+  EXPECT_EQ(PerFile([](GlobalData& G) {
+              G.sw.totals_only = G.sw.report_switch_given = true;
+            }),
+            "");
+  EXPECT_EQ(PerFile([](GlobalData& G) {
+              G.sw.extract_comments = G.sw.report_switch_given = true;
+            }),
+            "  " + kUnderscores + "\n  End of File: a.c\n\n");
+}
+
+TEST(PerFileOutput, XmlWithVerboseWritesTheSectionsUnlessTv) {
+  auto xml_verbose = [](bool tv) {
+    return PerFile([tv](GlobalData& G) {
+      G.sw.xml = G.sw.totals_only = G.sw.verbose = true;
+      G.sw.report_switch_given = true;
+      G.sw.totals_verbose = tv;
+    });
+  };
+  const std::string sections = xml_verbose(false);
+  EXPECT_EQ(sections.find("<loc>10</loc>\n"), 0u);
+  EXPECT_NE(sections.find("<name>File Verbose Metrics</name>"), std::string::npos);
+  EXPECT_EQ(xml_verbose(true), "");
+}
+
+}  // namespace
+}  // namespace zav

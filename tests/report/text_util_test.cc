@@ -1,0 +1,122 @@
+#include "report/text_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+class InUtc : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+};
+
+TEST(WrapName, BreaksOnlyNamesLongerThanTheWidth) {
+  test::Harness h;
+  EXPECT_EQ(WrapName(h.G(), "abcdefghij", 10, 4), "abcdefghij");
+  EXPECT_EQ(WrapName(h.G(), "abcdefghijk", 10, 4), "abcdefghij\n    k");
+  EXPECT_EQ(WrapName(h.G(), "abcdefg", 3, 1), "abc\n def\n g");
+}
+
+TEST(WrapName, SettingOffLeavesTheNameWhole) {
+  test::Harness h;
+  h.G().settings.wrap_long_names = false;
+  EXPECT_EQ(WrapName(h.G(), "abcdefghijk", 10, 4), "abcdefghijk");
+}
+
+TEST(WrapName, StopsAt2047Characters) {
+  test::Harness h;
+  const std::string wrapped = WrapName(h.G(), std::string(5000, 'x'), 10, 5);
+  EXPECT_EQ(wrapped.size(), 2047u);
+  EXPECT_EQ(wrapped.substr(0, 17), "xxxxxxxxxx\n     x");
+}
+
+TEST(XmlEscape, ReplacesTheFiveSpecialCharacters) {
+  EXPECT_EQ(XmlEscape("a<b>&\"c'd"), "a&lt;b&gt;&amp;&quot;c&apos;d");
+  EXPECT_EQ(XmlEscape("plain/path_1.c"), "plain/path_1.c");
+  EXPECT_EQ(XmlEscape(""), "");
+}
+
+TEST(HtmlText, EscapesMarkupButKeepsQuotes) {
+  EXPECT_EQ(HtmlText("-r\"h,c .\" a&b<c>.c"), "-r\"h,c .\" a&amp;b&lt;c&gt;.c");
+}
+
+TEST(MakeFileLink, AbsolutePathsStayAsTheyAre) {
+  EXPECT_EQ(MakeFileLinkFrom("/usr/src/a.c", "/home/u", true), "/usr/src/a.c");
+  EXPECT_EQ(MakeFileLinkFrom("/home/u/src/a.c", "/home/u", true),
+            "/home/u/src/a.c");
+  EXPECT_EQ(MakeFileLinkFrom("/usr/src/a.c", "/home/u", false),
+            "file:///usr/src/a.c");
+}
+
+TEST(MakeFileLink, RelativeLinksCutTheWorkingDirectory) {
+  EXPECT_EQ(MakeFileLinkFrom("C:\\work\\src\\a.c", "C:\\work", true), "src\\a.c");
+  // Without relative links the drive-letter path is kept whole.
+  EXPECT_EQ(MakeFileLinkFrom("C:\\work\\src\\a.c", "C:\\work", false),
+            "file://C:\\work\\src\\a.c");
+}
+
+TEST(MakeFileLink, RelativePathsWithAndWithoutRelativeLinks) {
+  EXPECT_EQ(MakeFileLinkFrom("./src/a.c", "/home/u", true), "./src/a.c");
+  EXPECT_EQ(MakeFileLinkFrom("./src/a.c", "/home/u", false),
+            "file:///home/u/src/a.c");
+  EXPECT_EQ(MakeFileLinkFrom("src/a.c", "/home/u", true), "src/a.c");
+  EXPECT_EQ(MakeFileLinkFrom("src/a.c", "/home/u", false),
+            "file:///home/u/src/a.c");
+}
+
+TEST(MakeFileLink, TrailingSeparatorIsDropped) {
+  EXPECT_EQ(MakeFileLinkFrom("src/dir/", "/home/u", true), "src/dir");
+  EXPECT_EQ(MakeFileLinkFrom("/opt/dir\\", "/home/u", true), "/opt/dir");
+}
+
+TEST_F(InUtc, FileTimeIsTheCLibraryTwentyFourCharacterText) {
+  EXPECT_EQ(FormatFileTime(0), "Thu Jan  1 00:00:00 1970");
+  EXPECT_EQ(FormatFileTime(1700000000), "Tue Nov 14 22:13:20 2023");
+}
+
+TEST_F(InUtc, RunDateIsMonthDayYear) {
+  EXPECT_EQ(FormatRunDate(0), "Jan 01, 1970");
+  EXPECT_EQ(FormatRunDate(1700000000), "Nov 14, 2023");
+}
+
+TEST(XmlStylesheetHref, BarePathsBecomeFileUrls) {
+  EXPECT_EQ(XmlStylesheetHref("c:\\xsl\\zav.xsl"), "file:///c:/xsl/zav.xsl");
+  EXPECT_EQ(XmlStylesheetHref("style\\a.xsl"), "file:///style/a.xsl");
+  EXPECT_EQ(XmlStylesheetHref("/opt/zav.xsl"), "/opt/zav.xsl");
+  EXPECT_EQ(XmlStylesheetHref("./zav.xsl"), "./zav.xsl");
+  EXPECT_EQ(XmlStylesheetHref("file:///x\\y.xsl"), "file:///x\\y.xsl");
+}
+
+TEST(TrackMinMax, FollowsTheExtremesAndClampsTheMinimum) {
+  int lo = 0, hi = 0;
+  TrackMinMax(5, lo, hi, 1);
+  EXPECT_EQ(lo, 5);
+  EXPECT_EQ(hi, 5);
+  TrackMinMax(3, lo, hi, 0);
+  TrackMinMax(8, lo, hi, 0);
+  EXPECT_EQ(lo, 3);
+  EXPECT_EQ(hi, 8);
+  TrackMinMax(-2, lo, hi, 0);
+  EXPECT_EQ(lo, 0);
+  EXPECT_EQ(hi, 8);
+
+  double dlo = 0, dhi = 0;
+  TrackMinMax(2.5, dlo, dhi, 1);
+  TrackMinMax(7.25, dlo, dhi, 0);
+  EXPECT_DOUBLE_EQ(dlo, 2.5);
+  EXPECT_DOUBLE_EQ(dhi, 7.25);
+  // The first row sets the minimum even above the current one.
+  TrackMinMax(9.0, dlo, dhi, 1);
+  EXPECT_DOUBLE_EQ(dlo, 9.0);
+}
+
+}  // namespace
+}  // namespace zav

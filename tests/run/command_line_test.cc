@@ -1,0 +1,503 @@
+// The command-line parser: switch reading, effects, precedence and errors.
+#include "run/command_line.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/language.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::Harness;
+using test::TempDir;
+
+class ParseTest : public ::testing::Test {
+ protected:
+  // Parses `args` (argv[0] is added) and keeps the result.
+  ParseResult Parse(std::vector<std::string> args) {
+    storage_ = std::move(args);
+    storage_.insert(storage_.begin(), "zav");
+    argv_.clear();
+    for (std::string& a : storage_) argv_.push_back(a.data());
+    argv_.push_back(nullptr);
+    G().run.argc = static_cast<int>(storage_.size());
+    G().run.argv = argv_.data();
+    return ParseCommandLine(static_cast<int>(storage_.size()), argv_.data(), G());
+  }
+
+  // Expects the run to end with exit code 1 and exactly `message` written.
+  void ExpectError(std::vector<std::string> args, const std::string& message) {
+    ParseResult r = Parse(std::move(args));
+    EXPECT_TRUE(r.exit);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(h.Output(), message);
+  }
+
+  GlobalData& G() { return h.G(); }
+
+  Harness h;
+
+ private:
+  std::vector<std::string> storage_;
+  std::vector<char*> argv_;
+};
+
+// --- Reading switches --------------------------------------------------------
+
+TEST_F(ParseTest, FileArgumentsFollowTheSwitches) {
+  ParseResult r = Parse({"-v", "-n", "a.c", "b.c"});
+  EXPECT_FALSE(r.exit);
+  EXPECT_EQ(r.first_file_argument, 3);
+  EXPECT_EQ(G().sw.file_argument_count, 2);
+  EXPECT_TRUE(G().sw.files_given);
+  EXPECT_TRUE(G().sw.verbose && G().sw.notices && G().sw.report_switch_given);
+}
+
+TEST_F(ParseTest, SummaryIsAlwaysOnAndNoFilesMeansNoneGiven) {
+  ParseResult r = Parse({"-v"});
+  EXPECT_EQ(r.first_file_argument, 2);
+  EXPECT_TRUE(G().sw.summary);
+  EXPECT_FALSE(G().sw.files_given);
+  EXPECT_EQ(G().sw.file_argument_count, 0);
+}
+
+TEST_F(ParseTest, GroupedLettersAndSeparateValues) {
+  ParseResult r = Parse({"-vn", "-S", "Nightly build", "-k", "3", "x.c"});
+  EXPECT_FALSE(r.exit);
+  EXPECT_TRUE(G().sw.verbose && G().sw.notices);
+  EXPECT_TRUE(G().sw.title_on);
+  EXPECT_EQ(G().settings.printed_page_header, "Nightly build");
+  EXPECT_EQ(G().sw.sort_key, 3);
+  EXPECT_EQ(r.first_file_argument, 6);
+  EXPECT_EQ(G().sw.file_argument_count, 1);
+}
+
+TEST_F(ParseTest, DashAndDoubleDashEndTheSwitchesAndAreConsumed) {
+  ParseResult r = Parse({"-v", "--", "-n", "a.c"});
+  EXPECT_EQ(r.first_file_argument, 3);
+  EXPECT_FALSE(G().sw.notices);
+  EXPECT_EQ(G().sw.file_argument_count, 2);
+
+  h.G().sw = Switches();
+  r = Parse({"-", "-n"});
+  EXPECT_EQ(r.first_file_argument, 2);
+  EXPECT_FALSE(G().sw.notices);
+}
+
+TEST_F(ParseTest, SlashIntroducesASwitchUnlessTheArgumentIsAPath) {
+  ParseResult r = Parse({"/s", "/C", "/tmp", "a.c"});
+  EXPECT_TRUE(G().sw.csv);
+  EXPECT_TRUE(G().sw.csv_detail == false);  // -s came before -C
+  EXPECT_EQ(r.first_file_argument, 3);      // "/tmp" is a directory
+
+  h.G().sw = Switches();
+  r = Parse({"/v", "/usr/src/a.c"});
+  EXPECT_TRUE(G().sw.verbose);
+  EXPECT_EQ(r.first_file_argument, 2);
+}
+
+// --- Effects and precedence ----------------------------------------------------
+
+TEST_F(ParseTest, LaterSwitchesOverrideEarlierOnes) {
+  G().settings.printed_line_length = 132;  // as a configuration file set it
+  Parse({"-L30", "-L50", "-M-3", "-B-2", "-P-5"});
+  const Settings& s = G().settings;
+  EXPECT_EQ(s.printed_line_length, 50);
+  EXPECT_EQ(s.printed_left_margin, 0);
+  EXPECT_EQ(s.printed_top_margin, 0);
+  EXPECT_EQ(s.printed_page_length, -5);
+  EXPECT_FALSE(s.page_breaks);
+}
+
+TEST_F(ParseTest, LineLengthHasAMinimumOf20) {
+  G().settings.page_breaks = true;
+  Parse({"-L5", "-P40"});
+  EXPECT_EQ(G().settings.printed_line_length, 20);
+  EXPECT_TRUE(G().settings.page_breaks);
+}
+
+TEST_F(ParseTest, CsvDetailModeDependsOnSwitchOrder) {
+  Parse({"-C", "-s"});
+  EXPECT_TRUE(G().sw.csv_detail);
+  EXPECT_TRUE(G().sw.complexity);
+
+  G().sw = Switches();
+  Parse({"-s", "-C"});
+  EXPECT_FALSE(G().sw.csv_detail);
+
+  G().sw = Switches();
+  Parse({"-A", "-fa"});
+  EXPECT_TRUE(G().sw.csv && G().sw.csv_detail && G().sw.functional);
+}
+
+TEST_F(ParseTest, ReportSwitchesAndWhatTheyImply) {
+  Parse({"-c", "-e", "-i", "-fm", "-m"});
+  const Switches& sw = G().sw;
+  EXPECT_TRUE(sw.complexity && sw.functional && sw.estimate);
+  EXPECT_TRUE(sw.inheritance && sw.objects && sw.class_methods && sw.macros);
+  EXPECT_TRUE(sw.report_switch_given);
+
+  G().sw = Switches();
+  Parse({"-fp", "-b", "-p", "-H"});
+  EXPECT_TRUE(G().sw.function_points && G().sw.benchmark && G().sw.code_listing);
+  EXPECT_TRUE(G().sw.html);
+  EXPECT_FALSE(G().sw.report_switch_given);
+
+  G().sw = Switches();
+  Parse({"-fd"});
+  EXPECT_TRUE(G().sw.complexity && G().sw.function_detail && G().sw.functional);
+}
+
+TEST_F(ParseTest, SortKeys) {
+  ParseResult r = Parse({"-k11", "a.c"});
+  EXPECT_FALSE(r.exit);
+  EXPECT_EQ(G().sw.sort_key, 0);
+  EXPECT_EQ(h.Output(),
+            "\n  Error: 11 invalid sort key value.\n         Defaulting to no sort\n"
+            "         Use -hs for help text\n");
+
+  G().sw = Switches();
+  Parse({"-k5", "-kd"});
+  EXPECT_EQ(G().sw.sort_key, 5);
+  EXPECT_TRUE(G().sw.sort_descending);
+  Parse({"-k-1"});
+  EXPECT_EQ(G().sw.sort_key, 0);
+}
+
+TEST_F(ParseTest, TotalsLetters) {
+  Parse({"-Ti"});
+  const Switches& sw = G().sw;
+  EXPECT_TRUE(sw.totals_only && sw.objects && sw.functional && sw.complexity);
+  EXPECT_TRUE(sw.notices && sw.inheritance && sw.totals_inheritance);
+
+  G().sw = Switches();
+  Parse({"-Ns", "-Tp"});
+  EXPECT_TRUE(G().sw.totals_profile && G().sw.inheritance);
+  EXPECT_FALSE(G().sw.notice_collect);
+
+  G().sw = Switches();
+  Parse({"-Tq"});
+  EXPECT_TRUE(G().sw.notice_single_line && G().sw.notice_collect);
+
+  G().sw = Switches();
+  Parse({"-Nv", "-Tq"});
+  EXPECT_FALSE(G().sw.notice_single_line);
+  EXPECT_TRUE(G().sw.notice_visual_studio);
+
+  G().sw = Switches();
+  Parse({"-Td", "-TN", "-TL"});
+  EXPECT_TRUE(G().sw.totals_detail && G().sw.function_points);
+  EXPECT_TRUE(G().sw.totals_no_file_names && G().sw.totals_language);
+}
+
+TEST_F(ParseTest, RecursionTakesExtensionsAndDirectory) {
+  Parse({"-Flist.lst", "-rh,cpp /usr/src"});
+  EXPECT_TRUE(G().sw.recursive);
+  EXPECT_FALSE(G().sw.list_file_mode);
+  EXPECT_EQ(G().sw.recursion_top_dir, "/usr/src");
+  EXPECT_EQ(G().settings.allowable_extensions, "h,cpp");
+
+  char cwd[4096];
+  ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+  for (const char* here : {".", "./", "*", "*.*", ".\\"}) {
+    G().sw = Switches();
+    Parse({std::string("-rc ") + here});
+    EXPECT_EQ(G().sw.recursion_top_dir, cwd) << here;
+  }
+  G().sw = Switches();
+  Parse({"-rjava"});  // no directory: the current one
+  EXPECT_EQ(G().sw.recursion_top_dir, cwd);
+  EXPECT_EQ(G().settings.allowable_extensions, "java");
+
+  G().sw = Switches();
+  Parse({"-rc src", "-Flist.lst"});
+  EXPECT_FALSE(G().sw.recursive);
+  EXPECT_TRUE(G().sw.list_file_mode);
+  EXPECT_EQ(G().sw.list_file_name, "list.lst");
+}
+
+TEST_F(ParseTest, WorkFileCreateAndDeterministicOrder) {
+  Parse({"-wD", "-wcreate ./"});
+  EXPECT_TRUE(G().sw.work_deterministic && G().sw.work_create);
+  EXPECT_EQ(G().sw.baseline_top_dir, ".");
+  EXPECT_EQ(G().sw.work_file_name, "workfile.dat");
+  EXPECT_TRUE(G().sw.totals_only && G().sw.totals_no_file_names);
+  EXPECT_TRUE(G().sw.complexity && G().sw.objects && G().sw.functional);
+
+  G().sw = Switches();
+  Parse({"-wCREATE /src/", "-wD"});
+  EXPECT_FALSE(G().sw.work_create);
+  EXPECT_FALSE(G().sw.totals_no_file_names);
+  EXPECT_EQ(G().sw.baseline_top_dir, "/src");
+
+  G().sw = Switches();
+  Parse({"-wFile dat out/base.dat", "-wcreate src"});
+  EXPECT_EQ(G().sw.work_file_name, "out/base.dat");
+  EXPECT_EQ(G().sw.work_location, "out");
+  Parse({"-wfile DAT base.dat"});
+  EXPECT_EQ(G().sw.work_location, ".");
+}
+
+TEST_F(ParseTest, WorkFileDifferentialEndsTheRunSuccessfully) {
+  ParseResult r = Parse({"-wx old.dat ,\tnew.dat ", "a.c"});
+  EXPECT_TRUE(r.exit);
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_TRUE(G().sw.work_diff_extract);
+  EXPECT_EQ(G().sw.work_diff_older, "old.dat");
+  EXPECT_EQ(G().sw.work_diff_newer, "new.dat");
+}
+
+TEST_F(ParseTest, WorkDifferentialConfiguration) {
+  TempDir dir;
+  std::string cfg = dir.Write("diff.cfg", "LOC\n");
+  Parse({"-wFile cfg " + cfg});
+  EXPECT_TRUE(G().sw.work_diff_config_given);
+  EXPECT_EQ(G().sw.work_diff_config_path, cfg);
+  ExpectError({"-wFile cfg /no/such/diff.cfg"},
+              "\n  Error: File name [/no/such/diff.cfg] not found\n");
+}
+
+TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
+  G().sw.debug = false;
+  Parse({"-xnoconfig", "-xNoCommand", "-xNOWRAP", "-xUdqnShow", "-xnoheader",
+         "-xdiffdebug"});
+  const Switches& sw = G().sw;
+  EXPECT_TRUE(sw.no_config && sw.no_command && sw.no_header && sw.diff_debug);
+  EXPECT_TRUE(sw.udqn_show && sw.notices);
+  EXPECT_FALSE(G().settings.wrap_long_names);
+  EXPECT_FALSE(sw.debug);
+
+  G().sw = Switches();
+  Parse({"-xFile CSV my fields.csv"});
+  EXPECT_EQ(G().sw.csv_report_config, "my fields.csv");
+  EXPECT_TRUE(G().sw.report_switch_given);
+
+  ParseResult r = Parse({"-xc"});
+  EXPECT_TRUE(r.exit);
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(G().sw.csv_template);
+}
+
+TEST_F(ParseTest, OutputFileBecomesTheReportStream) {
+  TempDir dir;
+  std::string out = dir.path() + "/report.txt";
+  FILE* memory = G().report.out;
+  Parse({"-O" + out});
+  EXPECT_NE(G().report.out, memory);
+  EXPECT_TRUE(G().report.owns_file && G().sw.output_to_file && G().sw.progress);
+  EXPECT_EQ(G().sw.output_file_name, out);
+  std::fclose(G().report.out);
+  G().report.out = memory;
+  G().report.owns_file = false;
+}
+
+// --- Errors ------------------------------------------------------------------------
+
+TEST_F(ParseTest, UnknownLetter) {
+  ExpectError({"-v", "-Q", "a.c"},
+              "\n  Error: Command line parse error, invalid option.\n"
+              "         Use -hs to show program help syntax.\n");
+}
+
+TEST_F(ParseTest, ErrorsCloseTheHtmlDocument) {
+  ExpectError({"-H", "-Dz"},
+              "\n  Error: Invalid or missing parameter for -D option\n"
+              "         Use -hs for help text\n</pre></body></html>");
+}
+
+TEST_F(ParseTest, OptionLetterErrors) {
+  ExpectError({"-Ex"}, "\n  Error: Invalid parameter for -E option\n"
+                       "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, FunctionLetterError) {
+  ExpectError({"-f"},
+              "\n  Error: As of version 6.20 the -f flag requires\n"
+              "         -fa for functional analysis\n"
+              "         -fd function file details\n"
+              "         -fm function and attribute detail for classes\n"
+              "         -fp for function points derived from LOC metrics\n"
+              "         Use -hs for program syntax\n");
+}
+
+TEST_F(ParseTest, NoticeFormatError) {
+  ExpectError({"-Nx"}, "\n  Error: Invalid or missing parameter for -N option\n"
+                       "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, InputOptionError) {
+  ExpectError({"-Rx"}, "\n  Error: Invalid parameter for -R option\n"
+                       "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, TotalsError) {
+  ExpectError({"-Tz"}, "\n  Error: Invalid or missing parameter for -T option\n"
+                       "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, DeprecatedSwitches) {
+  ExpectError({"-q"}, "\n  -q Query setup mode is now supported in the zav.cfg file.\n");
+}
+
+TEST_F(ParseTest, DeprecatedWorkDiffSwitch) {
+  ExpectError({"-W"}, "\n  -W Work Diff mode is now supported under the -wx option\n");
+}
+
+TEST_F(ParseTest, DeprecatedWorkW) {
+  ExpectError({"-wW"},
+              "\n  Error: The -wW switch has been deprecated and is no\n"
+              "         longer supported.  Use the -wx switch to perform\n"
+              "         baseline differentials\n\n");
+}
+
+TEST_F(ParseTest, RecursionWithoutLetters) {
+  ExpectError({"-r. ."},
+              "\n  Error: In the specified parameter: -r\n"
+              "         For the recursive descent option -r,\n"
+              "         The option parameters must be delimited by quotes.\n"
+              "         Specify the file extensions separated by commas.\n"
+              "         The specified directory must be the last parameter.\n\n"
+              "         Windows Example: -r\"h,c,java,cs c:\\my project\"\n"
+              "         UNIX Example: -r\"h,cpp,java,cs /my_project\"\n"
+              "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, WorkCreateSyntax) {
+  ExpectError({"-wcrate ."},
+              "\n  Error: The correct syntax for the work file create\n"
+              "         option is: -w \"Create top directory of baseline\"\n"
+              "         Windows Example: -w \"Create c:\\my project\"\n"
+              "         Unix Example: -w \"Create /Project_Dir\"\n"
+              "         Current Directory Example: -w \"Create .\"\n");
+}
+
+TEST_F(ParseTest, WorkCreateWithoutDirectory) {
+  ExpectError({"-wcreate x"},
+              "\n  Error: No baseline directory specififed for the\n"
+              "         -w \"Create dir\" option.\n");
+}
+
+TEST_F(ParseTest, WorkDifferentialWithoutComma) {
+  ExpectError({"-wx old.dat new.dat"},
+              "\n  Error: -wx option syntax is invalid\n"
+              "         Example -w\"x work file old, work file new\"\n"
+              "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, WorkFileFormErrors) {
+  ExpectError({"-wFile dat"}, "\n  Error: -w \"File dat\" file name not parsed\n"
+                              "         Check command line syntax\n");
+}
+
+TEST_F(ParseTest, WorkFileFormType) {
+  ExpectError({"-wFile txt a"},
+              "\n  Error: -w \"File [dat|cfg] [path\\filename]\"\n"
+              "         Command line syntax is not correct\n");
+}
+
+TEST_F(ParseTest, WorkLetterError) {
+  ExpectError({"-wz"}, "\n  Error: Invalid or missing parameter for -w option\n"
+                       "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, ExtendedOptionErrors) {
+  ExpectError({"-x NOCONFIG"}, "\n  Error: Invalid parameter for -x option\n"
+                               "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, ExtendedOptionMissingValue) {
+  ExpectError({"-x"}, "\n  Error: Invalid parameter for -x option\n"
+                      "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, ReportFileTypeError) {
+  ExpectError({"-xfile txt a.txt"}, "\n  Error: Invalid report file type\n");
+}
+
+TEST_F(ParseTest, UserFileErrors) {
+  ExpectError({"-uconfig"}, "\n  Error: Invalid or missing parameter for -u option\n"
+                            "         Use -hs for help text\n");
+}
+
+TEST_F(ParseTest, UserFileType) {
+  ExpectError({"-uFile ini a.ini"},
+              "\n  Error: -u \"File [cfg | xsl] [path\\filename]\"\n"
+              "         Command line syntax is not correct\n");
+}
+
+TEST_F(ParseTest, UserFileWithoutName) {
+  ExpectError({"-uFile cfg"}, "\n  Error: -u \"File cfg\" file name not parsed\n"
+                              "         Check command line syntax\n");
+}
+
+// --- -u: a private configuration at its place in the command line ---------------
+
+TEST_F(ParseTest, UserConfigurationOverridesEarlierSwitchesOnly) {
+  TempDir dir;
+  std::string cfg = dir.Write("mine.cfg",
+                              "ZAV CFG Version: 7.75\n"
+                              "Printed Line Length : 70\n"
+                              "Maximum Line Length : 99\n");
+  G().settings.enable_user_cfg_files = true;
+  ParseResult r = Parse({"-L30", "-uFile cfg " + cfg, "a.c"});
+  EXPECT_FALSE(r.exit);
+  EXPECT_EQ(G().settings.printed_line_length, 70);
+  EXPECT_EQ(G().settings.max_line_length, 99);
+  EXPECT_EQ(G().run.config_path, cfg);
+
+  Parse({"-uFile cfg " + cfg, "-L40"});
+  EXPECT_EQ(G().settings.printed_line_length, 40);
+}
+
+TEST_F(ParseTest, UserConfigurationNeedsToBeEnabled) {
+  G().settings.enable_user_cfg_files = false;
+  ParseResult r = Parse({"-uFile cfg /no/such.cfg", "-v"});
+  EXPECT_FALSE(r.exit);
+  EXPECT_TRUE(G().sw.verbose);
+  EXPECT_EQ(h.Output(), "");
+
+  G().settings.enable_user_cfg_files = true;
+  ExpectError({"-uFile cfg /no/such.cfg"},
+              "\n  Error: File name [/no/such.cfg] not found\n"
+              "         path\\filename required\n");
+}
+
+TEST_F(ParseTest, UserConfigurationReplacesLanguageExtensions) {
+  TempDir dir;
+  std::string cfg = dir.Write("lang.cfg",
+                              "ZAV CFG Version: 7.75\nC File Extensions : c,pc\n");
+  G().settings.enable_user_cfg_files = true;
+  Parse({"-uFile cfg " + cfg});
+  EXPECT_EQ(FindLanguage(G(), "pc"), kLangC);
+  EXPECT_NE(G().settings.allowable_extensions.find("pc"), std::string::npos);
+}
+
+TEST_F(ParseTest, UserConfigurationOfAnotherVersionIsUpgraded) {
+  TempDir dir;
+  std::string cfg = dir.Write("old.cfg", "ZAV CFG Version: 5.0\nPrinted Top Margin : 3\n");
+  G().settings.enable_user_cfg_files = true;
+  Parse({"-uFile cfg " + cfg});
+  std::FILE* f = std::fopen(cfg.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  char line[256];
+  std::string text;
+  while (std::fgets(line, sizeof line, f) != nullptr) text += line;
+  std::fclose(f);
+  EXPECT_NE(text.find("ZAV CFG Version: 7.75\n"), std::string::npos);
+  EXPECT_NE(text.find("\nPrinted Top Margin                      : 3\n"),
+            std::string::npos);
+}
+
+TEST_F(ParseTest, StyleSheet) {
+  Parse({"-uFile xsl style/report.xsl"});
+  EXPECT_TRUE(G().sw.xsl_given);
+  EXPECT_EQ(G().sw.xsl_file_name, "style/report.xsl");
+}
+
+}  // namespace
+}  // namespace zav

@@ -1,0 +1,310 @@
+// The configuration file: line rules, special keys, creation, the version
+// rewrite and the location of the user-defined notice file.
+#include "run/config.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "run/config_keys.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::Harness;
+using test::TempDir;
+
+bool Apply(GlobalData& G, const std::string& line) {
+  ConfigReadState state;
+  return ApplyConfigLine(G, line, state);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+TEST(ConfigLine, YesNoRuleReadsOnlyTheFirstLetter) {
+  Harness h;
+  GlobalData& G = h.G();
+  EXPECT_TRUE(Apply(G, "Quality Notice 3 : no"));
+  EXPECT_FALSE(G.settings.notice_enabled[3]);
+  Apply(G, "Quality Notice 3 :");  // empty means Yes
+  EXPECT_TRUE(G.settings.notice_enabled[3]);
+  Apply(G, "QUALITY NOTICE 3:Nope");
+  EXPECT_FALSE(G.settings.notice_enabled[3]);
+  Apply(G, "quality notice 3 : maybe");
+  EXPECT_TRUE(G.settings.notice_enabled[3]);
+  Apply(G, "Report Header Active : yes\r\n");
+  EXPECT_TRUE(G.settings.report_header_active);
+}
+
+TEST(ConfigLine, KeyIsTheFullTextBeforeTheFirstColon) {
+  Harness h;
+  GlobalData& G = h.G();
+  EXPECT_FALSE(Apply(G, "  Maximum Line Length : 90"));  // leading blanks
+  EXPECT_EQ(G.settings.max_line_length, 80);
+  EXPECT_FALSE(Apply(G, "Maximum Line Lengths : 90"));
+  EXPECT_FALSE(Apply(G, "Maximum Line : 90"));
+  EXPECT_FALSE(Apply(G, "Maximum Line Length 90"));  // no colon
+  EXPECT_FALSE(Apply(G, "# Maximum Line Length : 90"));
+  EXPECT_EQ(G.settings.max_line_length, 80);
+  EXPECT_TRUE(Apply(G, "Maximum Line Length \t : 90"));
+  EXPECT_EQ(G.settings.max_line_length, 90);
+  // A value holding a colon is kept whole.
+  Apply(G, "Work file location path : c:\\work\\base ");
+  EXPECT_EQ(G.settings.work_file_location, "c:\\work\\base");
+}
+
+TEST(ConfigLine, IntegersNeedALeadingDigit) {
+  Harness h;
+  Settings& s = h.G().settings;
+  Apply(h.G(), "Maximum Line Length : 100 characters");
+  EXPECT_EQ(s.max_line_length, 100);
+  Apply(h.G(), "Maximum Line Length : -5");
+  Apply(h.G(), "Maximum Line Length : abc");
+  Apply(h.G(), "Maximum Line Length :");
+  EXPECT_EQ(s.max_line_length, 100);
+  Apply(h.G(), "Maximum Line Length : 99999999999999");
+  EXPECT_EQ(s.max_line_length, 2147483647);
+  Apply(h.G(), "Maximum depth of scope : 0");
+  EXPECT_EQ(s.max_scope_depth, 7);
+  Apply(h.G(), "Maximum depth of scope : 3");
+  EXPECT_EQ(s.max_scope_depth, 3);
+  Apply(h.G(), "Maximum depth of inheritance tree : 0");
+  EXPECT_EQ(s.max_inheritance_depth, 0);
+  Apply(h.G(), "Progress status interval number of files : 0");
+  EXPECT_EQ(s.progress_interval, 1);
+  Apply(h.G(), "C++ File Function Points per eLOC : 60");
+  EXPECT_EQ(s.fp_factors[kGroupCpp][kMeasureEloc], 60);
+  EXPECT_EQ(s.fp_factors[kGroupCpp][kMeasureLoc], 53);
+}
+
+TEST(ConfigLine, PercentagesTakeAnOptionalFraction) {
+  Harness h;
+  Settings& s = h.G().settings;
+  Apply(h.G(), "Minimum File Comment Line Percent : 12.5%");
+  EXPECT_FLOAT_EQ(s.min_file_comment_pct, 12.5f);
+  Apply(h.G(), "Minimum File Comment Line Percent : .5");
+  EXPECT_FLOAT_EQ(s.min_file_comment_pct, 12.5f);
+  Apply(h.G(), "Minimum File Comment Line Percent : 7");
+  EXPECT_FLOAT_EQ(s.min_file_comment_pct, 7.0f);
+  Apply(h.G(), "Minimum Function Whitespace Percent : 3.25e2");
+  EXPECT_FLOAT_EQ(s.min_function_whitespace_pct, 3.25f);
+}
+
+TEST(ConfigLine, ColoursVersionAndPageHeaderAreGuarded) {
+  Harness h;
+  Settings& s = h.G().settings;
+  Apply(h.G(), "HTML Background Color : red");
+  EXPECT_EQ(s.colors[kColorBackground], "red");
+  Apply(h.G(), "HTML Background Color : (none)");
+  EXPECT_EQ(s.colors[kColorBackground], "red");
+  Apply(h.G(), "HTML Background Color :");  // blank: browser default
+  EXPECT_EQ(s.colors[kColorBackground], "");
+  Apply(h.G(), "HTML ALink Color : #12345678901234567890123");
+  EXPECT_EQ(s.colors[kColorALink], "#1234567890123456789");
+  Apply(h.G(), "HTML Inheritance Color : 9");
+  EXPECT_EQ(s.colors[kColorInheritance], "9");
+
+  Apply(h.G(), "Printed Page Header : -draft-");
+  EXPECT_EQ(s.printed_page_header, "ZAV Code Listing");
+  Apply(h.G(), "Printed Page Header : Release 2");
+  EXPECT_EQ(s.printed_page_header, "Release 2");
+  Apply(h.G(), "Printed Page Header : #1");  // "#" starts colours only
+  EXPECT_EQ(s.printed_page_header, "Release 2");
+
+  Apply(h.G(), "ZAV CFG Version : .x");
+  EXPECT_EQ(s.cfg_version, "");
+  Apply(h.G(), "ZAV CFG Version : " + std::string(50, '9'));
+  EXPECT_EQ(s.cfg_version, std::string(40, '9'));
+}
+
+TEST(ConfigLine, ExtensionListsNeedALetterOrDigit) {
+  Harness h;
+  Settings& s = h.G().settings;
+  Apply(h.G(), "C File Extensions : , c");
+  EXPECT_EQ(s.c_extensions, "c");
+  Apply(h.G(), "Other File Extensions :");
+  EXPECT_EQ(s.other_extensions, "");
+  Apply(h.G(), "Other File Extensions : txt,md");
+  EXPECT_EQ(s.other_extensions, "txt,md");
+  Apply(h.G(), "Java File Extensions : " + std::string(300, 'j'));
+  EXPECT_EQ(s.java_extensions, std::string(254, 'j'));
+}
+
+TEST(ConfigLine, KeysSharingOneSetting) {
+  Harness h;
+  Settings& s = h.G().settings;
+  Apply(h.G(), "Treat C headers as C++ : No");
+  EXPECT_FALSE(s.TreatCHeadersAsCpp());
+  Apply(h.G(), "Quality Notice 25 : Yes");
+  EXPECT_TRUE(s.TreatCHeadersAsCpp());
+  Apply(h.G(), "Minimum Function eLOC : 3");
+  EXPECT_EQ(s.min_function_lloc, 3);
+  Apply(h.G(), "Minimum Function lLOC : 4");
+  EXPECT_EQ(s.min_function_lloc, 4);
+}
+
+TEST(ConfigLine, SpecialKeys) {
+  Harness h;
+  GlobalData& G = h.G();
+  Apply(G, "ZAV KEY String :");
+  EXPECT_TRUE(G.settings.key_string_configured);
+  EXPECT_EQ(G.settings.key_string, "");
+  Apply(G, "ZAV KEY String : Copyright");
+  EXPECT_EQ(G.settings.key_string, "Copyright");
+
+  Apply(G, "Work file location path : \rjunk");
+  EXPECT_EQ(G.settings.work_file_location, "");
+
+  // Accepted for old files and changing nothing.
+  Settings before = G.settings;
+  EXPECT_TRUE(Apply(G, "use notice : no"));
+  EXPECT_TRUE(Apply(G, "Force use of linear lookahead algorithm : no"));
+  EXPECT_TRUE(Apply(G, "Use LLA for files > LCS file size : no"));
+  EXPECT_TRUE(Apply(G, "include cyclo complexity in work files : yes"));
+  EXPECT_EQ(before.notice_enabled, G.settings.notice_enabled);
+  EXPECT_EQ(h.Output(),
+            "Notice: Using \"include cyclo complexity in work files\"\n"
+            "        in zav.cfg is deprecated.  Use the zav_workdiff.cfg\n"
+            "        file to define the elements of the baseline metrics\n"
+            "        differential report\n\n");
+}
+
+TEST(ConfigStream, LongLinesAreReadInPiecesOf2047Characters) {
+  Harness h;
+  // The first piece sets the header text; the rest of the line, starting
+  // at character 2048, is read as a line of its own.
+  std::string head = "Report Header Text Line : ";
+  std::string line = head + std::string(2047 - head.size(), 'x') +
+                     "Maximum Line Length : 90\nPrinted Top Margin : 4";
+  FILE* f = fmemopen(line.data(), line.size(), "rb");
+  ReadConfigurationStream(h.G(), f);
+  std::fclose(f);
+  EXPECT_EQ(h.G().settings.report_header_text, std::string(2047 - head.size(), 'x'));
+  EXPECT_EQ(h.G().settings.max_line_length, 90);
+  EXPECT_EQ(h.G().settings.printed_top_margin, 4);  // last line without line end
+}
+
+class ConfigFileTest : public ::testing::Test {
+ protected:
+  Harness h;
+  TempDir dir;
+  std::string path = dir.path() + "/zav.cfg";
+  int Read() { return ReadConfigurationFile(h.G(), path); }
+  // Nothing but the configuration file is left in the directory.
+  void ExpectNoStrayFiles() {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+      EXPECT_EQ(entry.path().filename(), "zav.cfg");
+    }
+  }
+};
+
+TEST_F(ConfigFileTest, MissingFileIsCreatedFromTheDefaultsAndReadBack) {
+  h.G().run.config_path = path;
+  EXPECT_EQ(Read(), 1);
+  std::string text = ReadFile(path);
+  EXPECT_NE(text.find("\nZAV CFG Version: 7.75\n"), std::string::npos);
+  EXPECT_NE(text.find("\nMaximum Line Length                     : 80\n"),
+            std::string::npos);
+  EXPECT_EQ(h.G().settings.cfg_version, "7.75");
+  EXPECT_EQ(h.G().settings.max_line_length, 80);
+  ExpectNoStrayFiles();
+  // Reading it again changes nothing.
+  EXPECT_EQ(Read(), 1);
+  EXPECT_EQ(ReadFile(path), text);
+}
+
+TEST_F(ConfigFileTest, FileOfTheCurrentVersionIsLeftAlone) {
+  const std::string text = "ZAV CFG Version: 7.75\nMaximum Line Length : 100\n";
+  dir.Write("zav.cfg", text);
+  EXPECT_EQ(Read(), 1);
+  EXPECT_EQ(h.G().settings.max_line_length, 100);
+  EXPECT_EQ(ReadFile(path), text);
+}
+
+TEST_F(ConfigFileTest, FileOfAnotherVersionIsRewrittenKeepingItsValues) {
+  dir.Write("zav.cfg",
+            "ZAV CFG Version: 6.10\n"
+            "Maximum Line Length : 120\n"
+            "Quality Notice 3 : No\n"
+            "HTML Text Color : navy\n");
+  EXPECT_EQ(Read(), 1);
+  EXPECT_EQ(h.G().settings.cfg_version, "7.75");
+  std::string text = ReadFile(path);
+  EXPECT_NE(text.find("\nZAV CFG Version: 7.75\n"), std::string::npos);
+  EXPECT_EQ(text.find("6.10"), std::string::npos);
+  EXPECT_NE(text.find("\nMaximum Line Length                     : 120\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nQuality Notice 3                        : No\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\nHTML Text Color                         : navy\n"),
+            std::string::npos);
+  // Settings the old file lacked are added with their current values.
+  EXPECT_NE(text.find("\nMaximum Function Name Length            : 32\n"),
+            std::string::npos);
+  ExpectNoStrayFiles();
+
+  // The rewritten file reads back to the same settings.
+  Harness fresh;
+  EXPECT_EQ(ReadConfigurationFile(fresh.G(), path), 1);
+  EXPECT_EQ(fresh.G().settings.max_line_length, 120);
+  EXPECT_FALSE(fresh.G().settings.notice_enabled[3]);
+  EXPECT_EQ(fresh.G().settings.colors[kColorText], "navy");
+  EXPECT_EQ(ReadFile(path), text);
+}
+
+TEST_F(ConfigFileTest, FileWithoutVersionIsUpgraded) {
+  dir.Write("zav.cfg", "Printed Page Length : 60\n");
+  EXPECT_EQ(Read(), 1);
+  EXPECT_NE(ReadFile(path).find("\nPrinted Page Length                     : 60\n"),
+            std::string::npos);
+}
+
+TEST_F(ConfigFileTest, RewriteKeepsASymbolicLink) {
+  std::string real = dir.Write("real.cfg", "ZAV CFG Version: 1.0\nPrinted Top Margin : 3\n");
+  ASSERT_EQ(symlink(real.c_str(), path.c_str()), 0);
+  EXPECT_EQ(Read(), 1);
+  struct stat st;
+  ASSERT_EQ(lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_NE(ReadFile(real).find("\nPrinted Top Margin                      : 3\n"),
+            std::string::npos);
+}
+
+TEST_F(ConfigFileTest, NoFileAndNoWayToCreateOneLeavesTheDefaults) {
+  path = dir.path() + "/missing/zav.cfg";
+  EXPECT_EQ(Read(), 0);
+  EXPECT_EQ(h.G().settings.max_line_length, 80);
+  EXPECT_EQ(h.Output(), "");
+}
+
+TEST(UdqnFile, BareNamesLiveInTheConfigurationDirectory) {
+  Harness h;
+  GlobalData& G = h.G();
+  G.run.cfg_home_dir = "/etc/zav/";
+  EXPECT_EQ(UdqnFilePath(G), "/etc/zav/zav_udqn.cfg");
+  G.settings.udqn_file = "team.cfg";
+  EXPECT_EQ(UdqnFilePath(G), "/etc/zav/team.cfg");
+  G.settings.udqn_file = "rules/team.cfg";
+  EXPECT_EQ(UdqnFilePath(G), "rules/team.cfg");
+
+  G.run.cfg_home_dir.clear();
+  G.run.home_dir = "/opt/zav/";
+  EXPECT_EQ(UdqnFilePath(G), "rules/team.cfg");
+  G.settings.udqn_file.clear();
+  EXPECT_EQ(UdqnFilePath(G), "/opt/zav/zav_udqn.cfg");
+  G.run.home_dir.clear();
+  EXPECT_EQ(UdqnFilePath(G), "zav_udqn.cfg");
+}
+
+}  // namespace
+}  // namespace zav
