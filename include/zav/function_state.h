@@ -62,6 +62,33 @@ struct FunctionState {
   // Function-like macro being listed with -m.
   bool macro_open = false;
   std::string macro_name;
+
+  // Back to the state of a new file.
+  void Reset(bool analysis_on) {
+    enabled = analysis_on;
+    header_pending = in_header = in_body = probable_macro = false;
+    params_closed = paren_after_params = non_ansi = by_directive = false;
+    void_seen = is_operator = assignment_seen = candidate_on_line = false;
+    use_next_paren = false;
+    header_paren_depth = params_end = 0;
+    header_line = 0;
+    comments_before_header = 0;
+    name.clear();
+    prefix.clear();
+    template_text.clear();
+    header_text.Clear();
+    start_line = 0;
+    start = CounterSnapshot{};
+    parameters.clear();
+    param_count = returns = 0;
+    paren_depth = bracket_depth = body_depth = 0;
+    counts = DecisionCounts{};
+    fall_through_start = 0;
+    in_class_body = false;
+    method_visibility = 2;
+    macro_open = false;
+    macro_name.clear();
+  }
 };
 
 }  // namespace zav

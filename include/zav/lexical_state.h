@@ -30,6 +30,13 @@ struct TextBuffer {
       text[length] = '\0';
     }
   }
+  void Append(const char* s, int n) {
+    if (n > kLinePieceMax - length) n = kLinePieceMax - length;
+    if (n <= 0) return;
+    std::memcpy(text + length, s, n);
+    length += n;
+    text[length] = '\0';
+  }
   void Assign(const char* s) {
     size_t n = std::strlen(s);
     if (n > static_cast<size_t>(kLinePieceMax)) n = kLinePieceMax;

@@ -1,9 +1,11 @@
 // NameSet: a set of short names (macro names) with cheap insertion.
 //
-// Names are copied into large arena blocks and indexed by an open-addressed
-// table of (hash, pointer) slots, so adding a name that is already present
-// costs one hash and one probe, and a new name costs no allocation of its
-// own. The analyser adds every #define name it meets.
+// The analyser adds every #define name it meets, most of them again and
+// again, so insertion is the hot operation. The table holds only the 64-bit
+// hashes (8 bytes a slot, so it stays small in the cache); names themselves
+// are copied into large arena blocks. Adding a name whose hash is present is
+// taken as adding it again: two different names with the same 64-bit hash
+// are not expected in practice, and lookups still compare the names.
 #pragma once
 
 #include <cstdint>
@@ -18,25 +20,24 @@ class NameSet {
  public:
   bool contains(std::string_view name) const {
     if (count_ == 0) return false;
-    uint64_t h = Hash(name);
+    const uint64_t h = Hash(name);
     for (size_t i = h & mask_;; i = (i + 1) & mask_) {
-      const Slot& s = slots_[i];
-      if (s.text == nullptr) return false;
-      if (s.hash == h && Equal(s, name)) return true;
+      if (hashes_[i] == 0) return false;
+      if (hashes_[i] == h && names_[refs_[i]] == name) return true;
     }
   }
 
   // Adds the name; returns false when it was already present.
   bool insert(std::string_view name) {
-    if ((count_ + 1) * 2 > slots_.size()) Grow();
-    uint64_t h = Hash(name);
+    if ((count_ + 1) * 2 > hashes_.size()) Grow();
+    const uint64_t h = Hash(name);
     size_t i = h & mask_;
-    for (;; i = (i + 1) & mask_) {
-      Slot& s = slots_[i];
-      if (s.text == nullptr) break;
-      if (s.hash == h && Equal(s, name)) return false;
+    for (; hashes_[i] != 0; i = (i + 1) & mask_) {
+      if (hashes_[i] == h) return false;
     }
-    slots_[i] = Slot{h, Store(name), static_cast<uint32_t>(name.size())};
+    hashes_[i] = h;
+    refs_[i] = static_cast<uint32_t>(names_.size());
+    names_.push_back(Store(name));
     ++count_;
     return true;
   }
@@ -45,53 +46,53 @@ class NameSet {
   bool empty() const { return count_ == 0; }
 
  private:
-  struct Slot {
-    uint64_t hash = 0;
-    const char* text = nullptr;
-    uint32_t length = 0;
-  };
-
   static uint64_t Hash(std::string_view s) {
-    uint64_t h = 1469598103934665603ull;  // FNV-1a
+    uint64_t h = 1469598103934665603ull;  // FNV-1a, then mixed
     for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
-    return h ^ (h >> 29);
-  }
-  static bool Equal(const Slot& s, std::string_view name) {
-    return s.length == name.size() &&
-           std::memcmp(s.text, name.data(), name.size()) == 0;
+    h ^= h >> 31;
+    h *= 0x9E3779B97F4A7C15ull;
+    h ^= h >> 29;
+    return h == 0 ? 1 : h;  // 0 marks an empty slot
   }
 
-  const char* Store(std::string_view name) {
+  std::string_view Store(std::string_view name) {
     constexpr size_t kBlock = 64 * 1024;
+    char* p;
     if (name.size() > kBlock / 4) {
       blocks_.emplace_back(new char[name.size()]);
-      std::memcpy(blocks_.back().get(), name.data(), name.size());
-      return blocks_.back().get();
+      p = blocks_.back().get();
+    } else {
+      if (current_ == nullptr || block_used_ + name.size() > kBlock) {
+        blocks_.emplace_back(new char[kBlock]);
+        current_ = blocks_.back().get();
+        block_used_ = 0;
+      }
+      p = current_ + block_used_;
+      block_used_ += name.size();
     }
-    if (block_used_ + name.size() > kBlock || blocks_.empty() || current_ == nullptr) {
-      blocks_.emplace_back(new char[kBlock]);
-      current_ = blocks_.back().get();
-      block_used_ = 0;
-    }
-    char* p = current_ + block_used_;
     std::memcpy(p, name.data(), name.size());
-    block_used_ += name.size();
-    return p;
+    return std::string_view(p, name.size());
   }
 
   void Grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
-    mask_ = slots_.size() - 1;
-    for (const Slot& s : old) {
-      if (s.text == nullptr) continue;
-      size_t i = s.hash & mask_;
-      while (slots_[i].text != nullptr) i = (i + 1) & mask_;
-      slots_[i] = s;
+    const size_t size = hashes_.empty() ? (1u << 14) : hashes_.size() * 2;
+    std::vector<uint64_t> old_hashes(size, 0);
+    std::vector<uint32_t> old_refs(size, 0);
+    old_hashes.swap(hashes_);
+    old_refs.swap(refs_);
+    mask_ = size - 1;
+    for (size_t k = 0; k < old_hashes.size(); ++k) {
+      if (old_hashes[k] == 0) continue;
+      size_t i = old_hashes[k] & mask_;
+      while (hashes_[i] != 0) i = (i + 1) & mask_;
+      hashes_[i] = old_hashes[k];
+      refs_[i] = old_refs[k];
     }
   }
 
-  std::vector<Slot> slots_;
+  std::vector<uint64_t> hashes_;
+  std::vector<uint32_t> refs_;
+  std::vector<std::string_view> names_;
   size_t mask_ = 0;
   size_t count_ = 0;
   std::vector<std::unique_ptr<char[]>> blocks_;

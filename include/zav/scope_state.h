@@ -109,6 +109,37 @@ struct ScopeState {
   // Class LOC extremes of the file.
   int32_t min_class_loc = 0, max_class_loc = 0;
   bool class_loc_seen = false;
+
+  // Back to the state of a new file. The stacks keep their old frames: a
+  // frame is written when it is pushed.
+  void Reset() {
+    namespace_name.clear();
+    namespace_depth = 0;
+    in_namespace = in_package = namespace_anonymous = false;
+    namespace_overflow = 0;
+    cls = ClassFrame{};
+    class_depth = 0;
+    in_class = false;
+    class_pending = false;
+    pending_kind = ClassKind::kClass;
+    name_incomplete = false;
+    pending_line = 0;
+    pending_comments = 0;
+    class_header.Clear();
+    namespace_pending = false;
+    pending_namespace.clear();
+    template_open = false;
+    template_angle_depth = 0;
+    template_header.Clear();
+    template_text.clear();
+    member_text.Clear();
+    collect_member = false;
+    brace_depth = 0;
+    brace_overflow = 0;
+    static_seen = where_clause = false;
+    min_class_loc = max_class_loc = 0;
+    class_loc_seen = false;
+  }
 };
 
 }  // namespace zav

@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "analysis/counters.h"
 #include "analysis/keywords.h"
 #include "analysis/structure.h"
@@ -194,32 +198,61 @@ bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
          (line[i + 1] == '*' || line[i + 1] == '/');
 }
 
-inline void CountBlankCharacter(GlobalData& G, unsigned char c, int tab_spaces,
-                                int32_t line_number) {
-  if (c == ' ') {
-    ++G.file.spaces_count;
-  } else {
-    G.file.spaces_count += tab_spaces;
-    if (!G.lex.in_string) RaiseNotice(G, 30, line_number);
+// Counts a segment of a line in which no character can change the lexical
+// state: blanks (each tab raising notice 30 when `tab_notice`), the blank
+// flag, code seen (`code`: the segment is code or string text, where every
+// visible character but "/" is code) and the last non-blank character.
+void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
+                  int32_t line_number) {
+  if (n <= 0) return;
+  int spaces = 0, tabs = 0, visible = 0, slashes = 0;
+  int k = 0;
+#if defined(__SSE2__)
+  // Sixteen characters at a time: each compare gives -1 per matching byte,
+  // subtracted into byte counters (a piece of at most 2,047 characters
+  // makes at most 127 rounds, so no counter overflows), summed at the end.
+  const __m128i space = _mm_set1_epi8(' ');
+  const __m128i tab = _mm_set1_epi8('\t');
+  const __m128i slash = _mm_set1_epi8('/');
+  const __m128i low = _mm_set1_epi8(32);  // visible: 33..127, i.e. > 32
+  __m128i n_space = _mm_setzero_si128(), n_tab = n_space, n_slash = n_space,
+          n_visible = n_space;
+  for (; k + 16 <= n; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+    n_space = _mm_sub_epi8(n_space, _mm_cmpeq_epi8(v, space));
+    n_tab = _mm_sub_epi8(n_tab, _mm_cmpeq_epi8(v, tab));
+    n_slash = _mm_sub_epi8(n_slash, _mm_cmpeq_epi8(v, slash));
+    // Signed compare: bytes 128..255 are negative, so they are not > 32.
+    n_visible = _mm_sub_epi8(n_visible, _mm_cmpgt_epi8(v, low));
   }
-}
-
-inline void NoteVisible(LexState& L, unsigned char c) {
-  if (c >= 33 && c <= 127) L.blank = false;
-  if (c != '\n' && c != '\r') L.last_nonblank = static_cast<char>(c);
-}
-
-// The rest of a line after "//": nothing there can change the lexical
-// state, only blanks and visible characters are counted.
-void ScanLineCommentTail(GlobalData& G, const char* line, int i, int length,
-                         int tab_spaces, int32_t line_number) {
+  auto sum = [](__m128i counts) {
+    const __m128i s = _mm_sad_epu8(counts, _mm_setzero_si128());
+    return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
+  };
+  spaces = sum(n_space);
+  tabs = sum(n_tab);
+  slashes = sum(n_slash);
+  visible = sum(n_visible);
+#endif
+  for (; k < n; ++k) {
+    const unsigned char c = static_cast<unsigned char>(p[k]);
+    spaces += c == ' ';
+    tabs += c == '\t';
+    visible += static_cast<unsigned char>(c - 33) <= 94;
+    slashes += c == '/';
+  }
   LexState& L = G.lex;
-  for (; i < length; ++i) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    if (c == ' ' || c == '\t') {
-      CountBlankCharacter(G, c, tab_spaces, line_number);
-    } else {
-      NoteVisible(L, c);
+  G.file.spaces_count += spaces + tabs * G.settings.tab_spaces;
+  if (tab_notice) {
+    for (int t = 0; t < tabs; ++t) RaiseNotice(G, 30, line_number);
+  }
+  if (visible > 0) L.blank = false;
+  if (code && visible > slashes) L.code_seen = true;
+  for (int k = n - 1; k >= 0; --k) {
+    const char c = p[k];
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+      L.last_nonblank = c;
+      break;
     }
   }
 }
@@ -227,21 +260,33 @@ void ScanLineCommentTail(GlobalData& G, const char* line, int i, int length,
 // Inside a block comment up to the asterisk that closes it. Returns the
 // position after that asterisk, or `length` when the comment goes on.
 int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
-                     int tab_spaces, int32_t line_number) {
-  LexState& L = G.lex;
-  for (; i < length; ++i) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    if (c == ' ' || c == '\t') {
-      CountBlankCharacter(G, c, tab_spaces, line_number);
-      continue;
+                     int32_t line_number) {
+  const LexState& L = G.lex;
+  for (int from = i; from < length;) {
+    const char* star = static_cast<const char*>(std::memchr(line + from, '*', length - from));
+    if (star == nullptr) break;
+    const int k = static_cast<int>(star - line);
+    const bool own_opener =
+        L.block_comment_start_line == line_number && k <= L.block_comment_open_pos + 1;
+    if (line[k + 1] == '/' && !own_opener) {
+      CountSegment(G, line + i, k + 1 - i, true, false, line_number);
+      OnAsterisk(G, line, k, line_number);
+      return k + 1;
     }
-    NoteVisible(L, c);
-    if (c == '*') {
-      OnAsterisk(G, line, i, line_number);
-      if (!L.in_block_comment) return i + 1;
-    }
+    from = k + 1;
   }
+  CountSegment(G, line + i, length - i, true, false, line_number);
   return length;
+}
+
+// Inside a string up to its next double quote, which is left for the
+// character loop. Returns that quote's position, or `length`.
+int ScanString(GlobalData& G, const char* line, int i, int length,
+               int32_t line_number) {
+  const char* quote = static_cast<const char*>(std::memchr(line + i, '"', length - i));
+  const int k = quote == nullptr ? length : static_cast<int>(quote - line);
+  CountSegment(G, line + i, k - i, false, true, line_number);
+  return k;
 }
 
 // The character loop. kFull adds the extraction and split texts, which only
@@ -259,14 +304,30 @@ void CharacterLoop(GlobalData& G, const char* line, int length,
 
   for (int i = 0; i < length; ++i) {
     if constexpr (!kFull) {
+      // Runs of characters that cannot change the lexical state are counted
+      // a segment at a time.
       if (!L.suppress_rest_of_line) {
         if (L.in_line_comment) {
-          ScanLineCommentTail(G, line, i, length, tab_spaces, line_number);
+          CountSegment(G, line + i, length - i, true, false, line_number);
           return;
         }
         if (L.in_block_comment) {
-          i = ScanBlockComment(G, line, i, length, tab_spaces, line_number);
+          i = ScanBlockComment(G, line, i, length, line_number);
           if (i >= length) return;
+        }
+        if (L.in_string && !L.collecting) {
+          i = ScanString(G, line, i, length, line_number);
+          if (i >= length) return;
+        }
+        if (line[i] == ' ' && !L.collecting && !L.in_line_comment && !L.in_block_comment) {
+          int end = i + 1;
+          while (line[end] == ' ') ++end;
+          if (end > length) end = length;
+          F.spaces_count += end - i;
+          i = end;
+          if (i >= length) return;
+          --i;
+          continue;
         }
       }
     }

@@ -20,7 +20,7 @@ constexpr const char* kBeforeX = " \t;";
 bool Before(const char* line, int start, const char* set) {
   if (start == 0) return true;
   char prev = line[start - 1];
-  return prev != '\0' && std::strchr(set, prev) != nullptr;
+  return InSet(prev, set);
 }
 
 bool CommentStartsAt(const char* line, int pos) {
@@ -48,7 +48,7 @@ bool NextIs(const char* line, int pos, char x) {
 }
 
 bool FollowedByOneOf(const char* line, int pos, const char* chars) {
-  return line[pos] != '\0' && std::strchr(chars, line[pos]) != nullptr;
+  return InSet(line[pos], chars);
 }
 
 // After a counted "enum": "{" before any of ";", ")", "," or "=" counts it
@@ -96,7 +96,7 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     int n = SkipBlanks(line, p + 6);
     int e = n;
     while (e < kLinePieceMax && line[e] != '\0' &&
-           std::strchr(" \t(\r\n", line[e]) == nullptr) {
+           !InSet(line[e], " \t(\r\n")) {
       ++e;
     }
     L.macro_name.Clear();
@@ -116,8 +116,7 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
               line[p + 5] == '\r' || CommentStartsAt(line, p + 5))) {
     L.error_directive = true;
   } else if (DirectiveIs(line, p, "region") &&
-             std::strchr(" \t\r\n/", line[p + 6]) != nullptr &&
-             line[p + 6] != '\0') {
+             InSet(line[p + 6], " \t\r\n/")) {
     L.suppress_rest_of_line = true;
   }
 }
@@ -406,9 +405,8 @@ void ResetFileState(GlobalData& G) {
   G.lex.if_directive_line = false;
   G.lex.collecting = false;
   G.reader = ReaderState{};
-  G.scope = ScopeState{};
-  G.func = FunctionState{};
-  G.func.enabled = G.sw.functional;
+  G.scope.Reset();
+  G.func.Reset(G.sw.functional);
   G.checks = CheckState{};
 }
 

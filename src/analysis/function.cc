@@ -203,11 +203,11 @@ bool AfterWord(const char* line, int end, const char* extras) {
   const char c = line[end];
   if (IsBlank(c) || c == '\0') return true;
   if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
-  return std::strchr(extras, c) != nullptr;
+  return InSet(c, extras);
 }
 
 bool BeforeWord(const char* line, int start) {
-  return start == 0 || std::strchr(" \t;)={}", line[start - 1]) != nullptr;
+  return start == 0 || InSet(line[start - 1], " \t;)={}");
 }
 
 // The word after line[end] on the same line.

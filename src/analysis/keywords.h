@@ -31,13 +31,35 @@ Word LookupWord(const char* s, int length);
 // The spelling of a word ("" for kNone).
 const char* WordText(Word w);
 
-// Character classes used by the per-character loops.
+// Character classes used by the per-character loops, as lookup tables.
+struct CharClassTable {
+  enum : uint8_t { kIdent = 1, kIdentStart = 2 };
+  uint8_t bits[256] = {};
+  constexpr CharClassTable() {
+    for (int c = 0; c < 256; ++c) {
+      const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+      const bool digit = c >= '0' && c <= '9';
+      if (letter || digit) bits[c] |= kIdent;
+      if (letter) bits[c] |= kIdentStart;
+    }
+  }
+};
+inline constexpr CharClassTable kCharClass;
+
+// True when c is one of the characters of `set`; the terminating NUL of
+// the set never matches.
+constexpr bool InSet(char c, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (*set == c) return true;
+  }
+  return false;
+}
+
 inline bool IsIdentChar(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-         (c >= '0' && c <= '9') || c == '_';
+  return (kCharClass.bits[c] & CharClassTable::kIdent) != 0;
 }
 inline bool IsIdentStart(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  return (kCharClass.bits[c] & CharClassTable::kIdentStart) != 0;
 }
 
 }  // namespace zav

@@ -44,7 +44,7 @@ std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
       forward = true;
       break;
     }
-    if (IsBlankChar(c) || std::strchr("({}:", c) != nullptr) {
+    if (IsBlankChar(c) || InSet(c, "({}:")) {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
         name += "::";
@@ -308,8 +308,7 @@ std::string WithoutAttributes(const std::string& text) {
 }  // namespace
 
 bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
-  if (start > 0 && std::strchr(" \t;)={}", line[start - 1]) == nullptr) return false;
-  if (start > 0 && line[start - 1] == '\0') return false;
+  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
   const char c = line[end];
   if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0') return true;
   if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;

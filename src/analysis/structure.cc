@@ -116,7 +116,7 @@ void OnSemicolon(GlobalData& G, const char* line) {
 // "=" that is an assignment, not "==", "!=", "<=", ">=" or "operator=".
 bool IsAssignment(const char* line, int i) {
   if (line[i + 1] == '=') return false;
-  if (i > 0 && std::strchr("=!<>", line[i - 1]) != nullptr) return false;
+  if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
   int j = i - 1;
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
   return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
@@ -145,13 +145,10 @@ void UpdateCollecting(GlobalData& G) {
 
 void CollectText(GlobalData& G, const char* text, int length) {
   ScopeState& S = G.scope;
-  for (int k = 0; k < length; ++k) {
-    const char c = text[k];
-    if (S.class_pending) S.class_header.Append(c);
-    if (S.template_open) S.template_header.Append(c);
-    if (G.func.in_header) G.func.header_text.Append(c);
-    if (S.collect_member) S.member_text.Append(c);
-  }
+  if (S.class_pending) S.class_header.Append(text, length);
+  if (S.template_open) S.template_header.Append(text, length);
+  if (G.func.in_header) G.func.header_text.Append(text, length);
+  if (S.collect_member) S.member_text.Append(text, length);
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,

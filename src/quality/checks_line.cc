@@ -20,10 +20,10 @@ bool CommentAt(const char* line, int pos) {
 // The whole-word rule of the checks: after the line start or one of
 // " \t;)={}", before a blank, the line end, a comment or one of `extras`.
 bool WholeWord(const char* line, int start, int end, const char* extras) {
-  if (start > 0 && std::strchr(" \t;)={}", line[start - 1]) == nullptr) return false;
+  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
   const char c = line[end];
   return IsBlankOrEnd(c) || CommentAt(line, end) ||
-         (c != '\0' && std::strchr(extras, c) != nullptr);
+         InSet(c, extras);
 }
 
 bool NextWordIs(const char* line, int end, const char* word) {
@@ -93,7 +93,7 @@ bool PureVirtualZero(const char* line, int i) {
 
 void CheckAssignment(GlobalData& G, const char* line, int i) {
   CheckState& C = G.checks;
-  if (line[i + 1] == '=' || (i > 0 && std::strchr("=!<>", line[i - 1]) != nullptr)) {
+  if (line[i + 1] == '=' || (i > 0 && InSet(line[i - 1], "=!<>"))) {
     return;
   }
   if (C.if_condition_level >= 0) {
@@ -119,7 +119,7 @@ void CheckEllipsis(GlobalData& G, const char* line, int i) {
   if (i > 0 && line[i - 1] == '.') return;
   const char before = i > 0 ? line[i - 1] : ' ';
   const char after = line[i + 3];
-  if (std::strchr(" \t,(", before) == nullptr) return;
+  if (!InSet(before, " \t,(")) return;
   if (after != ' ' && after != '\t' && after != ')') return;
   if (G.checks.catch_seen) return;  // catch (...)
   RaiseNotice(G, 3, Line(G));
@@ -167,7 +167,7 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
   CheckState& C = G.checks;
   const LanguageFlags& lang = G.lang.flags;
   if (lang.c && !G.lex.error_directive && IsCppOnlyWord(word) &&
-      (start == 0 || std::strchr(" \t;)={}", line[start - 1]) != nullptr) &&
+      (start == 0 || InSet(line[start - 1], " \t;)={}")) &&
       !IsIdentChar(static_cast<unsigned char>(line[end]))) {
     NoticeArgs args;
     args.texts[0] = WordText(word);
