@@ -18,6 +18,7 @@
 //   notices    NoticeState   src/quality/   catalogue, counters, list
 //   checks     CheckState    src/quality/   state of the quality checks
 //   lists      RecordLists   src/analysis/  functions, classes, namespaces
+//   inheritance InheritanceState src/quality/ the inheritance forest, totals
 //   files      FileSet       src/files/     the ordered file entries
 #pragma once
 
@@ -25,6 +26,7 @@
 #include "zav/file_metrics.h"
 #include "zav/file_set.h"
 #include "zav/function_state.h"
+#include "zav/inheritance.h"
 #include "zav/language.h"
 #include "zav/lexical_state.h"
 #include "zav/notice_state.h"
@@ -53,6 +55,7 @@ struct GlobalData {
   NoticeState notices;
   CheckState checks;
   RecordLists lists;
+  InheritanceState inheritance;
   FileSet files;
 
   FileEntry* current_entry = nullptr;  // the file being processed

@@ -15,6 +15,7 @@
 #include "files/file_set.h"
 #include "files/list_file.h"
 #include "quality/file_notices.h"
+#include "quality/inheritance_tree.h"
 #include "report/banner.h"
 #include "report/csv_rows.h"
 #include "report/file_reports.h"
@@ -201,6 +202,9 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   DebugListFileSet(G);
   AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
+  // With -i, -Ta and the -T letters that need it: the inheritance tree,
+  // written once per run (a later call from the project reports is a no-op).
+  ReportInheritanceTree(G);
   WriteProjectReports(G);
   WriteReportEnd(G);
   CloseReportStream(G);
