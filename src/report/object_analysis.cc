@@ -158,14 +158,20 @@ void WriteXmlFigures(GlobalData& G, const RecordStats& s,
       XmlInt(G, kXmlNames[column], s.sum[column]);
     }
   }
-  for (const char* prefix : {"average_", "max_", "min_"}) {
+  static constexpr struct {
+    Figure figure;
+    const char* prefix;
+  } kFigures[] = {{Figure::kAverage, "average_"},
+                  {Figure::kMaximum, "max_"},
+                  {Figure::kMinimum, "min_"}};
+  for (const auto& f : kFigures) {
     for (int column : columns) {
       if (column == kCommentsPerElocColumn) continue;
-      const std::string name = std::string(prefix) + kXmlNames[column];
-      if (prefix[1] == 'v') {
+      const std::string name = std::string(f.prefix) + kXmlNames[column];
+      if (f.figure == Figure::kAverage) {
         XmlReal(G, name, "%.2f", s.Average(column));
       } else {
-        XmlInt(G, name, prefix[1] == 'a' ? s.max[column] : s.min[column]);
+        XmlInt(G, name, static_cast<long long>(FigureOf(s, f.figure, column)));
       }
     }
   }
