@@ -18,6 +18,7 @@ struct FileEntry {
   int64_t time = 0;  // modification time, seconds since 1970
   int64_t size = 0;  // bytes
   int kind = -1;     // LanguageKind, stored when the file is analysed
+  bool analysed = false;  // its end-of-file metrics below are stored
 
   // End-of-file metrics.
   int32_t physical_lines = 0, loc = 0, eloc = 0, lloc = 0;

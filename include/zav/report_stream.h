@@ -23,6 +23,14 @@ struct CsvTally {
   std::array<double, kCsvColumnCount> max{};
 };
 
+// The process timer of the benchmark (-b): ticks of the processor clock at
+// 1,000 per second, and the elapsed seconds once stopped.
+struct ProcessTimer {
+  int64_t start = 0;
+  int64_t stop = 0;
+  double elapsed = 0;
+};
+
 struct ReportStream {
   FILE* out = stdout;
   bool owns_file = false;  // out is a file opened by -O
@@ -32,6 +40,8 @@ struct ReportStream {
   CsvTally csv_files;
   CsvTally csv_functions;
   size_t csv_next_function = 0;
+
+  ProcessTimer benchmark;
 };
 
 }  // namespace zav

@@ -6,12 +6,15 @@
 #include "files/collector.h"
 #include "files/descent.h"
 #include "files/list_file.h"
+#include "report/benchmark.h"
 #include "report/output.h"
 
 namespace zav {
 
 int BuildFileSet(GlobalData& G, int first_file_argument) {
   FileCollector collector(G);
+  // The benchmark times the run from here on.
+  if (G.sw.benchmark) StartBenchmarkTimer(G);
   if (G.sw.recursive) {
     // The -r extension list has replaced the allowable extensions.
     DescendDirectory(collector, G.sw.recursion_top_dir,

@@ -15,12 +15,13 @@
 #include "files/file_set.h"
 #include "files/list_file.h"
 #include "quality/file_notices.h"
-#include "quality/inheritance_tree.h"
 #include "report/banner.h"
+#include "report/benchmark.h"
 #include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/output.h"
+#include "report/project_reports.h"
 #include "run/command_line.h"
 #include "run/startup.h"
 
@@ -41,6 +42,7 @@ double FunctionPoints(const GlobalData& G, int group, int measure, int count) {
 
 void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
   const FileMetrics& f = G.file;
+  entry.analysed = true;
   entry.physical_lines = f.total_physical_lines_count;
   entry.loc = f.loc_count;
   entry.eloc = f.Eloc();
@@ -115,20 +117,8 @@ void ProcessFiles(GlobalData& G) {
   G.current_entry = nullptr;
 }
 
-void WriteProjectReports(GlobalData& G) {
-  LoadProjectTotals(G);
-  if (G.sw.csv_detail) WriteCsvTotals(G);
-  WriteProjectBanner(G, G.files.files_processed);
-  if (G.sw.summary) {
-    PutText(G, "\n");
-    WriteFileSummary(G, true, true);
-  }
-  if (G.sw.verbose) WriteKeywordMetrics(G, true);
-}
-
-// The benchmark report of the -Rl listing exit (written by the benchmark
-// once it exists).
-void WriteListingBenchmarkReport(GlobalData& G) {}
+// The benchmark report of the -Rl listing exit.
+void WriteListingBenchmarkReport(GlobalData& G) { WriteBenchmarkReport(G); }
 
 // -Rl: the file names, the benchmark report and the report end; exit 0.
 int ListFilesAndExit(GlobalData& G) {
@@ -190,6 +180,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   }
   if (format == ReportFormat::kXml) WriteDocumentHead(G);
   WriteModeTitle(G);
+  if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
   if (!PrepareListFileInput(G)) {  // exit code -1
     CloseReportStream(G);
@@ -202,12 +193,10 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   DebugListFileSet(G);
   AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
-  // With -i, -Ta and the -T letters that need it: the inheritance tree,
-  // written once per run (a later call from the project reports is a no-op).
-  ReportInheritanceTree(G);
-  WriteProjectReports(G);
+  WriteEndOfRunReports(G);
   WriteReportEnd(G);
   CloseReportStream(G);
+  AnnounceFilesProcessed(G);
   return ExitCode(G);
 }
 
