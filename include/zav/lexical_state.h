@@ -100,12 +100,16 @@ struct LexState {
   bool collecting = false;
   // The line is a preprocessor directive: its text is never collected.
   bool directive_line = false;
+  // Position of the line's first character that is not a space or tab.
+  int first_nonblank = 0;
 
   // Extraction text (comment and string extraction).
   TextBuffer extraction;
 
-  // The last line that held code, as read.
-  TextBuffer previous_code_line;
+  // "extern" was met on this line / on the last line that held code (an
+  // extern "C" block may open on the line after it).
+  bool extern_on_line = false;
+  bool previous_line_extern = false;
   // The macro name of the #define being read.
   TextBuffer macro_name;
 };

@@ -409,6 +409,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   if (!G.lang.flags.other) CheckLineStart(G, line);
   int first = 0;
   while (line[first] == ' ' || line[first] == '\t') ++first;
+  L.first_nonblank = first;
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;
   if (!L.continuation) {
@@ -451,10 +452,11 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
   }
   if (!G.lang.flags.other) StructureLineEnd(G, line);
   if (L.code_seen) {
-    L.previous_code_line.Assign(line);
+    L.previous_line_extern = L.extern_on_line;
     if (!comment_line) L.consecutive_comment_lines = 0;
   }
   L.if_directive_line = false;
+  L.extern_on_line = false;
   if (L.last_nonblank == '\\') {
     ++F.continuation_lines_count;
     L.continuation = true;

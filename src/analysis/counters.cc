@@ -9,18 +9,17 @@ namespace zav {
 namespace {
 
 // The characters that may stand before a counted word.
-constexpr const char* kBeforeS = " \t;)={}";
-constexpr const char* kBeforeE = " \t;)=}";
-constexpr const char* kBeforeB = " \t{};";
-constexpr const char* kBeforeM = " \t;)=";
-constexpr const char* kBeforeW = " \t;){}";
-constexpr const char* kBeforeV = " \t;:()={}";
-constexpr const char* kBeforeX = " \t;";
+constexpr CharSet kBeforeS(" \t;)={}");
+constexpr CharSet kBeforeE(" \t;)=}");
+constexpr CharSet kBeforeB(" \t{};");
+constexpr CharSet kBeforeM(" \t;)=");
+constexpr CharSet kBeforeW(" \t;){}");
+constexpr CharSet kBeforeV(" \t;:()={}");
+constexpr CharSet kBeforeX(" \t;");
+constexpr CharSet kMacroNameEnd(" \t(\r\n");
 
-bool Before(const char* line, int start, const char* set) {
-  if (start == 0) return true;
-  char prev = line[start - 1];
-  return InSet(prev, set);
+bool Before(const char* line, int start, const CharSet& set) {
+  return start == 0 || set.Has(line[start - 1]);
 }
 
 bool CommentStartsAt(const char* line, int pos) {
@@ -95,12 +94,9 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     L.define_line = true;
     int n = SkipBlanks(line, p + 6);
     int e = n;
-    while (e < kLinePieceMax && line[e] != '\0' &&
-           !InSet(line[e], " \t(\r\n")) {
-      ++e;
-    }
+    while (e < kLinePieceMax && line[e] != '\0' && !kMacroNameEnd.Has(line[e])) ++e;
     L.macro_name.Clear();
-    for (int k = n; k < e; ++k) L.macro_name.Append(line[k]);
+    L.macro_name.Append(line + n, e - n);
     L.function_like_macro = line[e] == '(';
     if (!L.macro_name.Empty()) {
       G.lists.macro_names.insert(
@@ -122,9 +118,11 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
 }
 
 // The paren-line and brace-line test of one character.
-void TestOnlyCharacterLine(GlobalData& G, const char* line, char c,
+void TestOnlyCharacterLine(GlobalData& G, const char* line, int i,
                            int32_t& counter) {
-  if (OnlyCharacter(line, c)) {
+  const char c = line[i];
+  // Only a character that starts the line can be all the line holds.
+  if (i == G.lex.first_nonblank && OnlyCharacter(line, c)) {
     ++counter;
     if (c == '{' || c == '}') {
       G.lex.brace_line = true;
@@ -144,7 +142,7 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
     case '(':
       ++F.open_paren_count;
       if (!L.attribute_open && !L.class_header_paren) {
-        TestOnlyCharacterLine(G, line, c, F.parenline_count);
+        TestOnlyCharacterLine(G, line, i, F.parenline_count);
       }
       break;
     case ')':
@@ -152,7 +150,7 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
       if (L.class_header_paren) {
         L.class_header_paren = false;
       } else if (!L.attribute_open) {
-        TestOnlyCharacterLine(G, line, c, F.parenline_count);
+        TestOnlyCharacterLine(G, line, i, F.parenline_count);
       }
       if (F.close_paren_count > F.open_paren_count) {
         NoticeArgs args;
@@ -167,11 +165,11 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
         ++F.enum_count;
         L.enum_pending = false;
       }
-      TestOnlyCharacterLine(G, line, c, F.braceline_count);
+      TestOnlyCharacterLine(G, line, i, F.braceline_count);
       break;
     case '}':
       ++F.close_brace_count;
-      TestOnlyCharacterLine(G, line, c, F.braceline_count);
+      TestOnlyCharacterLine(G, line, i, F.braceline_count);
       if (F.close_brace_count > F.open_brace_count) {
         F.close_brace_count = F.open_brace_count;
       }
@@ -400,7 +398,7 @@ void ResetFileState(GlobalData& G) {
   G.lex.code_text.Clear();
   G.lex.comment_text.Clear();
   G.lex.string_text.Clear();
-  G.lex.previous_code_line.Clear();
+  G.lex.extern_on_line = G.lex.previous_line_extern = false;
   G.lex.macro_name.Clear();
   G.lex.if_directive_line = false;
   G.lex.collecting = false;

@@ -81,6 +81,7 @@ constexpr Entry kWords[] = {
     {"static_cast", Word::kStaticCast},
     {"typeid", Word::kTypeid},
     {"wchar_t", Word::kWcharT},
+    {"extern", Word::kExtern},
 };
 
 constexpr int kMaxWordLength = 16;
@@ -119,9 +120,9 @@ Word LookupWord(const char* s, int length) {
   unsigned h = Hash(s, length);
   while (kTable.slot[h] != 0) {
     const Entry& e = kWords[kTable.slot[h] - 1];
-    if (std::strncmp(e.text, s, length) == 0 && e.text[length] == '\0') {
-      return e.word;
-    }
+    int k = 0;
+    while (k < length && e.text[k] == s[k]) ++k;
+    if (k == length && e.text[length] == '\0') return e.word;
     h = (h + 1) & (kTableSize - 1);
   }
   return Word::kNone;

@@ -22,6 +22,7 @@ enum class Word : uint8_t {
   kEvent, kFinal, kExtends, kImplements, kWhere, kStatic, kGet, kSet, kOr,
   kAnd, kThis, kTrue, kFalse, kAsm, kBool, kConstCast, kDynamicCast,
   kMutable, kOverload, kReinterpretCast, kStaticCast, kTypeid, kWcharT,
+  kExtern,
   kCount
 };
 
@@ -45,6 +46,24 @@ struct CharClassTable {
   }
 };
 inline constexpr CharClassTable kCharClass;
+
+// A set of characters tested in constant time.
+class CharSet {
+ public:
+  constexpr explicit CharSet(const char* chars) {
+    for (; *chars != '\0'; ++chars) {
+      const unsigned char c = static_cast<unsigned char>(*chars);
+      bits_[c >> 6] |= uint64_t{1} << (c & 63);
+    }
+  }
+  constexpr bool Has(char ch) const {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    return (bits_[c >> 6] >> (c & 63)) & 1;
+  }
+
+ private:
+  uint64_t bits_[4] = {0, 0, 0, 0};
+};
 
 // True when c is one of the characters of `set`; the terminating NUL of
 // the set never matches.

@@ -264,7 +264,7 @@ void PopClass(GlobalData& G) {
 }
 
 // Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
-int TopLevelCommas(const std::string& text) {
+int TopLevelCommas(std::string_view text) {
   int depth = 0, commas = 0;
   for (char c : text) {
     if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
@@ -277,7 +277,7 @@ int TopLevelCommas(const std::string& text) {
 // A member declaration is a method (or a macro invocation) when its first
 // "(" outside "<...>" comes before any "=" and its parenthesised text does
 // not start with "*" or "&" (a pointer to function stays data).
-bool IsMethodDeclaration(const std::string& text) {
+bool IsMethodDeclaration(std::string_view text) {
   int angle = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
@@ -294,7 +294,7 @@ bool IsMethodDeclaration(const std::string& text) {
 }
 
 // Removes "[...]" attribute lists from a declaration.
-std::string WithoutAttributes(const std::string& text) {
+std::string WithoutAttributes(std::string_view text) {
   std::string out;
   int depth = 0;
   for (char c : text) {
@@ -303,6 +303,19 @@ std::string WithoutAttributes(const std::string& text) {
     if (c == ']' && depth > 0) --depth;
   }
   return out;
+}
+
+// A member declaration that declares data: not a friend, using, typedef or
+// static_assert declaration, and not a method.
+bool IsDataDeclaration(std::string_view text) {
+  for (std::string_view word : {"friend", "using", "typedef", "static_assert"}) {
+    if (text.substr(0, word.size()) == word &&
+        (text.size() == word.size() ||
+         !IsIdentChar(static_cast<unsigned char>(text[word.size()])))) {
+      return false;
+    }
+  }
+  return !IsMethodDeclaration(text);
 }
 
 }  // namespace
@@ -555,21 +568,23 @@ void EndClass(GlobalData& G) {
 
 void EndMemberDeclaration(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
-  std::string text = WithoutAttributes(std::string(S.member_text.text, S.member_text.length));
-  S.member_text.Clear();
-  size_t first = text.find_first_not_of(" \t\r\n;");
-  if (first == std::string::npos) return;  // an empty declaration
-  text.erase(0, first);
-  static const char* const kNotData[] = {"friend", "using", "typedef",
-                                         "static_assert", nullptr};
-  for (const char* const* w = kNotData; *w != nullptr; ++w) {
-    if (FindWord(text, *w) == 0) return;
+  std::string_view text(S.member_text.text, S.member_text.length);
+  std::string stripped;  // only for declarations with "[...]" attributes
+  if (text.find('[') != std::string_view::npos) {
+    stripped = WithoutAttributes(text);
+    text = stripped;
   }
-  if (IsMethodDeclaration(text)) return;
-  const int visibility = S.cls.visibility;
-  S.cls.attributes[visibility] += 1 + TopLevelCommas(text);
-  if (G.sw.class_methods) ListClassData(G, visibility, G.reader.line_number, line);
-  CheckDataMember(G, text, visibility);
+  const size_t first = text.find_first_not_of(" \t\r\n;");
+  if (first != std::string_view::npos) {
+    text.remove_prefix(first);
+    if (IsDataDeclaration(text)) {
+      const int visibility = S.cls.visibility;
+      S.cls.attributes[visibility] += 1 + TopLevelCommas(text);
+      if (G.sw.class_methods) ListClassData(G, visibility, G.reader.line_number, line);
+      CheckDataMember(G, text, visibility);
+    }
+  }
+  S.member_text.Clear();
 }
 
 void CloseScopesAtEndOfFile(GlobalData& G) {

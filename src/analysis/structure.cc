@@ -46,14 +46,15 @@ bool PopBrace(ScopeState& S, BraceKind& kind) {
   return true;
 }
 
-// extern "C" { ... } keeps its content at file scope.
+// extern "C" { ... } keeps its content at file scope: "extern" stood on
+// this line before the brace, or the brace opens a line of its own after
+// the line of "extern".
 bool OpensLinkageBlock(const GlobalData& G, const char* line, int i) {
-  std::string before(line, i);
-  if (before.find_first_not_of(" \t") == std::string::npos) {
-    before = G.lex.previous_code_line.text;
+  const std::string_view before(line, i);
+  if (before.find_first_not_of(" \t") == std::string_view::npos) {
+    return G.lex.previous_line_extern;
   }
-  return before.find("extern") != std::string::npos &&
-         before.find('"') != std::string::npos;
+  return G.lex.extern_on_line && before.find('"') != std::string_view::npos;
 }
 
 void OnOpenBrace(GlobalData& G, const char* line, int i) {
@@ -183,6 +184,9 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
       break;
     case Word::kWhere:
       if (G.lang.flags.csharp && !G.func.in_body) G.scope.where_clause = true;
+      break;
+    case Word::kExtern:
+      G.lex.extern_on_line = true;
       break;
     default:
       break;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "analysis/keywords.h"
 #include "zav/global_data.h"
@@ -35,7 +36,7 @@ void CheckClassBegin(GlobalData& G, int comments_before);
 void CheckClassInFunction(GlobalData& G);
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
                    int32_t characters);
-void CheckDataMember(GlobalData& G, const std::string& text, int visibility);
+void CheckDataMember(GlobalData& G, std::string_view text, int visibility);
 
 // Function events.
 void CheckFunctionBegin(GlobalData& G);

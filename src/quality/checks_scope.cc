@@ -21,9 +21,9 @@ const char* KindWord(ClassKind kind, bool capital) {
   }
 }
 
-bool HasWord(const std::string& text, const char* word) {
+bool HasWord(std::string_view text, const char* word) {
   size_t n = std::strlen(word);
-  for (size_t p = text.find(word); p != std::string::npos; p = text.find(word, p + 1)) {
+  for (size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
     bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
     bool after = p + n >= text.size() || !IsIdentChar(static_cast<unsigned char>(text[p + n]));
     if (before && after) return true;
@@ -141,11 +141,11 @@ void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
   }
 }
 
-void CheckDataMember(GlobalData& G, const std::string& text, int visibility) {
+void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
   const ClassFrame& c = G.scope.cls;
   if (c.kind != ClassKind::kClass) return;  // structs and interfaces are open
   const Settings& s = G.settings;
-  if (text.find('*') != std::string::npos) RaiseNotice(G, 34, Line(G));
+  if (text.find('*') != std::string_view::npos) RaiseNotice(G, 34, Line(G));
   if (visibility == 0) {
     const bool event = HasWord(text, "event");
     const bool constant = HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final"));
