@@ -289,118 +289,203 @@ int ScanString(GlobalData& G, const char* line, int i, int length,
   return k;
 }
 
-// The character loop. kFull adds the extraction and split texts, which only
-// some run modes read; the fast instance also skips through comments.
+// One character step of the line analyser: the lexer, the line flags and
+// the code actions for line[i]. Returns the position of the next step (after
+// a whole identifier when one starts at i). kFull adds the extraction and
+// split texts, which only some run modes read.
 template <bool kFull>
-void CharacterLoop(GlobalData& G, const char* line, int length,
-                   int32_t line_number) {
+int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
-  const bool other = G.lang.flags.other;
-  const bool extract_strings = kFull && G.sw.extract_strings;
-  const bool extract_comments =
-      kFull && (G.sw.extract_comments || G.sw.comment_documentation);
-  const int tab_spaces = G.settings.tab_spaces;
+  const unsigned char c = static_cast<unsigned char>(line[i]);
+  const bool in_comment = L.in_block_comment || L.in_line_comment;
 
-  for (int i = 0; i < length; ++i) {
-    if constexpr (!kFull) {
-      // Runs of characters that cannot change the lexical state are counted
-      // a segment at a time.
-      if (!L.suppress_rest_of_line) {
-        if (L.in_line_comment) {
-          CountSegment(G, line + i, length - i, true, false, line_number);
-          return;
+  if constexpr (kFull) {
+    if (G.sw.extract_strings && L.in_string) L.extraction.Append(c);
+    if ((G.sw.extract_comments || G.sw.comment_documentation) && in_comment) {
+      L.extraction.Append(c);
+    }
+  }
+  if (L.collecting && !in_comment && !L.directive_line &&
+      !CommentMarkerSlash(L, line, i)) {
+    CollectText(G, line + i, 1);
+  }
+
+  if (c >= 33 && c <= 127) {
+    L.blank = false;
+    if (c != '/' && !in_comment) L.code_seen = true;
+  }
+
+  if (!L.suppress_rest_of_line) {
+    switch (c) {
+      case ' ':
+        ++F.spaces_count;
+        break;
+      case '\t':
+        F.spaces_count += G.settings.tab_spaces;
+        if (!L.in_string) RaiseNotice(G, 30, line_number);
+        break;
+      case '"':
+        OnDoubleQuote(G, line, i);
+        break;
+      case '\'':
+        OnApostrophe(G, line, i);
+        break;
+      case '/':
+        OnSlash(G, line, i, line_number);
+        break;
+      case '*':
+        OnAsterisk(G, line, i, line_number);
+        break;
+      default:
+        if (in_comment || L.in_string || L.in_char_literal) break;
+        if (IsIdentStart(c) && (i == 0 || !IsIdentChar(line[i - 1]))) {
+          // A whole identifier at once: its characters are code and none
+          // of them can change the lexical state.
+          int end = i + 1;
+          while (IsIdentChar(line[end])) ++end;
+          if (L.collecting && !L.directive_line) {
+            CollectText(G, line + i + 1, end - i - 1);
+          }
+          if (!G.lang.flags.other) {
+            Word word = LookupWord(line + i, end - i);
+            if (word != Word::kNone) {
+              StructureWord(G, line, i, end, word);
+              CountCodeWord(G, line, i, end, word);
+            }
+          }
+          L.last_nonblank = line[end - 1];
+          if constexpr (kFull) {
+            for (int k = i; k < end; ++k) L.code_text.Append(line[k]);
+          }
+          return end;
         }
-        if (L.in_block_comment) {
-          i = ScanBlockComment(G, line, i, length, line_number);
-          if (i >= length) return;
+        if (!G.lang.flags.other && kCodeCharacters.acts[c] != 0) {
+          if (kCodeCharacters.acts[c] & kStructure) StructureCharacter(G, line, i);
+          if (kCodeCharacters.acts[c] & kCounts) CountCodeCharacter(G, line, i);
         }
-        if (L.in_string && !L.collecting) {
+        break;
+    }
+  }
+
+  if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
+  if constexpr (kFull) SplitCharacter(L, line, i);
+  return i + 1;
+}
+
+// What the fast code scanner does with a character.
+enum : uint8_t { kInert = 0, kBlankSpace = 1, kWordStart = 2, kSpecial = 3 };
+struct CodeScanTable {
+  uint8_t kind[256] = {};
+  constexpr CodeScanTable() {
+    for (int c = 0; c < 256; ++c) {
+      if (c <= 32 || c >= 128) kind[c] = kSpecial;  // blanks, controls, high bytes
+    }
+    kind[static_cast<unsigned char>(' ')] = kBlankSpace;
+    for (int c = 'a'; c <= 'z'; ++c) kind[c] = kWordStart;
+    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = kWordStart;
+    kind[static_cast<unsigned char>('_')] = kWordStart;
+    for (unsigned char c : {'"', '\'', '/', '*', '\\'}) kind[c] = kSpecial;
+    for (int c = 0; c < 256; ++c) {
+      if (kCodeCharacters.acts[c] != 0) kind[c] = kSpecial;
+    }
+  }
+};
+constexpr CodeScanTable kCodeScan;
+
+// Code state (no comment, string or character literal open): runs through
+// the characters that change no state and start no action, keeping the
+// line flags in locals, and handles identifiers. Returns the position of
+// the first character that needs a full step, or `length`.
+int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_number) {
+  LexState& L = G.lex;
+  const bool other = G.lang.flags.other;
+  bool visible = false;
+  char last = L.last_nonblank;
+  int spaces = 0;
+  int run = i;  // start of the characters not yet collected
+  auto flush = [&](int upto) {
+    if (visible) {
+      L.blank = false;
+      L.code_seen = true;
+      visible = false;
+    }
+    L.last_nonblank = last;
+    G.file.spaces_count += spaces;
+    spaces = 0;
+    if (L.collecting && !L.directive_line && upto > run) CollectText(G, line + run, upto - run);
+    run = upto;
+  };
+  while (i < length) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    uint8_t kind = kCodeScan.kind[c];
+    if (other && kind == kSpecial && kCodeCharacters.acts[c] != 0) kind = kInert;
+    if (kind == kBlankSpace) {
+      ++spaces;
+      ++i;
+      continue;
+    }
+    if (kind == kWordStart && i > 0 && IsIdentChar(line[i - 1])) kind = kInert;
+    if (kind == kInert) {
+      visible = true;
+      last = static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (kind == kSpecial) break;
+    // An identifier starts here.
+    int end = i + 1;
+    while (IsIdentChar(line[end])) ++end;
+    flush(end);  // the word is code text like the run before it
+    L.blank = false;
+    L.code_seen = true;
+    if (!other) {
+      const Word word = LookupWord(line + i, end - i);
+      if (word != Word::kNone) {
+        StructureWord(G, line, i, end, word);
+        CountCodeWord(G, line, i, end, word);
+      }
+    }
+    last = line[end - 1];
+    L.last_nonblank = last;
+    i = end;
+    run = i;
+    if (L.in_string || L.in_char_literal || L.in_block_comment || L.in_line_comment ||
+        L.suppress_rest_of_line) {
+      return i;
+    }
+  }
+  flush(i);
+  return i;
+}
+
+// The fast character loop: segments that change no state are counted a
+// piece at a time; every other character takes a full step.
+void FastCharacterLoop(GlobalData& G, const char* line, int length,
+                       int32_t line_number) {
+  LexState& L = G.lex;
+  int i = 0;
+  while (i < length) {
+    if (!L.suppress_rest_of_line) {
+      if (L.in_line_comment) {
+        CountSegment(G, line + i, length - i, true, false, line_number);
+        return;
+      }
+      if (L.in_block_comment) {
+        i = ScanBlockComment(G, line, i, length, line_number);
+        continue;
+      }
+      if (L.in_string) {
+        if (!L.collecting) {
           i = ScanString(G, line, i, length, line_number);
           if (i >= length) return;
         }
-        if (line[i] == ' ' && !L.collecting && !L.in_line_comment && !L.in_block_comment) {
-          int end = i + 1;
-          while (line[end] == ' ') ++end;
-          if (end > length) end = length;
-          F.spaces_count += end - i;
-          i = end;
-          if (i >= length) return;
-          --i;
-          continue;
-        }
+      } else if (!L.in_char_literal) {
+        i = ScanCode(G, line, i, length, line_number);
+        if (i >= length) return;
       }
     }
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    const bool in_comment = L.in_block_comment || L.in_line_comment;
-
-    if (extract_strings && L.in_string) L.extraction.Append(c);
-    if (extract_comments && in_comment) L.extraction.Append(c);
-    if (L.collecting && !in_comment && !L.directive_line &&
-        !CommentMarkerSlash(L, line, i)) {
-      CollectText(G, line + i, 1);
-    }
-
-    if (c >= 33 && c <= 127) {
-      L.blank = false;
-      if (c != '/' && !in_comment) L.code_seen = true;
-    }
-
-    if (!L.suppress_rest_of_line) {
-      switch (c) {
-        case ' ':
-          ++F.spaces_count;
-          break;
-        case '\t':
-          F.spaces_count += tab_spaces;
-          if (!L.in_string) RaiseNotice(G, 30, line_number);
-          break;
-        case '"':
-          OnDoubleQuote(G, line, i);
-          break;
-        case '\'':
-          OnApostrophe(G, line, i);
-          break;
-        case '/':
-          OnSlash(G, line, i, line_number);
-          break;
-        case '*':
-          OnAsterisk(G, line, i, line_number);
-          break;
-        default:
-          if (in_comment || L.in_string || L.in_char_literal) break;
-          if (IsIdentStart(c) && (i == 0 || !IsIdentChar(line[i - 1]))) {
-            // A whole identifier at once: its characters are code and none
-            // of them can change the lexical state.
-            int end = i + 1;
-            while (IsIdentChar(line[end])) ++end;
-            if (L.collecting && !L.directive_line) {
-              CollectText(G, line + i + 1, end - i - 1);
-            }
-            if (!other) {
-              Word word = LookupWord(line + i, end - i);
-              if (word != Word::kNone) {
-                StructureWord(G, line, i, end, word);
-                CountCodeWord(G, line, i, end, word);
-              }
-            }
-            L.last_nonblank = line[end - 1];
-            if constexpr (kFull) {
-              for (int k = i; k < end; ++k) L.code_text.Append(line[k]);
-            }
-            i = end - 1;
-            continue;
-          }
-          if (!other && kCodeCharacters.acts[c] != 0) {
-            if (kCodeCharacters.acts[c] & kStructure) StructureCharacter(G, line, i);
-            if (kCodeCharacters.acts[c] & kCounts) CountCodeCharacter(G, line, i);
-          }
-          break;
-      }
-    }
-
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
-    if constexpr (kFull) SplitCharacter(L, line, i);
+    i = Step<false>(G, line, i, line_number);
   }
 }
 
@@ -487,9 +572,9 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
   const bool full = G.lex.want_split_texts || G.sw.debug || G.sw.extract_strings ||
                     G.sw.extract_comments || G.sw.comment_documentation;
   if (full) {
-    CharacterLoop<true>(G, line, length, line_number);
+    for (int i = 0; i < length;) i = Step<true>(G, line, i, line_number);
   } else {
-    CharacterLoop<false>(G, line, length, line_number);
+    FastCharacterLoop(G, line, length, line_number);
   }
   EndLine(G, line, line_number);
 }

@@ -1,6 +1,7 @@
 #include "analysis/function.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstdio>
 #include <cstring>
 
@@ -127,25 +128,34 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
   return true;
 }
 
+// The words of kSystemTypes and kOtherKeywords, for constant-time lookup.
+const NameSet& RejectedWords() {
+  static const NameSet words = [] {
+    NameSet set;
+    for (const char* word : kSystemTypes) set.insert(word);
+    for (const char* word : kOtherKeywords) set.insert(word);
+    return set;
+  }();
+  return words;
+}
+
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string& name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  for (const char* word : kSystemTypes) {
-    if (name == word) {
-      if (G.sw.debug) {
-        std::printf(
-            "*** Debug:\n  Warning: Line No. %d\n           Function name is a "
-            "system type - %s\n           This may occur if a macro name is "
-            "equivalent\n           to a function name.  Functional analysis "
-            "has\n           been skipped by ZAV.\n\n",
-            G.reader.line_number, name.c_str());
-      }
-      return false;
+  if (RejectedWords().contains(name)) {
+    const bool system_type =
+        std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
+        std::end(kSystemTypes);
+    if (system_type && G.sw.debug) {
+      std::printf(
+          "*** Debug:\n  Warning: Line No. %d\n           Function name is a "
+          "system type - %s\n           This may occur if a macro name is "
+          "equivalent\n           to a function name.  Functional analysis "
+          "has\n           been skipped by ZAV.\n\n",
+          G.reader.line_number, name.c_str());
     }
-  }
-  for (const char* word : kOtherKeywords) {
-    if (name == word) return false;
+    return false;
   }
   if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
   if (G.lists.macro_names.contains(name)) return false;
@@ -194,7 +204,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.template_text = G.scope.template_text;
   G.scope.template_text.clear();
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = F.name == FirstIdentifier(line, 0) && !HasLowerCase(F.name);
+  F.probable_macro = !HasLowerCase(F.name) && F.name == FirstIdentifier(line, 0);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -415,7 +425,11 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
     return false;
   }
   F.name = scanned.name;
-  F.prefix = CollapseBlanks(std::string(line, scanned.start), " \t\r\n");
+  // The text before the name is only listed with the class methods (-fm).
+  F.prefix.clear();
+  if (G.sw.class_methods) {
+    F.prefix = CollapseBlanks(std::string(line, scanned.start), " \t\r\n");
+  }
   return true;
 }
 

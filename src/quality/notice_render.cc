@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "report/output.h"
@@ -38,17 +39,21 @@ const char* TextField(const NoticeValues& v, char field) {
 // One printf conversion of the form, formatted on its own.
 std::string FormatValue(std::string_view conversion, const NoticeValues& v,
                         char field) {
-  const std::string format(conversion);
+  char format[32];
+  const size_t n = conversion.size() < sizeof format ? conversion.size() : sizeof format - 1;
+  std::memcpy(format, conversion.data(), n);
+  format[n] = '\0';
   char buffer[2048];
   switch (conversion.back()) {
     case 'd':
-      std::snprintf(buffer, sizeof buffer, format.c_str(), IntegerField(v, field));
+      if (n == 2) return std::to_string(IntegerField(v, field));  // plain "%d"
+      std::snprintf(buffer, sizeof buffer, format, IntegerField(v, field));
       break;
     case 'f':
-      std::snprintf(buffer, sizeof buffer, format.c_str(), RealField(v, field));
+      std::snprintf(buffer, sizeof buffer, format, RealField(v, field));
       break;
     default:
-      std::snprintf(buffer, sizeof buffer, format.c_str(), TextField(v, field));
+      std::snprintf(buffer, sizeof buffer, format, TextField(v, field));
       break;
   }
   return buffer;
@@ -138,6 +143,7 @@ class HtmlBuilder {
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup) {
   std::string out;
+  out.reserve(512);
   HtmlBuilder html(out, values.color);
   const bool woven = markup == NoticeMarkup::kHtml;
   auto literal = [&](std::string_view text) {
@@ -156,8 +162,11 @@ std::string RenderNotice(const char* format, const char* fields,
       continue;
     }
     if (p[0] != '%') {
-      literal(std::string_view(p, 1));
-      ++p;
+      // The literal text up to the next conversion, in one piece.
+      const char* next = std::strchr(p, '%');
+      const size_t n = next != nullptr ? static_cast<size_t>(next - p) : std::strlen(p);
+      literal(std::string_view(p, n));
+      p += n;
       continue;
     }
     const size_t length = ConversionLength(p);

@@ -1,5 +1,7 @@
 #include "report/output.h"
 
+#include "report/format.h"
+
 #include <cstdarg>
 #include <cerrno>
 #include <cstdio>
@@ -38,7 +40,7 @@ void CloseReportStream(GlobalData& G) {
 void Print(GlobalData& G, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::vfprintf(G.report.out, format, args);
+  FormatTo(G.report.out, format, args);
   va_end(args);
 }
 

@@ -1,0 +1,61 @@
+// The report formatter must write exactly what the C library's printf does.
+#include "report/format.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdarg>
+#include <cstdlib>
+#include <string>
+
+namespace zav {
+namespace {
+
+std::string Ours(const char* format, ...) {
+  char* data = nullptr;
+  size_t size = 0;
+  FILE* f = open_memstream(&data, &size);
+  va_list args;
+  va_start(args, format);
+  FormatTo(f, format, args);
+  va_end(args);
+  std::fclose(f);
+  std::string out(data, size);
+  std::free(data);
+  return out;
+}
+
+std::string Library(const char* format, ...) {
+  char buffer[4096];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+#define EXPECT_SAME(...) EXPECT_EQ(Ours(__VA_ARGS__), Library(__VA_ARGS__))
+
+TEST(Format, IntegersWithFlagsAndWidths) {
+  for (int v : {0, 7, -7, 12345678, -2147483647 - 1, 2147483647}) {
+    EXPECT_SAME("%d|%-7d|%8d|%6d,%5d|%03d|%+d|% d|%i", v, v, v, v, v, v, v, v, v);
+  }
+  for (long v : {0L, -1L, 1234567890123L}) EXPECT_SAME("[%ld] [%-12ld] [%12ld]", v, v, v);
+}
+
+TEST(Format, StringsCharactersAndPercent) {
+  EXPECT_SAME("%s|%-10s|%10s|%.3s|%-6.2s|%c|%3c|%%|100%%", "abc", "abc", "abc", "abcdef",
+              "xyz", 'q', 'r');
+  EXPECT_SAME("  Notice #%4d: Line %4d, %s\n", 22, 7, "'if' is not bound");
+  EXPECT_SAME("%s", "");
+}
+
+TEST(Format, OtherConversionsGoToTheLibrary) {
+  EXPECT_SAME("%5.1f%%,%5.1f%%|%-7.1f|%7.1f|%10.2f|%.0f|%-6.2f|%e|%g", 12.345, 0.0, 1.25,
+              99.95, -3.14159, 2.5, 0.005, 12345.678, 0.0001);
+  EXPECT_SAME("%x|%08X|%lu|%u|%o", 255u, 48879u, 4000000000UL, 42u, 8u);
+  EXPECT_SAME("%*d|%.*f", 6, 42, 2, 3.14159);  // '*' handled by the library
+  EXPECT_SAME("%600.1f", 1.5);                 // wider than the first buffer
+}
+
+}  // namespace
+}  // namespace zav
