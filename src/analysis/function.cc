@@ -228,10 +228,6 @@ bool NextWordIs(const char* line, int end, const char* word) {
          !IsIdentChar(static_cast<unsigned char>(line[p + n]));
 }
 
-std::string CurrentFileName(const GlobalData& G) {
-  return G.current_entry != nullptr ? G.current_entry->name : std::string();
-}
-
 void AddMethodFigures(MetricRecord& r, const FunctionRecord& f, bool with_sizes) {
   if (with_sizes) {
     r.loc += f.loc;

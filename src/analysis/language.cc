@@ -64,6 +64,10 @@ void RegisterLanguages(GlobalData& G) {
   RegisterLanguage(G, "C#", s.csharp_extensions);
 
   // The accepted extensions are the union of the registered lists.
+  G.settings.allowable_extensions = JoinedExtensions(G);
+}
+
+std::string JoinedExtensions(const GlobalData& G) {
   std::string joined;
   for (const LanguageEntry& entry : G.lang.table) {
     for (const std::string& ext : entry.extensions) {
@@ -72,7 +76,7 @@ void RegisterLanguages(GlobalData& G) {
       joined += ext;
     }
   }
-  G.settings.allowable_extensions = joined;
+  return joined;
 }
 
 void ReplaceLanguageExtensions(GlobalData& G, int id,

@@ -17,6 +17,10 @@ int RegisterLanguage(GlobalData& G, const std::string& name,
 // rebuilds the allowable-extensions setting from them.
 void RegisterLanguages(GlobalData& G);
 
+// The extensions of every registered language, comma-joined in table
+// order (at most 2,047 characters).
+std::string JoinedExtensions(const GlobalData& G);
+
 // Replaces the extension list of an already registered language.
 void ReplaceLanguageExtensions(GlobalData& G, int id,
                                const std::string& extensions);

@@ -133,10 +133,6 @@ std::string PreviousWord(const char* line, int start) {
   return std::string(line + b, e - b);
 }
 
-std::string CurrentFileName(const GlobalData& G) {
-  return G.current_entry != nullptr ? G.current_entry->name : std::string();
-}
-
 void TakeSnapshot(const GlobalData& G, CounterSnapshot& s) {
   const FileMetrics& f = G.file;
   s.loc = f.loc_count;
@@ -337,6 +333,10 @@ bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
     default:
       return false;
   }
+}
+
+std::string CurrentFileName(const GlobalData& G) {
+  return G.current_entry != nullptr ? G.current_entry->name : std::string();
 }
 
 const char* QualifierSeparator(const GlobalData& G) {

@@ -48,6 +48,9 @@ void AddToNamespace(GlobalData& G, const std::string& qualified_name,
 ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
                                bool create);
 
+// The name of the file being analysed ("" outside a run's file loop).
+std::string CurrentFileName(const GlobalData& G);
+
 // The separator of qualified names in the current file's language.
 const char* QualifierSeparator(const GlobalData& G);
 

@@ -4,6 +4,7 @@
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
 #include "report/output.h"
+#include "report/text_util.h"
 
 namespace zav {
 namespace {
@@ -74,21 +75,6 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
   PutText(G, out);
 }
 
-// XML text content with the five special characters as entities.
-std::string EscapeXml(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '"': out += "&quot;"; break;
-      case '&': out += "&amp;"; break;
-      case '\'': out += "&apos;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out.push_back(c); break;
-    }
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -128,7 +114,7 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
       Print(G,
             "<notice>\n<type>%d</type>\n<line>%d</line>"
             "<description>%s</description>\n</notice>\n",
-            number, line, EscapeXml(xml_text).c_str());
+            number, line, XmlEscape(xml_text).c_str());
     }
   } else if (G.settings.reorder_notices) {
     Print(G, "  Line %4d: Notice #%4d: %s\n", line, number, text.c_str());

@@ -1,5 +1,7 @@
 #include "run/config.h"
 
+#include "analysis/language.h"
+
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -22,15 +24,7 @@ namespace {
 void RebuildAllowableExtensions(GlobalData& G, const ConfigReadState& state) {
   if (!state.language_list_read || state.allowable_read) return;
   if (static_cast<int>(G.lang.table.size()) < kLangKindCount) return;
-  std::string joined;
-  for (const LanguageEntry& entry : G.lang.table) {
-    for (const std::string& ext : entry.extensions) {
-      if (joined.size() + ext.size() + 1 > kTextMax) break;
-      if (!joined.empty()) joined.push_back(',');
-      joined += ext;
-    }
-  }
-  G.settings.allowable_extensions = joined;
+  G.settings.allowable_extensions = JoinedExtensions(G);
 }
 
 void ReadLines(GlobalData& G, FILE* in, ConfigReadState& state) {

@@ -20,6 +20,7 @@
 #include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
+#include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/project_reports.h"
 #include "run/command_line.h"
@@ -33,11 +34,6 @@ namespace {
 bool SkippedEntryName(const std::string& name) {
   return name.empty() || static_cast<unsigned char>(name[0]) <= 32 ||
          name == ".";
-}
-
-double FunctionPoints(const GlobalData& G, int group, int measure, int count) {
-  int factor = G.settings.fp_factors[group][measure];
-  return factor > 0 ? static_cast<double>(count) / factor : 0.0;
 }
 
 void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
@@ -59,10 +55,9 @@ void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
 }
 
 void StoreFunctionPoints(GlobalData& G, FileEntry& entry) {
-  const int group = CurrentLanguageGroup(G);
-  entry.fp_loc = FunctionPoints(G, group, kMeasureLoc, entry.loc);
-  entry.fp_eloc = FunctionPoints(G, group, kMeasureEloc, entry.eloc);
-  entry.fp_lloc = FunctionPoints(G, group, kMeasureLloc, entry.lloc);
+  entry.fp_loc = FunctionPointsOf(G, kMeasureLoc, entry.loc);
+  entry.fp_eloc = FunctionPointsOf(G, kMeasureEloc, entry.eloc);
+  entry.fp_lloc = FunctionPointsOf(G, kMeasureLloc, entry.lloc);
   G.file.fp_loc += entry.fp_loc;
   G.file.fp_eloc += entry.fp_eloc;
   G.file.fp_lloc += entry.fp_lloc;
