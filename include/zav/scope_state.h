@@ -48,6 +48,7 @@ struct ClassFrame {
   bool has_virtual = false;
   bool has_virtual_destructor = false;
   bool virtual_in_declaration = false;  // "virtual" seen in this member
+  bool typedef_named = false;  // "typedef struct { ... } Name;"
   // Complexity of the methods defined in this occurrence of the class body.
   int32_t params = 0, returns = 0, cyclomatic = 0;
   int32_t min_class_loc = 0, max_class_loc = 0;  // of nested classes
@@ -81,6 +82,7 @@ struct ScopeState {
   bool name_incomplete = false;
   int32_t pending_line = 0;
   int pending_comments = 0;  // comment lines directly before the keyword
+  bool pending_typedef = false;  // the keyword follows "typedef"
   TextBuffer class_header;  // text after the keyword up to "{"
 
   // A namespace keyword was seen and its body has not opened yet.
@@ -125,6 +127,7 @@ struct ScopeState {
     name_incomplete = false;
     pending_line = 0;
     pending_comments = 0;
+    pending_typedef = false;
     class_header.Clear();
     namespace_pending = false;
     pending_namespace.clear();

@@ -226,6 +226,7 @@ BraceKind BeginClass(GlobalData& G) {
   c.template_text = S.template_text;
   S.template_text.clear();
   c.kind = S.pending_kind;
+  c.typedef_named = S.pending_typedef;
   c.in_class = true;
   c.start_line = G.reader.line_number;
   TakeSnapshot(G, c.start);
@@ -234,9 +235,13 @@ BraceKind BeginClass(GlobalData& G) {
   S.member_text.Clear();
   if (!inheritance.empty()) ++G.file.classes_with_inheritance_count;
 
-  if (FindOrCreateClass(G, qualified, false) == nullptr &&
-      !G.lists.namespace_index.contains(qualified)) {
-    FindOrCreateClass(G, qualified, true);
+  // A nameless class or struct ("typedef struct { ... } Name;") gets its
+  // record at its end, under the name that follows the closing brace.
+  const bool counted = qualified.empty() ||
+                       (FindOrCreateClass(G, qualified, false) == nullptr &&
+                        !G.lists.namespace_index.contains(qualified));
+  if (counted) {
+    if (!qualified.empty()) FindOrCreateClass(G, qualified, true);
     if (c.kind == ClassKind::kInterface) {
       ++G.file.interface_count;
     } else {
@@ -458,6 +463,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
                                               : ClassKind::kClass;
   S.pending_line = G.reader.line_number;
   S.pending_comments = G.lex.consecutive_comment_lines;
+  S.pending_typedef = previous == "typedef";
   S.class_header.Clear();
   UpdateCollecting(G);
 }
@@ -508,9 +514,32 @@ void EndNamespace(GlobalData& G) {
   S.namespace_anonymous = outer.anonymous;
 }
 
-void EndClass(GlobalData& G) {
+// The name declared right after the closing brace of a nameless class:
+// "} Name;" or "} Name, *PName;".
+std::string NameAfterBrace(const char* line, int brace) {
+  int p = SkipBlanks(line, brace + 1);
+  int e = p;
+  while (IsIdentChar(static_cast<unsigned char>(line[e]))) ++e;
+  if (e == p || !IsNameStart(line[p])) return {};
+  return std::string(line + p, e - p);
+}
+
+void EndClass(GlobalData& G, const char* line, int brace) {
   ScopeState& S = G.scope;
   ClassFrame& c = S.cls;
+  if (c.name.empty() && c.typedef_named) {
+    const std::string name = NameAfterBrace(line, brace);
+    if (!name.empty()) {
+      if (S.class_depth > 0) {
+        c.name = S.class_stack[S.class_depth - 1].name + QualifierSeparator(G) + name;
+      } else if (!S.namespace_name.empty()) {
+        c.name = S.namespace_name + QualifierSeparator(G) + name;
+      } else {
+        c.name = name;
+      }
+      FindOrCreateClass(G, c.name, true);
+    }
+  }
   const FileMetrics& f = G.file;
   MetricRecord span;
   span.name = c.name;

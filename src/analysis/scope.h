@@ -29,7 +29,8 @@ void OnVisibilityKeyword(GlobalData& G, const char* line, int start, int end,
 BraceKind OpenScopeAtBrace(GlobalData& G, const char* line, int i);
 
 void EndNamespace(GlobalData& G);
-void EndClass(GlobalData& G);
+// The closing brace of a class body at line[brace].
+void EndClass(GlobalData& G, const char* line, int brace);
 
 // A ";" directly in a class body ends a member declaration.
 void EndMemberDeclaration(GlobalData& G, const char* line);

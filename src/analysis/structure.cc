@@ -76,7 +76,7 @@ void OnOpenBrace(GlobalData& G, const char* line, int i) {
   UpdateCollecting(G);
 }
 
-void OnCloseBrace(GlobalData& G) {
+void OnCloseBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   BraceKind kind;
   if (!PopBrace(S, kind)) return;  // more "}" than "{"
@@ -85,7 +85,7 @@ void OnCloseBrace(GlobalData& G) {
       EndFunction(G);
       break;
     case BraceKind::kClass:
-      EndClass(G);
+      EndClass(G, line, i);
       break;
     case BraceKind::kNamespace:
       EndNamespace(G);
@@ -205,7 +205,7 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       OnOpenBrace(G, line, i);
       break;
     case '}':
-      OnCloseBrace(G);
+      OnCloseBrace(G, line, i);
       break;
     case ';':
       OnSemicolon(G, line);

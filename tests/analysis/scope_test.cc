@@ -197,3 +197,17 @@ TEST(Nesting, BeyondThirtyTwoLevelsStaysInsideTheStacks) {
 
 }  // namespace
 }  // namespace zav
+
+namespace zav {
+namespace {
+
+TEST(Classes, TypedefNamesANamelessStruct) {
+  Scoped s("typedef struct {\n  int x;\n} Point;\nstruct { int y; } loose;\n", "t.c");
+  EXPECT_EQ(s.ClassNames(), Names{"Point"});
+  EXPECT_EQ(s.Class("Point").attributes_public, 1);
+  EXPECT_EQ(s.Class("Point").loc, 3);
+  EXPECT_EQ(s.G().file.class_count, 2);  // the loose struct counts, unnamed
+}
+
+}  // namespace
+}  // namespace zav
