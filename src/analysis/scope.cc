@@ -451,6 +451,8 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   if (previous == "enum" || previous == "friend") return;
   const bool forward = CharOutsideComments(line, ';') && !CharOutsideComments(line, '{');
   if (G.func.header_pending) {
+    // A class or struct body opened inside a function body is not a scope
+    // of its own; it raises notice 33 (a local class definition).
     if (G.func.in_body && !forward && CharOutsideComments(line, '{')) {
       CheckClassInFunction(G);
     }
