@@ -10,21 +10,13 @@
 namespace zav {
 namespace {
 
-bool Has(const std::string& out, const std::string& part) {
-  return out.find(part) != std::string::npos;
-}
-
-void UseFormat(GlobalData& G, ReportFormat format) {
-  G.sw.html = format == ReportFormat::kHtml;
-  G.sw.csv = format == ReportFormat::kCsv;
-  G.sw.xml = format == ReportFormat::kXml;
-}
+using test::Has;
 
 std::string Write(const std::function<void(GlobalData&)>& set,
                   void (*section)(GlobalData&),
                   ReportFormat format = ReportFormat::kText) {
   test::Harness h;
-  UseFormat(h.G(), format);
+  test::UseFormat(h.G(), format);
   set(h.G());
   section(h.G());
   return h.Output();
@@ -129,9 +121,6 @@ TEST(ProjectFunctionalMetrics, CsvRowsAndSummariesOnly) {
                   "Blanks,3,Parameters,3,Returns,4,Inter Complex,7,Cyclo Complex,6,"
                   "Total Complex,13,Lines,25,Func Pts(LOC),10.0,Func Pts(eLOC),12.0,"
                   "Func Pts(lLOC),1.4\n"));
-  EXPECT_TRUE(Has(csv, "Min Functions\nCount,3,LOC,4,eLOC,3,lLOC,2,Comments,0,"
-                       "Blanks,0,Parameters,0,Returns,1,Inter Complex,1,"
-                       "Cyclo Complex,1,Total Complex,2,Lines,4\n"));
   const std::string summaries = Write(
       [](GlobalData& G) {
         ThreeFunctions(G);
