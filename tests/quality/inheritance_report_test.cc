@@ -223,41 +223,24 @@ TEST_F(TreeReport, LongChainWithoutWriting) {
   EXPECT_EQ(Raised(40), 10000 - 5);  // depths 5 to 9999
 }
 
-TEST_F(TreeReport, Csv) {
+TEST_F(TreeReport, CsvIndentsByCommas) {
   ChainAndLost();
   G().sw.csv = true;
-  EXPECT_EQ(Report(),
-            "\nClass Inheritance Tree\n"
-            "\nD - Depth where base class depth = 0\n"
-            "C - Number of direct child classes\n"
-            "P - Number of direct parents, Multiple Inheritance > 1\n"
-            "\n'+ A,[D0.C1]\n"
-            ",- B,[D1.C1.P1]\n"
-            ",,- C,[D2.C0.P1]\n"
-            "Total Classes,3\n"
-            "Total Base Classes,1\n"
-            "Total Derived Classes,2\n"
-            "Derived/Based Ratio,2.00  \n"
-            "Maximum Depth of Inheritance,2\n"
-            "Average Depth of Inheritance,1.00  \n"
-            "Maximum Number of Direct Child Classes,1\n"
-            "Average Number of Direct Child Classes,0.67  \n"
-            "Parents Not Found - Inheritance Tree\n"
-            "Lost Child Node,L,parent,Base\n");
+  const std::string out = Report();
+  EXPECT_TRUE(test::Has(out, "\n'+ A,[D0.C1]\n,- B,[D1.C1.P1]\n,,- C,[D2.C0.P1]\n"
+                             "Total Classes,3\n")) << out;
+  EXPECT_TRUE(test::Has(out, "Average Number of Direct Child Classes,0.67  \n"
+                             "Parents Not Found - Inheritance Tree\n"
+                             "Lost Child Node,L,parent,Base\n"));
 }
 
-TEST_F(TreeReport, Xml) {
+TEST_F(TreeReport, XmlElementsAndEscapedParents) {
   Add("A");
   Add("B", "A");
   Add("E", "T<int, long>");
   G().sw.xml = true;
-  EXPECT_EQ(Report(),
-            "<report>\n<name>Class Inheritance Tree</name>\n"
-            "<legend>\n"
-            "<depth>D - Depth where base class depth = 0</depth>\n"
-            "<children>C - Number of direct child classes</children>\n"
-            "<parents>P - Number of direct parents, Multiple Inheritance &gt; 1</parents>\n"
-            "</legend>\n"
+  const std::string out = Report();
+  EXPECT_TRUE(test::Has(out,
             "<inheritance_tree>\n"
             "<class>\n<name>A</name>\n<depth>0</depth>\n<children>1</children>\n</class>\n"
             "<class>\n<name>B</name>\n<depth>1</depth>\n<children>0</children>\n"
@@ -274,7 +257,7 @@ TEST_F(TreeReport, Xml) {
             "<lost_child_node>\n<name>E</name>\n<parent>T&lt;int, long&gt;</parent>\n"
             "</lost_child_node>\n"
             "</parents_not_found_tree>\n"
-            "</report>\n");
+            "</report>\n")) << out;
 }
 
 // What a browser shows of the HTML report: the text without its markup.

@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "run/config_keys.h"
 #include "test_support.h"
@@ -17,18 +15,12 @@ namespace zav {
 namespace {
 
 using test::Harness;
+using test::ReadFile;
 using test::TempDir;
 
 bool Apply(GlobalData& G, const std::string& line) {
   ConfigReadState state;
   return ApplyConfigLine(G, line, state);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 TEST(ConfigLine, YesNoRuleReadsOnlyTheFirstLetter) {
