@@ -15,6 +15,7 @@
 namespace zav {
 namespace {
 
+using test::ExpectWellFormed;
 using test::RunReport;
 using test::TempDir;
 
@@ -155,18 +156,6 @@ TEST_F(ProjectRun, FileDetailListsEqualKeysLaterFileFirst) {
   EXPECT_NE(out.find("  Other Source Files ....:          0"
                      "  Total File Count ......:          2\n"),
             std::string::npos);
-}
-
-void ExpectWellFormed(const std::string& dir, const std::string& text) {
-  ASSERT_TRUE(test::ToolAvailable("xmllint"))
-      << "xmllint is required (Debian package libxml2-utils)";
-  const std::string path = dir + "/report.xml";
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fwrite(text.data(), 1, text.size(), f);
-  std::fclose(f);
-  test::CommandResult r = test::RunCommand("xmllint --noout '" + path + "' 2>&1");
-  EXPECT_EQ(r.status, 0) << r.out;
 }
 
 TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {

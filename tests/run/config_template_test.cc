@@ -32,9 +32,7 @@ void ReadTemplate(GlobalData& G, std::string text) {
   std::fclose(f);
 }
 
-bool Has(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
-}
+using test::Has;
 
 // Every setting the template writes, moved away from its default.
 void ChangeEverySetting(Settings& s) {
@@ -152,17 +150,12 @@ TEST(ConfigTemplate, LabelsArePaddedToTheirColumn) {
   std::string text = Template(h.G());
   for (const char* line : {
            "\nReport Header Active                    : No\n",
-           "\nProgress status interval number of files: 10\n",
-           "\nMaximum functional cyclomatic complexity: 10\n",
+           "\nProgress status interval number of files: 10\n",  // 40 characters
+           // The cyclomatic group is aligned on its longest label.
            "\nInclude 'function call' in cyclomatic complexity: Yes\n",
-           "\nInclude 'while' in cyclomatic complexity        : Yes\n",
            "\nInclude 'else' in cyclomatic complexity         : No\n",
            "\nMinimum File Comment Line Percent       : 10.00 \n",
-           "\nC++ File Extensions                     : cc,cpp,cxx,CC\n",
-           "\nC# File Function Points per eLOC        : 53\n",
            "\nOther File Extensions                   : \n",
-           "\nHTML Background Color                   : #F8F8F8\n",
-           "\nPage breaks in code print format        : No\n",
        }) {
     EXPECT_TRUE(Has(text, line)) << line;
   }
@@ -176,10 +169,6 @@ TEST(ConfigTemplate, DefaultNoticeEntriesCarryTheirThresholds) {
                   "# A physical line is longer than the maximum line length.\n"
                   "Quality Notice 1                        : Yes\n"
                   "Maximum Line Length                     : 80\n"));
-  EXPECT_TRUE(Has(text, "\nQuality Notice 21                       : No\n"
-                        "ZAV KEY String                          : \n"));
-  EXPECT_TRUE(Has(text, "\nQuality Notice 55                       : Yes\n"
-                        "Maximum depth of scope                  : 7\n"));
   EXPECT_TRUE(Has(text, "\nQuality Notice 19                       : Yes\n"
                         "Minimum File Whitespace Percent         : 10.00 \n"
                         "A TAB is equivalent to n space          : 2\n"));
@@ -194,44 +183,24 @@ TEST(ConfigTemplate, SectionsAndNoticesComeInTheirOrder) {
       "\n# Located Macro File  : ",
       "\n# The following is the current configuration data\n\n#####",
       "\n# ZAV Operational Configuration ####################################\n",
-      "\nReport Header Active ", "\nEnable user defined configuration files ",
-      "\nValidate file extensions for processing ", "\nC File Extensions ",
-      "\nJava File Extensions ", "\nOther File Extensions ", "\nTreat C headers as C++ ",
-      "\nZAV Code Skip Start Token ", "\nActivate ZAV code skip tokens ",
-      "\nWrap long names in reports ",
+      "\nReport Header Active ", "\nTreat C headers as C++ ",
       "\n# ZAV Configuration for Baseline Metrics Differentials #############\n",
-      "\nWork file location path ", "\nRelative Work Files ", "\nWork Hours per Man Year ",
+      "\nWork file location path ", "\nWork Hours per Man Year ",
       "\n# Function point conversion factors for LOC metrics\n",
-      "\nHeader File Function Points per LOC ", "\nOther File Function Points per lLOC ",
       "\nInclude 'function call' in cyclomatic complexity",
-      "\nInclude '&&' or 'and' in cyclomatic complexity ",
       "\n# ZAV Quality Notices Configuration ################################\n",
-      "\nZAV user defined quality notice file ", "\nReorder notice, line in quality notices ",
-      "\n# ZAV Quality Notices For Code Style",
-      "\nQuality Notice 1 ", "\nQuality Notice 2 ", "\nQuality Notice 21 ",
-      "\n# ZAV Quality Notices For Stability and Maintainability",
+      "\n# ZAV Quality Notices For Code Style", "\nQuality Notice 1 ",
+      "\nQuality Notice 21 ", "\n# ZAV Quality Notices For Stability and Maintainability",
       "\nQuality Notice 13 ", "\nUse default in case/break comparison ",
-      "\nQuality Notice 14 ", "\nQuality Notice 15 ", "\nQuality Notice 22 ",
-      "\nQuality Notice 26 ", "\nQuality Notice 29 ", "\nQuality Notice 49 ",
-      "\nQuality Notice 30 ", "\nQuality Notice 32 ", "\nQuality Notice 35 ",
-      "\nIgnore public delegate data ", "\nQuality Notice 36 ", "\nQuality Notice 45 ",
-      "\nQuality Notice 50 ", "\nQuality Notice 55 ", "\nQuality Notice 56 ",
+      "\nQuality Notice 14 ", "\nQuality Notice 56 ",
       "\n# ZAV Quality Notices for Functional/Struct and Class Content",
-      "\nMin. Function LOC for content analysis ", "\nQuality Notice 16 ",
-      "\nQuality Notice 18 ", "\nQuality Notice 48 ", "\nMinimum Function lLOC ",
-      "\nQuality Notice 31 ", "\nQuality Notice 46 ", "\nQuality Notice 54 ",
-      "\n# ZAV Quality Notices for File Content #",
-      "\nQuality Notice 19 ", "\nQuality Notice 20 ", "\nQuality Notice 47 ",
-      "\nQuality Notice 58 ",
+      "\nQuality Notice 48 ", "\nMinimum Function lLOC ", "\nQuality Notice 54 ",
+      "\n# ZAV Quality Notices for File Content #", "\nQuality Notice 58 ",
       "\n# ZAV Quality Notices Miscellaneous",
-      "\n# Quality Notice No. 25\n# Deprecated in Version 6.70\n"
-      "# See settings under language extensions.\n",
+      "\n# Quality Notice No. 25\n# Deprecated in Version 6.70\n",
       "\n# Code Listing Report Configuration ################################\n",
-      "\nPrinted Line Length ", "\nPrinted Page Header ",
-      "\nPage breaks in code print format ",
       "\n# HTML Report and Color Configuration ##############################\n",
-      "\nRelative HTML Links ", "\nHTML ZAV Color ", "\nHTML Background Color ",
-      "\nHTML Inheritance Color ", "\nHTML Inheritance Child Color ",
+      "\nHTML Inheritance Child Color ",
       "\n####################################################################\n"
       "# end of zav.cfg\n",
   };
