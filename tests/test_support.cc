@@ -74,6 +74,24 @@ std::string ReadFile(const std::string& path) {
   return ss.str();
 }
 
+MetricRecord Function(const std::string& name, const std::string& parameters, int loc, int eloc,
+                      int lloc, int comments, int blanks, int lines, int params, int returns,
+                      int cyclomatic) {
+  MetricRecord f;
+  f.name = name;
+  f.parameters = parameters;
+  f.loc = loc;
+  f.eloc = eloc;
+  f.lloc = lloc;
+  f.comments = comments;
+  f.blanks = blanks;
+  f.lines = lines;
+  f.params = params;
+  f.returns = returns;
+  f.cyclomatic = cyclomatic;
+  return f;
+}
+
 void UseFormat(GlobalData& G, ReportFormat format) {
   G.sw.html = format == ReportFormat::kHtml;
   G.sw.csv = format == ReportFormat::kCsv;

@@ -71,6 +71,11 @@ inline std::string Centered(int blanks, const std::string& text) {
   return std::string(blanks, ' ') + text + "\n";
 }
 
+// A function record with the figures the reports read.
+MetricRecord Function(const std::string& name, const std::string& parameters, int loc, int eloc,
+                      int lloc, int comments, int blanks, int lines, int params, int returns,
+                      int cyclomatic);
+
 // Selects the report format as -H, -C or -X does (text: none of them).
 void UseFormat(GlobalData& G, ReportFormat format);
 

@@ -9,6 +9,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() &&
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -25,9 +27,9 @@ TEST(FileInput, MissingListFileEndsWithMinusOne) {
   TempDir dir;
   test::RunResult r = RunZav({"-Fnope.lst"}, dir.path());
   EXPECT_EQ(r.exit_code, 255);
-  EXPECT_NE(r.out.find("\n  Error: Cannot open the specified file: nope.lst\n"
-                       "         for read, No such file or directory\n\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.out,
+                  "\n  Error: Cannot open the specified file: nope.lst\n"
+                  "         for read, No such file or directory\n\n"));
   EXPECT_EQ(r.out.find("Project Analysis"), std::string::npos);
 }
 
@@ -53,7 +55,7 @@ TEST(FileInput, RecursiveRunOnTheCurrentDirectory) {
   dir.Write("x/c.java", "class C {}\n");
   test::RunResult r = RunZav({"-v", "-rh,c ."}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 2 Files ~~"), std::string::npos);
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 2 Files ~~"));
   EXPECT_EQ(r.out.find("Error"), std::string::npos);
 }
 
@@ -66,7 +68,7 @@ TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   dir.Write("files.lst", "-n c lib\nmain.c\n");
   test::RunResult r = RunZav({"-v", "-Ffiles.lst"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 2 Files ~~"), std::string::npos);
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 2 Files ~~"));
   EXPECT_EQ(r.out.find("Error"), std::string::npos);
 }
 
@@ -104,10 +106,9 @@ TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
   dir.Write("notes.txt", "text\n");
   EXPECT_EQ(RunZav({"-Oout.txt", "notes.txt", "out.txt", "f1.c"}, dir.path()).exit_code, 0);
   std::string report = test::ReadFile(dir.path() + "/out.txt");
-  EXPECT_NE(report.find("\n  Error: notes.txt - Not a valid file type for ZAV\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(report, "\n  Error: notes.txt - Not a valid file type for ZAV\n"));
   EXPECT_EQ(report.find("out.txt - Not a valid"), std::string::npos);
-  EXPECT_NE(report.find("~~ Project Analysis For 1 Files ~~"), std::string::npos);
+  EXPECT_TRUE(Has(report, "~~ Project Analysis For 1 Files ~~"));
 }
 
 }  // namespace

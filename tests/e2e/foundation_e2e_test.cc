@@ -8,6 +8,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 using test::RunZav;
 using test::TempDir;
 
@@ -22,10 +24,10 @@ TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
   dir.Write("ok.c", "int x;\n");
   test::RunResult r = RunZav({"-v", "missing.c", "ok.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("\n  Error: Problem opening input file:\n         missing.c\n"
-                       "         For read, No such file or directory\n\n"),
-            std::string::npos);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 1 Files ~~"), std::string::npos);
+  EXPECT_TRUE(Has(r.out,
+                  "\n  Error: Problem opening input file:\n         missing.c\n"
+                  "         For read, No such file or directory\n\n"));
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
 }
 
 TEST(Foundation, CrlfAndLfFilesGiveTheSameReport) {
@@ -38,9 +40,9 @@ TEST(Foundation, CrlfAndLfFilesGiveTheSameReport) {
   test::RunResult a = RunZav({"-v", "lf.c"}, dir.path());
   test::RunResult b = RunZav({"-v", "crlf.c"}, dir.path());
   EXPECT_EQ(FromSummary(a.out), FromSummary(b.out));
-  EXPECT_NE(a.out.find("  LOC 6        eLOC 4        lLOC 2        Comment 1"
-                       "        Lines        8\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(a.out,
+                  "  LOC 6        eLOC 4        lLOC 2        Comment 1"
+                  "        Lines        8\n"));
 }
 
 TEST(Foundation, ByteOrderMarkDoesNotChangeTheReport) {
@@ -64,9 +66,8 @@ TEST(Foundation, HostileInputDoesNotCrash) {
   test::RunResult r =
       RunZav({"-v", "bin.c", "long.cpp", "open.java", "parens.cs"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 4 Files ~~"), std::string::npos);
-  EXPECT_NE(r.out.find("Error: Text line 0 length greater than 2048 characters"),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 4 Files ~~"));
+  EXPECT_TRUE(Has(r.out, "Error: Text line 0 length greater than 2048 characters"));
 }
 
 TEST(Foundation, ProjectTotalsSumTheFiles) {

@@ -10,6 +10,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 using test::NoticeHarness;
 using test::RunZav;
 using test::TempDir;
@@ -200,9 +202,9 @@ TEST(NoticeExitCode, TheNumberOfNoticesWithDashN) {
   dir.Write("b.c", "int a;\n");
   test::RunResult r = RunZav({"-n", "a.c", "b.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 3);
-  EXPECT_NE(r.out.find("\n    Notice #20: File comment line percentage, 0.0% is less "
-                       "than 10.0%\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.out,
+                  "\n    Notice #20: File comment line percentage, 0.0% is less "
+                  "than 10.0%\n"));
 }
 
 TEST(NoticeExitCode, ClampedTo255) {

@@ -12,6 +12,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 using test::AddClass;
 using test::Harness;
 
@@ -129,7 +131,7 @@ TEST_F(TreeReport, DepthNoticeForTheSixthClassOfAChain) {
       "\n    Notice #40: File f.cpp: Line 6\n"
       "           The depth of the inheritance tree is greater than the specified\n"
       "           maximum value, 4.";
-  EXPECT_NE(out.find(line + notice), std::string::npos) << out;
+  EXPECT_TRUE(Has(out, line + notice)) << out;
   // The end-of-run notice counts in the project totals as well.
   EXPECT_EQ(G().project.quality_notice_count, 1);
 }
@@ -140,9 +142,7 @@ TEST_F(TreeReport, ChildrenNotice) {
   G().sw.notices = true;
   const std::string out = Report();
   EXPECT_EQ(Raised(41), 1);
-  EXPECT_NE(out.find("\n  + Root [D0.C11]\n\n    Notice #41: File f.cpp: Line 7\n"),
-            std::string::npos)
-      << out;
+  EXPECT_TRUE(Has(out, "\n  + Root [D0.C11]\n\n    Notice #41: File f.cpp: Line 7\n")) << out;
 }
 
 TEST_F(TreeReport, LimitsAreStrict) {
@@ -181,7 +181,7 @@ TEST_F(TreeReport, QualityProfileWalksWithoutWriting) {
   other.G().sw.totals_profile = other.G().sw.totals_inheritance = true;
   other.G().sw.inheritance = true;
   ReportInheritanceTree(other.G());
-  EXPECT_NE(other.Output().find("  + A [D0.C0]\n"), std::string::npos);
+  EXPECT_TRUE(Has(other.Output(), "  + A [D0.C0]\n"));
 }
 
 TEST_F(TreeReport, WrittenOncePerRunAndOnlyWhenAskedFor) {
@@ -192,7 +192,7 @@ TEST_F(TreeReport, WrittenOncePerRunAndOnlyWhenAskedFor) {
   G().sw.totals_all = true;
   ReportInheritanceTree(G());
   const std::string once = h.Output();
-  EXPECT_NE(once.find("~~ Class Inheritance Tree ~~"), std::string::npos);
+  EXPECT_TRUE(Has(once, "~~ Class Inheritance Tree ~~"));
   G().sw.inheritance = true;
   ReportInheritanceTree(G());
   WriteInheritanceTree(G());
@@ -283,11 +283,11 @@ TEST_F(TreeReport, HtmlShowsTheTextFormWithColouredFigures) {
   G().sw.html = true;
   const std::string html = Report();
   EXPECT_EQ(Visible(html), text.Output());
-  EXPECT_NE(html.find("    - B [<font color=\"#333300\">D1</font>."
-                      "<font color=\"#CC6600\">C1</font>.P2]\n"),
-            std::string::npos)
+  EXPECT_TRUE(Has(html,
+                  "    - B [<font color=\"#333300\">D1</font>."
+                  "<font color=\"#CC6600\">C1</font>.P2]\n"))
       << html;
-  EXPECT_NE(html.find("Parent</b>: T&lt;int&gt;\n"), std::string::npos) << html;
+  EXPECT_TRUE(Has(html, "Parent</b>: T&lt;int&gt;\n")) << html;
 }
 
 TEST_F(TreeReport, HtmlBlankColoursLeaveTheFiguresPlain) {
@@ -295,7 +295,7 @@ TEST_F(TreeReport, HtmlBlankColoursLeaveTheFiguresPlain) {
   G().sw.html = true;
   G().settings.colors[kColorInheritanceDepth].clear();
   G().settings.colors[kColorInheritanceChild].clear();
-  EXPECT_NE(Report().find("\n  + <b>A</b> [D0.C0]\n"), std::string::npos);
+  EXPECT_TRUE(Has(Report(), "\n  + <b>A</b> [D0.C0]\n"));
 }
 
 }  // namespace

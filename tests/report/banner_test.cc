@@ -10,6 +10,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 const std::string kUnderscores = std::string(72, '_');
 const std::string kHyphens = std::string(72, '-');
 
@@ -56,10 +58,10 @@ TEST(TextBanner, ExtendedOptionsRemoveTheirLines) {
   const std::string tail_command = "  Command Line: -v a.c \n";
   std::string no_config = TextBanner([](GlobalData& G) { G.sw.no_config = true; });
   EXPECT_EQ(no_config.find("Config. File"), std::string::npos);
-  EXPECT_NE(no_config.find(tail_command), std::string::npos);
+  EXPECT_TRUE(Has(no_config, tail_command));
   std::string no_command = TextBanner([](GlobalData& G) { G.sw.no_command = true; });
   EXPECT_EQ(no_command.find("Command Line"), std::string::npos);
-  EXPECT_NE(no_command.find(tail_config), std::string::npos);
+  EXPECT_TRUE(Has(no_command, tail_config));
   EXPECT_EQ(TextBanner([](GlobalData& G) { G.sw.no_header = true; }), "");
 }
 
@@ -77,12 +79,10 @@ TEST(TextBanner, LongPathsAreWrapped) {
     G.run.config_path = std::string(60, 'c');
     G.run.command_line = std::string(59, 'm');
   });
-  EXPECT_NE(out.find("  Config. File: " + std::string(58, 'c') + "\n" +
-                     std::string(22, ' ') + "cc\n"),
-            std::string::npos);
-  EXPECT_NE(out.find("  Command Line: " + std::string(58, 'm') + "\n" +
-                     std::string(16, ' ') + "m \n"),
-            std::string::npos);
+  EXPECT_TRUE(
+      Has(out, "  Config. File: " + std::string(58, 'c') + "\n" + std::string(22, ' ') + "cc\n"));
+  EXPECT_TRUE(
+      Has(out, "  Command Line: " + std::string(58, 'm') + "\n" + std::string(16, ' ') + "m \n"));
 }
 
 TEST(TextBanner, NoHeaderKeepsTheDiffConfigButDropsTheTitle) {

@@ -25,25 +25,6 @@ std::string Write(const std::function<void(GlobalData&)>& set,
 const std::string kSeparator =
     "         ------     -----     -----     ------     ------     -----       \n";
 
-MetricRecord Function(const char* name, const char* file, int loc, int eloc,
-                      int lloc, int comments, int blanks, int lines, int params,
-                      int returns, int cyclomatic) {
-  MetricRecord f;
-  f.name = name;
-  f.parameters = "(int a)";
-  f.file_name = file;
-  f.loc = loc;
-  f.eloc = eloc;
-  f.lloc = lloc;
-  f.comments = comments;
-  f.blanks = blanks;
-  f.lines = lines;
-  f.params = params;
-  f.returns = returns;
-  f.cyclomatic = cyclomatic;
-  return f;
-}
-
 // Two functions in a C file, one in a Java file. Function points: C
 // factors 2 (LOC), 1 (eLOC), 5 (lLOC); Java 2, 5 and 0.
 void ThreeFunctions(GlobalData& G) {
@@ -58,9 +39,11 @@ void ThreeFunctions(GlobalData& G) {
   G.settings.fp_factors[kGroupJava][kMeasureLoc] = 2;
   G.settings.fp_factors[kGroupJava][kMeasureEloc] = 5;
   G.settings.fp_factors[kGroupJava][kMeasureLloc] = 0;
-  G.lists.functions = {Function("f1", "a.c", 10, 8, 5, 2, 1, 12, 2, 1, 3),
-                       Function("f2", "a.c", 4, 3, 2, 0, 0, 4, 0, 1, 1),
-                       Function("f3", "b.java", 6, 5, 4, 1, 2, 9, 1, 2, 2)};
+  G.lists.functions = {test::Function("f1", "(int a)", 10, 8, 5, 2, 1, 12, 2, 1, 3),
+                       test::Function("f2", "(int a)", 4, 3, 2, 0, 0, 4, 0, 1, 1),
+                       test::Function("f3", "(int a)", 6, 5, 4, 1, 2, 9, 1, 2, 2)};
+  G.lists.functions[0].file_name = G.lists.functions[1].file_name = "a.c";
+  G.lists.functions[2].file_name = "b.java";
 }
 
 TEST(ProjectFunctionalMetrics, AnalysisTotalsAveragesAndExtremes) {

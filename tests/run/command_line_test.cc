@@ -13,6 +13,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 using test::Harness;
 using test::TempDir;
 
@@ -379,7 +381,7 @@ TEST_F(ParseTest, UserConfigurationReplacesLanguageExtensions) {
   G().settings.enable_user_cfg_files = true;
   Parse({"-uFile cfg " + cfg});
   EXPECT_EQ(FindLanguage(G(), "pc"), kLangC);
-  EXPECT_NE(G().settings.allowable_extensions.find("pc"), std::string::npos);
+  EXPECT_TRUE(Has(G().settings.allowable_extensions, "pc"));
 }
 
 TEST_F(ParseTest, UserConfigurationOfAnotherVersionIsUpgraded) {
