@@ -48,17 +48,6 @@ TEST(FileInput, ListOnlyWritesTheNamesAndEnds) {
       << r.out;
 }
 
-TEST(FileInput, RecursiveRunOnTheCurrentDirectory) {
-  TempDir dir;
-  dir.Write("a.c", "int a;\n");
-  dir.Write("x/b.h", "int b;\n");
-  dir.Write("x/c.java", "class C {}\n");
-  test::RunResult r = RunZav({"-v", "-rh,c ."}, dir.path());
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 2 Files ~~"));
-  EXPECT_EQ(r.out.find("Error"), std::string::npos);
-}
-
 TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   // The directory line does not move relative names of later lines.
   TempDir dir;

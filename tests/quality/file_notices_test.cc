@@ -46,21 +46,15 @@ TEST_F(FileNotices, PercentagesEqualToTheMinimumRaiseNothing) {
   EXPECT_EQ(n.G().file.quality_notice_count, 0);
 }
 
-TEST_F(FileNotices, BlankLines) {
-  n.G().file.blank_lines_count = 8;  // 8.9%
-  EXPECT_EQ(RaiseAll(),
-            "\n    Notice #47: File blank line percentage, 8.9% is less than 10.0%\n");
+TEST_F(FileNotices, EachPercentageJustBelowItsMinimum) {
+  n.G().file.blank_lines_count = 8;  // 8 / 90 = 8.9%
+  EXPECT_EQ(RaiseAll(), "\n    Notice #47: File blank line percentage, 8.9% is less than 10.0%\n");
   n.G().settings.notice_enabled[47] = false;
   EXPECT_EQ(RaiseAll(), "");
-}
-
-TEST_F(FileNotices, CommentLines) {
   n.G().file.comment_lines_count = 9;  // 9 / 99 = 9.09%
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #20: File comment line percentage, 9.1% is less than 10.0%\n");
-}
-
-TEST_F(FileNotices, WhiteSpace) {
+  n.G().file.comment_lines_count = 10;
   n.G().settings.min_file_whitespace_pct = 25.0f;
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #19: File white space percentage, 10.0% is less than 25.0%\n");
