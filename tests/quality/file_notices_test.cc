@@ -163,18 +163,6 @@ TEST_F(FileNotices, HtmlForms) {
             "            Key String: <b><i>&lt;ACME&gt;</i></b>\n\n");
 }
 
-TEST_F(FileNotices, ShortFormsWithSingleLineOrVisualStudio) {
-  GlobalData& G = n.G();
-  G.sw.notice_collect = true;
-  G.sw.notice_single_line = true;
-  G.file.comment_lines_count = 0;
-  EXPECT_EQ(RaiseAll(), "  Notice #  20: Line   12, File comment content < 10.0%\n");
-  G.sw.notice_single_line = false;
-  G.sw.notice_visual_studio = true;
-  EXPECT_EQ(RaiseAll(), "f.cpp(12) : Notice #20   - File comment content < 10.0%\n");
-  EXPECT_EQ(G.notices.list.size(), 2u);
-}
-
 TEST_F(FileNotices, TotalsOnlyWritesOnlyWhenListing) {
   GlobalData& G = n.G();
   G.sw.totals_only = true;
