@@ -1,4 +1,5 @@
-// End-to-end runs of the binary on small fixtures.
+// End-to-end runs of the binary on small fixtures. Line ends and byte
+// order marks are checked on the line reader and the line counts.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,15 +10,8 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::RunZav;
 using test::TempDir;
-
-// The output from the first "Total File Summary" on: no names or dates.
-std::string FromSummary(const std::string& out) {
-  size_t pos = out.find("~~ Total File Summary ~~");
-  return pos == std::string::npos ? out : out.substr(pos);
-}
 
 TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
   TempDir dir;
@@ -28,30 +22,6 @@ TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
                   "\n  Error: Problem opening input file:\n         missing.c\n"
                   "         For read, No such file or directory\n\n"));
   EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
-}
-
-TEST(Foundation, CrlfAndLfFilesGiveTheSameReport) {
-  TempDir dir;
-  std::string lf = "/* a */\nint f(int x)\n{\n  if (x)\n    return 1;\n\n  return 0;\n}\n";
-  std::string crlf;
-  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  dir.Write("lf.c", lf);
-  dir.Write("crlf.c", crlf);
-  test::RunResult a = RunZav({"-v", "lf.c"}, dir.path());
-  test::RunResult b = RunZav({"-v", "crlf.c"}, dir.path());
-  EXPECT_EQ(FromSummary(a.out), FromSummary(b.out));
-  EXPECT_TRUE(Has(a.out,
-                  "  LOC 6        eLOC 4        lLOC 2        Comment 1"
-                  "        Lines        8\n"));
-}
-
-TEST(Foundation, ByteOrderMarkDoesNotChangeTheReport) {
-  TempDir dir;
-  std::string text = "// c\nint x;\n";
-  dir.Write("plain.cpp", text);
-  dir.Write("bom.cpp", "\xEF\xBB\xBF" + text);
-  EXPECT_EQ(FromSummary(RunZav({"-v", "plain.cpp"}, dir.path()).out),
-            FromSummary(RunZav({"-v", "bom.cpp"}, dir.path()).out));
 }
 
 TEST(Foundation, HostileInputDoesNotCrash) {

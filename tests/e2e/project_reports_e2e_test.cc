@@ -16,7 +16,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::ExpectWellFormed;
 using test::RunReport;
 using test::TempDir;

@@ -11,7 +11,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::NoticeHarness;
 using test::RunZav;
 using test::TempDir;

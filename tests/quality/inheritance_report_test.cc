@@ -13,7 +13,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::AddClass;
 using test::Harness;
 

@@ -10,7 +10,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::BeginsWith;
 using test::NoticeHarness;
 

@@ -11,7 +11,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::Function;
 
 class CsvRows : public ::testing::Test {

@@ -14,7 +14,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::Harness;
 using test::TempDir;
 

@@ -15,7 +15,6 @@ namespace zav {
 namespace {
 
 using test::Has;
-
 using test::Harness;
 using test::ReadFile;
 using test::TempDir;
