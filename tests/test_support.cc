@@ -67,16 +67,36 @@ std::string TempDir::Write(const std::string& name, const std::string& content) 
   return p.string();
 }
 
-namespace {
-
-std::string ReadWhole(const std::string& path) {
+std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream ss;
   ss << in.rdbuf();
   return ss.str();
 }
 
-}  // namespace
+MetricRecord Function(const std::string& name, const std::string& parameters, int loc, int eloc,
+                      int lloc, int comments, int blanks, int lines, int params, int returns,
+                      int cyclomatic) {
+  MetricRecord f;
+  f.name = name;
+  f.parameters = parameters;
+  f.loc = loc;
+  f.eloc = eloc;
+  f.lloc = lloc;
+  f.comments = comments;
+  f.blanks = blanks;
+  f.lines = lines;
+  f.params = params;
+  f.returns = returns;
+  f.cyclomatic = cyclomatic;
+  return f;
+}
+
+void UseFormat(GlobalData& G, ReportFormat format) {
+  G.sw.html = format == ReportFormat::kHtml;
+  G.sw.csv = format == ReportFormat::kCsv;
+  G.sw.xml = format == ReportFormat::kXml;
+}
 
 RunResult RunZav(const std::vector<std::string>& args, const std::string& cwd,
                  const std::string& cfg_dir) {
@@ -109,8 +129,8 @@ RunResult RunZav(const std::vector<std::string>& args, const std::string& cwd,
   int status = 0;
   waitpid(pid, &status, 0);
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.out = ReadWhole(out_path);
-  result.err = ReadWhole(err_path);
+  result.out = ReadFile(out_path);
+  result.err = ReadFile(err_path);
   return result;
 }
 

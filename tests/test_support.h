@@ -58,6 +58,27 @@ struct RunResult {
   std::string err;  // standard error
 };
 
+// The whole content of a file ("" when it cannot be read).
+std::string ReadFile(const std::string& path);
+
+// True when `piece` occurs in `text`.
+inline bool Has(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
+
+// `text` after `blanks` blanks, with a line end: a centred report line.
+inline std::string Centered(int blanks, const std::string& text) {
+  return std::string(blanks, ' ') + text + "\n";
+}
+
+// A function record with the figures the reports read.
+MetricRecord Function(const std::string& name, const std::string& parameters, int loc, int eloc,
+                      int lloc, int comments, int blanks, int lines, int params, int returns,
+                      int cyclomatic);
+
+// Selects the report format as -H, -C or -X does (text: none of them).
+void UseFormat(GlobalData& G, ReportFormat format);
+
 // Runs build/zav with `args` in directory `cwd`, with ZAVCFGHOME pointing at
 // `cfg_dir` (a fresh temporary directory when empty).
 RunResult RunZav(const std::vector<std::string>& args, const std::string& cwd,

@@ -1,4 +1,5 @@
-// End-to-end runs of the binary on small fixtures.
+// End-to-end runs of the binary on small fixtures. Line ends and byte
+// order marks are checked on the line reader and the line counts.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,48 +9,19 @@
 namespace zav {
 namespace {
 
+using test::Has;
 using test::RunZav;
 using test::TempDir;
-
-// The output from the first "Total File Summary" on: no names or dates.
-std::string FromSummary(const std::string& out) {
-  size_t pos = out.find("~~ Total File Summary ~~");
-  return pos == std::string::npos ? out : out.substr(pos);
-}
 
 TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
   TempDir dir;
   dir.Write("ok.c", "int x;\n");
   test::RunResult r = RunZav({"-v", "missing.c", "ok.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("\n  Error: Problem opening input file:\n         missing.c\n"
-                       "         For read, No such file or directory\n\n"),
-            std::string::npos);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 1 Files ~~"), std::string::npos);
-}
-
-TEST(Foundation, CrlfAndLfFilesGiveTheSameReport) {
-  TempDir dir;
-  std::string lf = "/* a */\nint f(int x)\n{\n  if (x)\n    return 1;\n\n  return 0;\n}\n";
-  std::string crlf;
-  for (char c : lf) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  dir.Write("lf.c", lf);
-  dir.Write("crlf.c", crlf);
-  test::RunResult a = RunZav({"-v", "lf.c"}, dir.path());
-  test::RunResult b = RunZav({"-v", "crlf.c"}, dir.path());
-  EXPECT_EQ(FromSummary(a.out), FromSummary(b.out));
-  EXPECT_NE(a.out.find("  LOC 6        eLOC 4        lLOC 2        Comment 1"
-                       "        Lines        8\n"),
-            std::string::npos);
-}
-
-TEST(Foundation, ByteOrderMarkDoesNotChangeTheReport) {
-  TempDir dir;
-  std::string text = "// c\nint x;\n";
-  dir.Write("plain.cpp", text);
-  dir.Write("bom.cpp", "\xEF\xBB\xBF" + text);
-  EXPECT_EQ(FromSummary(RunZav({"-v", "plain.cpp"}, dir.path()).out),
-            FromSummary(RunZav({"-v", "bom.cpp"}, dir.path()).out));
+  EXPECT_TRUE(Has(r.out,
+                  "\n  Error: Problem opening input file:\n         missing.c\n"
+                  "         For read, No such file or directory\n\n"));
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
 }
 
 TEST(Foundation, HostileInputDoesNotCrash) {
@@ -64,9 +36,8 @@ TEST(Foundation, HostileInputDoesNotCrash) {
   test::RunResult r =
       RunZav({"-v", "bin.c", "long.cpp", "open.java", "parens.cs"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
-  EXPECT_NE(r.out.find("~~ Project Analysis For 4 Files ~~"), std::string::npos);
-  EXPECT_NE(r.out.find("Error: Text line 0 length greater than 2048 characters"),
-            std::string::npos);
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 4 Files ~~"));
+  EXPECT_TRUE(Has(r.out, "Error: Text line 0 length greater than 2048 characters"));
 }
 
 TEST(Foundation, ProjectTotalsSumTheFiles) {

@@ -15,6 +15,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+using test::ExpectWellFormed;
 using test::RunReport;
 using test::TempDir;
 
@@ -74,9 +76,8 @@ std::string Sections(const std::string& out) {
 
 TEST_F(ProjectRun, NoFilesStillWritesTheBannerAndTheClosingRule) {
   const std::string out = Run({"-n"});
-  EXPECT_NE(out.find("\n  " + kHyphens + "\n\n" + std::string(21, ' ') +
-                     "~~ Project Analysis For 0 Files ~~\n"),
-            std::string::npos)
+  EXPECT_TRUE(Has(out, "\n  " + kHyphens + "\n\n" + std::string(21, ' ') +
+                           "~~ Project Analysis For 0 Files ~~\n"))
       << out;
   // No files given: no file summary.
   EXPECT_EQ(Sections(out), "Total Project Summary|Project Quality Profile|");
@@ -90,7 +91,7 @@ TEST_F(ProjectRun, NormalRunOrder) {
             "Total Project Summary|Project Functional Metrics|"
             "Project Class/Struct Metrics|Project Namespace/Package Metrics|"
             "Project Quality Profile|Estimation Analysis|File Summary|");
-  EXPECT_NE(out.find("~~ Project Analysis For 2 Files ~~"), std::string::npos);
+  EXPECT_TRUE(Has(out, "~~ Project Analysis For 2 Files ~~"));
 }
 
 TEST_F(ProjectRun, TotalsOnlyOrderWithAll) {
@@ -119,11 +120,11 @@ TEST_F(ProjectRun, EachTotalsLetterSelectsItsSections) {
 
 TEST_F(ProjectRun, SummariesOnlyDropTheLists) {
   const std::string listed = Run({"-Tf", "b.c"});
-  EXPECT_NE(listed.find("  Function: twice\n"), std::string::npos) << listed;
+  EXPECT_TRUE(Has(listed, "  Function: twice\n")) << listed;
   const std::string summaries = Run({"-Tf", "-Tl", "b.c"});
   EXPECT_EQ(summaries.find("Function: twice"), std::string::npos);
-  EXPECT_NE(summaries.find("~~ Project Functional Analysis ~~"), std::string::npos);
-  EXPECT_NE(summaries.find("  Total Functions .......:          1"), std::string::npos);
+  EXPECT_TRUE(Has(summaries, "~~ Project Functional Analysis ~~"));
+  EXPECT_TRUE(Has(summaries, "  Total Functions .......:          1"));
 }
 
 TEST_F(ProjectRun, FileDetailListsEqualKeysLaterFileFirst) {
@@ -145,28 +146,16 @@ TEST_F(ProjectRun, FileDetailListsEqualKeysLaterFileFirst) {
   EXPECT_LT(second, first);
   EXPECT_NE(out.find("Sorted By: LOC - Ascending\n", detail), std::string::npos);
   EXPECT_NE(out.find(quality, second), std::string::npos) << out;
-  EXPECT_NE(out.find("\n  Total All 2 Files\n"
-                     "  LOC 2        eLOC 2        lLOC 2        Comment 0        Lines        2\n"),
-            std::string::npos)
+  EXPECT_TRUE(Has(out,
+                  "\n  Total All 2 Files\n"
+                  "  LOC 2        eLOC 2        lLOC 2        Comment 0        Lines        2\n"))
       << out;
-  EXPECT_NE(out.find("  C Source Files *.c ....:          2"
-                     "  C/C++ Include Files *.h:          0\n"),
-            std::string::npos);
-  EXPECT_NE(out.find("  Other Source Files ....:          0"
-                     "  Total File Count ......:          2\n"),
-            std::string::npos);
-}
-
-void ExpectWellFormed(const std::string& dir, const std::string& text) {
-  ASSERT_TRUE(test::ToolAvailable("xmllint"))
-      << "xmllint is required (Debian package libxml2-utils)";
-  const std::string path = dir + "/report.xml";
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fwrite(text.data(), 1, text.size(), f);
-  std::fclose(f);
-  test::CommandResult r = test::RunCommand("xmllint --noout '" + path + "' 2>&1");
-  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(Has(out,
+                  "  C Source Files *.c ....:          2"
+                  "  C/C++ Include Files *.h:          0\n"));
+  EXPECT_TRUE(Has(out,
+                  "  Other Source Files ....:          0"
+                  "  Total File Count ......:          2\n"));
 }
 
 TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {
@@ -177,25 +166,22 @@ TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {
        {"<total_all_function_analysis>", "<class_analysis>", "<namespace_analysis>",
         "<notice_density>", "<file_counts>", "<Elapsed_Time>", "<totals>",
         "<sort_mode>Name</sort_mode>"}) {
-    EXPECT_NE(xml.find(element), std::string::npos) << element;
+    EXPECT_TRUE(Has(xml, element)) << element;
   }
   ExpectWellFormed(Dir(), Run({"-H", "-fa", "-o", "-n", "-e", "-b", "a.cpp", "b.c"}));
 }
 
 TEST_F(ProjectRun, CsvRecordsEachEndTheirLine) {
   const std::string csv = Run({"-C", "-Ta", "a.cpp", "b.c"});
-  EXPECT_NE(csv.find("\nProject,2,Files\n"), std::string::npos) << csv;
-  EXPECT_NE(csv.find("\nProject Functional Metrics\nCount,2\n"), std::string::npos);
-  EXPECT_NE(csv.find("\nFile Summary\n\nC Source Files *.c,         1\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(csv, "\nProject,2,Files\n")) << csv;
+  EXPECT_TRUE(Has(csv, "\nProject Functional Metrics\nCount,2\n"));
+  EXPECT_TRUE(Has(csv, "\nFile Summary\n\nC Source Files *.c,         1\n"));
 }
 
 TEST_F(ProjectRun, BenchmarkEndsTheListingAndTheRun) {
   const std::string listing = Run({"-Rl", "-b", "b.c"});
-  EXPECT_NE(listing.find("b.c\n\n\n  " + std::string(72, '_') + "\n\n"),
-            std::string::npos)
-      << listing;
-  EXPECT_NE(listing.find("Elapsed Time   :"), std::string::npos);
+  EXPECT_TRUE(Has(listing, "b.c\n\n\n  " + std::string(72, '_') + "\n\n")) << listing;
+  EXPECT_TRUE(Has(listing, "Elapsed Time   :"));
   EXPECT_EQ(listing.find("Physical Lines Processed/s"), std::string::npos);
   const std::string run = Run({"-b", "b.c"});
   const size_t benchmark = run.find("~~ Performance Benchmark ~~");

@@ -47,16 +47,6 @@ TEST(FileArguments, WithoutValidationAnyExtensionIsTaken) {
   EXPECT_EQ(h.Output(), "");
 }
 
-TEST(FileArguments, TheOutputFileIsNotReported) {
-  Harness h;
-  h.G().sw.output_to_file = true;
-  h.G().sw.output_file_name = "report.txt";
-  Arguments args({"report.txt", "notes.txt"});
-  args.Install(h.G());
-  EXPECT_EQ(BuildFileSet(h.G(), 1), 0);
-  EXPECT_EQ(h.Output(), kInvalidTxt);
-}
-
 TEST(FileArguments, PatternFilterTestsTheWholeArgument) {
   Harness h;
   h.G().settings.pattern_filter_active = true;

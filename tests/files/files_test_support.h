@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
 #include "zav/global_data.h"
 
 namespace zav::test {
@@ -86,13 +87,6 @@ inline std::vector<std::string> Names(const GlobalData& G) {
   std::vector<std::string> names;
   for (const FileEntry& e : G.files.entries) names.push_back(e.name);
   return names;
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 }  // namespace zav::test

@@ -20,54 +20,40 @@ using test::ScopedCwd;
 using test::TempDir;
 using Strings = std::vector<std::string>;
 
+// Members: main.cpp; old.cpp, excluded from a build; a quoted path with a
+// blank; a resource file; a header whose exclusion is switched off.
 constexpr const char* kDsp =
     "# Microsoft Developer Studio Project File - Name=\"app\" - Package Owner=<4>\r\n"
-    "CFG=app - Win32 Debug\r\n"
-    "# Begin Target\r\n"
     "# Begin Group \"Source Files\"\r\n"
     "\r\n"
     "# Begin Source File\r\n"
-    "\r\n"
     "SOURCE=.\\src\\main.cpp\r\n"
     "# End Source File\r\n"
     "# Begin Source File\r\n"
     "\r\n"
     "SOURCE=.\\src\\old.cpp\r\n"
-    "\r\n"
     "!IF  \"$(CFG)\" == \"app - Win32 Release\"\r\n"
-    "\r\n"
     "# PROP Exclude_From_Build 1\r\n"
-    "\r\n"
     "!ENDIF \r\n"
-    "\r\n"
     "# End Source File\r\n"
     "# Begin Source File\r\n"
-    "\r\n"
     "SOURCE=\"..\\shared code\\util.C\"\r\n"
     "# End Source File\r\n"
     "# Begin Source File\r\n"
-    "\r\n"
     "SOURCE=.\\res\\app.rc\r\n"
     "# End Source File\r\n"
     "# Begin Source File\r\n"
-    "\r\n"
     "SOURCE=.\\include\\app.h\r\n"
     "# PROP Exclude_From_Build 0\r\n"
     "# End Source File\r\n"
-    "# End Group\r\n"
-    "# End Target\r\n"
-    "# End Project\r\n";
+    "# End Group\r\n";
 
+// Members: main.cpp; legacy.cpp with a file configuration; util.h on one
+// line; an icon; single.c as an empty element.
 constexpr const char* kVcproj =
     "<?xml version=\"1.0\" encoding=\"Windows-1252\"?>\r\n"
-    "<VisualStudioProject\r\n"
-    "\tProjectType=\"Visual C++\"\r\n"
-    "\tName=\"app\"\r\n"
-    "\t>\r\n"
+    "<VisualStudioProject\r\n\tName=\"app\"\r\n\t>\r\n"
     "\t<Files>\r\n"
-    "\t\t<Filter\r\n"
-    "\t\t\tName=\"Source Files\"\r\n"
-    "\t\t\t>\r\n"
     "\t\t\t<File\r\n"
     "\t\t\t\tRelativePath=\".\\main.cpp\"\r\n"
     "\t\t\t\t>\r\n"
@@ -76,19 +62,14 @@ constexpr const char* kVcproj =
     "\t\t\t\tRelativePath=\".\\legacy.cpp\"\r\n"
     "\t\t\t\t>\r\n"
     "\t\t\t\t<FileConfiguration\r\n"
-    "\t\t\t\t\tName=\"Debug|Win32\"\r\n"
     "\t\t\t\t\tExcludedFromBuild=\"false\"\r\n"
     "\t\t\t\t\t>\r\n"
     "\t\t\t\t</FileConfiguration>\r\n"
     "\t\t\t</File>\r\n"
     "\t\t\t<File RelativePath=\"..\\common\\util.h\">\r\n"
     "\t\t\t</File>\r\n"
-    "\t\t\t<File\r\n"
-    "\t\t\t\tRelativePath=\".\\app.ico\"\r\n"
-    "\t\t\t\t>\r\n"
-    "\t\t\t</File>\r\n"
+    "\t\t\t<File\r\n\t\t\t\tRelativePath=\".\\app.ico\"\r\n\t\t\t\t>\r\n\t\t\t</File>\r\n"
     "\t\t\t<File RelativePath=\"single.c\"/>\r\n"
-    "\t\t</Filter>\r\n"
     "\t</Files>\r\n"
     "</VisualStudioProject>\r\n";
 

@@ -10,6 +10,9 @@
 namespace zav {
 namespace {
 
+using test::Has;
+using test::Function;
+
 class CsvRows : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -31,25 +34,6 @@ class CsvRows : public ::testing::Test {
     entry.size = size;
     WriteCsvFunctionRows(G());
     WriteCsvFileRow(G(), entry);
-  }
-
-  static FunctionRecord Function(const std::string& name,
-                                 const std::string& params, int loc, int eloc,
-                                 int lloc, int comments, int blanks, int lines,
-                                 int nparams, int returns, int cyclomatic) {
-    FunctionRecord f;
-    f.name = name;
-    f.parameters = params;
-    f.loc = loc;
-    f.eloc = eloc;
-    f.lloc = lloc;
-    f.comments = comments;
-    f.blanks = blanks;
-    f.lines = lines;
-    f.params = nparams;
-    f.returns = returns;
-    f.cyclomatic = cyclomatic;
-    return f;
   }
 
  private:
@@ -125,17 +109,16 @@ TEST_F(CsvRows, FunctionPointsJoinTheSizeColumns) {
     f.semicolon_count = 53;
   });
   const std::string out = Output();
-  EXPECT_NE(out.find("Type, Name, , Date, Size, LOC/FP, eLOC/FP, lLOC/FP, "
-                     "Comments,"),
-            std::string::npos);
+  EXPECT_TRUE(Has(out,
+                  "Type, Name, , Date, Size, LOC/FP, eLOC/FP, lLOC/FP, "
+                  "Comments,"));
   // The row's own function points come from its entry (none stored here).
-  EXPECT_NE(out.find(", 10, 106/0.0       , 106/0.0       , 53/0.0       , 0,"),
-            std::string::npos);
+  EXPECT_TRUE(Has(out, ", 10, 106/0.0       , 106/0.0       , 53/0.0       , 0,"));
   G().lists.functions.push_back(Function("h", "()", 106, 53, 53, 0, 0, 106, 0, 1, 1));
   WriteCsvFunctionRows(G());
-  EXPECT_NE(Output().find("Function, h, (), ,, 106/2.0       , 53/1.0       , "
-                          "53/1.0       , 0, 0, 106, 0.00, , 1, 0, 1, 1, 1, 2, \n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(Output(),
+                  "Function, h, (), ,, 106/2.0       , 53/1.0       , "
+                  "53/1.0       , 0, 0, 106, 0.00, , 1, 0, 1, 1, 1, 2, \n"));
 }
 
 TEST_F(CsvRows, NoClosingRowsWithoutRowsAndEachFunctionWrittenOnce) {

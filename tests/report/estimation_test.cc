@@ -9,23 +9,13 @@
 namespace zav {
 namespace {
 
-FunctionRecord Function(int loc, int eloc, int lloc, int comments, int params,
-                        int returns, int cyclomatic) {
-  FunctionRecord f;
-  f.name = "f";
-  f.loc = loc;
-  f.eloc = eloc;
-  f.lloc = lloc;
-  f.comments = comments;
-  f.params = params;
-  f.returns = returns;
-  f.cyclomatic = cyclomatic;
-  return f;
+// A function of the given figures, with no blank lines.
+FunctionRecord Function(int loc, int eloc, int lloc, int comments, int params, int returns,
+                        int cyclomatic) {
+  return test::Function("f", "()", loc, eloc, lloc, comments, 0, loc, params, returns, cyclomatic);
 }
 
-bool Has(const std::string& out, const std::string& part) {
-  return out.find(part) != std::string::npos;
-}
+using test::Has;
 
 // Two functions: 30 LOC, 20 eLOC, 14 lLOC, 6 comment lines, 2 parameters,
 // 2 returns and cyclomatic 4, so interface 4 and complexity 8.

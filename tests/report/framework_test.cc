@@ -13,9 +13,7 @@ namespace {
 const std::string kRule =
     "  " + std::string(72, '-') + "\n";
 
-std::string Centered(int blanks, const std::string& text) {
-  return std::string(blanks, ' ') + text + "\n";
-}
+using test::Centered;
 
 TEST(CenterLine, CentresOnA76ColumnPage) {
   test::Harness h;
@@ -61,13 +59,6 @@ TEST(SectionTitle, CsvAndXmlFraming) {
   EXPECT_EQ(xml.Output(), "<report>\n<name>A &amp; B</name>\n</report>\n");
 }
 
-TEST(Rules, HyphenAndUnderscore) {
-  test::Harness h;
-  WriteHyphenRule(h.G());
-  WriteUnderscoreRule(h.G());
-  EXPECT_EQ(h.Output(), "\n" + kRule + "\n  " + std::string(72, '_') + "\n\n");
-}
-
 TEST(Label, HtmlBoldsTheWordsUpToTheColon) {
   test::Harness h;
   EXPECT_EQ(Label(h.G(), "  LOC "), "  LOC ");
@@ -77,12 +68,6 @@ TEST(Label, HtmlBoldsTheWordsUpToTheColon) {
             "  <b>Total Function Pts LOC :</b> ");
   EXPECT_EQ(Label(h.G(), "FP(lLOC) "), "<b>FP(lLOC)</b> ");
 }
-
-}  // namespace
-}  // namespace zav
-
-namespace zav {
-namespace {
 
 TEST(ReportStream, OutputFileAndFallBackToStandardOutput) {
   test::TempDir dir;

@@ -6,6 +6,8 @@
 namespace zav {
 namespace {
 
+using test::Has;
+
 void SampleCounts(FileMetrics& f) {
   f.loc_count = 10;
   f.braceline_count = 2;
@@ -86,24 +88,23 @@ TEST(KeywordMetrics, TextTwoColumns) {
             "\n  " + std::string(72, '-') + "\n\n" + std::string(23, ' ') +
                 "~~ File Keywords and Metrics ~~\n\n" + kBody);
   const std::string project = Keywords([](GlobalData&) {}, true);
-  EXPECT_NE(project.find("~~ Project Keywords and Metrics ~~\n\n" + kBody),
-            std::string::npos);
+  EXPECT_TRUE(Has(project, "~~ Project Keywords and Metrics ~~\n\n" + kBody));
 }
 
 TEST(KeywordMetrics, InlineRowWithoutFunctions) {
   const std::string out =
       Keywords([](GlobalData& G) { G.file.functions_count = 0; }, false);
-  EXPECT_NE(out.find("  Comment Lines .......:            5"
-                     "  inline ..............:            0\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(out,
+                  "  Comment Lines .......:            5"
+                  "  inline ..............:            0\n"));
 }
 
 TEST(KeywordMetrics, HtmlBoldsLabelsAndColoursTheDashHeaders) {
   const std::string out = Keywords([](GlobalData& G) { G.sw.html = true; }, false);
-  EXPECT_NE(out.find("  <b>--------------- <font color=\"#993300\">LOC</font> "
-                     "---------------</b>  <b>case, break .........:</b>     2,     3\n"
-                     "  <b>Lines of Code (LOC) .:</b>           10"),
-            std::string::npos)
+  EXPECT_TRUE(Has(out,
+                  "  <b>--------------- <font color=\"#993300\">LOC</font> "
+                  "---------------</b>  <b>case, break .........:</b>     2,     3\n"
+                  "  <b>Lines of Code (LOC) .:</b>           10"))
       << out;
 }
 
@@ -116,12 +117,11 @@ TEST(KeywordMetrics, XmlPercentagesAreZeroWithoutLogicalLines) {
       true);
   EXPECT_EQ(out.rfind("<report>\n<name>Total Verbose Metrics</name>\n<loc_count>0", 0),
             0u);
-  EXPECT_NE(out.find("<loc_percent_logical_lines>0</loc_percent_logical_lines>\n"),
-            std::string::npos);
-  EXPECT_NE(out.find("<characters_percent>0.0</characters_percent>\n"
-                     "<spaces_percent>0.0</spaces_percent>\n"
-                     "<quality_notice_count>0</quality_notice_count>\n</report>\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(out, "<loc_percent_logical_lines>0</loc_percent_logical_lines>\n"));
+  EXPECT_TRUE(Has(out,
+                  "<characters_percent>0.0</characters_percent>\n"
+                  "<spaces_percent>0.0</spaces_percent>\n"
+                  "<quality_notice_count>0</quality_notice_count>\n</report>\n"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "report/report_run.h"
 
+#include <gtest/gtest.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -35,9 +36,7 @@ class WorkingDirectory {
 
 }  // namespace
 
-std::string RunReport(const std::vector<std::string>& args,
-                      const std::string& cwd,
-                      const std::function<void(GlobalData&)>& configure) {
+std::string RunReport(const std::vector<std::string>& args, const std::string& cwd) {
   TempDir cfg;
   setenv("ZAVCFGHOME", cfg.path().c_str(), 1);
   unsetenv("ZAVHOME");
@@ -60,31 +59,11 @@ std::string RunReport(const std::vector<std::string>& args,
   G->report.out = open_memstream(&buffer, &size);
   StartUp(*G, argc, argv.data());
   ParseResult parsed = ParseCommandLine(argc, argv.data(), *G);
-  if (configure) configure(*G);
   RunSequence(*G, parsed.first_file_argument);
   std::fclose(G->report.out);
   std::string out(buffer, size);
   std::free(buffer);
   return out;
-}
-
-void UseXml(GlobalData& G) {
-  G.sw.xml = true;
-  G.sw.totals_only = true;
-  G.sw.report_switch_given = true;
-}
-
-void UseCsv(GlobalData& G) {
-  G.sw.csv = true;
-  G.sw.complexity = true;
-  G.sw.report_switch_given = true;
-}
-
-void UseHtml(GlobalData& G) { G.sw.html = true; }
-
-void UseFunctional(GlobalData& G) {
-  G.sw.functional = true;
-  G.sw.report_switch_given = true;
 }
 
 void SetFileTime(const std::string& path, int64_t time) {
@@ -110,6 +89,17 @@ CommandResult RunCommand(const std::string& command) {
 
 bool ToolAvailable(const std::string& tool) {
   return RunCommand("command -v " + tool + " >/dev/null 2>&1").status == 0;
+}
+
+void ExpectWellFormed(const std::string& dir, const std::string& text) {
+  ASSERT_TRUE(ToolAvailable("xmllint")) << "xmllint is required (Debian package libxml2-utils)";
+  const std::string path = dir + "/report.xml";
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
+  CommandResult r = RunCommand("xmllint --noout '" + path + "' 2>&1");
+  EXPECT_EQ(r.status, 0) << r.out;
 }
 
 }  // namespace zav::test

@@ -3,27 +3,15 @@
 // the command-line parser would, and the report captured in memory.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
-
-#include "zav/global_data.h"
 
 namespace zav::test {
 
 // Runs zav on `args` (switches and file names, without the program name)
-// in directory `cwd`: start-up, command-line parsing, then `configure`
-// (the switch effects the test relies on), then the run sequence. Returns
-// the report. Time stamps are shown in UTC.
-std::string RunReport(const std::vector<std::string>& args,
-                      const std::string& cwd,
-                      const std::function<void(GlobalData&)>& configure = nullptr);
-
-// Switch effects, as the command line sets them.
-void UseXml(GlobalData& G);         // -X
-void UseCsv(GlobalData& G);         // -C
-void UseHtml(GlobalData& G);        // -H
-void UseFunctional(GlobalData& G);  // -fa
+// in directory `cwd`, in this process: start-up, command-line parsing and
+// the run sequence. Returns the report. Time stamps are shown in UTC.
+std::string RunReport(const std::vector<std::string>& args, const std::string& cwd);
 
 // Sets a file's modification time (seconds since 1970).
 void SetFileTime(const std::string& path, int64_t time);
@@ -35,7 +23,11 @@ struct CommandResult {
 };
 CommandResult RunCommand(const std::string& command);
 
-// Fails the calling test when `tool` is not on the PATH.
+// Whether `tool` is on the PATH.
 bool ToolAvailable(const std::string& tool);
+
+// Writes `text` to report.xml in `dir` and expects xmllint to accept it
+// (an XHTML report as well as an XML one).
+void ExpectWellFormed(const std::string& dir, const std::string& text);
 
 }  // namespace zav::test

@@ -13,6 +13,7 @@
 namespace zav {
 namespace {
 
+using test::Has;
 using test::Harness;
 using test::TempDir;
 
@@ -54,14 +55,13 @@ TEST_F(ParseTest, FileArgumentsFollowTheSwitches) {
   EXPECT_FALSE(r.exit);
   EXPECT_EQ(r.first_file_argument, 3);
   EXPECT_EQ(G().sw.file_argument_count, 2);
-  EXPECT_TRUE(G().sw.files_given);
+  EXPECT_TRUE(G().sw.files_given && G().sw.summary);
   EXPECT_TRUE(G().sw.verbose && G().sw.notices && G().sw.report_switch_given);
-}
 
-TEST_F(ParseTest, SummaryIsAlwaysOnAndNoFilesMeansNoneGiven) {
-  ParseResult r = Parse({"-v"});
+  G().sw = Switches();
+  r = Parse({"-v"});
   EXPECT_EQ(r.first_file_argument, 2);
-  EXPECT_TRUE(G().sw.summary);
+  EXPECT_TRUE(G().sw.summary);  // always on
   EXPECT_FALSE(G().sw.files_given);
   EXPECT_EQ(G().sw.file_argument_count, 0);
 }
@@ -112,12 +112,10 @@ TEST_F(ParseTest, LaterSwitchesOverrideEarlierOnes) {
   EXPECT_EQ(s.printed_top_margin, 0);
   EXPECT_EQ(s.printed_page_length, -5);
   EXPECT_FALSE(s.page_breaks);
-}
 
-TEST_F(ParseTest, LineLengthHasAMinimumOf20) {
   G().settings.page_breaks = true;
   Parse({"-L5", "-P40"});
-  EXPECT_EQ(G().settings.printed_line_length, 20);
+  EXPECT_EQ(G().settings.printed_line_length, 20);  // the minimum
   EXPECT_TRUE(G().settings.page_breaks);
 }
 
@@ -258,8 +256,6 @@ TEST_F(ParseTest, WorkDifferentialConfiguration) {
   Parse({"-wFile cfg " + cfg});
   EXPECT_TRUE(G().sw.work_diff_config_given);
   EXPECT_EQ(G().sw.work_diff_config_path, cfg);
-  ExpectError({"-wFile cfg /no/such/diff.cfg"},
-              "\n  Error: File name [/no/such/diff.cfg] not found\n");
 }
 
 TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
@@ -283,25 +279,77 @@ TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
   EXPECT_TRUE(G().sw.csv_template);
 }
 
-TEST_F(ParseTest, OutputFileBecomesTheReportStream) {
-  TempDir dir;
-  std::string out = dir.path() + "/report.txt";
-  FILE* memory = G().report.out;
-  Parse({"-O" + out});
-  EXPECT_NE(G().report.out, memory);
-  EXPECT_TRUE(G().report.owns_file && G().sw.output_to_file && G().sw.progress);
-  EXPECT_EQ(G().sw.output_file_name, out);
-  std::fclose(G().report.out);
-  G().report.out = memory;
-  G().report.owns_file = false;
-}
-
 // --- Errors ------------------------------------------------------------------------
 
-TEST_F(ParseTest, UnknownLetter) {
-  ExpectError({"-v", "-Q", "a.c"},
-              "\n  Error: Command line parse error, invalid option.\n"
-              "         Use -hs to show program help syntax.\n");
+// Each malformed switch ends the run with exit code 1 and its message.
+TEST_F(ParseTest, ErrorsEndTheRunWithTheirMessage) {
+  const std::string help = "         Use -hs for help text\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"-v", "-Q", "a.c"},
+       "\n  Error: Command line parse error, invalid option.\n"
+       "         Use -hs to show program help syntax.\n"},
+      {{"-Ex"}, "\n  Error: Invalid parameter for -E option\n" + help},
+      {{"-f"},
+       "\n  Error: As of version 6.20 the -f flag requires\n"
+       "         -fa for functional analysis\n"
+       "         -fd function file details\n"
+       "         -fm function and attribute detail for classes\n"
+       "         -fp for function points derived from LOC metrics\n"
+       "         Use -hs for program syntax\n"},
+      {{"-Nx"}, "\n  Error: Invalid or missing parameter for -N option\n" + help},
+      {{"-Rx"}, "\n  Error: Invalid parameter for -R option\n" + help},
+      {{"-Tz"}, "\n  Error: Invalid or missing parameter for -T option\n" + help},
+      {{"-q"}, "\n  -q Query setup mode is now supported in the zav.cfg file.\n"},
+      {{"-W"}, "\n  -W Work Diff mode is now supported under the -wx option\n"},
+      {{"-wW"},
+       "\n  Error: The -wW switch has been deprecated and is no\n"
+       "         longer supported.  Use the -wx switch to perform\n"
+       "         baseline differentials\n\n"},
+      {{"-r. ."},
+       "\n  Error: In the specified parameter: -r\n"
+       "         For the recursive descent option -r,\n"
+       "         The option parameters must be delimited by quotes.\n"
+       "         Specify the file extensions separated by commas.\n"
+       "         The specified directory must be the last parameter.\n\n"
+       "         Windows Example: -r\"h,c,java,cs c:\\my project\"\n"
+       "         UNIX Example: -r\"h,cpp,java,cs /my_project\"\n" + help},
+      {{"-wcrate ."},
+       "\n  Error: The correct syntax for the work file create\n"
+       "         option is: -w \"Create top directory of baseline\"\n"
+       "         Windows Example: -w \"Create c:\\my project\"\n"
+       "         Unix Example: -w \"Create /Project_Dir\"\n"
+       "         Current Directory Example: -w \"Create .\"\n"},
+      {{"-wcreate x"},
+       "\n  Error: No baseline directory specififed for the\n"
+       "         -w \"Create dir\" option.\n"},
+      {{"-wx old.dat new.dat"},
+       "\n  Error: -wx option syntax is invalid\n"
+       "         Example -w\"x work file old, work file new\"\n" + help},
+      {{"-wFile dat"},
+       "\n  Error: -w \"File dat\" file name not parsed\n         Check command line syntax\n"},
+      {{"-wFile txt a"},
+       "\n  Error: -w \"File [dat|cfg] [path\\filename]\"\n"
+       "         Command line syntax is not correct\n"},
+      {{"-wFile cfg /no/such/diff.cfg"}, "\n  Error: File name [/no/such/diff.cfg] not found\n"},
+      {{"-wz"}, "\n  Error: Invalid or missing parameter for -w option\n" + help},
+      {{"-x NOCONFIG"}, "\n  Error: Invalid parameter for -x option\n" + help},
+      {{"-x"}, "\n  Error: Invalid parameter for -x option\n" + help},
+      {{"-xfile txt a.txt"}, "\n  Error: Invalid report file type\n"},
+      {{"-uconfig"}, "\n  Error: Invalid or missing parameter for -u option\n" + help},
+      {{"-uFile ini a.ini"},
+       "\n  Error: -u \"File [cfg | xsl] [path\\filename]\"\n"
+       "         Command line syntax is not correct\n"},
+      {{"-uFile cfg"},
+       "\n  Error: -u \"File cfg\" file name not parsed\n         Check command line syntax\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    G().sw = Switches();
+    const size_t before = h.Output().size();
+    ParseResult r = Parse(args);
+    EXPECT_TRUE(r.exit) << args[0];
+    EXPECT_EQ(r.exit_code, 1) << args[0];
+    EXPECT_EQ(h.Output().substr(before), message) << args[0];
+  }
 }
 
 TEST_F(ParseTest, ErrorsCloseTheHtmlDocument) {
@@ -310,149 +358,7 @@ TEST_F(ParseTest, ErrorsCloseTheHtmlDocument) {
               "         Use -hs for help text\n</pre></body></html>");
 }
 
-TEST_F(ParseTest, OptionLetterErrors) {
-  ExpectError({"-Ex"}, "\n  Error: Invalid parameter for -E option\n"
-                       "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, FunctionLetterError) {
-  ExpectError({"-f"},
-              "\n  Error: As of version 6.20 the -f flag requires\n"
-              "         -fa for functional analysis\n"
-              "         -fd function file details\n"
-              "         -fm function and attribute detail for classes\n"
-              "         -fp for function points derived from LOC metrics\n"
-              "         Use -hs for program syntax\n");
-}
-
-TEST_F(ParseTest, NoticeFormatError) {
-  ExpectError({"-Nx"}, "\n  Error: Invalid or missing parameter for -N option\n"
-                       "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, InputOptionError) {
-  ExpectError({"-Rx"}, "\n  Error: Invalid parameter for -R option\n"
-                       "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, TotalsError) {
-  ExpectError({"-Tz"}, "\n  Error: Invalid or missing parameter for -T option\n"
-                       "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, DeprecatedSwitches) {
-  ExpectError({"-q"}, "\n  -q Query setup mode is now supported in the zav.cfg file.\n");
-}
-
-TEST_F(ParseTest, DeprecatedWorkDiffSwitch) {
-  ExpectError({"-W"}, "\n  -W Work Diff mode is now supported under the -wx option\n");
-}
-
-TEST_F(ParseTest, DeprecatedWorkW) {
-  ExpectError({"-wW"},
-              "\n  Error: The -wW switch has been deprecated and is no\n"
-              "         longer supported.  Use the -wx switch to perform\n"
-              "         baseline differentials\n\n");
-}
-
-TEST_F(ParseTest, RecursionWithoutLetters) {
-  ExpectError({"-r. ."},
-              "\n  Error: In the specified parameter: -r\n"
-              "         For the recursive descent option -r,\n"
-              "         The option parameters must be delimited by quotes.\n"
-              "         Specify the file extensions separated by commas.\n"
-              "         The specified directory must be the last parameter.\n\n"
-              "         Windows Example: -r\"h,c,java,cs c:\\my project\"\n"
-              "         UNIX Example: -r\"h,cpp,java,cs /my_project\"\n"
-              "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, WorkCreateSyntax) {
-  ExpectError({"-wcrate ."},
-              "\n  Error: The correct syntax for the work file create\n"
-              "         option is: -w \"Create top directory of baseline\"\n"
-              "         Windows Example: -w \"Create c:\\my project\"\n"
-              "         Unix Example: -w \"Create /Project_Dir\"\n"
-              "         Current Directory Example: -w \"Create .\"\n");
-}
-
-TEST_F(ParseTest, WorkCreateWithoutDirectory) {
-  ExpectError({"-wcreate x"},
-              "\n  Error: No baseline directory specififed for the\n"
-              "         -w \"Create dir\" option.\n");
-}
-
-TEST_F(ParseTest, WorkDifferentialWithoutComma) {
-  ExpectError({"-wx old.dat new.dat"},
-              "\n  Error: -wx option syntax is invalid\n"
-              "         Example -w\"x work file old, work file new\"\n"
-              "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, WorkFileFormErrors) {
-  ExpectError({"-wFile dat"}, "\n  Error: -w \"File dat\" file name not parsed\n"
-                              "         Check command line syntax\n");
-}
-
-TEST_F(ParseTest, WorkFileFormType) {
-  ExpectError({"-wFile txt a"},
-              "\n  Error: -w \"File [dat|cfg] [path\\filename]\"\n"
-              "         Command line syntax is not correct\n");
-}
-
-TEST_F(ParseTest, WorkLetterError) {
-  ExpectError({"-wz"}, "\n  Error: Invalid or missing parameter for -w option\n"
-                       "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, ExtendedOptionErrors) {
-  ExpectError({"-x NOCONFIG"}, "\n  Error: Invalid parameter for -x option\n"
-                               "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, ExtendedOptionMissingValue) {
-  ExpectError({"-x"}, "\n  Error: Invalid parameter for -x option\n"
-                      "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, ReportFileTypeError) {
-  ExpectError({"-xfile txt a.txt"}, "\n  Error: Invalid report file type\n");
-}
-
-TEST_F(ParseTest, UserFileErrors) {
-  ExpectError({"-uconfig"}, "\n  Error: Invalid or missing parameter for -u option\n"
-                            "         Use -hs for help text\n");
-}
-
-TEST_F(ParseTest, UserFileType) {
-  ExpectError({"-uFile ini a.ini"},
-              "\n  Error: -u \"File [cfg | xsl] [path\\filename]\"\n"
-              "         Command line syntax is not correct\n");
-}
-
-TEST_F(ParseTest, UserFileWithoutName) {
-  ExpectError({"-uFile cfg"}, "\n  Error: -u \"File cfg\" file name not parsed\n"
-                              "         Check command line syntax\n");
-}
-
 // --- -u: a private configuration at its place in the command line ---------------
-
-TEST_F(ParseTest, UserConfigurationOverridesEarlierSwitchesOnly) {
-  TempDir dir;
-  std::string cfg = dir.Write("mine.cfg",
-                              "ZAV CFG Version: 7.75\n"
-                              "Printed Line Length : 70\n"
-                              "Maximum Line Length : 99\n");
-  G().settings.enable_user_cfg_files = true;
-  ParseResult r = Parse({"-L30", "-uFile cfg " + cfg, "a.c"});
-  EXPECT_FALSE(r.exit);
-  EXPECT_EQ(G().settings.printed_line_length, 70);
-  EXPECT_EQ(G().settings.max_line_length, 99);
-  EXPECT_EQ(G().run.config_path, cfg);
-
-  Parse({"-uFile cfg " + cfg, "-L40"});
-  EXPECT_EQ(G().settings.printed_line_length, 40);
-}
 
 TEST_F(ParseTest, UserConfigurationNeedsToBeEnabled) {
   G().settings.enable_user_cfg_files = false;
@@ -474,7 +380,7 @@ TEST_F(ParseTest, UserConfigurationReplacesLanguageExtensions) {
   G().settings.enable_user_cfg_files = true;
   Parse({"-uFile cfg " + cfg});
   EXPECT_EQ(FindLanguage(G(), "pc"), kLangC);
-  EXPECT_NE(G().settings.allowable_extensions.find("pc"), std::string::npos);
+  EXPECT_TRUE(Has(G().settings.allowable_extensions, "pc"));
 }
 
 TEST_F(ParseTest, UserConfigurationOfAnotherVersionIsUpgraded) {
@@ -482,15 +388,10 @@ TEST_F(ParseTest, UserConfigurationOfAnotherVersionIsUpgraded) {
   std::string cfg = dir.Write("old.cfg", "ZAV CFG Version: 5.0\nPrinted Top Margin : 3\n");
   G().settings.enable_user_cfg_files = true;
   Parse({"-uFile cfg " + cfg});
-  std::FILE* f = std::fopen(cfg.c_str(), "rb");
-  ASSERT_NE(f, nullptr);
-  char line[256];
-  std::string text;
-  while (std::fgets(line, sizeof line, f) != nullptr) text += line;
-  std::fclose(f);
-  EXPECT_NE(text.find("ZAV CFG Version: 7.75\n"), std::string::npos);
-  EXPECT_NE(text.find("\nPrinted Top Margin                      : 3\n"),
-            std::string::npos);
+  EXPECT_EQ(G().run.config_path, cfg);
+  const std::string text = test::ReadFile(cfg);
+  EXPECT_TRUE(test::Has(text, "ZAV CFG Version: 7.75\n"));
+  EXPECT_TRUE(test::Has(text, "\nPrinted Top Margin                      : 3\n"));
 }
 
 TEST_F(ParseTest, StyleSheet) {

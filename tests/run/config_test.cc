@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "run/config_keys.h"
 #include "test_support.h"
@@ -16,19 +14,14 @@
 namespace zav {
 namespace {
 
+using test::Has;
 using test::Harness;
+using test::ReadFile;
 using test::TempDir;
 
 bool Apply(GlobalData& G, const std::string& line) {
   ConfigReadState state;
   return ApplyConfigLine(G, line, state);
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
 }
 
 TEST(ConfigLine, YesNoRuleReadsOnlyTheFirstLetter) {
@@ -212,9 +205,8 @@ TEST_F(ConfigFileTest, MissingFileIsCreatedFromTheDefaultsAndReadBack) {
   h.G().run.config_path = path;
   EXPECT_EQ(Read(), 1);
   std::string text = ReadFile(path);
-  EXPECT_NE(text.find("\nZAV CFG Version: 7.75\n"), std::string::npos);
-  EXPECT_NE(text.find("\nMaximum Line Length                     : 80\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(text, "\nZAV CFG Version: 7.75\n"));
+  EXPECT_TRUE(Has(text, "\nMaximum Line Length                     : 80\n"));
   EXPECT_EQ(h.G().settings.cfg_version, "7.75");
   EXPECT_EQ(h.G().settings.max_line_length, 80);
   ExpectNoStrayFiles();
@@ -240,17 +232,13 @@ TEST_F(ConfigFileTest, FileOfAnotherVersionIsRewrittenKeepingItsValues) {
   EXPECT_EQ(Read(), 1);
   EXPECT_EQ(h.G().settings.cfg_version, "7.75");
   std::string text = ReadFile(path);
-  EXPECT_NE(text.find("\nZAV CFG Version: 7.75\n"), std::string::npos);
+  EXPECT_TRUE(Has(text, "\nZAV CFG Version: 7.75\n"));
   EXPECT_EQ(text.find("6.10"), std::string::npos);
-  EXPECT_NE(text.find("\nMaximum Line Length                     : 120\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nQuality Notice 3                        : No\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("\nHTML Text Color                         : navy\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(text, "\nMaximum Line Length                     : 120\n"));
+  EXPECT_TRUE(Has(text, "\nQuality Notice 3                        : No\n"));
+  EXPECT_TRUE(Has(text, "\nHTML Text Color                         : navy\n"));
   // Settings the old file lacked are added with their current values.
-  EXPECT_NE(text.find("\nMaximum Function Name Length            : 32\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(text, "\nMaximum Function Name Length            : 32\n"));
   ExpectNoStrayFiles();
 
   // The rewritten file reads back to the same settings.
@@ -265,8 +253,7 @@ TEST_F(ConfigFileTest, FileOfAnotherVersionIsRewrittenKeepingItsValues) {
 TEST_F(ConfigFileTest, FileWithoutVersionIsUpgraded) {
   dir.Write("zav.cfg", "Printed Page Length : 60\n");
   EXPECT_EQ(Read(), 1);
-  EXPECT_NE(ReadFile(path).find("\nPrinted Page Length                     : 60\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(ReadFile(path), "\nPrinted Page Length                     : 60\n"));
 }
 
 TEST_F(ConfigFileTest, RewriteKeepsASymbolicLink) {
@@ -276,8 +263,7 @@ TEST_F(ConfigFileTest, RewriteKeepsASymbolicLink) {
   struct stat st;
   ASSERT_EQ(lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
-  EXPECT_NE(ReadFile(real).find("\nPrinted Top Margin                      : 3\n"),
-            std::string::npos);
+  EXPECT_TRUE(Has(ReadFile(real), "\nPrinted Top Margin                      : 3\n"));
 }
 
 TEST_F(ConfigFileTest, NoFileAndNoWayToCreateOneLeavesTheDefaults) {
