@@ -65,6 +65,9 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
 }
 
 void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
+  // The reader has its own large buffer: the stream needs none (and so
+  // does not query the file to size one).
+  std::setvbuf(file, nullptr, _IONBF, 0);
   PieceReader reader(file, G.source_buffer);
   char* text;
   int length;
