@@ -41,7 +41,7 @@ class Sink {
   size_t used_ = 0;
 };
 
-struct Spec {
+struct Conversion {
   bool left = false, zero = false, plus = false, space = false, alt = false;
   int width = -1;      // -1: none
   int precision = -1;  // -1: none
@@ -49,15 +49,15 @@ struct Spec {
   char conversion = '\0';
 };
 
-// Writes a field of `n` characters padded to the spec's width.
-void PutField(Sink& sink, const Spec& spec, const char* s, size_t n) {
-  const int pad = spec.width > static_cast<int>(n) ? spec.width - static_cast<int>(n) : 0;
-  if (!spec.left) sink.Pad(' ', pad);
+// Writes a field of `n` characters padded to the conversion's width.
+void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
+  const int pad = conv.width > static_cast<int>(n) ? conv.width - static_cast<int>(n) : 0;
+  if (!conv.left) sink.Pad(' ', pad);
   sink.Put(s, n);
-  if (spec.left) sink.Pad(' ', pad);
+  if (conv.left) sink.Pad(' ', pad);
 }
 
-void PutInteger(Sink& sink, const Spec& spec, int64_t value) {
+void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
   char digits[24];
   int n = 0;
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
@@ -65,59 +65,59 @@ void PutInteger(Sink& sink, const Spec& spec, int64_t value) {
     digits[n++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  const char sign = value < 0 ? '-' : spec.plus ? '+' : spec.space ? ' ' : '\0';
+  const char sign = value < 0 ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
   const int length = n + (sign != '\0' ? 1 : 0);
-  const int pad = spec.width > length ? spec.width - length : 0;
-  if (!spec.left && !spec.zero) sink.Pad(' ', pad);
+  const int pad = conv.width > length ? conv.width - length : 0;
+  if (!conv.left && !conv.zero) sink.Pad(' ', pad);
   if (sign != '\0') sink.Put(sign);
-  if (!spec.left && spec.zero) sink.Pad('0', pad);
+  if (!conv.left && conv.zero) sink.Pad('0', pad);
   while (n > 0) sink.Put(digits[--n]);
-  if (spec.left) sink.Pad(' ', pad);
+  if (conv.left) sink.Pad(' ', pad);
 }
 
 // Parses the conversion that starts after '%' at *p; advances *p past it.
 // Returns false when it holds something this formatter does not parse
 // ('*' widths), so the caller hands it to the C library.
-bool ParseSpec(const char*& p, Spec& spec) {
+bool ParseConversion(const char*& p, Conversion& conv) {
   for (;; ++p) {
     switch (*p) {
-      case '-': spec.left = true; continue;
-      case '0': spec.zero = true; continue;
-      case '+': spec.plus = true; continue;
-      case ' ': spec.space = true; continue;
-      case '#': spec.alt = true; continue;
+      case '-': conv.left = true; continue;
+      case '0': conv.zero = true; continue;
+      case '+': conv.plus = true; continue;
+      case ' ': conv.space = true; continue;
+      case '#': conv.alt = true; continue;
       default: break;
     }
     break;
   }
   if (*p == '*') return false;
   if (*p >= '0' && *p <= '9') {
-    spec.width = 0;
-    while (*p >= '0' && *p <= '9') spec.width = spec.width * 10 + (*p++ - '0');
+    conv.width = 0;
+    while (*p >= '0' && *p <= '9') conv.width = conv.width * 10 + (*p++ - '0');
   }
   if (*p == '.') {
     ++p;
     if (*p == '*') return false;
-    spec.precision = 0;
-    while (*p >= '0' && *p <= '9') spec.precision = spec.precision * 10 + (*p++ - '0');
+    conv.precision = 0;
+    while (*p >= '0' && *p <= '9') conv.precision = conv.precision * 10 + (*p++ - '0');
   }
   if (*p == 'l') {
-    spec.length = 1;
+    conv.length = 1;
     if (*++p == 'l') {
-      spec.length = 2;
+      conv.length = 2;
       ++p;
     }
   } else if (*p == 'h') {
-    spec.length = -1;
+    conv.length = -1;
     if (*++p == 'h') {
-      spec.length = -2;
+      conv.length = -2;
       ++p;
     }
   } else if (*p == 'z') {
-    spec.length = 3;
+    conv.length = 3;
     ++p;
   }
-  spec.conversion = *p;
+  conv.conversion = *p;
   if (*p != '\0') ++p;
   return true;
 }
@@ -141,34 +141,34 @@ void FormatTo(FILE* out, const char* format, va_list args) {
       ++p;
       continue;
     }
-    Spec spec;
-    const bool parsed = ParseSpec(p, spec);
-    const char c = spec.conversion;
-    if (parsed && (c == 'd' || c == 'i') && spec.precision < 0 && spec.length >= 0) {
+    Conversion conv;
+    const bool parsed = ParseConversion(p, conv);
+    const char c = conv.conversion;
+    if (parsed && (c == 'd' || c == 'i') && conv.precision < 0 && conv.length >= 0) {
       int64_t v;
-      if (spec.length == 2) {
+      if (conv.length == 2) {
         v = va_arg(args, long long);
-      } else if (spec.length == 1) {
+      } else if (conv.length == 1) {
         v = va_arg(args, long);
-      } else if (spec.length == 3) {
+      } else if (conv.length == 3) {
         v = static_cast<int64_t>(va_arg(args, size_t));
       } else {
         v = va_arg(args, int);
       }
-      PutInteger(sink, spec, v);
+      PutInteger(sink, conv, v);
       continue;
     }
-    if (parsed && c == 's' && !spec.zero) {
+    if (parsed && c == 's' && !conv.zero) {
       const char* s = va_arg(args, const char*);
       if (s == nullptr) s = "(null)";
-      size_t n = spec.precision >= 0 ? strnlen(s, static_cast<size_t>(spec.precision))
+      size_t n = conv.precision >= 0 ? strnlen(s, static_cast<size_t>(conv.precision))
                                      : std::strlen(s);
-      PutField(sink, spec, s, n);
+      PutField(sink, conv, s, n);
       continue;
     }
-    if (parsed && c == 'c' && spec.precision < 0) {
+    if (parsed && c == 'c' && conv.precision < 0) {
       const char ch = static_cast<char>(va_arg(args, int));
-      PutField(sink, spec, &ch, 1);
+      PutField(sink, conv, &ch, 1);
       continue;
     }
     // Everything else: this one conversion by the C library.
@@ -200,7 +200,7 @@ void FormatTo(FILE* out, const char* format, va_list args) {
         kind = 0;
         break;
       case 'u': case 'x': case 'X': case 'o':
-        if (spec.length >= 1) {
+        if (conv.length >= 1) {
           value.unsigned_long = va_arg(args, unsigned long);
           kind = 1;
         } else {
@@ -209,7 +209,7 @@ void FormatTo(FILE* out, const char* format, va_list args) {
         }
         break;
       case 'd': case 'i':
-        if (spec.length >= 1) {
+        if (conv.length >= 1) {
           value.signed_long = va_arg(args, long);
           kind = 3;
         } else {
