@@ -50,6 +50,10 @@ struct FileSet {
   std::vector<FileEntry> entries;  // headers first, then sources
   std::vector<DirectoryTotal> directories;  // per-directory totals (-F)
   int64_t total_bytes = 0;
+  // Progress display of the file loop: files since the last percentage,
+  // and the files counted in percentages so far.
+  int32_t progress_count = 0;
+  int64_t progress_total = 0;
   int32_t files_processed = 0;
 
   // The -F list, opened by the run before the set is built.

@@ -57,6 +57,27 @@ void AnnounceFileProcessing(const GlobalData& G, int file_count) {
   }
 }
 
+void ShowFileProgress(GlobalData& G, const FileEntry& entry) {
+  if (!G.sw.progress) return;
+  if (G.settings.detailed_progress) {
+    std::fprintf(stderr, "  + %s\n", entry.name.c_str());
+    return;
+  }
+  FileSet& files = G.files;
+  const int interval = std::max(1, G.settings.progress_interval);
+  ++files.progress_count;
+  if (files.progress_count % interval == 0) std::fputc('.', stderr);
+  if (files.progress_count > 65 * interval - 1) {
+    files.progress_total += files.progress_count;
+    const double share = files.entries.empty()
+                             ? 0.0
+                             : static_cast<double>(files.progress_total) /
+                                   static_cast<double>(files.entries.size()) * 100.0;
+    std::fprintf(stderr, "(%4.1f%%)\n  ", share);
+    files.progress_count = 1;
+  }
+}
+
 void DebugListFileSet(const GlobalData& G) {
   if (!G.sw.debug) return;
   int index = 0;

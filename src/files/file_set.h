@@ -22,6 +22,12 @@ void WriteFileList(GlobalData& G);
 // Progress lines on standard error (progress indicator on): before the set
 // is built, and before the first file is processed.
 void AnnounceFileAcquisition(const GlobalData& G);
+// The progress display of the file loop for one file about to be analysed
+// (standard error, only when the progress indicator is on): its name with
+// detailed progress, else a dot every `interval` files and the share done
+// after every 65 rows of dots.
+void ShowFileProgress(GlobalData& G, const FileEntry& entry);
+
 void AnnounceFileProcessing(const GlobalData& G, int file_count);
 
 // With the debug flag, the file set, one "*** Debug:" line per entry.

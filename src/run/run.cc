@@ -77,6 +77,7 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
 }
 
 void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
+  ShowFileProgress(G, entry);
   G.files.total_bytes += entry.size;
   ResetFileState(G);
   entry.kind = SetFileLanguage(G, entry.name, true);

@@ -102,3 +102,31 @@ TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
 
 }  // namespace
 }  // namespace zav
+
+namespace zav {
+namespace {
+
+// With -O the file loop shows a dot per `interval` files and, after 65 of
+// them, the share of files done; the count restarts at 1.
+TEST(FileInput, ProgressDotsAndShares) {
+  TempDir dir;
+  TempDir cfg;
+  cfg.Write("zav.cfg",
+            "ZAV CFG Version: 7.75\nProgress status interval number of files: 1\n");
+  std::vector<std::string> args = {"-Oreport.txt"};
+  for (int i = 0; i < 70; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "f%02d.c", i);
+    dir.Write(name, "int x;\n");
+    args.push_back(name);
+  }
+  test::RunResult r = RunZav(args, dir.path(), cfg.path());
+  EXPECT_EQ(r.exit_code, 0);
+  const std::string expected = "  Processing 70 Files - Status(.) 1 Files\n  " +
+                               std::string(65, '.') + "(92.9%)\n  " + std::string(5, '.') +
+                               "(100%)\n  Processing Files Complete\n";
+  EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace zav
