@@ -217,15 +217,20 @@ void ListClassMethod(GlobalData& G, int visibility, int32_t line,
   static const char* const kFormats[] = {"  Class Method Public   :%6d | %s%s\n",
                                          "  Class Method Protected:%6d | %s%s\n",
                                          "  Class Method Private  :%6d | %s%s\n"};
-  const std::string spaced = prefix.empty() ? prefix : prefix + " ";
-  Print(G, kFormats[visibility], line, spaced.c_str(), name.c_str());
+  std::string spaced = prefix.empty() ? prefix : prefix + " ";
+  std::string shown = name;
+  if (Html(G)) {
+    spaced = HtmlEscape(spaced);
+    shown = HtmlEscape(shown);
+  }
+  Print(G, kFormats[visibility], line, spaced.c_str(), shown.c_str());
 }
 
 void ListClassData(GlobalData& G, int visibility, int32_t line, const char* text) {
   static const char* const kFormats[] = {"  Class Data Public     :%6d | %s",
                                          "  Class Data Protected  :%6d | %s",
                                          "  Class Data Private    :%6d | %s"};
-  Print(G, kFormats[visibility], line, text);
+  Print(G, kFormats[visibility], line, Html(G) ? HtmlEscape(text).c_str() : text);
 }
 
 void AnnounceMacroBegin(GlobalData& G, const std::string& name) {

@@ -211,3 +211,20 @@ TEST(Classes, TypedefNamesANamelessStruct) {
 
 }  // namespace
 }  // namespace zav
+
+namespace zav {
+namespace {
+
+TEST(Listing, ClassMembersAreEscapedInHtml) {
+  test::Harness h;
+  h.G().sw.functional = h.G().sw.class_methods = h.G().sw.html = true;
+  h.AnalyzeFile("class A {\n  std::vector<int> v;\n  bool less(A<B> a) { return false; }\n};\n");
+  const std::string out = h.Output();
+  EXPECT_NE(out.find("  Class Data Private    :     2 |   std::vector&lt;int&gt; v;\n"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("  Class Method Private  :     3 | bool less\n"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace zav
