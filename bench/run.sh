@@ -5,7 +5,8 @@
 #   bench/run.sh --corpus   a deterministic generated corpus (bench/corpus/)
 #
 # Reports physical lines per second and peak memory for the summary run
-# (zav -s) and the full analysis (zav -fa -c -n -o -v, report to a file),
+# (zav -s), the verbose run (zav -v) and the full analysis
+# (zav -fa -c -n -o -v), the reports written to a file,
 # best of three runs each, one core, warm cache.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -51,4 +52,5 @@ measure() {
 }
 
 measure "zav -s" -s
+measure "zav -v -O report" -v -O"$work/report.txt"
 measure "zav -fa -c -n -o -v -O report" -fa -c -n -o -v -O"$work/report.txt"
