@@ -514,14 +514,7 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   }
   F.start_line = G.reader.line_number;
   const FileMetrics& f = G.file;
-  F.start.loc = f.loc_count;
-  F.start.comments = f.comment_lines_count;
-  F.start.blanks = f.blank_lines_count;
-  F.start.spaces = f.spaces_count;
-  F.start.characters = f.characters_count;
-  F.start.braceline = f.braceline_count;
-  F.start.parenline = f.parenline_count;
-  F.start.semicolons = f.semicolon_count;
+  TakeSnapshot(G, F.start);
   F.fall_through_start = f.fall_through_count;
   ++G.file.functions_count;
   F.counts = DecisionCounts{};

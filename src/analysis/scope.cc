@@ -133,19 +133,6 @@ std::string PreviousWord(const char* line, int start) {
   return std::string(line + b, e - b);
 }
 
-void TakeSnapshot(const GlobalData& G, CounterSnapshot& s) {
-  const FileMetrics& f = G.file;
-  s.loc = f.loc_count;
-  s.comments = f.comment_lines_count;
-  s.blanks = f.blank_lines_count;
-  s.spaces = f.spaces_count;
-  s.characters = f.characters_count;
-  s.braceline = f.braceline_count;
-  s.parenline = f.parenline_count;
-  s.semicolons = f.semicolon_count;
-  s.fors = f.for_count;
-  s.line = G.reader.line_number;
-}
 
 void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
   ScopeState& S = G.scope;
@@ -338,6 +325,20 @@ bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
     default:
       return false;
   }
+}
+
+void TakeSnapshot(const GlobalData& G, CounterSnapshot& s) {
+  const FileMetrics& f = G.file;
+  s.loc = f.loc_count;
+  s.comments = f.comment_lines_count;
+  s.blanks = f.blank_lines_count;
+  s.spaces = f.spaces_count;
+  s.characters = f.characters_count;
+  s.braceline = f.braceline_count;
+  s.parenline = f.parenline_count;
+  s.semicolons = f.semicolon_count;
+  s.fors = f.for_count;
+  s.line = G.reader.line_number;
 }
 
 std::string CurrentFileName(const GlobalData& G) {

@@ -49,6 +49,9 @@ void AddToNamespace(GlobalData& G, const std::string& qualified_name,
 ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
                                bool create);
 
+// The file counters a class or function body measures its growth from.
+void TakeSnapshot(const GlobalData& G, CounterSnapshot& s);
+
 // The name of the file being analysed ("" outside a run's file loop).
 std::string CurrentFileName(const GlobalData& G);
 
