@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+#include "report/xml_text.h"
+
 namespace zav {
 
 std::string WrapName(const GlobalData& G, std::string_view name, int width,
@@ -25,21 +27,7 @@ std::string WrapName(const GlobalData& G, std::string_view name, int width,
 }
 
 std::string XmlEscape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '"': out += "&quot;"; break;
-      case '&': out += "&amp;"; break;
-      case '\'': out += "&apos;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out.push_back(c); break;
-    }
-    if (out.size() >= kReportTextMax) break;
-  }
-  if (out.size() > kReportTextMax) out.resize(kReportTextMax);
-  return out;
+  return XmlText(text, kReportTextMax);
 }
 
 std::string HtmlText(std::string_view text) {

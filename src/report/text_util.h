@@ -22,8 +22,8 @@ inline constexpr size_t kReportTextMax = 2047;
 std::string WrapName(const GlobalData& G, std::string_view name, int width,
                      int indent);
 
-// The text with `"`, `&`, `'`, `<` and `>` written as XML entities; every
-// other character is copied. Cut at 2,047 characters.
+// The text with `"`, `&`, `'`, `<` and `>` written as XML entities and
+// made valid UTF-8 (see XmlText). Cut at 2,047 bytes.
 std::string XmlEscape(std::string_view text);
 
 // The text with `&`, `<` and `>` written as entities, for the content of the

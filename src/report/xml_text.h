@@ -1,0 +1,22 @@
+// Text from sources and file names made fit for an XML document.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zav {
+
+// The text as XML character data, valid UTF-8 whatever bytes it holds:
+// - `"`, `&`, `'`, `<` and `>` become entities;
+// - every well-formed UTF-8 sequence is copied;
+// - every other byte of 0x80 or above is taken as a Latin-1 character and
+//   written in its UTF-8 form (0xE9 becomes C3 A9);
+// - a control character other than tab, line feed and carriage return, and
+//   the non-characters U+FFFE and U+FFFF, which XML does not allow, become
+//   "?".
+// The result holds at most `limit` bytes; it is cut before the first piece
+// that does not fit, never inside an entity or a UTF-8 sequence.
+std::string XmlText(std::string_view text, size_t limit);
+
+}  // namespace zav
