@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "quality/notices.h"
+#include "report/csv_field.h"
 #include "report/file_reports.h"
 #include "report/metric_lines.h"
 #include "report/record_blocks.h"
@@ -48,7 +49,7 @@ void WriteLabelledName(GlobalData& G, const char* label, const std::string& name
     Print(G, "  <b>%s</b>: <b><font color=\"%s\">%s</font></b>\n", label,
           Color(G, color), HtmlEscape(name).c_str());
   } else if (Csv(G)) {
-    Print(G, "%s,%s\n", label, name.c_str());
+    Print(G, "%s,%s\n", label, CsvField(name).c_str());
   } else if (!Xml(G)) {
     Print(G, "  %s: %s\n", label, name.c_str());
   }
@@ -147,7 +148,7 @@ void AnnounceNamespace(GlobalData& G, bool begin, bool package, bool nested,
           FileLink(G).c_str(), label.c_str(), Color(G, kColorNotice),
           HtmlEscape(name).c_str());
   } else if (Csv(G)) {
-    Print(G, "%s,%s\n", label.c_str(), name.c_str());
+    Print(G, "%s,%s\n", label.c_str(), CsvField(name).c_str());
   } else {
     Print(G, "  %s: %s\n", label.c_str(), name.c_str());
   }

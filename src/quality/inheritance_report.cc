@@ -14,6 +14,7 @@
 
 #include "quality/inheritance_tree.h"
 #include "quality/notices.h"
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -71,7 +72,8 @@ void WriteRootLine(GlobalData& G, const InheritanceNode& node) {
       Print(G, "\n  + <b>%s</b> [%s]\n", name.c_str(), Figures(G, 0, children).c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, "\n'+ %s,[%s]\n", name.c_str(), Figures(G, 0, children).c_str());
+      Print(G, "\n%s,[%s]\n", CsvField("'+ " + name).c_str(),
+            Figures(G, 0, children).c_str());
       break;
     case ReportFormat::kXml:
       Print(G, "<class>\n<name>%s</name>\n<depth>0</depth>\n<children>%d</children>\n</class>\n",
@@ -91,7 +93,8 @@ void WriteDescendantLine(GlobalData& G, const InheritanceNode& node, int depth) 
             name.c_str(), figures.c_str(), node.parents);
       break;
     case ReportFormat::kCsv:
-      Print(G, "%s- %s,[%s.P%d]\n", std::string(depth, ',').c_str(), name.c_str(),
+      Print(G, "%s%s,[%s.P%d]\n", std::string(depth, ',').c_str(),
+            CsvField("- " + name).c_str(),
             figures.c_str(), node.parents);
       break;
     case ReportFormat::kXml:
@@ -265,7 +268,8 @@ void WriteLostEntry(GlobalData& G, const InheritanceNode& node, const std::strin
             parent_name.c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, "Lost Child Node,%s,parent,%s\n", name.c_str(), parent_name.c_str());
+      Print(G, "Lost Child Node,%s,parent,%s\n", CsvField(name).c_str(),
+            CsvField(parent_name).c_str());
       break;
     case ReportFormat::kXml:
       Print(G, "<lost_child_node>\n<name>%s</name>\n<parent>%s</parent>\n", name.c_str(),

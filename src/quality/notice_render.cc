@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/csv_field.h"
 #include "report/output.h"
 
 namespace zav {
@@ -145,9 +146,13 @@ std::string RenderNotice(const char* format, const char* fields,
   std::string out;
   out.reserve(512);
   HtmlBuilder html(out, values.color);
+  CsvFormWriter csv;
   const bool woven = markup == NoticeMarkup::kHtml;
+  const bool in_csv = markup == NoticeMarkup::kCsv;
   auto literal = [&](std::string_view text) {
-    if (woven) {
+    if (in_csv) {
+      csv.Literal(text);
+    } else if (woven) {
       html.Literal(text);
     } else {
       out += text;
@@ -174,6 +179,10 @@ std::string RenderNotice(const char* format, const char* fields,
     std::string value = FormatValue(std::string_view(p, length), values, field);
     p += length;
     const bool is_name = std::strchr("stFD", field) != nullptr;
+    if (in_csv) {
+      csv.Value(value);
+      continue;
+    }
     if (markup != NoticeMarkup::kText && is_name) value = HtmlEscape(value);
     // The notice number belongs to the heading and stays plain.
     if (!woven || field == 'N') {
@@ -185,6 +194,7 @@ std::string RenderNotice(const char* format, const char* fields,
     html.Value(field, value, percent);
   }
   if (woven) html.Flush();
+  if (in_csv) return csv.Finish();
   return out;
 }
 

@@ -21,7 +21,8 @@ struct NoticeValues {
 enum class NoticeMarkup {
   kText,         // the format as it stands
   kHtml,         // markup woven into a text form (see RenderNotice)
-  kHtmlVerbatim  // a form that carries its own markup
+  kHtmlVerbatim, // a form that carries its own markup
+  kCsv           // the text form with its fields quoted (CsvFormWriter)
 };
 
 // Fills `format` with the values named by `fields`, one letter per

@@ -1,8 +1,11 @@
 #include "quality/notices.h"
 
+#include <cstdio>
+
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
+#include "report/csv_field.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
@@ -62,6 +65,7 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
     fields = form.reordered_fields;
   }
   NoticeMarkup markup = NoticeMarkup::kText;
+  if (format == ReportFormat::kCsv) markup = NoticeMarkup::kCsv;
   if (format == ReportFormat::kHtml) {
     markup = NoticeMarkup::kHtml;
     if (form.html != nullptr && text == form.text) {
@@ -116,10 +120,23 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
             "<description>%s</description>\n</notice>\n",
             number, line, XmlEscape(xml_text).c_str());
     }
-  } else if (G.settings.reorder_notices) {
-    Print(G, "  Line %4d: Notice #%4d: %s\n", line, number, text.c_str());
   } else {
-    Print(G, "  Notice #%4d: Line %4d, %s\n", number, line, text.c_str());
+    char head[64];
+    if (G.settings.reorder_notices) {
+      std::snprintf(head, sizeof head, "  Line %4d: Notice #%4d: ", line, number);
+    } else {
+      std::snprintf(head, sizeof head, "  Notice #%4d: Line %4d, ", number, line);
+    }
+    if (sw.Format() == ReportFormat::kCsv) {
+      // The text form's comma separates two fields; the description is
+      // quoted when it needs to be.
+      CsvFormWriter csv;
+      csv.Literal(head);
+      csv.Value(text);
+      Print(G, "%s\n", csv.Finish().c_str());
+    } else {
+      Print(G, "%s%s\n", head, text.c_str());
+    }
   }
   AddNoticeToList(G, file_name, line, number);
 }

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -126,18 +127,20 @@ void WriteHtmlBanner(GlobalData& G) {
 
 void WriteCsvBanner(GlobalData& G) {
   const Settings& s = G.settings;
-  if (s.report_header_active) Print(G, "%s\n\n", s.report_header_text.c_str());
+  if (s.report_header_active) {
+    Print(G, "%s\n\n", CsvField(s.report_header_text).c_str());
+  }
   PutText(G, "Zavoran\n");
   Print(G, "%s,%s\n", "Version", s.version.c_str());
   // The C library's time text keeps its own line end here.
   Print(G, "Date Processed,%s\n", (Now(false) + "\n").c_str());
   if (!G.sw.no_command) {
     PutText(G, "ZAV Command Line,");
-    PutText(G, G.run.command_line);
+    PutText(G, CsvField(G.run.command_line));
     PutText(G, "\n");
   }
   if (!G.sw.no_config) {
-    Print(G, "Configuration File,%s\n", G.run.config_path.c_str());
+    Print(G, "Configuration File,%s\n", CsvField(G.run.config_path).c_str());
   }
 }
 
@@ -178,7 +181,7 @@ void WriteAfterBanner(GlobalData& G) {
               Color(G, kColorHeader), HtmlText(path).c_str());
         break;
       case ReportFormat::kCsv:
-        Print(G, "Diff Config File: %s\n", path.c_str());
+        Print(G, "%s\n", CsvField("Diff Config File: " + path).c_str());
         break;
       case ReportFormat::kXml:
         Print(G, "<diff_config_file>%s</diff_config_file>\n",
@@ -200,7 +203,7 @@ void WriteAfterBanner(GlobalData& G) {
       PutText(G, "\n");
       break;
     case ReportFormat::kCsv:
-      Print(G, "\n%s\n", title.c_str());
+      Print(G, "\n%s\n", CsvField(title).c_str());
       break;
     case ReportFormat::kXml:
       Print(G, "<title>%s</title>\n", XmlEscape(title).c_str());
@@ -318,7 +321,7 @@ void WriteReportEnd(GlobalData& G) {
       PutText(G, "</pre></body></html>");
       break;
     case ReportFormat::kCsv:
-      if (header) Print(G, "\n%s\n", s.report_header_text.c_str());
+      if (header) Print(G, "\n%s\n", CsvField(s.report_header_text).c_str());
       break;
     case ReportFormat::kXml:
       if (header) {

@@ -1,5 +1,7 @@
 #include "report/csv_field.h"
 
+#include <utility>
+
 namespace zav {
 
 std::string CsvField(std::string_view text) {
@@ -17,23 +19,22 @@ std::string CsvField(std::string_view text) {
   return out;
 }
 
-std::string CsvLines(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    const size_t n = end == std::string_view::npos ? text.size() : end;
-    std::string_view line = text.substr(0, n);
-    // A carriage return before the line feed belongs to the line end.
-    const bool cr = !line.empty() && line.back() == '\r';
-    if (cr) line.remove_suffix(1);
-    out += CsvField(line);
-    if (cr) out.push_back('\r');
-    if (end == std::string_view::npos) break;
-    out.push_back('\n');
-    text.remove_prefix(end + 1);
+void CsvFormWriter::Literal(std::string_view text) {
+  for (char c : text) {
+    if (c == ',' || c == '\n') {
+      out_ += CsvField(field_);
+      out_.push_back(c);
+      field_.clear();
+    } else {
+      field_.push_back(c);
+    }
   }
-  return out;
+}
+
+std::string CsvFormWriter::Finish() {
+  out_ += CsvField(field_);
+  field_.clear();
+  return std::move(out_);
 }
 
 }  // namespace zav

@@ -15,8 +15,21 @@ namespace zav {
 // field as CSV readers require.
 std::string CsvField(std::string_view text);
 
-// Each line of a multi-line text as a record of one field (CsvField), for
-// prose written into a CSV report. The line ends are kept.
-std::string CsvLines(std::string_view text);
+// Builds CSV text from a form written for reading (a notice text, say):
+// the commas and line ends of the form's own text separate fields, and the
+// values filled in (names, descriptions) are part of the field they stand
+// in, commas and all. Each field then goes through CsvField, so a form
+// whose values hold no comma, quote or line break comes out unchanged.
+class CsvFormWriter {
+ public:
+  void Literal(std::string_view text);
+  void Value(std::string_view text) { field_ += text; }
+  // The text built so far, the open field closed.
+  std::string Finish();
+
+ private:
+  std::string out_;
+  std::string field_;
+};
 
 }  // namespace zav

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 
+#include "report/csv_field.h"
 #include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -64,7 +65,7 @@ void WriteFileRowText(GlobalData& G, const char* type, const std::string& name,
                       const std::string& date, const Values& v, double ratio,
                       RowKind kind) {
   const std::string text =
-      std::string(type) + ", " + name + ",, " + date + ", " +
+      std::string(type) + "," + CsvField(" " + name) + ",, " + date + ", " +
       Number(v[kCsvSize], kind) + ", " + SizeColumns(G, v, ratio, kind) + ", " +
       Number(v[kCsvClasses], kind) + ", " + Number(v[kCsvFunctions], kind) +
       ", " + ComplexityColumns(v, kind) + ", " + Number(v[kCsvNotices], kind) +
@@ -75,7 +76,8 @@ void WriteFileRowText(GlobalData& G, const char* type, const std::string& name,
 void WriteFunctionRowText(GlobalData& G, const char* type,
                           const std::string& name, const std::string& params,
                           const Values& v, double ratio, RowKind kind) {
-  const std::string text = std::string(type) + ", " + name + ", " + params +
+  const std::string text = std::string(type) + "," + CsvField(" " + name) +
+                           "," + CsvField(" " + params) +
                            ", ," + ", " + SizeColumns(G, v, ratio, kind) +
                            ", , " + Number(v[kCsvFunctions], kind) + ", " +
                            ComplexityColumns(v, kind) + ", \n";

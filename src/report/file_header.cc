@@ -3,6 +3,7 @@
 #include <string>
 
 #include "report/file_reports.h"
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -27,7 +28,7 @@ void WriteLongName(GlobalData& G, const std::string& name, int64_t time,
       Print(G, pseudo ? "\n  %s\n" : "\n  File: %s\n", shown.c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, pseudo ? "\n%s\n" : "\nFile,%s\n", name.c_str());
+      Print(G, pseudo ? "\n%s\n" : "\nFile,%s\n", CsvField(name).c_str());
       break;
     case ReportFormat::kHtml:
       if (pseudo) {
@@ -92,7 +93,9 @@ void WriteShortHeader(GlobalData& G, const std::string& name, int64_t time,
             HtmlText(MakeFileLink(G, name)).c_str(), HtmlText(shown).c_str());
       break;
     case ReportFormat::kCsv:
-      if (G.settings.show_file_date_size) Print(G, "%s\n", name.c_str());
+      if (G.settings.show_file_date_size) {
+        Print(G, "%s\n", CsvField(name).c_str());
+      }
       break;
     case ReportFormat::kXml:
       if (date) WriteDateAndSize(G, time, size);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "quality/notices.h"
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/project_common.h"
@@ -24,7 +25,8 @@ void WriteListedNotice(GlobalData& G, const QualityNotice& q) {
   const char* file = q.file_name.c_str();
   switch (Fmt(G)) {
     case ReportFormat::kCsv:
-      Print(G, "%s, %2d, %d, %s\n", file, q.number, q.line, description.c_str());
+      Print(G, "%s, %2d, %d,%s\n", CsvField(file).c_str(), q.number, q.line,
+            CsvField(" " + description).c_str());
       break;
     case ReportFormat::kXml:
       Print(G,
@@ -114,7 +116,8 @@ void WriteProfileRow(GlobalData& G, int number, int count, int total) {
   const std::string description = NoticeText(G, number);
   switch (Fmt(G)) {
     case ReportFormat::kCsv:
-      Print(G, "%-2d,%7d,%6.2f,%s\n", number, count, percent, description.c_str());
+      Print(G, "%-2d,%7d,%6.2f,%s\n", number, count, percent,
+            CsvField(description).c_str());
       break;
     case ReportFormat::kXml:
       Print(G,

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 
@@ -114,7 +115,7 @@ const CsvColumns& NamespaceCsvColumns() {
 
 void WriteCsvRecordRow(GlobalData& G, const char* type, const MetricRecord& r,
                        const CsvColumns& columns) {
-  Print(G, "%s,%s", type, r.name.c_str());
+  Print(G, "%s,%s", type, CsvField(r.name).c_str());
   for (int column : columns) {
     if (column == kCommentsPerElocColumn) {
       Print(G, ",%.2f", r.CommentsPerEloc());

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "report/framework.h"
+#include "report/csv_field.h"
 #include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/project_common.h"
@@ -69,7 +70,8 @@ void WriteListedFunction(GlobalData& G, const FileGroups& groups,
                          const FunctionRecord& f) {
   if (Fmt(G) == ReportFormat::kCsv) {
     Print(G, "Function,%s,%s,%d,%d,%d,%d,%.2f,%d,%d,%d,%d,%d,%d\n",
-          f.name.c_str(), f.parameters.c_str(), f.loc, f.eloc, f.lloc,
+          CsvField(f.name).c_str(), CsvField(f.parameters).c_str(), f.loc,
+          f.eloc, f.lloc,
           f.comments, f.CommentsPerEloc(), f.lines, f.params, f.returns,
           f.params + f.returns, f.cyclomatic,
           f.params + f.returns + f.cyclomatic);

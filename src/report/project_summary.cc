@@ -1,6 +1,7 @@
 // "Total Project Summary" in its four forms and the "Project Directory
 // Summary" of a list-file run.
 #include "report/file_reports.h"
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/project_common.h"
@@ -65,7 +66,7 @@ void WriteDirectorySummary(GlobalData& G) {
         Print(G, "  <b>Files</b> %d - %s\n", d.files, HtmlText(d.name).c_str());
         break;
       case ReportFormat::kCsv:
-        Print(G, "Files,%d,%s\n", d.files, d.name.c_str());
+        Print(G, "Files,%d,%s\n", d.files, CsvField(d.name).c_str());
         break;
       case ReportFormat::kXml:
         Print(G, "<directory>\n<name>%s</name>\n<file_count>%d</file_count>\n",

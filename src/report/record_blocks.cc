@@ -1,5 +1,6 @@
 #include "report/record_blocks.h"
 
+#include "report/csv_field.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "report/output.h"
@@ -38,9 +39,11 @@ void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
       }
       break;
     case ReportFormat::kCsv:
-      Print(G, "Function,%s\n", f.name.c_str());
-      Print(G, "Parameters,%s\n", f.parameters.c_str());
-      if (has_template) Print(G, "Template,%s\n", f.template_text.c_str());
+      Print(G, "Function,%s\n", CsvField(f.name).c_str());
+      Print(G, "Parameters,%s\n", CsvField(f.parameters).c_str());
+      if (has_template) {
+        Print(G, "Template,%s\n", CsvField(f.template_text).c_str());
+      }
       break;
     case ReportFormat::kXml:
       Print(G, "<function>\n<name>%s</name>\n", XmlEscape(f.name).c_str());
@@ -85,8 +88,10 @@ void WriteClassHeading(GlobalData& G, const std::string& label,
       break;
     }
     case ReportFormat::kCsv:
-      Print(G, "%s,%s\n", label.c_str(), r.name.c_str());
-      if (has_template) Print(G, "Template,%s\n", r.template_text.c_str());
+      Print(G, "%s,%s\n", label.c_str(), CsvField(r.name).c_str());
+      if (has_template) {
+        Print(G, "Template,%s\n", CsvField(r.template_text).c_str());
+      }
       break;
     case ReportFormat::kXml:
       Print(G, "<class>\n<type>%s</type>\n<name>%s</name>\n",
@@ -110,7 +115,7 @@ void WriteInheritanceLine(GlobalData& G, const ClassRecord& r) {
             HtmlEscape(WrapName(G, r.inheritance, 58, 15)).c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, "Inheritance,%s\n", r.inheritance.c_str());
+      Print(G, "Inheritance,%s\n", CsvField(r.inheritance).c_str());
       break;
     case ReportFormat::kXml:
       Print(G, "<inheritance>%s</inheritance>\n", XmlEscape(r.inheritance).c_str());

@@ -15,10 +15,16 @@ TEST(CsvField, QuotesOnlyFieldsWithCommaQuoteOrLineBreak) {
   EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
 }
 
-TEST(CsvLines, MakesEachLineOneField) {
-  EXPECT_EQ(CsvLines("\n  Notice #1: Line 3, x\n  plain\n"),
-            "\n\"  Notice #1: Line 3, x\"\n  plain\n");
-  EXPECT_EQ(CsvLines("a,b\r\nc"), "\"a,b\"\r\nc");
+TEST(CsvFormWriter, QuotesTheFieldAValueMakesAmbiguous) {
+  CsvFormWriter w;
+  w.Literal("\n    Notice #42: Class ");
+  w.Value("Map<K, V>");
+  w.Literal(" has more than one parent, see ");
+  w.Value("a\"b.h");
+  w.Literal("\n  plain, text\n");
+  EXPECT_EQ(w.Finish(),
+            "\n\"    Notice #42: Class Map<K, V> has more than one parent\","
+            "\" see a\"\"b.h\"\n  plain, text\n");
 }
 
 }  // namespace

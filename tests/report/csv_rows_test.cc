@@ -77,7 +77,7 @@ TEST_F(CsvRows, FileAndFunctionRowsWithTheirClosingRows) {
             "Type, Name, Parameters, , , LOC, eLOC, lLOC, Comments, Blanks, "
             "Lines, Comment/eLOC, Classes, Functions, Parameters, Returns, "
             "InterComp, CycloComp, Total Complexity, Notices\n"
-            "Function, f, (int a, int b), ,, 6, 5, 4, 2, 1, 8, 0.40, , 1, 2, 1, "
+            "Function, f,\" (int a, int b)\", ,, 6, 5, 4, 2, 1, 8, 0.40, , 1, 2, 1, "
             "3, 3, 6, \n"
             "Function, g, (), ,, 3, 2, 1, 0, 0, 3, 0.00, , 1, 0, 1, 1, 1, 2, \n"
             "Type, Name, , Date, Size, LOC, eLOC, lLOC, Comments, Blanks, Lines, "
