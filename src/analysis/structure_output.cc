@@ -194,6 +194,16 @@ void AnnounceFunctionBegin(GlobalData& G) {
   if (!G.sw.notices || !FunctionsShown(G)) return;
   const FunctionState& F = G.func;
   WriteScopeMarker(G, "Function Begin", G.reader.line_number);
+  if (Html(G)) {
+    // HTML bolds "Parameters:" and "Template:" with their colons, as the
+    // function block's heading does.
+    FunctionRecord heading;
+    heading.name = F.name;
+    heading.parameters = F.parameters;
+    heading.template_text = F.template_text;
+    WriteFunctionHeading(G, heading);
+    return;
+  }
   WriteLabelledName(G, "Function", F.name, kColorFunction);
   WriteLabelledName(G, "Parameters", F.parameters, kColorFunctionParam);
   WriteTemplateLine(G, F.template_text);

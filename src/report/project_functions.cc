@@ -167,7 +167,8 @@ void WriteCsvAnalysis(GlobalData& G, const RecordStats& s) {
   Print(G, "Func Pts(LOC),%.1f,Func Pts(eLOC),%.1f,Func Pts(lLOC),%.1f\n",
         s.fp_loc, s.fp_eloc, s.fp_lloc);
   PutText(G, "Avg Functions\n");
-  Print(G, "Count,%d,", s.count);
+  // Every column of the averages row is "%.2f", the count included.
+  Print(G, "Count,%.2f,", static_cast<double>(s.count));
   for (const FunctionColumn& c : kColumns) {
     Print(G, "%s,%.2f,", c.csv, s.Average(c.measure));
   }
