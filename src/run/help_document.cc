@@ -33,8 +33,9 @@ constexpr Section kSections[] = {
     LOC       a line holding code (not blank and not only comment)
     eLOC      effective LOC: a code line that holds more than a lone
               brace, bracket or parenthesis
-    lLOC      logical LOC: statements, counted at their semicolons and
-              at control statements such as if, for and while
+    lLOC      logical LOC: statements, counted at their semicolons
+              outside comments and strings; the header of a for
+              loop counts once
     Comment   a line holding a comment; a line can be code and comment
     Blank     a line holding nothing but white space
 

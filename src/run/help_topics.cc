@@ -68,8 +68,10 @@ constexpr Topic kReportTopicsA_F[] = {
 )"},
     {"* Estimation Analysis Based on LOC and Complexity", R"(  -e
 
-  Estimates the effort, cost and schedule that the measured code
-  represents, from its size and complexity.  Turns on function
+  Writes, over all functions of the run, the LOC, eLOC and lLOC per
+  function, per input parameter, per return point, per unit of
+  interface, cyclomatic and total complexity: the size ratios from
+  which the work of similar code can be estimated.  Turns on function
   analysis.
     zav -e -r"c,h ."
 )"},
