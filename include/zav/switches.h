@@ -78,6 +78,7 @@ struct Switches {
   std::string list_file_name;
   bool recursive = false;  // -r
   std::string recursion_top_dir;
+  bool recursion_dirs_from_arguments = false;  // -r value without a blank
   bool list_files_and_exit = false;  // -Rl
   bool no_descent = false;           // -Rd
   bool sort_input_by_name = false;   // -Rn

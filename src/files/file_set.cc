@@ -5,6 +5,7 @@
 
 #include "files/collector.h"
 #include "files/descent.h"
+#include "files/directory_arguments.h"
 #include "files/list_file.h"
 #include "report/benchmark.h"
 #include "report/output.h"
@@ -16,14 +17,20 @@ int BuildFileSet(GlobalData& G, int first_file_argument) {
   // The benchmark times the run from here on.
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   if (G.sw.recursive) {
-    // The -r extension list has replaced the allowable extensions.
-    DescendDirectory(collector, G.sw.recursion_top_dir,
-                     G.settings.allowable_extensions, true);
+    // The -r extension list has replaced the allowable extensions. A -r
+    // value without a directory descends the directory arguments.
+    if (!G.sw.recursion_dirs_from_arguments ||
+        !DescendDirectoryArguments(G, collector, first_file_argument)) {
+      DescendDirectory(collector, G.sw.recursion_top_dir,
+                       G.settings.allowable_extensions, true);
+    }
   } else if (G.sw.list_file_mode) {
     ReadListFile(collector);
   } else {
     for (int i = first_file_argument; i < G.run.argc; ++i) {
-      if (G.run.argv[i] != nullptr) collector.AddNamedFile(G.run.argv[i], true);
+      const char* name = G.run.argv[i];
+      if (name == nullptr || RejectDirectoryArgument(G, name)) continue;
+      collector.AddNamedFile(name, true);
     }
   }
   G.files.entries = collector.TakeFileSet(G.sw.sort_input_by_name);

@@ -124,6 +124,7 @@ SwitchOutcome ApplyRecursion(GlobalData& G, const std::string& value) {
   G.sw.recursive = true;
   G.sw.list_file_mode = false;
   G.sw.recursion_top_dir = dir.substr(0, kTextMax + 1);
+  G.sw.recursion_dirs_from_arguments = blank == std::string::npos;
   G.settings.allowable_extensions = extensions.substr(0, kTextMax);
   return GoOn();
 }

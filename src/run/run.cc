@@ -9,6 +9,7 @@
 #include "analysis/counters.h"
 #include "analysis/function.h"
 #include "analysis/structure.h"
+#include "analysis/structure_output.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "files/directory_totals.h"
@@ -88,7 +89,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   if (!G.sw.csv_detail) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
   }
+  const size_t first_function = G.lists.functions.size();
   ReadAndAnalyzeFile(G, file);
+  // -l: the file's functions, one line each, before its summary.
+  if (G.sw.function_list && !G.sw.totals_only && !G.sw.csv_detail) {
+    WriteFileFunctionList(G, first_function);
+  }
   EndOfFile(G, entry);
 }
 
