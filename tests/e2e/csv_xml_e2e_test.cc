@@ -1,0 +1,74 @@
+// The CSV report read back by a real CSV reader, and the XML report of a
+// Latin-1 source checked by an XML parser.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "report/report_run.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::Has;
+using test::RunCommand;
+using test::RunReport;
+using test::TempDir;
+using test::ToolAvailable;
+
+// Prints each record as "field count|first|second|third".
+constexpr const char* kCsvDump = R"(import csv, sys
+with open(sys.argv[1], newline='', encoding='latin-1') as f:
+    for row in csv.reader(f):
+        print('%d|%s' % (len(row), '|'.join((row + ['', '', ''])[:3])))
+)";
+
+// A comma and quotes in the file name, in the parameter list and in the
+// inheritance list; Latin-1 bytes in a comment and a string.
+const std::string kSource =
+    "// caf\xE9, \"x\"\n"
+    "const char *s = \"d\xE9j\xE0, vu\";\n"
+    "int add(int a, int b)\n{\n  return a + b;\n}\n"
+    "class B {};\nclass C {};\n"
+    "class D : public B, public C\n{\npublic:\n  int v;\n};\n";
+
+std::string CsvRecords(TempDir& dir, const std::vector<std::string>& args) {
+  const std::string report = dir.Write("report.csv", RunReport(args, dir.path()));
+  const std::string script = dir.Write("dump.py", kCsvDump);
+  return RunCommand("python3 '" + script + "' '" + report + "'").out;
+}
+
+TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
+  if (!ToolAvailable("python3")) GTEST_SKIP() << "python3 is not installed";
+  TempDir dir;
+  dir.Write("a,b.cpp", kSource);
+  const std::string detail = CsvRecords(dir, {"-C", "-n", "-o", "-c", "a,b.cpp"});
+  EXPECT_TRUE(Has(detail, "2|ZAV Command Line|-C -n -o -c a,b.cpp|\n")) << detail;
+  EXPECT_TRUE(Has(detail, "2|File|a,b.cpp|\n"));
+  EXPECT_TRUE(Has(detail, "2|Parameters|(int a, int b)|\n"));
+  EXPECT_TRUE(Has(detail, "2|Inheritance|B, C|\n"));
+  // A verbose notice line that names the file is one field (the notice is
+  // raised at the class's opening brace, line 10).
+  EXPECT_TRUE(Has(detail, "1|    Notice #42: File a,b.cpp: Line 10||\n"));
+
+  const std::string rows = CsvRecords(dir, {"-C", "-fa", "-o", "-Ta", "a,b.cpp"});
+  EXPECT_TRUE(Has(rows, "20|Function| add| (int a, int b)\n")) << rows;
+  EXPECT_TRUE(Has(rows, "20|File| a,b.cpp|\n"));
+  EXPECT_TRUE(Has(rows, "14|Function|add|(int a, int b)\n"));
+  EXPECT_TRUE(Has(rows, "21|Class|D|4\n"));
+}
+
+TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {
+  if (!ToolAvailable("xmllint")) GTEST_SKIP() << "xmllint is not installed";
+  TempDir dir;
+  dir.Write("caf\xE9.cpp", kSource);
+  for (const char* mode : {"-n", "-Ta", "-v"}) {
+    const std::string xml = RunReport({"-X", mode, "-o", "caf\xE9.cpp"}, dir.path());
+    test::ExpectWellFormed(dir.path(), xml);
+  }
+  const std::string xml = RunReport({"-X", "-fa", "caf\xE9.cpp"}, dir.path());
+  EXPECT_TRUE(Has(xml, "<name>caf\xC3\xA9.cpp</name>")) << xml;
+}
+
+}  // namespace
+}  // namespace zav
