@@ -223,25 +223,43 @@ void WriteFunctionEnd(GlobalData& G, const FunctionRecord& r) {
   WriteScopeMarker(G, "Function End", G.reader.line_number);
 }
 
+namespace {
+
+// One line of the class member listing (-fm): `head` with the line number,
+// then the listed source text and `tail`. The text is escaped in HTML and
+// XML; in CSV the line is one field, as the text may hold commas.
+void PutMemberLine(GlobalData& G, const char* head, int32_t line,
+                   const std::string& text, const char* tail) {
+  char number[64];
+  std::snprintf(number, sizeof number, head, line);
+  std::string shown = text;
+  if (Html(G)) shown = HtmlEscape(text);
+  if (Xml(G)) shown = XmlEscape(text);
+  std::string out = number + shown + tail;
+  if (Csv(G)) {
+    const bool line_end = !out.empty() && out.back() == '\n';
+    if (line_end) out.pop_back();
+    out = CsvField(out) + (line_end ? "\n" : "");
+  }
+  PutText(G, out);
+}
+
+}  // namespace
+
 void ListClassMethod(GlobalData& G, int visibility, int32_t line,
                      const std::string& prefix, const std::string& name) {
-  static const char* const kFormats[] = {"  Class Method Public   :%6d | %s%s\n",
-                                         "  Class Method Protected:%6d | %s%s\n",
-                                         "  Class Method Private  :%6d | %s%s\n"};
-  std::string spaced = prefix.empty() ? prefix : prefix + " ";
-  std::string shown = name;
-  if (Html(G)) {
-    spaced = HtmlEscape(spaced);
-    shown = HtmlEscape(shown);
-  }
-  Print(G, kFormats[visibility], line, spaced.c_str(), shown.c_str());
+  static const char* const kHeads[] = {"  Class Method Public   :%6d | ",
+                                       "  Class Method Protected:%6d | ",
+                                       "  Class Method Private  :%6d | "};
+  const std::string spaced = prefix.empty() ? prefix : prefix + " ";
+  PutMemberLine(G, kHeads[visibility], line, spaced + name, "\n");
 }
 
 void ListClassData(GlobalData& G, int visibility, int32_t line, const char* text) {
-  static const char* const kFormats[] = {"  Class Data Public     :%6d | %s",
-                                         "  Class Data Protected  :%6d | %s",
-                                         "  Class Data Private    :%6d | %s"};
-  Print(G, kFormats[visibility], line, Html(G) ? HtmlEscape(text).c_str() : text);
+  static const char* const kHeads[] = {"  Class Data Public     :%6d | ",
+                                       "  Class Data Protected  :%6d | ",
+                                       "  Class Data Private    :%6d | "};
+  PutMemberLine(G, kHeads[visibility], line, text, "");
 }
 
 void AnnounceMacroBegin(GlobalData& G, const std::string& name) {

@@ -8,6 +8,7 @@
 #include "files/directory_arguments.h"
 #include "files/list_file.h"
 #include "report/benchmark.h"
+#include "report/csv_field.h"
 #include "report/output.h"
 
 namespace zav {
@@ -46,7 +47,10 @@ bool ListsFilesOnly(const GlobalData& G) {
 }
 
 void WriteFileList(GlobalData& G) {
-  for (const FileEntry& entry : G.files.entries) Print(G, "%s\n", entry.name.c_str());
+  const bool csv = G.sw.Format() == ReportFormat::kCsv;
+  for (const FileEntry& entry : G.files.entries) {
+    Print(G, "%s\n", csv ? CsvField(entry.name).c_str() : entry.name.c_str());
+  }
   PutText(G, "\n");
 }
 
