@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -12,7 +13,9 @@
 #include "analysis/structure.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
+#include "report/csv_field.h"
 #include "report/output.h"
+#include "report/text_util.h"
 
 namespace zav {
 namespace {
@@ -144,26 +147,33 @@ const char* CommentLabel(const GlobalData& G) {
   return "";
 }
 
-// The -d trace of one line.
+// The -d trace of one line. In XML the source text is escaped; in CSV the
+// trace line is one field, as the source text may hold commas.
 void TraceLine(GlobalData& G, const char* line, int32_t line_number) {
   const LexState& L = G.lex;
-  if (G.sw.Format() == ReportFormat::kHtml) {
+  std::string types;
+  if (L.blank) types += " Blank";
+  if (L.code_seen) {
+    types += " LOC";
+    types += L.brace_line || L.paren_line ? " Non-Effective" : " Effective";
+    if (L.logical) types += " Logical";
+  }
+  types += CommentLabel(G);
+  const ReportFormat format = G.sw.Format();
+  if (format == ReportFormat::kHtml) {
     const char* text = line;
     while (*text == ' ' || *text == '\t') ++text;
     Print(G, "\n  <b>Line</b> %d: <font color=\"%s\">%s</font>  <b>LOC Type(s)</b>:",
           line_number, G.settings.colors[kColorLine].c_str(),
           HtmlEscape(text).c_str());
-  } else {
-    Print(G, "\n  Line %d: %s  LOC Type(s):", line_number, line);
+    PutText(G, types + "\n");
+    return;
   }
-  if (L.blank) PutText(G, " Blank");
-  if (L.code_seen) {
-    PutText(G, " LOC");
-    PutText(G, L.brace_line || L.paren_line ? " Non-Effective" : " Effective");
-    if (L.logical) PutText(G, " Logical");
-  }
-  PutText(G, CommentLabel(G));
-  PutText(G, "\n");
+  std::string trace = "  Line " + std::to_string(line_number) + ": " +
+                      (format == ReportFormat::kXml ? XmlEscape(line) : line) +
+                      "  LOC Type(s):" + types;
+  if (format == ReportFormat::kCsv) trace = CsvField(trace);
+  PutText(G, "\n" + trace + "\n");
 }
 
 void DebugSplitTexts(GlobalData& G, const char* line) {

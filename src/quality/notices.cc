@@ -108,7 +108,17 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
   const Switches& sw = G.sw;
   const char* file = file_name.c_str();
   if (sw.notice_visual_studio) {
-    Print(G, "%s(%d) : Notice #%-4d - %s\n", file, line, number, text.c_str());
+    // The IDE line keeps its form; inside an XML or CSV report its texts
+    // are escaped or the line quoted as one field.
+    const ReportFormat format = sw.Format();
+    const bool xml = format == ReportFormat::kXml;
+    const std::string shown_file = xml ? XmlEscape(file_name) : file_name;
+    const std::string shown_text = xml ? XmlEscape(text) : text;
+    char head[64];
+    std::snprintf(head, sizeof head, "(%d) : Notice #%-4d - ", line, number);
+    std::string notice = shown_file + head + shown_text;
+    if (format == ReportFormat::kCsv) notice = CsvField(notice);
+    Print(G, "%s\n", notice.c_str());
   } else if (sw.Format() == ReportFormat::kHtml) {
     Print(G, "  <font color=%s><b>Notice</b></font> <b>#%4d</b>: Line <b>%d</b>, %s\n",
           G.settings.colors[kColorNotice].c_str(), number, line, text.c_str());
