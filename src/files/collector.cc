@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "report/output.h"
+#include "report/xml_text.h"
 
 namespace zav {
 
@@ -35,7 +36,8 @@ void FileCollector::AddNamedFile(const std::string& name, bool is_argument) {
     if (!output_file) {
       Print(G_, "\n  Error: %s - Not a valid file type for ZAV\n"
                 "         Valid types: %s\n",
-            name.c_str(), G_.settings.allowable_extensions.c_str());
+            MessageName(G_, name).c_str(),
+            MessageName(G_, G_.settings.allowable_extensions).c_str());
     }
     return;
   }

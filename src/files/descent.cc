@@ -10,6 +10,7 @@
 
 #include "files/paths.h"
 #include "report/output.h"
+#include "report/xml_text.h"
 
 namespace zav {
 namespace {
@@ -54,7 +55,8 @@ class Descent {
   bool ReadEntries(const std::string& path, std::vector<DirEntry>& entries) {
     DIR* dir = ::opendir(path.c_str());
     if (dir == nullptr) {
-      Print(G_, "  Open Dir Error: %s : %s\n", path.c_str(), std::strerror(errno));
+      Print(G_, "  Open Dir Error: %s : %s\n", MessageName(G_, path).c_str(),
+            std::strerror(errno));
       return false;
     }
     while (const dirent* d = ::readdir(dir)) {

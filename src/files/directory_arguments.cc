@@ -7,6 +7,7 @@
 
 #include "files/descent.h"
 #include "report/output.h"
+#include "report/xml_text.h"
 
 namespace zav {
 namespace {
@@ -38,7 +39,7 @@ bool RejectDirectoryArgument(GlobalData& G, const char* name) {
   static constexpr const char* kMessage =
       "\n  Error: Input file [%s] is a directory\n"
       "         Use -r to descend directories\n";
-  Print(G, kMessage, name);
+  Print(G, kMessage, MessageName(G, name).c_str());
   std::fprintf(stderr, kMessage, name);
   return true;
 }

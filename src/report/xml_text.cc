@@ -78,4 +78,9 @@ std::string XmlText(std::string_view text, size_t limit) {
   return out;
 }
 
+std::string MessageName(const GlobalData& G, std::string_view name) {
+  if (G.sw.Format() != ReportFormat::kXml) return std::string(name);
+  return XmlText(name, name.size() * 6 + 1);
+}
+
 }  // namespace zav

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "zav/global_data.h"
+
 namespace zav {
 
 // The text as XML character data, valid UTF-8 whatever bytes it holds:
@@ -18,5 +20,9 @@ namespace zav {
 // The result holds at most `limit` bytes; it is cut before the first piece
 // that does not fit, never inside an entity or a UTF-8 sequence.
 std::string XmlText(std::string_view text, size_t limit);
+
+// A file or directory name quoted in a message on the report stream:
+// escaped (XmlText) when the report is XML, else unchanged.
+std::string MessageName(const GlobalData& G, std::string_view name);
 
 }  // namespace zav

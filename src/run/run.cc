@@ -24,6 +24,7 @@
 #include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/project_reports.h"
+#include "report/xml_text.h"
 #include "run/command_line.h"
 #include "run/startup.h"
 
@@ -110,7 +111,7 @@ void ProcessFiles(GlobalData& G) {
                      "         For modification, %s\n\n"
                    : "\n  Error: Problem opening input file:\n         %s\n"
                      "         For read, %s\n\n",
-            entry.name.c_str(), std::strerror(errno));
+            MessageName(G, entry.name).c_str(), std::strerror(errno));
       continue;
     }
     AnalyzeFile(G, entry, file);
