@@ -1,7 +1,8 @@
-// The CSV report read back by a real CSV reader, and the XML report of a
-// Latin-1 source checked by an XML parser.
+// The CSV report read back by a real CSV reader, the XML report of a
+// Latin-1 source checked by an XML parser; directory arguments and -l.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "report/report_run.h"
@@ -68,6 +69,37 @@ TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {
   }
   const std::string xml = RunReport({"-X", "-fa", "caf\xE9.cpp"}, dir.path());
   EXPECT_TRUE(Has(xml, "<name>caf\xC3\xA9.cpp</name>")) << xml;
+}
+
+TEST(DirectoryArguments, DescendedWithRWithoutDirectoryElseReported) {
+  TempDir dir;
+  dir.Write("one/a.c", "int a;\n");
+  dir.Write("one/sub/b.h", "int b;\n");
+  dir.Write("two/c.c", "int c;\n");
+  dir.Write("top.c", "int t;\n");
+  // Headers first, each list in descent order; two/ and top.c are not
+  // named, so they are not analysed.
+  test::RunResult r = test::RunZav({"-Rl", "-rc,h", "one", "top.c"}, dir.path());
+  const std::string root = std::filesystem::canonical(dir.path()).string();
+  EXPECT_TRUE(Has(r.out, root + "/one/sub/b.h\n" + root + "/one/a.c\n\n")) << r.out;
+  EXPECT_FALSE(Has(r.out, root + "/top.c"));
+
+  const std::string message =
+      "\n  Error: Input file [one] is a directory\n"
+      "         Use -r to descend directories\n";
+  r = test::RunZav({"one", "top.c"}, dir.path());
+  EXPECT_TRUE(Has(r.out, message));
+  EXPECT_TRUE(Has(r.err, message));
+  EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
+}
+
+TEST(FunctionList, OneLinePerFunctionBeforeTheFileEnd) {
+  TempDir dir;
+  dir.Write("f.c", "int f(int a, int b)\n{\n  return a;\n}\nvoid g(void) { }\n");
+  const std::string out = RunReport({"-l", "f.c"}, dir.path());
+  const size_t list = out.find("  Function: f(int a, int b)\n  Function: g(void)\n");
+  EXPECT_NE(list, std::string::npos) << out;
+  EXPECT_LT(list, out.find("End of File: f.c"));
 }
 
 }  // namespace
