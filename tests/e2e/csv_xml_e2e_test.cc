@@ -57,6 +57,9 @@ TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
   EXPECT_TRUE(Has(rows, "20|File| a,b.cpp|\n"));
   EXPECT_TRUE(Has(rows, "14|Function|add|(int a, int b)\n"));
   EXPECT_TRUE(Has(rows, "21|Class|D|4\n"));
+  // The averages row writes every value "%.2f", the count included.
+  EXPECT_TRUE(Has(test::ReadFile(dir.path() + "/report.csv"),
+                  "Avg Functions\nCount,1.00,LOC,3.00,"));
 }
 
 TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {
@@ -91,6 +94,15 @@ TEST(DirectoryArguments, DescendedWithRWithoutDirectoryElseReported) {
   EXPECT_TRUE(Has(r.out, message));
   EXPECT_TRUE(Has(r.err, message));
   EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
+}
+
+TEST(FunctionHeading, HtmlWithNoticesBoldsTheLabelsWithTheirColons) {
+  TempDir dir;
+  dir.Write("t.cpp", "template <class T>\nint f(T a)\n{\n  return 0;\n}\n");
+  const std::string html = RunReport({"-H", "-n", "-fa", "t.cpp"}, dir.path());
+  EXPECT_TRUE(Has(html, "  <b>Parameters:</b> <b><font color=\"#006600\">(T a)</font></b>\n"));
+  EXPECT_TRUE(Has(html, "  <b>Template:</b> <b><font color=\"#006699\">template &lt;class T&gt;"));
+  EXPECT_FALSE(Has(html, "<b>Parameters</b>:"));
 }
 
 TEST(FunctionList, OneLinePerFunctionBeforeTheFileEnd) {
