@@ -25,6 +25,9 @@
 #include "report/project_reports.h"
 #include "run/command_line.h"
 #include "run/startup.h"
+#include "utility/code_listing.h"
+#include "utility/decharacter.h"
+#include "utility/extraction.h"
 
 namespace zav {
 namespace {
@@ -87,6 +90,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   // mode writes only its rows.
   if (!G.sw.csv_detail) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
+    if (G.sw.Extraction()) WriteExtractionTitles(G);
   }
   ReadAndAnalyzeFile(G, file);
   EndOfFile(G, entry);
@@ -96,7 +100,7 @@ void ProcessFiles(GlobalData& G) {
   for (FileEntry& entry : G.files.entries) {
     G.current_entry = &entry;
     if (SkippedEntryName(entry.name)) continue;
-    const bool modify = G.sw.dechar != DecharMode::kNone;
+    const bool modify = G.sw.Decharacter();
     FILE* file = std::fopen(entry.name.c_str(), modify ? "r+b" : "rb");
     if (file == nullptr) {
       Print(G,
@@ -105,6 +109,18 @@ void ProcessFiles(GlobalData& G) {
                    : "\n  Error: Problem opening input file:\n         %s\n"
                      "         For read, %s\n\n",
             entry.name.c_str(), std::strerror(errno));
+      continue;
+    }
+    // The source utilities take the whole file instead of the analysis.
+    if (G.sw.code_listing) {
+      ListFile(G, file, entry);
+      ++G.files.files_processed;
+      std::fclose(file);
+      continue;
+    }
+    if (modify) {
+      DecharacterFile(G, file, entry);  // closes the file
+      ++G.files.files_processed;
       continue;
     }
     AnalyzeFile(G, entry, file);
@@ -183,6 +199,11 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     return 255;
   }
   if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  if (G.sw.code_listing && !BeginCodeListing(G)) {  // header too long
+    CloseReportStream(G);
+    return 1;
+  }
+  if (G.sw.Extraction()) BeginExtraction(G);
   const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
