@@ -63,7 +63,8 @@ void Announce(GlobalData& G) {
 }
 
 // The file the conversion replaces: the target of a symbolic link, so that
-// the link stays a link.
+// the link stays a link. (A file with several hard links is replaced under
+// the name given; its other names keep the old text.)
 std::string TargetPath(const std::string& name) {
   struct stat st;
   if (lstat(name.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
@@ -184,8 +185,12 @@ int DecharacterFile(GlobalData& G, FILE* file, const FileEntry& entry) {
     return 0;
   }
   Announce(G);
-  struct stat source_stat;
-  if (fstat(fileno(file), &source_stat) != 0) source_stat.st_mode = 0644;
+  struct stat source_stat {};
+  if (fstat(fileno(file), &source_stat) != 0) {
+    source_stat.st_mode = 0644;
+    source_stat.st_uid = geteuid();
+    source_stat.st_gid = getegid();
+  }
   FileHandle target = CreateTemporary(temporary, source_stat.st_mode);
   if (!target) {
     Print(G, "\n  Error: Cannot open the specified file: %s\n  %s\n\n", temporary.c_str(),
