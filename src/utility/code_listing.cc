@@ -160,6 +160,8 @@ void ListFile(GlobalData& G, FILE* file, const FileEntry& entry) {
   bool page_has_lines = false;
   WritePageHeader(G, file, entry.name, page);
 
+  // Lines are read as the analyser reads them: a line longer than 2,047
+  // characters goes on as the next numbered line.
   PieceReader reader(file, G.source_buffer);
   char* text;
   int length;

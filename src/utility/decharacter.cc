@@ -100,7 +100,9 @@ struct Conversion {
   int error = 0;  // errno of the first failure
 };
 
-// Reads the source line by line and writes the converted text.
+// Reads the source line by line and writes the converted text. Every byte
+// read is written: a last line without a line end, whatever its first
+// character, and NUL bytes inside a line are kept.
 void Convert(GlobalData& G, FILE* source, FILE* target, Conversion& c) {
   const Switches& sw = G.sw;
   LineBuffer buffer;
