@@ -68,24 +68,22 @@ TEST(Decharacter, FailuresLeaveTheSourceAlone) {
                   "         Modified source in file: " + empty + ".tmp\n"));
 }
 
-// Writes limited to 4,096 bytes cut the conversion short; exits 7 when the
-// report names the temporary file and the failure.
-[[noreturn]] void ConvertUnderSizeLimit(const std::string& path) {
-  std::signal(SIGXFSZ, SIG_IGN);
-  const struct rlimit limit = {4096, 4096};
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::exit(Has(Convert(path, "t"), path + ".tmp\n         File too large\n") ? 7 : 1);
-}
-
 TEST(DecharacterDeathTest, InterruptedConversionKeepsTheOriginal) {
   test::TempDir dir;
   const std::string original(20000, '\t');
   const std::string path = dir.Write("a.c", original);
-  EXPECT_EXIT(ConvertUnderSizeLimit(path), ::testing::ExitedWithCode(7), "");
+  // Writes limited to 4,096 bytes cut the conversion short; the child exits
+  // 7 when the report names the temporary file and the failure.
+  EXPECT_EXIT(([&] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const struct rlimit limit = {4096, 4096};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::exit(Has(Convert(path, "t"), path + ".tmp\n         File too large\n") ? 7 : 1);
+              }()),
+              ::testing::ExitedWithCode(7), "");
   EXPECT_EQ(ReadFile(path), original);
 }
 
-// -D given twice combines the modes; a link stays a link.
 TEST(Decharacter, RunWithTwoModesThroughALink) {
   test::TempDir dir;
   const std::string target = dir.Write("real.c", "\tx;\n");
