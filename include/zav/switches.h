@@ -13,8 +13,6 @@ namespace zav {
 // line; Format() resolves them for writers that need one value.
 enum class ReportFormat { kText, kHtml, kCsv, kXml };
 
-enum class DecharMode { kNone, kRemoveTabs, kRemoveCr, kAddCr };
-
 struct Switches {
   // Output format flags.
   bool html = false;  // -H
@@ -64,7 +62,10 @@ struct Switches {
 
   // Special run modes.
   bool code_listing = false;  // -p
-  DecharMode dechar = DecharMode::kNone;
+  // De-character (-Dt, -Du, -Dd); -Dt combines with one of the others.
+  bool dechar_tabs = false;       // -Dt
+  bool dechar_remove_cr = false;  // -Du
+  bool dechar_add_cr = false;     // -Dd
   bool extract_strings = false;      // -Es
   bool extract_comments = false;     // -Ec
   bool comment_documentation = false;  // -EC
@@ -140,6 +141,11 @@ struct Switches {
     return functional || complexity || function_detail || function_list ||
            macros || objects || notices || loc_determination || allocation ||
            extract_strings || extract_comments || comment_documentation;
+  }
+
+  bool Decharacter() const { return dechar_tabs || dechar_remove_cr || dechar_add_cr; }
+  bool Extraction() const {
+    return extract_strings || extract_comments || comment_documentation;
   }
 
   ReportFormat Format() const {

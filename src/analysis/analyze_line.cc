@@ -34,6 +34,14 @@ int BackslashesBefore(const char* line, int i) {
 void CloseString(GlobalData& G) {
   G.lex.in_string = false;
   ++G.file.literal_strings_count;
+  if (G.sw.extract_strings) {
+    // The string's text (closing quote included) goes to the extraction
+    // output, which then starts afresh.
+    if (G.utility.extraction_sink != nullptr) {
+      G.utility.extraction_sink(G, ExtractionEvent::kStringClosed, G.reader.line_number);
+    }
+    G.lex.extraction.Clear();
+  }
 }
 
 void OnDoubleQuote(GlobalData& G, const char* line, int i) {
@@ -544,6 +552,10 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
     if (HasFallThroughPhrase(line)) ++F.fall_through_count;
+    if ((G.sw.extract_comments || G.sw.comment_documentation) &&
+        G.utility.extraction_sink != nullptr) {
+      G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);
+    }
   }
   if (!G.lang.flags.other) StructureLineEnd(G, line);
   if (L.code_seen) {

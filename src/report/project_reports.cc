@@ -104,7 +104,7 @@ void WriteEndOfRunReports(GlobalData& G) {
   if (sw.totals_all || sw.inheritance) BuildProjectInheritanceTree(G);
   const bool extraction =
       sw.extract_strings || sw.extract_comments || sw.comment_documentation;
-  const bool other_mode = sw.code_listing || sw.dechar != DecharMode::kNone;
+  const bool other_mode = sw.code_listing || sw.Decharacter();
   if (!other_mode && !extraction) WriteProjectReports(G);
   if (other_mode) return;
   WriteBenchmarkReport(G);

@@ -89,9 +89,9 @@ bool ApplyPrintSwitch(GlobalData& G, char letter, const std::string& value) {
 SwitchOutcome ApplyDechar(GlobalData& G, const std::string& value) {
   G.sw.report_switch_given = true;
   switch (FirstLetter(value)) {
-    case 't': G.sw.dechar = DecharMode::kRemoveTabs; break;
-    case 'u': G.sw.dechar = DecharMode::kRemoveCr; break;
-    case 'd': G.sw.dechar = DecharMode::kAddCr; break;
+    case 't': G.sw.dechar_tabs = true; break;
+    case 'u': G.sw.dechar_remove_cr = true; break;
+    case 'd': G.sw.dechar_add_cr = true; break;
     default:
       return SwitchError(G,
           "\n  Error: Invalid or missing parameter for -D option\n"

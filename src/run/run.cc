@@ -27,6 +27,9 @@
 #include "report/xml_text.h"
 #include "run/command_line.h"
 #include "run/startup.h"
+#include "utility/code_listing.h"
+#include "utility/decharacter.h"
+#include "utility/extraction.h"
 
 namespace zav {
 namespace {
@@ -89,6 +92,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   // mode writes only its rows.
   if (!G.sw.csv_detail) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
+    if (G.sw.Extraction()) WriteExtractionTitles(G);
   }
   const size_t first_function = G.lists.functions.size();
   ReadAndAnalyzeFile(G, file);
@@ -103,7 +107,7 @@ void ProcessFiles(GlobalData& G) {
   for (FileEntry& entry : G.files.entries) {
     G.current_entry = &entry;
     if (SkippedEntryName(entry.name)) continue;
-    const bool modify = G.sw.dechar != DecharMode::kNone;
+    const bool modify = G.sw.Decharacter();
     FILE* file = std::fopen(entry.name.c_str(), modify ? "r+b" : "rb");
     if (file == nullptr) {
       Print(G,
@@ -112,6 +116,18 @@ void ProcessFiles(GlobalData& G) {
                    : "\n  Error: Problem opening input file:\n         %s\n"
                      "         For read, %s\n\n",
             MessageName(G, entry.name).c_str(), std::strerror(errno));
+      continue;
+    }
+    // The source utilities take the whole file instead of the analysis.
+    if (G.sw.code_listing) {
+      ListFile(G, file, entry);
+      ++G.files.files_processed;
+      std::fclose(file);
+      continue;
+    }
+    if (modify) {
+      DecharacterFile(G, file, entry);  // closes the file
+      ++G.files.files_processed;
       continue;
     }
     AnalyzeFile(G, entry, file);
@@ -182,7 +198,9 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     WriteBanner(G);
   }
   if (format == ReportFormat::kXml) WriteDocumentHead(G);
-  WriteModeTitle(G);
+  // The code listing is a document of its own: like the banner, the mode
+  // title stays out of it (in HTML it would precede the listing's <html>).
+  if (!G.sw.code_listing) WriteModeTitle(G);
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
   if (!PrepareListFileInput(G)) {  // exit code -1
@@ -190,6 +208,11 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     return 255;
   }
   if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  if (G.sw.code_listing && !BeginCodeListing(G)) {  // header too long
+    CloseReportStream(G);
+    return 1;
+  }
+  if (G.sw.Extraction()) BeginExtraction(G);
   const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
