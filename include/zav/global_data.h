@@ -20,8 +20,10 @@
 //   lists      RecordLists   src/analysis/  functions, classes, namespaces
 //   inheritance InheritanceState src/quality/ the inheritance forest, totals
 //   files      FileSet       src/files/     the ordered file entries
+//   baseline   BaselineState src/baseline/  work and differential files
 #pragma once
 
+#include "zav/baseline_state.h"
 #include "zav/check_state.h"
 #include "zav/file_metrics.h"
 #include "zav/file_set.h"
@@ -57,6 +59,7 @@ struct GlobalData {
   RecordLists lists;
   InheritanceState inheritance;
   FileSet files;
+  BaselineState baseline;
 
   FileEntry* current_entry = nullptr;  // the file being processed
 };

@@ -11,6 +11,7 @@
 #include "analysis/structure.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "baseline/work_file.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -70,7 +71,11 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   StructureEndOfFile(G);
   FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
+  const bool extraction =
+      G.sw.extract_strings || G.sw.extract_comments || G.sw.comment_documentation;
+  if (!G.sw.csv_detail && !extraction) WriteWorkRecord(G, entry);
   WritePerFileOutput(G, entry);
+  CloseDifferentialFile(G);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);
@@ -88,6 +93,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   if (!G.sw.csv_detail) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
   }
+  OpenDifferentialFile(G, entry.name);
   ReadAndAnalyzeFile(G, file);
   EndOfFile(G, entry);
 }
@@ -182,6 +188,10 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     CloseReportStream(G);
     return 255;
   }
+  if (!StartBaselineRun(G)) {  // no differential directory: exit code 1
+    CloseReportStream(G);
+    return 1;
+  }
   if (format == ReportFormat::kCsv) WriteDocumentHead(G);
   const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
@@ -190,6 +200,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
   WriteEndOfRunReports(G);
+  CompleteWorkFile(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   AnnounceFilesProcessed(G);
