@@ -1,6 +1,5 @@
 #include "baseline/work_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +10,7 @@
 
 #include "analysis/analyze_line.h"
 #include "baseline/deterministic_listing.h"
+#include "baseline/fresh_file.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -41,29 +41,6 @@ std::string RelativeToCurrentDirectory(const GlobalData& G, const std::string& p
 std::string BaseName(const std::string& path) {
   size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Opens `path` for writing as a new file: a file left at that name by an
-// interrupted run is removed first, and a symbolic link is never followed.
-std::FILE* OpenFresh(const std::string& path) {
-  ::unlink(path.c_str());
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-  if (fd < 0) return nullptr;
-  std::FILE* f = ::fdopen(fd, "wb");
-  if (f == nullptr) ::close(fd);
-  return f;
-}
-
-// Closes the stream and renames the temporary file over `path`; false
-// (errno set) when a write, the close or the rename failed.
-bool FinishFile(std::FILE* f, const std::string& temp, const std::string& path) {
-  const bool written = std::ferror(f) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return std::rename(temp.c_str(), path.c_str()) == 0;
 }
 
 void AnnounceCreation(GlobalData& G, const std::string& name) {
@@ -252,7 +229,7 @@ void OpenDifferentialFile(GlobalData& G, const std::string& source_path) {
 void CloseDifferentialFile(GlobalData& G) {
   BaselineState& B = G.baseline;
   if (B.diff_file == nullptr) return;
-  if (!FinishFile(B.diff_file, B.diff_temp_path, B.diff_path)) {
+  if (!FinishFresh(B.diff_file, B.diff_temp_path, B.diff_path)) {
     Print(G, "\n  Write File Error: %s - %s\n", B.diff_path.c_str(), std::strerror(errno));
   }
   B.diff_file = nullptr;
@@ -261,7 +238,7 @@ void CloseDifferentialFile(GlobalData& G) {
 void CompleteWorkFile(GlobalData& G) {
   BaselineState& B = G.baseline;
   if (B.work_file == nullptr) return;
-  const bool done = FinishFile(B.work_file, B.work_temp_path, B.work_path);
+  const bool done = FinishFresh(B.work_file, B.work_temp_path, B.work_path);
   B.work_file = nullptr;
   if (!done) {
     Print(G, "\n  Write File Error: %s - %s\n", B.work_path.c_str(), std::strerror(errno));
