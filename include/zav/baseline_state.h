@@ -19,14 +19,15 @@ struct BaselineState {
   std::string work_path;
   std::string work_temp_path;
 
-  // Differential files (-wd): the directory beside the work file, and the
-  // current source file's differential file (temporary name until closed).
+  // Differential files (-wd): the directory beside the work file (open as
+  // `diff_dir_fd`), and the current source file's records, collected in
+  // memory and written in one piece when the file is done.
   bool diff_dir_ready = false;
-  std::FILE* diff_file = nullptr;
-  std::string diff_path;
-  std::string diff_temp_path;
+  int diff_dir_fd = -1;
+  bool diff_open = false;
+  std::string diff_name;         // file name inside the directory
+  std::string diff_records;      // 13 bytes per classified line
   std::string diff_record_path;  // as stored in the work record
-  bool diff_mode_announced = false;
 
   // The deterministic listing (-wD) writes its header once per file.
   bool listing_header_done = false;

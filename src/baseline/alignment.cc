@@ -61,6 +61,9 @@ class Aligner {
   bool keep_details_;
   bool debug_;
   std::vector<DiffDetail> details_;
+  // The matrix memory, kept for the file's next block.
+  std::unique_ptr<unsigned char[]> matrix_;
+  size_t matrix_bytes_ = 0;
 };
 
 void Aligner::Count(char op, char type, int32_t older, int32_t newer) {
@@ -96,15 +99,19 @@ bool Aligner::Block(int h0, int k, int p0, int m) {
 template <typename Cell>
 bool Aligner::FillAndWalk(int h0, int k, int p0, int m) {
   const size_t rows = static_cast<size_t>(k) + 1, columns = static_cast<size_t>(m) + 1;
-  std::unique_ptr<Cell[]> cells;
+  Cell* M = nullptr;
   if (k > 0 && m > 0) {
-    cells.reset(new (std::nothrow) Cell[rows * columns]);
-    if (!cells) {
+    const size_t bytes = rows * columns * sizeof(Cell);
+    if (bytes > matrix_bytes_) {
+      matrix_.reset(new (std::nothrow) unsigned char[bytes]);
+      matrix_bytes_ = matrix_ ? bytes : 0;
+    }
+    if (!matrix_) {
       Print(G_, "\n  Error: Memory Allocation LCS Array\n         File - %s\n         Size - %.0f bytes\n",
-            name_.c_str(), static_cast<double>(rows) * columns * sizeof(Cell));
+            name_.c_str(), static_cast<double>(bytes));
       return false;
     }
-    Cell* M = cells.get();
+    M = reinterpret_cast<Cell*>(matrix_.get());
     std::fill(M + k * columns, M + rows * columns, Cell(0));
     for (int i = k - 1; i >= 0; --i) {
       const DiffLine& o = older_[h0 + i];
@@ -118,7 +125,6 @@ bool Aligner::FillAndWalk(int h0, int k, int p0, int m) {
     }
     if (debug_) Dump(M, static_cast<int>(rows), static_cast<int>(columns));
   }
-  const Cell* M = cells.get();
   int i = 0, j = 0;
   while (i < k && j < m) {
     const DiffLine& o = older_[h0 + i];

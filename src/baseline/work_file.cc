@@ -1,5 +1,6 @@
 #include "baseline/work_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,7 +89,8 @@ bool MakeDifferentialDirectory(GlobalData& G) {
           dir.c_str(), std::strerror(errno));
     return false;
   }
-  G.baseline.diff_dir_ready = true;
+  G.baseline.diff_dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  G.baseline.diff_dir_ready = G.baseline.diff_dir_fd >= 0;
   return true;
 }
 
@@ -101,10 +103,10 @@ void WriteLineRecord(GlobalData& G, const char* line, int32_t line_number) {
     WriteDeterministicLine(G, line, line_number, type, fingerprint);
   }
   BaselineState& B = G.baseline;
-  if (B.diff_file == nullptr) return;
+  if (!B.diff_open) return;
   unsigned char record[13];
   EncodeLineRecord(line_number, type, fingerprint, record);
-  std::fwrite(record, 1, sizeof record, B.diff_file);
+  B.diff_records.append(reinterpret_cast<const char*>(record), sizeof record);
 }
 
 }  // namespace
@@ -213,26 +215,43 @@ void OpenDifferentialFile(GlobalData& G, const std::string& source_path) {
   BaselineState& B = G.baseline;
   B.listing_header_done = false;
   B.diff_record_path.clear();
-  if (!B.diff_dir_ready) return;
-  const std::string name = DifferentialFileName(G, source_path);
-  B.diff_path = B.work_path + ".dif/" + name + ".dif";
-  B.diff_temp_path = B.diff_path + ".tmp";
-  B.diff_file = OpenFresh(B.diff_temp_path);
-  if (B.diff_file == nullptr) {
-    Print(G, "\n  Create File Error: %s - %s\n", B.diff_path.c_str(), std::strerror(errno));
-    return;
-  }
-  B.diff_record_path = BaseName(B.work_path) + ".dif/" + name + ".dif";
-  if (G.sw.work_details) Print(G, "  %s\n", B.diff_path.c_str());
+  B.diff_records.clear();
+  B.diff_open = B.diff_dir_ready;
+  if (B.diff_open) B.diff_name = DifferentialFileName(G, source_path) + ".dif";
 }
 
+// The records are written when the file is done: one create, one write and
+// one rename per source file, the creation of files being what costs most.
 void CloseDifferentialFile(GlobalData& G) {
   BaselineState& B = G.baseline;
-  if (B.diff_file == nullptr) return;
-  if (!FinishFresh(B.diff_file, B.diff_temp_path, B.diff_path)) {
-    Print(G, "\n  Write File Error: %s - %s\n", B.diff_path.c_str(), std::strerror(errno));
+  if (!B.diff_open) return;
+  B.diff_open = false;
+  const std::string path = B.work_path + ".dif/" + B.diff_name;
+  const std::string temp = B.diff_name + ".tmp";
+  int fd = ::openat(B.diff_dir_fd, temp.c_str(),
+                    O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    Print(G, "\n  Create File Error: %s - %s\n", path.c_str(), std::strerror(errno));
+    return;
   }
-  B.diff_file = nullptr;
+  const std::string& data = B.diff_records;
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  const bool written = done == data.size();
+  const int write_errno = errno;
+  if (::close(fd) != 0 || !written ||
+      ::renameat(B.diff_dir_fd, temp.c_str(), B.diff_dir_fd, B.diff_name.c_str()) != 0) {
+    Print(G, "\n  Write File Error: %s - %s\n", path.c_str(),
+          std::strerror(written ? errno : write_errno));
+    ::unlinkat(B.diff_dir_fd, temp.c_str(), 0);
+    return;
+  }
+  B.diff_record_path = BaseName(B.work_path) + ".dif/" + B.diff_name;
+  if (G.sw.work_details) Print(G, "  %s\n", path.c_str());
 }
 
 void CompleteWorkFile(GlobalData& G) {
@@ -240,6 +259,8 @@ void CompleteWorkFile(GlobalData& G) {
   if (B.work_file == nullptr) return;
   const bool done = FinishFresh(B.work_file, B.work_temp_path, B.work_path);
   B.work_file = nullptr;
+  if (B.diff_dir_fd >= 0) ::close(B.diff_dir_fd);
+  B.diff_dir_fd = -1;
   if (!done) {
     Print(G, "\n  Write File Error: %s - %s\n", B.work_path.c_str(), std::strerror(errno));
   } else if (Fmt(G) == ReportFormat::kCsv) {

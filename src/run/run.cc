@@ -73,9 +73,10 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   RaiseFileLevelNotices(G);
   const bool extraction =
       G.sw.extract_strings || G.sw.extract_comments || G.sw.comment_documentation;
+  // The differential file is complete before the record that names it.
+  CloseDifferentialFile(G);
   if (!G.sw.csv_detail && !extraction) WriteWorkRecord(G, entry);
   WritePerFileOutput(G, entry);
-  CloseDifferentialFile(G);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);

@@ -25,12 +25,12 @@ bool HasTemporaryFile(const std::string& dir) {
 
 TEST(Baselines, CodeDifferentialOfAnAppendedLine) {
   TempDir dir;
-  dir.Write("a.c", "int f(void) {\n  return 1;\n}\n");
+  dir.Write("my file.v2.c", "int f(void) {\n  return 1;\n}\n");
   dir.Write("gone.c", "int g;\nint h;\n");
-  RunResult older = RunZav({"-wd", "-wFile dat old.dat", "-wcreate .", "a.c", "gone.c"}, dir.path());
+  RunResult older = RunZav({"-wd", "-wFile dat old.dat", "-wcreate .", "my file.v2.c", "gone.c"}, dir.path());
   ASSERT_EQ(older.exit_code, 0) << older.out;
-  dir.Write("a.c", "int f(void) {\n  int x = 2;\n  return 1;\n}\n");
-  RunResult newer = RunZav({"-wd", "-wFile dat new.dat", "-wcreate .", "a.c"}, dir.path());
+  dir.Write("my file.v2.c", "int f(void) {\n  int x = 2;\n  return 1;\n}\n");
+  RunResult newer = RunZav({"-wd", "-wFile dat new.dat", "-wcreate .", "my file.v2.c"}, dir.path());
   ASSERT_EQ(newer.exit_code, 0);
   EXPECT_TRUE(Has(newer.out, "  Completed Work File: new.dat\n"));
   EXPECT_FALSE(HasTemporaryFile(dir.path()));
@@ -43,8 +43,20 @@ TEST(Baselines, CodeDifferentialOfAnAppendedLine) {
   EXPECT_TRUE(Has(diff.out, "  Dif        1       1       1       0       0       1       0"
                             "       0       0       0"))
       << diff.out;
-  EXPECT_TRUE(Has(diff.out, "    50.00 a.c\n"));
+  EXPECT_TRUE(Has(diff.out, "    50.00 my file.v2.c\n"));
   EXPECT_TRUE(Has(diff.out, "  Rem       -2      -2      -2       0       0      -2"));
+}
+
+TEST(Baselines, CsvMetricsTemplateFollowsTheConfiguration) {
+  TempDir dir;
+  dir.Write("m.cfg", "# fields\nLOC_COUNT OFF -\n  ELOC_COUNT on +\nNO_SUCH_FIELD ON -\n");
+  RunResult r = RunZav({"-xFile csv m.cfg", "-xc"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_TRUE(Has(r.out, "# ZAV CSV file metrics\n#\n"));
+  EXPECT_TRUE(Has(r.out, "FILE_NAME                               : Off\n"
+                         "LOC_COUNT                               : Off\n"
+                         "ELOC_COUNT                              : On\n"));
+  EXPECT_TRUE(Has(r.out, "ELOC_PERCENT_DIFF                       : Off\n# End of report configuration\n"));
 }
 
 TEST(Baselines, DifferentLineSettingsEndTheRun) {
