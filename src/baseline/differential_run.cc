@@ -89,12 +89,12 @@ int ReportDifferentials(GlobalData& G) {
   Progress(G, "  Loading Older Work File: %s\n", G.sw.work_diff_older.c_str());
   if (!LoadWorkFile(G, G.sw.work_diff_older, older)) {
     Print(G, "\n  Error: Failed to load work file, %s\n", G.sw.work_diff_older.c_str());
-    return EndReport(G, 1);
+    return EndReport(G, 0);
   }
   Progress(G, "  Loading Newer Work File: %s\n", G.sw.work_diff_newer.c_str());
   if (!LoadWorkFile(G, G.sw.work_diff_newer, newer)) {
     Print(G, "\n  Error: Failed to load work file, %s\n", G.sw.work_diff_newer.c_str());
-    return EndReport(G, 1);
+    return EndReport(G, 0);
   }
   if (!SameConstraints(G, older, newer)) return EndReport(G, 1);
   const int64_t delta = newer.created - older.created;

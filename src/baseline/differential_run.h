@@ -7,8 +7,9 @@
 namespace zav {
 
 // Writes the whole report, from the banner to the document end, and
-// returns the exit code: 0, or 1 when a work file could not be loaded or
-// the two were made with different line settings.
+// returns the exit code: 1 when the two work files were made with
+// different line settings, else 0 (like every extraction, also when a work
+// file could not be loaded: the report then ends with the load error).
 int ReportDifferentials(GlobalData& G);
 
 }  // namespace zav
