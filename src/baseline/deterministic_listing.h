@@ -8,8 +8,9 @@
 
 namespace zav {
 
-// Writes the listing row of one line (the file's header before its first
-// row). `line` is the text as read, with its line end.
+// Writes the listing row of one line with a type letter (`type` '\0' for
+// a line without one); the file's header comes with its first analysed
+// line. `line` is the text as read, with its line end.
 void WriteDeterministicLine(GlobalData& G, const char* line, int32_t line_number,
                             char type, double fingerprint);
 

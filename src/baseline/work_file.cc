@@ -96,16 +96,15 @@ bool MakeDifferentialDirectory(GlobalData& G) {
 
 void WriteLineRecord(GlobalData& G, const char* line, int32_t line_number) {
   const char type = LineTypeLetter(G);
-  if (type == '\0') return;
-  const double fingerprint =
-      LineFingerprint(line, G.settings.ignore_diff_white_space);
   if (G.sw.work_deterministic && !G.sw.loc_determination) {
-    WriteDeterministicLine(G, line, line_number, type, fingerprint);
+    WriteDeterministicLine(G, line, line_number, type,
+                           LineFingerprint(line, G.settings.ignore_diff_white_space));
   }
   BaselineState& B = G.baseline;
-  if (!B.diff_open) return;
+  if (type == '\0' || !B.diff_open) return;
   unsigned char record[13];
-  EncodeLineRecord(line_number, type, fingerprint, record);
+  EncodeLineRecord(line_number, type, LineFingerprint(line, G.settings.ignore_diff_white_space),
+                   record);
   B.diff_records.append(reinterpret_cast<const char*>(record), sizeof record);
 }
 

@@ -59,6 +59,21 @@ TEST(Baselines, CsvMetricsTemplateFollowsTheConfiguration) {
   EXPECT_TRUE(Has(r.out, "ELOC_PERCENT_DIFF                       : Off\n# End of report configuration\n"));
 }
 
+TEST(Baselines, DeterministicListing) {
+  TempDir dir;
+  dir.Write("t.c", "ab\n\nx = 1;\n");
+  RunResult r = RunZav({"-wD", "t.c"}, dir.path());
+  EXPECT_TRUE(Has(r.out, "\n  File: t.c\n  Line #  Type Differential Code      Source Code Line\n"
+                         "  ------------------------------------------------------------------------\n"
+                         "       1 |  L  146.000000000000000  | ab\n"
+                         "       3 |  G  "))
+      << r.out;
+  // With -d as well neither listing is written.
+  RunResult both = RunZav({"-wD", "-d", "t.c"}, dir.path());
+  EXPECT_FALSE(Has(both.out, "146.0"));
+  EXPECT_FALSE(Has(both.out, "LOC Type(s)"));
+}
+
 TEST(Baselines, DifferentLineSettingsEndTheRun) {
   TempDir dir;
   const std::string head =
