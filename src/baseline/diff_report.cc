@@ -41,7 +41,8 @@ void WriteColumnHeader(GlobalData& G, const DiffReport& r, const char* first, co
     if (On(r, c)) line += csv ? kDiffColumns[c].csv_header : kDiffColumns[c].header;
   }
   if (csv) {
-    line += std::string(",") + (last[0] == ' ' ? last + 1 : last);
+    while (*last == ' ') ++last;
+    line += std::string(",") + last;
     PutText(G, line + "\n");
     return;
   }

@@ -98,9 +98,9 @@ void ParseFieldConfig(std::string_view text, FieldConfig& config) {
 }
 
 FieldConfig LoadFieldConfig(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
   if (f == nullptr) {
-    WriteDefaultFieldConfig(path);
+    if (!path.empty()) WriteDefaultFieldConfig(path);
     return AllOn();
   }
   std::string text;

@@ -275,4 +275,14 @@ void CompleteWorkFile(GlobalData& G) {
   }
 }
 
+void AbandonWorkFile(GlobalData& G) {
+  BaselineState& B = G.baseline;
+  if (B.work_file == nullptr) return;
+  std::fclose(B.work_file);
+  B.work_file = nullptr;
+  ::unlink(B.work_temp_path.c_str());
+  if (B.diff_dir_fd >= 0) ::close(B.diff_dir_fd);
+  B.diff_dir_fd = -1;
+}
+
 }  // namespace zav

@@ -55,4 +55,8 @@ void CloseDifferentialFile(GlobalData& G);
 // Closes the work file, renames it to its name and reports it.
 void CompleteWorkFile(GlobalData& G);
 
+// Drops a work file that a run ending early (-Rl) never filled: the
+// temporary file goes, the earlier baseline of that name stays.
+void AbandonWorkFile(GlobalData& G);
+
 }  // namespace zav

@@ -125,6 +125,7 @@ void WriteListingBenchmarkReport(GlobalData& G) { WriteBenchmarkReport(G); }
 
 // -Rl: the file names, the benchmark report and the report end; exit 0.
 int ListFilesAndExit(GlobalData& G) {
+  AbandonWorkFile(G);
   WriteFileList(G);
   WriteListingBenchmarkReport(G);
   WriteReportEnd(G);
