@@ -49,7 +49,9 @@ MetricValues Differences(GlobalData& G, const WorkFileData& older_file,
   MetricValues diff;
   for (int m = 0; m < kDiffMetricCount; ++m) diff[m] = nv[m] - ov[m];
   changed_lines = false;
-  if (!G.sw.work_code_diff) return diff;
+  // A record without a differential file (a baseline made without -wd)
+  // is measured by size.
+  if (!G.sw.work_code_diff || o.diff_path.empty() || n.diff_path.empty()) return diff;
   if (G.sw.output_to_file && G.settings.detailed_progress) {
     std::fprintf(stderr, "  + %s vs %s\n", o.path.c_str(), n.path.c_str());
   }
