@@ -24,6 +24,9 @@ std::string MatchKey(const GlobalData& G, const std::string& path) {
   return key;
 }
 
+// A state left out with -wn, -wr, -we or -wm is neither listed nor counted
+// in the profile or the differential totals; the totals of the two work
+// files still hold every file.
 bool Skipped(const GlobalData& G, int state) {
   const Switches& sw = G.sw;
   switch (state) {
@@ -131,6 +134,8 @@ void CompareBaselines(GlobalData& G, WorkFileData& older, WorkFileData& newer,
       // Listing the line details is part of processing a changed file.
       if (Skipped(G, kStateMod) && Skipped(G, kStateEqu)) continue;
       row.values = Differences(G, older, newer, *match, n, changed_lines);
+      // In code mode a file is equal only when every line is: a removed
+      // line alone (not counted as modified) still makes it differ.
       bool any = changed_lines;
       for (int64_t v : row.values) any |= v != 0;
       row.state = !any ? kStateEqu : out.code_mode ? kStateDif : kStateMod;

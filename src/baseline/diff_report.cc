@@ -5,6 +5,7 @@
 #include "report/benchmark.h"
 #include "report/framework.h"
 #include "report/output.h"
+#include "report/sorting.h"
 #include "report/text_util.h"
 
 namespace zav {
@@ -263,6 +264,8 @@ void WriteFileListing(GlobalData& G, const DiffReport& r) {
   WriteDiffSubtitle(G, r.diff.code_mode
                            ? "File Metrics Differentials Based on Code Line Differences"
                            : "File Metrics Differentials Based on Code Size Differences");
+  // Keys 1 to 6 order the rows (keys 7 to 10 belong to the -Td list).
+  if (G.sw.sort_key >= 1 && G.sw.sort_key <= 6) WriteSortLine(G);
   if (Fmt(G) != ReportFormat::kXml) WriteColumnHeader(G, r, "  State", " File");
   for (const DiffRow& row : r.diff.rows) WriteRow(G, r, row);
 }
@@ -297,6 +300,7 @@ void WriteDiffProfile(GlobalData& G, const DiffReport& r) {
   for (const Group& g : groups) {
     if (g.skipped) continue;
     const GroupTotals& totals = r.diff.group[g.state];
+    // The group's eLOC% is its eLOC change over its files' older eLOC.
     const double percent = ElocPercent(totals.older_eloc,
                                        totals.older_eloc + totals.values[kDiffEloc],
                                        totals.values[kDiffEloc]);
