@@ -55,7 +55,9 @@ MetricValues Differences(GlobalData& G, const WorkFileData& older_file,
   // A record without a differential file (a baseline made without -wd)
   // is measured by size.
   if (!G.sw.work_code_diff || o.diff_path.empty() || n.diff_path.empty()) return diff;
-  if (G.sw.output_to_file && G.settings.detailed_progress) {
+  // The verbose differential mode (-wv) names every compared pair, as the
+  // detailed progress of a run with -O does.
+  if (G.sw.work_verbose || (G.sw.output_to_file && G.settings.detailed_progress)) {
     std::fprintf(stderr, "  + %s vs %s\n", o.path.c_str(), n.path.c_str());
   }
   std::vector<DiffLine> older_lines, newer_lines;
