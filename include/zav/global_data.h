@@ -21,8 +21,10 @@
 //   inheritance InheritanceState src/quality/ the inheritance forest, totals
 //   files      FileSet       src/files/     the ordered file entries
 //   utility    UtilityState  src/utility/   code listing layout, extraction
+//   baseline   BaselineState src/baseline/  work and differential files
 #pragma once
 
+#include "zav/baseline_state.h"
 #include "zav/check_state.h"
 #include "zav/file_metrics.h"
 #include "zav/file_set.h"
@@ -60,6 +62,7 @@ struct GlobalData {
   InheritanceState inheritance;
   FileSet files;
   UtilityState utility;
+  BaselineState baseline;
 
   FileEntry* current_entry = nullptr;  // the file being processed
 };

@@ -538,7 +538,8 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
   if (L.blank) L.comment_seen = false;
-  if (G.sw.loc_determination && !G.lang.flags.other) {
+  // The -d trace and the -wD listing together print neither.
+  if (G.sw.loc_determination && !G.sw.work_deterministic && !G.lang.flags.other) {
     TraceLine(G, line, line_number);
   }
   if (L.blank) {

@@ -103,6 +103,9 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
       continue;
     }
     AnalyzeLine(text, G.reader.line_number, G);
+    if (G.baseline.line_hook != nullptr) {
+      G.baseline.line_hook(G, text, G.reader.line_number);
+    }
     G.lex.suppress_rest_of_line = false;
     G.lex.java_annotation = false;
   }

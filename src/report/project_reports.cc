@@ -108,7 +108,8 @@ void WriteEndOfRunReports(GlobalData& G) {
   if (!other_mode && !extraction) WriteProjectReports(G);
   if (other_mode) return;
   WriteBenchmarkReport(G);
-  if (TextOrHtml(G)) WriteClosingRule(G);
+  // A work file being created reports its completion before the rule.
+  if (TextOrHtml(G) && G.baseline.work_file == nullptr) WriteClosingRule(G);
 }
 
 void AnnounceFilesProcessed(const GlobalData& G) {

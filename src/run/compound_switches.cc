@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "baseline/field_config.h"
 #include "report/output.h"
 #include "run/config.h"
 #include "run/switch_handlers.h"
@@ -209,9 +210,10 @@ SwitchOutcome ApplyExtendedOption(GlobalData& G, const std::string& value) {
   } else if (EqualsIgnoringCase(value, "DIFFDEBUG")) {
     sw.diff_debug = true;
   } else if (value[0] == 'c' || value[0] == 'C') {
-    // The CSV metrics template is written to the report stream here by the
-    // baseline reports, from sw.csv_report_config; the run then ends.
+    // The CSV metrics template of the -x"file csv name" configuration; the
+    // run then ends.
     sw.csv_template = true;
+    WriteCsvMetricsTemplate(G);
     return EndRun(G, 1);
   } else if (value[0] == 'f' || value[0] == 'F') {
     return ApplyReportFileOption(G, value);

@@ -12,6 +12,7 @@
 #include "analysis/structure_output.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "baseline/work_file.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -75,6 +76,11 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   StructureEndOfFile(G);
   FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
+  const bool extraction =
+      G.sw.extract_strings || G.sw.extract_comments || G.sw.comment_documentation;
+  // The differential file is complete before the record that names it.
+  CloseDifferentialFile(G);
+  if (!G.sw.csv_detail && !extraction) WriteWorkRecord(G, entry);
   WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
@@ -95,6 +101,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
     if (G.sw.Extraction()) WriteExtractionTitles(G);
   }
   const size_t first_function = G.lists.functions.size();
+  OpenDifferentialFile(G, entry.name);
   ReadAndAnalyzeFile(G, file);
   // -l: the file's functions, one line each, before its summary.
   if (G.sw.function_list && !G.sw.totals_only && !G.sw.csv_detail) {
@@ -141,6 +148,7 @@ void WriteListingBenchmarkReport(GlobalData& G) { WriteBenchmarkReport(G); }
 
 // -Rl: the file names, the benchmark report and the report end; exit 0.
 int ListFilesAndExit(GlobalData& G) {
+  AbandonWorkFile(G);
   WriteFileList(G);
   WriteListingBenchmarkReport(G);
   WriteReportEnd(G);
@@ -207,6 +215,10 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     CloseReportStream(G);
     return 255;
   }
+  if (!StartBaselineRun(G)) {  // no differential directory: exit code 1
+    CloseReportStream(G);
+    return 1;
+  }
   if (format == ReportFormat::kCsv) WriteDocumentHead(G);
   if (G.sw.code_listing && !BeginCodeListing(G)) {  // header too long
     CloseReportStream(G);
@@ -220,6 +232,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
   WriteEndOfRunReports(G);
+  CompleteWorkFile(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   AnnounceFilesProcessed(G);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "baseline/differential_run.h"
 #include "report/output.h"
 #include "run/switch_handlers.h"
 
@@ -100,9 +101,9 @@ SwitchOutcome WorkDifferential(GlobalData& G, const std::string& value) {
   sw.work_diff_extract = true;
   sw.work_diff_older = TrimBlanks(rest.substr(0, comma));
   sw.work_diff_newer = TrimBlanks(rest.substr(comma + 1));
-  // The baseline reports write the differential of the two work files
-  // here, before the run ends.
-  return EndRun(G, 0);
+  // The differential is reported at once and ends the run; the report
+  // closes its own document.
+  return {true, ReportDifferentials(G)};
 }
 
 }  // namespace
