@@ -206,9 +206,9 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     WriteBanner(G);
   }
   if (format == ReportFormat::kXml) WriteDocumentHead(G);
-  // The code listing is a document of its own: like the banner, the mode
-  // title stays out of it (in HTML it would precede the listing's <html>).
-  if (!G.sw.code_listing) WriteModeTitle(G);
+  // The mode title is written in every mode, the code listing included
+  // (where it stands above the listing, as scripts reading it expect).
+  WriteModeTitle(G);
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
   if (!PrepareListFileInput(G)) {  // exit code -1
