@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "analysis/counters.h"
 #include "analysis/function.h"
@@ -20,10 +21,12 @@
 #include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
+#include "report/machine_output.h"
 #include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/project_reports.h"
 #include "run/command_line.h"
+#include "run/long_options.h"
 #include "run/startup.h"
 
 namespace zav {
@@ -70,7 +73,8 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   StructureEndOfFile(G);
   FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
-  WritePerFileOutput(G, entry);
+  if (MachineActive(G)) WriteMachineFile(G, entry);
+  else WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);
@@ -120,6 +124,7 @@ void WriteListingBenchmarkReport(GlobalData& G) { WriteBenchmarkReport(G); }
 int ListFilesAndExit(GlobalData& G) {
   WriteFileList(G);
   WriteListingBenchmarkReport(G);
+  EndMachineDocument(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   return 0;
@@ -151,10 +156,25 @@ int Run(int argc, char** argv) {
   }
   GlobalData& G = *owner;
   StartUp(G, argc, argv);
-  ParseResult parsed = ParseCommandLine(argc, argv, G);
+  // The long options leave the argument vector before the switches are
+  // read; the file arguments are counted in what remains.
+  std::vector<char*> args(argv, argv + argc);
+  const LongOptionOutcome long_options = TakeLongOptions(G, args);
+  if (long_options.exit) {
+    CloseReportStream(G);
+    return long_options.exit_code;
+  }
+  G.run.argc = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  G.run.argv = args.data();
+  ParseResult parsed = ParseCommandLine(G.run.argc, G.run.argv, G);
   if (parsed.exit) {
     CloseReportStream(G);
     return parsed.exit_code & 0xff;
+  }
+  if (!CheckMachineOutputSwitches(G)) {
+    CloseReportStream(G);
+    return 1;
   }
   // Progress shows exactly when -O named an output file.
   G.sw.progress = G.sw.output_to_file;
@@ -170,6 +190,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   // Report head. XML writes its document head before the mode title so
   // that nothing precedes the XML declaration; CSV writes its head after it.
   const ReportFormat format = G.sw.Format();
+  if (MachineActive(G)) BeginMachineDocument(G);  // the report falls silent
   if (format != ReportFormat::kCsv && format != ReportFormat::kXml &&
       !G.sw.code_listing) {
     WriteBanner(G);
@@ -179,6 +200,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
   if (!PrepareListFileInput(G)) {  // exit code -1
+    EndMachineDocument(G);
     CloseReportStream(G);
     return 255;
   }
@@ -190,6 +212,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   AnnounceFileProcessing(G, file_count);
   ProcessFiles(G);
   WriteEndOfRunReports(G);
+  EndMachineDocument(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   AnnounceFilesProcessed(G);
