@@ -29,6 +29,14 @@ LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args);
 // does.
 bool CheckMachineOutputSwitches(GlobalData& G);
 
+// The long options in the switch syntax (-hs, --help), one example each.
+inline constexpr const char* kLongOptionsSyntax =
+    "          --json JSON metrics document instead of the report\n"
+    "             zav --json -fa -n -O\"metrics.json\" *.c\n"
+    "          --sarif SARIF 2.1.0 log of the quality notices\n"
+    "             zav --sarif -fa -r\"c,h,cpp,java,cs .\" > notices.sarif\n"
+    "          --help this syntax, --version the program version\n";
+
 // For a switch letter the parser does not know: the GNU-style line on
 // standard error ("zav: unknown option '-Q'") that follows its message.
 void ReportUnknownOption(const char* argument, char letter);
