@@ -20,8 +20,9 @@ enum class MachineFormat { kNone, kJson, kSarif };
 struct MachineNotice {
   int number = 0;
   int32_t line = 0;
-  std::string text;
-  std::string file;      // the file it belongs to
+  const char* description = "";  // held by the run's notice state
+  std::string keyword;   // notice 22: the keyword not bound by braces
+  std::string file;      // kept where the file is not the one analysed
   std::string context;   // function or class name
   bool is_class = false;  // context names a class, struct or interface
 };

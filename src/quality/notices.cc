@@ -133,6 +133,7 @@ void RaiseNotice(GlobalData& G, int number, int32_t line,
     RecordMachineNotice(G, number, line, NoticeFile(G, args),
                         number == kUnboundScopeNotice ? args.texts[0] : nullptr,
                         args.variant, args.class_name);
+    return;  // the machine-readable document replaces every notice form
   }
   const Switches& sw = G.sw;
   if (sw.notices && !sw.totals_only) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "report/machine_output.h"
+
 namespace zav {
 namespace {
 
@@ -112,7 +114,11 @@ void WriteJsonNotices(JsonWriter& w, const std::vector<MachineNotice>& list,
     w.Int("number", n.number);
     if (with_file) w.Str("file", n.file);
     w.Int("line", n.line);
-    w.Str("text", n.text);
+    if (n.keyword.empty()) {
+      w.Str("text", n.description);
+    } else {
+      w.Str("text", MachineNoticeText(n));
+    }
     if (!n.context.empty()) w.Str(n.is_class ? "class" : "function", n.context);
     w.End();
   }

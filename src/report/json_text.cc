@@ -1,6 +1,9 @@
 #include "report/json_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 
 namespace zav {
 namespace {
@@ -51,6 +54,14 @@ void AppendEscapedControl(std::string& out, unsigned char c) {
   }
 }
 
+// The bytes a JSON string holds as they are: printable ASCII but '"' and
+// '\\'.
+constexpr auto kPlain = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -85,49 +96,68 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
+void JsonWriter::Put(std::string_view text) {
+  char* at = Reserve(text.size());
+  std::memcpy(at, text.data(), text.size());
+  used_ += text.size();
+}
+
+void JsonWriter::Grow(size_t n) {
+  const size_t capacity = std::max(capacity_ * 2, used_ + n);
+  auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+  std::memcpy(bigger.get(), buffer_.get(), used_);
+  buffer_ = std::move(bigger);
+  capacity_ = capacity;
+}
+
 void JsonWriter::Prefix(const char* key) {
-  if (!has_member_.empty()) {
-    if (has_member_.back()) out_ += ',';
-    has_member_.back() = true;
+  const size_t key_length = key != nullptr ? std::strlen(key) : 0;
+  char* at = Reserve(key_length + 4);
+  if (depth_ > 0) {
+    if (has_member_[depth_ - 1]) *at++ = ',';
+    has_member_[depth_ - 1] = true;
   }
-  if (key != nullptr) {
-    AppendJsonString(out_, key);
-    out_ += ':';
+  if (key != nullptr) {  // keys are plain ASCII names: nothing to escape
+    *at++ = '"';
+    std::memcpy(at, key, key_length);
+    at += key_length;
+    *at++ = '"';
+    *at++ = ':';
   }
+  used_ = at - buffer_.get();
+}
+
+void JsonWriter::Open(char opener, char closer, bool has_member) {
+  if (depth_ >= kMaxDepth) return;
+  if (opener != 0) Put(std::string_view(&opener, 1));
+  closers_[depth_] = closer;
+  has_member_[depth_] = has_member;
+  ++depth_;
 }
 
 void JsonWriter::BeginObject(const char* key) {
   Prefix(key);
-  out_ += '{';
-  closers_.push_back('}');
-  has_member_.push_back(false);
+  Open('{', '}', false);
 }
 
 void JsonWriter::BeginArray(const char* key) {
   Prefix(key);
-  out_ += '[';
-  closers_.push_back(']');
-  has_member_.push_back(false);
+  Open('[', ']', false);
 }
 
-void JsonWriter::Resume(char closer) {
-  closers_.push_back(closer);
-  has_member_.push_back(true);
-}
+void JsonWriter::Resume(char closer) { Open(0, closer, true); }
 
 void JsonWriter::End() {
-  if (closers_.empty()) return;
-  out_ += closers_.back();
-  closers_.pop_back();
-  has_member_.pop_back();
-  if (closers_.empty()) out_ += '\n';
+  if (depth_ == 0) return;
+  --depth_;
+  Put(std::string_view(&closers_[depth_], 1));
+  if (depth_ == 0) Put("\n");
 }
 
 void JsonWriter::Int(const char* key, int64_t value) {
   Prefix(key);
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out_.append(digits, result.ptr);
+  char* at = Reserve(24);
+  used_ = std::to_chars(at, at + 24, value).ptr - buffer_.get();
 }
 
 void JsonWriter::Real(const char* key, double value) {
@@ -136,27 +166,40 @@ void JsonWriter::Real(const char* key, double value) {
   // Figures are finite; an infinity or NaN would not be JSON.
   if (!(value == value) || value > 1e300 || value < -1e300) value = 0;
   const int n = std::snprintf(digits, sizeof digits, "%.2f", value);
-  out_.append(digits, n > 0 ? static_cast<size_t>(n) : 0);
+  Put(std::string_view(digits, n > 0 ? static_cast<size_t>(n) : 0));
 }
 
 void JsonWriter::Str(const char* key, std::string_view value) {
   Prefix(key);
-  AppendJsonString(out_, value);
+  // Plain printable ASCII, the common case, is copied as it is.
+  size_t i = 0;
+  while (i < value.size() && kPlain[static_cast<unsigned char>(value[i])]) ++i;
+  if (i == value.size()) {
+    char* at = Reserve(value.size() + 2);
+    *at++ = '"';
+    std::memcpy(at, value.data(), value.size());
+    at[value.size()] = '"';
+    used_ += value.size() + 2;
+    return;
+  }
+  escaped_.clear();
+  AppendJsonString(escaped_, value);
+  Put(escaped_);
 }
 
 void JsonWriter::Bool(const char* key, bool value) {
   Prefix(key);
-  out_ += value ? "true" : "false";
+  Put(value ? "true" : "false");
 }
 
 void JsonWriter::Raw(const char* key, std::string_view json) {
   Prefix(key);
-  out_ += json;
+  Put(json);
 }
 
 void JsonWriter::Flush(FILE* file) {
-  std::fwrite(out_.data(), 1, out_.size(), file);
-  out_.clear();
+  std::fwrite(buffer_.get(), 1, used_, file);
+  used_ = 0;
 }
 
 }  // namespace zav

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace zav {
 
@@ -21,7 +21,8 @@ void AppendJsonString(std::string& out, std::string_view text);
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
 // member to the open object; a call with a null key adds an element to the
-// open array.
+// open array. Keys are the program's own ASCII names and are written as
+// they are.
 class JsonWriter {
  public:
   void BeginObject(const char* key = nullptr);
@@ -35,21 +36,36 @@ class JsonWriter {
   // Appends a member or element whose value is text that is already JSON.
   void Raw(const char* key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
-  void Text(std::string_view json) { out_ += json; }
+  void Text(std::string_view json) { Put(json); }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
 
+  JsonWriter() : buffer_(std::make_unique_for_overwrite<char[]>(kStartSize)) {}
+
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
-  const std::string& text() const { return out_; }
 
  private:
   void Prefix(const char* key);
+  void Open(char opener, char closer, bool has_member);
+  void Put(std::string_view text);
+  // Room for n more bytes at the end of the buffer.
+  char* Reserve(size_t n) {
+    if (used_ + n > capacity_) Grow(n);
+    return buffer_.get() + used_;
+  }
+  void Grow(size_t n);
 
-  std::string out_;
-  std::vector<char> closers_;     // '}' or ']' per open level
-  std::vector<bool> has_member_;  // per open level
+  static constexpr size_t kStartSize = 16384;
+  static constexpr int kMaxDepth = 64;  // the documents nest far less
+  std::unique_ptr<char[]> buffer_;
+  size_t capacity_ = kStartSize;
+  size_t used_ = 0;
+  std::string escaped_;  // a string that needed escaping
+  int depth_ = 0;                 // open levels
+  char closers_[kMaxDepth];       // '}' or ']' per open level
+  bool has_member_[kMaxDepth];    // per open level
 };
 
 }  // namespace zav

@@ -81,18 +81,18 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   MachineNotice n;
   n.number = number;
   n.line = line;
-  n.file = file;
-  n.text = NoticeText(G, number);
-  if (keyword != nullptr) {
-    n.text = std::string("'") + keyword + "' is not bound with scope braces {}";
-  }
+  n.description = NoticeText(G, number);
+  if (keyword != nullptr) n.keyword = keyword;
   SetContext(G, n, variant, class_name);
   MachineOutput& M = G.report.machine;
+  // The file name is kept only where it is not the file being analysed.
   if (G.sw.machine == MachineFormat::kSarif) {
+    n.file = file;
     WriteSarifResult(G, n);
   } else if (G.current_entry != nullptr) {
     M.file_notices.push_back(std::move(n));
   } else {
+    n.file = file;
     M.run_notices.push_back(std::move(n));
   }
 }
@@ -102,6 +102,11 @@ void EndMachineDocument(GlobalData& G) {
   if (G.sw.machine == MachineFormat::kJson) EndJsonReport(G);
   if (G.sw.machine == MachineFormat::kSarif) EndSarifLog(G);
   G.report.machine.silent = false;
+}
+
+std::string MachineNoticeText(const MachineNotice& n) {
+  if (n.keyword.empty()) return n.description;
+  return "'" + n.keyword + "' is not bound with scope braces {}";
 }
 
 bool IsErrorText(const char* text) {

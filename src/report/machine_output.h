@@ -35,6 +35,10 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
 // Completes the document at the end of the run.
 void EndMachineDocument(GlobalData& G);
 
+// The text of a notice: its description, or for notice 22 the keyword
+// form of the one-line notice.
+std::string MachineNoticeText(const MachineNotice& n);
+
 // A text that Print or PutText would write while the report writers are
 // silent: error messages go to standard error, everything else is dropped.
 bool IsErrorText(const char* text);

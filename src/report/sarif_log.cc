@@ -6,6 +6,7 @@
 
 #include "report/banner.h"
 #include "report/json_text.h"
+#include "report/machine_output.h"
 #include "report/sarif_rules.h"
 
 namespace zav {
@@ -35,7 +36,7 @@ std::string PercentEncoded(const std::string& path) {
 
 // The result's message: the notice's text naming its function or class.
 std::string ResultMessage(const MachineNotice& n) {
-  std::string text = n.text;
+  std::string text = MachineNoticeText(n);
   while (!text.empty() && text.back() == ' ') text.pop_back();
   if (!n.context.empty()) {
     text += n.is_class ? " (class '" : " (function '";

@@ -62,6 +62,9 @@ bool CheckMachineOutputSwitches(GlobalData& G) {
     std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, format);
     return false;
   }
+  // No per-file listing is written: the analysis runs as in totals-only
+  // mode, which changes what is shown, never what is counted.
+  sw.totals_only = true;
   if (sw.machine == MachineFormat::kSarif) {
     sw.notices = true;
     sw.report_switch_given = true;
