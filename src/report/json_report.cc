@@ -10,6 +10,7 @@
 #include "quality/notices.h"
 #include "report/json_records.h"
 #include "report/project_common.h"
+#include "report/project_reports.h"
 
 namespace zav {
 namespace {
@@ -109,7 +110,9 @@ void WriteInheritance(JsonWriter& w, const GlobalData& G) {
 void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
   int64_t total = 0;
   for (int n = 1; n <= kNoticeCount; ++n) total += G.notices.run_counts[n];
-  // User-defined notices join the profile here once their totals are kept.
+  // User-defined notices count in the total as in the -Tp profile; their
+  // rows join the list once their per-number counts are kept.
+  total += UdqnNoticeTotal(G);
   w.BeginObject("notice_profile");
   w.Int("total", total);
   w.BeginArray("notices");
