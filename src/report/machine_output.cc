@@ -1,7 +1,5 @@
 #include "report/machine_output.h"
 
-#include <cstring>
-
 #include "quality/notices.h"
 #include "report/json_report.h"
 #include "report/sarif_log.h"
@@ -109,9 +107,10 @@ std::string MachineNoticeText(const MachineNotice& n) {
   return "'" + n.keyword + "' is not bound with scope braces {}";
 }
 
-bool IsErrorText(const char* text) {
-  while (*text == '\n') ++text;
-  return std::strncmp(text, "  Error:", 8) == 0;
+bool IsErrorText(std::string_view text) {
+  const size_t start = text.find_first_not_of('\n');
+  return start != std::string_view::npos &&
+         text.substr(start, 8) == "  Error:";
 }
 
 }  // namespace zav

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "zav/global_data.h"
 
@@ -41,6 +42,6 @@ std::string MachineNoticeText(const MachineNotice& n);
 
 // A text that Print or PutText would write while the report writers are
 // silent: error messages go to standard error, everything else is dropped.
-bool IsErrorText(const char* text);
+bool IsErrorText(std::string_view text);
 
 }  // namespace zav

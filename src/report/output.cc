@@ -49,7 +49,7 @@ void Print(GlobalData& G, const char* format, ...) {
 
 void PutText(GlobalData& G, std::string_view text) {
   if (G.report.machine.silent) {
-    if (IsErrorText(std::string(text.substr(0, 16)).c_str())) {
+    if (IsErrorText(text)) {
       std::fwrite(text.data(), 1, text.size(), stderr);
     }
     return;
