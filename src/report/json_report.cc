@@ -3,6 +3,13 @@
 // project part (totals, languages, inheritance tree, notice profile).
 // Nothing of a file is kept once its object is written, beyond the
 // run-long lists the analysis keeps anyway.
+//
+// A file object lists the functions found in it and the classes and
+// namespaces first seen in it, each record as it stands at the end of the
+// file (a class or namespace seen again in a later file accumulates in its
+// first file's record, as the run's record lists do). Notices are listed
+// when quality notices are on, as the report shows them; the inheritance
+// notices, raised after the last file, are listed with the tree.
 #include "report/json_report.h"
 
 #include <ctime>
