@@ -96,6 +96,24 @@ void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
+std::string ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+    if (length > 0) {
+      out.append(text, i, length);
+      i += length;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+      ++i;
+    }
+  }
+  return out;
+}
+
 void JsonWriter::Put(std::string_view text) {
   char* at = Reserve(text.size());
   std::memcpy(at, text.data(), text.size());

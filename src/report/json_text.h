@@ -18,6 +18,9 @@ namespace zav {
 // characters, '"' and '\' are escaped.
 void AppendJsonString(std::string& out, std::string_view text);
 
+// `text` in UTF-8 by the same byte rule, nothing escaped.
+std::string ToUtf8(std::string_view text);
+
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
 // member to the open object; a call with a null key adds an element to the

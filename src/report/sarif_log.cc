@@ -20,9 +20,11 @@ bool IsUnreserved(unsigned char c) {
          (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
 }
 
+// The path in UTF-8 (see ToUtf8), every byte but the unreserved
+// characters and "/" percent-encoded.
 std::string PercentEncoded(const std::string& path) {
   std::string out;
-  for (unsigned char c : path) {
+  for (unsigned char c : ToUtf8(path)) {
     if (IsUnreserved(c) || c == '/') {
       out += static_cast<char>(c);
     } else {

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "report/json_text.h"
+#include "report/sarif_log.h"
 #include "test_support.h"
 
 namespace zav {
@@ -158,13 +159,17 @@ TEST(LongOptions, HelpVersionAndUnknownSwitches) {
   EXPECT_EQ(RunZav({"--jsn", "a.c"}, dir.path()).err, "zav: unknown option '--jsn'\n");
 }
 
-TEST(JsonText, KeepsUtf8ReadsOtherHighBytesAsLatin1AndEscapesControls) {
+TEST(MachineText, ByteRuleInJsonStringsAndFileUris) {
   std::string out;
   AppendJsonString(out, "a\"\\\x01\n\xc3\xa9\xe9\xed\xa0\x80\xf0\x9f\x98\x80");
   // é kept; a lone 0xE9 becomes é; the surrogate form ED A0 80 is three
   // Latin-1 characters; the four-byte emoji is kept.
   EXPECT_EQ(out, "\"a\\\"\\\\\\u0001\\n\xc3\xa9\xc3\xa9\xc3\xad\xc2\xa0\xc2\x80"
                  "\xf0\x9f\x98\x80\"");
+  // A file URI encodes the UTF-8 form of the name.
+  EXPECT_EQ(FileUri("/src/sub dir/caf\xe9%.c", "/src"), "sub%20dir/caf%C3%A9%25.c");
+  EXPECT_EQ(FileUri("./a.c", "/src"), "a.c");
+  EXPECT_EQ(FileUri("/usr/include/stdio.h", "/src"), "file:///usr/include/stdio.h");
 }
 
 }  // namespace
