@@ -83,13 +83,13 @@ void WriteInheritance(JsonWriter& w, const GlobalData& G) {
     w.Int("line", node.line);
     w.Int("parents", node.parents);
     w.BeginArray("children");
-    for (int child : node.children) w.Str(nullptr, nodes[child].name);
+    for (int child : node.children) w.Str({}, nodes[child].name);
     w.End();
     w.End();
   }
   w.End();
   w.BeginArray("roots");
-  for (int root : I.forest.roots) w.Str(nullptr, nodes[root].name);
+  for (int root : I.forest.roots) w.Str({}, nodes[root].name);
   w.End();
   w.BeginArray("parents_not_found");
   for (const LostChild& lost : I.forest.lost) {

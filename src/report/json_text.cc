@@ -128,17 +128,16 @@ void JsonWriter::Grow(size_t n) {
   capacity_ = capacity;
 }
 
-void JsonWriter::Prefix(const char* key) {
-  const size_t key_length = key != nullptr ? std::strlen(key) : 0;
-  char* at = Reserve(key_length + 4);
+void JsonWriter::Prefix(std::string_view key) {
+  char* at = Reserve(key.size() + 4);
   if (depth_ > 0) {
     if (has_member_[depth_ - 1]) *at++ = ',';
     has_member_[depth_ - 1] = true;
   }
-  if (key != nullptr) {  // keys are plain ASCII names: nothing to escape
+  if (!key.empty()) {  // keys are plain ASCII names: nothing to escape
     *at++ = '"';
-    std::memcpy(at, key, key_length);
-    at += key_length;
+    std::memcpy(at, key.data(), key.size());
+    at += key.size();
     *at++ = '"';
     *at++ = ':';
   }
@@ -153,12 +152,12 @@ void JsonWriter::Open(char opener, char closer, bool has_member) {
   ++depth_;
 }
 
-void JsonWriter::BeginObject(const char* key) {
+void JsonWriter::BeginObject(std::string_view key) {
   Prefix(key);
   Open('{', '}', false);
 }
 
-void JsonWriter::BeginArray(const char* key) {
+void JsonWriter::BeginArray(std::string_view key) {
   Prefix(key);
   Open('[', ']', false);
 }
@@ -172,13 +171,13 @@ void JsonWriter::End() {
   if (depth_ == 0) Put("\n");
 }
 
-void JsonWriter::Int(const char* key, int64_t value) {
+void JsonWriter::Int(std::string_view key, int64_t value) {
   Prefix(key);
   char* at = Reserve(24);
   used_ = std::to_chars(at, at + 24, value).ptr - buffer_.get();
 }
 
-void JsonWriter::Real(const char* key, double value) {
+void JsonWriter::Real(std::string_view key, double value) {
   Prefix(key);
   char digits[64];
   // Figures are finite; an infinity or NaN would not be JSON.
@@ -187,7 +186,7 @@ void JsonWriter::Real(const char* key, double value) {
   Put(std::string_view(digits, n > 0 ? static_cast<size_t>(n) : 0));
 }
 
-void JsonWriter::Str(const char* key, std::string_view value) {
+void JsonWriter::Str(std::string_view key, std::string_view value) {
   Prefix(key);
   // Plain printable ASCII, the common case, is copied as it is.
   size_t i = 0;
@@ -205,12 +204,12 @@ void JsonWriter::Str(const char* key, std::string_view value) {
   Put(escaped_);
 }
 
-void JsonWriter::Bool(const char* key, bool value) {
+void JsonWriter::Bool(std::string_view key, bool value) {
   Prefix(key);
   Put(value ? "true" : "false");
 }
 
-void JsonWriter::Raw(const char* key, std::string_view json) {
+void JsonWriter::Raw(std::string_view key, std::string_view json) {
   Prefix(key);
   Put(json);
 }

@@ -23,21 +23,21 @@ std::string ToUtf8(std::string_view text);
 
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
-// member to the open object; a call with a null key adds an element to the
-// open array. Keys are the program's own ASCII names and are written as
-// they are.
+// member to the open object; a call with an empty key adds an element to
+// the open array. Keys are the program's own ASCII names and
+// are written as they are.
 class JsonWriter {
  public:
-  void BeginObject(const char* key = nullptr);
-  void BeginArray(const char* key = nullptr);
+  void BeginObject(std::string_view key = {});
+  void BeginArray(std::string_view key = {});
   void End();  // closes the innermost open object or array
 
-  void Int(const char* key, int64_t value);
-  void Real(const char* key, double value);  // two decimals
-  void Str(const char* key, std::string_view value);
-  void Bool(const char* key, bool value);
+  void Int(std::string_view key, int64_t value);
+  void Real(std::string_view key, double value);  // two decimals
+  void Str(std::string_view key, std::string_view value);
+  void Bool(std::string_view key, bool value);
   // Appends a member or element whose value is text that is already JSON.
-  void Raw(const char* key, std::string_view json);
+  void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
   // Continues an object or array that an earlier writer opened and already
@@ -50,7 +50,7 @@ class JsonWriter {
   void Flush(FILE* file);
 
  private:
-  void Prefix(const char* key);
+  void Prefix(std::string_view key);
   void Open(char opener, char closer, bool has_member);
   void Put(std::string_view text);
   // Room for n more bytes at the end of the buffer.
