@@ -2,7 +2,7 @@
 # Sets up, builds, and runs zav on the bundled examples/ tree.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/setup.sh
+./scripts/setup.sh zav
 cfg=$(mktemp -d)
 trap 'rm -rf "$cfg"' EXIT
 # Keep the configuration files of this demonstration out of the tree.

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need (when run as root and missing),
-# then configures and builds zav in build/.
+# then configures and builds in build/: the target named by the first
+# argument (./run.sh builds only "zav"), else everything, tests included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+target="${1:-}"
 
 packages=(g++ cmake make libgtest-dev libpcre2-dev libxml2-utils)
+# The tests validate the JSON report against its schema.
+if [ -z "$target" ]; then packages+=(python3-jsonschema); fi
 if [ "${ZAV_WITH_BROWSER:-0}" = 1 ]; then packages+=(chromium); fi
 
 missing=()
@@ -24,5 +28,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
+# The tests validate the SARIF log with the SARIF Multitool when npm is
+# present: it goes into tools/ (ignored by git).
+if [ -z "$target" ] && command -v npm >/dev/null &&
+   [ ! -x tools/node_modules/.bin/sarif-multitool ]; then
+  npm install --prefix tools --no-audit --no-fund @microsoft/sarif-multitool \
+      >/dev/null 2>&1 || echo "Note: the SARIF Multitool could not be installed" >&2
+fi
+if [ -d tools/node_modules/@microsoft/sarif-multitool-linux ]; then
+  chmod u+x tools/node_modules/@microsoft/sarif-multitool-linux/Sarif.Multitool
+fi
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" ${target:+--target "$target"}

@@ -26,6 +26,7 @@ struct MetricRecord {
   std::string template_text;
   std::string file_name;
   int32_t line = 0;
+  int32_t last_line = 0;  // functions: the line of the closing brace
   int nesting = 0;  // classes: enclosing class levels
 
   int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "zav/machine_output.h"
+
 namespace zav {
 
 // Columns of the automated CSV rows (see src/report/csv_rows.h).
@@ -42,6 +44,8 @@ struct ReportStream {
   size_t csv_next_function = 0;
 
   ProcessTimer benchmark;
+
+  MachineOutput machine;  // --json, --sarif
 };
 
 }  // namespace zav

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "zav/machine_output.h"
+
 namespace zav {
 
 // The output format. HTML, CSV and XML are separate flags on the command
@@ -126,6 +128,9 @@ struct Switches {
   bool diff_debug = false;   // -xDIFFDEBUG
   std::string csv_report_config;  // -x"file csv name"
   bool csv_template = false;      // -xc: write the CSV metrics template
+
+  // Machine-readable document in place of the report (--json, --sarif).
+  MachineFormat machine = MachineFormat::kNone;
 
   // XML style sheet (-u"File xsl name").
   bool xsl_given = false;

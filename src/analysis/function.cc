@@ -549,6 +549,7 @@ void EndFunction(GlobalData& G) {
   r.template_text = F.template_text;
   r.file_name = CurrentFileName(G);
   r.line = F.header_line;
+  r.last_line = G.reader.line_number;
   r.loc = f.loc_count - F.start.loc + 1;
   r.comments = f.comment_lines_count - F.start.comments;
   r.blanks = f.blank_lines_count - F.start.blanks;

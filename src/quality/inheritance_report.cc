@@ -111,6 +111,7 @@ void WriteDescendantLine(GlobalData& G, const InheritanceNode& node, int depth) 
 void RaiseClassNotice(GlobalData& G, int number, const InheritanceNode& node, int limit) {
   NoticeArgs args;
   args.file_name = node.file_name.c_str();
+  args.class_name = node.name.c_str();
   args.ints[0] = limit;
   const int before = G.file.quality_notice_count;
   RaiseNotice(G, number, node.line, args);

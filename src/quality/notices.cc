@@ -6,6 +6,7 @@
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
 #include "report/csv_field.h"
+#include "report/machine_output.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
@@ -155,6 +156,12 @@ void RaiseNotice(GlobalData& G, int number, int32_t line,
                  const NoticeArgs& args) {
   if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
   CountNotice(G, number);
+  if (MachineActive(G)) {
+    RecordMachineNotice(G, number, line, NoticeFile(G, args),
+                        number == kUnboundScopeNotice ? args.texts[0] : nullptr,
+                        args.variant, args.class_name);
+    return;  // the machine-readable document replaces every notice form
+  }
   const Switches& sw = G.sw;
   if (sw.notices && !sw.totals_only) {
     if (!sw.notice_single_line && !sw.notice_visual_studio) {

@@ -74,6 +74,9 @@ struct NoticeArgs {
   // (the inheritance notices 40 to 42); it is also the file of the
   // one-line form and of the notice list entry.
   const char* file_name = nullptr;
+  // The class a notice raised outside the class's body concerns (the
+  // inheritance notices 40 and 41), for the machine-readable outputs.
+  const char* class_name = nullptr;
 };
 
 // Enable flag of notices 1..58; -1 (treated as enabled) for other numbers.

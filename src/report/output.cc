@@ -1,6 +1,7 @@
 #include "report/output.h"
 
 #include "report/format.h"
+#include "report/machine_output.h"
 
 #include <cstdarg>
 #include <cerrno>
@@ -40,11 +41,19 @@ void CloseReportStream(GlobalData& G) {
 void Print(GlobalData& G, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  FormatTo(G.report.out, format, args);
+  FILE* out = G.report.out;
+  if (G.report.machine.silent) out = IsErrorText(format) ? stderr : nullptr;
+  if (out != nullptr) FormatTo(out, format, args);
   va_end(args);
 }
 
 void PutText(GlobalData& G, std::string_view text) {
+  if (G.report.machine.silent) {
+    if (IsErrorText(text)) {
+      std::fwrite(text.data(), 1, text.size(), stderr);
+    }
+    return;
+  }
   std::fwrite(text.data(), 1, text.size(), G.report.out);
 }
 

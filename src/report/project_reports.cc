@@ -11,6 +11,7 @@
 #include "report/estimation.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
+#include "report/machine_output.h"
 #include "report/output.h"
 
 namespace zav {
@@ -105,7 +106,8 @@ void WriteEndOfRunReports(GlobalData& G) {
   const bool extraction =
       sw.extract_strings || sw.extract_comments || sw.comment_documentation;
   const bool other_mode = sw.code_listing || sw.Decharacter();
-  if (!other_mode && !extraction) WriteProjectReports(G);
+  // A machine-readable document writes its own project part.
+  if (!other_mode && !extraction && !MachineActive(G)) WriteProjectReports(G);
   if (other_mode) return;
   WriteBenchmarkReport(G);
   // A work file being created reports its completion before the rule.

@@ -6,6 +6,7 @@
 #include "report/output.h"
 #include "run/config_template.h"
 #include "run/help.h"
+#include "run/long_options.h"
 #include "run/switch_handlers.h"
 #include "run/switch_reader.h"
 
@@ -230,10 +231,13 @@ SwitchOutcome ApplySwitch(GlobalData& G, const SwitchArg& arg) {
     case 'y':
       WriteConfigTemplate(G, G.report.out, G.sw.html);  // closes its own HTML
       return {true, 0};
-    default:
-      return SwitchError(G,
+    default: {
+      SwitchOutcome outcome = SwitchError(G,
           "\n  Error: Command line parse error, invalid option.\n"
           "         Use -hs to show program help syntax.\n");
+      ReportUnknownOption(arg.argument, arg.letter);
+      return outcome;
+    }
   }
 }
 

@@ -155,6 +155,21 @@ constexpr Section kSections[] = {
   -O"file" writes the report into a file instead of the screen:
     zav -H -fa -O"report.html" *.c
 )"},
+    {"~ Machine-Readable Output ~", R"(
+  For build pipelines two long options write one document in place of
+  the report, on the screen or into the -O file.  Both take every
+  analysis switch (-fa, -n, -o, -T..., -r, -F, -k) but not -C, -X or -H.
+    --json   every file's lines, counters, functions, classes,
+             namespaces and notices, then the project totals, languages,
+             inheritance tree and notice profile; the JSON Schema is
+             schema/zav-report.schema.json
+               zav --json -fa -n -O"metrics.json" *.c
+    --sarif  the quality notices as a SARIF 2.1.0 log for code scanning
+             services; it turns the notices on as -n does, so the exit
+             status is the number of notices
+               zav --sarif -fa -r"c,h,cpp,java,cs ." > notices.sarif
+  --help writes the switch syntax and --version the program version.
+)"},
     {"~ Run Time Switch Options ~", R"(
   One topic per switch follows, in the order of the switch letters.
   Each topic names its switch forms, says what they do and gives an

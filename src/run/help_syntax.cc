@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "run/long_options.h"
 #include "run/help_text.h"
 
 namespace zav {
@@ -135,6 +136,7 @@ void WriteSyntaxText(GlobalData& G) {
                 "          -y Display configuration parameters, export %s\n",
                 kConfigFileName);
   HelpPut(G, text);
+  HelpPut(G, kLongOptionsSyntax);
 }
 
 }  // namespace zav

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "analysis/counters.h"
 #include "analysis/function.h"
@@ -22,11 +23,13 @@
 #include "report/csv_rows.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
+#include "report/machine_output.h"
 #include "report/metric_lines.h"
 #include "report/output.h"
 #include "report/project_reports.h"
 #include "report/xml_text.h"
 #include "run/command_line.h"
+#include "run/long_options.h"
 #include "run/startup.h"
 #include "utility/code_listing.h"
 #include "utility/decharacter.h"
@@ -81,7 +84,8 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   // The differential file is complete before the record that names it.
   CloseDifferentialFile(G);
   if (!G.sw.csv_detail && !extraction) WriteWorkRecord(G, entry);
-  WritePerFileOutput(G, entry);
+  if (MachineActive(G)) WriteMachineFile(G, entry);
+  else WritePerFileOutput(G, entry);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);
@@ -151,6 +155,7 @@ int ListFilesAndExit(GlobalData& G) {
   AbandonWorkFile(G);
   WriteFileList(G);
   WriteListingBenchmarkReport(G);
+  EndMachineDocument(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   return 0;
@@ -182,10 +187,25 @@ int Run(int argc, char** argv) {
   }
   GlobalData& G = *owner;
   StartUp(G, argc, argv);
-  ParseResult parsed = ParseCommandLine(argc, argv, G);
+  // The long options leave the argument vector before the switches are
+  // read; the file arguments are counted in what remains.
+  std::vector<char*> args(argv, argv + argc);
+  const LongOptionOutcome long_options = TakeLongOptions(G, args);
+  if (long_options.exit) {
+    CloseReportStream(G);
+    return long_options.exit_code;
+  }
+  G.run.argc = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  G.run.argv = args.data();
+  ParseResult parsed = ParseCommandLine(G.run.argc, G.run.argv, G);
   if (parsed.exit) {
     CloseReportStream(G);
     return parsed.exit_code & 0xff;
+  }
+  if (!CheckMachineOutputSwitches(G)) {
+    CloseReportStream(G);
+    return 1;
   }
   // Progress shows exactly when -O named an output file.
   G.sw.progress = G.sw.output_to_file;
@@ -201,6 +221,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   // Report head. XML writes its document head before the mode title so
   // that nothing precedes the XML declaration; CSV writes its head after it.
   const ReportFormat format = G.sw.Format();
+  if (MachineActive(G)) BeginMachineDocument(G);  // the report falls silent
   if (format != ReportFormat::kCsv && format != ReportFormat::kXml &&
       !G.sw.code_listing) {
     WriteBanner(G);
@@ -212,6 +233,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
   if (!PrepareListFileInput(G)) {  // exit code -1
+    EndMachineDocument(G);
     CloseReportStream(G);
     return 255;
   }
@@ -233,6 +255,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   ProcessFiles(G);
   WriteEndOfRunReports(G);
   CompleteWorkFile(G);
+  EndMachineDocument(G);
   WriteReportEnd(G);
   CloseReportStream(G);
   AnnounceFilesProcessed(G);

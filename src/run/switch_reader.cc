@@ -45,6 +45,7 @@ bool SwitchReader::Next(SwitchArg& out) {
   }
   const char* arg = argv_[index_];
   out = SwitchArg();
+  out.argument = arg;
   out.letter = arg[pos_++];
   if (!SwitchTakesValue(out.letter)) {
     if (arg[pos_] == '\0') {

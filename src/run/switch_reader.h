@@ -14,6 +14,7 @@ struct SwitchArg {
   char letter = 0;
   std::string value;
   bool has_value = false;  // false when a value letter ended the arguments
+  const char* argument = nullptr;  // the argument the letter was read from
 };
 
 // Reads switches from argv[1..]. A switch argument begins with "-" or with

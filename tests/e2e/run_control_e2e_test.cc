@@ -50,8 +50,10 @@ TEST(Help, SyntaxListsEverySwitchInOrder) {
     switches.push_back(std::string("\n          -") + s + " ");
   }
   ExpectInOrder(r.out, switches);
-  const std::string last =
-      "          -y Display configuration parameters, export zav.cfg\n";
+  // The GNU-style long options follow the last letter switch.
+  EXPECT_TRUE(Has(r.out, "          -y Display configuration parameters, export zav.cfg\n"
+                         "          --json "));
+  const std::string last = "          --help this syntax, --version the program version\n";
   EXPECT_EQ(r.out.substr(r.out.size() - last.size()), last);
 }
 

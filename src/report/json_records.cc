@@ -1,0 +1,128 @@
+#include "report/json_records.h"
+
+#include <algorithm>
+
+#include "report/machine_output.h"
+
+namespace zav {
+namespace {
+
+int32_t NotNegative(int32_t v) { return std::max<int32_t>(v, 0); }
+
+const char* KindName(RecordKind kind) {
+  switch (kind) {
+    case RecordKind::kStruct: return "struct";
+    case RecordKind::kInterface: return "interface";
+    case RecordKind::kNamespace: return "namespace";
+    case RecordKind::kFunction: return "function";
+    default: return "class";
+  }
+}
+
+void WriteSpan(JsonWriter& w, const MetricRecord& r) {
+  w.Int("loc", r.loc);
+  w.Int("eloc", r.eloc);
+  w.Int("lloc", r.lloc);
+  w.Int("comments", r.comments);
+  w.Int("blanks", r.blanks);
+  w.Int("lines", r.lines);
+}
+
+void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
+  w.Int("params", r.params);
+  w.Int("returns", r.returns);
+  w.Int("cyclomatic", r.cyclomatic);
+  w.Int("interface_complexity", r.interface_complexity);
+  w.Int("total_complexity", r.functional_complexity);
+}
+
+void WriteVisibility(JsonWriter& w, const char* key, int32_t total,
+                     int32_t pub, int32_t prot, int32_t priv) {
+  w.BeginObject(key);
+  w.Int("total", total);
+  w.Int("public", pub);
+  w.Int("protected", prot);
+  w.Int("private", priv);
+  w.End();
+}
+
+}  // namespace
+
+void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
+  w.BeginObject("lines");
+  w.Int("loc", NotNegative(f.loc_count));
+  w.Int("eloc", NotNegative(f.Eloc()));
+  w.Int("lloc", NotNegative(f.Lloc()));
+  w.Int("comments", NotNegative(f.comment_lines_count));
+  w.Int("blanks", NotNegative(f.blank_lines_count));
+  w.Int("lines", NotNegative(f.total_physical_lines_count));
+  w.End();
+}
+
+void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
+  w.BeginObject("counters");
+#define ZAV_JSON_COUNTER(name) w.Int(#name, f.name);
+  ZAV_SUMMED_COUNTERS(ZAV_JSON_COUNTER)
+  ZAV_MAXIMUM_COUNTERS(ZAV_JSON_COUNTER)
+#undef ZAV_JSON_COUNTER
+  w.End();
+}
+
+void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
+  w.BeginObject();
+  w.Str("name", r.name);
+  w.Str("parameters", r.parameters);
+  w.Int("first_line", r.line);
+  w.Int("last_line", r.last_line);
+  WriteSpan(w, r);
+  WriteComplexity(w, r);
+  w.End();
+}
+
+void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
+  w.BeginObject();
+  w.Str("kind", KindName(r.kind));
+  w.Str("name", r.name);
+  w.Str("inheritance", r.inheritance);
+  w.Int("line", r.line);
+  WriteSpan(w, r);
+  // Methods are counted in steps of 1.0; the report shows whole numbers.
+  WriteVisibility(w, "methods", static_cast<int32_t>(r.methods),
+                  r.methods_public, r.methods_protected, r.methods_private);
+  WriteVisibility(w, "attributes", r.attributes, r.attributes_public,
+                  r.attributes_protected, r.attributes_private);
+  WriteComplexity(w, r);
+  w.End();
+}
+
+void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
+  w.BeginObject();
+  w.Str("name", r.name);
+  w.Int("line", r.line);
+  WriteSpan(w, r);
+  w.Int("classes", r.classes);
+  w.Int("functions", r.functions);
+  WriteComplexity(w, r);
+  w.End();
+}
+
+void WriteJsonNotices(JsonWriter& w, const std::vector<MachineNotice>& list,
+                      bool with_file) {
+  w.BeginArray("notices");
+  for (const MachineNotice& n : list) {
+    w.BeginObject();
+    w.Int("number", n.number);
+    if (with_file) w.Str("file", n.file);
+    w.Int("line", n.line);
+    if (n.keyword.empty()) {
+      w.Str("text", n.description);
+    } else {
+      w.Str("text", MachineNoticeText(n));
+    }
+    if (!n.context.empty()) w.Str(n.is_class ? "class" : "function", n.context);
+    w.End();
+  }
+  w.End();
+}
+
+}  // namespace zav

@@ -1,0 +1,194 @@
+// The JSON report: the head (tool, command line, configuration), one
+// object per analysed file written at the end of that file, then the
+// project part (totals, languages, inheritance tree, notice profile).
+// Nothing of a file is kept once its object is written, beyond the
+// run-long lists the analysis keeps anyway.
+//
+// A file object lists the functions found in it and the classes and
+// namespaces first seen in it, each record as it stands at the end of the
+// file (a class or namespace seen again in a later file accumulates in its
+// first file's record, as the run's record lists do). Notices are listed
+// when quality notices are on, as the report shows them; the inheritance
+// notices, raised after the last file, are listed with the tree.
+#include "report/json_report.h"
+
+#include <ctime>
+
+#include "quality/notices.h"
+#include "report/json_records.h"
+#include "report/project_common.h"
+#include "report/project_reports.h"
+
+namespace zav {
+namespace {
+
+// Language group names of the "languages" totals.
+constexpr const char* kGroupNames[kGroupCount] = {"Header", "C",  "C++",
+                                                  "Java",   "C#", "Other"};
+
+std::string IsoUtcTime(int64_t seconds) {
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  std::tm tm{};
+  char text[32] = "";
+  if (gmtime_r(&t, &tm) != nullptr) {
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &tm);
+  }
+  return text;
+}
+
+std::string LanguageName(const GlobalData& G, int kind) {
+  if (kind >= 0 && kind < static_cast<int>(G.lang.table.size())) {
+    return G.lang.table[kind].name;
+  }
+  return "Unknown";
+}
+
+// The records of one list created since `start`.
+template <typename Record, typename WriteRecord>
+void WriteRecordsSince(JsonWriter& w, const char* key,
+                       const std::vector<Record>& list, size_t start,
+                       WriteRecord write) {
+  w.BeginArray(key);
+  for (size_t i = start; i < list.size(); ++i) write(w, list[i]);
+  w.End();
+}
+
+void WriteLanguages(JsonWriter& w, const GlobalData& G) {
+  w.BeginArray("languages");
+  for (int group = 0; group < kGroupCount; ++group) {
+    const LanguageLines& l = G.lang.group_lines[group];
+    w.BeginObject();
+    w.Str("language", kGroupNames[group]);
+    w.Int("files", LanguageGroupFileCount(G, group));
+    w.Int("loc", l.loc);
+    w.Int("eloc", l.eloc);
+    w.Int("lloc", l.lloc);
+    w.Int("comments", l.comments);
+    w.Int("blanks", l.blanks);
+    w.Int("lines", l.lines);
+    w.End();
+  }
+  w.End();
+}
+
+void WriteInheritance(JsonWriter& w, const GlobalData& G) {
+  const InheritanceState& I = G.inheritance;
+  const std::vector<InheritanceNode>& nodes = I.forest.nodes;
+  w.BeginObject("inheritance");
+  w.BeginArray("classes");
+  for (const InheritanceNode& node : nodes) {
+    w.BeginObject();
+    w.Str("name", node.name);
+    w.Str("file", node.file_name);
+    w.Int("line", node.line);
+    w.Int("parents", node.parents);
+    w.BeginArray("children");
+    for (int child : node.children) w.Str({}, nodes[child].name);
+    w.End();
+    w.End();
+  }
+  w.End();
+  w.BeginArray("roots");
+  for (int root : I.forest.roots) w.Str({}, nodes[root].name);
+  w.End();
+  w.BeginArray("parents_not_found");
+  for (const LostChild& lost : I.forest.lost) {
+    w.BeginObject();
+    w.Str("class", nodes[lost.node].name);
+    w.Str("parent", lost.parent);
+    w.End();
+  }
+  w.End();
+  const InheritanceTotals& t = I.totals;
+  w.BeginObject("totals");
+  w.Int("classes", t.classes);
+  w.Int("base_classes", t.base_classes);
+  w.Int("derived_classes", t.derived_classes);
+  w.Int("max_depth", t.max_depth);
+  w.Int("max_children", t.max_children);
+  w.Real("average_depth", t.AverageDepth());
+  w.Real("average_children", t.AverageChildren());
+  w.End();
+  WriteJsonNotices(w, G.report.machine.run_notices, true);
+  w.End();
+}
+
+// The notice profile: the notices raised per number, as -Tp lists them.
+void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
+  int64_t total = 0;
+  for (int n = 1; n <= kNoticeCount; ++n) total += G.notices.run_counts[n];
+  // User-defined notices count in the total as in the -Tp profile; their
+  // rows join the list once their per-number counts are kept.
+  total += UdqnNoticeTotal(G);
+  w.BeginObject("notice_profile");
+  w.Int("total", total);
+  w.BeginArray("notices");
+  for (int n = 1; n <= kNoticeCount; ++n) {
+    const int32_t count = G.notices.run_counts[n];
+    if (count <= 0) continue;
+    w.BeginObject();
+    w.Int("number", n);
+    w.Int("count", count);
+    w.Real("percent", Percent(count, static_cast<double>(total)));
+    w.Str("text", NoticeText(G, n));
+    w.End();
+  }
+  w.End();
+  w.End();
+}
+
+}  // namespace
+
+void BeginJsonReport(GlobalData& G) {
+  JsonWriter w;
+  w.BeginObject();
+  w.BeginObject("tool");
+  w.Str("name", "zav");
+  w.Str("version", G.settings.version);
+  w.End();
+  if (!G.sw.no_command) w.Str("command_line", G.run.command_line);
+  if (!G.sw.no_config) w.Str("config_file", G.run.config_path);
+  w.Raw("files", "[");
+  w.Flush(G.report.machine.doc);
+}
+
+void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
+  MachineOutput& M = G.report.machine;
+  const FileMetrics& f = G.file;
+  JsonWriter w;
+  if (M.items_written++ > 0) w.Text(",");
+  w.BeginObject();
+  w.Str("path", entry.name);
+  w.Str("language", LanguageName(G, entry.kind));
+  w.Int("size", entry.size);
+  w.Str("modified", IsoUtcTime(entry.time));
+  WriteJsonLines(w, f);
+  WriteJsonCounters(w, f);
+  WriteRecordsSince(w, "functions", G.lists.functions, M.function_start,
+                    WriteJsonFunction);
+  WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
+                    WriteJsonClass);
+  WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
+                    WriteJsonNamespace);
+  WriteJsonNotices(w, M.file_notices, false);
+  w.End();
+  w.Flush(M.doc);
+}
+
+void EndJsonReport(GlobalData& G) {
+  JsonWriter w;
+  w.Text("]");
+  w.Resume('}');  // the document object opened by BeginJsonReport
+  w.BeginObject("totals");
+  w.Int("files", G.files.files_processed);
+  WriteJsonLines(w, G.project);
+  WriteJsonCounters(w, G.project);
+  w.End();
+  WriteLanguages(w, G);
+  if (G.inheritance.built) WriteInheritance(w, G);
+  if (G.sw.notices) WriteNoticeProfile(w, G);
+  w.End();
+  w.Flush(G.report.machine.doc);
+}
+
+}  // namespace zav

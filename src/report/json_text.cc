@@ -1,0 +1,222 @@
+#include "report/json_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstring>
+
+namespace zav {
+namespace {
+
+// Length of the valid UTF-8 sequence starting at text[i], or 0 when the
+// bytes there are not one (overlong forms and surrogates included).
+size_t Utf8SequenceLength(std::string_view text, size_t i) {
+  const auto byte = [&](size_t k) {
+    return static_cast<unsigned char>(text[k]);
+  };
+  const unsigned char lead = byte(i);
+  size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (size_t k = 2; k < length; ++k) {
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+  }
+  return length;
+}
+
+void AppendEscapedControl(std::string& out, unsigned char c) {
+  switch (c) {
+    case '\n': out += "\\n"; return;
+    case '\t': out += "\\t"; return;
+    case '\r': out += "\\r"; return;
+    case '\b': out += "\\b"; return;
+    case '\f': out += "\\f"; return;
+    default: {
+      static const char kHex[] = "0123456789abcdef";
+      out += "\\u00";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    }
+  }
+}
+
+// The bytes a JSON string holds as they are: printable ASCII but '"' and
+// '\\'.
+constexpr auto kPlain = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  size_t run_start = 0;  // start of the bytes copied unchanged
+  size_t i = 0;
+  while (i < text.size()) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+      ++i;
+      continue;
+    }
+    if (c >= 0x80) {
+      if (const size_t length = Utf8SequenceLength(text, i)) {
+        i += length;
+        continue;
+      }
+    }
+    out.append(text, run_start, i - run_start);
+    if (c >= 0x80) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else {
+      AppendEscapedControl(out, c);
+    }
+    run_start = ++i;
+  }
+  out.append(text, run_start, text.size() - run_start);
+  out += '"';
+}
+
+std::string ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+    if (length > 0) {
+      out.append(text, i, length);
+      i += length;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+      ++i;
+    }
+  }
+  return out;
+}
+
+void JsonWriter::Put(std::string_view text) {
+  char* at = Reserve(text.size());
+  std::memcpy(at, text.data(), text.size());
+  used_ += text.size();
+}
+
+void JsonWriter::Grow(size_t n) {
+  const size_t capacity = std::max(capacity_ * 2, used_ + n);
+  auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+  std::memcpy(bigger.get(), buffer_.get(), used_);
+  buffer_ = std::move(bigger);
+  capacity_ = capacity;
+}
+
+void JsonWriter::Prefix(std::string_view key) {
+  char* at = Reserve(key.size() + 4);
+  if (depth_ > 0) {
+    if (has_member_[depth_ - 1]) *at++ = ',';
+    has_member_[depth_ - 1] = true;
+  }
+  if (!key.empty()) {  // keys are plain ASCII names: nothing to escape
+    *at++ = '"';
+    std::memcpy(at, key.data(), key.size());
+    at += key.size();
+    *at++ = '"';
+    *at++ = ':';
+  }
+  used_ = at - buffer_.get();
+}
+
+void JsonWriter::Open(char opener, char closer, bool has_member) {
+  if (depth_ >= kMaxDepth) return;
+  if (opener != 0) Put(std::string_view(&opener, 1));
+  closers_[depth_] = closer;
+  has_member_[depth_] = has_member;
+  ++depth_;
+}
+
+void JsonWriter::BeginObject(std::string_view key) {
+  Prefix(key);
+  Open('{', '}', false);
+}
+
+void JsonWriter::BeginArray(std::string_view key) {
+  Prefix(key);
+  Open('[', ']', false);
+}
+
+void JsonWriter::Resume(char closer) { Open(0, closer, true); }
+
+void JsonWriter::End() {
+  if (depth_ == 0) return;
+  --depth_;
+  Put(std::string_view(&closers_[depth_], 1));
+  if (depth_ == 0) Put("\n");
+}
+
+void JsonWriter::Int(std::string_view key, int64_t value) {
+  Prefix(key);
+  char* at = Reserve(24);
+  used_ = std::to_chars(at, at + 24, value).ptr - buffer_.get();
+}
+
+void JsonWriter::Real(std::string_view key, double value) {
+  Prefix(key);
+  char digits[64];
+  // Figures are finite; an infinity or NaN would not be JSON.
+  if (!(value == value) || value > 1e300 || value < -1e300) value = 0;
+  const int n = std::snprintf(digits, sizeof digits, "%.2f", value);
+  Put(std::string_view(digits, n > 0 ? static_cast<size_t>(n) : 0));
+}
+
+void JsonWriter::Str(std::string_view key, std::string_view value) {
+  Prefix(key);
+  // Plain printable ASCII, the common case, is copied as it is.
+  size_t i = 0;
+  while (i < value.size() && kPlain[static_cast<unsigned char>(value[i])]) ++i;
+  if (i == value.size()) {
+    char* at = Reserve(value.size() + 2);
+    *at++ = '"';
+    std::memcpy(at, value.data(), value.size());
+    at[value.size()] = '"';
+    used_ += value.size() + 2;
+    return;
+  }
+  escaped_.clear();
+  AppendJsonString(escaped_, value);
+  Put(escaped_);
+}
+
+void JsonWriter::Bool(std::string_view key, bool value) {
+  Prefix(key);
+  Put(value ? "true" : "false");
+}
+
+void JsonWriter::Raw(std::string_view key, std::string_view json) {
+  Prefix(key);
+  Put(json);
+}
+
+void JsonWriter::Flush(FILE* file) {
+  std::fwrite(buffer_.get(), 1, used_, file);
+  used_ = 0;
+}
+
+}  // namespace zav

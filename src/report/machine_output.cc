@@ -1,0 +1,116 @@
+#include "report/machine_output.h"
+
+#include "quality/notices.h"
+#include "report/json_report.h"
+#include "report/sarif_log.h"
+
+namespace zav {
+namespace {
+
+// Notices about one function: raised at its header or its end while its
+// name is known. Notices 16 and 46 concern a function in their first form
+// and a class in their second.
+bool IsFunctionNotice(int number, int variant) {
+  switch (number) {
+    case 2: case 10: case 13: case 14: case 17: case 18: case 27: case 28:
+    case 29: case 48: case 49: case 51:
+      return true;
+    case 16: case 46:
+      return variant == 0;
+    default:
+      return false;
+  }
+}
+
+// Notices about one class, struct or interface, raised inside its body or
+// at its ends.
+bool IsClassNotice(int number, int variant) {
+  switch (number) {
+    case 15: case 31: case 34: case 35: case 36: case 37: case 39: case 42:
+    case 52:
+    case 53: case 54:
+      return true;
+    case 16: case 46:
+      return variant == 1;
+    default:
+      return false;
+  }
+}
+
+void SetContext(const GlobalData& G, MachineNotice& n, int variant,
+                const char* class_name) {
+  if (class_name != nullptr && *class_name != '\0') {
+    n.context = class_name;
+    n.is_class = true;
+  } else if (IsFunctionNotice(n.number, variant) && !G.func.name.empty()) {
+    n.context = G.func.name;
+  } else if (IsClassNotice(n.number, variant) && G.scope.in_class &&
+             !G.scope.cls.name.empty()) {
+    n.context = G.scope.cls.name;
+    n.is_class = true;
+  }
+}
+
+}  // namespace
+
+void BeginMachineDocument(GlobalData& G) {
+  MachineOutput& M = G.report.machine;
+  M.doc = G.report.out;
+  M.silent = true;
+  if (G.sw.machine == MachineFormat::kJson) BeginJsonReport(G);
+  if (G.sw.machine == MachineFormat::kSarif) BeginSarifLog(G);
+}
+
+void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
+  if (G.sw.machine == MachineFormat::kJson) WriteJsonFile(G, entry);
+  MachineOutput& M = G.report.machine;
+  M.function_start = G.lists.functions.size();
+  M.class_start = G.lists.classes.size();
+  M.namespace_start = G.lists.namespaces.size();
+  M.file_notices.clear();
+}
+
+void RecordMachineNotice(GlobalData& G, int number, int32_t line,
+                         const std::string& file, const char* keyword,
+                         int variant, const char* class_name) {
+  // Notices are part of the document when quality notices are on, as in
+  // the report (--sarif turns them on).
+  if (G.report.machine.doc == nullptr || !G.sw.notices) return;
+  MachineNotice n;
+  n.number = number;
+  n.line = line;
+  n.description = NoticeText(G, number);
+  if (keyword != nullptr) n.keyword = keyword;
+  SetContext(G, n, variant, class_name);
+  MachineOutput& M = G.report.machine;
+  // The file name is kept only where it is not the file being analysed.
+  if (G.sw.machine == MachineFormat::kSarif) {
+    n.file = file;
+    WriteSarifResult(G, n);
+  } else if (G.current_entry != nullptr) {
+    M.file_notices.push_back(std::move(n));
+  } else {
+    n.file = file;
+    M.run_notices.push_back(std::move(n));
+  }
+}
+
+void EndMachineDocument(GlobalData& G) {
+  if (G.report.machine.doc == nullptr) return;
+  if (G.sw.machine == MachineFormat::kJson) EndJsonReport(G);
+  if (G.sw.machine == MachineFormat::kSarif) EndSarifLog(G);
+  G.report.machine.silent = false;
+}
+
+std::string MachineNoticeText(const MachineNotice& n) {
+  if (n.keyword.empty()) return n.description;
+  return "'" + n.keyword + "' is not bound with scope braces {}";
+}
+
+bool IsErrorText(std::string_view text) {
+  const size_t start = text.find_first_not_of('\n');
+  return start != std::string_view::npos &&
+         text.substr(start, 8) == "  Error:";
+}
+
+}  // namespace zav

@@ -1,0 +1,83 @@
+#include "run/long_options.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "report/output.h"
+#include "run/help.h"
+
+namespace zav {
+namespace {
+
+const char* MachineOptionName(MachineFormat format) {
+  return format == MachineFormat::kSarif ? "--sarif" : "--json";
+}
+
+}  // namespace
+
+LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args) {
+  LongOptionOutcome outcome;
+  std::vector<char*> kept;
+  size_t i = 0;
+  for (; i < args.size(); ++i) {
+    const char* arg = args[i];
+    if (i == 0 || arg == nullptr || std::strncmp(arg, "--", 2) != 0) {
+      kept.push_back(args[i]);
+      continue;
+    }
+    if (std::strcmp(arg, "--") == 0) break;
+    if (std::strcmp(arg, "--help") == 0) {
+      WriteHelp(G, 's');
+      outcome.exit = true;
+      return outcome;
+    }
+    if (std::strcmp(arg, "--version") == 0) {
+      std::fprintf(G.report.out, "zav (Zavoran) %s\n", G.settings.version.c_str());
+      outcome.exit = true;
+      return outcome;
+    }
+    if (std::strcmp(arg, "--json") == 0) {
+      G.sw.machine = MachineFormat::kJson;
+    } else if (std::strcmp(arg, "--sarif") == 0) {
+      G.sw.machine = MachineFormat::kSarif;
+    } else {
+      kept.push_back(args[i]);
+    }
+  }
+  for (; i < args.size(); ++i) kept.push_back(args[i]);
+  args = std::move(kept);
+  return outcome;
+}
+
+bool CheckMachineOutputSwitches(GlobalData& G) {
+  Switches& sw = G.sw;
+  if (sw.machine == MachineFormat::kNone) return true;
+  if (sw.csv || sw.xml || sw.html) {
+    const char* option = MachineOptionName(sw.machine);
+    const char* format = sw.csv ? "-C" : sw.xml ? "-X" : "-H";
+    Print(G,
+          "\n  Error: %s writes its own document and cannot be combined\n"
+          "         with %s (-C, -X and -H choose a report format)\n",
+          option, format);
+    std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, format);
+    return false;
+  }
+  // No per-file listing is written: the analysis runs as in totals-only
+  // mode, which changes what is shown, never what is counted.
+  sw.totals_only = true;
+  if (sw.machine == MachineFormat::kSarif) {
+    sw.notices = true;
+    sw.report_switch_given = true;
+  }
+  return true;
+}
+
+void ReportUnknownOption(const char* argument, char letter) {
+  if (argument != nullptr && std::strncmp(argument, "--", 2) == 0) {
+    std::fprintf(stderr, "zav: unknown option '%s'\n", argument);
+  } else {
+    std::fprintf(stderr, "zav: unknown option '-%c'\n", letter);
+  }
+}
+
+}  // namespace zav

@@ -1,0 +1,176 @@
+// End-to-end runs of --json, --sarif and the GNU-style long options. The
+// documents are read back with Python's json module (and checked with
+// jsonschema and the SARIF Multitool where they are installed); expected
+// values are worked out by hand from the fixture.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "report/json_text.h"
+#include "report/sarif_log.h"
+#include "test_support.h"
+
+namespace zav {
+namespace {
+
+using test::Has;
+using test::RunZav;
+using test::TempDir;
+
+// Lines 1-10: one function with an "if" and a "while" (cyclomatic 3), two
+// parameters and two return points (notice 27 at its closing brace, line
+// 10); four lines hold only a brace, so eLOC is 10 - 4 = 6. Without
+// comments it also raises notices 17 (function) and 20 (file): 3 notices.
+constexpr const char* kFunction =
+    "int f(int a, int b)\n{\n    if (a > b) {\n        return a;\n    }\n"
+    "    while (b > 0) {\n        b = b - 1;\n    }\n    return b;\n}\n";
+
+// A small mixed tree: C in a subdirectory, a Latin-1 file name, Java, C#.
+void WriteTree(const TempDir& dir) {
+  ::mkdir((dir.path() + "/src").c_str(), 0755);
+  dir.Write("src/a.c", kFunction);
+  dir.Write("caf\xe9.cpp", "// caf\xe9\nclass Menu {\npublic:\n  int n;\n};\n");
+  dir.Write("B.java", "class B extends A {\n  void g() {\n  }\n}\n");
+  dir.Write("C.cs", "namespace N {\n  class C {\n  }\n}\n");
+}
+
+// Runs python3 on `script` with the arguments in `dir`; its output.
+std::string Python(const TempDir& dir, const std::string& script,
+                   const std::string& args) {
+  dir.Write("check.py", script);
+  const std::string command =
+      "cd '" + dir.path() + "' && python3 check.py " + args + " 2>&1";
+  std::string out;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
+    pclose(p);
+  }
+  return out;
+}
+
+TEST(MachineOutput, JsonMatchesItsSchemaAndTheHandWorkedFigures) {
+  TempDir dir;
+  WriteTree(dir);
+  test::RunResult r = RunZav({"--json", "-fa", "-n", "-Ojson.out", "src/a.c",
+                              "caf\xe9.cpp", "B.java", "C.cs"},
+                             dir.path());
+  ASSERT_LT(r.exit_code, 128) << r.err;
+  const std::string out = Python(dir, R"(import json, sys
+try:
+    import jsonschema
+except ImportError:
+    print("SKIP"); sys.exit()
+doc = json.load(open(sys.argv[1], encoding="utf-8"))
+jsonschema.validate(doc, json.load(open(sys.argv[2])))
+a = doc["files"][0]
+f = a["functions"][0]
+print("paths", [x["path"] for x in doc["files"]])
+print("a", a["lines"]["loc"], a["lines"]["eloc"], a["lines"]["lines"])
+print("f", f["name"], f["params"], f["returns"], f["cyclomatic"],
+      f["total_complexity"], f["first_line"], f["last_line"])
+print("n27", [(n["line"], n.get("function")) for n in a["notices"] if n["number"] == 27])
+print("classes", [(c["name"], c["attributes"]["public"]) for x in doc["files"] for c in x["classes"]])
+print("totals", doc["totals"]["files"], doc["totals"]["lines"]["loc"])
+print("exit", doc["notice_profile"]["total"])
+)",
+                                 "json.out " ZAV_SOURCE_DIR "/schema/zav-report.schema.json");
+  if (out == "SKIP\n") GTEST_SKIP() << "python3-jsonschema is not installed";
+  EXPECT_TRUE(Has(out, "paths ['src/a.c', 'caf\xc3\xa9.cpp', 'B.java', 'C.cs']")) << out;
+  EXPECT_TRUE(Has(out, "a 10 6 10\n")) << out;
+  EXPECT_TRUE(Has(out, "f f 2 2 3 7 1 10\n")) << out;
+  EXPECT_TRUE(Has(out, "n27 [(10, 'f')]\n")) << out;
+  EXPECT_TRUE(Has(out, "classes [('Menu', 1), ('B', 0), ('N.C', 0)]")) << out;
+  EXPECT_TRUE(Has(out, "totals 4 22\n")) << out;  // LOC 10 + 4 + 4 + 4
+  // The exit status is the notice count, as with -n.
+  EXPECT_TRUE(Has(out, "exit " + std::to_string(r.exit_code) + "\n")) << out;
+}
+
+TEST(MachineOutput, SarifResultCarriesRuleLevelLocationAndFunction) {
+  TempDir dir;
+  WriteTree(dir);
+  test::RunResult r = RunZav({"--sarif", "-fa", "src/a.c"}, dir.path());
+  ASSERT_EQ(r.exit_code, 3) << r.err;  // --sarif turns quality notices on
+  dir.Write("log.sarif", r.out);
+  const std::string out = Python(dir, R"(import json, sys
+run = json.load(open(sys.argv[1]))["runs"][0]
+rules = run["tool"]["driver"]["rules"]
+print("rules", len(rules), rules[26]["id"], rules[26]["shortDescription"]["text"])
+res = [x for x in run["results"] if x["ruleId"] == "ZAV027"][0]
+loc = res["locations"][0]
+print("result", res["ruleIndex"], res["level"], res["message"]["text"])
+print("where", loc["physicalLocation"]["artifactLocation"],
+      loc["physicalLocation"]["region"]["startLine"], loc["logicalLocations"])
+print("root", run["originalUriBaseIds"]["%SRCROOT%"]["uri"].endswith("/"))
+)",
+                                 "log.sarif");
+  EXPECT_TRUE(Has(out, "rules 58 ZAV027 Number of function return points > 1\n")) << out;
+  EXPECT_TRUE(Has(out, "result 26 warning Number of function return points > 1 "
+                       "(function 'f').\n")) << out;
+  EXPECT_TRUE(Has(out, "where {'uri': 'src/a.c', 'uriBaseId': '%SRCROOT%'} 10 "
+                       "[{'name': 'f', 'kind': 'function'}]\n")) << out;
+  EXPECT_TRUE(Has(out, "root True\n")) << out;
+
+  // The SARIF Multitool, where scripts/setup.sh installed it.
+  const std::string tool = ZAV_SOURCE_DIR "/tools/node_modules/.bin/sarif-multitool";
+  if (::access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "no SARIF Multitool";
+  const std::string log = dir.path() + "/log.sarif";
+  FILE* p = popen((tool + " validate " + log + " 2>&1").c_str(), "r");
+  ASSERT_NE(p, nullptr);
+  std::string report;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) report.append(buffer, n);
+  EXPECT_EQ(pclose(p), 0) << report;
+  EXPECT_FALSE(Has(report, ": error ")) << report;
+}
+
+TEST(MachineOutput, ReplacesNoSpecifiedFormat) {
+  TempDir dir;
+  dir.Write("a.c", kFunction);
+  for (const char* format : {"-C", "-X", "-H", "-A"}) {
+    test::RunResult r = RunZav({"--json", format, "a.c"}, dir.path());
+    EXPECT_EQ(r.exit_code, 1) << format;
+    EXPECT_TRUE(Has(r.out, "  Error: --json writes its own document")) << r.out;
+  }
+  test::RunResult r = RunZav({"-H", "--sarif", "a.c"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.err, "zav: --sarif cannot be combined with -H\n");
+}
+
+TEST(LongOptions, HelpVersionAndUnknownSwitches) {
+  TempDir dir;
+  test::RunResult version = RunZav({"--version"}, dir.path());
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_EQ(version.out, "zav (Zavoran) 7.75\n");
+  test::RunResult help = RunZav({"--help"}, dir.path());
+  EXPECT_EQ(help.exit_code, 0);
+  const std::string syntax = RunZav({"-hs"}, dir.path()).out;
+  ASSERT_TRUE(Has(syntax, "ZAV Help Syntax"));
+  EXPECT_EQ(help.out.substr(help.out.find("ZAV Help Syntax")),
+            syntax.substr(syntax.find("ZAV Help Syntax")));
+  test::RunResult unknown = RunZav({"-Q", "a.c"}, dir.path());
+  EXPECT_EQ(unknown.exit_code, 1);
+  EXPECT_TRUE(Has(unknown.out, "\n  Error: Command line parse error, invalid option.\n"));
+  EXPECT_EQ(unknown.err, "zav: unknown option '-Q'\n");
+  EXPECT_EQ(RunZav({"--jsn", "a.c"}, dir.path()).err, "zav: unknown option '--jsn'\n");
+}
+
+TEST(MachineText, ByteRuleInJsonStringsAndFileUris) {
+  std::string out;
+  AppendJsonString(out, "a\"\\\x01\n\xc3\xa9\xe9\xed\xa0\x80\xf0\x9f\x98\x80");
+  // é kept; a lone 0xE9 becomes é; the surrogate form ED A0 80 is three
+  // Latin-1 characters; the four-byte emoji is kept.
+  EXPECT_EQ(out, "\"a\\\"\\\\\\u0001\\n\xc3\xa9\xc3\xa9\xc3\xad\xc2\xa0\xc2\x80"
+                 "\xf0\x9f\x98\x80\"");
+  // A file URI encodes the UTF-8 form of the name.
+  EXPECT_EQ(FileUri("/src/sub dir/caf\xe9%.c", "/src"), "sub%20dir/caf%C3%A9%25.c");
+  EXPECT_EQ(FileUri("./a.c", "/src"), "a.c");
+  EXPECT_EQ(FileUri("/usr/include/stdio.h", "/src"), "file:///usr/include/stdio.h");
+}
+
+}  // namespace
+}  // namespace zav
