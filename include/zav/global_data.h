@@ -20,6 +20,7 @@
 //   lists      RecordLists   src/analysis/  functions, classes, namespaces
 //   inheritance InheritanceState src/quality/ the inheritance forest, totals
 //   files      FileSet       src/files/     the ordered file entries
+//   udqn       UdqnState     src/quality/   user-defined notices and flags
 #pragma once
 
 #include "zav/check_state.h"
@@ -36,6 +37,7 @@
 #include "zav/scope_state.h"
 #include "zav/settings.h"
 #include "zav/switches.h"
+#include "zav/udqn_state.h"
 
 namespace zav {
 
@@ -57,6 +59,7 @@ struct GlobalData {
   RecordLists lists;
   InheritanceState inheritance;
   FileSet files;
+  UdqnState udqn;
 
   FileEntry* current_entry = nullptr;  // the file being processed
 };

@@ -3,6 +3,7 @@
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
+#include "quality/udqn_apply.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
@@ -83,7 +84,11 @@ int NoticeEnabled(const GlobalData& G, int number) {
   return G.settings.notice_enabled[number] ? 1 : 0;
 }
 
+// A user-defined notice is described by its summary.
 const char* NoticeText(GlobalData& G, int number) {
+  if (number >= kUdqnFirstId) {
+    if (const char* summary = UdqnSummary(G, number)) return summary;
+  }
   return NoticeDescription(G, number);
 }
 

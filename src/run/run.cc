@@ -15,6 +15,8 @@
 #include "files/file_set.h"
 #include "files/list_file.h"
 #include "quality/file_notices.h"
+#include "quality/udqn_apply.h"
+#include "quality/udqn_show.h"
 #include "report/banner.h"
 #include "report/benchmark.h"
 #include "report/csv_rows.h"
@@ -24,6 +26,7 @@
 #include "report/output.h"
 #include "report/project_reports.h"
 #include "run/command_line.h"
+#include "run/config.h"
 #include "run/startup.h"
 
 namespace zav {
@@ -71,6 +74,7 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   FunctionEndOfFile(G);
   RaiseFileLevelNotices(G);
   WritePerFileOutput(G, entry);
+  ApplyUdqnsAtFileEnd(G);
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);
@@ -80,6 +84,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ShowFileProgress(G, entry);
   G.files.total_bytes += entry.size;
   ResetFileState(G);
+  StartUdqnFile(G, entry.name);
   entry.kind = SetFileLanguage(G, entry.name, true);
   ++G.files.files_processed;
   WriteXmlFileOpen(G);
@@ -135,6 +140,15 @@ bool PrepareListFileInput(GlobalData& G) {
   return false;
 }
 
+// -xUDQNSHOW: the loaded notices are listed after the report head and
+// the run ends.
+int ShowUdqnsAndEnd(GlobalData& G) {
+  ShowUdqns(G);
+  WriteReportEnd(G);
+  CloseReportStream(G);
+  return 0;
+}
+
 int ExitCode(const GlobalData& G) {
   if (!G.sw.notices) return 0;
   int total = G.notices.total_emitted;
@@ -167,6 +181,8 @@ int Run(int argc, char** argv) {
 }
 
 int RunSequence(GlobalData& G, int first_file_argument) {
+  // The banner loads the user-defined notices from here.
+  G.run.udqn_path = UdqnFilePath(G);
   // Report head. XML writes its document head before the mode title so
   // that nothing precedes the XML declaration; CSV writes its head after it.
   const ReportFormat format = G.sw.Format();
@@ -175,6 +191,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     WriteBanner(G);
   }
   if (format == ReportFormat::kXml) WriteDocumentHead(G);
+  if (G.sw.udqn_show && format != ReportFormat::kCsv) return ShowUdqnsAndEnd(G);
   WriteModeTitle(G);
   if (G.sw.benchmark) StartBenchmarkTimer(G);
   AnnounceFileAcquisition(G);
@@ -183,6 +200,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     return 255;
   }
   if (format == ReportFormat::kCsv) WriteDocumentHead(G);
+  if (G.sw.udqn_show) return ShowUdqnsAndEnd(G);
   const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
