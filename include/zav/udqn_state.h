@@ -29,6 +29,23 @@ struct UdqnPatternFree {
 };
 using UdqnPatternPtr = std::unique_ptr<UdqnPattern, UdqnPatternFree>;
 
+// The byte values present in the current line: c is present when
+// stamp[c] equals id. Marking a new line only bumps id, so nothing is
+// cleared per line.
+struct UdqnLineBytes {
+  std::array<uint32_t, 256> stamp{};
+  uint32_t id = 0;
+
+  void Mark(const char* text, int length) {
+    if (++id == 0) {  // wrapped: old stamps could read as present
+      stamp.fill(0);
+      id = 1;
+    }
+    for (int i = 0; i < length; ++i) stamp[static_cast<unsigned char>(text[i])] = id;
+  }
+  bool Has(int c) const { return stamp[c] == id; }
+};
+
 struct UdqnDefinition {
   int id = 0;
   bool active = false;
@@ -49,6 +66,8 @@ struct UdqnDefinition {
 
   // Per file: the definition applies to the current file's extension.
   bool applies = false;
+  // Per line: the line passed the definition's quick test.
+  bool may_match = false;
 };
 
 struct UdqnState {
@@ -67,6 +86,7 @@ struct UdqnState {
   std::array<bool, kUdqnFlagCells> flags{};
   std::vector<UdqnDefinition*> line_definitions;  // apply to this file's lines
   std::vector<UdqnDefinition*> eof_definitions;   // tested once at its end
+  UdqnLineBytes line_bytes;                       // of the line being read
 
   // Read by the line analyser: some definition is active (the line pass
   // runs) and some reads the code, comment or string text of a line.

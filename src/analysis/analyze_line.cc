@@ -571,7 +571,10 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);
-  const bool full = G.lex.want_split_texts || G.udqn.wants_split_texts ||
+  // User-defined notices need the split texts only on lines that could
+  // hold a match.
+  const bool udqn_split = G.udqn.line_pass && PrefilterUdqnLine(G, line, length);
+  const bool full = udqn_split || G.lex.want_split_texts ||
                     G.sw.debug || G.sw.extract_strings ||
                     G.sw.extract_comments || G.sw.comment_documentation;
   if (full) {

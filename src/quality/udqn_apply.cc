@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "quality/notices.h"
-#include "quality/udqn_file.h"
+#include "quality/udqn_pattern.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -65,12 +65,17 @@ bool ContextText(const GlobalData& G, UdqnContext context, const char* line, int
   return false;
 }
 
+bool ReadsSplitText(UdqnContext context) {
+  return context == UdqnContext::kCode || context == UdqnContext::kComment ||
+         context == UdqnContext::kString;
+}
+
 // Tests one definition; on a match its flags are set and cleared and,
 // unless it is silent, the notice is counted and written.
 void TryDefinition(GlobalData& G, UdqnDefinition& d, const char* line, int length,
                    int32_t line_number) {
   UdqnState& state = G.udqn;
-  if (!FlagsAllow(state, d)) return;
+  if (!d.may_match || !FlagsAllow(state, d)) return;
   const char* text = nullptr;
   int text_length = 0;
   if (!ContextText(G, d.context, line, length, text, text_length)) return;
@@ -204,6 +209,17 @@ void StartUdqnFile(GlobalData& G, const std::string& file_name) {
   }
 }
 
+bool PrefilterUdqnLine(GlobalData& G, const char* line, int length) {
+  UdqnState& state = G.udqn;
+  state.line_bytes.Mark(line, length);
+  bool split = false;
+  for (UdqnDefinition* d : state.line_definitions) {
+    d->may_match = MayMatchUdqnPattern(*d->compiled, line, length, state.line_bytes);
+    if (d->may_match && ReadsSplitText(d->context)) split = true;
+  }
+  return split;
+}
+
 // Quality skip tokens silence user-defined notices too: between them no
 // definition is tested, so no flag changes either.
 void ApplyUdqns(GlobalData& G, const char* line, int length, int32_t line_number) {
@@ -217,6 +233,7 @@ void ApplyUdqnsAtFileEnd(GlobalData& G) {
   if (G.reader.quality_skipping) return;
   const int length = static_cast<int>(sizeof kEofText - 1);
   for (UdqnDefinition* d : G.udqn.eof_definitions) {
+    d->may_match = true;
     TryDefinition(G, *d, kEofText, length, G.reader.line_number);
   }
 }

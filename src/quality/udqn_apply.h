@@ -30,9 +30,17 @@ std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues&
 // the definitions whose sources name its extension.
 void StartUdqnFile(GlobalData& G, const std::string& file_name);
 
-// The line pass: every definition that applies to this file's lines is
-// tested on `line` (`length` bytes, without its line end) or on the code,
-// comment or string text the analyser split from it.
+// Before the analyser reads a line: marks the definitions of this file
+// that could match it (a cheap test of its bytes and literal texts), and
+// tells whether one of them reads the code, comment or string part of the
+// line. Each part is made of the line's characters, so a definition that
+// cannot match the line cannot match a part of it; the analyser splits the
+// line only when asked.
+bool PrefilterUdqnLine(GlobalData& G, const char* line, int length);
+
+// The line pass: every definition marked by PrefilterUdqnLine is tested
+// on `line` (`length` bytes, without its line end) or on the code, comment
+// or string text the analyser split from it.
 void ApplyUdqns(GlobalData& G, const char* line, int length, int32_t line_number);
 
 // The end-of-file pass: the definitions with the emit-eof flag are tested

@@ -9,33 +9,14 @@
 #include <cstring>
 #include <fstream>
 
+#include "quality/udqn_pattern.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
 namespace zav {
 
-struct UdqnPattern {
-  regex_t regex;
-};
-
-void UdqnPatternFree::operator()(UdqnPattern* pattern) const {
-  regfree(&pattern->regex);
-  delete pattern;
-}
-
 namespace {
-
-// The POSIX interface has no match-limit argument and its regexec builds
-// its own match context, so the bound is written into the pattern: PCRE2
-// honours a "(*LIMIT_MATCH=n)" item at the start of a pattern, and keeps
-// the lowest of several such items, so a user's own lower limit still
-// holds. A catastrophic pattern (nested quantifiers on a long line) then
-// gives up after about a million backtracking steps, a few milliseconds,
-// and the line counts as not matching. Ordinary patterns on lines of up to
-// 2,047 characters stay far below the bound.
-constexpr char kUdqnMatchLimit[] = "(*LIMIT_MATCH=1000000)";
-constexpr size_t kUdqnMatchLimitLength = sizeof kUdqnMatchLimit - 1;
 
 // "include" files nested deeper than this are not read (a file that
 // includes itself would otherwise never end).
@@ -239,41 +220,6 @@ void Announce(GlobalData& G, const std::string& path, bool included) {
 
 }  // namespace
 
-UdqnPatternPtr CompileUdqnPattern(const std::string& pattern, int options,
-                                  std::string& result) {
-  const std::string bounded = kUdqnMatchLimit + pattern;
-  UdqnPatternPtr compiled(new UdqnPattern);
-  const int error = regcomp(&compiled->regex, bounded.c_str(), options);
-  if (error == 0) {
-    result = "Successful Pattern Compile";
-    return compiled;
-  }
-  // The error offset counts from the start of the pattern as written.
-  size_t& offset = compiled->regex.re_erroffset;
-  if (offset != static_cast<size_t>(-1) && offset >= kUdqnMatchLimitLength) {
-    offset -= kUdqnMatchLimitLength;
-  }
-  char text[256];
-  regerror(error, &compiled->regex, text, sizeof text);
-  result = Trimmed(text);  // the library pads the offset with blanks
-  // A failed regcomp keeps nothing that regfree would release.
-  delete compiled.release();
-  return nullptr;
-}
-
-bool MatchUdqnPattern(const UdqnPattern& pattern, const char* text, int length,
-                      int options, int& start, int& end) {
-  // REG_STARTEND: the text needs no terminator, so the line buffers are
-  // matched in place.
-  regmatch_t match[1];
-  match[0].rm_so = 0;
-  match[0].rm_eo = length;
-  if (regexec(&pattern.regex, text, 1, match, options | REG_STARTEND) != 0) return false;
-  start = static_cast<int>(match[0].rm_so);
-  end = static_cast<int>(match[0].rm_eo);
-  return true;
-}
-
 void ParseUdqnLine(GlobalData& G, std::string_view line, const std::string& file_name) {
   // "UDQN Begin" and "UDQN End" need no colon; other lines without one are
   // ignored.
@@ -334,8 +280,7 @@ void LoadConfiguredUdqns(GlobalData& G) {
   for (const UdqnDefinition& d : state.definitions) {
     if (!d.active) continue;
     state.line_pass = true;
-    if (d.context == UdqnContext::kCode || d.context == UdqnContext::kComment ||
-        d.context == UdqnContext::kString) {
+    if (d.context != UdqnContext::kLine && d.context != UdqnContext::kUnset) {
       state.wants_split_texts = true;
     }
   }

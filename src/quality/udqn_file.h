@@ -10,20 +10,6 @@
 
 namespace zav {
 
-// Compiles `pattern` with the options given, bounding every later match
-// (see kUdqnMatchLimit in udqn_file.cc). On failure the pointer stays null
-// and `result` holds the library's error text; on success it holds
-// "Successful Pattern Compile".
-UdqnPatternPtr CompileUdqnPattern(const std::string& pattern, int options,
-                                  std::string& result);
-
-// Matches `text` (of `length` bytes, no terminator needed) against a
-// compiled pattern with the execution options `options`. True on a match,
-// with its byte offsets; a pattern that fails (such as by reaching the
-// match limit) counts as not matching.
-bool MatchUdqnPattern(const UdqnPattern& pattern, const char* text, int length,
-                      int options, int& start, int& end);
-
 // Reads the notice file `path` into G.udqn.definitions. `named`: the user
 // named the file, so a file that cannot be opened is reported (a missing
 // default file is silent). `included`: the file came from an "include"

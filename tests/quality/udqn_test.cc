@@ -5,6 +5,7 @@
 
 #include "quality/udqn_apply.h"
 #include "quality/udqn_file.h"
+#include "quality/udqn_literals.h"
 #include "test_support.h"
 
 namespace zav::test {
@@ -154,6 +155,26 @@ TEST(Udqn, RunCountsThemInTheProfileAndExitStatus) {
   EXPECT_TRUE(Has(r.out, "  UDQN File   : " + dir.path() + "/zav_udqn.cfg\n"
                          "  UDQN Inc. File: " + dir.path() + "/more.cfg\n")) << r.out;
   EXPECT_TRUE(Has(r.out, "  100       2  100.00  gets used\n")) << r.out;
+}
+
+}  // namespace
+}  // namespace zav::test
+
+namespace zav::test {
+namespace {
+
+TEST(UdqnLiterals, EveryMatchHoldsOneOfThem) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(RequiredLiterals("\\bgets\\s*\\(", false), V{"gets"});
+  EXPECT_EQ(RequiredLiterals("^\\s*#\\s*pragma\\s+once", false), V{"pragma"});
+  EXPECT_EQ(RequiredLiterals("\\b(malloc|calloc)\\s*\\(", false), (V{"malloc", "calloc"}));
+  EXPECT_EQ(RequiredLiterals("abc?d", false), V{"ab"});   // c may be absent
+  EXPECT_EQ(RequiredLiterals("x+yz{0,2}", false), V{"x"});
+  EXPECT_EQ(RequiredLiterals("a\\.b(cd)?", false), V{"a.b"});
+  EXPECT_EQ(RequiredLiterals("foo|bar", false), V{});
+  EXPECT_EQ(RequiredLiterals("(?i)gets", false), V{});
+  EXPECT_EQ(RequiredLiterals("gets", true), V{});
+  EXPECT_EQ(RequiredLiterals("[gets]+x", false), V{"x"});
 }
 
 }  // namespace
