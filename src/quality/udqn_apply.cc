@@ -211,6 +211,7 @@ void StartUdqnFile(GlobalData& G, const std::string& file_name) {
 
 bool PrefilterUdqnLine(GlobalData& G, const char* line, int length) {
   UdqnState& state = G.udqn;
+  if (state.line_definitions.empty()) return false;  // none for this file
   state.line_bytes.Mark(line, length);
   bool split = false;
   for (UdqnDefinition* d : state.line_definitions) {
