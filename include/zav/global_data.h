@@ -22,6 +22,7 @@
 //   files      FileSet       src/files/     the ordered file entries
 //   utility    UtilityState  src/utility/   code listing layout, extraction
 //   baseline   BaselineState src/baseline/  work and differential files
+//   udqn       UdqnState     src/quality/   user-defined notices and flags
 #pragma once
 
 #include "zav/baseline_state.h"
@@ -40,6 +41,7 @@
 #include "zav/settings.h"
 #include "zav/switches.h"
 #include "zav/utility_state.h"
+#include "zav/udqn_state.h"
 
 namespace zav {
 
@@ -63,6 +65,7 @@ struct GlobalData {
   FileSet files;
   UtilityState utility;
   BaselineState baseline;
+  UdqnState udqn;
 
   FileEntry* current_entry = nullptr;  // the file being processed
 };

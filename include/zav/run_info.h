@@ -22,6 +22,7 @@ struct RunInfo {
   std::string config_path;    // zav.cfg
   std::string macro_path;     // zav_macro.cfg
   std::string workdiff_path;  // zav_workdiff.cfg
+  std::string udqn_path;      // user-defined notice file, once settings are final
   std::string start_dir;      // working directory at start-up
   bool class_methods_env = false;  // ZAVCLASSMF
 };

@@ -14,6 +14,7 @@
 #include "quality/checks.h"
 #include "quality/notices.h"
 #include "report/csv_field.h"
+#include "quality/udqn_apply.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
@@ -534,7 +535,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   }
 }
 
-void EndLine(GlobalData& G, const char* line, int32_t line_number) {
+void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
   if (L.blank) L.comment_seen = false;
@@ -547,6 +548,7 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
     L.consecutive_comment_lines = 0;
   }
   if (L.code_seen) ++F.loc_count;
+  if (G.udqn.line_pass) ApplyUdqns(G, line, length, line_number);
   const bool comment_line = IsCommentLine(L);
   L.comment_line = comment_line;
   if (comment_line) {
@@ -578,7 +580,7 @@ void EndLine(GlobalData& G, const char* line, int32_t line_number) {
     if (L.quote_parity % 2 == 0) L.in_string = false;
   }
   if (G.sw.debug) DebugSplitTexts(G, line);
-  if (L.want_split_texts) {
+  if (L.want_split_texts || G.udqn.wants_split_texts) {
     L.code_text.Clear();
     L.comment_text.Clear();
     L.string_text.Clear();
@@ -592,14 +594,18 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);
-  const bool full = G.lex.want_split_texts || G.sw.debug || G.sw.extract_strings ||
+  // User-defined notices need the split texts only on lines that could
+  // hold a match.
+  const bool udqn_split = G.udqn.line_pass && PrefilterUdqnLine(G, line, length);
+  const bool full = udqn_split || G.lex.want_split_texts ||
+                    G.sw.debug || G.sw.extract_strings ||
                     G.sw.extract_comments || G.sw.comment_documentation;
   if (full) {
     for (int i = 0; i < length;) i = Step<true>(G, line, i, line_number);
   } else {
     FastCharacterLoop(G, line, length, line_number);
   }
-  EndLine(G, line, line_number);
+  EndLine(G, line, length, line_number);
 }
 
 char LineTypeLetter(const GlobalData& G) {

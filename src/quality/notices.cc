@@ -7,6 +7,7 @@
 #include "quality/notice_render.h"
 #include "report/csv_field.h"
 #include "report/machine_output.h"
+#include "quality/udqn_apply.h"
 #include "report/output.h"
 #include "report/text_util.h"
 
@@ -88,7 +89,11 @@ int NoticeEnabled(const GlobalData& G, int number) {
   return G.settings.notice_enabled[number] ? 1 : 0;
 }
 
+// A user-defined notice is described by its summary.
 const char* NoticeText(GlobalData& G, int number) {
+  if (number >= kUdqnFirstId) {
+    if (const char* summary = UdqnSummary(G, number)) return summary;
+  }
   return NoticeDescription(G, number);
 }
 

@@ -189,6 +189,7 @@ void WriteAfterBanner(GlobalData& G) {
         break;
     }
   }
+  LoadUdqnsWithBanner(G);
   if (G.sw.no_header || !G.sw.title_on) return;
   const std::string& title = G.settings.printed_page_header;
   switch (format) {

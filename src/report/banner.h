@@ -19,6 +19,11 @@ inline constexpr const char* kMakerSiteUrl = "http://www.zavoran.example/";
 // with exit code 0.
 void WriteBanner(GlobalData& G, bool syntax_error = false);
 
+// Defined by the quality subsystem: loads the user-defined notices, when
+// quality notices are on, and announces their files. WriteBanner calls it
+// after the differential configuration line.
+void LoadUdqnsWithBanner(GlobalData& G);
+
 // The CSV or XML document head: the banner of those formats. Writes nothing
 // in text and HTML output, whose banner is written at start-up.
 void WriteDocumentHead(GlobalData& G);

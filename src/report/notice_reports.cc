@@ -4,6 +4,7 @@
 
 #include "quality/notices.h"
 #include "report/csv_field.h"
+#include "quality/udqn_apply.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/project_common.h"
@@ -17,7 +18,7 @@ namespace {
 int NoticeTotal(GlobalData& G) {
   int total = 0;
   for (int n = 1; n <= kNoticeCount; ++n) total += G.notices.run_counts[n];
-  return total + UdqnNoticeTotal(G);
+  return total + UdqnTotal(G);
 }
 
 void WriteListedNotice(GlobalData& G, const QualityNotice& q) {
@@ -111,13 +112,15 @@ void WriteDensity(GlobalData& G, int total) {
   WriteDensityLine(G, "lLOC", "QN/K lLOC", total, lloc);
 }
 
-void WriteProfileRow(GlobalData& G, int number, int count, int total) {
+// A user-defined notice's CSV row has its own widths.
+void WriteProfileRow(GlobalData& G, int number, int count, int total,
+                     bool user_defined = false) {
   const float percent = Percent(count, total);
   const std::string description = NoticeText(G, number);
   switch (Fmt(G)) {
     case ReportFormat::kCsv:
-      Print(G, "%-2d,%7d,%6.2f,%s\n", number, count, percent,
-            CsvField(description).c_str());
+      Print(G, user_defined ? "%4d,%6d,%6.2f,%s\n" : "%-2d,%7d,%6.2f,%s\n", number,
+            count, percent, CsvField(description).c_str());
       break;
     case ReportFormat::kXml:
       Print(G,
@@ -205,7 +208,9 @@ void WriteQualityProfile(GlobalData& G) {
     const int count = G.notices.run_counts[n];
     if (count > 0) WriteProfileRow(G, n, count, total);
   }
-  WriteUdqnProfileRows(G, total);
+  for (const UdqnDefinition& d : G.udqn.definitions) {
+    if (d.active && d.count > 0) WriteProfileRow(G, d.id, d.count, total, true);
+  }
   WriteProfileTotal(G, total);
   WriteDensity(G, total);
   WriteSectionEnd(G);

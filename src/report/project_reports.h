@@ -48,11 +48,4 @@ void WriteFileSummaryList(GlobalData& G);
 void BuildProjectInheritanceTree(GlobalData& G);
 void WriteProjectInheritanceTree(GlobalData& G);
 
-// Seams of the user-defined quality notices: the sum of their counts and
-// their rows of the quality profile (each "  %-4d %6d  %6.2f  %s\n", CSV
-// "%4d,%6d,%6.2f,%s\n", over `total` notices). Empty weak functions until
-// user-defined notices are connected.
-int UdqnNoticeTotal(GlobalData& G);
-void WriteUdqnProfileRows(GlobalData& G, int total);
-
 }  // namespace zav

@@ -1,5 +1,4 @@
-// The project reports' links to the inheritance tree and to the
-// user-defined quality notices.
+// The project reports' links to the inheritance tree.
 #include "quality/inheritance_tree.h"
 #include "report/project_reports.h"
 
@@ -23,9 +22,5 @@ void BuildProjectInheritanceTree(GlobalData& G) {
 
 // The tree's place in the project sections; written once per run.
 void WriteProjectInheritanceTree(GlobalData& G) { WriteInheritanceTree(G); }
-
-// User-defined quality notices are not loaded by this program yet.
-int UdqnNoticeTotal(GlobalData& G) { return 0; }
-void WriteUdqnProfileRows(GlobalData& G, int total) {}
 
 }  // namespace zav

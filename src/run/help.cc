@@ -7,6 +7,7 @@
 #include <string>
 
 #include "quality/notices.h"
+#include "quality/udqn_show.h"
 #include "report/banner.h"
 #include "report/framework.h"
 #include "report/output.h"
@@ -38,6 +39,7 @@ void WriteSyntaxHelp(GlobalData& G) {
 }
 
 void WriteNoticeTypes(GlobalData& G) {
+  G.run.udqn_path = UdqnFilePath(G);
   WriteHeading(G);
   CenterLine(G, "ZAV Quality Notice Types");
   PutText(G, "\n");
@@ -55,8 +57,7 @@ void WriteNoticeTypes(GlobalData& G) {
   HelpPut(G, "  UDQN File   : " + UdqnFilePath(G) + "\n");
   HelpPut(G, "  PCRE Version: " + PcreVersion() + "\n");
   HelpPut(G, std::string("  PCRE Source : ") + kPcreSource + "\n\n");
-  // The user-defined notices loaded for this run would be listed here, one
-  // "  Notice %-4d: [%3s] %s" line each.
+  WriteUdqnHelpLines(G);
   Print(G, "  %s%s\n", kHyphens36, kHyphens36);
 }
 

@@ -18,6 +18,8 @@
 #include "files/file_set.h"
 #include "files/list_file.h"
 #include "quality/file_notices.h"
+#include "quality/udqn_apply.h"
+#include "quality/udqn_show.h"
 #include "report/banner.h"
 #include "report/benchmark.h"
 #include "report/csv_rows.h"
@@ -30,6 +32,7 @@
 #include "report/xml_text.h"
 #include "run/command_line.h"
 #include "run/long_options.h"
+#include "run/config.h"
 #include "run/startup.h"
 #include "utility/code_listing.h"
 #include "utility/decharacter.h"
@@ -84,8 +87,13 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   // The differential file is complete before the record that names it.
   CloseDifferentialFile(G);
   if (!G.sw.csv_detail && !extraction) WriteWorkRecord(G, entry);
-  if (MachineActive(G)) WriteMachineFile(G, entry);
-  else WritePerFileOutput(G, entry);
+  if (MachineActive(G)) {
+    ApplyUdqnsAtFileEnd(G);  // the document lists them with the file
+    WriteMachineFile(G, entry);
+  } else {
+    WritePerFileOutput(G, entry);
+    ApplyUdqnsAtFileEnd(G);
+  }
   FileCounters(G);
   entry.notices = G.file.quality_notice_count;
   WriteXmlFileClose(G);
@@ -95,6 +103,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ShowFileProgress(G, entry);
   G.files.total_bytes += entry.size;
   ResetFileState(G);
+  StartUdqnFile(G, entry.name);
   entry.kind = SetFileLanguage(G, entry.name, true);
   ++G.files.files_processed;
   WriteXmlFileOpen(G);
@@ -171,6 +180,15 @@ bool PrepareListFileInput(GlobalData& G) {
   return false;
 }
 
+// -xUDQNSHOW: the loaded notices are listed after the report head and
+// the run ends.
+int ShowUdqnsAndEnd(GlobalData& G) {
+  ShowUdqns(G);
+  WriteReportEnd(G);
+  CloseReportStream(G);
+  return 0;
+}
+
 int ExitCode(const GlobalData& G) {
   if (!G.sw.notices) return 0;
   int total = G.notices.total_emitted;
@@ -218,6 +236,8 @@ int Run(int argc, char** argv) {
 }
 
 int RunSequence(GlobalData& G, int first_file_argument) {
+  // The banner loads the user-defined notices from here.
+  G.run.udqn_path = UdqnFilePath(G);
   // Report head. XML writes its document head before the mode title so
   // that nothing precedes the XML declaration; CSV writes its head after it.
   const ReportFormat format = G.sw.Format();
@@ -227,6 +247,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     WriteBanner(G);
   }
   if (format == ReportFormat::kXml) WriteDocumentHead(G);
+  if (G.sw.udqn_show && format != ReportFormat::kCsv) return ShowUdqnsAndEnd(G);
   // The mode title is written in every mode, the code listing included
   // (where it stands above the listing, as scripts reading it expect).
   WriteModeTitle(G);
@@ -247,6 +268,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
     return 1;
   }
   if (G.sw.Extraction()) BeginExtraction(G);
+  if (G.sw.udqn_show) return ShowUdqnsAndEnd(G);
   const int file_count = BuildFileSet(G, first_file_argument);
   if (file_count > 0) G.sw.files_given = true;
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
