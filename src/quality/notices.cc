@@ -112,7 +112,6 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
     xml_text = std::string(keyword) + " " + kUnboundScopeText;
   }
   const Switches& sw = G.sw;
-  const char* file = file_name.c_str();
   if (sw.notice_visual_studio) {
     // The IDE line keeps its form; inside an XML or CSV report its texts
     // are escaped or the line quoted as one field.

@@ -6,6 +6,7 @@
 
 #include "quality/notices.h"
 #include "quality/udqn_pattern.h"
+#include "report/machine_output.h"
 #include "report/framework.h"
 #include "report/output.h"
 #include "report/text_util.h"
@@ -243,6 +244,10 @@ void EmitUdqn(GlobalData& G, const UdqnDefinition& d, std::string_view line_text
               int32_t line_number) {
   const Switches& sw = G.sw;
   const char* file = CurrentFileName(G);
+  if (MachineActive(G)) {  // the JSON or SARIF document takes the notice
+    RecordMachineNotice(G, d.id, line_number, file, nullptr, 0, nullptr);
+    return;
+  }
   if (sw.notices && !sw.totals_only) {
     if (!sw.notice_single_line && !sw.notice_visual_studio) {
       UdqnMessageValues values;

@@ -15,6 +15,7 @@
 #include <ctime>
 
 #include "quality/notices.h"
+#include "quality/udqn_apply.h"
 #include "report/json_records.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
@@ -117,9 +118,7 @@ void WriteInheritance(JsonWriter& w, const GlobalData& G) {
 void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
   int64_t total = 0;
   for (int n = 1; n <= kNoticeCount; ++n) total += G.notices.run_counts[n];
-  // User-defined notices count in the total as in the -Tp profile; their
-  // rows join the list once their per-number counts are kept.
-  total += UdqnNoticeTotal(G);
+  total += UdqnTotal(G);  // user-defined notices count as in -Tp
   w.BeginObject("notice_profile");
   w.Int("total", total);
   w.BeginArray("notices");
@@ -131,6 +130,15 @@ void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
     w.Int("count", count);
     w.Real("percent", Percent(count, static_cast<double>(total)));
     w.Str("text", NoticeText(G, n));
+    w.End();
+  }
+  for (const UdqnDefinition& d : G.udqn.definitions) {
+    if (!d.active || d.count <= 0) continue;
+    w.BeginObject();
+    w.Int("number", d.id);
+    w.Int("count", d.count);
+    w.Real("percent", Percent(d.count, static_cast<double>(total)));
+    w.Str("text", d.summary);
     w.End();
   }
   w.End();

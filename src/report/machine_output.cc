@@ -1,6 +1,7 @@
 #include "report/machine_output.h"
 
 #include "quality/notices.h"
+#include "report/banner.h"
 #include "report/json_report.h"
 #include "report/sarif_log.h"
 
@@ -57,6 +58,9 @@ void BeginMachineDocument(GlobalData& G) {
   MachineOutput& M = G.report.machine;
   M.doc = G.report.out;
   M.silent = true;
+  // User-defined notices load now, so that the document can list them
+  // among its rules; their announcements stay out of the document.
+  LoadUdqnsWithBanner(G);
   if (G.sw.machine == MachineFormat::kJson) BeginJsonReport(G);
   if (G.sw.machine == MachineFormat::kSarif) BeginSarifLog(G);
 }

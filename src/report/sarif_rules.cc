@@ -67,10 +67,19 @@ bool IsNote(int number) {
   }
 }
 
-// The user-defined notices loaded for this run. Their definitions are not
-// kept in the run state yet; once they are, each becomes a rule here (its
-// summary as the short text, its message as the full text, level warning).
-void AppendUserDefinedRules(GlobalData& G, std::vector<SarifRule>& rules) {}
+// The user-defined notices loaded for this run, each a rule with its
+// summary as the short text and its message as the full text (level
+// warning).
+void AppendUserDefinedRules(GlobalData& G, std::vector<SarifRule>& rules) {
+  for (const UdqnDefinition& d : G.udqn.definitions) {
+    SarifRule rule;
+    rule.number = d.id;
+    rule.short_text = d.summary;
+    rule.full_text = d.message.empty() ? d.summary : d.message;
+    rule.enabled = d.active;
+    rules.push_back(std::move(rule));
+  }
+}
 
 void WriteText(JsonWriter& w, const char* key, const std::string& text) {
   w.BeginObject(key);
