@@ -36,6 +36,8 @@ struct FunctionState {
   bool candidate_on_line = false;  // only the first "(" of a line is used
   bool use_next_paren = false;  // after "(*name)" or an annotation
   int header_paren_depth = 0;
+  int init_brace_depth = 0;  // braces of a constructor's member initialisers
+  int skip_group_depth = 0;  // inside "__attribute__((...))" before the name
   int params_end = 0;  // header text length at the parameter list's ")"
   int32_t header_line = 0;
   int comments_before_header = 0;  // comment lines directly before it
@@ -71,6 +73,7 @@ struct FunctionState {
     void_seen = is_operator = assignment_seen = candidate_on_line = false;
     use_next_paren = false;
     header_paren_depth = params_end = 0;
+    init_brace_depth = skip_group_depth = 0;
     header_line = 0;
     comments_before_header = 0;
     name.clear();

@@ -23,6 +23,8 @@ enum class BraceKind : uint8_t {
   kNamespace,
   kClass,
   kFunction,
+  kEnum,         // a Java enum body: methods inside belong to the enclosing class
+  kInitializer,  // a braced initialiser of a data member
 };
 
 enum class ClassKind : uint8_t { kClass, kStruct, kInterface };
@@ -108,6 +110,12 @@ struct ScopeState {
   bool static_seen = false;
   bool where_clause = false;
 
+  // A Java "enum" keyword whose body has not opened yet; its constants
+  // (up to the first ";" of the body) are being read; a Java record header.
+  bool enum_pending = false;
+  bool enum_constants = false;
+  bool record_pending = false;
+
   // Class LOC extremes of the file.
   int32_t min_class_loc = 0, max_class_loc = 0;
   bool class_loc_seen = false;
@@ -140,6 +148,7 @@ struct ScopeState {
     brace_depth = 0;
     brace_overflow = 0;
     static_seen = where_clause = false;
+    enum_pending = enum_constants = record_pending = false;
     min_class_loc = max_class_loc = 0;
     class_loc_seen = false;
   }

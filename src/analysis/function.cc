@@ -4,6 +4,7 @@
 #include <iterator>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "analysis/line_text.h"
 #include "analysis/scope.h"
@@ -158,7 +159,11 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
     return false;
   }
   if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
-  if (G.lists.macro_names.contains(name)) return false;
+  // A macro name standing before its own parameter list ("STRCPY (...)")
+  // is a header candidate like any capital name; elsewhere it is not a name.
+  if (G.lists.macro_names.contains(name) && line[SkipBlanks(line, scanned.end)] != '(') {
+    return false;
+  }
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
 }
@@ -167,14 +172,33 @@ bool HasLowerCase(const std::string& s) {
   return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
+// A lone ":" in the text collected after a pending struct keyword: the
+// struct has a base clause, so a "(" in it is no function header.
+bool PendingStructHasBase(const ScopeState& S) {
+  const TextBuffer& t = S.class_header;
+  for (int k = 0; k < t.length; ++k) {
+    if (t.text[k] != ':') continue;
+    if (k + 1 < t.length && t.text[k + 1] == ':') {
+      ++k;
+      continue;
+    }
+    return true;
+  }
+  return false;
+}
+
 bool HeaderCandidateAllowed(const GlobalData& G) {
   const FileMetrics& f = G.file;
   const ScopeState& S = G.scope;
+  const bool enum_constants = S.enum_constants && S.brace_overflow == 0 &&
+                              S.brace_depth > 0 &&
+                              S.braces[S.brace_depth - 1] == BraceKind::kEnum;
   return f.open_bracket_count == f.close_bracket_count &&
          f.open_paren_count == f.close_paren_count && !G.lex.preprocessor_line &&
          !G.lex.define_line && !S.template_open && !S.where_clause &&
-         !G.func.assignment_seen && AtDeclarationLevel(G) &&
-         !(S.class_pending && S.pending_kind != ClassKind::kStruct);
+         !G.func.assignment_seen && AtDeclarationLevel(G) && !enum_constants &&
+         !(S.class_pending &&
+           (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
 void CancelHeader(GlobalData& G) {
@@ -185,6 +209,7 @@ void CancelHeader(GlobalData& G) {
   F.prefix.clear();
   F.template_text.clear();
   F.header_text.Clear();
+  F.init_brace_depth = 0;
   UpdateCollecting(G);
 }
 
@@ -198,6 +223,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.by_directive = false;
   F.void_seen = false;
   F.header_paren_depth = 1;
+  F.init_brace_depth = 0;
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
@@ -308,7 +334,169 @@ std::string FirstGroup(const std::string& p) {
   return p;
 }
 
+// The identifier ending right before line[end] (blanks skipped); its first
+// position goes to *start.
+std::string_view WordBefore(const char* line, int end, int* start = nullptr) {
+  int e = end;
+  while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
+  int b = e;
+  while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+  if (start != nullptr) *start = b;
+  return std::string_view(line + b, e - b);
+}
+
+// Words that stand between a parameter list and the body without starting
+// a new declaration: qualifiers, exception specifications, attributes.
+bool IsHeaderQualifier(const GlobalData& G, std::string_view w) {
+  static constexpr std::string_view kWords[] = {
+      "const", "volatile", "noexcept", "override", "final", "throw", "throws",
+      "mutable", "try", "requires", "decltype", "__attribute__", "__attribute",
+      "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
+      "__THROW", "__wur", "__nonnull"};
+  for (std::string_view k : kWords) {
+    if (w == k) return true;
+  }
+  return G.lists.macro_names.contains(w);
+}
+
+// The collected header text after the parameter list, without leading blanks.
+std::string_view HeaderTail(const FunctionState& F) {
+  std::string_view tail(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
+  const size_t first = tail.find_first_not_of(" \t\r\n");
+  return first == std::string_view::npos ? std::string_view() : tail.substr(first);
+}
+
+bool StartsInitialiserList(std::string_view tail) {
+  return !tail.empty() && tail[0] == ':' && (tail.size() == 1 || tail[1] != ':');
+}
+
+// True when the text after a pending header's parameter list holds a word
+// that is no qualifier, such as the return type line of a new definition.
+bool TailHoldsDeclarationWord(const GlobalData& G, std::string_view tail) {
+  for (size_t k = 0; k < tail.size();) {
+    if (!IsIdentStart(static_cast<unsigned char>(tail[k]))) {
+      ++k;
+      continue;
+    }
+    size_t e = k;
+    while (e < tail.size() && IsIdentChar(static_cast<unsigned char>(tail[e]))) ++e;
+    if (!IsHeaderQualifier(G, tail.substr(k, e - k))) return true;
+    k = e;
+  }
+  return false;
+}
+
+// A "(" on a later line than a pending header whose body has not begun:
+// true when it starts a new header that replaces the pending one (a macro
+// invocation line without ";", such as "libc_hidden_def (f)", is followed
+// by a definition), false when it continues the header (an initialiser
+// list, a trailing return type, an attribute or exception specification).
+bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
+  const FunctionState& F = G.func;
+  if (G.reader.line_number == F.header_line || F.non_ansi) return false;
+  const std::string_view tail = HeaderTail(F);
+  if (StartsInitialiserList(tail) || tail.rfind("->", 0) == 0) return false;
+  int start = 0;
+  const std::string_view name = WordBefore(line, paren, &start);
+  if (name.empty() || IsHeaderQualifier(G, name)) return false;
+  if (SkipBlanks(line, 0) < start) return true;  // "int g (" or "A::f ("
+  return TailHoldsDeclarationWord(G, tail.substr(0, tail.size()));
+}
+
+// The position after the ")" that closes the "(" at line[paren], or -1.
+int GroupEnd(const char* line, int paren) {
+  int depth = 0;
+  for (int k = paren; line[k] != '\0'; ++k) {
+    if (line[k] == '(') ++depth;
+    if (line[k] == ')' && --depth == 0) return k + 1;
+  }
+  return -1;
+}
+
+// "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
+// "decltype(x) g(": a macro, attribute or keyword group before the name.
+bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
+  const std::string_view word = WordBefore(line, paren);
+  if (word.empty()) return false;
+  if (!IsHeaderQualifier(G, word) && !RejectedWords().contains(std::string(word))) {
+    return false;
+  }
+  const int end = GroupEnd(line, paren);
+  return end > 0 && std::strchr(line + end, '(') != nullptr;
+}
+
+// The last identifier of the K&R declaration that ends the header text
+// names one of the parameters ("int f(a) int a;").
+bool DeclaresAParameter(const FunctionState& F) {
+  const std::string_view params(F.header_text.text, F.params_end);
+  std::string_view decl(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
+  if (!decl.empty() && decl.back() == ';') decl.remove_suffix(1);
+  const size_t previous = decl.rfind(';');
+  if (previous != std::string_view::npos) decl.remove_prefix(previous + 1);
+  int depth = 0;
+  size_t e = decl.size();
+  while (e > 0) {  // skip array bounds and blanks from the end
+    const char c = decl[e - 1];
+    if (c == ']') ++depth;
+    if (depth == 0 && IsIdentChar(static_cast<unsigned char>(c))) break;
+    if (c == '[') --depth;
+    --e;
+  }
+  size_t b = e;
+  while (b > 0 && IsIdentChar(static_cast<unsigned char>(decl[b - 1]))) --b;
+  if (b == e) return false;
+  const std::string_view name = decl.substr(b, e - b);
+  for (size_t p = params.find(name); p != std::string_view::npos; p = params.find(name, p + 1)) {
+    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(params[p - 1]));
+    const bool after = p + name.size() >= params.size() ||
+                       !IsIdentChar(static_cast<unsigned char>(params[p + name.size()]));
+    if (before && after) return true;
+  }
+  return false;
+}
+
+// "record Name(" or "record Name<T>(" in a Java file: the name before the
+// parenthesis, when the word before it is "record".
+std::string RecordName(const char* line, int paren) {
+  int end = paren;
+  while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
+  int name_end = end;
+  if (end > 0 && line[end - 1] == '>') {
+    int depth = 0;
+    for (int k = end - 1; k >= 0; --k) {
+      if (line[k] == '>') ++depth;
+      if (line[k] == '<' && --depth == 0) {
+        name_end = k;
+        break;
+      }
+    }
+  }
+  int start = 0;
+  const std::string_view name = WordBefore(line, name_end, &start);
+  if (name.empty() || WordBefore(line, start) != "record") return {};
+  return std::string(line + start, end - start);
+}
+
 }  // namespace
+
+bool HeaderAwaitsBody(const GlobalData& G) {
+  const FunctionState& F = G.func;
+  return F.in_header && F.params_closed && F.header_paren_depth == 0 &&
+         F.init_brace_depth == 0;
+}
+
+void DropPendingHeader(GlobalData& G) { CancelHeader(G); }
+
+bool InitialiserBrace(const GlobalData& G) {
+  const FunctionState& F = G.func;
+  if (F.init_brace_depth > 0) return true;
+  if (!StartsInitialiserList(HeaderTail(F))) return false;
+  int k = F.header_text.length - 1;  // the "{" itself is collected
+  while (k > 0 && IsBlank(F.header_text.text[k - 1])) --k;
+  if (k <= 0) return false;
+  const char c = F.header_text.text[k - 1];
+  return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
+}
 
 bool ValFunctionName(const GlobalData& G, const std::string& name,
                      bool is_operator) {
@@ -432,23 +620,34 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
 void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
   if (F.in_header) {
-    if (open) {
-      ++F.header_paren_depth;
-      if (F.params_closed) F.paren_after_params = true;
-    } else if (--F.header_paren_depth == 0 && !F.params_closed) {
-      F.params_closed = true;
-      F.params_end = F.header_text.length;
-      if (F.probable_macro && NextSignificant(line, i) != '{') CancelHeader(G);
+    const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
+                          NewHeaderReplaces(G, line, i);
+    if (!replaces) {
+      if (open) {
+        F.candidate_on_line = true;
+        ++F.header_paren_depth;
+        if (F.params_closed) F.paren_after_params = true;
+      } else if (--F.header_paren_depth == 0 && !F.params_closed) {
+        F.params_closed = true;
+        F.params_end = F.header_text.length;
+      }
+      return;
     }
-    return;
+    CancelHeader(G);
   }
   if (F.in_body) {
     F.paren_depth += open ? 1 : -1;
     return;
   }
+  if (F.skip_group_depth > 0) {
+    F.skip_group_depth += open ? 1 : -1;
+    if (F.skip_group_depth == 0) F.use_next_paren = true;
+    return;
+  }
   if (!open || !F.enabled) return;
   // Only the first "(" of a line is used, or the next one after a
-  // function-pointer declarator "(*name)" or an annotation.
+  // function-pointer declarator "(*name)", an attribute group or an
+  // annotation.
   if (F.candidate_on_line && !F.use_next_paren) return;
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
@@ -458,6 +657,17 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
     return;
   }
   if (!HeaderCandidateAllowed(G)) return;
+  if (PrefixGroup(G, line, i)) {
+    F.skip_group_depth = 1;
+    return;
+  }
+  if (G.lang.flags.java) {
+    const std::string record = RecordName(line, i);
+    if (!record.empty()) {
+      BeginRecordHeader(G, record);
+      return;
+    }
+  }
   if (GetFunction(G, line, i)) {
     AcceptHeader(G, line);
   } else if (G.lex.java_annotation) {
@@ -479,7 +689,8 @@ void OnHeaderSemicolon(GlobalData& G) {
       break;
     }
   }
-  if (!prototype && G.lang.flags.c && !F.paren_after_params && !G.scope.in_class) {
+  if (!prototype && G.lang.flags.c && !F.paren_after_params && !G.scope.in_class &&
+      DeclaresAParameter(F)) {
     F.non_ansi = true;  // K&R parameter declarations
     return;
   }
@@ -503,8 +714,10 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
                        !IsIdentChar(static_cast<unsigned char>(group[p + 4]));
     if (before && after) F.void_seen = true;
   }
+  // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
-                    S.braces[S.brace_depth - 1] == BraceKind::kClass;
+                    (S.braces[S.brace_depth - 1] == BraceKind::kClass ||
+                     S.braces[S.brace_depth - 1] == BraceKind::kEnum);
   if (F.in_class_body) {
     F.method_visibility = S.cls.visibility;
     ++S.cls.methods[F.method_visibility];
@@ -660,6 +873,7 @@ void FunctionWord(GlobalData& G, const char* line, int start, int end,
 }
 
 void FunctionCharacter(GlobalData& G, const char* line, int i) {
+  if (G.lex.preprocessor_line) return;  // "#if A && B" decides nothing
   DecisionCounts& c = G.func.counts;
   const char ch = line[i];
   const char prev = i > 0 ? line[i - 1] : '\0';
@@ -673,6 +887,7 @@ void FunctionLineEnd(GlobalData& G, const char* line) {
   const LexState& L = G.lex;
   F.candidate_on_line = false;
   F.use_next_paren = false;
+  F.skip_group_depth = 0;
   if (F.in_header && L.if_directive_line) F.by_directive = true;
   if (G.sw.macros) {
     if (L.define_line && L.function_like_macro && !F.macro_open) {
