@@ -63,7 +63,7 @@ GLIBC_MACROS = [
     "data_set_element", "symbol_set_define", "stub_warning", "link_warning",
     "__libc_lock_define_initialized", "__libc_lock_define",
     "__libc_rwlock_define_initialized", "__libc_once_define",
-    "__libc_lock_define_initialized_recursive", "libc_freeres_fn",
+    "__libc_lock_define_initialized_recursive", "GEN_TEST_STRTOD_FOREACH", "IMPL",
     "DEFINE_HOOK", "weak_function", "attribute_hidden", "__THROW", "__wur",
     "internal_function", "attribute_relro", "libc_ifunc", "libc_ifunc_redirected",
     "libc_ifunc_hidden", "static_assert", "_Static_assert", "psm_alias",

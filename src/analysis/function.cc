@@ -140,11 +140,26 @@ const NameSet& RejectedWords() {
   return words;
 }
 
+// The rejected words that are keywords in C too; "try" or "new" can name
+// a C function.
+bool IsCKeyword(const std::string& name) {
+  static const NameSet words = [] {
+    NameSet set;
+    for (const char* word : kSystemTypes) set.insert(word);
+    for (const char* word : {"return", "switch", "sizeof", "defined", "alignof", "alignas",
+                             "static_assert", "case", "do", "default", "typeof"}) {
+      set.insert(word);
+    }
+    return set;
+  }();
+  return words.contains(name);
+}
+
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string& name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (RejectedWords().contains(name)) {
+  if (RejectedWords().contains(name) && !(G.lang.flags.c && !IsCKeyword(name))) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
         std::end(kSystemTypes);
@@ -347,7 +362,7 @@ std::string_view WordBefore(const char* line, int end, int* start = nullptr) {
 
 // Words that stand between a parameter list and the body without starting
 // a new declaration: qualifiers, exception specifications, attributes.
-bool IsHeaderQualifier(const GlobalData& G, std::string_view w) {
+bool IsHeaderQualifier(std::string_view w) {
   static constexpr std::string_view kWords[] = {
       "const", "volatile", "noexcept", "override", "final", "throw", "throws",
       "mutable", "try", "requires", "decltype", "__attribute__", "__attribute",
@@ -356,7 +371,7 @@ bool IsHeaderQualifier(const GlobalData& G, std::string_view w) {
   for (std::string_view k : kWords) {
     if (w == k) return true;
   }
-  return G.lists.macro_names.contains(w);
+  return false;
 }
 
 // The collected header text after the parameter list, without leading blanks.
@@ -372,7 +387,7 @@ bool StartsInitialiserList(std::string_view tail) {
 
 // True when the text after a pending header's parameter list holds a word
 // that is no qualifier, such as the return type line of a new definition.
-bool TailHoldsDeclarationWord(const GlobalData& G, std::string_view tail) {
+bool TailHoldsDeclarationWord(std::string_view tail) {
   for (size_t k = 0; k < tail.size();) {
     if (!IsIdentStart(static_cast<unsigned char>(tail[k]))) {
       ++k;
@@ -380,7 +395,7 @@ bool TailHoldsDeclarationWord(const GlobalData& G, std::string_view tail) {
     }
     size_t e = k;
     while (e < tail.size() && IsIdentChar(static_cast<unsigned char>(tail[e]))) ++e;
-    if (!IsHeaderQualifier(G, tail.substr(k, e - k))) return true;
+    if (!IsHeaderQualifier(tail.substr(k, e - k))) return true;
     k = e;
   }
   return false;
@@ -398,9 +413,9 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   if (StartsInitialiserList(tail) || tail.rfind("->", 0) == 0) return false;
   int start = 0;
   const std::string_view name = WordBefore(line, paren, &start);
-  if (name.empty() || IsHeaderQualifier(G, name)) return false;
+  if (name.empty() || IsHeaderQualifier(name)) return false;
   if (SkipBlanks(line, 0) < start) return true;  // "int g (" or "A::f ("
-  return TailHoldsDeclarationWord(G, tail.substr(0, tail.size()));
+  return TailHoldsDeclarationWord(tail);
 }
 
 // The position after the ")" that closes the "(" at line[paren], or -1.
@@ -418,7 +433,8 @@ int GroupEnd(const char* line, int paren) {
 bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
-  if (!IsHeaderQualifier(G, word) && !RejectedWords().contains(std::string(word))) {
+  if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
+      !RejectedWords().contains(std::string(word))) {
     return false;
   }
   const int end = GroupEnd(line, paren);

@@ -237,9 +237,14 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
       G.lex.extern_on_line = true;
       break;
     case Word::kEnum:
+    case Word::kTypedef:
+    case Word::kUnion:
+      // A declaration of its own: a pending header before it was a macro
+      // invocation line ("DEFINE_LOCK (x)" then "enum {").
+      if (HeaderAwaitsBody(G) && !G.func.non_ansi) DropPendingHeader(G);
       // A Java enum body holds methods like a class body.
-      if (G.lang.flags.java && !G.func.in_body && !G.func.in_header &&
-          AtDeclarationLevel(G)) {
+      if (word == Word::kEnum && G.lang.flags.java && !G.func.in_body &&
+          !G.func.in_header && AtDeclarationLevel(G)) {
         G.scope.enum_pending = true;
       }
       break;
