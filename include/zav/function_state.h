@@ -25,7 +25,7 @@ struct FunctionState {
   bool header_pending = false;  // a header was found, its body not closed
   bool in_header = false;       // between the header's "(" and its body
   bool in_body = false;         // the body is open
-  bool probable_macro = false;  // FOO(x): dropped when its ")" closes
+  bool probable_macro = false;  // the name is the first word of its line
   bool params_closed = false;   // the parameter list's ")" was met
   bool paren_after_params = false;  // a "(" came after the parameter list
   bool non_ansi = false;        // K&R parameter declarations
@@ -38,6 +38,7 @@ struct FunctionState {
   int header_paren_depth = 0;
   int init_brace_depth = 0;  // braces of a constructor's member initialisers
   int skip_group_depth = 0;  // inside "__attribute__((...))" before the name
+  bool alternative_branch = false;  // an #else or #elif since the header
   int params_end = 0;  // header text length at the parameter list's ")"
   int32_t header_line = 0;
   int comments_before_header = 0;  // comment lines directly before it
@@ -74,6 +75,7 @@ struct FunctionState {
     use_next_paren = false;
     header_paren_depth = params_end = 0;
     init_brace_depth = skip_group_depth = 0;
+    alternative_branch = false;
     header_line = 0;
     comments_before_header = 0;
     name.clear();

@@ -183,10 +183,6 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
   return true;
 }
 
-bool HasLowerCase(const std::string& s) {
-  return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-}
-
 // A lone ":" in the text collected after a pending struct keyword: the
 // struct has a base clause, so a "(" in it is no function header.
 bool PendingStructHasBase(const ScopeState& S) {
@@ -239,13 +235,14 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.void_seen = false;
   F.header_paren_depth = 1;
   F.init_brace_depth = 0;
+  F.alternative_branch = false;
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
   F.template_text = G.scope.template_text;
   G.scope.template_text.clear();
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = !HasLowerCase(F.name) && F.name == FirstIdentifier(line, 0);
+  F.probable_macro = F.name == FirstIdentifier(line, 0);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -408,7 +405,10 @@ bool TailHoldsDeclarationWord(std::string_view tail) {
 // list, a trailing return type, an attribute or exception specification).
 bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   const FunctionState& F = G.func;
-  if (G.reader.line_number == F.header_line || F.non_ansi) return false;
+  // A header written twice in #if/#else branches keeps its first form.
+  if (G.reader.line_number == F.header_line || F.non_ansi || F.alternative_branch) {
+    return false;
+  }
   const std::string_view tail = HeaderTail(F);
   if (StartsInitialiserList(tail) || tail.rfind("->", 0) == 0) return false;
   int start = 0;
@@ -441,27 +441,40 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
   return end > 0 && std::strchr(line + end, '(') != nullptr;
 }
 
-// The last identifier of the K&R declaration that ends the header text
-// names one of the parameters ("int f(a) int a;").
+// The K&R declaration that ends the header text declares one of the
+// parameters: its declarator name ("int a[2];", "void (*cb) (void);") is
+// a word of the parameter list.
 bool DeclaresAParameter(const FunctionState& F) {
   const std::string_view params(F.header_text.text, F.params_end);
   std::string_view decl(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
   if (!decl.empty() && decl.back() == ';') decl.remove_suffix(1);
   const size_t previous = decl.rfind(';');
   if (previous != std::string_view::npos) decl.remove_prefix(previous + 1);
-  int depth = 0;
-  size_t e = decl.size();
-  while (e > 0) {  // skip array bounds and blanks from the end
-    const char c = decl[e - 1];
-    if (c == ']') ++depth;
-    if (depth == 0 && IsIdentChar(static_cast<unsigned char>(c))) break;
-    if (c == '[') --depth;
-    --e;
+  std::string_view name;
+  const size_t pointer = decl.find("(*");
+  if (pointer != std::string_view::npos) {
+    size_t k = pointer + 2;
+    while (k < decl.size() && IsBlank(decl[k])) ++k;
+    size_t e = k;
+    while (e < decl.size() && IsIdentChar(static_cast<unsigned char>(decl[e]))) ++e;
+    name = decl.substr(k, e - k);
+  } else {
+    int depth = 0;  // the last identifier outside "(...)" and "[...]"
+    for (size_t k = 0; k < decl.size();) {
+      const char c = decl[k];
+      if (c == '(' || c == '[') ++depth;
+      if ((c == ')' || c == ']') && depth > 0) --depth;
+      if (depth > 0 || !IsIdentStart(static_cast<unsigned char>(c))) {
+        ++k;
+        continue;
+      }
+      size_t e = k;
+      while (e < decl.size() && IsIdentChar(static_cast<unsigned char>(decl[e]))) ++e;
+      name = decl.substr(k, e - k);
+      k = e;
+    }
   }
-  size_t b = e;
-  while (b > 0 && IsIdentChar(static_cast<unsigned char>(decl[b - 1]))) --b;
-  if (b == e) return false;
-  const std::string_view name = decl.substr(b, e - b);
+  if (name.empty()) return false;
   for (size_t p = params.find(name); p != std::string_view::npos; p = params.find(name, p + 1)) {
     const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(params[p - 1]));
     const bool after = p + name.size() >= params.size() ||
@@ -646,6 +659,8 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
       } else if (--F.header_paren_depth == 0 && !F.params_closed) {
         F.params_closed = true;
         F.params_end = F.header_text.length;
+      } else if (F.header_paren_depth < 0) {
+        F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
       }
       return;
     }
@@ -705,8 +720,7 @@ void OnHeaderSemicolon(GlobalData& G) {
       break;
     }
   }
-  if (!prototype && G.lang.flags.c && !F.paren_after_params && !G.scope.in_class &&
-      DeclaresAParameter(F)) {
+  if (!prototype && G.lang.flags.c && !G.scope.in_class && DeclaresAParameter(F)) {
     F.non_ansi = true;  // K&R parameter declarations
     return;
   }
@@ -905,6 +919,12 @@ void FunctionLineEnd(GlobalData& G, const char* line) {
   F.use_next_paren = false;
   F.skip_group_depth = 0;
   if (F.in_header && L.if_directive_line) F.by_directive = true;
+  // Only a header with its type on its own line ("int f (int a)") can be
+  // written again in an #else branch; "FOO (x)" before #else is a macro.
+  if (F.in_header && L.preprocessor_line && !F.probable_macro) {
+    const int p = SkipBlanks(line, SkipBlanks(line, 0) + 1);
+    if (std::strncmp(line + p, "el", 2) == 0) F.alternative_branch = true;  // #else, #elif
+  }
   if (G.sw.macros) {
     if (L.define_line && L.function_like_macro && !F.macro_open) {
       F.macro_open = true;
