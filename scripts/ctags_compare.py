@@ -115,7 +115,8 @@ def mirror(files, lang, workdir):
         os.mkdir(d)
         link = os.path.join(d, name)
         os.symlink(os.path.abspath(path), link)
-        out.append(link)
+        # Short relative names: the text report cuts long file names.
+        out.append(os.path.join("%06d" % i, name))
     return out
 
 
@@ -123,7 +124,10 @@ def simple_name(name):
     name = re.sub(r"\s+", "", name)
     op = name.find("operator")
     if op >= 0:
-        return name[op:]
+        name = name[op:]
+        # A conversion operator: "operatorAction<R(Args...)>" is "operatorAction".
+        m = re.match(r"operator[A-Za-z_]\w*", name)
+        return m.group(0) if m else name
     # Drop template arguments, then take the last qualified component.
     depth, kept = 0, []
     for c in name:
@@ -139,7 +143,7 @@ def simple_name(name):
     return name
 
 
-def zav_functions(zav, files):
+def zav_functions(zav, files, workdir):
     found = collections.Counter()
     lines = collections.defaultdict(list)
     begin = re.compile(r"^-+ Function Begin Line: (\d+) -+$")
@@ -147,7 +151,7 @@ def zav_functions(zav, files):
         batch = files[k:k + 400]
         with tempfile.TemporaryDirectory() as cfg:
             env = dict(os.environ, ZAVCFGHOME=cfg)
-            text = subprocess.run([zav, "-fa", "-n"] + batch, env=env, cwd=cfg,
+            text = subprocess.run([zav, "-fa", "-n"] + batch, env=env, cwd=workdir,
                                   capture_output=True).stdout.decode("latin-1")
         current, pending = None, None
         for line in text.split("\n"):
@@ -201,7 +205,7 @@ def has_body(source_lines, line_no, name):
     return True
 
 
-def ctags_functions(lang, files, macros, defines=(), words=()):
+def ctags_functions(lang, files, workdir, macros, defines=(), words=()):
     cmd = ["ctags", "--output-format=json", "--fields=+n", "-f", "-", "--if0=yes",
            "--language-force=" + CTAGS_LANG[lang], "-L", "-"]
     if lang == "java":
@@ -212,7 +216,8 @@ def ctags_functions(lang, files, macros, defines=(), words=()):
         cmd.append("-I" + ",".join([m + "+" for m in macros] + list(words)))
     for d in defines:
         cmd.append("-D" + d)
-    out = subprocess.run(cmd, input="\n".join(files).encode(), capture_output=True).stdout
+    out = subprocess.run(cmd, input="\n".join(files).encode(), capture_output=True,
+                         cwd=workdir).stdout
     found = collections.Counter()
     lines = collections.defaultdict(list)
     sources = {}
@@ -226,10 +231,12 @@ def ctags_functions(lang, files, macros, defines=(), words=()):
         path, name, line = tag["path"], tag["name"], tag.get("line", 0)
         if lang == "java":
             if path not in sources:
-                with open(path, encoding="latin-1") as f:
+                with open(os.path.join(workdir, path), encoding="latin-1") as f:
                     sources[path] = f.read().split("\n")
             if not has_body(sources[path], line, name):
                 continue
+        if name.startswith("__anon"):
+            continue  # a lambda, which has no name of its own
         key = (path, simple_name(name))
         found[key] += 1
         lines[key].append(line)
@@ -257,8 +264,8 @@ def main():
         defines, words = GLIBC_DEFINES, GLIBC_WORDS
     with tempfile.TemporaryDirectory() as work:
         links = mirror(files, args.lang, work)
-        tagged, tag_lines = ctags_functions(args.lang, links, macros, defines, words)
-        zav, zav_lines = zav_functions(os.path.abspath(args.zav), links)
+        tagged, tag_lines = ctags_functions(args.lang, links, work, macros, defines, words)
+        zav, zav_lines = zav_functions(os.path.abspath(args.zav), links, work)
         found = sum(min(n, zav[k]) for k, n in tagged.items())
         forgiven = sum(n - tagged[k] for k, n in zav.items() if tagged[k] and n > tagged[k])
         n_tag = sum(tagged.values())
@@ -270,7 +277,7 @@ def main():
               % (args.lang, len(files), n_tag, n_zav, found, recall, precision, forgiven))
         if args.show:
             def original(path):
-                return os.path.realpath(path)
+                return os.path.realpath(os.path.join(work, path))
             missed = [(original(k[0]), tag_lines[k][0], k[1]) for k, n in tagged.items()
                       if n > zav[k]]
             extra = [(original(k[0]), zav_lines[k][0], k[1]) for k, n in zav.items()

@@ -415,7 +415,13 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   const std::string_view name = WordBefore(line, paren, &start);
   if (name.empty() || IsHeaderQualifier(name)) return false;
   if (SkipBlanks(line, 0) < start) return true;  // "int g (" or "A::f ("
-  return TailHoldsDeclarationWord(tail);
+  // The tail ends with the candidate's own name and "(", already collected.
+  std::string_view before = tail;
+  while (!before.empty() && (before.back() == '(' || IsBlank(before.back()))) {
+    before.remove_suffix(1);
+  }
+  before.remove_suffix(std::min(before.size(), name.size()));
+  return TailHoldsDeclarationWord(before);
 }
 
 // The position after the ")" that closes the "(" at line[paren], or -1.

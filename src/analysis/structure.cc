@@ -285,6 +285,8 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       // one on a preprocessor line, or inside the parentheses or brackets
       // of an annotation or attribute, belongs to no statement.
       if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
+          !S.template_open &&  // "template <typename T = int>"
+
           G.file.open_paren_count == G.file.close_paren_count &&
           G.file.open_bracket_count == G.file.close_bracket_count) {
         if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
