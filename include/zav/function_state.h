@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <string>
 
 #include "zav/lexical_state.h"
@@ -39,6 +40,9 @@ struct FunctionState {
   int init_brace_depth = 0;  // braces of a constructor's member initialisers
   int skip_group_depth = 0;  // inside "__attribute__((...))" before the name
   bool alternative_branch = false;  // an #else or #elif since the header
+  // The identifier that ended the last code line ("" when it ended
+  // otherwise): the name of a header whose "(" opens the next line.
+  std::array<char, 128> line_end_word{};
   int params_end = 0;  // header text length at the parameter list's ")"
   int32_t header_line = 0;
   int comments_before_header = 0;  // comment lines directly before it
@@ -76,6 +80,7 @@ struct FunctionState {
     header_paren_depth = params_end = 0;
     init_brace_depth = skip_group_depth = 0;
     alternative_branch = false;
+    line_end_word[0] = '\0';
     header_line = 0;
     comments_before_header = 0;
     name.clear();

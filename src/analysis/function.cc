@@ -140,10 +140,10 @@ const NameSet& RejectedWords() {
   return words;
 }
 
-// The rejected words that are keywords in C too; "try" or "new" can name
-// a C function.
-bool IsCKeyword(const std::string& name) {
-  static const NameSet words = [] {
+// A rejected word that is a keyword of the file's language: "try" can
+// name a C function, "delete" or "lock" a Java method.
+bool IsKeywordOf(const GlobalData& G, const std::string& name) {
+  static const NameSet c_words = [] {
     NameSet set;
     for (const char* word : kSystemTypes) set.insert(word);
     for (const char* word : {"return", "switch", "sizeof", "defined", "alignof", "alignas",
@@ -152,14 +152,25 @@ bool IsCKeyword(const std::string& name) {
     }
     return set;
   }();
-  return words.contains(name);
+  static const NameSet java_words = [] {
+    NameSet set;
+    for (const char* word : kSystemTypes) set.insert(word);
+    for (const char* word : {"return", "switch", "catch", "throw", "new", "synchronized",
+                             "case", "do", "try", "default"}) {
+      set.insert(word);
+    }
+    return set;
+  }();
+  if (G.lang.flags.c) return c_words.contains(name);
+  if (G.lang.flags.java) return java_words.contains(name);
+  return true;
 }
 
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string& name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (RejectedWords().contains(name) && !(G.lang.flags.c && !IsCKeyword(name))) {
+  if (RejectedWords().contains(name) && IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
         std::end(kSystemTypes);
@@ -705,7 +716,16 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
       return;
     }
   }
-  if (GetFunction(G, line, i)) {
+  bool accepted = false;
+  if (first && SkipBlanks(line, 0) == i && F.line_end_word[0] != '\0') {
+    // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
+    // line before.
+    const std::string joined = std::string(F.line_end_word.data()) + (line + i);
+    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())));
+  } else {
+    accepted = GetFunction(G, line, i);
+  }
+  if (accepted) {
     AcceptHeader(G, line);
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
@@ -924,6 +944,24 @@ void FunctionLineEnd(GlobalData& G, const char* line) {
   F.candidate_on_line = false;
   F.use_next_paren = false;
   F.skip_group_depth = 0;
+  if (F.enabled && L.code_seen && !L.directive_line) {
+    // Keep the identifier that ends this code line, if any.
+    int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))
+                ? static_cast<int>(std::strlen(line))
+                : 0;
+    while (e > 0 && IsBlank(line[e - 1])) --e;
+    int b = e;
+    while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+    const int n = e - b;
+    if (n > 0 && n < static_cast<int>(F.line_end_word.size()) &&
+        IsIdentStart(static_cast<unsigned char>(line[b])) && !L.in_block_comment &&
+        !L.in_line_comment) {
+      std::memcpy(F.line_end_word.data(), line + b, n);
+      F.line_end_word[n] = '\0';
+    } else {
+      F.line_end_word[0] = '\0';
+    }
+  }
   if (F.in_header && L.if_directive_line) F.by_directive = true;
   // Only a header with its type on its own line ("int f (int a)") can be
   // written again in an #else branch; "FOO (x)" before #else is a macro.
