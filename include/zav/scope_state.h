@@ -116,6 +116,15 @@ struct ScopeState {
   bool enum_constants = false;
   bool record_pending = false;
 
+  // Brace depths at each open #if and at its #else, to undo a line written
+  // twice in alternative branches ("#if A / f(a) { / #else / f(b) { / #endif").
+  struct Conditional {
+    int at_if = 0;
+    int at_else = -1;  // -1: no #else yet
+  };
+  std::array<Conditional, kScopeStackDepth> conditionals;
+  int conditional_depth = 0;  // beyond the array: not tracked
+
   // Class LOC extremes of the file.
   int32_t min_class_loc = 0, max_class_loc = 0;
   bool class_loc_seen = false;
@@ -149,6 +158,7 @@ struct ScopeState {
     brace_overflow = 0;
     static_seen = where_clause = false;
     enum_pending = enum_constants = record_pending = false;
+    conditional_depth = 0;
     min_class_loc = max_class_loc = 0;
     class_loc_seen = false;
   }

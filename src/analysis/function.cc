@@ -425,7 +425,8 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   int start = 0;
   const std::string_view name = WordBefore(line, paren, &start);
   if (name.empty() || IsHeaderQualifier(name)) return false;
-  if (SkipBlanks(line, 0) < start) return true;  // "int g (" or "A::f ("
+  // "int g (" or "A::f (" start a new header; "const LOCKS_HELD(m) {" does not.
+  if (TailHoldsDeclarationWord(std::string_view(line, start))) return true;
   // The tail ends with the candidate's own name and "(", already collected.
   std::string_view before = tail;
   while (!before.empty() && (before.back() == '(' || IsBlank(before.back()))) {
@@ -454,8 +455,12 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
       !RejectedWords().contains(std::string(word))) {
     return false;
   }
+  // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
+  // is a definition, not a prefix.
   const int end = GroupEnd(line, paren);
-  return end > 0 && std::strchr(line + end, '(') != nullptr;
+  if (end < 0) return false;
+  const char* next = std::strpbrk(line + end, "({;");
+  return next != nullptr && *next == '(';
 }
 
 // The K&R declaration that ends the header text declares one of the

@@ -1,6 +1,7 @@
 #include "analysis/structure.h"
 
 #include <cstring>
+#include <string_view>
 
 #include "analysis/function.h"
 #include "analysis/line_text.h"
@@ -315,7 +316,57 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
   CheckCharacter(G, line, i);
 }
 
+// The directive word of a preprocessor line ("if", "else", ...), or "".
+std::string_view DirectiveWord(const char* line) {
+  int p = 0;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != '#') return {};
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  int e = p;
+  while (line[e] >= 'a' && line[e] <= 'z') ++e;
+  return std::string_view(line + p, e - p);
+}
+
+// Alternative #if/#else branches that open the same number of braces open
+// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
+// the later branch are taken back when they are plain blocks.
+void TrackConditional(GlobalData& G, const char* line) {
+  ScopeState& S = G.scope;
+  const std::string_view word = DirectiveWord(line);
+  if (word.empty()) return;
+  const int depth = S.brace_depth + S.brace_overflow;
+  const bool tracked = S.conditional_depth > 0 && S.conditional_depth <= kScopeStackDepth;
+  if (word == "if" || word == "ifdef" || word == "ifndef") {
+    if (S.conditional_depth < kScopeStackDepth) {
+      S.conditionals[S.conditional_depth] = {depth, -1};
+    }
+    ++S.conditional_depth;
+  } else if ((word == "else" || word == "elif") && tracked) {
+    ScopeState::Conditional& c = S.conditionals[S.conditional_depth - 1];
+    if (c.at_else < 0) c.at_else = depth;
+  } else if (word == "endif" && S.conditional_depth > 0) {
+    if (tracked) {
+      const ScopeState::Conditional& c = S.conditionals[S.conditional_depth - 1];
+      const int first = c.at_else - c.at_if;
+      const int second = depth - c.at_else;
+      if (c.at_else >= 0 && first > 0 && first == second && S.brace_overflow == 0) {
+        bool blocks = true;
+        for (int k = 0; k < second; ++k) {
+          blocks = blocks && S.braces[S.brace_depth - 1 - k] == BraceKind::kBlock;
+        }
+        if (blocks && G.func.in_body) {
+          S.brace_depth -= second;
+          for (int k = 0; k < second; ++k) OnFunctionBrace(G, false);
+        }
+      }
+    }
+    --S.conditional_depth;
+  }
+}
+
 void StructureLineEnd(GlobalData& G, const char* line) {
+  if (G.lex.preprocessor_line) TrackConditional(G, line);
   if (G.lex.collecting) CollectText(G, " ", 1);
   FunctionLineEnd(G, line);
   CheckLineEnd(G, line);
