@@ -166,6 +166,20 @@ bool IsKeywordOf(const GlobalData& G, const std::string& name) {
   return true;
 }
 
+// Words that stand between a parameter list and the body without starting
+// a new declaration: qualifiers, exception specifications, attributes.
+bool IsHeaderQualifier(std::string_view w) {
+  static constexpr std::string_view kWords[] = {
+      "const", "volatile", "noexcept", "override", "final", "throw", "throws",
+      "mutable", "try", "requires", "decltype", "__attribute__", "__attribute",
+      "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
+      "__THROW", "__wur", "__nonnull"};
+  for (std::string_view k : kWords) {
+    if (w == k) return true;
+  }
+  return false;
+}
+
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string& name = scanned.name;
@@ -187,9 +201,11 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
   if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
-  if (G.lists.macro_names.contains(name) && line[SkipBlanks(line, scanned.end)] != '(') {
+  if (G.lists.macro_names.contains(name) &&
+      (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
     return false;
   }
+  if (IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
 }
@@ -219,6 +235,7 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
          f.open_paren_count == f.close_paren_count && !G.lex.preprocessor_line &&
          !G.lex.define_line && !S.template_open && !S.where_clause &&
          !G.func.assignment_seen && AtDeclarationLevel(G) && !enum_constants &&
+         !S.namespace_pending &&  // "namespace std VISIBILITY(default) {"
          !(S.class_pending &&
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
@@ -368,20 +385,6 @@ std::string_view WordBefore(const char* line, int end, int* start = nullptr) {
   return std::string_view(line + b, e - b);
 }
 
-// Words that stand between a parameter list and the body without starting
-// a new declaration: qualifiers, exception specifications, attributes.
-bool IsHeaderQualifier(std::string_view w) {
-  static constexpr std::string_view kWords[] = {
-      "const", "volatile", "noexcept", "override", "final", "throw", "throws",
-      "mutable", "try", "requires", "decltype", "__attribute__", "__attribute",
-      "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
-      "__THROW", "__wur", "__nonnull"};
-  for (std::string_view k : kWords) {
-    if (w == k) return true;
-  }
-  return false;
-}
-
 // The collected header text after the parameter list, without leading blanks.
 std::string_view HeaderTail(const FunctionState& F) {
   std::string_view tail(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
@@ -391,6 +394,24 @@ std::string_view HeaderTail(const FunctionState& F) {
 
 bool StartsInitialiserList(std::string_view tail) {
   return !tail.empty() && tail[0] == ':' && (tail.size() == 1 || tail[1] != ':');
+}
+
+// A lone ":" outside parentheses: "noexcept : x(1), y(2)" is an
+// initialiser list, whatever qualifiers precede it.
+bool HasInitialiserList(std::string_view tail) {
+  int depth = 0;
+  for (size_t k = 0; k < tail.size(); ++k) {
+    const char c = tail[k];
+    if (c == '(') ++depth;
+    if (c == ')' && depth > 0) --depth;
+    if (c != ':' || depth > 0) continue;
+    if (k + 1 < tail.size() && tail[k + 1] == ':') {
+      ++k;
+      continue;
+    }
+    return true;
+  }
+  return false;
 }
 
 // True when the text after a pending header's parameter list holds a word
@@ -421,7 +442,7 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
     return false;
   }
   const std::string_view tail = HeaderTail(F);
-  if (StartsInitialiserList(tail) || tail.rfind("->", 0) == 0) return false;
+  if (tail.rfind("->", 0) == 0 || HasInitialiserList(tail)) return false;
   int start = 0;
   const std::string_view name = WordBefore(line, paren, &start);
   if (name.empty() || IsHeaderQualifier(name)) return false;
