@@ -448,12 +448,17 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   if (name.empty() || IsHeaderQualifier(name)) return false;
   // "int g (" or "A::f (" start a new header; "const LOCKS_HELD(m) {" does not.
   if (TailHoldsDeclarationWord(std::string_view(line, start))) return true;
+  // A C header line whose name is its first word ("ElfW(Addr)", "FOO (x)")
+  // is a type or a macro when another name and "(" follow on a later line.
+  if (F.probable_macro && G.lang.flags.c) return true;
   // The tail ends with the candidate's own name and "(", already collected.
   std::string_view before = tail;
   while (!before.empty() && (before.back() == '(' || IsBlank(before.back()))) {
     before.remove_suffix(1);
   }
   before.remove_suffix(std::min(before.size(), name.size()));
+  // "static const ElfW(Sym) *" / "check_match (": a declarator follows.
+  if (before.find_first_of("*&") != std::string_view::npos) return true;
   return TailHoldsDeclarationWord(before);
 }
 
