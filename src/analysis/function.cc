@@ -171,7 +171,7 @@ bool IsKeywordOf(const GlobalData& G, const std::string& name) {
 bool IsHeaderQualifier(std::string_view w) {
   static constexpr std::string_view kWords[] = {
       "const", "volatile", "noexcept", "override", "final", "throw", "throws",
-      "mutable", "try", "requires", "decltype", "__attribute__", "__attribute",
+      "mutable", "requires", "decltype", "__attribute__", "__attribute",
       "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
       "__THROW", "__wur", "__nonnull"};
   for (std::string_view k : kWords) {

@@ -42,6 +42,25 @@ const Shape kShapes[] = {
      {"sum"}},
     {"methods of a nested Java enum", "A.java",
      "class A {\n  enum E { X, Y; void m() { } }\n  void n() { }\n}\n", {"m", "n"}},
+    {"the same opening line in #if and #else", "t.cpp",
+     "#if A\nTEST(a, b) {\n#else\nTEST(a, c) {\n#endif\n  go();\n}\nint n() { return 0; }\n",
+     {"TEST", "n"}},
+    {"type macro and pointer before a GNU-style header", "t.c",
+     "static const ElfW(Sym) *\ncheck_match (int a)\n{\n}\n", {"check_match"}},
+    {"K&R parameters with a function pointer", "t.c",
+     "int f (a, cb)\n     int a;\n     void (*cb) (void);\n{\n  return a;\n}\n", {"f"}},
+    {"a C function named like a C++ keyword", "t.c", "int try (int a) { return a; }\n",
+     {"try"}},
+    {"initialiser list after noexcept, one member a line", "t.cpp",
+     "class W {\n  W(int a) noexcept\n    : x(a)\n    , y(a)\n  { }\n};\n", {"W"}},
+    {"compound assignment operator and template default", "t.cpp",
+     "struct V {\n  V& operator+=(const V& o) { return *this; }\n};\n"
+     "template <typename T = int>\nT g(T a) { return a; }\n",
+     {"operator+=", "g"}},
+    {"attribute macro after the namespace name", "t.cpp",
+     "namespace std VIS(default)\n{\nint f() { return 0; }\n}\n", {"f"}},
+    {"Java name ending the line before its parameters", "A.java",
+     "class A {\n  A\n      (int x) {\n  }\n}\n", {"A"}},
 };
 
 TEST(RealCodeShapes, FunctionsFound) {
