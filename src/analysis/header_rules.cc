@@ -50,7 +50,7 @@ bool StartsInitialiserList(std::string_view tail) {
 
 // A lone ":" outside parentheses: "noexcept : x(1), y(2)" is an
 // initialiser list, whatever qualifiers precede it.
-bool HasInitialiserList(std::string_view tail) {
+static bool HasInitialiserList(std::string_view tail) {
   int depth = 0;
   for (size_t k = 0; k < tail.size(); ++k) {
     const char c = tail[k];
@@ -68,7 +68,7 @@ bool HasInitialiserList(std::string_view tail) {
 
 // True when the text after a pending header's parameter list holds a word
 // that is no qualifier, such as the return type line of a new definition.
-bool TailHoldsDeclarationWord(std::string_view tail) {
+static bool TailHoldsDeclarationWord(std::string_view tail) {
   for (size_t k = 0; k < tail.size();) {
     if (!IsIdentStart(static_cast<unsigned char>(tail[k]))) {
       ++k;
