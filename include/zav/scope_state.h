@@ -42,6 +42,7 @@ struct ClassFrame {
   std::string template_text;
   ClassKind kind = ClassKind::kClass;
   bool in_class = false;
+  bool record = false;  // a Java record: "Name {" in it is its compact constructor
   int32_t start_line = 0;
   CounterSnapshot start;
   int methods[3] = {0, 0, 0};     // public, protected, private

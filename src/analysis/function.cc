@@ -390,6 +390,33 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
 
 }  // namespace
 
+bool CompactConstructor(const GlobalData& G) {
+  const ScopeState& S = G.scope;
+  if (!G.lang.flags.java || !S.cls.record || G.func.in_header) return false;
+  const std::string_view text(S.member_text.text, S.member_text.length);
+  if (text.find_first_of("(=") != std::string_view::npos) return false;
+  const std::string_view cls(S.cls.name);
+  const size_t dot = cls.rfind('.');
+  const std::string_view simple = dot == std::string_view::npos ? cls : cls.substr(dot + 1);
+  int end = static_cast<int>(text.size()) - 1;  // the "{" itself is collected
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return end > 0 && WordBefore(S.member_text.text, end) == simple;
+}
+
+BraceKind BeginCompactConstructor(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  const std::string_view cls(G.scope.cls.name);
+  const size_t dot = cls.rfind('.');
+  F.name = std::string(dot == std::string_view::npos ? cls : cls.substr(dot + 1));
+  F.prefix.clear();
+  F.is_operator = false;
+  AcceptHeader(G, line);
+  F.header_text.Assign("()");
+  F.params_closed = true;
+  F.header_paren_depth = 0;
+  return BeginFunction(G, line);
+}
+
 bool HeaderAwaitsBody(const GlobalData& G) {
   const FunctionState& F = G.func;
   return F.in_header && F.params_closed && F.header_paren_depth == 0 &&

@@ -29,6 +29,11 @@ void DropPendingHeader(GlobalData& G);
 // initialiser ("v{1, 2}"), not the body.
 bool InitialiserBrace(const GlobalData& G);
 
+// "Name {" directly in the body of the Java record Name: its compact
+// constructor, a method without a parameter list.
+bool CompactConstructor(const GlobalData& G);
+BraceKind BeginCompactConstructor(GlobalData& G, const char* line);
+
 // A ";" while a header is pending: a prototype, a call or K&R parameters.
 void OnHeaderSemicolon(GlobalData& G);
 

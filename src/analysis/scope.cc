@@ -201,6 +201,7 @@ BraceKind BeginClass(GlobalData& G) {
   std::string name = ReadClassName(G, header, pos, forward);
   // A Java record's components: attributes of the record, not inheritance.
   int components = 0;
+  const bool record = S.record_pending;
   if (S.record_pending) {
     S.record_pending = false;
     while (pos < header.size() && IsBlankChar(header[pos])) ++pos;
@@ -250,6 +251,7 @@ BraceKind BeginClass(GlobalData& G) {
   TakeSnapshot(G, c.start);
   c.visibility = c.kind == ClassKind::kStruct ? 0 : 2;
   c.attributes[2] += components;
+  c.record = record;
   S.in_class = true;
   S.member_text.Clear();
   if (!inheritance.empty()) ++G.file.classes_with_inheritance_count;

@@ -94,6 +94,8 @@ void OnOpenBrace(GlobalData& G, const char* line, int i) {
     S.enum_pending = false;
     S.enum_constants = true;
     kind = BraceKind::kEnum;
+  } else if (S.collect_member && CompactConstructor(G)) {
+    kind = BeginCompactConstructor(G, line);
   } else if (S.collect_member && MemberInitialiserBrace(G)) {
     kind = BraceKind::kInitializer;
   } else if (AtDeclarationLevel(G) && OpensLinkageBlock(G, line, i)) {

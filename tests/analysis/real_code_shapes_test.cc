@@ -38,8 +38,10 @@ const Shape kShapes[] = {
      "class T {\n  @Test(expected = X.class)\n  public void t() {\n  }\n}\n", {"t"}},
     {"C# attribute with an assignment", "C.cs",
      "class C {\n  [Route(Name = \"x\")]\n  public void Get() {\n  }\n}\n", {"Get"}},
-    {"Java record", "P.java", "record P(int x, int y) {\n  int sum() { return x + y; }\n}\n",
-     {"sum"}},
+    {"Java record with a compact constructor", "P.java",
+     "record P(int x, int y) {\n  public P {\n    if (x < 0) throw new E();\n  }\n"
+     "  int sum() { return x + y; }\n}\n",
+     {"P", "sum"}},
     {"methods of a nested Java enum", "A.java",
      "class A {\n  enum E { X, Y; void m() { } }\n  void n() { }\n}\n", {"m", "n"}},
     {"the same opening line in #if and #else", "t.cpp",
@@ -101,7 +103,9 @@ TEST(RealCodeShapes, RecordsAndEnumsBelongToTheirClass) {
   const ClassRecord& p = record->G().lists.classes[0];
   EXPECT_EQ(p.name, "P");
   EXPECT_EQ(p.attributes_private, 2);  // the two components
-  EXPECT_EQ(p.methods, 1.0);
+  EXPECT_EQ(p.methods, 2.0);          // the compact constructor and sum
+  EXPECT_EQ(record->G().lists.functions.at(0).params, 0);
+  EXPECT_EQ(record->G().lists.functions.at(0).cyclomatic, 2);
   auto nested = Analyse(kShapes[11].text, "A.java");
   ASSERT_EQ(nested->G().lists.classes.size(), 1u);
   EXPECT_EQ(nested->G().lists.classes[0].methods, 2.0);
