@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <array>
 #include <string>
 
 #include "zav/lexical_state.h"
@@ -25,7 +26,7 @@ struct FunctionState {
   bool header_pending = false;  // a header was found, its body not closed
   bool in_header = false;       // between the header's "(" and its body
   bool in_body = false;         // the body is open
-  bool probable_macro = false;  // FOO(x): dropped when its ")" closes
+  bool probable_macro = false;  // the name is the first word of its line
   bool params_closed = false;   // the parameter list's ")" was met
   bool paren_after_params = false;  // a "(" came after the parameter list
   bool non_ansi = false;        // K&R parameter declarations
@@ -36,6 +37,12 @@ struct FunctionState {
   bool candidate_on_line = false;  // only the first "(" of a line is used
   bool use_next_paren = false;  // after "(*name)" or an annotation
   int header_paren_depth = 0;
+  int init_brace_depth = 0;  // braces of a constructor's member initialisers
+  int skip_group_depth = 0;  // inside "__attribute__((...))" before the name
+  bool alternative_branch = false;  // an #else or #elif since the header
+  // The identifier that ended the last code line ("" when it ended
+  // otherwise): the name of a header whose "(" opens the next line.
+  std::array<char, 128> line_end_word{};
   int params_end = 0;  // header text length at the parameter list's ")"
   int32_t header_line = 0;
   int comments_before_header = 0;  // comment lines directly before it
@@ -71,6 +78,9 @@ struct FunctionState {
     void_seen = is_operator = assignment_seen = candidate_on_line = false;
     use_next_paren = false;
     header_paren_depth = params_end = 0;
+    init_brace_depth = skip_group_depth = 0;
+    alternative_branch = false;
+    line_end_word[0] = '\0';
     header_line = 0;
     comments_before_header = 0;
     name.clear();

@@ -23,6 +23,8 @@ enum class BraceKind : uint8_t {
   kNamespace,
   kClass,
   kFunction,
+  kEnum,         // a Java enum body: methods inside belong to the enclosing class
+  kInitializer,  // a braced initialiser of a data member
 };
 
 enum class ClassKind : uint8_t { kClass, kStruct, kInterface };
@@ -40,6 +42,7 @@ struct ClassFrame {
   std::string template_text;
   ClassKind kind = ClassKind::kClass;
   bool in_class = false;
+  bool record = false;  // a Java record: "Name {" in it is its compact constructor
   int32_t start_line = 0;
   CounterSnapshot start;
   int methods[3] = {0, 0, 0};     // public, protected, private
@@ -108,6 +111,21 @@ struct ScopeState {
   bool static_seen = false;
   bool where_clause = false;
 
+  // A Java "enum" keyword whose body has not opened yet; its constants
+  // (up to the first ";" of the body) are being read; a Java record header.
+  bool enum_pending = false;
+  bool enum_constants = false;
+  bool record_pending = false;
+
+  // Brace depths at each open #if and at its #else, to undo a line written
+  // twice in alternative branches ("#if A / f(a) { / #else / f(b) { / #endif").
+  struct Conditional {
+    int at_if = 0;
+    int at_else = -1;  // -1: no #else yet
+  };
+  std::array<Conditional, kScopeStackDepth> conditionals;
+  int conditional_depth = 0;  // beyond the array: not tracked
+
   // Class LOC extremes of the file.
   int32_t min_class_loc = 0, max_class_loc = 0;
   bool class_loc_seen = false;
@@ -140,6 +158,8 @@ struct ScopeState {
     brace_depth = 0;
     brace_overflow = 0;
     static_seen = where_clause = false;
+    enum_pending = enum_constants = record_pending = false;
+    conditional_depth = 0;
     min_class_loc = max_class_loc = 0;
     class_loc_seen = false;
   }

@@ -4,7 +4,9 @@
 #include <iterator>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
+#include "analysis/header_rules.h"
 #include "analysis/line_text.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
@@ -139,11 +141,37 @@ const NameSet& RejectedWords() {
   return words;
 }
 
+// A rejected word that is a keyword of the file's language: "try" can
+// name a C function, "delete" or "lock" a Java method.
+bool IsKeywordOf(const GlobalData& G, const std::string& name) {
+  static const NameSet c_words = [] {
+    NameSet set;
+    for (const char* word : kSystemTypes) set.insert(word);
+    for (const char* word : {"return", "switch", "sizeof", "defined", "alignof", "alignas",
+                             "static_assert", "case", "do", "default", "typeof"}) {
+      set.insert(word);
+    }
+    return set;
+  }();
+  static const NameSet java_words = [] {
+    NameSet set;
+    for (const char* word : kSystemTypes) set.insert(word);
+    for (const char* word : {"return", "switch", "catch", "throw", "new", "synchronized",
+                             "case", "do", "try", "default"}) {
+      set.insert(word);
+    }
+    return set;
+  }();
+  if (G.lang.flags.c) return c_words.contains(name);
+  if (G.lang.flags.java) return java_words.contains(name);
+  return true;
+}
+
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string& name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (RejectedWords().contains(name)) {
+  if (RejectedWords().contains(name) && IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
         std::end(kSystemTypes);
@@ -158,23 +186,45 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
     return false;
   }
   if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
-  if (G.lists.macro_names.contains(name)) return false;
+  // A macro name standing before its own parameter list ("STRCPY (...)")
+  // is a header candidate like any capital name; elsewhere it is not a name.
+  if (G.lists.macro_names.contains(name) &&
+      (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
+    return false;
+  }
+  if (IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
 }
 
-bool HasLowerCase(const std::string& s) {
-  return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+// A lone ":" in the text collected after a pending struct keyword: the
+// struct has a base clause, so a "(" in it is no function header.
+bool PendingStructHasBase(const ScopeState& S) {
+  const TextBuffer& t = S.class_header;
+  for (int k = 0; k < t.length; ++k) {
+    if (t.text[k] != ':') continue;
+    if (k + 1 < t.length && t.text[k + 1] == ':') {
+      ++k;
+      continue;
+    }
+    return true;
+  }
+  return false;
 }
 
 bool HeaderCandidateAllowed(const GlobalData& G) {
   const FileMetrics& f = G.file;
   const ScopeState& S = G.scope;
+  const bool enum_constants = S.enum_constants && S.brace_overflow == 0 &&
+                              S.brace_depth > 0 &&
+                              S.braces[S.brace_depth - 1] == BraceKind::kEnum;
   return f.open_bracket_count == f.close_bracket_count &&
          f.open_paren_count == f.close_paren_count && !G.lex.preprocessor_line &&
          !G.lex.define_line && !S.template_open && !S.where_clause &&
-         !G.func.assignment_seen && AtDeclarationLevel(G) &&
-         !(S.class_pending && S.pending_kind != ClassKind::kStruct);
+         !G.func.assignment_seen && AtDeclarationLevel(G) && !enum_constants &&
+         !S.namespace_pending &&  // "namespace std VISIBILITY(default) {"
+         !(S.class_pending &&
+           (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
 void CancelHeader(GlobalData& G) {
@@ -185,6 +235,7 @@ void CancelHeader(GlobalData& G) {
   F.prefix.clear();
   F.template_text.clear();
   F.header_text.Clear();
+  F.init_brace_depth = 0;
   UpdateCollecting(G);
 }
 
@@ -198,13 +249,15 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.by_directive = false;
   F.void_seen = false;
   F.header_paren_depth = 1;
+  F.init_brace_depth = 0;
+  F.alternative_branch = false;
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
   F.template_text = G.scope.template_text;
   G.scope.template_text.clear();
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = !HasLowerCase(F.name) && F.name == FirstIdentifier(line, 0);
+  F.probable_macro = F.name == FirstIdentifier(line, 0);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -308,7 +361,80 @@ std::string FirstGroup(const std::string& p) {
   return p;
 }
 
+// The position after the ")" that closes the "(" at line[paren], or -1.
+int GroupEnd(const char* line, int paren) {
+  int depth = 0;
+  for (int k = paren; line[k] != '\0'; ++k) {
+    if (line[k] == '(') ++depth;
+    if (line[k] == ')' && --depth == 0) return k + 1;
+  }
+  return -1;
+}
+
+// "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
+// "decltype(x) g(": a macro, attribute or keyword group before the name.
+bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
+  const std::string_view word = WordBefore(line, paren);
+  if (word.empty()) return false;
+  if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
+      !RejectedWords().contains(std::string(word))) {
+    return false;
+  }
+  // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
+  // is a definition, not a prefix.
+  const int end = GroupEnd(line, paren);
+  if (end < 0) return false;
+  const char* next = std::strpbrk(line + end, "({;");
+  return next != nullptr && *next == '(';
+}
+
 }  // namespace
+
+bool CompactConstructor(const GlobalData& G) {
+  const ScopeState& S = G.scope;
+  if (!G.lang.flags.java || !S.cls.record || G.func.in_header) return false;
+  const std::string_view text(S.member_text.text, S.member_text.length);
+  if (text.find_first_of("(=") != std::string_view::npos) return false;
+  const std::string_view cls(S.cls.name);
+  const size_t dot = cls.rfind('.');
+  const std::string_view simple = dot == std::string_view::npos ? cls : cls.substr(dot + 1);
+  int end = static_cast<int>(text.size()) - 1;  // the "{" itself is collected
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return end > 0 && WordBefore(S.member_text.text, end) == simple;
+}
+
+BraceKind BeginCompactConstructor(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  const std::string_view cls(G.scope.cls.name);
+  const size_t dot = cls.rfind('.');
+  F.name = std::string(dot == std::string_view::npos ? cls : cls.substr(dot + 1));
+  F.prefix.clear();
+  F.is_operator = false;
+  AcceptHeader(G, line);
+  F.header_text.Assign("()");
+  F.params_closed = true;
+  F.header_paren_depth = 0;
+  return BeginFunction(G, line);
+}
+
+bool HeaderAwaitsBody(const GlobalData& G) {
+  const FunctionState& F = G.func;
+  return F.in_header && F.params_closed && F.header_paren_depth == 0 &&
+         F.init_brace_depth == 0;
+}
+
+void DropPendingHeader(GlobalData& G) { CancelHeader(G); }
+
+bool InitialiserBrace(const GlobalData& G) {
+  const FunctionState& F = G.func;
+  if (F.init_brace_depth > 0) return true;
+  if (!StartsInitialiserList(HeaderTail(F))) return false;
+  int k = F.header_text.length - 1;  // the "{" itself is collected
+  while (k > 0 && IsBlank(F.header_text.text[k - 1])) --k;
+  if (k <= 0) return false;
+  const char c = F.header_text.text[k - 1];
+  return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
+}
 
 bool ValFunctionName(const GlobalData& G, const std::string& name,
                      bool is_operator) {
@@ -432,23 +558,36 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
 void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
   if (F.in_header) {
-    if (open) {
-      ++F.header_paren_depth;
-      if (F.params_closed) F.paren_after_params = true;
-    } else if (--F.header_paren_depth == 0 && !F.params_closed) {
-      F.params_closed = true;
-      F.params_end = F.header_text.length;
-      if (F.probable_macro && NextSignificant(line, i) != '{') CancelHeader(G);
+    const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
+                          NewHeaderReplaces(G, line, i);
+    if (!replaces) {
+      if (open) {
+        F.candidate_on_line = true;
+        ++F.header_paren_depth;
+        if (F.params_closed) F.paren_after_params = true;
+      } else if (--F.header_paren_depth == 0 && !F.params_closed) {
+        F.params_closed = true;
+        F.params_end = F.header_text.length;
+      } else if (F.header_paren_depth < 0) {
+        F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
+      }
+      return;
     }
-    return;
+    CancelHeader(G);
   }
   if (F.in_body) {
     F.paren_depth += open ? 1 : -1;
     return;
   }
+  if (F.skip_group_depth > 0) {
+    F.skip_group_depth += open ? 1 : -1;
+    if (F.skip_group_depth == 0) F.use_next_paren = true;
+    return;
+  }
   if (!open || !F.enabled) return;
   // Only the first "(" of a line is used, or the next one after a
-  // function-pointer declarator "(*name)" or an annotation.
+  // function-pointer declarator "(*name)", an attribute group or an
+  // annotation.
   if (F.candidate_on_line && !F.use_next_paren) return;
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
@@ -458,7 +597,27 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
     return;
   }
   if (!HeaderCandidateAllowed(G)) return;
-  if (GetFunction(G, line, i)) {
+  if (PrefixGroup(G, line, i)) {
+    F.skip_group_depth = 1;
+    return;
+  }
+  if (G.lang.flags.java) {
+    const std::string record = RecordName(line, i);
+    if (!record.empty()) {
+      BeginRecordHeader(G, record);
+      return;
+    }
+  }
+  bool accepted = false;
+  if (first && SkipBlanks(line, 0) == i && F.line_end_word[0] != '\0') {
+    // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
+    // line before.
+    const std::string joined = std::string(F.line_end_word.data()) + (line + i);
+    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())));
+  } else {
+    accepted = GetFunction(G, line, i);
+  }
+  if (accepted) {
     AcceptHeader(G, line);
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
@@ -479,7 +638,7 @@ void OnHeaderSemicolon(GlobalData& G) {
       break;
     }
   }
-  if (!prototype && G.lang.flags.c && !F.paren_after_params && !G.scope.in_class) {
+  if (!prototype && G.lang.flags.c && !G.scope.in_class && DeclaresAParameter(F)) {
     F.non_ansi = true;  // K&R parameter declarations
     return;
   }
@@ -503,8 +662,10 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
                        !IsIdentChar(static_cast<unsigned char>(group[p + 4]));
     if (before && after) F.void_seen = true;
   }
+  // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
-                    S.braces[S.brace_depth - 1] == BraceKind::kClass;
+                    (S.braces[S.brace_depth - 1] == BraceKind::kClass ||
+                     S.braces[S.brace_depth - 1] == BraceKind::kEnum);
   if (F.in_class_body) {
     F.method_visibility = S.cls.visibility;
     ++S.cls.methods[F.method_visibility];
@@ -661,6 +822,7 @@ void FunctionWord(GlobalData& G, const char* line, int start, int end,
 }
 
 void FunctionCharacter(GlobalData& G, const char* line, int i) {
+  if (G.lex.preprocessor_line) return;  // "#if A && B" decides nothing
   DecisionCounts& c = G.func.counts;
   const char ch = line[i];
   const char prev = i > 0 ? line[i - 1] : '\0';
@@ -674,7 +836,32 @@ void FunctionLineEnd(GlobalData& G, const char* line) {
   const LexState& L = G.lex;
   F.candidate_on_line = false;
   F.use_next_paren = false;
+  F.skip_group_depth = 0;
+  if (F.enabled && L.code_seen && !L.directive_line) {
+    // Keep the identifier that ends this code line, if any.
+    int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))
+                ? static_cast<int>(std::strlen(line))
+                : 0;
+    while (e > 0 && IsBlank(line[e - 1])) --e;
+    int b = e;
+    while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+    const int n = e - b;
+    if (n > 0 && n < static_cast<int>(F.line_end_word.size()) &&
+        IsIdentStart(static_cast<unsigned char>(line[b])) && !L.in_block_comment &&
+        !L.in_line_comment) {
+      std::memcpy(F.line_end_word.data(), line + b, n);
+      F.line_end_word[n] = '\0';
+    } else {
+      F.line_end_word[0] = '\0';
+    }
+  }
   if (F.in_header && L.if_directive_line) F.by_directive = true;
+  // Only a header with its type on its own line ("int f (int a)") can be
+  // written again in an #else branch; "FOO (x)" before #else is a macro.
+  if (F.in_header && L.preprocessor_line && !F.probable_macro) {
+    const int p = SkipBlanks(line, SkipBlanks(line, 0) + 1);
+    if (std::strncmp(line + p, "el", 2) == 0) F.alternative_branch = true;  // #else, #elif
+  }
   if (G.sw.macros) {
     if (L.define_line && L.function_like_macro && !F.macro_open) {
       F.macro_open = true;

@@ -18,6 +18,22 @@ BraceKind BeginFunction(GlobalData& G, const char* line);
 // "{" or "}" inside an open function body.
 void OnFunctionBrace(GlobalData& G, bool open);
 
+// A header whose parameter list has closed and whose body has not begun.
+bool HeaderAwaitsBody(const GlobalData& G);
+
+// Forgets a pending header whose body has not begun (a scope keyword, an
+// assignment or an enclosing scope's "}" shows it was no definition).
+void DropPendingHeader(GlobalData& G);
+
+// A "{" after a constructor's initialiser list that opens a member's brace
+// initialiser ("v{1, 2}"), not the body.
+bool InitialiserBrace(const GlobalData& G);
+
+// "Name {" directly in the body of the Java record Name: its compact
+// constructor, a method without a parameter list.
+bool CompactConstructor(const GlobalData& G);
+BraceKind BeginCompactConstructor(GlobalData& G, const char* line);
+
 // A ";" while a header is pending: a prototype, a call or K&R parameters.
 void OnHeaderSemicolon(GlobalData& G);
 

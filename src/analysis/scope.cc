@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "analysis/function.h"
 #include "analysis/line_text.h"
 #include "analysis/structure.h"
 #include "analysis/structure_output.h"
@@ -134,6 +135,17 @@ std::string PreviousWord(const char* line, int start) {
 }
 
 
+// Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
+int TopLevelCommas(std::string_view text) {
+  int depth = 0, commas = 0;
+  for (char c : text) {
+    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
+    if ((c == '>' || c == ')' || c == ']' || c == '}') && depth > 0) --depth;
+    if (c == ',' && depth == 0) ++commas;
+  }
+  return commas;
+}
+
 void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
   ScopeState& S = G.scope;
   const bool anonymous = !IsNameStart(inner.empty() ? '\0' : inner[0]);
@@ -187,6 +199,26 @@ BraceKind BeginClass(GlobalData& G) {
   size_t pos = 0;
   bool forward = false;
   std::string name = ReadClassName(G, header, pos, forward);
+  // A Java record's components: attributes of the record, not inheritance.
+  int components = 0;
+  const bool record = S.record_pending;
+  if (S.record_pending) {
+    S.record_pending = false;
+    while (pos < header.size() && IsBlankChar(header[pos])) ++pos;
+    if (pos < header.size() && header[pos] == '(') {
+      int depth = 0;
+      size_t close = pos;
+      for (; close < header.size(); ++close) {
+        if (header[close] == '(') ++depth;
+        if (header[close] == ')' && --depth == 0) break;
+      }
+      const std::string inside = header.substr(pos + 1, close - pos - 1);
+      if (inside.find_first_not_of(" \t\r\n") != std::string::npos) {
+        components = 1 + TopLevelCommas(inside);
+      }
+      pos = close < header.size() ? close + 1 : close;
+    }
+  }
   std::string inheritance =
       CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
 
@@ -218,6 +250,8 @@ BraceKind BeginClass(GlobalData& G) {
   c.start_line = G.reader.line_number;
   TakeSnapshot(G, c.start);
   c.visibility = c.kind == ClassKind::kStruct ? 0 : 2;
+  c.attributes[2] += components;
+  c.record = record;
   S.in_class = true;
   S.member_text.Clear();
   if (!inheritance.empty()) ++G.file.classes_with_inheritance_count;
@@ -249,17 +283,6 @@ void PopClass(GlobalData& G) {
   }
   S.cls = S.class_stack[--S.class_depth];
   S.in_class = true;
-}
-
-// Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
-int TopLevelCommas(std::string_view text) {
-  int depth = 0, commas = 0;
-  for (char c : text) {
-    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
-    if ((c == '>' || c == ')' || c == ']' || c == '}') && depth > 0) --depth;
-    if (c == ',' && depth == 0) ++commas;
-  }
-  return commas;
 }
 
 // A member declaration is a method (or a macro invocation) when its first
@@ -419,6 +442,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   if (word == Word::kNamespace || word == Word::kPackage) {
     if (word == Word::kNamespace && !(lang.cpp || lang.csharp)) return;
     if (word == Word::kPackage && !lang.java) return;
+    if (HeaderAwaitsBody(G)) DropPendingHeader(G);  // "FOO(x)" before it
     if (G.func.header_pending || S.in_class) return;
     int p = SkipBlanks(line, end);
     int e = p;
@@ -451,6 +475,9 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   std::string previous = PreviousWord(line, start);
   if (previous == "enum" || previous == "friend") return;
   const bool forward = CharOutsideComments(line, ';') && !CharOutsideComments(line, '{');
+  // A macro invocation line without ";" does not own the class after it;
+  // "f(p) struct s *p;" (K&R) keeps its header.
+  if (!forward && HeaderAwaitsBody(G)) DropPendingHeader(G);
   if (G.func.header_pending) {
     // A class or struct body opened inside a function body is not a scope
     // of its own; it raises notice 33 (a local class definition).
@@ -468,6 +495,21 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   S.pending_comments = G.lex.consecutive_comment_lines;
   S.pending_typedef = previous == "typedef";
   S.class_header.Clear();
+  UpdateCollecting(G);
+}
+
+void BeginRecordHeader(GlobalData& G, const std::string& name) {
+  ScopeState& S = G.scope;
+  if (S.template_open || S.class_pending || G.func.header_pending) return;
+  S.class_pending = true;
+  S.record_pending = true;
+  S.pending_kind = ClassKind::kClass;
+  S.pending_line = G.reader.line_number;
+  S.pending_comments = G.lex.consecutive_comment_lines;
+  S.pending_typedef = false;
+  S.class_header.Clear();
+  S.class_header.Append(name.data(), static_cast<int>(name.size()));
+  S.class_header.Append("(", 1);  // the "(" met now is not collected
   UpdateCollecting(G);
 }
 

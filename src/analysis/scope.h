@@ -20,6 +20,10 @@ bool ScopeKeywordBoundary(const char* line, int start, int end, Word word);
 void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
                     Word word);
 
+// A Java "record Name(" header: a class named Name whose components (the
+// parenthesised list) are its attributes.
+void BeginRecordHeader(GlobalData& G, const std::string& name);
+
 // "public", "protected" or "private" at line[start..end).
 void OnVisibilityKeyword(GlobalData& G, const char* line, int start, int end,
                          Word word);

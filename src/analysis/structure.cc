@@ -1,6 +1,7 @@
 #include "analysis/structure.h"
 
 #include <cstring>
+#include <string_view>
 
 #include "analysis/function.h"
 #include "analysis/line_text.h"
@@ -57,21 +58,51 @@ bool OpensLinkageBlock(const GlobalData& G, const char* line, int i) {
   return G.lex.extern_on_line && before.find('"') != std::string_view::npos;
 }
 
+// A "{" directly in a class body that opens a data member's initialiser:
+// after an assignment ("int z[2] = {", "Runnable r = () -> {") or, in C++,
+// right after the declarator ("int x{0}"), but not an enum or union body.
+bool MemberInitialiserBrace(const GlobalData& G) {
+  if (G.func.assignment_seen) return true;
+  if (!G.lang.flags.cpp) return false;
+  const TextBuffer& t = G.scope.member_text;
+  int k = t.length - 1;  // the "{" itself is collected
+  while (k > 0 && InSet(t.text[k - 1], " \t\r\n")) --k;
+  if (k <= 0) return false;
+  const char c = t.text[k - 1];
+  if (!IsIdentChar(static_cast<unsigned char>(c)) && c != ']') return false;
+  const std::string first = FirstIdentifier(t.text, 0);
+  return first != "enum" && first != "union" && first != "typedef" && first != "extern";
+}
+
 void OnOpenBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
   BraceKind kind = BraceKind::kBlock;
   if (F.in_header) {
-    kind = F.header_paren_depth > 0 ? BraceKind::kBlock : BeginFunction(G, line);
+    if (F.header_paren_depth == 0) {
+      if (InitialiserBrace(G)) {
+        ++F.init_brace_depth;
+      } else {
+        kind = BeginFunction(G, line);
+      }
+    }
   } else if (F.in_body) {
     OnFunctionBrace(G, true);
   } else if (S.class_pending || S.namespace_pending) {
     kind = OpenScopeAtBrace(G, line, i);
+  } else if (S.enum_pending) {
+    S.enum_pending = false;
+    S.enum_constants = true;
+    kind = BraceKind::kEnum;
+  } else if (S.collect_member && CompactConstructor(G)) {
+    kind = BeginCompactConstructor(G, line);
+  } else if (S.collect_member && MemberInitialiserBrace(G)) {
+    kind = BraceKind::kInitializer;
   } else if (AtDeclarationLevel(G) && OpensLinkageBlock(G, line, i)) {
     kind = BraceKind::kTransparent;
   }
   PushBrace(S, kind);
-  S.member_text.Clear();
+  if (kind != BraceKind::kInitializer) S.member_text.Clear();
   F.assignment_seen = false;
   UpdateCollecting(G);
 }
@@ -80,6 +111,14 @@ void OnCloseBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   BraceKind kind;
   if (!PopBrace(S, kind)) return;  // more "}" than "{"
+  FunctionState& F = G.func;
+  if (F.in_header) {
+    if (kind != BraceKind::kBlock) {
+      DropPendingHeader(G);  // "DECLARE_MAP()" before the class's "}"
+    } else if (F.init_brace_depth > 0) {
+      --F.init_brace_depth;
+    }
+  }
   switch (kind) {
     case BraceKind::kFunction:
       EndFunction(G);
@@ -90,11 +129,17 @@ void OnCloseBrace(GlobalData& G, const char* line, int i) {
     case BraceKind::kNamespace:
       EndNamespace(G);
       break;
+    case BraceKind::kEnum:
+      S.enum_constants = false;
+      break;
+    case BraceKind::kInitializer:
+      S.member_text.Append("{}", 2);  // the declaration goes on to its ";"
+      break;
     default:
       if (G.func.in_body) OnFunctionBrace(G, false);
       break;
   }
-  S.member_text.Clear();
+  if (kind != BraceKind::kInitializer) S.member_text.Clear();
   G.func.assignment_seen = false;
   UpdateCollecting(G);
 }
@@ -107,6 +152,12 @@ void OnSemicolon(GlobalData& G, const char* line) {
   if (!F.in_body) {
     if (S.class_pending) S.class_pending = false;  // a declaration, no body
     S.namespace_pending = false;
+    S.enum_pending = false;
+    S.record_pending = false;
+    if (S.brace_depth > 0 && S.brace_overflow == 0 &&
+        S.braces[S.brace_depth - 1] == BraceKind::kEnum) {
+      S.enum_constants = false;  // the methods of the enum follow
+    }
     if (!S.template_open) S.template_text.clear();
     S.where_clause = false;
   }
@@ -119,6 +170,7 @@ bool IsAssignment(const char* line, int i) {
   if (line[i + 1] == '=') return false;
   if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
   int j = i - 1;
+  while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
   return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
 }
@@ -132,7 +184,7 @@ bool AtDeclarationLevel(const GlobalData& G) {
   if (S.brace_depth == 0 && S.brace_overflow == 0) return true;
   BraceKind kind = Innermost(S);
   return kind == BraceKind::kNamespace || kind == BraceKind::kClass ||
-         kind == BraceKind::kTransparent;
+         kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
 }
 
 void UpdateCollecting(GlobalData& G) {
@@ -188,6 +240,18 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
     case Word::kExtern:
       G.lex.extern_on_line = true;
       break;
+    case Word::kEnum:
+    case Word::kTypedef:
+    case Word::kUnion:
+      // A declaration of its own: a pending header before it was a macro
+      // invocation line ("DEFINE_LOCK (x)" then "enum {").
+      if (HeaderAwaitsBody(G) && !G.func.non_ansi) DropPendingHeader(G);
+      // A Java enum body holds methods like a class body.
+      if (word == Word::kEnum && G.lang.flags.java && !G.func.in_body &&
+          !G.func.in_header && AtDeclarationLevel(G)) {
+        G.scope.enum_pending = true;
+      }
+      break;
     default:
       break;
   }
@@ -221,7 +285,17 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
       break;
     case '=':
-      if (!F.in_header && IsAssignment(line, i)) F.assignment_seen = true;
+      // An assignment in the statement keeps function headers out of it;
+      // one on a preprocessor line, or inside the parentheses or brackets
+      // of an annotation or attribute, belongs to no statement.
+      if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
+          !S.template_open &&  // "template <typename T = int>"
+
+          G.file.open_paren_count == G.file.close_paren_count &&
+          G.file.open_bracket_count == G.file.close_bracket_count) {
+        if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
+        if (!F.in_header) F.assignment_seen = true;
+      }
       break;
     case '<':
     case '>':
@@ -245,7 +319,57 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
   CheckCharacter(G, line, i);
 }
 
+// The directive word of a preprocessor line ("if", "else", ...), or "".
+std::string_view DirectiveWord(const char* line) {
+  int p = 0;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != '#') return {};
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  int e = p;
+  while (line[e] >= 'a' && line[e] <= 'z') ++e;
+  return std::string_view(line + p, e - p);
+}
+
+// Alternative #if/#else branches that open the same number of braces open
+// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
+// the later branch are taken back when they are plain blocks.
+void TrackConditional(GlobalData& G, const char* line) {
+  ScopeState& S = G.scope;
+  const std::string_view word = DirectiveWord(line);
+  if (word.empty()) return;
+  const int depth = S.brace_depth + S.brace_overflow;
+  const bool tracked = S.conditional_depth > 0 && S.conditional_depth <= kScopeStackDepth;
+  if (word == "if" || word == "ifdef" || word == "ifndef") {
+    if (S.conditional_depth < kScopeStackDepth) {
+      S.conditionals[S.conditional_depth] = {depth, -1};
+    }
+    ++S.conditional_depth;
+  } else if ((word == "else" || word == "elif") && tracked) {
+    ScopeState::Conditional& c = S.conditionals[S.conditional_depth - 1];
+    if (c.at_else < 0) c.at_else = depth;
+  } else if (word == "endif" && S.conditional_depth > 0) {
+    if (tracked) {
+      const ScopeState::Conditional& c = S.conditionals[S.conditional_depth - 1];
+      const int first = c.at_else - c.at_if;
+      const int second = depth - c.at_else;
+      if (c.at_else >= 0 && first > 0 && first == second && S.brace_overflow == 0) {
+        bool blocks = true;
+        for (int k = 0; k < second; ++k) {
+          blocks = blocks && S.braces[S.brace_depth - 1 - k] == BraceKind::kBlock;
+        }
+        if (blocks && G.func.in_body) {
+          S.brace_depth -= second;
+          for (int k = 0; k < second; ++k) OnFunctionBrace(G, false);
+        }
+      }
+    }
+    --S.conditional_depth;
+  }
+}
+
 void StructureLineEnd(GlobalData& G, const char* line) {
+  if (G.lex.preprocessor_line) TrackConditional(G, line);
   if (G.lex.collecting) CollectText(G, " ", 1);
   FunctionLineEnd(G, line);
   CheckLineEnd(G, line);

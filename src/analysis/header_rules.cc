@@ -1,0 +1,182 @@
+#include "analysis/header_rules.h"
+
+#include <algorithm>
+
+#include "analysis/keywords.h"
+#include "analysis/line_text.h"
+
+namespace zav {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+// Words that stand between a parameter list and the body without starting
+// a new declaration: qualifiers, exception specifications, attributes.
+bool IsHeaderQualifier(std::string_view w) {
+  static constexpr std::string_view kWords[] = {
+      "const", "volatile", "noexcept", "override", "final", "throw", "throws",
+      "mutable", "requires", "decltype", "__attribute__", "__attribute",
+      "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
+      "__THROW", "__wur", "__nonnull"};
+  for (std::string_view k : kWords) {
+    if (w == k) return true;
+  }
+  return false;
+}
+
+// The identifier ending right before line[end] (blanks skipped); its first
+// position goes to *start.
+std::string_view WordBefore(const char* line, int end, int* start) {
+  int e = end;
+  while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
+  int b = e;
+  while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+  if (start != nullptr) *start = b;
+  return std::string_view(line + b, e - b);
+}
+
+// The collected header text after the parameter list, without leading blanks.
+std::string_view HeaderTail(const FunctionState& F) {
+  std::string_view tail(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
+  const size_t first = tail.find_first_not_of(" \t\r\n");
+  return first == std::string_view::npos ? std::string_view() : tail.substr(first);
+}
+
+bool StartsInitialiserList(std::string_view tail) {
+  return !tail.empty() && tail[0] == ':' && (tail.size() == 1 || tail[1] != ':');
+}
+
+// A lone ":" outside parentheses: "noexcept : x(1), y(2)" is an
+// initialiser list, whatever qualifiers precede it.
+static bool HasInitialiserList(std::string_view tail) {
+  int depth = 0;
+  for (size_t k = 0; k < tail.size(); ++k) {
+    const char c = tail[k];
+    if (c == '(') ++depth;
+    if (c == ')' && depth > 0) --depth;
+    if (c != ':' || depth > 0) continue;
+    if (k + 1 < tail.size() && tail[k + 1] == ':') {
+      ++k;
+      continue;
+    }
+    return true;
+  }
+  return false;
+}
+
+// True when the text after a pending header's parameter list holds a word
+// that is no qualifier, such as the return type line of a new definition.
+static bool TailHoldsDeclarationWord(std::string_view tail) {
+  for (size_t k = 0; k < tail.size();) {
+    if (!IsIdentStart(static_cast<unsigned char>(tail[k]))) {
+      ++k;
+      continue;
+    }
+    size_t e = k;
+    while (e < tail.size() && IsIdentChar(static_cast<unsigned char>(tail[e]))) ++e;
+    if (!IsHeaderQualifier(tail.substr(k, e - k))) return true;
+    k = e;
+  }
+  return false;
+}
+
+// A "(" on a later line than a pending header whose body has not begun:
+// true when it starts a new header that replaces the pending one (a macro
+// invocation line without ";", such as "libc_hidden_def (f)", is followed
+// by a definition), false when it continues the header (an initialiser
+// list, a trailing return type, an attribute or exception specification).
+bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
+  const FunctionState& F = G.func;
+  // A header written twice in #if/#else branches keeps its first form.
+  if (G.reader.line_number == F.header_line || F.non_ansi || F.alternative_branch) {
+    return false;
+  }
+  const std::string_view tail = HeaderTail(F);
+  if (tail.rfind("->", 0) == 0 || HasInitialiserList(tail)) return false;
+  int start = 0;
+  const std::string_view name = WordBefore(line, paren, &start);
+  if (name.empty() || IsHeaderQualifier(name)) return false;
+  // "int g (" or "A::f (" start a new header; "const LOCKS_HELD(m) {" does not.
+  if (TailHoldsDeclarationWord(std::string_view(line, start))) return true;
+  // A C header line whose name is its first word ("ElfW(Addr)", "FOO (x)")
+  // is a type or a macro when another name and "(" follow on a later line.
+  if (F.probable_macro && G.lang.flags.c) return true;
+  // The tail ends with the candidate's own name and "(", already collected.
+  std::string_view before = tail;
+  while (!before.empty() && (before.back() == '(' || IsBlank(before.back()))) {
+    before.remove_suffix(1);
+  }
+  before.remove_suffix(std::min(before.size(), name.size()));
+  // "static const ElfW(Sym) *" / "check_match (": a declarator follows.
+  if (before.find_first_of("*&") != std::string_view::npos) return true;
+  return TailHoldsDeclarationWord(before);
+}
+
+// The K&R declaration that ends the header text declares one of the
+// parameters: its declarator name ("int a[2];", "void (*cb) (void);") is
+// a word of the parameter list.
+bool DeclaresAParameter(const FunctionState& F) {
+  const std::string_view params(F.header_text.text, F.params_end);
+  std::string_view decl(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
+  if (!decl.empty() && decl.back() == ';') decl.remove_suffix(1);
+  const size_t previous = decl.rfind(';');
+  if (previous != std::string_view::npos) decl.remove_prefix(previous + 1);
+  std::string_view name;
+  const size_t pointer = decl.find("(*");
+  if (pointer != std::string_view::npos) {
+    size_t k = pointer + 2;
+    while (k < decl.size() && IsBlank(decl[k])) ++k;
+    size_t e = k;
+    while (e < decl.size() && IsIdentChar(static_cast<unsigned char>(decl[e]))) ++e;
+    name = decl.substr(k, e - k);
+  } else {
+    int depth = 0;  // the last identifier outside "(...)" and "[...]"
+    for (size_t k = 0; k < decl.size();) {
+      const char c = decl[k];
+      if (c == '(' || c == '[') ++depth;
+      if ((c == ')' || c == ']') && depth > 0) --depth;
+      if (depth > 0 || !IsIdentStart(static_cast<unsigned char>(c))) {
+        ++k;
+        continue;
+      }
+      size_t e = k;
+      while (e < decl.size() && IsIdentChar(static_cast<unsigned char>(decl[e]))) ++e;
+      name = decl.substr(k, e - k);
+      k = e;
+    }
+  }
+  if (name.empty()) return false;
+  for (size_t p = params.find(name); p != std::string_view::npos; p = params.find(name, p + 1)) {
+    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(params[p - 1]));
+    const bool after = p + name.size() >= params.size() ||
+                       !IsIdentChar(static_cast<unsigned char>(params[p + name.size()]));
+    if (before && after) return true;
+  }
+  return false;
+}
+
+// "record Name(" or "record Name<T>(" in a Java file: the name before the
+// parenthesis, when the word before it is "record".
+std::string RecordName(const char* line, int paren) {
+  int end = paren;
+  while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
+  int name_end = end;
+  if (end > 0 && line[end - 1] == '>') {
+    int depth = 0;
+    for (int k = end - 1; k >= 0; --k) {
+      if (line[k] == '>') ++depth;
+      if (line[k] == '<' && --depth == 0) {
+        name_end = k;
+        break;
+      }
+    }
+  }
+  int start = 0;
+  const std::string_view name = WordBefore(line, name_end, &start);
+  if (name.empty() || WordBefore(line, start) != "record") return {};
+  return std::string(line + start, end - start);
+}
+
+}  // namespace zav
