@@ -8,11 +8,11 @@
 #endif
 
 #include "analysis/counters.h"
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "analysis/structure.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

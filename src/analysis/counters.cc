@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "quality/notices.h"
 
 namespace zav {

@@ -3,7 +3,7 @@
 // project and language totals.
 #pragma once
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 #include "quality/checks.h"
 
 namespace zav {

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "analysis/structure.h"
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 #include "quality/checks.h"
 
 namespace zav {

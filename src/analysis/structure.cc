@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "analysis/function.h"
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "analysis/scope.h"
 #include "quality/checks.h"
 

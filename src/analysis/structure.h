@@ -3,7 +3,7 @@
 // function detection and the quality checks.
 #pragma once
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {

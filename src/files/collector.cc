@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 

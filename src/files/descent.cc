@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "files/paths.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -7,7 +7,7 @@
 #include "files/descent.h"
 #include "files/list_file.h"
 #include "report/benchmark.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 

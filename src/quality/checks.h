@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {

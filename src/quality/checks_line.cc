@@ -2,7 +2,7 @@
 // them, and the unbound-keyword check between lines.
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
 

@@ -15,8 +15,8 @@
 #include "quality/inheritance_tree.h"
 #include "quality/notices.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -28,10 +28,10 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

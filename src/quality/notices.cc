@@ -3,8 +3,8 @@
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

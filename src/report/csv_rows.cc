@@ -5,8 +5,8 @@
 #include <string>
 
 #include "report/metric_lines.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

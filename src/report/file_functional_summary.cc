@@ -6,7 +6,7 @@
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

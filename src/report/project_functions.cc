@@ -4,12 +4,12 @@
 
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
 #include "report/record_blocks.h"
 #include "report/sorting.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -11,7 +11,7 @@
 #include "report/estimation.h"
 #include "report/file_reports.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

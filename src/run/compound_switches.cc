@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "run/config.h"
 #include "run/switch_handlers.h"
 

@@ -9,7 +9,7 @@
 #include "quality/notices.h"
 #include "report/banner.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "run/config.h"
 #include "run/help_text.h"
 #include "run/startup.h"

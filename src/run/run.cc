@@ -21,7 +21,7 @@
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_reports.h"
 #include "run/command_line.h"
 #include "run/startup.h"

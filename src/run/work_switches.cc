@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "run/switch_handlers.h"
 
 namespace zav {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "test_support.h"
 
 namespace zav {

@@ -4,10 +4,10 @@
 
 #include "quality/notices.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

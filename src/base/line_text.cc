@@ -1,4 +1,4 @@
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 
 #include <cstdio>
 #include <cstring>

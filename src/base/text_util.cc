@@ -1,4 +1,4 @@
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 #include <unistd.h>
 

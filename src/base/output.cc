@@ -1,6 +1,6 @@
-#include "report/output.h"
+#include "base/output.h"
 
-#include "report/format.h"
+#include "base/format.h"
 
 #include <cstdarg>
 #include <cerrno>

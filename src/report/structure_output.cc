@@ -1,4 +1,4 @@
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 
 #include <cstring>
 
@@ -6,9 +6,9 @@
 #include "report/file_reports.h"
 #include "report/metric_lines.h"
 #include "report/record_blocks.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
