@@ -408,20 +408,10 @@ void ResetFileState(GlobalData& G) {
   G.checks = CheckState{};
 }
 
-int CurrentLanguageGroup(const GlobalData& G) {
-  const LanguageFlags& f = G.lang.flags;
-  if (f.header) return kGroupHeader;
-  if (f.c) return kGroupC;
-  if (f.cpp) return kGroupCpp;
-  if (f.java) return kGroupJava;
-  if (f.csharp) return kGroupCSharp;
-  return kGroupOther;
-}
-
 void FileCounters(GlobalData& G) {
   const FileMetrics& f = G.file;
   G.project.Accumulate(f);
-  LanguageLines& group = G.lang.group_lines[CurrentLanguageGroup(G)];
+  LanguageLines& group = G.lang.group_lines[G.lang.flags.Group()];
   group.loc += f.loc_count;
   group.eloc += f.Eloc();
   group.lloc += f.Lloc();
@@ -429,7 +419,5 @@ void FileCounters(GlobalData& G) {
   group.blanks += f.blank_lines_count;
   group.lines += f.total_physical_lines_count;
 }
-
-void LoadProjectTotals(GlobalData& G) { G.file = G.project; }
 
 }  // namespace zav

@@ -25,11 +25,4 @@ void ResetFileState(GlobalData& G);
 // its language group.
 void FileCounters(GlobalData& G);
 
-// Copies the project totals into the per-file block so the file report
-// writers can print the project reports.
-void LoadProjectTotals(GlobalData& G);
-
-// The language group of the current file (header, C, C++, Java, C#, other).
-int CurrentLanguageGroup(const GlobalData& G);
-
 }  // namespace zav

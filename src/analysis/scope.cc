@@ -237,6 +237,7 @@ BraceKind BeginClass(GlobalData& G) {
   }
   CheckClassBegin(G, S.pending_comments);
   AnnounceClassBegin(G);
+  CheckMultipleInheritance(G);
   return BraceKind::kClass;
 }
 

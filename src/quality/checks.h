@@ -34,6 +34,9 @@ void CheckScopeDepth(GlobalData& G, int depth);
 // Class events.
 void CheckClassBegin(GlobalData& G, int comments_before);
 void CheckClassInFunction(GlobalData& G);
+// Notice 42: a comma outside a template argument list in the inheritance
+// of the class that just began.
+void CheckMultipleInheritance(GlobalData& G);
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
                    int32_t characters);
 void CheckDataMember(GlobalData& G, std::string_view text, int visibility);

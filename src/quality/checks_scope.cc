@@ -104,6 +104,21 @@ void CheckClassBegin(GlobalData& G, int comments_before) {
   RaiseNotice(G, number, Line(G), args);
 }
 
+void CheckMultipleInheritance(GlobalData& G) {
+  // Raised where the class begin is announced, which is only in object
+  // reports with quality notices.
+  if (!G.sw.notices || !G.sw.objects || G.sw.totals_only) return;
+  const ClassFrame& c = G.scope.cls;
+  const size_t comma = c.inheritance.find(',');
+  const size_t angle = c.inheritance.find('<');
+  if (comma != std::string::npos && (angle == std::string::npos || comma < angle)) {
+    NoticeArgs args;
+    args.texts[0] = c.name.c_str();
+    args.file_name = G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
+    RaiseNotice(G, 42, G.reader.line_number, args);
+  }
+}
+
 void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, 33, Line(G)); }
 
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,

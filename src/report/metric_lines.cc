@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "analysis/counters.h"
 #include "report/framework.h"
 #include "base/output.h"
 
@@ -155,7 +154,7 @@ void WriteAttributesLine(GlobalData& G, int publ, int prot, int priv) {
 }
 
 double FunctionPointsOf(const GlobalData& G, int measure, double count) {
-  const int factor = G.settings.fp_factors[CurrentLanguageGroup(G)][measure];
+  const int factor = G.settings.fp_factors[G.lang.flags.Group()][measure];
   return factor > 0 ? count / factor : 0.0;
 }
 

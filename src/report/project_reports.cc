@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "analysis/counters.h"
 #include "report/banner.h"
 #include "report/benchmark.h"
 #include "report/csv_rows.h"
@@ -70,7 +69,9 @@ void WriteClosingRule(GlobalData& G) {
 
 void WriteProjectReports(GlobalData& G) {
   const Switches& sw = G.sw;
-  LoadProjectTotals(G);
+  // The project totals take the place of the file's counters, so that the
+  // file report writers print the project reports.
+  G.file = G.project;
   if (sw.csv_detail) WriteCsvTotals(G);
   if (sw.function_list || sw.list_files_and_exit) return;
   WriteProjectBanner(G, G.files.files_processed);
