@@ -83,29 +83,12 @@ std::string Keywords(const std::function<void(GlobalData&)>& set, bool project) 
   return h.Output();
 }
 
-TEST(KeywordMetrics, TextTwoColumns) {
-  EXPECT_EQ(Keywords([](GlobalData&) {}, false),
-            "\n  " + std::string(72, '-') + "\n\n" + std::string(23, ' ') +
-                "~~ File Keywords and Metrics ~~\n\n" + kBody);
-  const std::string project = Keywords([](GlobalData&) {}, true);
-  EXPECT_TRUE(Has(project, "~~ Project Keywords and Metrics ~~\n\n" + kBody));
-}
-
 TEST(KeywordMetrics, InlineRowWithoutFunctions) {
   const std::string out =
       Keywords([](GlobalData& G) { G.file.functions_count = 0; }, false);
   EXPECT_TRUE(Has(out,
                   "  Comment Lines .......:            5"
                   "  inline ..............:            0\n"));
-}
-
-TEST(KeywordMetrics, HtmlBoldsLabelsAndColoursTheDashHeaders) {
-  const std::string out = Keywords([](GlobalData& G) { G.sw.html = true; }, false);
-  EXPECT_TRUE(Has(out,
-                  "  <b>--------------- <font color=\"#993300\">LOC</font> "
-                  "---------------</b>  <b>case, break .........:</b>     2,     3\n"
-                  "  <b>Lines of Code (LOC) .:</b>           10"))
-      << out;
 }
 
 TEST(KeywordMetrics, XmlPercentagesAreZeroWithoutLogicalLines) {
