@@ -149,7 +149,7 @@ void TraceLine(GlobalData& G, const char* line, int32_t line_number) {
   const LexState& L = G.lex;
   if (G.sw.Format() == ReportFormat::kHtml) {
     const char* text = line;
-    while (*text == ' ' || *text == '\t') ++text;
+    while (IsBlank(*text)) ++text;
     Print(G, "\n  <b>Line</b> %d: <font color=\"%s\">%s</font>  <b>LOC Type(s)</b>:",
           line_number, G.settings.colors[kColorLine].c_str(),
           HtmlEscape(text).c_str());
@@ -493,7 +493,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   LexState& L = G.lex;
   if (!G.lang.flags.other) CheckLineStart(G, line);
   int first = 0;
-  while (line[first] == ' ' || line[first] == '\t') ++first;
+  while (IsBlank(line[first])) ++first;
   L.first_nonblank = first;
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;

@@ -14,8 +14,6 @@
 namespace zav {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // Words that take a parenthesised argument but never name a function. The
 // first thirteen are the type and keyword names a macro can be confused
 // with; the rest are keywords of the four languages.
@@ -53,7 +51,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
       int k = j - 2;
       while (k > 0 && !(line[k - 1] == '/' && line[k] == '*')) --k;
       j = k - 2;
-      while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+      while (j >= 0 && IsBlank(line[j])) --j;
       if (reversed.empty()) result.end = j + 1;
       continue;
     }
@@ -71,9 +69,9 @@ ScannedName ScanNameBackward(const char* line, int from) {
       }
       continue;
     }
-    if (c == ' ' || c == '\t') {
+    if (IsBlank(c)) {
       int k = j;
-      while (k >= 0 && (line[k] == ' ' || line[k] == '\t')) --k;
+      while (k >= 0 && IsBlank(line[k])) --k;
       const bool colon_before = k >= 1 && line[k] == ':' && line[k - 1] == ':';
       const size_t n = reversed.size();
       const bool colon_after = n >= 2 && reversed[n - 1] == ':' && reversed[n - 2] == ':';
@@ -211,7 +209,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
 
 bool AfterWord(const char* line, int end, const char* extras) {
   const char c = line[end];
-  if (IsBlank(c) || c == '\0') return true;
+  if (IsWhiteSpace(c) || c == '\0') return true;
   if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
   return InSet(c, extras);
 }
@@ -474,7 +472,7 @@ void OnHeaderSemicolon(GlobalData& G) {
   const char* rest = F.header_text.text + F.params_end;
   bool prototype = true;
   for (const char* p = rest; *p != '\0'; ++p) {
-    if (!IsBlank(*p) && *p != ';') {
+    if (!IsWhiteSpace(*p) && *p != ';') {
       prototype = false;
       break;
     }

@@ -10,10 +10,6 @@
 namespace zav {
 namespace {
 
-bool IsBlankChar(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 bool IsNameStart(char c) {
   unsigned char u = static_cast<unsigned char>(c);
   return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || c == '_' || c == '~';
@@ -36,7 +32,7 @@ size_t CopyAngleList(const std::string& text, size_t pos, std::string& out) {
 // the stop characters, with "<...>" lists copied whole.
 std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
   std::string name;
-  while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+  while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
   if (pos >= text.size() || !IsNameStart(text[pos])) return name;
   while (pos < text.size()) {
     char c = text[pos];
@@ -44,7 +40,7 @@ std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
       forward = true;
       break;
     }
-    if (IsBlankChar(c) || InSet(c, "({}:")) {
+    if (IsWhiteSpace(c) || InSet(c, "({}:")) {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
         name += "::";
@@ -73,7 +69,7 @@ std::string ReadClassName(const GlobalData& G, const std::string& text,
     if (name.empty() || forward) return name;
     if (!G.lists.macro_names.contains(name)) return name;
     // A macro name: skip its argument list too, e.g. __declspec(dllexport).
-    while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+    while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
     if (pos < text.size() && text[pos] == '(') {
       int depth = 0;
       for (; pos < text.size(); ++pos) {
@@ -127,7 +123,7 @@ bool AtClassLevel(const ScopeState& S) {
 // The word before line[start] on the same line.
 std::string PreviousWord(const char* line, int start) {
   int e = start;
-  while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
+  while (e > 0 && IsBlank(line[e - 1])) --e;
   int b = e;
   while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
   return std::string(line + b, e - b);
@@ -275,7 +271,7 @@ bool IsMethodDeclaration(std::string_view text) {
     if (c == '=' && angle == 0) return false;
     if (c == '(' && angle == 0) {
       size_t j = i + 1;
-      while (j < text.size() && IsBlankChar(text[j])) ++j;
+      while (j < text.size() && IsWhiteSpace(text[j])) ++j;
       return j >= text.size() || (text[j] != '*' && text[j] != '&');
     }
   }
@@ -312,7 +308,7 @@ bool IsDataDeclaration(std::string_view text) {
 bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
   if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
   const char c = line[end];
-  if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0') return true;
+  if (IsWhiteSpace(c) || c == '\0') return true;
   if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
   switch (word) {
     case Word::kStruct:

@@ -119,7 +119,7 @@ bool IsAssignment(const char* line, int i) {
   if (line[i + 1] == '=') return false;
   if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
   int j = i - 1;
-  while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+  while (j >= 0 && IsBlank(line[j])) --j;
   return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
 }
 

@@ -3,12 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/keywords.h"
 #include "zav/lexical_state.h"
 
 namespace zav {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Skips a block comment that starts at `pos` ("/*"); returns the position
 // after its "*/", or the end of the line when it does not close.
@@ -45,7 +44,7 @@ std::string FirstWordImpl(const char* line, int start, WordStop stop,
   std::string word;
   for (; i < kLineBufferSize; ++i) {
     char c = line[i];
-    if (c == '\0' || c == ' ' || c == '\t' || c == '\r' || c == '\n') break;
+    if (c == '\0' || IsWhiteSpace(c)) break;
     if (stop == WordStop::kIdentifier &&
         std::strchr("{:(;)/", c) != nullptr) {
       break;

@@ -9,9 +9,7 @@
 namespace zav {
 namespace {
 
-bool IsBlankOrEnd(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
-}
+bool IsBlankOrEnd(char c) { return IsWhiteSpace(c) || c == '\0'; }
 
 bool CommentAt(const char* line, int pos) {
   return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
@@ -86,7 +84,7 @@ bool LastAssignmentOnLine(const char* line, int i) {
 // The "= 0" of a pure virtual method: ")" or "const" before the "=".
 bool PureVirtualZero(const char* line, int i) {
   int j = i - 1;
-  while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+  while (j >= 0 && IsBlank(line[j])) --j;
   if (j >= 0 && line[j] == ')') return true;
   return j >= 4 && std::strncmp(line + j - 4, "const", 5) == 0;
 }
@@ -190,7 +188,7 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       C.catch_seen = true;
       break;
     case Word::kVoid:
-      if (WholeWord(line, start, end, "();") && (line[end] == ' ' || line[end] == '\t') &&
+      if (WholeWord(line, start, end, "();") && IsBlank(line[end]) &&
           NextSignificant(line, end - 1) == '*') {
         RaiseNotice(G, 26, Line(G));
       }

@@ -28,6 +28,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "base/keywords.h"
 #include "base/line_text.h"
 #include "report/framework.h"
 #include "base/output.h"
@@ -53,7 +54,7 @@ std::string WithoutVirtual(std::string name) {
   static constexpr std::string_view kVirtual = "virtual";
   while (name.compare(0, kVirtual.size(), kVirtual) == 0 &&
          name.size() > kVirtual.size() &&
-         (name[kVirtual.size()] == ' ' || name[kVirtual.size()] == '\t')) {
+         IsBlank(name[kVirtual.size()])) {
     name = Trimmed(name.substr(kVirtual.size()));
   }
   return name;

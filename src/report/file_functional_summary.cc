@@ -131,16 +131,6 @@ void WriteCsvForm(GlobalData& G, const FunctionFigures& x) {
         x.Avg(x.cyclomatic), x.Avg(x.interface), x.Avg(x.total));
 }
 
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
-}
-
-void XmlReal(GlobalData& G, const char* name, const char* format, double value) {
-  Print(G, "<%s>", name);
-  Print(G, format, value);
-  Print(G, "</%s>\n", name);
-}
-
 void WriteXmlForm(GlobalData& G, const FunctionFigures& x) {
   PutText(G, "<file_function_summary>\n<file_function_totals>\n");
   XmlInt(G, "functions", x.count);

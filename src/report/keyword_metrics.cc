@@ -141,10 +141,6 @@ void WriteKeywordMetricsText(GlobalData& G) {
           p.spaces);
 }
 
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
-}
-
 void XmlPercent(GlobalData& G, const char* name, float value, bool have) {
   if (have) {
     Print(G, "<%s>%.1f</%s>\n", name, value, name);

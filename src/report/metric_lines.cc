@@ -18,10 +18,6 @@ std::string Bare(const char* label) {
   return first == std::string::npos ? "" : s.substr(first, last - first + 1);
 }
 
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
-}
-
 // The visibility lines: `title` then "Publ", "Prot", "Private", "Total".
 void WriteVisibilityLine(GlobalData& G, const char* title, const char* xml,
                          const char* xml_total, int publ, int prot, int priv,

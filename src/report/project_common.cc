@@ -82,17 +82,6 @@ void WriteAnalysisSeparator(GlobalData& G) {
         "       ------     -----     -----     ------     ------     -----       ");
 }
 
-void XmlInt(GlobalData& G, const std::string& name, long long value) {
-  Print(G, "<%s>%lld</%s>\n", name.c_str(), value, name.c_str());
-}
-
-void XmlReal(GlobalData& G, const std::string& name, const char* format,
-             double value) {
-  Print(G, "<%s>", name.c_str());
-  Print(G, format, value);
-  Print(G, "</%s>\n", name.c_str());
-}
-
 int GroupOfKind(int kind) {
   switch (kind) {
     case kLangCHeader:
