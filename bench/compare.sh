@@ -53,7 +53,8 @@ runs=(
 mask() {
   sed -E -e "s#$work#WORK#g" \
     -e 's/(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 0-9][0-9],? [0-9]{4}/DATE/g' \
-    -e 's/(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 0-9][0-9] [0-9:]{8} [0-9]{4}/DATE/g'
+    -e 's/(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 0-9][0-9] [0-9:]{8} [0-9]{4}/DATE/g' \
+    -e 's/(Mon|Tue|Wed|Thu|Fri|Sat|Sun) DATE/DATE/g'
 }
 
 mkdir -p "$ref"

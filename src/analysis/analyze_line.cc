@@ -13,6 +13,7 @@
 #include "quality/checks.h"
 #include "quality/notices.h"
 #include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -10,6 +10,7 @@
 #include "report/banner.h"
 #include "report/framework.h"
 #include "base/output.h"
+#include "base/text_util.h"
 #include "run/config.h"
 #include "run/help_text.h"
 #include "run/startup.h"
