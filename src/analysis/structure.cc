@@ -10,17 +10,6 @@
 namespace zav {
 namespace {
 
-struct StructuralTable {
-  bool acts[256] = {};
-  constexpr StructuralTable() {
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#', '=', '<',
-                            '>', '?', '|', '&', ':', '@', ',', '-', '+', '.', '~'}) {
-      acts[c] = true;
-    }
-  }
-};
-constexpr StructuralTable kStructural;
-
 BraceKind Innermost(const ScopeState& S) {
   if (S.brace_overflow > 0) return BraceKind::kBlock;
   return S.braces[S.brace_depth - 1];
@@ -124,8 +113,6 @@ bool IsAssignment(const char* line, int i) {
 }
 
 }  // namespace
-
-bool IsStructuralCharacter(unsigned char c) { return kStructural.acts[c]; }
 
 bool AtDeclarationLevel(const GlobalData& G) {
   const ScopeState& S = G.scope;

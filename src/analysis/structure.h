@@ -8,9 +8,6 @@
 
 namespace zav {
 
-// Characters the structural detectors and the counters act on.
-bool IsStructuralCharacter(unsigned char c);
-
 // A word of interest at line[start..end), outside comments and strings.
 void StructureWord(GlobalData& G, const char* line, int start, int end,
                    Word word);

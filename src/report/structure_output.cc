@@ -256,12 +256,4 @@ void WriteEndOfFileNotices(GlobalData& G) {
   }
 }
 
-void WriteFileFunctionList(GlobalData& G, size_t first_record) {
-  const auto& functions = G.lists.functions;
-  for (size_t i = first_record; i < functions.size(); ++i) {
-    WriteLabelledName(G, "Function", functions[i].name + functions[i].parameters,
-                      kColorFunction);
-  }
-}
-
 }  // namespace zav

@@ -44,7 +44,4 @@ void AnnounceMacroEnd(GlobalData& G, const std::string& name);
 // The end-of-file NOTICE texts for unequal braces and an open function.
 void WriteEndOfFileNotices(GlobalData& G);
 
-// The function names of the file just analysed (-l).
-void WriteFileFunctionList(GlobalData& G, size_t first_record);
-
 }  // namespace zav
