@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/complexity.h"
 #include "base/line_text.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
@@ -557,8 +558,8 @@ void EndFunction(GlobalData& G) {
   r.params = F.param_count;
   r.returns = F.returns == 0 ? 1 : F.returns;
   r.cyclomatic = ComputeCyclomatic(G, F.counts);
-  r.interface_complexity = r.params + r.returns;
-  r.functional_complexity = r.params + r.cyclomatic + r.returns;
+  r.interface_complexity = InterfaceComplexity(r.params, r.returns);
+  r.functional_complexity = TotalComplexity(r.params, r.returns, r.cyclomatic);
 
   FunctionFigures figures;
   figures.spaces = f.spaces_count - F.start.spaces;

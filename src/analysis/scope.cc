@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/complexity.h"
 #include "base/line_text.h"
 #include "analysis/structure.h"
 #include "report/structure_output.h"
@@ -561,9 +562,9 @@ void EndClass(GlobalData& G, const char* line, int brace) {
   span.attributes = c.attributes[0] + c.attributes[1] + c.attributes[2];
   span.params = c.params;
   span.returns = c.returns;
-  span.interface_complexity = c.params + c.returns;
+  span.interface_complexity = InterfaceComplexity(c.params, c.returns);
   span.cyclomatic = c.cyclomatic;
-  span.functional_complexity = span.interface_complexity + c.cyclomatic;
+  span.functional_complexity = TotalComplexity(c.params, c.returns, c.cyclomatic);
 
   if (!S.class_loc_seen || span.loc < S.min_class_loc) S.min_class_loc = span.loc;
   if (!S.class_loc_seen || span.loc > S.max_class_loc) S.max_class_loc = span.loc;

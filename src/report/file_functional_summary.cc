@@ -4,6 +4,7 @@
 #include <string>
 
 #include "report/file_reports.h"
+#include "base/complexity.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
@@ -36,8 +37,8 @@ FunctionFigures Figures(const GlobalData& G) {
   x.params = f.func_params_sum;
   x.returns = f.func_returns_sum;
   x.cyclomatic = f.func_vg_sum;
-  x.interface = x.params + x.returns;
-  x.total = x.interface + x.cyclomatic;
+  x.interface = InterfaceComplexity(x.params, x.returns);
+  x.total = TotalComplexity(x.params, x.returns, x.cyclomatic);
   x.fp_loc = FunctionPointsOf(G, kMeasureLoc, x.loc);
   x.fp_eloc = FunctionPointsOf(G, kMeasureEloc, x.eloc);
   x.fp_lloc = FunctionPointsOf(G, kMeasureLloc, x.lloc);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/complexity.h"
 #include "report/framework.h"
 #include "base/output.h"
 
@@ -85,8 +86,8 @@ void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
 
 void WriteComplexityLine(GlobalData& G, int params, int returns,
                          int cyclomatic) {
-  const int interface = params + returns;
-  const int total = interface + cyclomatic;
+  const int interface = InterfaceComplexity(params, returns);
+  const int total = TotalComplexity(params, returns, cyclomatic);
   switch (Fmt(G)) {
     case ReportFormat::kText:
       Print(G, "  Complexity   Param %-7d Return %-6d Cyclo Vg %-7d Total %8d\n",

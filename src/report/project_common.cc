@@ -1,5 +1,6 @@
 #include "report/project_common.h"
 
+#include "base/complexity.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
@@ -145,9 +146,9 @@ int MeasureOf(const MetricRecord& r, int measure) {
     case kRmLines: return r.lines;
     case kRmParams: return r.params;
     case kRmReturns: return r.returns;
-    case kRmInterface: return r.params + r.returns;
+    case kRmInterface: return InterfaceComplexity(r.params, r.returns);
     case kRmCyclomatic: return r.cyclomatic;
-    case kRmComplexity: return r.params + r.returns + r.cyclomatic;
+    case kRmComplexity: return TotalComplexity(r.params, r.returns, r.cyclomatic);
     case kRmMethods: return static_cast<int>(r.methods);
     case kRmMethodsPublic: return r.methods_public;
     case kRmMethodsProtected: return r.methods_protected;

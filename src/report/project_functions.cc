@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "report/framework.h"
+#include "base/complexity.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
 #include "report/project_common.h"
@@ -71,8 +72,8 @@ void WriteListedFunction(GlobalData& G, const FileGroups& groups,
     Print(G, "Function,%s,%s,%d,%d,%d,%d,%.2f,%d,%d,%d,%d,%d,%d\n",
           f.name.c_str(), f.parameters.c_str(), f.loc, f.eloc, f.lloc,
           f.comments, f.CommentsPerEloc(), f.lines, f.params, f.returns,
-          f.params + f.returns, f.cyclomatic,
-          f.params + f.returns + f.cyclomatic);
+          InterfaceComplexity(f.params, f.returns), f.cyclomatic,
+          TotalComplexity(f.params, f.returns, f.cyclomatic));
     return;
   }
   WriteHeading(G, f);

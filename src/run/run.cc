@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "base/complexity.h"
 #include "analysis/counters.h"
 #include "analysis/function.h"
 #include "analysis/structure.h"
@@ -48,9 +49,10 @@ void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
   entry.functions = f.functions_count;
   entry.params = f.func_params_sum;
   entry.returns = f.func_returns_sum;
-  entry.interface_complexity = f.func_params_sum + f.func_returns_sum;
+  entry.interface_complexity = InterfaceComplexity(f.func_params_sum, f.func_returns_sum);
   entry.cyclomatic = f.func_vg_sum;
-  entry.total_complexity = entry.interface_complexity + entry.cyclomatic;
+  entry.total_complexity =
+      TotalComplexity(f.func_params_sum, f.func_returns_sum, f.func_vg_sum);
   entry.skipped_lines = f.skipped_lines_count;
 }
 
