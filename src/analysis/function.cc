@@ -219,14 +219,6 @@ bool BeforeWord(const char* line, int start) {
   return start == 0 || InSet(line[start - 1], " \t;)={}");
 }
 
-// The word after line[end] on the same line.
-bool NextWordIs(const char* line, int end, const char* word) {
-  int p = SkipBlanks(line, end);
-  size_t n = std::strlen(word);
-  return std::strncmp(line + p, word, n) == 0 &&
-         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
-}
-
 void AddMethodFigures(MetricRecord& r, const FunctionRecord& f, bool with_sizes) {
   if (with_sizes) {
     r.loc += f.loc;
@@ -495,13 +487,7 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   F.parameters = NormaliseParameters(raw, F.is_operator, F.non_ansi, F.by_directive);
   F.param_count = CountParameters(F.parameters);
   const std::string group = FirstGroup(F.parameters);
-  F.void_seen = false;
-  for (size_t p = group.find("void"); p != std::string::npos; p = group.find("void", p + 1)) {
-    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(group[p - 1]));
-    const bool after = p + 4 >= group.size() ||
-                       !IsIdentChar(static_cast<unsigned char>(group[p + 4]));
-    if (before && after) F.void_seen = true;
-  }
+  F.void_seen = FindWholeWord(group, "void") != std::string::npos;
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
                     S.braces[S.brace_depth - 1] == BraceKind::kClass;
   if (F.in_class_body) {

@@ -86,18 +86,6 @@ std::string ReadClassName(const GlobalData& G, const std::string& text,
   return {};
 }
 
-// Position of `word` as a whole word in text, or npos.
-size_t FindWord(const std::string& text, const char* word) {
-  size_t n = std::strlen(word);
-  for (size_t pos = text.find(word); pos != std::string::npos;
-       pos = text.find(word, pos + 1)) {
-    bool before = pos == 0 || !IsIdentChar(text[pos - 1]);
-    bool after = pos + n >= text.size() || !IsIdentChar(text[pos + n]);
-    if (before && after) return pos;
-  }
-  return std::string::npos;
-}
-
 // The raw inheritance text after the class name.
 std::string InheritancePart(const GlobalData& G, const std::string& rest) {
   if (G.lang.flags.java) return rest;
@@ -374,8 +362,8 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
 std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
   std::string text = raw;
   if (G.lang.flags.java) {
-    size_t ext = FindWord(text, "extends");
-    size_t imp = FindWord(text, "implements");
+    size_t ext = FindWholeWord(text, "extends");
+    size_t imp = FindWholeWord(text, "implements");
     if (imp != std::string::npos) {
       if (ext != std::string::npos && ext < imp) {
         text.resize(imp);
@@ -385,7 +373,7 @@ std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
     }
   }
   if (G.lang.flags.csharp) {
-    size_t where = FindWord(text, "where");
+    size_t where = FindWholeWord(text, "where");
     if (where != std::string::npos) text.resize(where);
   }
   std::string spaced;

@@ -163,6 +163,23 @@ char NextSignificant(const char* line, int pos) {
   return '\0';
 }
 
+size_t FindWholeWord(std::string_view text, std::string_view word) {
+  for (size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
+    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
+    const bool after = p + word.size() >= text.size() ||
+                       !IsIdentChar(static_cast<unsigned char>(text[p + word.size()]));
+    if (before && after) return p;
+  }
+  return std::string_view::npos;
+}
+
+bool NextWordIs(const char* line, int end, const char* word) {
+  int p = SkipBlanks(line, end);
+  size_t n = std::strlen(word);
+  return std::strncmp(line + p, word, n) == 0 &&
+         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
+}
+
 bool OnlyCharacter(const char* line, char c) {
   int i = SkipBlanks(line, 0);
   if (line[i] != c) return false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -34,6 +35,14 @@ int SkipHighBytes(const char* line, int pos);
 // comments; returns the first other character (the line feed or NUL when the
 // line ends first), or a line feed when a "//" comment begins.
 char NextSignificant(const char* line, int pos);
+
+// Position of the first occurrence of `word` in `text` with no identifier
+// character on either side, or npos.
+size_t FindWholeWord(std::string_view text, std::string_view word);
+
+// True when the first word after line[end], blanks skipped, is `word`
+// (no identifier character follows it).
+bool NextWordIs(const char* line, int end, const char* word);
 
 // True when the line, with any "//" comment cut off, is optional blanks, the
 // character `c`, then only spaces, tabs, ";" and block comments.

@@ -24,13 +24,6 @@ bool WholeWord(const char* line, int start, int end, const char* extras) {
          InSet(c, extras);
 }
 
-bool NextWordIs(const char* line, int end, const char* word) {
-  int p = SkipBlanks(line, end);
-  size_t n = std::strlen(word);
-  return std::strncmp(line + p, word, n) == 0 &&
-         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
-}
-
 int32_t Line(const GlobalData& G) { return G.reader.line_number; }
 
 // The C++ words a C file should not use as names.

@@ -2,6 +2,7 @@
 // members.
 #include <cstring>
 
+#include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
 
@@ -22,13 +23,7 @@ const char* KindWord(ClassKind kind, bool capital) {
 }
 
 bool HasWord(std::string_view text, const char* word) {
-  size_t n = std::strlen(word);
-  for (size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
-    bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
-    bool after = p + n >= text.size() || !IsIdentChar(static_cast<unsigned char>(text[p + n]));
-    if (before && after) return true;
-  }
-  return false;
+  return FindWholeWord(text, word) != std::string_view::npos;
 }
 
 void RaisePercent(GlobalData& G, int number, float value, float limit,

@@ -46,6 +46,14 @@ TEST(LineText, LoneCharacterAndCharacterOutsideComments) {
   EXPECT_FALSE(CharOutsideComments("/* { */ a // {", '{'));
 }
 
+TEST(LineText, WholeWords) {
+  EXPECT_EQ(FindWholeWord("constant const", "const"), 9u);
+  EXPECT_EQ(FindWholeWord("(void*)", "void"), 1u);
+  EXPECT_EQ(FindWholeWord("_void void_", "void"), std::string_view::npos);
+  EXPECT_TRUE(NextWordIs("else \t if (x)", 4, "if"));
+  EXPECT_FALSE(NextWordIs("else iffy", 4, "if"));
+}
+
 TEST(LineText, FirstWordForms) {
   EXPECT_EQ(FirstWord(" \t/* c */ class A:B {\n", 0), "class");
   EXPECT_EQ(FirstWord("// note\n", 0), "");
