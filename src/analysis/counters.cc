@@ -22,21 +22,14 @@ bool Before(const char* line, int start, const CharSet& set) {
   return start == 0 || set.Has(line[start - 1]);
 }
 
-bool CommentStartsAt(const char* line, int pos) {
-  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
-}
-
 // B: a space, tab, line feed or carriage return, or a comment, follows.
 bool BlankEnd(const char* line, int pos) {
-  char c = line[pos];
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
-         CommentStartsAt(line, pos);
+  return IsWhiteSpace(line[pos]) || CommentStartsAt(line, pos);
 }
 
 // B without the line ends: a space, tab or comment follows.
 bool SpaceEnd(const char* line, int pos) {
-  char c = line[pos];
-  return c == ' ' || c == '\t' || CommentStartsAt(line, pos);
+  return IsBlank(line[pos]) || CommentStartsAt(line, pos);
 }
 
 // N(x): after spaces and tabs comes x, a line end or a comment.

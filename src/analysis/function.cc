@@ -208,17 +208,6 @@ void AcceptHeader(GlobalData& G, const char* line) {
   UpdateCollecting(G);
 }
 
-bool AfterWord(const char* line, int end, const char* extras) {
-  const char c = line[end];
-  if (IsWhiteSpace(c) || c == '\0') return true;
-  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
-  return InSet(c, extras);
-}
-
-bool BeforeWord(const char* line, int start) {
-  return start == 0 || InSet(line[start - 1], " \t;)={}");
-}
-
 void AddMethodFigures(MetricRecord& r, const FunctionRecord& f, bool with_sizes) {
   if (with_sizes) {
     r.loc += f.loc;
@@ -588,56 +577,56 @@ void EndFunction(GlobalData& G) {
 void FunctionWord(GlobalData& G, const char* line, int start, int end,
                   Word word) {
   FunctionState& F = G.func;
-  if (!F.in_body || G.lex.preprocessor_line || !BeforeWord(line, start)) return;
+  if (!F.in_body || G.lex.preprocessor_line || !KeywordBefore(line, start)) return;
   DecisionCounts& c = F.counts;
   switch (word) {
     case Word::kWhile:
-      if (AfterWord(line, end, "(")) ++c.whiles;
+      if (KeywordAfter(line, end, "(")) ++c.whiles;
       break;
     case Word::kFor:
     case Word::kForeach:
-      if (AfterWord(line, end, "(")) ++c.fors;
+      if (KeywordAfter(line, end, "(")) ++c.fors;
       break;
     case Word::kSwitch:
-      if (AfterWord(line, end, "(")) ++c.switches;
+      if (KeywordAfter(line, end, "(")) ++c.switches;
       break;
     case Word::kCase:
-      if (AfterWord(line, end, ":(")) ++c.cases;
+      if (KeywordAfter(line, end, ":(")) ++c.cases;
       break;
     case Word::kDefault:
-      if (AfterWord(line, end, ":")) ++c.defaults;
+      if (KeywordAfter(line, end, ":")) ++c.defaults;
       break;
     case Word::kIf:
-      if (AfterWord(line, end, "(")) ++c.ifs;
+      if (KeywordAfter(line, end, "(")) ++c.ifs;
       break;
     case Word::kElse:
-      if (AfterWord(line, end, "{") && !NextWordIs(line, end, "if")) ++c.elses;
+      if (KeywordAfter(line, end, "{") && !NextWordIs(line, end, "if")) ++c.elses;
       break;
     case Word::kGoto:
-      if (AfterWord(line, end, "")) {
+      if (KeywordAfter(line, end, "")) {
         ++c.gotos;
         if (G.settings.goto_is_return_point) ++F.returns;
       }
       break;
     case Word::kOr:
-      if (AfterWord(line, end, "(")) ++c.logical_or;
+      if (KeywordAfter(line, end, "(")) ++c.logical_or;
       break;
     case Word::kAnd:
-      if (AfterWord(line, end, "(")) ++c.logical_and;
+      if (KeywordAfter(line, end, "(")) ++c.logical_and;
       break;
     case Word::kBreak:
-      if (AfterWord(line, end, ";")) ++c.breaks;
+      if (KeywordAfter(line, end, ";")) ++c.breaks;
       break;
     case Word::kReturn:
-      if (AfterWord(line, end, ";(")) ++F.returns;
+      if (KeywordAfter(line, end, ";(")) ++F.returns;
       break;
     case Word::kExit:
     case Word::kUnderscoreExit:
     case Word::kAbort:
-      if (AfterWord(line, end, "(")) ++F.returns;
+      if (KeywordAfter(line, end, "(")) ++F.returns;
       break;
     case Word::kThrow:
-      if (G.lang.flags.c && AfterWord(line, end, "(;")) ++F.returns;
+      if (G.lang.flags.c && KeywordAfter(line, end, "(;")) ++F.returns;
       break;
     default:
       break;

@@ -295,10 +295,9 @@ bool IsDataDeclaration(std::string_view text) {
 }  // namespace
 
 bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
-  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
+  if (!KeywordBefore(line, start)) return false;
+  if (KeywordAfter(line, end, "")) return true;
   const char c = line[end];
-  if (IsWhiteSpace(c) || c == '\0') return true;
-  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
   switch (word) {
     case Word::kStruct:
       return c == '{';

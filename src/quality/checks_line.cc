@@ -9,20 +9,6 @@
 namespace zav {
 namespace {
 
-bool IsBlankOrEnd(char c) { return IsWhiteSpace(c) || c == '\0'; }
-
-bool CommentAt(const char* line, int pos) {
-  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
-}
-
-// The whole-word rule of the checks: after the line start or one of
-// " \t;)={}", before a blank, the line end, a comment or one of `extras`.
-bool WholeWord(const char* line, int start, int end, const char* extras) {
-  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
-  const char c = line[end];
-  return IsBlankOrEnd(c) || CommentAt(line, end) ||
-         InSet(c, extras);
-}
 
 int32_t Line(const GlobalData& G) { return G.reader.line_number; }
 
@@ -166,14 +152,14 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
   }
   switch (word) {
     case Word::kRealloc:
-      if (WholeWord(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
+      if (WholeKeyword(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
       break;
     case Word::kContinue:
-      if (WholeWord(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
+      if (WholeKeyword(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
       break;
     case Word::kTry:
       if (!lang.c && (lang.cpp || lang.java || lang.csharp) &&
-          WholeWord(line, start, end, "{")) {
+          WholeKeyword(line, start, end, "{")) {
         RaiseNotice(G, 38, Line(G));
       }
       break;
@@ -181,60 +167,60 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       C.catch_seen = true;
       break;
     case Word::kVoid:
-      if (WholeWord(line, start, end, "();") && IsBlank(line[end]) &&
+      if (WholeKeyword(line, start, end, "();") && IsBlank(line[end]) &&
           NextSignificant(line, end - 1) == '*') {
         RaiseNotice(G, 26, Line(G));
       }
       break;
     case Word::kUsing:
-      if ((lang.cpp || lang.csharp) && WholeWord(line, start, end, "") &&
+      if ((lang.cpp || lang.csharp) && WholeKeyword(line, start, end, "") &&
           NextWordIs(line, end, "namespace")) {
         RaiseNotice(G, 32, Line(G));
       }
       break;
     case Word::kFriend:
-      if (lang.cpp && WholeWord(line, start, end, "")) C.friend_seen = true;
+      if (lang.cpp && WholeKeyword(line, start, end, "")) C.friend_seen = true;
       break;
     case Word::kClass:
-      if (C.friend_seen && WholeWord(line, start, end, "")) {
+      if (C.friend_seen && WholeKeyword(line, start, end, "")) {
         C.friend_class = true;
         std::string name = FirstIdentifier(line, end);
         C.friend_name = name;
       }
       break;
     case Word::kBreak:
-      if (WholeWord(line, start, end, ";")) OnBreak(G);
+      if (WholeKeyword(line, start, end, ";")) OnBreak(G);
       break;
     case Word::kCase:
-      if (WholeWord(line, start, end, ":(")) C.last_was_break = false;
+      if (WholeKeyword(line, start, end, ":(")) C.last_was_break = false;
       break;
     case Word::kDefault:
-      if (WholeWord(line, start, end, ":")) C.last_was_break = false;
+      if (WholeKeyword(line, start, end, ":")) C.last_was_break = false;
       break;
     case Word::kIf:
-      if (WholeWord(line, start, end, "(")) {
+      if (WholeKeyword(line, start, end, "(")) {
         C.last_was_break = false;
         C.if_waiting = true;
         SetPendingKeyword(G, 4);
       }
       break;
     case Word::kElse:
-      if (WholeWord(line, start, end, "{") && !NextWordIs(line, end, "if")) {
+      if (WholeKeyword(line, start, end, "{") && !NextWordIs(line, end, "if")) {
         SetPendingKeyword(G, 2);
       }
       break;
     case Word::kFor:
     case Word::kForeach:
-      if (WholeWord(line, start, end, "(")) SetPendingKeyword(G, 3);
+      if (WholeKeyword(line, start, end, "(")) SetPendingKeyword(G, 3);
       break;
     case Word::kWhile:
-      if (WholeWord(line, start, end, "(")) C.while_waiting = true;
+      if (WholeKeyword(line, start, end, "(")) C.while_waiting = true;
       break;
     case Word::kDo:
-      if (WholeWord(line, start, end, "")) SetPendingKeyword(G, 1);
+      if (WholeKeyword(line, start, end, "")) SetPendingKeyword(G, 1);
       break;
     case Word::kSwitch:
-      if (WholeWord(line, start, end, "(")) C.switch_pending = true;
+      if (WholeKeyword(line, start, end, "(")) C.switch_pending = true;
       break;
     case Word::kConst:
       C.const_in_statement = true;
