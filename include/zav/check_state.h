@@ -10,6 +10,17 @@ namespace zav {
 
 inline constexpr int kSwitchStackDepth = 32;
 
+// The keyword of notice 22 whose body may lack braces; the values index
+// the keyword texts of the notice.
+enum PendingKeyword : int {
+  kPendingNone = 0,
+  kPendingDo = 1,
+  kPendingElse = 2,
+  kPendingFor = 3,
+  kPendingIf = 4,
+  kPendingWhile = 5,
+};
+
 struct CheckState {
   // Brace depth of each open switch body (32 levels; deeper ones counted).
   int switch_stack[kSwitchStackDepth] = {};
@@ -20,7 +31,7 @@ struct CheckState {
   bool in_break_statement = false;
 
   // Notice 22: the keyword whose body may lack braces.
-  int pending_keyword = 0;  // 0 none, 1 do, 2 else, 3 for, 4 if, 5 while
+  int pending_keyword = 0;  // a PendingKeyword
   int32_t pending_line = 0;
   int unbound_keyword = 0;  // the keyword pending when the line started
   int32_t unbound_line = 0;

@@ -37,6 +37,7 @@ void SetPendingKeyword(GlobalData& G, int keyword) {
 }
 
 const char* PendingKeywordText(int keyword) {
+  // Indexed by PendingKeyword.
   static const char* const kTexts[] = {"", "do", "else", "for", "if", "while"};
   return kTexts[keyword];
 }
@@ -201,23 +202,23 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       if (WholeKeyword(line, start, end, "(")) {
         C.last_was_break = false;
         C.if_waiting = true;
-        SetPendingKeyword(G, 4);
+        SetPendingKeyword(G, kPendingIf);
       }
       break;
     case Word::kElse:
       if (WholeKeyword(line, start, end, "{") && !NextWordIs(line, end, "if")) {
-        SetPendingKeyword(G, 2);
+        SetPendingKeyword(G, kPendingElse);
       }
       break;
     case Word::kFor:
     case Word::kForeach:
-      if (WholeKeyword(line, start, end, "(")) SetPendingKeyword(G, 3);
+      if (WholeKeyword(line, start, end, "(")) SetPendingKeyword(G, kPendingFor);
       break;
     case Word::kWhile:
       if (WholeKeyword(line, start, end, "(")) C.while_waiting = true;
       break;
     case Word::kDo:
-      if (WholeKeyword(line, start, end, "")) SetPendingKeyword(G, 1);
+      if (WholeKeyword(line, start, end, "")) SetPendingKeyword(G, kPendingDo);
       break;
     case Word::kSwitch:
       if (WholeKeyword(line, start, end, "(")) C.switch_pending = true;
@@ -274,7 +275,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       if (C.paren_level == C.while_cond_level) {
         C.while_cond_level = -1;
         // "while (x);" ends a do-while or is an empty loop: nothing pends.
-        if (NextSignificant(line, i) != ';') SetPendingKeyword(G, 5);
+        if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
       }
       break;
     case ';':
@@ -290,7 +291,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
       break;
     case '{':
-      C.pending_keyword = 0;
+      C.pending_keyword = kPendingNone;
       if (C.switch_pending) PushSwitch(G);
       C.last_was_break = false;
       C.const_in_statement = false;
@@ -314,8 +315,8 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
 
 void CheckLineStart(GlobalData& G, const char* line) {
   CheckState& C = G.checks;
-  C.unbound_keyword = 0;
-  if (C.pending_keyword != 0 && C.pending_line < Line(G) &&
+  C.unbound_keyword = kPendingNone;
+  if (C.pending_keyword != kPendingNone && C.pending_line < Line(G) &&
       G.file.open_paren_count == G.file.close_paren_count) {
     C.unbound_keyword = C.pending_keyword;
     C.unbound_line = C.pending_line;
@@ -327,7 +328,7 @@ void CheckLineEnd(GlobalData& G, const char* line) {
   C.catch_seen = false;
   // Notice 22: the first code line after an unbraced if, else, for, while
   // or do holds no "{".
-  if (C.unbound_keyword == 0 || !G.lex.code_seen) return;
+  if (C.unbound_keyword == kPendingNone || !G.lex.code_seen) return;
   const bool still_pending = C.pending_keyword == C.unbound_keyword &&
                              C.pending_line == C.unbound_line;
   if (G.func.in_body && !CharOutsideComments(line, '{')) {
@@ -335,8 +336,8 @@ void CheckLineEnd(GlobalData& G, const char* line) {
     args.texts[0] = PendingKeywordText(C.unbound_keyword);
     RaiseNotice(G, 22, C.unbound_line, args);
   }
-  if (still_pending) C.pending_keyword = 0;
-  C.unbound_keyword = 0;
+  if (still_pending) C.pending_keyword = kPendingNone;
+  C.unbound_keyword = kPendingNone;
 }
 
 void CheckScopeDepth(GlobalData& G, int depth) {
