@@ -83,6 +83,12 @@ std::string Keywords(const std::function<void(GlobalData&)>& set, bool project) 
   return h.Output();
 }
 
+// The figures of kBody are worked out by hand from SampleCounts.
+TEST(KeywordMetrics, FiguresAndPercentagesOfTheFile) {
+  const std::string out = Keywords([](GlobalData&) {}, false);
+  EXPECT_TRUE(Has(out, "~~ File Keywords and Metrics ~~\n\n" + kBody));
+}
+
 TEST(KeywordMetrics, InlineRowWithoutFunctions) {
   const std::string out =
       Keywords([](GlobalData& G) { G.file.functions_count = 0; }, false);
