@@ -101,19 +101,6 @@ TEST(ConfigTemplate, LabelsArePaddedToTheirColumn) {
   }
 }
 
-TEST(ConfigTemplate, DefaultNoticeEntriesCarryTheirThresholds) {
-  Harness h;
-  std::string text = Template(h.G());
-  EXPECT_TRUE(Has(text,
-                  "\n\n# Quality Notice No. 1\n"
-                  "# A physical line is longer than the maximum line length.\n"
-                  "Quality Notice 1                        : Yes\n"
-                  "Maximum Line Length                     : 80\n"));
-  EXPECT_TRUE(Has(text, "\nQuality Notice 19                       : Yes\n"
-                        "Minimum File Whitespace Percent         : 10.00 \n"
-                        "A TAB is equivalent to n space          : 2\n"));
-}
-
 TEST(ConfigTemplate, KeysOnlyReadAreNotWritten) {
   Harness h;
   std::string text = Template(h.G());
