@@ -3,8 +3,11 @@
 // Owned by src/quality/ (checks.cc); reset at the start of every file.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "zav/scope_state.h"
 
 namespace zav {
 
@@ -21,7 +24,19 @@ enum PendingKeyword : int {
   kPendingWhile = 5,
 };
 
+// Flags of the checks for one open class.
+struct ClassCheckFlags {
+  bool has_virtual = false;
+  bool has_virtual_destructor = false;
+  bool virtual_in_declaration = false;  // "virtual" seen in this member
+};
+
 struct CheckState {
+  // Per open class, indexed by the scope model's class depth: a nested
+  // class's flags sit above those of the classes around it, which wait
+  // unchanged until it ends. Cleared when a class begins.
+  std::array<ClassCheckFlags, kScopeStackDepth + 1> classes{};
+
   // Brace depth of each open switch body (32 levels; deeper ones counted).
   int switch_stack[kSwitchStackDepth] = {};
   int switch_depth = 0;

@@ -31,6 +31,11 @@ void CheckLineEnd(GlobalData& G, const char* line);
 // A brace inside a function body raised the scope depth to `depth`.
 void CheckScopeDepth(GlobalData& G, int depth);
 
+// The checks' flags of the innermost open class.
+inline ClassCheckFlags& ClassFlags(GlobalData& G) {
+  return G.checks.classes[G.scope.class_depth];
+}
+
 // Class events.
 void CheckClassBegin(GlobalData& G, int comments_before);
 void CheckClassInFunction(GlobalData& G);

@@ -231,8 +231,8 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       break;
     case Word::kVirtual:
       if (G.scope.in_class && !G.func.in_body) {
-        G.scope.cls.has_virtual = true;
-        G.scope.cls.virtual_in_declaration = true;
+        ClassFlags(G).has_virtual = true;
+        ClassFlags(G).virtual_in_declaration = true;
       }
       break;
     default:
@@ -288,24 +288,24 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       C.const_in_statement = false;
       if (!C.in_break_statement) C.last_was_break = false;
       C.in_break_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '{':
       C.pending_keyword = kPendingNone;
       if (C.switch_pending) PushSwitch(G);
       C.last_was_break = false;
       C.const_in_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '}':
       PopSwitchAtBrace(G);
       C.last_was_break = false;
       C.const_in_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '~':
-      if (G.scope.in_class && G.scope.cls.virtual_in_declaration) {
-        G.scope.cls.has_virtual_destructor = true;
+      if (G.scope.in_class && ClassFlags(G).virtual_in_declaration) {
+        ClassFlags(G).has_virtual_destructor = true;
       }
       break;
     default:

@@ -89,6 +89,7 @@ void CheckCaseBreak(GlobalData& G, const DecisionCounts& c, int fall_through) {
 }  // namespace
 
 void CheckClassBegin(GlobalData& G, int comments_before) {
+  ClassFlags(G) = ClassCheckFlags{};
   if (comments_before > 0) return;
   const ClassKind kind = G.scope.cls.kind;
   const int number = kind == ClassKind::kStruct      ? 53
@@ -139,7 +140,8 @@ void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
       RaisePercent(G, 46, blank, s.min_function_blank_pct, kind);
     }
   }
-  if (G.lang.flags.cpp && c.has_virtual && !c.has_virtual_destructor) {
+  const ClassCheckFlags& flags = ClassFlags(G);
+  if (G.lang.flags.cpp && flags.has_virtual && !flags.has_virtual_destructor) {
     RaiseNotice(G, 37, Line(G));
   }
   const int methods = c.methods[0] + c.methods[1] + c.methods[2];
