@@ -124,9 +124,10 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
   AddNoticeToList(G, file_name, line, number);
 }
 
-void RaiseNotice(GlobalData& G, int number, int32_t line,
-                 const NoticeArgs& args) {
-  if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+namespace {
+
+// Counts an enabled notice and writes it in the form the switches ask for.
+void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   const Switches& sw = G.sw;
   if (sw.notices && !sw.totals_only) {
@@ -140,6 +141,21 @@ void RaiseNotice(GlobalData& G, int number, int32_t line,
   const char* keyword = nullptr;
   if (number == kUnboundScopeNotice && sw.functional) keyword = args.texts[0];
   EmitShortNotice(G, NoticeFile(G, args), line, number, keyword);
+}
+
+}  // namespace
+
+void RaiseNotice(GlobalData& G, int number, int32_t line,
+                 const NoticeArgs& args) {
+  if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+  EmitNotice(G, number, line, args);
+}
+
+void RaiseRunNotice(GlobalData& G, int number, int32_t line,
+                    const NoticeArgs& args) {
+  if (NoticeEnabled(G, number) == 0) return;
+  ++G.project.quality_notice_count;
+  EmitNotice(G, number, line, args);
 }
 
 }  // namespace zav
