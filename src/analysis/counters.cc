@@ -366,8 +366,7 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
   }
 }
 
-void ResetFileState(GlobalData& G) {
-  G.file = FileMetrics{};
+void ResetLexState(GlobalData& G) {
   bool continuation = G.lex.continuation;
   G.lex.in_block_comment = false;
   G.lex.in_line_comment = false;
@@ -395,10 +394,6 @@ void ResetFileState(GlobalData& G) {
   G.lex.macro_name.Clear();
   G.lex.if_directive_line = false;
   G.lex.collecting = false;
-  G.reader = ReaderState{};
-  G.scope.Reset();
-  G.func.Reset(G.sw.functional);
-  G.checks = CheckState{};
 }
 
 void FileCounters(GlobalData& G) {

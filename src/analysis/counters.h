@@ -17,9 +17,9 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i);
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word);
 
-// Clears every per-file counter and the lexical, scope and function state
-// before the first line of a file.
-void ResetFileState(GlobalData& G);
+// Clears the lexer's per-file state before the first line of a file (the
+// line-continuation flag carries over).
+void ResetLexState(GlobalData& G);
 
 // Adds the file's counters to the project totals and its six line values to
 // its language group.

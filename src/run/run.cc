@@ -198,4 +198,13 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   return ExitCode(G);
 }
 
+void ResetFileState(GlobalData& G) {
+  G.file = FileMetrics{};
+  ResetLexState(G);
+  G.reader = ReaderState{};
+  G.scope.Reset();
+  G.func.Reset(G.sw.functional);
+  G.checks = CheckState{};
+}
+
 }  // namespace zav
