@@ -11,6 +11,7 @@
 #include "analysis/counters.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "run/run.h"
 
 namespace zav::test {
 

@@ -3,14 +3,40 @@
 // Owned by src/quality/ (checks.cc); reset at the start of every file.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+
+#include "zav/scope_state.h"
 
 namespace zav {
 
 inline constexpr int kSwitchStackDepth = 32;
 
+// The keyword of notice 22 whose body may lack braces; the values index
+// the keyword texts of the notice.
+enum PendingKeyword : int {
+  kPendingNone = 0,
+  kPendingDo = 1,
+  kPendingElse = 2,
+  kPendingFor = 3,
+  kPendingIf = 4,
+  kPendingWhile = 5,
+};
+
+// Flags of the checks for one open class.
+struct ClassCheckFlags {
+  bool has_virtual = false;
+  bool has_virtual_destructor = false;
+  bool virtual_in_declaration = false;  // "virtual" seen in this member
+};
+
 struct CheckState {
+  // Per open class, indexed by the scope model's class depth: a nested
+  // class's flags sit above those of the classes around it, which wait
+  // unchanged until it ends. Cleared when a class begins.
+  std::array<ClassCheckFlags, kScopeStackDepth + 1> classes{};
+
   // Brace depth of each open switch body (32 levels; deeper ones counted).
   int switch_stack[kSwitchStackDepth] = {};
   int switch_depth = 0;
@@ -20,7 +46,7 @@ struct CheckState {
   bool in_break_statement = false;
 
   // Notice 22: the keyword whose body may lack braces.
-  int pending_keyword = 0;  // 0 none, 1 do, 2 else, 3 for, 4 if, 5 while
+  int pending_keyword = 0;  // a PendingKeyword
   int32_t pending_line = 0;
   int unbound_keyword = 0;  // the keyword pending when the line started
   int32_t unbound_line = 0;

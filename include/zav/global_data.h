@@ -6,11 +6,13 @@
 //   run        RunInfo       src/run/       argv, command line, located paths
 //   settings   Settings      src/run/       defaults, zav.cfg, overrides
 //   sw         Switches      src/run/       command-line selections
-//   report     ReportStream  src/report/    the output stream
+//   report     ReportStream  src/base/      the output stream (output.cc);
+//                            src/report/    the benchmark timer, CSV tallies
 //   reader     ReaderState   src/analysis/  line number, skip-token state
 //   source_buffer            src/analysis/  the reused read buffer
 //   lex        LexState      src/analysis/  lexer and per-line flags
-//   file       FileMetrics   src/analysis/  per-file counters
+//   file       FileMetrics   src/analysis/  per-file counters (the project
+//                                           reports load the totals into it)
 //   project    FileMetrics   src/analysis/  their project-total twin
 //   lang       LanguageState src/analysis/  extension table, flags, totals
 //   scope      ScopeState    src/analysis/  namespaces and classes

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "zav/settings.h"
+
 namespace zav {
 
 // Position of a language in the table registered at start; -1 for an
@@ -44,6 +46,17 @@ struct LanguageFlags {
   bool csharp = false;
   bool header = false;
   bool other = false;
+
+  // The language group (a LanguageGroup of settings.h) of the file, chosen
+  // in the order header, C, C++, Java, C#, other.
+  int Group() const {
+    if (header) return kGroupHeader;
+    if (c) return kGroupC;
+    if (cpp) return kGroupCpp;
+    if (java) return kGroupJava;
+    if (csharp) return kGroupCSharp;
+    return kGroupOther;
+  }
 };
 
 // Line sums of one language group (see LanguageGroup in settings.h).

@@ -48,9 +48,6 @@ struct ClassFrame {
   int methods[3] = {0, 0, 0};     // public, protected, private
   int attributes[3] = {0, 0, 0};  // public, protected, private
   int visibility = 2;             // 0 public, 1 protected, 2 private
-  bool has_virtual = false;
-  bool has_virtual_destructor = false;
-  bool virtual_in_declaration = false;  // "virtual" seen in this member
   bool typedef_named = false;  // "typedef struct { ... } Name;"
   // Complexity of the methods defined in this occurrence of the class body.
   int32_t params = 0, returns = 0, cyclomatic = 0;

@@ -9,14 +9,14 @@
 #endif
 
 #include "analysis/counters.h"
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "analysis/structure.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "quality/udqn_apply.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -171,7 +171,7 @@ void TraceLine(GlobalData& G, const char* line, int32_t line_number) {
   const ReportFormat format = G.sw.Format();
   if (format == ReportFormat::kHtml) {
     const char* text = line;
-    while (*text == ' ' || *text == '\t') ++text;
+    while (IsBlank(*text)) ++text;
     Print(G, "\n  <b>Line</b> %d: <font color=\"%s\">%s</font>  <b>LOC Type(s)</b>:",
           line_number, G.settings.colors[kColorLine].c_str(),
           HtmlEscape(text).c_str());
@@ -512,7 +512,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   LexState& L = G.lex;
   if (!G.lang.flags.other) CheckLineStart(G, line);
   int first = 0;
-  while (line[first] == ' ' || line[first] == '\t') ++first;
+  while (IsBlank(line[first])) ++first;
   L.first_nonblank = first;
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "quality/notices.h"
 
 namespace zav {
@@ -22,21 +22,14 @@ bool Before(const char* line, int start, const CharSet& set) {
   return start == 0 || set.Has(line[start - 1]);
 }
 
-bool CommentStartsAt(const char* line, int pos) {
-  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
-}
-
 // B: a space, tab, line feed or carriage return, or a comment, follows.
 bool BlankEnd(const char* line, int pos) {
-  char c = line[pos];
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' ||
-         CommentStartsAt(line, pos);
+  return IsWhiteSpace(line[pos]) || CommentStartsAt(line, pos);
 }
 
 // B without the line ends: a space, tab or comment follows.
 bool SpaceEnd(const char* line, int pos) {
-  char c = line[pos];
-  return c == ' ' || c == '\t' || CommentStartsAt(line, pos);
+  return IsBlank(line[pos]) || CommentStartsAt(line, pos);
 }
 
 // N(x): after spaces and tabs comes x, a line end or a comment.
@@ -373,8 +366,7 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
   }
 }
 
-void ResetFileState(GlobalData& G) {
-  G.file = FileMetrics{};
+void ResetLexState(GlobalData& G) {
   bool continuation = G.lex.continuation;
   G.lex.in_block_comment = false;
   G.lex.in_line_comment = false;
@@ -402,26 +394,12 @@ void ResetFileState(GlobalData& G) {
   G.lex.macro_name.Clear();
   G.lex.if_directive_line = false;
   G.lex.collecting = false;
-  G.reader = ReaderState{};
-  G.scope.Reset();
-  G.func.Reset(G.sw.functional);
-  G.checks = CheckState{};
-}
-
-int CurrentLanguageGroup(const GlobalData& G) {
-  const LanguageFlags& f = G.lang.flags;
-  if (f.header) return kGroupHeader;
-  if (f.c) return kGroupC;
-  if (f.cpp) return kGroupCpp;
-  if (f.java) return kGroupJava;
-  if (f.csharp) return kGroupCSharp;
-  return kGroupOther;
 }
 
 void FileCounters(GlobalData& G) {
   const FileMetrics& f = G.file;
   G.project.Accumulate(f);
-  LanguageLines& group = G.lang.group_lines[CurrentLanguageGroup(G)];
+  LanguageLines& group = G.lang.group_lines[G.lang.flags.Group()];
   group.loc += f.loc_count;
   group.eloc += f.Eloc();
   group.lloc += f.Lloc();
@@ -429,7 +407,5 @@ void FileCounters(GlobalData& G) {
   group.blanks += f.blank_lines_count;
   group.lines += f.total_physical_lines_count;
 }
-
-void LoadProjectTotals(GlobalData& G) { G.file = G.project; }
 
 }  // namespace zav

@@ -3,7 +3,7 @@
 // project and language totals.
 #pragma once
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -17,19 +17,12 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i);
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word);
 
-// Clears every per-file counter and the lexical, scope and function state
-// before the first line of a file.
-void ResetFileState(GlobalData& G);
+// Clears the lexer's per-file state before the first line of a file (the
+// line-continuation flag carries over).
+void ResetLexState(GlobalData& G);
 
 // Adds the file's counters to the project totals and its six line values to
 // its language group.
 void FileCounters(GlobalData& G);
-
-// Copies the project totals into the per-file block so the file report
-// writers can print the project reports.
-void LoadProjectTotals(GlobalData& G);
-
-// The language group of the current file (header, C, C++, Java, C#, other).
-int CurrentLanguageGroup(const GlobalData& G);
 
 }  // namespace zav

@@ -7,16 +7,15 @@
 #include <string_view>
 
 #include "analysis/header_rules.h"
-#include "analysis/line_text.h"
+#include "base/line_text.h"
+#include "base/complexity.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 #include "quality/checks.h"
 
 namespace zav {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Words that take a parenthesised argument but never name a function. The
 // first thirteen are the type and keyword names a macro can be confused
@@ -55,7 +54,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
       int k = j - 2;
       while (k > 0 && !(line[k - 1] == '/' && line[k] == '*')) --k;
       j = k - 2;
-      while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+      while (j >= 0 && IsBlank(line[j])) --j;
       if (reversed.empty()) result.end = j + 1;
       continue;
     }
@@ -73,9 +72,9 @@ ScannedName ScanNameBackward(const char* line, int from) {
       }
       continue;
     }
-    if (c == ' ' || c == '\t') {
+    if (IsBlank(c)) {
       int k = j;
-      while (k >= 0 && (line[k] == ' ' || line[k] == '\t')) --k;
+      while (k >= 0 && IsBlank(line[k])) --k;
       const bool colon_before = k >= 1 && line[k] == ':' && line[k - 1] == ':';
       const size_t n = reversed.size();
       const bool colon_after = n >= 2 && reversed[n - 1] == ':' && reversed[n - 2] == ':';
@@ -262,25 +261,6 @@ void AcceptHeader(GlobalData& G, const char* line) {
   UpdateCollecting(G);
 }
 
-bool AfterWord(const char* line, int end, const char* extras) {
-  const char c = line[end];
-  if (IsBlank(c) || c == '\0') return true;
-  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
-  return InSet(c, extras);
-}
-
-bool BeforeWord(const char* line, int start) {
-  return start == 0 || InSet(line[start - 1], " \t;)={}");
-}
-
-// The word after line[end] on the same line.
-bool NextWordIs(const char* line, int end, const char* word) {
-  int p = SkipBlanks(line, end);
-  size_t n = std::strlen(word);
-  return std::strncmp(line + p, word, n) == 0 &&
-         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
-}
-
 void AddMethodFigures(MetricRecord& r, const FunctionRecord& f, bool with_sizes) {
   if (with_sizes) {
     r.loc += f.loc;
@@ -399,7 +379,7 @@ bool CompactConstructor(const GlobalData& G) {
   const size_t dot = cls.rfind('.');
   const std::string_view simple = dot == std::string_view::npos ? cls : cls.substr(dot + 1);
   int end = static_cast<int>(text.size()) - 1;  // the "{" itself is collected
-  while (end > 0 && IsBlank(text[end - 1])) --end;
+  while (end > 0 && IsWhiteSpace(text[end - 1])) --end;
   return end > 0 && WordBefore(S.member_text.text, end) == simple;
 }
 
@@ -430,7 +410,7 @@ bool InitialiserBrace(const GlobalData& G) {
   if (F.init_brace_depth > 0) return true;
   if (!StartsInitialiserList(HeaderTail(F))) return false;
   int k = F.header_text.length - 1;  // the "{" itself is collected
-  while (k > 0 && IsBlank(F.header_text.text[k - 1])) --k;
+  while (k > 0 && IsWhiteSpace(F.header_text.text[k - 1])) --k;
   if (k <= 0) return false;
   const char c = F.header_text.text[k - 1];
   return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
@@ -633,7 +613,7 @@ void OnHeaderSemicolon(GlobalData& G) {
   const char* rest = F.header_text.text + F.params_end;
   bool prototype = true;
   for (const char* p = rest; *p != '\0'; ++p) {
-    if (!IsBlank(*p) && *p != ';') {
+    if (!IsWhiteSpace(*p) && *p != ';') {
       prototype = false;
       break;
     }
@@ -655,13 +635,7 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   F.parameters = NormaliseParameters(raw, F.is_operator, F.non_ansi, F.by_directive);
   F.param_count = CountParameters(F.parameters);
   const std::string group = FirstGroup(F.parameters);
-  F.void_seen = false;
-  for (size_t p = group.find("void"); p != std::string::npos; p = group.find("void", p + 1)) {
-    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(group[p - 1]));
-    const bool after = p + 4 >= group.size() ||
-                       !IsIdentChar(static_cast<unsigned char>(group[p + 4]));
-    if (before && after) F.void_seen = true;
-  }
+  F.void_seen = FindWholeWord(group, "void") != std::string::npos;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
                     (S.braces[S.brace_depth - 1] == BraceKind::kClass ||
@@ -721,8 +695,8 @@ void EndFunction(GlobalData& G) {
   r.params = F.param_count;
   r.returns = F.returns == 0 ? 1 : F.returns;
   r.cyclomatic = ComputeCyclomatic(G, F.counts);
-  r.interface_complexity = r.params + r.returns;
-  r.functional_complexity = r.params + r.cyclomatic + r.returns;
+  r.interface_complexity = InterfaceComplexity(r.params, r.returns);
+  r.functional_complexity = TotalComplexity(r.params, r.returns, r.cyclomatic);
 
   FunctionFigures figures;
   figures.spaces = f.spaces_count - F.start.spaces;
@@ -765,56 +739,56 @@ void EndFunction(GlobalData& G) {
 void FunctionWord(GlobalData& G, const char* line, int start, int end,
                   Word word) {
   FunctionState& F = G.func;
-  if (!F.in_body || G.lex.preprocessor_line || !BeforeWord(line, start)) return;
+  if (!F.in_body || G.lex.preprocessor_line || !KeywordBefore(line, start)) return;
   DecisionCounts& c = F.counts;
   switch (word) {
     case Word::kWhile:
-      if (AfterWord(line, end, "(")) ++c.whiles;
+      if (KeywordAfter(line, end, "(")) ++c.whiles;
       break;
     case Word::kFor:
     case Word::kForeach:
-      if (AfterWord(line, end, "(")) ++c.fors;
+      if (KeywordAfter(line, end, "(")) ++c.fors;
       break;
     case Word::kSwitch:
-      if (AfterWord(line, end, "(")) ++c.switches;
+      if (KeywordAfter(line, end, "(")) ++c.switches;
       break;
     case Word::kCase:
-      if (AfterWord(line, end, ":(")) ++c.cases;
+      if (KeywordAfter(line, end, ":(")) ++c.cases;
       break;
     case Word::kDefault:
-      if (AfterWord(line, end, ":")) ++c.defaults;
+      if (KeywordAfter(line, end, ":")) ++c.defaults;
       break;
     case Word::kIf:
-      if (AfterWord(line, end, "(")) ++c.ifs;
+      if (KeywordAfter(line, end, "(")) ++c.ifs;
       break;
     case Word::kElse:
-      if (AfterWord(line, end, "{") && !NextWordIs(line, end, "if")) ++c.elses;
+      if (KeywordAfter(line, end, "{") && !NextWordIs(line, end, "if")) ++c.elses;
       break;
     case Word::kGoto:
-      if (AfterWord(line, end, "")) {
+      if (KeywordAfter(line, end, "")) {
         ++c.gotos;
         if (G.settings.goto_is_return_point) ++F.returns;
       }
       break;
     case Word::kOr:
-      if (AfterWord(line, end, "(")) ++c.logical_or;
+      if (KeywordAfter(line, end, "(")) ++c.logical_or;
       break;
     case Word::kAnd:
-      if (AfterWord(line, end, "(")) ++c.logical_and;
+      if (KeywordAfter(line, end, "(")) ++c.logical_and;
       break;
     case Word::kBreak:
-      if (AfterWord(line, end, ";")) ++c.breaks;
+      if (KeywordAfter(line, end, ";")) ++c.breaks;
       break;
     case Word::kReturn:
-      if (AfterWord(line, end, ";(")) ++F.returns;
+      if (KeywordAfter(line, end, ";(")) ++F.returns;
       break;
     case Word::kExit:
     case Word::kUnderscoreExit:
     case Word::kAbort:
-      if (AfterWord(line, end, "(")) ++F.returns;
+      if (KeywordAfter(line, end, "(")) ++F.returns;
       break;
     case Word::kThrow:
-      if (G.lang.flags.c && AfterWord(line, end, "(;")) ++F.returns;
+      if (G.lang.flags.c && KeywordAfter(line, end, "(;")) ++F.returns;
       break;
     default:
       break;
@@ -842,7 +816,7 @@ void FunctionLineEnd(GlobalData& G, const char* line) {
     int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))
                 ? static_cast<int>(std::strlen(line))
                 : 0;
-    while (e > 0 && IsBlank(line[e - 1])) --e;
+    while (e > 0 && IsWhiteSpace(line[e - 1])) --e;
     int b = e;
     while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
     const int n = e - b;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {

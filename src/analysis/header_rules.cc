@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
-#include "analysis/keywords.h"
-#include "analysis/line_text.h"
+#include "base/keywords.h"
+#include "base/line_text.h"
 
 namespace zav {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-}  // namespace
 
 // Words that stand between a parameter list and the body without starting
 // a new declaration: qualifiers, exception specifications, attributes.
@@ -105,7 +100,7 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   if (F.probable_macro && G.lang.flags.c) return true;
   // The tail ends with the candidate's own name and "(", already collected.
   std::string_view before = tail;
-  while (!before.empty() && (before.back() == '(' || IsBlank(before.back()))) {
+  while (!before.empty() && (before.back() == '(' || IsWhiteSpace(before.back()))) {
     before.remove_suffix(1);
   }
   before.remove_suffix(std::min(before.size(), name.size()));
@@ -127,7 +122,7 @@ bool DeclaresAParameter(const FunctionState& F) {
   const size_t pointer = decl.find("(*");
   if (pointer != std::string_view::npos) {
     size_t k = pointer + 2;
-    while (k < decl.size() && IsBlank(decl[k])) ++k;
+    while (k < decl.size() && IsWhiteSpace(decl[k])) ++k;
     size_t e = k;
     while (e < decl.size() && IsIdentChar(static_cast<unsigned char>(decl[e]))) ++e;
     name = decl.substr(k, e - k);

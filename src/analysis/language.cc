@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "analysis/analyze_line.h"
 #include "analysis/skip_tokens.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

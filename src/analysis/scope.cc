@@ -3,17 +3,14 @@
 #include <cstring>
 
 #include "analysis/function.h"
-#include "analysis/line_text.h"
+#include "base/line_text.h"
+#include "base/complexity.h"
 #include "analysis/structure.h"
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 #include "quality/checks.h"
 
 namespace zav {
 namespace {
-
-bool IsBlankChar(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 bool IsNameStart(char c) {
   unsigned char u = static_cast<unsigned char>(c);
@@ -37,7 +34,7 @@ size_t CopyAngleList(const std::string& text, size_t pos, std::string& out) {
 // the stop characters, with "<...>" lists copied whole.
 std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
   std::string name;
-  while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+  while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
   if (pos >= text.size() || !IsNameStart(text[pos])) return name;
   while (pos < text.size()) {
     char c = text[pos];
@@ -45,7 +42,7 @@ std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
       forward = true;
       break;
     }
-    if (IsBlankChar(c) || InSet(c, "({}:")) {
+    if (IsWhiteSpace(c) || InSet(c, "({}:")) {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
         name += "::";
@@ -74,7 +71,7 @@ std::string ReadClassName(const GlobalData& G, const std::string& text,
     if (name.empty() || forward) return name;
     if (!G.lists.macro_names.contains(name)) return name;
     // A macro name: skip its argument list too, e.g. __declspec(dllexport).
-    while (pos < text.size() && IsBlankChar(text[pos])) ++pos;
+    while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
     if (pos < text.size() && text[pos] == '(') {
       int depth = 0;
       for (; pos < text.size(); ++pos) {
@@ -88,18 +85,6 @@ std::string ReadClassName(const GlobalData& G, const std::string& text,
     if (pos == start) break;
   }
   return {};
-}
-
-// Position of `word` as a whole word in text, or npos.
-size_t FindWord(const std::string& text, const char* word) {
-  size_t n = std::strlen(word);
-  for (size_t pos = text.find(word); pos != std::string::npos;
-       pos = text.find(word, pos + 1)) {
-    bool before = pos == 0 || !IsIdentChar(text[pos - 1]);
-    bool after = pos + n >= text.size() || !IsIdentChar(text[pos + n]);
-    if (before && after) return pos;
-  }
-  return std::string::npos;
 }
 
 // The raw inheritance text after the class name.
@@ -128,7 +113,7 @@ bool AtClassLevel(const ScopeState& S) {
 // The word before line[start] on the same line.
 std::string PreviousWord(const char* line, int start) {
   int e = start;
-  while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
+  while (e > 0 && IsBlank(line[e - 1])) --e;
   int b = e;
   while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
   return std::string(line + b, e - b);
@@ -204,7 +189,7 @@ BraceKind BeginClass(GlobalData& G) {
   const bool record = S.record_pending;
   if (S.record_pending) {
     S.record_pending = false;
-    while (pos < header.size() && IsBlankChar(header[pos])) ++pos;
+    while (pos < header.size() && IsWhiteSpace(header[pos])) ++pos;
     if (pos < header.size() && header[pos] == '(') {
       int depth = 0;
       size_t close = pos;
@@ -271,6 +256,7 @@ BraceKind BeginClass(GlobalData& G) {
   }
   CheckClassBegin(G, S.pending_comments);
   AnnounceClassBegin(G);
+  CheckMultipleInheritance(G);
   return BraceKind::kClass;
 }
 
@@ -297,7 +283,7 @@ bool IsMethodDeclaration(std::string_view text) {
     if (c == '=' && angle == 0) return false;
     if (c == '(' && angle == 0) {
       size_t j = i + 1;
-      while (j < text.size() && IsBlankChar(text[j])) ++j;
+      while (j < text.size() && IsWhiteSpace(text[j])) ++j;
       return j >= text.size() || (text[j] != '*' && text[j] != '&');
     }
   }
@@ -332,10 +318,9 @@ bool IsDataDeclaration(std::string_view text) {
 }  // namespace
 
 bool ScopeKeywordBoundary(const char* line, int start, int end, Word word) {
-  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
+  if (!KeywordBefore(line, start)) return false;
+  if (KeywordAfter(line, end, "")) return true;
   const char c = line[end];
-  if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0') return true;
-  if (c == '/' && (line[end + 1] == '/' || line[end + 1] == '*')) return true;
   switch (word) {
     case Word::kStruct:
       return c == '{';
@@ -399,8 +384,8 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
 std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
   std::string text = raw;
   if (G.lang.flags.java) {
-    size_t ext = FindWord(text, "extends");
-    size_t imp = FindWord(text, "implements");
+    size_t ext = FindWholeWord(text, "extends");
+    size_t imp = FindWholeWord(text, "implements");
     if (imp != std::string::npos) {
       if (ext != std::string::npos && ext < imp) {
         text.resize(imp);
@@ -410,7 +395,7 @@ std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
     }
   }
   if (G.lang.flags.csharp) {
-    size_t where = FindWord(text, "where");
+    size_t where = FindWholeWord(text, "where");
     if (where != std::string::npos) text.resize(where);
   }
   std::string spaced;
@@ -606,9 +591,9 @@ void EndClass(GlobalData& G, const char* line, int brace) {
   span.attributes = c.attributes[0] + c.attributes[1] + c.attributes[2];
   span.params = c.params;
   span.returns = c.returns;
-  span.interface_complexity = c.params + c.returns;
+  span.interface_complexity = InterfaceComplexity(c.params, c.returns);
   span.cyclomatic = c.cyclomatic;
-  span.functional_complexity = span.interface_complexity + c.cyclomatic;
+  span.functional_complexity = TotalComplexity(c.params, c.returns, c.cyclomatic);
 
   if (!S.class_loc_seen || span.loc < S.min_class_loc) S.min_class_loc = span.loc;
   if (!S.class_loc_seen || span.loc > S.max_class_loc) S.max_class_loc = span.loc;

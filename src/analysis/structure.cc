@@ -4,23 +4,12 @@
 #include <string_view>
 
 #include "analysis/function.h"
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "analysis/scope.h"
 #include "quality/checks.h"
 
 namespace zav {
 namespace {
-
-struct StructuralTable {
-  bool acts[256] = {};
-  constexpr StructuralTable() {
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#', '=', '<',
-                            '>', '?', '|', '&', ':', '@', ',', '-', '+', '.', '~'}) {
-      acts[c] = true;
-    }
-  }
-};
-constexpr StructuralTable kStructural;
 
 BraceKind Innermost(const ScopeState& S) {
   if (S.brace_overflow > 0) return BraceKind::kBlock;
@@ -171,13 +160,11 @@ bool IsAssignment(const char* line, int i) {
   if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
   int j = i - 1;
   while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
-  while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+  while (j >= 0 && IsBlank(line[j])) --j;
   return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
 }
 
 }  // namespace
-
-bool IsStructuralCharacter(unsigned char c) { return kStructural.acts[c]; }
 
 bool AtDeclarationLevel(const GlobalData& G) {
   const ScopeState& S = G.scope;

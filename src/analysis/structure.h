@@ -3,13 +3,10 @@
 // function detection and the quality checks.
 #pragma once
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {
-
-// Characters the structural detectors and the counters act on.
-bool IsStructuralCharacter(unsigned char c);
 
 // A word of interest at line[start..end), outside comments and strings.
 void StructureWord(GlobalData& G, const char* line, int start, int end,

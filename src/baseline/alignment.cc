@@ -4,7 +4,7 @@
 #include <memory>
 #include <new>
 
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "baseline/alignment.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

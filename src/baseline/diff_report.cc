@@ -4,9 +4,9 @@
 
 #include "report/benchmark.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/sorting.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 

@@ -4,7 +4,7 @@
 
 #include "baseline/diff_report.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -6,7 +6,7 @@
 #include "baseline/diff_report.h"
 #include "report/banner.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "baseline/fresh_file.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 

@@ -13,8 +13,8 @@
 #include "baseline/deterministic_listing.h"
 #include "baseline/fresh_file.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "report/output.h"
-#include "report/xml_text.h"
+#include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "files/paths.h"
-#include "report/output.h"
-#include "report/xml_text.h"
+#include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 namespace {

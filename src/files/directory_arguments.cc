@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "files/descent.h"
-#include "report/output.h"
-#include "report/xml_text.h"
+#include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 namespace {

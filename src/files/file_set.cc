@@ -8,8 +8,8 @@
 #include "files/directory_arguments.h"
 #include "files/list_file.h"
 #include "report/benchmark.h"
-#include "report/csv_field.h"
-#include "report/output.h"
+#include "base/csv_field.h"
+#include "base/output.h"
 
 namespace zav {
 

@@ -10,7 +10,7 @@
 #include "files/paths.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -9,7 +9,7 @@
 #include "files/file_filters.h"
 #include "files/paths.h"
 #include "files/text_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "zav/file_set.h"
 
 namespace zav {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -31,9 +31,17 @@ void CheckLineEnd(GlobalData& G, const char* line);
 // A brace inside a function body raised the scope depth to `depth`.
 void CheckScopeDepth(GlobalData& G, int depth);
 
+// The checks' flags of the innermost open class.
+inline ClassCheckFlags& ClassFlags(GlobalData& G) {
+  return G.checks.classes[G.scope.class_depth];
+}
+
 // Class events.
 void CheckClassBegin(GlobalData& G, int comments_before);
 void CheckClassInFunction(GlobalData& G);
+// Notice 42: a comma outside a template argument list in the inheritance
+// of the class that just began.
+void CheckMultipleInheritance(GlobalData& G);
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
                    int32_t characters);
 void CheckDataMember(GlobalData& G, std::string_view text, int visibility);

@@ -2,36 +2,13 @@
 // them, and the unbound-keyword check between lines.
 #include <cstring>
 
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
 
 namespace zav {
 namespace {
 
-bool IsBlankOrEnd(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
-}
-
-bool CommentAt(const char* line, int pos) {
-  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
-}
-
-// The whole-word rule of the checks: after the line start or one of
-// " \t;)={}", before a blank, the line end, a comment or one of `extras`.
-bool WholeWord(const char* line, int start, int end, const char* extras) {
-  if (start > 0 && !InSet(line[start - 1], " \t;)={}")) return false;
-  const char c = line[end];
-  return IsBlankOrEnd(c) || CommentAt(line, end) ||
-         InSet(c, extras);
-}
-
-bool NextWordIs(const char* line, int end, const char* word) {
-  int p = SkipBlanks(line, end);
-  size_t n = std::strlen(word);
-  return std::strncmp(line + p, word, n) == 0 &&
-         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
-}
 
 int32_t Line(const GlobalData& G) { return G.reader.line_number; }
 
@@ -60,6 +37,7 @@ void SetPendingKeyword(GlobalData& G, int keyword) {
 }
 
 const char* PendingKeywordText(int keyword) {
+  // Indexed by PendingKeyword.
   static const char* const kTexts[] = {"", "do", "else", "for", "if", "while"};
   return kTexts[keyword];
 }
@@ -86,7 +64,7 @@ bool LastAssignmentOnLine(const char* line, int i) {
 // The "= 0" of a pure virtual method: ")" or "const" before the "=".
 bool PureVirtualZero(const char* line, int i) {
   int j = i - 1;
-  while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
+  while (j >= 0 && IsBlank(line[j])) --j;
   if (j >= 0 && line[j] == ')') return true;
   return j >= 4 && std::strncmp(line + j - 4, "const", 5) == 0;
 }
@@ -175,14 +153,14 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
   }
   switch (word) {
     case Word::kRealloc:
-      if (WholeWord(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
+      if (WholeKeyword(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
       break;
     case Word::kContinue:
-      if (WholeWord(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
+      if (WholeKeyword(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
       break;
     case Word::kTry:
       if (!lang.c && (lang.cpp || lang.java || lang.csharp) &&
-          WholeWord(line, start, end, "{")) {
+          WholeKeyword(line, start, end, "{")) {
         RaiseNotice(G, 38, Line(G));
       }
       break;
@@ -190,60 +168,60 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       C.catch_seen = true;
       break;
     case Word::kVoid:
-      if (WholeWord(line, start, end, "();") && (line[end] == ' ' || line[end] == '\t') &&
+      if (WholeKeyword(line, start, end, "();") && IsBlank(line[end]) &&
           NextSignificant(line, end - 1) == '*') {
         RaiseNotice(G, 26, Line(G));
       }
       break;
     case Word::kUsing:
-      if ((lang.cpp || lang.csharp) && WholeWord(line, start, end, "") &&
+      if ((lang.cpp || lang.csharp) && WholeKeyword(line, start, end, "") &&
           NextWordIs(line, end, "namespace")) {
         RaiseNotice(G, 32, Line(G));
       }
       break;
     case Word::kFriend:
-      if (lang.cpp && WholeWord(line, start, end, "")) C.friend_seen = true;
+      if (lang.cpp && WholeKeyword(line, start, end, "")) C.friend_seen = true;
       break;
     case Word::kClass:
-      if (C.friend_seen && WholeWord(line, start, end, "")) {
+      if (C.friend_seen && WholeKeyword(line, start, end, "")) {
         C.friend_class = true;
         std::string name = FirstIdentifier(line, end);
         C.friend_name = name;
       }
       break;
     case Word::kBreak:
-      if (WholeWord(line, start, end, ";")) OnBreak(G);
+      if (WholeKeyword(line, start, end, ";")) OnBreak(G);
       break;
     case Word::kCase:
-      if (WholeWord(line, start, end, ":(")) C.last_was_break = false;
+      if (WholeKeyword(line, start, end, ":(")) C.last_was_break = false;
       break;
     case Word::kDefault:
-      if (WholeWord(line, start, end, ":")) C.last_was_break = false;
+      if (WholeKeyword(line, start, end, ":")) C.last_was_break = false;
       break;
     case Word::kIf:
-      if (WholeWord(line, start, end, "(")) {
+      if (WholeKeyword(line, start, end, "(")) {
         C.last_was_break = false;
         C.if_waiting = true;
-        SetPendingKeyword(G, 4);
+        SetPendingKeyword(G, kPendingIf);
       }
       break;
     case Word::kElse:
-      if (WholeWord(line, start, end, "{") && !NextWordIs(line, end, "if")) {
-        SetPendingKeyword(G, 2);
+      if (WholeKeyword(line, start, end, "{") && !NextWordIs(line, end, "if")) {
+        SetPendingKeyword(G, kPendingElse);
       }
       break;
     case Word::kFor:
     case Word::kForeach:
-      if (WholeWord(line, start, end, "(")) SetPendingKeyword(G, 3);
+      if (WholeKeyword(line, start, end, "(")) SetPendingKeyword(G, kPendingFor);
       break;
     case Word::kWhile:
-      if (WholeWord(line, start, end, "(")) C.while_waiting = true;
+      if (WholeKeyword(line, start, end, "(")) C.while_waiting = true;
       break;
     case Word::kDo:
-      if (WholeWord(line, start, end, "")) SetPendingKeyword(G, 1);
+      if (WholeKeyword(line, start, end, "")) SetPendingKeyword(G, kPendingDo);
       break;
     case Word::kSwitch:
-      if (WholeWord(line, start, end, "(")) C.switch_pending = true;
+      if (WholeKeyword(line, start, end, "(")) C.switch_pending = true;
       break;
     case Word::kConst:
       C.const_in_statement = true;
@@ -253,8 +231,8 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       break;
     case Word::kVirtual:
       if (G.scope.in_class && !G.func.in_body) {
-        G.scope.cls.has_virtual = true;
-        G.scope.cls.virtual_in_declaration = true;
+        ClassFlags(G).has_virtual = true;
+        ClassFlags(G).virtual_in_declaration = true;
       }
       break;
     default:
@@ -297,7 +275,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       if (C.paren_level == C.while_cond_level) {
         C.while_cond_level = -1;
         // "while (x);" ends a do-while or is an empty loop: nothing pends.
-        if (NextSignificant(line, i) != ';') SetPendingKeyword(G, 5);
+        if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
       }
       break;
     case ';':
@@ -310,24 +288,24 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       C.const_in_statement = false;
       if (!C.in_break_statement) C.last_was_break = false;
       C.in_break_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '{':
-      C.pending_keyword = 0;
+      C.pending_keyword = kPendingNone;
       if (C.switch_pending) PushSwitch(G);
       C.last_was_break = false;
       C.const_in_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '}':
       PopSwitchAtBrace(G);
       C.last_was_break = false;
       C.const_in_statement = false;
-      if (G.scope.in_class) G.scope.cls.virtual_in_declaration = false;
+      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '~':
-      if (G.scope.in_class && G.scope.cls.virtual_in_declaration) {
-        G.scope.cls.has_virtual_destructor = true;
+      if (G.scope.in_class && ClassFlags(G).virtual_in_declaration) {
+        ClassFlags(G).has_virtual_destructor = true;
       }
       break;
     default:
@@ -337,8 +315,8 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
 
 void CheckLineStart(GlobalData& G, const char* line) {
   CheckState& C = G.checks;
-  C.unbound_keyword = 0;
-  if (C.pending_keyword != 0 && C.pending_line < Line(G) &&
+  C.unbound_keyword = kPendingNone;
+  if (C.pending_keyword != kPendingNone && C.pending_line < Line(G) &&
       G.file.open_paren_count == G.file.close_paren_count) {
     C.unbound_keyword = C.pending_keyword;
     C.unbound_line = C.pending_line;
@@ -350,7 +328,7 @@ void CheckLineEnd(GlobalData& G, const char* line) {
   C.catch_seen = false;
   // Notice 22: the first code line after an unbraced if, else, for, while
   // or do holds no "{".
-  if (C.unbound_keyword == 0 || !G.lex.code_seen) return;
+  if (C.unbound_keyword == kPendingNone || !G.lex.code_seen) return;
   const bool still_pending = C.pending_keyword == C.unbound_keyword &&
                              C.pending_line == C.unbound_line;
   if (G.func.in_body && !CharOutsideComments(line, '{')) {
@@ -358,8 +336,8 @@ void CheckLineEnd(GlobalData& G, const char* line) {
     args.texts[0] = PendingKeywordText(C.unbound_keyword);
     RaiseNotice(G, 22, C.unbound_line, args);
   }
-  if (still_pending) C.pending_keyword = 0;
-  C.unbound_keyword = 0;
+  if (still_pending) C.pending_keyword = kPendingNone;
+  C.unbound_keyword = kPendingNone;
 }
 
 void CheckScopeDepth(GlobalData& G, int depth) {

@@ -2,6 +2,7 @@
 // members.
 #include <cstring>
 
+#include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
 
@@ -22,13 +23,7 @@ const char* KindWord(ClassKind kind, bool capital) {
 }
 
 bool HasWord(std::string_view text, const char* word) {
-  size_t n = std::strlen(word);
-  for (size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
-    bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
-    bool after = p + n >= text.size() || !IsIdentChar(static_cast<unsigned char>(text[p + n]));
-    if (before && after) return true;
-  }
-  return false;
+  return FindWholeWord(text, word) != std::string_view::npos;
 }
 
 void RaisePercent(GlobalData& G, int number, float value, float limit,
@@ -94,6 +89,7 @@ void CheckCaseBreak(GlobalData& G, const DecisionCounts& c, int fall_through) {
 }  // namespace
 
 void CheckClassBegin(GlobalData& G, int comments_before) {
+  ClassFlags(G) = ClassCheckFlags{};
   if (comments_before > 0) return;
   const ClassKind kind = G.scope.cls.kind;
   const int number = kind == ClassKind::kStruct      ? 53
@@ -102,6 +98,21 @@ void CheckClassBegin(GlobalData& G, int comments_before) {
   NoticeArgs args;
   args.texts[0] = KindWord(kind, false);
   RaiseNotice(G, number, Line(G), args);
+}
+
+void CheckMultipleInheritance(GlobalData& G) {
+  // Raised where the class begin is announced, which is only in object
+  // reports with quality notices.
+  if (!G.sw.notices || !G.sw.objects || G.sw.totals_only) return;
+  const ClassFrame& c = G.scope.cls;
+  const size_t comma = c.inheritance.find(',');
+  const size_t angle = c.inheritance.find('<');
+  if (comma != std::string::npos && (angle == std::string::npos || comma < angle)) {
+    NoticeArgs args;
+    args.texts[0] = c.name.c_str();
+    args.file_name = G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
+    RaiseNotice(G, 42, G.reader.line_number, args);
+  }
 }
 
 void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, 33, Line(G)); }
@@ -129,7 +140,8 @@ void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
       RaisePercent(G, 46, blank, s.min_function_blank_pct, kind);
     }
   }
-  if (G.lang.flags.cpp && c.has_virtual && !c.has_virtual_destructor) {
+  const ClassCheckFlags& flags = ClassFlags(G);
+  if (G.lang.flags.cpp && flags.has_virtual && !flags.has_virtual_destructor) {
     RaiseNotice(G, 37, Line(G));
   }
   const int methods = c.methods[0] + c.methods[1] + c.methods[2];

@@ -14,10 +14,10 @@
 
 #include "quality/inheritance_tree.h"
 #include "quality/notices.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -106,16 +106,13 @@ void WriteDescendantLine(GlobalData& G, const InheritanceNode& node, int depth) 
   }
 }
 
-// Raises a notice for a class of another file than the one analysed last;
-// the project's notice count takes it too, as the run's totals do.
+// Raises a notice for a class of another file than the one analysed last.
 void RaiseClassNotice(GlobalData& G, int number, const InheritanceNode& node, int limit) {
   NoticeArgs args;
   args.file_name = node.file_name.c_str();
   args.class_name = node.name.c_str();
   args.ints[0] = limit;
-  const int before = G.file.quality_notice_count;
-  RaiseNotice(G, number, node.line, args);
-  G.project.quality_notice_count += G.file.quality_notice_count - before;
+  RaiseRunNotice(G, number, node.line, args);
 }
 
 void CheckLimits(TreeWalk& w, int index, int depth) {
@@ -350,12 +347,7 @@ void WriteInheritanceTree(GlobalData& G) {
   const size_t n = state.forest.nodes.size();
   TreeWalk walk{G, state.forest, TreeWritten(G), std::vector<char>(n, 0),
                 std::vector<char>(n, 0)};
-  // The tree comes after the last file: a quality skip token left open in
-  // that file must not silence it.
-  const bool skipping = G.reader.quality_skipping;
-  G.reader.quality_skipping = false;
   WalkTree(walk);
-  G.reader.quality_skipping = skipping;
 }
 
 }  // namespace zav

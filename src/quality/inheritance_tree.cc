@@ -28,10 +28,11 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "analysis/line_text.h"
+#include "base/keywords.h"
+#include "base/line_text.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -53,7 +54,7 @@ std::string WithoutVirtual(std::string name) {
   static constexpr std::string_view kVirtual = "virtual";
   while (name.compare(0, kVirtual.size(), kVirtual) == 0 &&
          name.size() > kVirtual.size() &&
-         (name[kVirtual.size()] == ' ' || name[kVirtual.size()] == '\t')) {
+         IsBlank(name[kVirtual.size()])) {
     name = Trimmed(name.substr(kVirtual.size()));
   }
   return name;

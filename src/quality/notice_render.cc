@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "report/csv_field.h"
-#include "report/output.h"
+#include "base/csv_field.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -74,19 +75,6 @@ size_t ConversionLength(const char* format) {
   return n;
 }
 
-std::string EscapeLiteral(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      default: out.push_back(c); break;
-    }
-  }
-  return out;
-}
-
 // Builds the HTML form while the format is walked: literal text is held
 // back until the next value, so that a label in front of it can join the
 // value's bold.
@@ -103,7 +91,7 @@ class HtmlBuilder {
   }
 
   void Flush() {
-    std::string text = EscapeLiteral(pending_);
+    std::string text = HtmlText(pending_);
     pending_.clear();
     const size_t at = text.find("Notice");
     if (!notice_marked_ && at != std::string::npos) {

@@ -5,11 +5,11 @@
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/machine_output.h"
 #include "quality/udqn_apply.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -156,9 +156,10 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
   AddNoticeToList(G, file_name, line, number);
 }
 
-void RaiseNotice(GlobalData& G, int number, int32_t line,
-                 const NoticeArgs& args) {
-  if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+namespace {
+
+// Counts an enabled notice and writes it in the form the switches ask for.
+void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   if (MachineActive(G)) {
     RecordMachineNotice(G, number, line, NoticeFile(G, args),
@@ -178,6 +179,21 @@ void RaiseNotice(GlobalData& G, int number, int32_t line,
   const char* keyword = nullptr;
   if (number == kUnboundScopeNotice && sw.functional) keyword = args.texts[0];
   EmitShortNotice(G, NoticeFile(G, args), line, number, keyword);
+}
+
+}  // namespace
+
+void RaiseNotice(GlobalData& G, int number, int32_t line,
+                 const NoticeArgs& args) {
+  if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+  EmitNotice(G, number, line, args);
+}
+
+void RaiseRunNotice(GlobalData& G, int number, int32_t line,
+                    const NoticeArgs& args) {
+  if (NoticeEnabled(G, number) == 0) return;
+  ++G.project.quality_notice_count;
+  EmitNotice(G, number, line, args);
 }
 
 }  // namespace zav

@@ -89,6 +89,13 @@ const char* NoticeText(GlobalData& G, int number);
 void RaiseNotice(GlobalData& G, int number, int32_t line,
                  const NoticeArgs& args = {});
 
+// Raises a notice of the whole run, raised after the last file (the
+// inheritance notices 40 and 41): a quality skip left open in the last file
+// does not silence it, and the project totals count it as the files' totals
+// do.
+void RaiseRunNotice(GlobalData& G, int number, int32_t line,
+                    const NoticeArgs& args);
+
 // Writes the one-line form of a notice in the active format and appends the
 // notice to the notice list. `keyword` (notice 22 only) names the unbound
 // keyword in place of the description.

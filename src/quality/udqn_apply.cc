@@ -8,8 +8,8 @@
 #include "quality/udqn_pattern.h"
 #include "report/machine_output.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -7,7 +7,8 @@
 #include "quality/udqn_apply.h"
 #include "quality/udqn_file.h"
 #include "report/banner.h"
-#include "report/output.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

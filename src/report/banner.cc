@@ -4,10 +4,10 @@
 #include <ctime>
 #include <string>
 
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

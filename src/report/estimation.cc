@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 
 namespace zav {

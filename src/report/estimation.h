@@ -2,6 +2,7 @@
 // point and unit of complexity over every function of the run.
 #pragma once
 
+#include "base/complexity.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -12,8 +13,8 @@ struct EstimationBasis {
   int loc = 0, eloc = 0, lloc = 0, comments = 0;
   int params = 0, returns = 0, cyclomatic = 0;
 
-  int Interface() const { return params + returns; }
-  int Complexity() const { return cyclomatic + Interface(); }
+  int Interface() const { return InterfaceComplexity(params, returns); }
+  int Complexity() const { return TotalComplexity(params, returns, cyclomatic); }
 };
 
 EstimationBasis GatherEstimationBasis(const GlobalData& G);

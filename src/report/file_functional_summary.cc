@@ -4,9 +4,10 @@
 #include <string>
 
 #include "report/file_reports.h"
+#include "base/complexity.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
@@ -36,8 +37,8 @@ FunctionFigures Figures(const GlobalData& G) {
   x.params = f.func_params_sum;
   x.returns = f.func_returns_sum;
   x.cyclomatic = f.func_vg_sum;
-  x.interface = x.params + x.returns;
-  x.total = x.interface + x.cyclomatic;
+  x.interface = InterfaceComplexity(x.params, x.returns);
+  x.total = TotalComplexity(x.params, x.returns, x.cyclomatic);
   x.fp_loc = FunctionPointsOf(G, kMeasureLoc, x.loc);
   x.fp_eloc = FunctionPointsOf(G, kMeasureEloc, x.eloc);
   x.fp_lloc = FunctionPointsOf(G, kMeasureLloc, x.lloc);
@@ -129,16 +130,6 @@ void WriteCsvForm(GlobalData& G, const FunctionFigures& x) {
         x.Avg(x.returns));
   Print(G, "Cyclo Complex,%10.2f,Inter Complex,%10.2f,Total Complex,%10.2f\n",
         x.Avg(x.cyclomatic), x.Avg(x.interface), x.Avg(x.total));
-}
-
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
-}
-
-void XmlReal(GlobalData& G, const char* name, const char* format, double value) {
-  Print(G, "<%s>", name);
-  Print(G, format, value);
-  Print(G, "</%s>\n", name);
 }
 
 void WriteXmlForm(GlobalData& G, const FunctionFigures& x) {

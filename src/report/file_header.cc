@@ -3,10 +3,10 @@
 #include <string>
 
 #include "report/file_reports.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

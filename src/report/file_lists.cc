@@ -7,7 +7,7 @@
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
 #include "report/sorting.h"

@@ -7,8 +7,8 @@
 #include "report/csv_rows.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

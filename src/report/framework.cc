@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -86,6 +86,17 @@ void WriteSectionTitle(GlobalData& G, std::string_view title,
 
 void WriteSectionEnd(GlobalData& G) {
   if (Fmt(G) == ReportFormat::kXml) PutText(G, "</report>\n");
+}
+
+void XmlInt(GlobalData& G, const std::string& name, long long value) {
+  Print(G, "<%s>%lld</%s>\n", name.c_str(), value, name.c_str());
+}
+
+void XmlReal(GlobalData& G, const std::string& name, const char* format,
+             double value) {
+  Print(G, "<%s>", name.c_str());
+  Print(G, format, value);
+  Print(G, "</%s>\n", name.c_str());
 }
 
 }  // namespace zav

@@ -47,6 +47,12 @@ void WriteSectionTitle(GlobalData& G, std::string_view title,
 // nothing in the other formats.
 void WriteSectionEnd(GlobalData& G);
 
+// "<name>value</name>" lines of the XML report; XmlReal formats the value
+// with the printf `format`.
+void XmlInt(GlobalData& G, const std::string& name, long long value);
+void XmlReal(GlobalData& G, const std::string& name, const char* format,
+             double value);
+
 // Writes the hyphen rule "\n  ---...---\n\n" (72 hyphens).
 void WriteHyphenRule(GlobalData& G);
 

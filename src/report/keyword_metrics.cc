@@ -6,7 +6,7 @@
 #include <string>
 
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
@@ -139,10 +139,6 @@ void WriteKeywordMetricsText(GlobalData& G) {
   t.One("  for .................: ", f.for_count);
   t.Right("  Characters, Spaces ..:", "%5.1f%%,%5.1f%%\n", p.characters,
           p.spaces);
-}
-
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
 }
 
 void XmlPercent(GlobalData& G, const char* name, float value, bool have) {

@@ -4,7 +4,7 @@
 
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
 

@@ -40,8 +40,4 @@ void EndMachineDocument(GlobalData& G);
 // form of the one-line notice.
 std::string MachineNoticeText(const MachineNotice& n);
 
-// A text that Print or PutText would write while the report writers are
-// silent: error messages go to standard error, everything else is dropped.
-bool IsErrorText(std::string_view text);
-
 }  // namespace zav

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "analysis/counters.h"
+#include "base/complexity.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
@@ -17,10 +17,6 @@ std::string Bare(const char* label) {
   const size_t first = s.find_first_not_of(' ');
   const size_t last = s.find_last_not_of(' ');
   return first == std::string::npos ? "" : s.substr(first, last - first + 1);
-}
-
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
 }
 
 // The visibility lines: `title` then "Publ", "Prot", "Private", "Total".
@@ -90,8 +86,8 @@ void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
 
 void WriteComplexityLine(GlobalData& G, int params, int returns,
                          int cyclomatic) {
-  const int interface = params + returns;
-  const int total = interface + cyclomatic;
+  const int interface = InterfaceComplexity(params, returns);
+  const int total = TotalComplexity(params, returns, cyclomatic);
   switch (Fmt(G)) {
     case ReportFormat::kText:
       Print(G, "  Complexity   Param %-7d Return %-6d Cyclo Vg %-7d Total %8d\n",
@@ -155,7 +151,7 @@ void WriteAttributesLine(GlobalData& G, int publ, int prot, int priv) {
 }
 
 double FunctionPointsOf(const GlobalData& G, int measure, double count) {
-  const int factor = G.settings.fp_factors[CurrentLanguageGroup(G)][measure];
+  const int factor = G.settings.fp_factors[G.lang.flags.Group()][measure];
   return factor > 0 ? count / factor : 0.0;
 }
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -6,7 +6,7 @@
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "report/object_analysis.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_reports.h"
 #include "report/record_blocks.h"
 #include "report/sorting.h"

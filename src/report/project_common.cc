@@ -1,9 +1,10 @@
 #include "report/project_common.h"
 
+#include "base/complexity.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 
@@ -82,17 +83,6 @@ void WriteAnalysisSeparator(GlobalData& G) {
         "       ------     -----     -----     ------     ------     -----       ");
 }
 
-void XmlInt(GlobalData& G, const std::string& name, long long value) {
-  Print(G, "<%s>%lld</%s>\n", name.c_str(), value, name.c_str());
-}
-
-void XmlReal(GlobalData& G, const std::string& name, const char* format,
-             double value) {
-  Print(G, "<%s>", name.c_str());
-  Print(G, format, value);
-  Print(G, "</%s>\n", name.c_str());
-}
-
 int GroupOfKind(int kind) {
   switch (kind) {
     case kLangCHeader:
@@ -156,9 +146,9 @@ int MeasureOf(const MetricRecord& r, int measure) {
     case kRmLines: return r.lines;
     case kRmParams: return r.params;
     case kRmReturns: return r.returns;
-    case kRmInterface: return r.params + r.returns;
+    case kRmInterface: return InterfaceComplexity(r.params, r.returns);
     case kRmCyclomatic: return r.cyclomatic;
-    case kRmComplexity: return r.params + r.returns + r.cyclomatic;
+    case kRmComplexity: return TotalComplexity(r.params, r.returns, r.cyclomatic);
     case kRmMethods: return static_cast<int>(r.methods);
     case kRmMethodsPublic: return r.methods_public;
     case kRmMethodsProtected: return r.methods_protected;

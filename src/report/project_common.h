@@ -54,11 +54,6 @@ void WritePairs(GlobalData& G, const std::vector<PairItem>& items);
 // The dashed separator line between the groups of an analysis block.
 void WriteAnalysisSeparator(GlobalData& G);
 
-// "<name>value</name>" lines.
-void XmlInt(GlobalData& G, const std::string& name, long long value);
-void XmlReal(GlobalData& G, const std::string& name, const char* format,
-             double value);
-
 // The language group (header, C, C++, Java, C#, other) of a LanguageKind,
 // chosen in the order header, C, C++, Java, C#, other as for the file
 // being analysed.

@@ -3,14 +3,15 @@
 #include <vector>
 
 #include "report/framework.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
+#include "base/complexity.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
 #include "report/record_blocks.h"
 #include "report/sorting.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {
@@ -73,8 +74,8 @@ void WriteListedFunction(GlobalData& G, const FileGroups& groups,
           CsvField(f.name).c_str(), CsvField(f.parameters).c_str(), f.loc,
           f.eloc, f.lloc,
           f.comments, f.CommentsPerEloc(), f.lines, f.params, f.returns,
-          f.params + f.returns, f.cyclomatic,
-          f.params + f.returns + f.cyclomatic);
+          InterfaceComplexity(f.params, f.returns), f.cyclomatic,
+          TotalComplexity(f.params, f.returns, f.cyclomatic));
     return;
   }
   WriteHeading(G, f);

@@ -6,10 +6,10 @@
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "report/object_analysis.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_reports.h"
 #include "report/sorting.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

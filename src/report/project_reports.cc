@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "analysis/counters.h"
 #include "report/banner.h"
 #include "report/benchmark.h"
 #include "report/csv_rows.h"
@@ -12,7 +11,7 @@
 #include "report/file_reports.h"
 #include "report/framework.h"
 #include "report/machine_output.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
@@ -71,7 +70,9 @@ void WriteClosingRule(GlobalData& G) {
 
 void WriteProjectReports(GlobalData& G) {
   const Switches& sw = G.sw;
-  LoadProjectTotals(G);
+  // The project totals take the place of the file's counters, so that the
+  // file report writers print the project reports.
+  G.file = G.project;
   if (sw.csv_detail) WriteCsvTotals(G);
   if (sw.function_list || sw.list_files_and_exit) return;
   WriteProjectBanner(G, G.files.files_processed);

@@ -41,8 +41,8 @@ void WriteNoticeSummary(GlobalData& G);
 void WriteFileSummaryList(GlobalData& G);
 
 // Seams of the class inheritance tree, built and written by the quality
-// subsystem. Defined here as empty weak functions until it is connected:
-// BuildProjectInheritanceTree runs at the start of the end of the run
+// subsystem, which defines them (quality/report_seams.cc), as it defines
+// the quality sections above: BuildProjectInheritanceTree runs at the start of the end of the run
 // (with -Ta or -i); WriteProjectInheritanceTree is called where the tree
 // goes in the section order. The tree is written once per run.
 void BuildProjectInheritanceTree(GlobalData& G);

@@ -1,12 +1,12 @@
 // "Total Project Summary" in its four forms and the "Project Directory
 // Summary" of a list-file run.
 #include "report/file_reports.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 

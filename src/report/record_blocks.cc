@@ -1,10 +1,10 @@
 #include "report/record_blocks.h"
 
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
-#include "report/text_util.h"
+#include "base/output.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "run/config_template.h"
 #include "run/help.h"
 #include "run/long_options.h"

@@ -9,7 +9,8 @@
 #include <cstring>
 
 #include "baseline/field_config.h"
-#include "report/output.h"
+#include "base/output.h"
+#include "files/paths.h"
 #include "run/config.h"
 #include "run/switch_handlers.h"
 
@@ -32,11 +33,6 @@ bool Readable(const std::string& path) {
   if (f == nullptr) return false;
   std::fclose(f);
   return true;
-}
-
-std::string CurrentDirectory() {
-  char cwd[kTextMax + 1];
-  return getcwd(cwd, sizeof cwd) != nullptr ? std::string(cwd) : std::string(".");
 }
 
 // Top directories that mean "here". "/" and "\" are among them, so a stray

@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "analysis/language.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

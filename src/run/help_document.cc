@@ -2,7 +2,7 @@
 #include <string>
 
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "run/help_text.h"
 
 namespace zav {

@@ -1,6 +1,6 @@
 // The switch topics of the full help document (-hf), in switch order.
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "run/help_text.h"
 
 namespace zav {

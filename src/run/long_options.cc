@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "run/help.h"
 
 namespace zav {

@@ -7,10 +7,11 @@
 #include <new>
 #include <vector>
 
+#include "base/complexity.h"
 #include "analysis/counters.h"
 #include "analysis/function.h"
 #include "analysis/structure.h"
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "baseline/work_file.h"
@@ -27,9 +28,9 @@
 #include "report/framework.h"
 #include "report/machine_output.h"
 #include "report/metric_lines.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_reports.h"
-#include "report/xml_text.h"
+#include "base/xml_text.h"
 #include "run/command_line.h"
 #include "run/long_options.h"
 #include "run/config.h"
@@ -60,9 +61,10 @@ void StoreEntryMetrics(GlobalData& G, FileEntry& entry) {
   entry.functions = f.functions_count;
   entry.params = f.func_params_sum;
   entry.returns = f.func_returns_sum;
-  entry.interface_complexity = f.func_params_sum + f.func_returns_sum;
+  entry.interface_complexity = InterfaceComplexity(f.func_params_sum, f.func_returns_sum);
   entry.cyclomatic = f.func_vg_sum;
-  entry.total_complexity = entry.interface_complexity + entry.cyclomatic;
+  entry.total_complexity =
+      TotalComplexity(f.func_params_sum, f.func_returns_sum, f.func_vg_sum);
   entry.skipped_lines = f.skipped_lines_count;
 }
 
@@ -282,6 +284,15 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   CloseReportStream(G);
   AnnounceFilesProcessed(G);
   return ExitCode(G);
+}
+
+void ResetFileState(GlobalData& G) {
+  G.file = FileMetrics{};
+  ResetLexState(G);
+  G.reader = ReaderState{};
+  G.scope.Reset();
+  G.func.Reset(G.sw.functional);
+  G.checks = CheckState{};
 }
 
 }  // namespace zav

@@ -5,6 +5,11 @@
 
 namespace zav {
 
+// Clears the per-file state before the first line of a file, one reset per
+// record: the file's counters, the lexer, the reader, the scope model,
+// function detection and the quality checks.
+void ResetFileState(GlobalData& G);
+
 // Runs the program and returns the process exit code.
 int Run(int argc, char** argv);
 

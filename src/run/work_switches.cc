@@ -4,7 +4,7 @@
 #include <string>
 
 #include "baseline/differential_run.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "run/switch_handlers.h"
 
 namespace zav {

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "report/file_reports.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {

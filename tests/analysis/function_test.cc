@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "test_support.h"
 
 namespace zav {
@@ -250,7 +252,13 @@ TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {
        {"}}}} void f( { ) ) {", "int f(int a\n", "class A { void f() {\n",
         "namespace { namespace { class", "template <class T", "))))((((;;;;{{{{"}) {
     Analysed a(text);
-    SUCCEED();
+    // Every line is still read and counted, and no function gets a
+    // negative size.
+    const std::string s = text;
+    const int lines = static_cast<int>(std::count(s.begin(), s.end(), '\n')) +
+                      (s.back() == '\n' ? 0 : 1);
+    EXPECT_EQ(a.h.G().file.total_physical_lines_count, lines) << text;
+    for (const FunctionRecord& f : a.functions()) EXPECT_GE(f.loc, 0) << text;
   }
 }
 

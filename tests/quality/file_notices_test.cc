@@ -146,22 +146,6 @@ TEST_F(FileNotices, SilentWhileTheQualitySkipIsOpen) {
   EXPECT_EQ(G.file.quality_notice_count, 0);
 }
 
-TEST_F(FileNotices, HtmlForms) {
-  GlobalData& G = n.G();
-  G.sw.html = true;
-  G.settings.notice_enabled[21] = true;
-  G.settings.key_string_configured = true;
-  G.settings.key_string = "<ACME>";
-  G.file.blank_lines_count = 0;
-  EXPECT_EQ(RaiseAll(),
-            "\n    <font color=\"#CC0000\"><b>Notice</b></font> #47: File blank line "
-            "percentage, <b>0.0%</b> is less than <b>10.0%</b> \n"
-            "\n    <font color=\"#CC0000\"><b>Notice</b></font> #21: File does not "
-            "contain the key string specified in the\n"
-            "            zav.cfg file.\n"
-            "            Key String: <b><i>&lt;ACME&gt;</i></b>\n\n");
-}
-
 TEST_F(FileNotices, TotalsOnlyWritesOnlyWhenListing) {
   GlobalData& G = n.G();
   G.sw.totals_only = true;

@@ -2,7 +2,6 @@
 // 40 and 41.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 
 #include "inheritance_test_support.h"
@@ -220,81 +219,6 @@ TEST_F(TreeReport, LongChainWithoutWriting) {
   EXPECT_EQ(G().inheritance.totals.classes, 10000);
   EXPECT_EQ(G().inheritance.totals.max_depth, 9999);
   EXPECT_EQ(Raised(40), 10000 - 5);  // depths 5 to 9999
-}
-
-TEST_F(TreeReport, CsvIndentsByCommas) {
-  ChainAndLost();
-  G().sw.csv = true;
-  const std::string out = Report();
-  EXPECT_TRUE(test::Has(out, "\n'+ A,[D0.C1]\n,- B,[D1.C1.P1]\n,,- C,[D2.C0.P1]\n"
-                             "Total Classes,3\n")) << out;
-  EXPECT_TRUE(test::Has(out, "Average Number of Direct Child Classes,0.67  \n"
-                             "Parents Not Found - Inheritance Tree\n"
-                             "Lost Child Node,L,parent,Base\n"));
-}
-
-TEST_F(TreeReport, XmlElementsAndEscapedParents) {
-  Add("A");
-  Add("B", "A");
-  Add("E", "T<int, long>");
-  G().sw.xml = true;
-  const std::string out = Report();
-  EXPECT_TRUE(test::Has(out,
-            "<inheritance_tree>\n"
-            "<class>\n<name>A</name>\n<depth>0</depth>\n<children>1</children>\n</class>\n"
-            "<class>\n<name>B</name>\n<depth>1</depth>\n<children>0</children>\n"
-            "<parent>1</parent>\n</class>\n"
-            "</inheritance_tree>\n"
-            "<totals>\n<classes>2</classes>\n<base_classes>1</base_classes>\n"
-            "<derived_classes>1</derived_classes>\n"
-            "<derived_to_base_ratio>1.00</derived_to_base_ratio>\n"
-            "<max_depth_inheritance_tree>1</max_depth_inheritance_tree>\n"
-            "<avg_depth_inheritance_tree>0.50</avg_depth_inheritance_tree>\n"
-            "<max_number_direct_children>1</max_number_direct_children>\n"
-            "<avg_number_direct_children>0.50</avg_number_direct_children>\n</totals>\n"
-            "<parents_not_found_tree>\n"
-            "<lost_child_node>\n<name>E</name>\n<parent>T&lt;int, long&gt;</parent>\n"
-            "</lost_child_node>\n"
-            "</parents_not_found_tree>\n"
-            "</report>\n")) << out;
-}
-
-// What a browser shows of the HTML report: the text without its markup.
-std::string Visible(const std::string& html) {
-  std::string out = std::regex_replace(html, std::regex("<[^>]*>"), "");
-  out = std::regex_replace(out, std::regex("&gt;"), ">");
-  out = std::regex_replace(out, std::regex("&lt;"), "<");
-  return std::regex_replace(out, std::regex("&amp;"), "&");
-}
-
-TEST_F(TreeReport, HtmlShowsTheTextFormWithColouredFigures) {
-  auto build = [](GlobalData& G) {
-    AddClass(G, "A");
-    AddClass(G, "B", "A, T<int>");
-    AddClass(G, "C", "B");
-  };
-  Harness text;
-  build(text.G());
-  text.G().sw.inheritance = true;
-  ReportInheritanceTree(text.G());
-
-  build(G());
-  G().sw.html = true;
-  const std::string html = Report();
-  EXPECT_EQ(Visible(html), text.Output());
-  EXPECT_TRUE(Has(html,
-                  "    - B [<font color=\"#333300\">D1</font>."
-                  "<font color=\"#CC6600\">C1</font>.P2]\n"))
-      << html;
-  EXPECT_TRUE(Has(html, "Parent</b>: T&lt;int&gt;\n")) << html;
-}
-
-TEST_F(TreeReport, HtmlBlankColoursLeaveTheFiguresPlain) {
-  Add("A");
-  G().sw.html = true;
-  G().settings.colors[kColorInheritanceDepth].clear();
-  G().settings.colors[kColorInheritanceChild].clear();
-  EXPECT_TRUE(Has(Report(), "\n  + <b>A</b> [D0.C0]\n"));
 }
 
 }  // namespace

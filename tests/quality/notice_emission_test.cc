@@ -13,37 +13,6 @@ using test::Has;
 using test::BeginsWith;
 using test::NoticeHarness;
 
-TEST(NoticeDescriptions, LimitsAreFilledInAtFirstUse) {
-  NoticeHarness n;
-  GlobalData& G = n.G();
-  EXPECT_STREQ(NoticeText(G, 1), "Physical line length > 80 characters");
-  EXPECT_STREQ(NoticeText(G, 16),
-               "Function/class/struct/interface white space < 10.0%");
-  EXPECT_STREQ(NoticeText(G, 48), "Function lLOC <= 0, non-operational function");
-  EXPECT_STREQ(NoticeText(G, 9), "'goto' keyword identified");
-}
-
-TEST(NoticeDescriptions, ChangedLimitsShowTheirValue) {
-  NoticeHarness n;
-  GlobalData& G = n.G();
-  G.settings.max_line_length = 100;
-  G.settings.min_file_blank_pct = 12.5f;
-  G.settings.max_scope_depth = 3;
-  EXPECT_STREQ(NoticeText(G, 1), "Physical line length > 100 characters");
-  EXPECT_STREQ(NoticeText(G, 47), "File Blank Line content < 12.5%");
-  EXPECT_STREQ(NoticeText(G, 55), "Scope level exceeds the defined limit of 3");
-  // Formatted once: a later change leaves the text as it was.
-  G.settings.max_line_length = 120;
-  EXPECT_STREQ(NoticeText(G, 1), "Physical line length > 100 characters");
-}
-
-TEST(NoticeDescriptions, UnknownNumbersAreUnsupported) {
-  NoticeHarness n;
-  for (int number : {0, -1, 59, 99, 100, 250}) {
-    EXPECT_STREQ(NoticeText(n.G(), number), "Unsupported") << number;
-  }
-}
-
 TEST(NoticeEnableFlags, DefaultsAndOtherNumbers) {
   NoticeHarness n;
   const GlobalData& G = n.G();
@@ -113,46 +82,6 @@ class ShortForm : public ::testing::Test {
   }
   NoticeHarness n;
 };
-
-TEST_F(ShortForm, Text) {
-  EXPECT_EQ(n.Raise(9, 12), "  Notice #   9: Line   12, 'goto' keyword identified\n");
-  n.G().settings.reorder_notices = true;
-  EXPECT_EQ(n.Raise(9, 12345),
-            "  Line 12345: Notice #   9: 'goto' keyword identified\n");
-}
-
-TEST_F(ShortForm, CsvUsesTheTextForm) {
-  n.G().sw.csv = true;
-  EXPECT_EQ(n.Raise(23, 7), "  Notice #  23: Line    7, '?' ternary operator identified\n");
-}
-
-TEST_F(ShortForm, VisualStudio) {
-  n.G().sw.notice_single_line = false;
-  n.G().sw.notice_visual_studio = true;
-  n.G().sw.html = true;  // the Visual Studio form wins over every format
-  EXPECT_EQ(n.Raise(9, 12), "src/a.cpp(12) : Notice #9    - 'goto' keyword identified\n");
-  EXPECT_EQ(n.Raise(1, 3, {}),
-            "src/a.cpp(3) : Notice #1    - Physical line length > 80 characters\n");
-}
-
-TEST_F(ShortForm, Html) {
-  n.G().sw.html = true;
-  EXPECT_EQ(n.Raise(9, 12),
-            "  <font color=#CC0000><b>Notice</b></font> <b>#   9</b>: Line <b>12</b>, "
-            "'goto' keyword identified\n");
-}
-
-TEST_F(ShortForm, Xml) {
-  n.G().sw.xml = true;
-  EXPECT_EQ(n.Raise(9, 12),
-            "<notice>\n<type>9</type>\n<line>12</line>"
-            "<description>&apos;goto&apos; keyword identified</description>\n"
-            "</notice>\n");
-  EXPECT_EQ(n.Raise(48, 2),
-            "<notice>\n<type>48</type>\n<line>2</line>"
-            "<description>Function lLOC &lt;= 0, non-operational function"
-            "</description>\n</notice>\n");
-}
 
 TEST_F(ShortForm, XmlWithoutFileNamesWritesNothingButStillLists) {
   n.G().sw.xml = true;

@@ -37,53 +37,6 @@ TEST(Benchmark, ElapsedTimeIsAtLeastOneMillisecond) {
   EXPECT_GE(h.G().report.benchmark.elapsed, 0.001);
 }
 
-std::string Report(ReportFormat format, int lines, int characters) {
-  test::Harness h;
-  GlobalData& G = h.G();
-  G.sw.csv = format == ReportFormat::kCsv;
-  G.sw.xml = format == ReportFormat::kXml;
-  G.project.total_physical_lines_count = lines;
-  G.project.characters_count = characters;
-  StartInTheFuture(G);
-  WriteBenchmarkReport(G);
-  return h.Output();
-}
-
-// 1,000 lines and 50,000 characters in the floor time of 0.001 s.
-TEST(Benchmark, TextReport) {
-  const std::string out = Report(ReportFormat::kText, 1000, 50000);
-  EXPECT_EQ(out.rfind("\n  " + std::string(72, '_') + "\n\n" + std::string(25, ' ') +
-                          "~~ Performance Benchmark ~~\n",
-                      0),
-            0u);
-  const std::string figures =
-      "  Process Timer\n  -------------------------------\n"
-      "  Elapsed Time   :        0.001 Sec\n"
-      "                 :   0:00:00:00 Day:Hr:Min:Sec\n"
-      "\n  Performance Benchmark: 1000000 Physical Lines Processed/s\n"
-      "                       : 50000000 Characters Parsed/s\n\n";
-  EXPECT_EQ(out.substr(out.size() - figures.size()), figures);
-}
-
-TEST(Benchmark, CsvAndXmlReports) {
-  EXPECT_EQ(Report(ReportFormat::kCsv, 1000, 50000),
-            "Process Timer\nElapsed Time,       0.001,Seconds\n"
-            ",  0:00:00:00,Day:Hr:Min:Sec\n"
-            "\nPerformance Benchmark\nPhysical Lines Processed/s,1000000\n"
-            "Characters Processed/s,50000000\n\n");
-  // No lines processed (the -Rl listing): the timer alone.
-  EXPECT_EQ(Report(ReportFormat::kXml, 0, 0),
-            "<benchmark_timer>\n<Elapsed_Time>\n<value>       0.001</value>\n"
-            "<units>seconds</units>\n<value>  0:00:00:00</value>\n"
-            "<units>Day:Hr:Min:Sec</units>\n</Elapsed_Time>\n</benchmark_timer>\n");
-  EXPECT_NE(Report(ReportFormat::kXml, 4, 10).find(
-                "<Performance_Benchmark>\n<Physcial_Lines_Processed_per_Second>4000"
-                "</Physcial_Lines_Processed_per_Second>\n"
-                "<Characters_Processed_per_Second>10000"
-                "</Characters_Processed_per_Second>\n</Performance_Benchmark>\n"),
-            std::string::npos);
-}
-
 TEST(Benchmark, NothingWithoutTheSwitch) {
   test::Harness h;
   h.G().project.total_physical_lines_count = 10;

@@ -100,27 +100,6 @@ TEST_F(CsvRows, FileAndFunctionRowsWithTheirClosingRows) {
             "Minimum, , , ,, 3, 2, 1, 0, 0, 3, 0.00, , 1, 0, 1, 1, 1, 2, \n");
 }
 
-TEST_F(CsvRows, FunctionPointsJoinTheSizeColumns) {
-  G().sw.function_points = true;
-  G().lang.flags = LanguageFlags{};
-  G().lang.flags.cpp = true;  // 53 per LOC, eLOC and lLOC
-  File("a.cpp", 0, 10, [](FileMetrics& f) {
-    f.loc_count = 106;
-    f.semicolon_count = 53;
-  });
-  const std::string out = Output();
-  EXPECT_TRUE(Has(out,
-                  "Type, Name, , Date, Size, LOC/FP, eLOC/FP, lLOC/FP, "
-                  "Comments,"));
-  // The row's own function points come from its entry (none stored here).
-  EXPECT_TRUE(Has(out, ", 10, 106/0.0       , 106/0.0       , 53/0.0       , 0,"));
-  G().lists.functions.push_back(Function("h", "()", 106, 53, 53, 0, 0, 106, 0, 1, 1));
-  WriteCsvFunctionRows(G());
-  EXPECT_TRUE(Has(Output(),
-                  "Function, h, (), ,, 106/2.0       , 53/1.0       , "
-                  "53/1.0       , 0, 0, 106, 0.00, , 1, 0, 1, 1, 1, 2, \n"));
-}
-
 TEST_F(CsvRows, NoClosingRowsWithoutRowsAndEachFunctionWrittenOnce) {
   WriteCsvTotals(G());
   EXPECT_EQ(Output(), "");

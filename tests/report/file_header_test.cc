@@ -57,19 +57,6 @@ TEST_F(FileHeader, LongNamesWrapAt66WithIndent8) {
             "\n  File: " + std::string(66, 'n') + "\n        tail\n");
 }
 
-TEST_F(FileHeader, LongFormHtmlCsvXml) {
-  auto html = [](GlobalData& G) { G.sw.html = true; };
-  EXPECT_EQ(Header("src/a&b.c", kTime, 61, html),
-            "\n  <b>File</b>: <b><a href=\"src/a&amp;b.c\" target=\"_blank\">"
-            "src/a&amp;b.c</a></b>\n  <b>Date</b>: " +
-                kDate + std::string(23, ' ') + "<b>File Size</b>: 61 Bytes\n");
-  EXPECT_EQ(Header("src/a.c", kTime, 61, [](GlobalData& G) { G.sw.csv = true; }),
-            "\nFile,src/a.c\nDate," + kDate + "\nSize,61,Bytes\n");
-  EXPECT_EQ(Header("a&b.c", kTime, 61, [](GlobalData& G) { G.sw.xml = true; }),
-            "<name>a&amp;b.c</name>\n<date>" + kDate +
-                "</date>\n<size_bytes>61</size_bytes>\n");
-}
-
 TEST_F(FileHeader, PseudoFilesTotalAndAverage) {
   EXPECT_EQ(Header("Total", 0, 1234), "\n  Total\n");
   EXPECT_EQ(Header("Average", 0, 1234, [](GlobalData& G) { G.sw.csv = true; }),
@@ -80,24 +67,6 @@ TEST_F(FileHeader, PseudoFilesTotalAndAverage) {
             "<name>Total</name>\n<bytes>1234</bytes>\n");
   // A real file that happens to be called "Total".
   EXPECT_EQ(Header("Total", kTime, 5).substr(0, 15), "\n  File: Total\n");
-}
-
-TEST_F(FileHeader, ShortFormInEachFormat) {
-  auto detail = [](GlobalData& G) { G.sw.complexity = true; };
-  EXPECT_EQ(Header("src/a.c", kTime, 61, detail, true),
-            "\n  " + kDate + "\n  src/a.c\n");
-  EXPECT_EQ(Header("src/a.c", kTime, 61,
-                   [](GlobalData& G) { G.sw.html = true; }, true),
-            "\n  <b><font color=\"#0000FF\">" + kDate +
-                "</font></b>\n  <a href=\"src/a.c\" target=\"_blank\"><b>"
-                "src/a.c</b></a>\n");
-  EXPECT_EQ(Header("src/a.c", kTime, 61, [](GlobalData& G) { G.sw.csv = true; },
-                   true),
-            "src/a.c\n");
-  EXPECT_EQ(Header("src/a.c", kTime, 61, [](GlobalData& G) { G.sw.xml = true; },
-                   true),
-            "<date>" + kDate + "</date>\n<size_bytes>61</size_bytes>\n"
-            "<name>src/a.c</name>\n");
 }
 
 TEST_F(FileHeader, ShortFormSuppressedWithoutFileNames) {

@@ -39,17 +39,6 @@ std::string Summary(const std::function<void(GlobalData&)>& set,
   return h.Output();
 }
 
-// The LOC line itself is checked in each format with the metric lines.
-TEST(FileSummary, TitleInEachFormat) {
-  EXPECT_EQ(Summary([](GlobalData&) {}), kSummaryTitle + kLocLine);
-  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.html = true; }).rfind(
-                "<b><font color=\"#993300\">" + kSummaryTitle + "</font></b>  <b>LOC</b> 10", 0),
-            0u);
-  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.csv = true; }).rfind("Total File Summary\nLOC,10,", 0),
-            0u);
-  EXPECT_EQ(Summary([](GlobalData& G) { G.sw.xml = true; }).rfind("<loc>10</loc>\n", 0), 0u);
-}
-
 TEST(FileSummary, RuleInDetailModeExceptFunctionModeWithoutFunctions) {
   EXPECT_EQ(Summary([](GlobalData& G) { G.sw.complexity = true; }),
             kHyphenRule + kSummaryTitle + kLocLine);
@@ -164,36 +153,6 @@ TEST(FileFunctionalSummary, ComplexityModeAddsTheComplexityRows) {
                 "  Max Total Complexity ..:          9  Avg Total Complexity ..:       5.75\n");
 }
 
-TEST(FileFunctionalSummary, CsvRows) {
-  EXPECT_EQ(Functional([](GlobalData& G) { G.sw.csv = true; }),
-            "File Functional Summary\nFunctions,4\n"
-            "LOC,50,eLOC,40,lLOC,30,Comments,10,Parameters,6,Returns,5,"
-            "Cyclo Complex,12,Inter Complex,11,Total Complex,23,"
-            "Func Pts(LOC),       0.9,Func Pts(eLOC),       0.8,"
-            "Func Pts(lLOC),       0.6\n"
-            "File Functional Maximum Summary\n"
-            "LOC,20,eLOC,16,lLOC,11,,,Parameters,3,Returns,2,Cyclo Complex,5,"
-            "Inter Complex,5,Total Complex,9\n"
-            "File Functional Average Summary\n"
-            "LOC,     12.50,eLOC,     10.00,lLOC,      7.50,Comments,      2.50,"
-            "Parameters,      1.50,Returns,      1.25,Cyclo Complex,      3.00,"
-            "Inter Complex,      2.75,Total Complex,      5.75\n");
-}
-
-TEST(FileFunctionalSummary, XmlGroups) {
-  const std::string out = Functional([](GlobalData& G) { G.sw.xml = true; });
-  EXPECT_EQ(out.rfind("<file_function_summary>\n<file_function_totals>\n<functions>4</functions>\n", 0),
-            0u);
-  EXPECT_TRUE(Has(out, "<total_complexity>23</total_complexity>\n"
-                       "<function_points_loc>       0.9</function_points_loc>\n"));
-  EXPECT_TRUE(Has(out, "</file_function_totals>\n<file_function_maximums>\n<LOC>20</LOC>\n"));
-  EXPECT_TRUE(Has(out, "<interface_complexity>5</interface_complexity>\n"
-                       "<total_complexity>9</total_complexity>\n</file_function_maximums>\n"
-                       "<file_function_average>\n<LOC>     12.50</LOC>\n"));
-  const std::string tail = "</file_function_average>\n</file_function_summary>\n";
-  EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
-}
-
 TEST(FileFunctionalSummary, NotWrittenWithoutFunctionsOrInListingMode) {
   EXPECT_EQ(Functional([](GlobalData& G) { G.file.functions_count = 0; }), "");
   EXPECT_EQ(Functional([](GlobalData& G) { G.sw.function_list = true; }), "");
@@ -207,25 +166,6 @@ std::string Memory(const std::function<void(GlobalData&)>& set) {
   set(h.G());
   WriteMemorySummary(h.G());
   return h.Output();
-}
-
-TEST(MemorySummary, CountsInEachFormat) {
-  EXPECT_EQ(Memory([](GlobalData&) {}),
-            kHyphenRule +
-                Centered(16, "~~ Memory Allocation/De-allocation Summary ~~") +
-                "\n\n  Memory alloc count ....:          2"
-                "  Memory free count .....:          1\n"
-                "  Memory new count ......:          0"
-                "  Memory delete count ...:          0\n");
-  EXPECT_EQ(Memory([](GlobalData& G) { G.sw.csv = true; }),
-            "Memory Allocation/De-allocation Summary\n"
-            "Memory alloc count,2,Memory free count,1\n"
-            "Memory new count,0,Memory delete count,0\n");
-  const std::string xml = Memory([](GlobalData& G) { G.sw.xml = true; });
-  EXPECT_EQ(xml.rfind("<report>\n<name>Memory Allocation/De-allocation Summary</name>\n"
-                      "<memory_alloc_count>2</memory_alloc_count>\n",
-                      0),
-            0u);
 }
 
 TEST(MemorySummary, NothingWhenAllCountsAreZero) {
@@ -246,17 +186,6 @@ std::string EndMarker(const std::function<void(GlobalData&)>& set) {
   set(h.G());
   WriteEndOfFile(h.G(), "src/a.c");
   return h.Output();
-}
-
-TEST(EndOfFile, MarkerInEachFormat) {
-  EXPECT_EQ(EndMarker([](GlobalData&) {}),
-            "  " + kUnderscores + "\n  End of File: src/a.c\n\n");
-  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.html = true; }),
-            "  " + kUnderscores +
-                "\n  <b>End of File: </b><b><a href=\"src/a.c\" target=\"_blank\">"
-                "src/a.c</a></b>\n\n\n");
-  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.csv = true; }), "File End\n");
-  EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.xml = true; }), "");
 }
 
 TEST(EndOfFile, OnlyInDetailModeOutsideTotalsOnly) {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "report/output.h"
+#include "base/output.h"
 #include "test_support.h"
 
 namespace zav {
@@ -31,32 +31,6 @@ TEST(CenterHtmlLine, IndentsByTheVisibleText) {
   test::Harness h;
   CenterHtmlLine(h.G(), "Version", "<b>Version</b>");
   EXPECT_EQ(h.Output(), Centered(35, "<b>Version</b>"));
-}
-
-TEST(SectionTitle, TextAndHtmlFraming) {
-  test::Harness text;
-  WriteSectionTitle(text.G(), "~~ T ~~", "T");
-  EXPECT_EQ(text.Output(), "\n" + kRule + "\n" + Centered(35, "~~ T ~~") + "\n");
-
-  test::Harness html;
-  html.G().sw.html = true;
-  WriteSectionTitle(html.G(), "~~ T ~~", "T");
-  EXPECT_EQ(html.Output(), "\n" + kRule + "\n<b><font color=\"#993300\">" +
-                               Centered(35, "~~ T ~~") + "</font></b>\n");
-}
-
-TEST(SectionTitle, CsvAndXmlFraming) {
-  test::Harness csv;
-  csv.G().sw.csv = true;
-  WriteSectionTitle(csv.G(), "~~ T ~~", "Total Language Profile (%)");
-  WriteSectionEnd(csv.G());
-  EXPECT_EQ(csv.Output(), "Total Language Profile (%)\n");
-
-  test::Harness xml;
-  xml.G().sw.xml = true;
-  WriteSectionTitle(xml.G(), "~~ T ~~", "A & B");
-  WriteSectionEnd(xml.G());
-  EXPECT_EQ(xml.Output(), "<report>\n<name>A &amp; B</name>\n</report>\n");
 }
 
 TEST(Label, HtmlBoldsTheWordsUpToTheColon) {

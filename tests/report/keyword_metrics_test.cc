@@ -83,12 +83,10 @@ std::string Keywords(const std::function<void(GlobalData&)>& set, bool project) 
   return h.Output();
 }
 
-TEST(KeywordMetrics, TextTwoColumns) {
-  EXPECT_EQ(Keywords([](GlobalData&) {}, false),
-            "\n  " + std::string(72, '-') + "\n\n" + std::string(23, ' ') +
-                "~~ File Keywords and Metrics ~~\n\n" + kBody);
-  const std::string project = Keywords([](GlobalData&) {}, true);
-  EXPECT_TRUE(Has(project, "~~ Project Keywords and Metrics ~~\n\n" + kBody));
+// The figures of kBody are worked out by hand from SampleCounts.
+TEST(KeywordMetrics, FiguresAndPercentagesOfTheFile) {
+  const std::string out = Keywords([](GlobalData&) {}, false);
+  EXPECT_TRUE(Has(out, "~~ File Keywords and Metrics ~~\n\n" + kBody));
 }
 
 TEST(KeywordMetrics, InlineRowWithoutFunctions) {
@@ -97,15 +95,6 @@ TEST(KeywordMetrics, InlineRowWithoutFunctions) {
   EXPECT_TRUE(Has(out,
                   "  Comment Lines .......:            5"
                   "  inline ..............:            0\n"));
-}
-
-TEST(KeywordMetrics, HtmlBoldsLabelsAndColoursTheDashHeaders) {
-  const std::string out = Keywords([](GlobalData& G) { G.sw.html = true; }, false);
-  EXPECT_TRUE(Has(out,
-                  "  <b>--------------- <font color=\"#993300\">LOC</font> "
-                  "---------------</b>  <b>case, break .........:</b>     2,     3\n"
-                  "  <b>Lines of Code (LOC) .:</b>           10"))
-      << out;
 }
 
 TEST(KeywordMetrics, XmlPercentagesAreZeroWithoutLogicalLines) {

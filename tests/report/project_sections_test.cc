@@ -81,40 +81,6 @@ TEST(ProjectFunctionalMetrics, AnalysisTotalsAveragesAndExtremes) {
   EXPECT_TRUE(Has(out, "~~ Project Functional Metrics ~~\n\n  Function: f1\n"));
 }
 
-TEST(ProjectFunctionalMetrics, CsvRowsAndSummariesOnly) {
-  const std::string csv = Write(
-      [](GlobalData& G) {
-        ThreeFunctions(G);
-        G.sw.sort_key = 2;
-        G.sw.sort_descending = true;
-      },
-      WriteProjectFunctionalMetrics, ReportFormat::kCsv);
-  EXPECT_TRUE(Has(csv,
-                  "\nProject Functional Metrics\nSorted By: LOC - Descending\n"
-                  "Count,3\nType,Name,Params,LOC,eLOC,lLOC,Comments,Comments/eLOC,"
-                  "Lines,Parameters,Returns,Interface Complexity,Cyclomatic "
-                  "Complexity,Functional Complexity\n"
-                  "Function,f1,(int a),10,8,5,2,0.25,12,2,1,3,3,6\n"
-                  "Function,f3,(int a),6,5,4,1,0.20,9,1,2,3,2,5\n"
-                  "Function,f2,(int a),4,3,2,0,0.00,4,0,1,1,1,2\n"))
-      << csv;
-  // A comma follows the Lines value.
-  EXPECT_TRUE(Has(csv,
-                  "Total Functions\nCount,3,LOC,20,eLOC,16,lLOC,11,Comments,3,"
-                  "Blanks,3,Parameters,3,Returns,4,Inter Complex,7,Cyclo Complex,6,"
-                  "Total Complex,13,Lines,25,Func Pts(LOC),10.0,Func Pts(eLOC),12.0,"
-                  "Func Pts(lLOC),1.4\n"));
-  const std::string summaries = Write(
-      [](GlobalData& G) {
-        ThreeFunctions(G);
-        G.sw.totals_summaries_only = true;
-      },
-      WriteProjectFunctionalMetrics);
-  EXPECT_FALSE(Has(summaries, "Function: "));
-  EXPECT_TRUE(Has(summaries, "  Total Functions .......:          3"));
-  EXPECT_EQ(Write([](GlobalData&) {}, WriteProjectFunctionalMetrics), "");
-}
-
 MetricRecord ClassRecord(const char* name, RecordKind kind, int nesting, int loc,
                          int lines, double methods, int mpub, int mpriv,
                          int apub, int apriv) {
@@ -298,30 +264,6 @@ TEST(QualityReports, NoticeSummaryListsEachNoticeByFile) {
                        "Filename, Notice, Line, Description\n"
                        "a.c,  3, 7, Ellipsis '...' are identified as function parameters\n"))
       << csv;
-}
-
-TEST(ProjectSummary, CsvAndXmlForms) {
-  auto set = [](GlobalData& G) {
-    G.sw.function_points = true;
-    G.file.loc_count = 10;
-    G.file.braceline_count = 2;
-    G.file.semicolon_count = 5;
-    G.file.comment_lines_count = 4;
-    G.file.total_physical_lines_count = 20;
-    G.file.skipped_lines_count = 3;
-    G.file.fp_loc = 2.0;
-    G.file.fp_eloc = 1.5;
-    G.file.fp_lloc = 0.5;
-  };
-  EXPECT_EQ(Write(set, WriteProjectSummary, ReportFormat::kCsv),
-            "Total Project Summary\n\nTotal,Skipped,Lines,3\nFunction,Point,Totals\n"
-            "FP LOC,       2.0,FP eLOC,       1.5,FP lLOC,       0.5,\n\n"
-            "Project,Totals\n"
-            "LOC,10,eLOC,8,lLOC,5,Comment,4,Lines,20,Comment/eLOC,0.50\n\n");
-  const std::string xml = Write(set, WriteProjectSummary, ReportFormat::kXml);
-  EXPECT_TRUE(Has(xml, "<eloc>8</eloc>\n<lloc>5</lloc>\n"));
-  EXPECT_TRUE(Has(xml, "<comment_per_eloc>0.50</comment_per_eloc>\n"));
-  EXPECT_TRUE(Has(xml, "<lines_skipped>3</lines_skipped>\n</totals>\n"));
 }
 
 TEST(DirectorySummary, OneLinePerDirectoryInListOrder) {

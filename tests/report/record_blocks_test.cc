@@ -59,77 +59,10 @@ TEST(FunctionBlock, FunctionPointsAndNoticesMode) {
                 "FP(lLOC)     0.0\n");
 }
 
-TEST(FunctionBlock, HtmlAndXml) {
-  EXPECT_EQ(FunctionBlock([](GlobalData& G) { G.sw.html = true; }).rfind(
-                "  <b>Function</b>: <b><font color=\"#0000FF\">Stack::push</font></b>\n"
-                "  <b>Parameters:</b> <b><font color=\"#006600\">(const T&amp; v)</font></b>\n"
-                "  <b>LOC</b> 6 ",
-                0),
-            0u);
-  EXPECT_EQ(FunctionBlock([](GlobalData& G) { G.sw.xml = true; }),
-            "<function>\n<name>Stack::push</name>\n"
-            "<parameters>(const T&amp; v)</parameters>\n"
-            "<loc>6</loc>\n<eloc>4</eloc>\n<lloc>3</lloc>\n"
-            "<comments>1</comments>\n<lines>8</lines>\n</function>\n");
-}
-
 TEST(FunctionBlock, NothingInTotalsOnlyOrAutomatedCsv) {
   EXPECT_EQ(FunctionBlock([](GlobalData& G) { G.sw.totals_only = true; }), "");
   EXPECT_EQ(FunctionBlock([](GlobalData& G) { G.sw.csv = G.sw.csv_detail = true; }),
             "");
-}
-
-std::string ClassBlock(const std::function<void(GlobalData&)>& set) {
-  ClassRecord c;
-  c.kind = RecordKind::kClass;
-  c.name = "Derived";
-  c.inheritance = "public Base";
-  c.attributes_public = 1;
-  c.attributes_private = 2;
-  c.methods_public = 3;
-  c.loc = 20;
-  c.eloc = 15;
-  c.lloc = 9;
-  c.comments = 4;
-  c.lines = 26;
-  test::Harness h;
-  set(h.G());
-  WriteClassBlock(h.G(), "Class", c);
-  return h.Output();
-}
-
-TEST(ClassBlock, TextForm) {
-  EXPECT_EQ(ClassBlock([](GlobalData&) {}),
-            "\n  Class: Derived\n  Inheritance: public Base\n"
-            "  Attributes   Publ 1        Prot 0        Private 2        "
-            "Total        3\n"
-            "  Methods      Publ 3        Prot 0        Private 0        "
-            "Total        3\n"
-            "  LOC 20       eLOC 15       lLOC 9        Comment 4        "
-            "Lines       26\n\n");
-}
-
-TEST(ClassBlock, CsvHasNoEmptyLineXmlIsOneElement) {
-  EXPECT_EQ(ClassBlock([](GlobalData& G) { G.sw.csv = true; }),
-            "Class,Derived\nInheritance,public Base\n"
-            "Attributes,Publ,      1,Prot,      0,Private,      2,Total,       3\n"
-            "Methods,Publ,3,Prot,0,Private,0,Total,3\n"
-            "LOC,20,eLOC,15,lLOC,9,Comment,4,Lines,26\n");
-  const std::string xml = ClassBlock([](GlobalData& G) { G.sw.xml = true; });
-  const std::string head =
-      "<class>\n<type>Class</type>\n<name>Derived</name>\n"
-      "<inheritance>public Base</inheritance>\n<attributes>\n";
-  const std::string tail = "<lines>26</lines>\n</class>\n";
-  EXPECT_EQ(xml.substr(0, head.size()), head);
-  EXPECT_EQ(xml.substr(xml.size() - tail.size()), tail);
-}
-
-TEST(ClassBlock, HtmlHeadingInTheClassColour) {
-  const std::string html = ClassBlock([](GlobalData& G) { G.sw.html = true; });
-  const std::string head =
-      "\n  <b>Class</b>: <b><font color=\"#663300\">Derived</font></b>\n"
-      "  <b>Inheritance</b>: <b><font color=\"#FF3300\">public Base</font></b>\n";
-  EXPECT_EQ(html.substr(0, head.size()), head);
 }
 
 }  // namespace

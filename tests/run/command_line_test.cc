@@ -283,72 +283,40 @@ TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
 
 // Each malformed switch ends the run with exit code 1 and its message.
 TEST_F(ParseTest, ErrorsEndTheRunWithTheirMessage) {
-  const std::string help = "         Use -hs for help text\n";
+  // Each error is recognised by the first line of its message.
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"-v", "-Q", "a.c"},
-       "\n  Error: Command line parse error, invalid option.\n"
-       "         Use -hs to show program help syntax.\n"},
-      {{"-Ex"}, "\n  Error: Invalid parameter for -E option\n" + help},
-      {{"-f"},
-       "\n  Error: As of version 6.20 the -f flag requires\n"
-       "         -fa for functional analysis\n"
-       "         -fd function file details\n"
-       "         -fm function and attribute detail for classes\n"
-       "         -fp for function points derived from LOC metrics\n"
-       "         Use -hs for program syntax\n"},
-      {{"-Nx"}, "\n  Error: Invalid or missing parameter for -N option\n" + help},
-      {{"-Rx"}, "\n  Error: Invalid parameter for -R option\n" + help},
-      {{"-Tz"}, "\n  Error: Invalid or missing parameter for -T option\n" + help},
-      {{"-q"}, "\n  -q Query setup mode is now supported in the zav.cfg file.\n"},
-      {{"-W"}, "\n  -W Work Diff mode is now supported under the -wx option\n"},
-      {{"-wW"},
-       "\n  Error: The -wW switch has been deprecated and is no\n"
-       "         longer supported.  Use the -wx switch to perform\n"
-       "         baseline differentials\n\n"},
-      {{"-r. ."},
-       "\n  Error: In the specified parameter: -r\n"
-       "         For the recursive descent option -r,\n"
-       "         The option parameters must be delimited by quotes.\n"
-       "         Specify the file extensions separated by commas.\n"
-       "         The specified directory must be the last parameter.\n\n"
-       "         Windows Example: -r\"h,c,java,cs c:\\my project\"\n"
-       "         UNIX Example: -r\"h,cpp,java,cs /my_project\"\n" + help},
-      {{"-wcrate ."},
-       "\n  Error: The correct syntax for the work file create\n"
-       "         option is: -w \"Create top directory of baseline\"\n"
-       "         Windows Example: -w \"Create c:\\my project\"\n"
-       "         Unix Example: -w \"Create /Project_Dir\"\n"
-       "         Current Directory Example: -w \"Create .\"\n"},
-      {{"-wcreate x"},
-       "\n  Error: No baseline directory specififed for the\n"
-       "         -w \"Create dir\" option.\n"},
-      {{"-wx old.dat new.dat"},
-       "\n  Error: -wx option syntax is invalid\n"
-       "         Example -w\"x work file old, work file new\"\n" + help},
-      {{"-wFile dat"},
-       "\n  Error: -w \"File dat\" file name not parsed\n         Check command line syntax\n"},
-      {{"-wFile txt a"},
-       "\n  Error: -w \"File [dat|cfg] [path\\filename]\"\n"
-       "         Command line syntax is not correct\n"},
-      {{"-wFile cfg /no/such/diff.cfg"}, "\n  Error: File name [/no/such/diff.cfg] not found\n"},
-      {{"-wz"}, "\n  Error: Invalid or missing parameter for -w option\n" + help},
-      {{"-x NOCONFIG"}, "\n  Error: Invalid parameter for -x option\n" + help},
-      {{"-x"}, "\n  Error: Invalid parameter for -x option\n" + help},
-      {{"-xfile txt a.txt"}, "\n  Error: Invalid report file type\n"},
-      {{"-uconfig"}, "\n  Error: Invalid or missing parameter for -u option\n" + help},
-      {{"-uFile ini a.ini"},
-       "\n  Error: -u \"File [cfg | xsl] [path\\filename]\"\n"
-       "         Command line syntax is not correct\n"},
-      {{"-uFile cfg"},
-       "\n  Error: -u \"File cfg\" file name not parsed\n         Check command line syntax\n"},
+      {{"-v", "-Q", "a.c"}, "Error: Command line parse error, invalid option."},
+      {{"-Ex"}, "Error: Invalid parameter for -E option"},
+      {{"-f"}, "Error: As of version 6.20 the -f flag requires"},
+      {{"-Nx"}, "Error: Invalid or missing parameter for -N option"},
+      {{"-Rx"}, "Error: Invalid parameter for -R option"},
+      {{"-Tz"}, "Error: Invalid or missing parameter for -T option"},
+      {{"-q"}, "-q Query setup mode is now supported in the zav.cfg file."},
+      {{"-W"}, "-W Work Diff mode is now supported under the -wx option"},
+      {{"-wW"}, "Error: The -wW switch has been deprecated and is no"},
+      {{"-r. ."}, "Error: In the specified parameter: -r"},
+      {{"-wcrate ."}, "Error: The correct syntax for the work file create"},
+      {{"-wcreate x"}, "Error: No baseline directory specififed for the"},
+      {{"-wx old.dat new.dat"}, "Error: -wx option syntax is invalid"},
+      {{"-wFile dat"}, "Error: -w \"File dat\" file name not parsed"},
+      {{"-wFile txt a"}, "Error: -w \"File [dat|cfg] [path\\filename]\""},
+      {{"-wFile cfg /no/such/diff.cfg"}, "Error: File name [/no/such/diff.cfg] not found"},
+      {{"-wz"}, "Error: Invalid or missing parameter for -w option"},
+      {{"-x NOCONFIG"}, "Error: Invalid parameter for -x option"},
+      {{"-x"}, "Error: Invalid parameter for -x option"},
+      {{"-xfile txt a.txt"}, "Error: Invalid report file type"},
+      {{"-uconfig"}, "Error: Invalid or missing parameter for -u option"},
+      {{"-uFile ini a.ini"}, "Error: -u \"File [cfg | xsl] [path\\filename]\""},
+      {{"-uFile cfg"}, "Error: -u \"File cfg\" file name not parsed"},
   };
-  for (const auto& [args, message] : cases) {
+  for (const auto& [args, first_line] : cases) {
     G().sw = Switches();
     const size_t before = h.Output().size();
     ParseResult r = Parse(args);
     EXPECT_TRUE(r.exit) << args[0];
     EXPECT_EQ(r.exit_code, 1) << args[0];
-    EXPECT_EQ(h.Output().substr(before), message) << args[0];
+    const std::string message = h.Output().substr(before);
+    EXPECT_EQ(message.substr(0, message.find('\n', 1)), "\n  " + first_line) << args[0];
   }
 }
 

@@ -101,58 +101,6 @@ TEST(ConfigTemplate, LabelsArePaddedToTheirColumn) {
   }
 }
 
-TEST(ConfigTemplate, DefaultNoticeEntriesCarryTheirThresholds) {
-  Harness h;
-  std::string text = Template(h.G());
-  EXPECT_TRUE(Has(text,
-                  "\n\n# Quality Notice No. 1\n"
-                  "# A physical line is longer than the maximum line length.\n"
-                  "Quality Notice 1                        : Yes\n"
-                  "Maximum Line Length                     : 80\n"));
-  EXPECT_TRUE(Has(text, "\nQuality Notice 19                       : Yes\n"
-                        "Minimum File Whitespace Percent         : 10.00 \n"
-                        "A TAB is equivalent to n space          : 2\n"));
-}
-
-TEST(ConfigTemplate, SectionsAndNoticesComeInTheirOrder) {
-  Harness h;
-  std::string text = Template(h.G());
-  std::vector<std::string> order = {
-      "ZAV CFG Version: 7.75\n\n# Current Working Dir.: ",
-      "\n# Located Config. File: ",
-      "\n# Located Macro File  : ",
-      "\n# The following is the current configuration data\n\n#####",
-      "\n# ZAV Operational Configuration ####################################\n",
-      "\nReport Header Active ", "\nTreat C headers as C++ ",
-      "\n# ZAV Configuration for Baseline Metrics Differentials #############\n",
-      "\nWork file location path ", "\nWork Hours per Man Year ",
-      "\n# Function point conversion factors for LOC metrics\n",
-      "\nInclude 'function call' in cyclomatic complexity",
-      "\n# ZAV Quality Notices Configuration ################################\n",
-      "\n# ZAV Quality Notices For Code Style", "\nQuality Notice 1 ",
-      "\nQuality Notice 21 ", "\n# ZAV Quality Notices For Stability and Maintainability",
-      "\nQuality Notice 13 ", "\nUse default in case/break comparison ",
-      "\nQuality Notice 14 ", "\nQuality Notice 56 ",
-      "\n# ZAV Quality Notices for Functional/Struct and Class Content",
-      "\nQuality Notice 48 ", "\nMinimum Function lLOC ", "\nQuality Notice 54 ",
-      "\n# ZAV Quality Notices for File Content #", "\nQuality Notice 58 ",
-      "\n# ZAV Quality Notices Miscellaneous",
-      "\n# Quality Notice No. 25\n# Deprecated in Version 6.70\n",
-      "\n# Code Listing Report Configuration ################################\n",
-      "\n# HTML Report and Color Configuration ##############################\n",
-      "\nHTML Inheritance Child Color ",
-      "\n####################################################################\n"
-      "# end of zav.cfg\n",
-  };
-  size_t at = 0;
-  for (const std::string& piece : order) {
-    size_t found = text.find(piece, at);
-    ASSERT_NE(found, std::string::npos) << "missing or out of order: " << piece;
-    at = found + 1;
-  }
-  EXPECT_EQ(text.substr(text.size() - 17), "# end of zav.cfg\n");
-}
-
 TEST(ConfigTemplate, KeysOnlyReadAreNotWritten) {
   Harness h;
   std::string text = Template(h.G());
@@ -162,18 +110,6 @@ TEST(ConfigTemplate, KeysOnlyReadAreNotWritten) {
   EXPECT_FALSE(Has(text, "Use notice"));
   EXPECT_FALSE(Has(text, "Minimum Function eLOC"));
   EXPECT_FALSE(Has(text, "\ninclude cyclo complexity in work files"));
-}
-
-TEST(ConfigTemplate, HtmlWrapsTheTemplateAndShowsColours) {
-  Harness h;
-  std::string text = Template(h.G(), true);
-  const std::string head =
-      "<html><header><title>\"ZAV Configuration\"</title></header><body><pre>";
-  EXPECT_EQ(text.substr(0, head.size()), head);
-  EXPECT_EQ(text.substr(text.size() - 20), "</pre></body></html>");
-  EXPECT_TRUE(Has(text, "\nHTML ZAV Color                          : "
-                        "<font color=\"#0000FF\">#0000FF</font>\n"));
-  EXPECT_TRUE(Has(text, "\nReport Header Active                    : No\n"));
 }
 
 }  // namespace

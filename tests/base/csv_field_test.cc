@@ -1,4 +1,4 @@
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 
 #include <gtest/gtest.h>
 

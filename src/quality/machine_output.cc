@@ -111,10 +111,4 @@ std::string MachineNoticeText(const MachineNotice& n) {
   return "'" + n.keyword + "' is not bound with scope braces {}";
 }
 
-bool IsErrorText(std::string_view text) {
-  const size_t start = text.find_first_not_of('\n');
-  return start != std::string_view::npos &&
-         text.substr(start, 8) == "  Error:";
-}
-
 }  // namespace zav

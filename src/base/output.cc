@@ -1,15 +1,23 @@
-#include "report/output.h"
+#include "base/output.h"
 
-#include "report/format.h"
-#include "report/machine_output.h"
+#include "base/format.h"
 
 #include <cstdarg>
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 
 namespace zav {
 
 namespace {
+
+// While a machine-readable document silences the report writers, an error
+// message (a text whose first line begins "  Error:") still reaches the
+// user on standard error; everything else is dropped.
+bool IsErrorText(std::string_view text) {
+  const size_t start = text.find_first_not_of('\n');
+  return start != std::string_view::npos && text.substr(start, 8) == "  Error:";
+}
 
 void CloseOwnedFile(GlobalData& G) {
   if (G.report.owns_file && G.report.out != nullptr) std::fclose(G.report.out);
@@ -55,22 +63,6 @@ void PutText(GlobalData& G, std::string_view text) {
     return;
   }
   std::fwrite(text.data(), 1, text.size(), G.report.out);
-}
-
-std::string HtmlEscape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out.push_back(c); break;
-    }
-  }
-  return out;
 }
 
 }  // namespace zav

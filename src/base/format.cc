@@ -1,4 +1,4 @@
-#include "report/format.h"
+#include "base/format.h"
 
 #include <cstdint>
 #include <cstring>

@@ -74,6 +74,11 @@ constexpr bool InSet(char c, const char* set) {
   return false;
 }
 
+// The blanks inside a line: a space or a tab.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// White space of the line text: a blank, a carriage return or a line feed.
+constexpr bool IsWhiteSpace(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
+
 inline bool IsIdentChar(unsigned char c) {
   return (kCharClass.bits[c] & CharClassTable::kIdent) != 0;
 }

@@ -1,15 +1,14 @@
-#include "analysis/structure_output.h"
+#include "report/structure_output.h"
 
 #include <cstring>
 
-#include "quality/notices.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "report/file_reports.h"
 #include "report/metric_lines.h"
 #include "report/record_blocks.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 
 namespace zav {
 namespace {
@@ -58,20 +57,6 @@ void WriteLabelledName(GlobalData& G, const char* label, const std::string& name
 void WriteTemplateLine(GlobalData& G, const std::string& text) {
   if (text.empty()) return;
   WriteLabelledName(G, "Template", text, kColorTemplate);
-}
-
-// With quality notices, multiple inheritance (a comma outside a template
-// argument list) raises notice 42.
-void CheckMultipleInheritance(GlobalData& G, const ClassFrame& c) {
-  if (!G.sw.notices) return;
-  const size_t comma = c.inheritance.find(',');
-  const size_t angle = c.inheritance.find('<');
-  if (comma != std::string::npos && (angle == std::string::npos || comma < angle)) {
-    NoticeArgs args;
-    args.texts[0] = c.name.c_str();
-    args.file_name = G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
-    RaiseNotice(G, 42, G.reader.line_number, args);
-  }
 }
 
 // The record written for one occurrence of a class body.
@@ -166,7 +151,6 @@ void AnnounceClassBegin(GlobalData& G) {
                     c.kind == ClassKind::kStruct ? kColorStruct : kColorClass);
   WriteTemplateLine(G, c.template_text);
   WriteInheritanceLine(G, OccurrenceRecord(c, MetricRecord{}));
-  CheckMultipleInheritance(G, c);
 }
 
 void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {

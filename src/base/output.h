@@ -24,8 +24,4 @@ void Print(GlobalData& G, const char* format, ...)
 // Writes text unchanged to the report stream.
 void PutText(GlobalData& G, std::string_view text);
 
-// The text with "<", ">" and "&" written as HTML entities, a double quote
-// as "&quot;" and an apostrophe as "&#39;".
-std::string HtmlEscape(std::string_view text);
-
 }  // namespace zav

@@ -1,5 +1,5 @@
 // The report formatter must write exactly what the C library's printf does.
-#include "report/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "quality/notices.h"
-#include "report/csv_field.h"
+#include "base/csv_field.h"
 #include "quality/udqn_apply.h"
 #include "report/framework.h"
-#include "report/output.h"
+#include "base/output.h"
 #include "report/project_common.h"
 #include "report/project_reports.h"
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 namespace zav {
 namespace {

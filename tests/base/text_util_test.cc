@@ -1,4 +1,4 @@
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +38,8 @@ TEST(XmlEscape, ReplacesTheFiveSpecialCharacters) {
 
 TEST(HtmlText, EscapesMarkupButKeepsQuotes) {
   EXPECT_EQ(HtmlText("-r\"h,c .\" a&b<c>.c"), "-r\"h,c .\" a&amp;b&lt;c&gt;.c");
+  EXPECT_EQ(HtmlEscape("-r\"h,c .\" a&b<c>'.c"),
+            "-r&quot;h,c .&quot; a&amp;b&lt;c&gt;&#39;.c");
 }
 
 TEST(MakeFileLink, RelativeLinksOrFileUrls) {

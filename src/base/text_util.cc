@@ -1,10 +1,10 @@
-#include "report/text_util.h"
+#include "base/text_util.h"
 
 #include <unistd.h>
 
 #include <ctime>
 
-#include "report/xml_text.h"
+#include "base/xml_text.h"
 
 namespace zav {
 
@@ -30,7 +30,9 @@ std::string XmlEscape(std::string_view text) {
   return XmlText(text, kReportTextMax);
 }
 
-std::string HtmlText(std::string_view text) {
+namespace {
+
+std::string EscapeHtml(std::string_view text, bool quotes) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
@@ -38,11 +40,31 @@ std::string HtmlText(std::string_view text) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
+      case '"':
+        if (quotes) {
+          out += "&quot;";
+        } else {
+          out.push_back(c);
+        }
+        break;
+      case '\'':
+        if (quotes) {
+          out += "&#39;";
+        } else {
+          out.push_back(c);
+        }
+        break;
       default: out.push_back(c); break;
     }
   }
   return out;
 }
+
+}  // namespace
+
+std::string HtmlText(std::string_view text) { return EscapeHtml(text, false); }
+
+std::string HtmlEscape(std::string_view text) { return EscapeHtml(text, true); }
 
 namespace {
 

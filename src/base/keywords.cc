@@ -1,4 +1,4 @@
-#include "analysis/keywords.h"
+#include "base/keywords.h"
 
 #include <cstring>
 

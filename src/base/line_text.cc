@@ -1,14 +1,13 @@
-#include "analysis/line_text.h"
+#include "base/line_text.h"
 
 #include <cstdio>
 #include <cstring>
 
+#include "base/keywords.h"
 #include "zav/lexical_state.h"
 
 namespace zav {
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Skips a block comment that starts at `pos` ("/*"); returns the position
 // after its "*/", or the end of the line when it does not close.
@@ -45,7 +44,7 @@ std::string FirstWordImpl(const char* line, int start, WordStop stop,
   std::string word;
   for (; i < kLineBufferSize; ++i) {
     char c = line[i];
-    if (c == '\0' || c == ' ' || c == '\t' || c == '\r' || c == '\n') break;
+    if (c == '\0' || IsWhiteSpace(c)) break;
     if (stop == WordStop::kIdentifier &&
         std::strchr("{:(;)/", c) != nullptr) {
       break;
@@ -162,6 +161,23 @@ char NextSignificant(const char* line, int pos) {
     }
   }
   return '\0';
+}
+
+size_t FindWholeWord(std::string_view text, std::string_view word) {
+  for (size_t p = text.find(word); p != std::string_view::npos; p = text.find(word, p + 1)) {
+    const bool before = p == 0 || !IsIdentChar(static_cast<unsigned char>(text[p - 1]));
+    const bool after = p + word.size() >= text.size() ||
+                       !IsIdentChar(static_cast<unsigned char>(text[p + word.size()]));
+    if (before && after) return p;
+  }
+  return std::string_view::npos;
+}
+
+bool NextWordIs(const char* line, int end, const char* word) {
+  int p = SkipBlanks(line, end);
+  size_t n = std::strlen(word);
+  return std::strncmp(line + p, word, n) == 0 &&
+         !IsIdentChar(static_cast<unsigned char>(line[p + n]));
 }
 
 bool OnlyCharacter(const char* line, char c) {

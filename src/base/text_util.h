@@ -30,6 +30,10 @@ std::string XmlEscape(std::string_view text);
 // HTML report (quotes stay as they are, so ordinary texts keep their bytes).
 std::string HtmlText(std::string_view text);
 
+// HtmlText that also writes a double quote as "&quot;" and an apostrophe as
+// "&#39;", for names and source text shown in the HTML report.
+std::string HtmlEscape(std::string_view text);
+
 // The href of a source file in the HTML report, relative to the current
 // working directory or as a "file://" URL (see MakeFileLinkFrom).
 std::string MakeFileLink(const GlobalData& G, std::string_view path);

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "base/keywords.h"
 
 namespace zav {
 
@@ -34,6 +37,34 @@ int SkipHighBytes(const char* line, int pos);
 // comments; returns the first other character (the line feed or NUL when the
 // line ends first), or a line feed when a "//" comment begins.
 char NextSignificant(const char* line, int pos);
+
+// True when a "//" or "/*" comment begins at line[pos].
+inline bool CommentStartsAt(const char* line, int pos) {
+  return line[pos] == '/' && (line[pos + 1] == '/' || line[pos + 1] == '*');
+}
+
+// The whole-keyword rule of the scope model, function detection and the
+// quality checks: a keyword at line[start..end) stands at the line start or
+// after one of " \t;)={}" (KeywordBefore), and is followed by white space,
+// the line end, a comment or one of `extras` (KeywordAfter).
+inline bool KeywordBefore(const char* line, int start) {
+  return start == 0 || InSet(line[start - 1], " \t;)={}");
+}
+inline bool KeywordAfter(const char* line, int end, const char* extras) {
+  const char c = line[end];
+  return IsWhiteSpace(c) || c == '\0' || CommentStartsAt(line, end) || InSet(c, extras);
+}
+inline bool WholeKeyword(const char* line, int start, int end, const char* extras) {
+  return KeywordBefore(line, start) && KeywordAfter(line, end, extras);
+}
+
+// Position of the first occurrence of `word` in `text` with no identifier
+// character on either side, or npos.
+size_t FindWholeWord(std::string_view text, std::string_view word);
+
+// True when the first word after line[end], blanks skipped, is `word`
+// (no identifier character follows it).
+bool NextWordIs(const char* line, int end, const char* word);
 
 // True when the line, with any "//" comment cut off, is optional blanks, the
 // character `c`, then only spaces, tabs, ";" and block comments.

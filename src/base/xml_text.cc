@@ -1,4 +1,4 @@
-#include "report/xml_text.h"
+#include "base/xml_text.h"
 
 #include <cstdint>
 

@@ -1,0 +1,41 @@
+// The word table and the character classes of the per-character loops.
+#include "base/keywords.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zav {
+namespace {
+
+TEST(Words, EverySpellingLooksUpItsOwnWord) {
+  for (int w = 1; w < static_cast<int>(Word::kCount); ++w) {
+    const char* text = WordText(static_cast<Word>(w));
+    ASSERT_GT(std::strlen(text), 0u) << w;
+    EXPECT_EQ(LookupWord(text, static_cast<int>(std::strlen(text))), static_cast<Word>(w))
+        << text;
+  }
+  EXPECT_STREQ(WordText(Word::kNone), "");
+}
+
+TEST(Words, OnlyWholeSpellingsMatch) {
+  EXPECT_EQ(LookupWord("iffy", 2), Word::kIf);  // the length decides
+  EXPECT_EQ(LookupWord("iffy", 4), Word::kNone);
+  EXPECT_EQ(LookupWord("If", 2), Word::kNone);
+  EXPECT_EQ(LookupWord("", 0), Word::kNone);
+}
+
+TEST(CharClasses, BlanksIdentifiersAndSets) {
+  EXPECT_TRUE(IsBlank(' ') && IsBlank('\t'));
+  EXPECT_FALSE(IsBlank('\r') || IsBlank('\n') || IsBlank('\0'));
+  EXPECT_TRUE(IsWhiteSpace('\r') && IsWhiteSpace('\n') && IsWhiteSpace('\t'));
+  EXPECT_FALSE(IsWhiteSpace('\0') || IsWhiteSpace('\f'));
+  EXPECT_TRUE(IsIdentStart('_') && IsIdentStart('z') && !IsIdentStart('7'));
+  EXPECT_TRUE(IsIdentChar('7') && !IsIdentChar('$') && !IsIdentChar(0xC3));
+  constexpr CharSet kBraces("{}");
+  EXPECT_TRUE(kBraces.Has('{') && !kBraces.Has('(') && !kBraces.Has('\0'));
+  EXPECT_TRUE(InSet(';', " ;") && !InSet('\0', " ;"));
+}
+
+}  // namespace
+}  // namespace zav
