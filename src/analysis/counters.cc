@@ -4,6 +4,7 @@
 
 #include "base/line_text.h"
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -148,7 +149,7 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
       if (F.close_paren_count > F.open_paren_count) {
         NoticeArgs args;
         args.variant = 1;  // the immediate form
-        RaiseNotice(G, 12, G.reader.line_number, args);
+        RaiseNotice(G, kNoticeParenthesesUnequal, G.reader.line_number, args);
         F.close_paren_count = F.open_paren_count;
       }
       break;
@@ -262,7 +263,7 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
     case Word::kGoto:
       if (Before(line, start, kBeforeS) && BlankEnd(line, e)) {
         ++F.goto_count;
-        RaiseNotice(G, 9, G.reader.line_number);
+        RaiseNotice(G, kNoticeGoto, G.reader.line_number);
       }
       break;
     case Word::kExit:
