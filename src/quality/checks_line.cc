@@ -142,6 +142,8 @@ void OnBreak(GlobalData& G) {
 
 }  // namespace
 
+// A switch, not a rule table as for the counters: each word moves its own
+// piece of check state, so a table would only scatter these cases.
 void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
   CheckState& C = G.checks;
   const LanguageFlags& lang = G.lang.flags;
