@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+#include "zav/notice_numbers.h"
+
 namespace zav {
 
 inline constexpr const char* kVersion = "7.75";
@@ -208,7 +210,7 @@ struct Settings {
   float min_file_comment_pct = 10.0f;
   float min_file_blank_pct = 10.0f;
 
-  bool TreatCHeadersAsCpp() const { return notice_enabled[25]; }
+  bool TreatCHeadersAsCpp() const { return notice_enabled[kNoticeHeadersAsCpp]; }
 
   static std::array<bool, kNoticeCount + 1> InitialNoticeFlags() {
     std::array<bool, kNoticeCount + 1> flags{};

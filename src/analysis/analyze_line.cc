@@ -17,6 +17,7 @@
 #include "quality/udqn_apply.h"
 #include "base/output.h"
 #include "base/text_util.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -263,7 +264,7 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
   LexState& L = G.lex;
   G.file.spaces_count += spaces + tabs * G.settings.tab_spaces;
   if (tab_notice) {
-    for (int t = 0; t < tabs; ++t) RaiseNotice(G, 30, line_number);
+    for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
   }
   if (visible > 0) L.blank = false;
   if (code && visible > slashes) L.code_seen = true;
@@ -342,7 +343,7 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
         break;
       case '\t':
         F.spaces_count += G.settings.tab_spaces;
-        if (!L.in_string) RaiseNotice(G, 30, line_number);
+        if (!L.in_string) RaiseNotice(G, kNoticeTab, line_number);
         break;
       case '"':
         OnDoubleQuote(G, line, i);
@@ -531,7 +532,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
     NoticeArgs args;
     args.ints[0] = length;
     args.ints[1] = G.settings.max_line_length;
-    RaiseNotice(G, 1, G.reader.line_number, args);
+    RaiseNotice(G, kNoticeLineLength, G.reader.line_number, args);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/line_text.h"
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -37,10 +38,6 @@ bool NextIs(const char* line, int pos, char x) {
   pos = SkipBlanks(line, pos);
   char c = line[pos];
   return c == x || c == '\r' || c == '\n' || CommentStartsAt(line, pos);
-}
-
-bool FollowedByOneOf(const char* line, int pos, const char* chars) {
-  return InSet(line[pos], chars);
 }
 
 // After a counted "enum": "{" before any of ";", ")", "," or "=" counts it
@@ -148,7 +145,7 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
       if (F.close_paren_count > F.open_paren_count) {
         NoticeArgs args;
         args.variant = 1;  // the immediate form
-        RaiseNotice(G, 12, G.reader.line_number, args);
+        RaiseNotice(G, kNoticeParenthesesUnequal, G.reader.line_number, args);
         F.close_paren_count = F.open_paren_count;
       }
       break;
@@ -200,170 +197,132 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
   }
 }
 
+namespace {
+
+// How a counted word must be followed: any one test that is set and holds.
+struct FollowRule {
+  bool blank = false;      // B: white space or a comment
+  bool space = false;      // B without the line ends
+  const char* chars = "";  // one of these characters at once
+  char next = '\0';        // N(next)
+  bool comment = false;    // a comment at once
+};
+
+bool Follows(const char* line, int pos, const FollowRule& f) {
+  return (f.blank && BlankEnd(line, pos)) || (f.space && SpaceEnd(line, pos)) ||
+         InSet(line[pos], f.chars) || (f.next != '\0' && NextIs(line, pos, f.next)) ||
+         (f.comment && CommentStartsAt(line, pos));
+}
+
+// The languages in which a word counts.
+enum class Only : uint8_t { kAll, kNotC, kNotCInClass, kJava, kCppOrCSharp, kCSharp };
+
+bool Counts(const GlobalData& G, Only only) {
+  const LanguageFlags& lang = G.lang.flags;
+  switch (only) {
+    case Only::kAll: return true;
+    case Only::kNotC: return !lang.c;
+    case Only::kNotCInClass: return !lang.c && G.scope.in_class;
+    case Only::kJava: return lang.java;
+    case Only::kCppOrCSharp: return lang.cpp || lang.csharp;
+    case Only::kCSharp: return lang.csharp;
+  }
+  return false;
+}
+
+using Counter = decltype(FileMetrics::if_count) FileMetrics::*;
+
+struct WordRule {
+  Word word;
+  const CharSet* before;
+  FollowRule follow;
+  Counter counter;  // nullptr: enum, return and delegate have rules of their own
+  Only only = Only::kAll;
+};
+
+// One row per counted word, in the order of Word.
+constexpr WordRule kWordRules[] = {
+    {Word::kIf, &kBeforeS, {.next = '('}, &FileMetrics::if_count},
+    {Word::kElse, &kBeforeE, {.blank = true, .chars = "{"}, &FileMetrics::else_count},
+    {Word::kFor, &kBeforeS, {.next = '('}, &FileMetrics::for_count},
+    {Word::kForeach, &kBeforeS, {.next = '('}, &FileMetrics::for_count},
+    {Word::kWhile, &kBeforeW, {.next = '('}, &FileMetrics::while_count},
+    {Word::kDo, &kBeforeS, {.blank = true}, &FileMetrics::do_count},
+    {Word::kSwitch, &kBeforeS, {.blank = true, .next = '('}, &FileMetrics::switch_count},
+    {Word::kCase, &kBeforeS, {.blank = true, .chars = ":("}, &FileMetrics::case_count},
+    {Word::kDefault, &kBeforeS, {.space = true, .next = ':'}, &FileMetrics::default_count},
+    {Word::kBreak, &kBeforeB, {.space = true, .next = ';'}, &FileMetrics::break_count},
+    {Word::kReturn, &kBeforeS, {}, nullptr},
+    {Word::kGoto, &kBeforeS, {.blank = true}, &FileMetrics::goto_count},
+    {Word::kExit, &kBeforeE, {.next = '('}, &FileMetrics::exit_count},
+    {Word::kUnderscoreExit, &kBeforeX, {.next = '('}, &FileMetrics::_exit_count},
+    {Word::kAbort, &kBeforeS, {.next = '('}, &FileMetrics::abort_count},
+    {Word::kMalloc, &kBeforeM, {.next = '('}, &FileMetrics::memory_alloc_count},
+    {Word::kCalloc, &kBeforeS, {.next = '('}, &FileMetrics::memory_alloc_count},
+    {Word::kAlloc, &kBeforeS, {.next = '('}, &FileMetrics::memory_alloc_count},
+    {Word::kFree, &kBeforeS, {.next = '('}, &FileMetrics::memory_free_count},
+    {Word::kNew, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::memory_new_count,
+     Only::kNotC},
+    {Word::kDelete, &kBeforeS, {.blank = true, .chars = "(["},
+     &FileMetrics::memory_delete_count, Only::kNotC},
+    {Word::kConst, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::const_count},
+    {Word::kEnum, &kBeforeE, {.blank = true, .chars = "{"}, nullptr},
+    {Word::kTypedef, &kBeforeS, {.blank = true}, &FileMetrics::typedef_count},
+    {Word::kUnion, &kBeforeS, {.next = '{'}, &FileMetrics::union_count},
+    {Word::kTemplate, &kBeforeS, {.next = '<'}, &FileMetrics::template_count, Only::kNotC},
+    {Word::kFriend, &kBeforeS, {.blank = true}, &FileMetrics::friend_count, Only::kNotC},
+    {Word::kVirtual, &kBeforeV, {.chars = " \t\n(", .comment = true},
+     &FileMetrics::virtual_function_count, Only::kNotCInClass},
+    {Word::kInline, &kBeforeS, {.blank = true, .chars = "([;)"},
+     &FileMetrics::inline_function_count},
+    {Word::kImport, &kBeforeS, {.blank = true}, &FileMetrics::import_count, Only::kJava},
+    {Word::kUsing, &kBeforeS, {.chars = " \t\n", .comment = true}, &FileMetrics::using_count,
+     Only::kCppOrCSharp},
+    {Word::kDelegate, &kBeforeS, {}, nullptr, Only::kCSharp},
+};
+
+constexpr bool RulesInWordOrder() {
+  int i = static_cast<int>(Word::kIf);
+  for (const WordRule& rule : kWordRules) {
+    if (rule.word != static_cast<Word>(i++)) return false;
+  }
+  return i == static_cast<int>(Word::kDelegate) + 1;
+}
+static_assert(RulesInWordOrder());
+
+}  // namespace
+
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
-  FileMetrics& F = G.file;
-  const LanguageFlags& lang = G.lang.flags;
+  if (word < Word::kIf || word > Word::kDelegate) return;
+  const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
+  if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {
-    case Word::kIf:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '(')) ++F.if_count;
-      break;
-    case Word::kElse:
-      if (!G.lex.preprocessor_line && Before(line, start, kBeforeE) &&
-          (BlankEnd(line, e) || line[e] == '{')) {
-        ++F.else_count;
-      }
-      break;
-    case Word::kFor:
-    case Word::kForeach:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '(')) ++F.for_count;
-      break;
-    case Word::kWhile:
-      if (Before(line, start, kBeforeW) && NextIs(line, e, '(')) {
-        ++F.while_count;
-      }
-      break;
-    case Word::kDo:
-      if (Before(line, start, kBeforeS) && BlankEnd(line, e)) ++F.do_count;
-      break;
-    case Word::kSwitch:
-      if (Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || NextIs(line, e, '('))) {
-        ++F.switch_count;
-      }
-      break;
-    case Word::kCase:
-      if (Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || FollowedByOneOf(line, e, ":("))) {
-        ++F.case_count;
-      }
-      break;
-    case Word::kDefault:
-      if (Before(line, start, kBeforeS) &&
-          (SpaceEnd(line, e) || line[e] == ':' || NextIs(line, e, ':'))) {
-        ++F.default_count;
-      }
-      break;
-    case Word::kBreak:
-      if (Before(line, start, kBeforeB) &&
-          (SpaceEnd(line, e) || line[e] == ';' || NextIs(line, e, ';'))) {
-        ++F.break_count;
-      }
-      break;
-    case Word::kReturn:
-      if (Before(line, start, kBeforeS)) {
-        bool first_form = SpaceEnd(line, e) || line[e] == ';';
-        if (first_form ? !G.lex.delegate_mark : NextIs(line, e, '(')) {
-          ++F.return_count;
-        }
-      }
-      break;
-    case Word::kGoto:
-      if (Before(line, start, kBeforeS) && BlankEnd(line, e)) {
-        ++F.goto_count;
-        RaiseNotice(G, 9, G.reader.line_number);
-      }
-      break;
-    case Word::kExit:
-      if (Before(line, start, kBeforeE) && NextIs(line, e, '(')) ++F.exit_count;
-      break;
-    case Word::kUnderscoreExit:
-      if (Before(line, start, kBeforeX) && NextIs(line, e, '(')) {
-        ++F._exit_count;
-      }
-      break;
-    case Word::kAbort:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '(')) ++F.abort_count;
-      break;
-    case Word::kMalloc:
-      if (Before(line, start, kBeforeM) && NextIs(line, e, '(')) {
-        ++F.memory_alloc_count;
-      }
-      break;
-    case Word::kCalloc:
-    case Word::kAlloc:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '(')) {
-        ++F.memory_alloc_count;
-      }
-      break;
-    case Word::kFree:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '(')) {
-        ++F.memory_free_count;
-      }
-      break;
-    case Word::kNew:
-      if (!lang.c && Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || line[e] == '(')) {
-        ++F.memory_new_count;
-      }
-      break;
-    case Word::kDelete:
-      if (!lang.c && Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || line[e] == '(' || line[e] == '[')) {
-        ++F.memory_delete_count;
-      }
-      break;
-    case Word::kConst:
-      if (Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || line[e] == '(')) {
-        ++F.const_count;
-      }
-      break;
-    case Word::kEnum:
-      if (Before(line, start, kBeforeE) &&
-          (BlankEnd(line, e) || line[e] == '{')) {
-        ApplyEnumRule(G, line, e);
-      }
-      break;
-    case Word::kTypedef:
-      if (Before(line, start, kBeforeS) && BlankEnd(line, e)) ++F.typedef_count;
-      break;
-    case Word::kUnion:
-      if (Before(line, start, kBeforeS) && NextIs(line, e, '{')) ++F.union_count;
-      break;
-    case Word::kTemplate:
-      if (!lang.c && Before(line, start, kBeforeS) && NextIs(line, e, '<')) {
-        ++F.template_count;
-        ApplyTemplateRule(G, line);
-      }
-      break;
-    case Word::kFriend:
-      if (!lang.c && Before(line, start, kBeforeS) && BlankEnd(line, e)) {
-        ++F.friend_count;
-      }
-      break;
-    case Word::kVirtual:
-      if (!lang.c && G.scope.in_class && Before(line, start, kBeforeV) &&
-          (FollowedByOneOf(line, e, " \t\n(") || CommentStartsAt(line, e))) {
-        ++F.virtual_function_count;
-      }
-      break;
-    case Word::kInline:
-      if (Before(line, start, kBeforeS) &&
-          (BlankEnd(line, e) || FollowedByOneOf(line, e, "([;)"))) {
-        ++F.inline_function_count;
-      }
-      break;
-    case Word::kImport:
-      if (lang.java && Before(line, start, kBeforeS) && BlankEnd(line, e)) {
-        ++F.import_count;
-      }
-      break;
-    case Word::kUsing:
-      if ((lang.cpp || lang.csharp) && Before(line, start, kBeforeS) &&
-          (FollowedByOneOf(line, e, " \t\n") || CommentStartsAt(line, e))) {
-        ++F.using_count;
-      }
-      break;
+    case Word::kReturn: {
+      // "return;" and "return x" count unless a C# delegate is open;
+      // otherwise only "return (".
+      const bool first_form = SpaceEnd(line, e) || line[e] == ';';
+      if (first_form ? !G.lex.delegate_mark : NextIs(line, e, '(')) ++G.file.return_count;
+      return;
+    }
     case Word::kDelegate:
-      if (lang.csharp && Before(line, start, kBeforeS)) {
-        G.lex.delegate_mark = true;
-      }
+      G.lex.delegate_mark = true;
+      return;
+    case Word::kElse:
+      if (G.lex.preprocessor_line) return;
       break;
     default:
       break;
   }
+  if (!Follows(line, e, rule.follow)) return;
+  if (word == Word::kEnum) {
+    ApplyEnumRule(G, line, e);
+    return;
+  }
+  ++(G.file.*rule.counter);
+  if (word == Word::kTemplate) ApplyTemplateRule(G, line);
+  if (word == Word::kGoto) RaiseNotice(G, kNoticeGoto, G.reader.line_number);
 }
 
 void ResetLexState(GlobalData& G) {

@@ -685,12 +685,7 @@ void EndFunction(GlobalData& G) {
   r.file_name = CurrentFileName(G);
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
-  r.loc = f.loc_count - F.start.loc + 1;
-  r.comments = f.comment_lines_count - F.start.comments;
-  r.blanks = f.blank_lines_count - F.start.blanks;
-  r.eloc = r.loc - (f.braceline_count - F.start.braceline) -
-           (f.parenline_count - F.start.parenline);
-  r.lloc = (f.semicolon_count - F.start.semicolons) - F.counts.fors;
+  MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
   r.lines = G.reader.line_number - F.start_line + 1;
   r.params = F.param_count;
   r.returns = F.returns == 0 ? 1 : F.returns;

@@ -349,6 +349,17 @@ void TakeSnapshot(const GlobalData& G, CounterSnapshot& s) {
   s.line = G.reader.line_number;
 }
 
+void MeasureSinceSnapshot(const GlobalData& G, const CounterSnapshot& start,
+                          int32_t fors, MetricRecord& r) {
+  const FileMetrics& f = G.file;
+  r.loc = f.loc_count - start.loc + 1;
+  r.eloc = r.loc - (f.braceline_count - start.braceline) -
+           (f.parenline_count - start.parenline);
+  r.lloc = (f.semicolon_count - start.semicolons) - fors;
+  r.comments = f.comment_lines_count - start.comments;
+  r.blanks = f.blank_lines_count - start.blanks;
+}
+
 std::string CurrentFileName(const GlobalData& G) {
   return G.current_entry != nullptr ? G.current_entry->name : std::string();
 }
@@ -573,12 +584,7 @@ void EndClass(GlobalData& G, const char* line, int brace) {
   const FileMetrics& f = G.file;
   MetricRecord span;
   span.name = c.name;
-  span.loc = f.loc_count - c.start.loc + 1;
-  span.eloc = span.loc - (f.braceline_count - c.start.braceline) -
-              (f.parenline_count - c.start.parenline);
-  span.lloc = (f.semicolon_count - c.start.semicolons) - (f.for_count - c.start.fors);
-  span.comments = f.comment_lines_count - c.start.comments;
-  span.blanks = f.blank_lines_count - c.start.blanks;
+  MeasureSinceSnapshot(G, c.start, f.for_count - c.start.fors, span);
   span.lines = G.reader.line_number - c.start_line;
   if (span.lines < 1) span.lines = 1;
   span.methods_public = c.methods[0];

@@ -56,6 +56,13 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
 // The file counters a class or function body measures its growth from.
 void TakeSnapshot(const GlobalData& G, CounterSnapshot& s);
 
+// The LOC, eLOC, lLOC, comment and blank lines a body added since its
+// snapshot, counting the line of its closing brace. `fors` is the number of
+// for headers inside it, whose semicolons are no logical lines: a function
+// counts them itself, a class takes the file's count since its snapshot.
+void MeasureSinceSnapshot(const GlobalData& G, const CounterSnapshot& start,
+                          int32_t fors, MetricRecord& r);
+
 // The name of the file being analysed ("" outside a run's file loop).
 std::string CurrentFileName(const GlobalData& G);
 

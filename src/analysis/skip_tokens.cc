@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -20,7 +21,7 @@ bool ApplySkipTokens(GlobalData& G, const char* line) {
   const int32_t line_number = r.line_number;
   if (Contains(line, s.skip_start_token)) {
     // Raised before the skip state takes effect.
-    RaiseNotice(G, 57, line_number);
+    RaiseNotice(G, kNoticeSkipLinesToken, line_number);
     r.skipping = true;
     return false;
   }
@@ -29,7 +30,7 @@ bool ApplySkipTokens(GlobalData& G, const char* line) {
     return false;
   }
   if (Contains(line, s.quality_skip_start_token)) {
-    RaiseNotice(G, 58, line_number);
+    RaiseNotice(G, kNoticeSkipQualityToken, line_number);
     r.quality_skipping = true;
     return true;
   }

@@ -5,6 +5,7 @@
 #include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -75,9 +76,9 @@ void CheckAssignment(GlobalData& G, const char* line, int i) {
     return;
   }
   if (C.if_condition_level >= 0) {
-    RaiseNotice(G, 4, Line(G));
+    RaiseNotice(G, kNoticeAssignmentInIf, Line(G));
   } else if (C.while_cond_level >= 0) {
-    RaiseNotice(G, 5, Line(G));
+    RaiseNotice(G, kNoticeAssignmentInWhile, Line(G));
   }
   // Notice 50: a literal number assigned, the last "=" of the line.
   if (G.lex.preprocessor_line || C.const_in_statement) return;
@@ -89,7 +90,7 @@ void CheckAssignment(GlobalData& G, const char* line, int i) {
   if (zero && (PureVirtualZero(line, i) || !G.settings.zero_is_literal)) return;
   NoticeArgs args;
   args.ints[0] = 50;
-  RaiseNotice(G, 50, Line(G), args);
+  RaiseNotice(G, kNoticeLiteralAssignment, Line(G), args);
 }
 
 void CheckEllipsis(GlobalData& G, const char* line, int i) {
@@ -100,7 +101,7 @@ void CheckEllipsis(GlobalData& G, const char* line, int i) {
   if (!InSet(before, " \t,(")) return;
   if (after != ' ' && after != '\t' && after != ')') return;
   if (G.checks.catch_seen) return;  // catch (...)
-  RaiseNotice(G, 3, Line(G));
+  RaiseNotice(G, kNoticeEllipsis, Line(G));
 }
 
 void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
@@ -112,7 +113,7 @@ void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
   if (!letter) return;
   NoticeArgs args;
   args.variant = G.lex.define_line ? 1 : 0;
-  RaiseNotice(G, c == '-' ? 6 : 7, Line(G), args);
+  RaiseNotice(G, c == '-' ? kNoticePreDecrement : kNoticePreIncrement, Line(G), args);
 }
 
 void PushSwitch(GlobalData& G) {
@@ -133,14 +134,16 @@ void PopSwitchAtBrace(GlobalData& G) {
 
 void OnBreak(GlobalData& G) {
   CheckState& C = G.checks;
-  if (C.switch_depth == 0) RaiseNotice(G, 44, Line(G));
-  if (C.last_was_break) RaiseNotice(G, 56, Line(G));
+  if (C.switch_depth == 0) RaiseNotice(G, kNoticeBreakOutsideSwitch, Line(G));
+  if (C.last_was_break) RaiseNotice(G, kNoticeSequentialBreaks, Line(G));
   C.last_was_break = true;
   C.in_break_statement = true;
 }
 
 }  // namespace
 
+// A switch, not a rule table as for the counters: each word moves its own
+// piece of check state, so a table would only scatter these cases.
 void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
   CheckState& C = G.checks;
   const LanguageFlags& lang = G.lang.flags;
@@ -149,19 +152,19 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       !IsIdentChar(static_cast<unsigned char>(line[end]))) {
     NoticeArgs args;
     args.texts[0] = WordText(word);
-    RaiseNotice(G, 24, Line(G), args);
+    RaiseNotice(G, kNoticeCppKeywordInC, Line(G), args);
   }
   switch (word) {
     case Word::kRealloc:
-      if (WholeKeyword(line, start, end, "(")) RaiseNotice(G, 8, Line(G));
+      if (WholeKeyword(line, start, end, "(")) RaiseNotice(G, kNoticeRealloc, Line(G));
       break;
     case Word::kContinue:
-      if (WholeKeyword(line, start, end, ";")) RaiseNotice(G, 43, Line(G));
+      if (WholeKeyword(line, start, end, ";")) RaiseNotice(G, kNoticeContinue, Line(G));
       break;
     case Word::kTry:
       if (!lang.c && (lang.cpp || lang.java || lang.csharp) &&
           WholeKeyword(line, start, end, "{")) {
-        RaiseNotice(G, 38, Line(G));
+        RaiseNotice(G, kNoticeTryCatch, Line(G));
       }
       break;
     case Word::kCatch:
@@ -170,13 +173,13 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
     case Word::kVoid:
       if (WholeKeyword(line, start, end, "();") && IsBlank(line[end]) &&
           NextSignificant(line, end - 1) == '*') {
-        RaiseNotice(G, 26, Line(G));
+        RaiseNotice(G, kNoticeVoidPointer, Line(G));
       }
       break;
     case Word::kUsing:
       if ((lang.cpp || lang.csharp) && WholeKeyword(line, start, end, "") &&
           NextWordIs(line, end, "namespace")) {
-        RaiseNotice(G, 32, Line(G));
+        RaiseNotice(G, kNoticeUsingNamespace, Line(G));
       }
       break;
     case Word::kFriend:
@@ -255,7 +258,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       break;
     case '?':
       if (line[i + 1] != '?' && (i == 0 || line[i - 1] != '?')) {
-        RaiseNotice(G, 23, Line(G));
+        RaiseNotice(G, kNoticeTernary, Line(G));
       }
       break;
     case '(':
@@ -282,7 +285,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       if (C.friend_class) {
         NoticeArgs args;
         args.texts[0] = C.friend_name.c_str();
-        RaiseNotice(G, 15, Line(G), args);
+        RaiseNotice(G, kNoticeFriendClass, Line(G), args);
       }
       C.friend_seen = C.friend_class = false;
       C.const_in_statement = false;
@@ -334,7 +337,7 @@ void CheckLineEnd(GlobalData& G, const char* line) {
   if (G.func.in_body && !CharOutsideComments(line, '{')) {
     NoticeArgs args;
     args.texts[0] = PendingKeywordText(C.unbound_keyword);
-    RaiseNotice(G, 22, C.unbound_line, args);
+    RaiseNotice(G, kNoticeUnboundScope, C.unbound_line, args);
   }
   if (still_pending) C.pending_keyword = kPendingNone;
   C.unbound_keyword = kPendingNone;
@@ -346,7 +349,7 @@ void CheckScopeDepth(GlobalData& G, int depth) {
     NoticeArgs args;
     args.ints[0] = depth;
     args.ints[1] = limit;
-    RaiseNotice(G, 55, Line(G), args);
+    RaiseNotice(G, kNoticeScopeDepth, Line(G), args);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "base/line_text.h"
 #include "quality/checks.h"
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -83,7 +84,7 @@ void CheckCaseBreak(GlobalData& G, const DecisionCounts& c, int fall_through) {
     args.ints[4] = fall_through;
     args.ints[5] = c.breaks + fall_through;
   }
-  RaiseNotice(G, 14, Line(G), args);
+  RaiseNotice(G, kNoticeCaseBreakUnequal, Line(G), args);
 }
 
 }  // namespace
@@ -92,9 +93,9 @@ void CheckClassBegin(GlobalData& G, int comments_before) {
   ClassFlags(G) = ClassCheckFlags{};
   if (comments_before > 0) return;
   const ClassKind kind = G.scope.cls.kind;
-  const int number = kind == ClassKind::kStruct      ? 53
-                     : kind == ClassKind::kInterface ? 54
-                                                     : 52;
+  const int number = kind == ClassKind::kStruct      ? kNoticeStructNoComment
+                     : kind == ClassKind::kInterface ? kNoticeInterfaceNoComment
+                                                     : kNoticeClassNoComment;
   NoticeArgs args;
   args.texts[0] = KindWord(kind, false);
   RaiseNotice(G, number, Line(G), args);
@@ -111,11 +112,11 @@ void CheckMultipleInheritance(GlobalData& G) {
     NoticeArgs args;
     args.texts[0] = c.name.c_str();
     args.file_name = G.current_entry != nullptr ? G.current_entry->name.c_str() : "";
-    RaiseNotice(G, 42, G.reader.line_number, args);
+    RaiseNotice(G, kNoticeMultipleInheritance, G.reader.line_number, args);
   }
 }
 
-void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, 33, Line(G)); }
+void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, kNoticeClassInFunction, Line(G)); }
 
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
                    int32_t characters) {
@@ -129,27 +130,27 @@ void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
       args.texts[0] = kind;
       args.reals[0] = comment;
       args.reals[1] = s.min_class_comment_pct;
-      RaiseNotice(G, 31, Line(G), args);
+      RaiseNotice(G, kNoticeClassComments, Line(G), args);
     }
     const float white = Percent(spaces, characters);
     if (white < s.min_function_whitespace_pct) {
-      RaisePercent(G, 16, white, s.min_function_whitespace_pct, kind);
+      RaisePercent(G, kNoticeScopeWhiteSpace, white, s.min_function_whitespace_pct, kind);
     }
     const float blank = span.blanks == 0 ? 0.0f : Percent(span.blanks, span.lines);
     if (blank < s.min_function_blank_pct) {
-      RaisePercent(G, 46, blank, s.min_function_blank_pct, kind);
+      RaisePercent(G, kNoticeScopeBlankLines, blank, s.min_function_blank_pct, kind);
     }
   }
   const ClassCheckFlags& flags = ClassFlags(G);
   if (G.lang.flags.cpp && flags.has_virtual && !flags.has_virtual_destructor) {
-    RaiseNotice(G, 37, Line(G));
+    RaiseNotice(G, kNoticeNoVirtualDestructor, Line(G));
   }
   const int methods = c.methods[0] + c.methods[1] + c.methods[2];
   if (methods > s.max_methods_per_class) {
     NoticeArgs args;
     args.texts[0] = c.kind == ClassKind::kStruct ? "struct" : "class";
     args.ints[0] = s.max_methods_per_class;
-    RaiseNotice(G, 39, Line(G), args);
+    RaiseNotice(G, kNoticeClassMethods, Line(G), args);
   }
 }
 
@@ -157,7 +158,7 @@ void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
   const ClassFrame& c = G.scope.cls;
   if (c.kind != ClassKind::kClass) return;  // structs and interfaces are open
   const Settings& s = G.settings;
-  if (text.find('*') != std::string_view::npos) RaiseNotice(G, 34, Line(G));
+  if (text.find('*') != std::string_view::npos) RaiseNotice(G, kNoticePointerData, Line(G));
   if (visibility == 0) {
     const bool event = HasWord(text, "event");
     const bool constant = HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final"));
@@ -165,9 +166,9 @@ void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
     const bool ignored = (event && s.ignore_public_event) ||
                          (constant && s.ignore_public_const) ||
                          (delegate && s.ignore_public_delegate);
-    if (!ignored) RaiseNotice(G, 35, Line(G));
+    if (!ignored) RaiseNotice(G, kNoticePublicData, Line(G));
   } else if (visibility == 1) {
-    RaiseNotice(G, 36, Line(G));
+    RaiseNotice(G, kNoticeProtectedData, Line(G));
   }
 }
 
@@ -175,7 +176,7 @@ void CheckFunctionBegin(GlobalData& G) {
   if (G.func.comments_before_header > 0) return;
   NoticeArgs args;
   args.texts[0] = "function";
-  RaiseNotice(G, 51, G.func.header_line, args);
+  RaiseNotice(G, kNoticeFunctionNoComment, G.func.header_line, args);
 }
 
 void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
@@ -188,38 +189,38 @@ void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
     args.texts[0] = name.c_str();
     args.ints[0] = static_cast<int>(name.size());
     args.ints[1] = s.max_function_name_length;
-    RaiseNotice(G, 2, Line(G), args);
+    RaiseNotice(G, kNoticeFunctionNameLength, Line(G), args);
   }
-  if (F.non_ansi) RaiseNotice(G, 10, Line(G));
-  if (F.bracket_depth != 0) RaiseNotice(G, 11, Line(G));
-  if (F.paren_depth != 0) RaiseNotice(G, 12, Line(G));
-  if (F.counts.switches > F.counts.defaults) RaiseNotice(G, 13, Line(G));
+  if (F.non_ansi) RaiseNotice(G, kNoticeNonAnsiPrototype, Line(G));
+  if (F.bracket_depth != 0) RaiseNotice(G, kNoticeBracketsUnequal, Line(G));
+  if (F.paren_depth != 0) RaiseNotice(G, kNoticeParenthesesUnequal, Line(G));
+  if (F.counts.switches > F.counts.defaults) RaiseNotice(G, kNoticeSwitchWithoutDefault, Line(G));
   CheckCaseBreak(G, F.counts, figures.fall_through);
   if (r.loc > s.min_function_loc_content) {
     const float comment = Percent(r.comments, r.comments + r.loc);
     if (comment < s.min_function_comment_pct) {
-      RaisePercent(G, 17, comment, s.min_function_comment_pct);
+      RaisePercent(G, kNoticeFunctionComments, comment, s.min_function_comment_pct);
     }
     const float blank =
         r.blanks == 0 ? 0.0f : Percent(r.blanks, r.blanks + r.comments + r.loc);
     if (blank < s.min_function_blank_pct) {
-      RaisePercent(G, 46, blank, s.min_function_blank_pct);
+      RaisePercent(G, kNoticeScopeBlankLines, blank, s.min_function_blank_pct);
     }
     const float white = Percent(figures.spaces, figures.characters);
     if (white < s.min_function_whitespace_pct) {
-      RaisePercent(G, 16, white, s.min_function_whitespace_pct);
+      RaisePercent(G, kNoticeScopeWhiteSpace, white, s.min_function_whitespace_pct);
     }
   }
   if (r.eloc > s.max_function_eloc) {
     NoticeArgs args;
     args.ints[0] = s.max_function_eloc;
-    RaiseNotice(G, 18, Line(G), args);
+    RaiseNotice(G, kNoticeFunctionEloc, Line(G), args);
   }
-  if (r.returns > s.max_return_points) RaiseLimit(G, 27, r.returns, s.max_return_points);
-  if (r.params > s.max_interface) RaiseLimit(G, 29, r.params, s.max_interface);
-  if (r.params < 1 && !F.void_seen) RaiseNotice(G, 49, Line(G));
-  if (r.lloc <= s.min_function_lloc) RaiseLimit(G, 48, r.lloc, s.min_function_lloc);
-  if (r.cyclomatic > s.max_cyclomatic) RaiseLimit(G, 28, r.cyclomatic, s.max_cyclomatic);
+  if (r.returns > s.max_return_points) RaiseLimit(G, kNoticeReturnPoints, r.returns, s.max_return_points);
+  if (r.params > s.max_interface) RaiseLimit(G, kNoticeParameters, r.params, s.max_interface);
+  if (r.params < 1 && !F.void_seen) RaiseNotice(G, kNoticeBlankParameters, Line(G));
+  if (r.lloc <= s.min_function_lloc) RaiseLimit(G, kNoticeFunctionLloc, r.lloc, s.min_function_lloc);
+  if (r.cyclomatic > s.max_cyclomatic) RaiseLimit(G, kNoticeCyclomatic, r.cyclomatic, s.max_cyclomatic);
 }
 
 }  // namespace zav

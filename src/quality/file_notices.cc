@@ -1,6 +1,7 @@
 #include "quality/file_notices.h"
 
 #include "quality/notices.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
@@ -21,25 +22,25 @@ void RaiseFileLevelNotices(GlobalData& G) {
   const Settings& s = G.settings;
   const int32_t last_line = G.reader.line_number;
 
-  RaiseIfBelow(G, 47, Percent(f.blank_lines_count, f.loc_count),
+  RaiseIfBelow(G, kNoticeFileBlankLines, Percent(f.blank_lines_count, f.loc_count),
                s.min_file_blank_pct, last_line);
-  RaiseIfBelow(G, 20,
+  RaiseIfBelow(G, kNoticeFileComments,
                Percent(f.comment_lines_count,
                        f.comment_lines_count + f.loc_count),
                s.min_file_comment_pct, last_line);
-  RaiseIfBelow(G, 19, Percent(f.spaces_count, f.characters_count),
+  RaiseIfBelow(G, kNoticeFileWhiteSpace, Percent(f.spaces_count, f.characters_count),
                s.min_file_whitespace_pct, last_line);
 
   // Either count being positive is implied by their differing.
   if (G.lang.flags.cpp && f.memory_new_count != f.memory_delete_count) {
-    RaiseNotice(G, 45, last_line);
+    RaiseNotice(G, kNoticeNewDeleteUnequal, last_line);
   }
 
   if (s.key_string_configured && !G.reader.key_string_found) {
     NoticeArgs args;
     args.texts[0] = kConfigFileName;
     args.texts[1] = s.key_string.c_str();
-    RaiseNotice(G, 21, last_line, args);
+    RaiseNotice(G, kNoticeKeyString, last_line, args);
   }
 }
 

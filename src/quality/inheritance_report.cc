@@ -18,12 +18,11 @@
 #include "report/framework.h"
 #include "base/output.h"
 #include "base/text_util.h"
+#include "zav/notice_numbers.h"
 
 namespace zav {
 namespace {
 
-constexpr int kDepthNotice = 40;
-constexpr int kChildrenNotice = 41;
 // Depth of a class whose parents were all lost: its missing base is 0.
 constexpr int kLostClassDepth = 1;
 
@@ -120,12 +119,12 @@ void CheckLimits(TreeWalk& w, int index, int depth) {
   const Settings& s = w.G.settings;
   if (depth > s.max_inheritance_depth && !w.raised_depth[index]) {
     w.raised_depth[index] = 1;
-    RaiseClassNotice(w.G, kDepthNotice, node, s.max_inheritance_depth);
+    RaiseClassNotice(w.G, kNoticeInheritanceDepth, node, s.max_inheritance_depth);
   }
   const int children = static_cast<int>(node.children.size());
   if (children > s.max_derived_children && !w.raised_children[index]) {
     w.raised_children[index] = 1;
-    RaiseClassNotice(w.G, kChildrenNotice, node, s.max_derived_children);
+    RaiseClassNotice(w.G, kNoticeDerivedClasses, node, s.max_derived_children);
   }
 }
 

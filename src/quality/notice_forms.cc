@@ -1,5 +1,7 @@
 #include "quality/notice_forms.h"
 
+#include "zav/notice_numbers.h"
+
 namespace zav {
 namespace {
 
@@ -574,7 +576,10 @@ constexpr NoticeForm kGenericForm = {0, 0, "\n    Notice #%d: Line %d, %s\n",
 }  // namespace
 
 const NoticeForm& FindNoticeForm(int number, int variant) {
-  if (number >= 52 && number <= 54) number = 51;
+  // The class, struct and interface forms are the function's.
+  if (number >= kNoticeClassNoComment && number <= kNoticeInterfaceNoComment) {
+    number = kNoticeFunctionNoComment;
+  }
   const NoticeForm* plain = nullptr;
   for (const NoticeForm& form : kForms) {
     if (form.number != number) continue;

@@ -14,8 +14,6 @@
 namespace zav {
 namespace {
 
-constexpr int kUnboundScopeNotice = 22;
-constexpr int kParenNotice = 12;
 constexpr const char* kUnboundScopeText = "is not bound with scope braces {}";
 
 const char* NoticeFile(const GlobalData& G, const NoticeArgs& args) {
@@ -32,10 +30,10 @@ void CountNotice(GlobalData& G, int number) {
 // The word notices 51 to 54 name when the caller gave none.
 const char* UncommentedBlockWord(int number) {
   switch (number) {
-    case 51: return "function";
-    case 52: return "class";
-    case 53: return "struct";
-    case 54: return "interface";
+    case kNoticeFunctionNoComment: return "function";
+    case kNoticeClassNoComment: return "class";
+    case kNoticeStructNoComment: return "struct";
+    case kNoticeInterfaceNoComment: return "interface";
     default: return nullptr;
   }
 }
@@ -43,7 +41,7 @@ const char* UncommentedBlockWord(int number) {
 void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
                         const NoticeArgs& args) {
   const ReportFormat format = G.sw.Format();
-  const bool immediate_paren = number == kParenNotice && args.variant == 1;
+  const bool immediate_paren = number == kNoticeParenthesesUnequal && args.variant == 1;
   if (immediate_paren &&
       (format == ReportFormat::kCsv || format == ReportFormat::kXml)) {
     return;
@@ -163,7 +161,7 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
   CountNotice(G, number);
   if (MachineActive(G)) {
     RecordMachineNotice(G, number, line, NoticeFile(G, args),
-                        number == kUnboundScopeNotice ? args.texts[0] : nullptr,
+                        number == kNoticeUnboundScope ? args.texts[0] : nullptr,
                         args.variant, args.class_name);
     return;  // the machine-readable document replaces every notice form
   }
@@ -177,7 +175,7 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
     return;
   }
   const char* keyword = nullptr;
-  if (number == kUnboundScopeNotice && sw.functional) keyword = args.texts[0];
+  if (number == kNoticeUnboundScope && sw.functional) keyword = args.texts[0];
   EmitShortNotice(G, NoticeFile(G, args), line, number, keyword);
 }
 

@@ -226,31 +226,6 @@ TEST(LocTrace, LabelsInOrder) {
   EXPECT_EQ(h.Output(), "\n  Line 1: int x;\n  LOC Type(s): LOC Effective Logical\n");
 }
 
-TEST(LocTrace, CommentLabelsFollowTheLanguage) {
-  struct Case {
-    const char* file;
-    const char* text;
-    const char* label;
-  } cases[] = {
-      {"a.java", "/* c */\n", " Java (C-Style) Comment\n"},
-      {"a.cs", "/* c */\n", " C# (C Style) Comment\n"},
-      {"a.cpp", "/* c */\n", " C++ (C Style) Comment\n"},
-      {"a.h", "/* c */\n", " C++ (C Style) Comment\n"},
-      {"a.c", "/* c */\n", " C Comment\n"},
-      {"a.java", "// c\n", " Java Comment\n"},
-      {"a.cs", "// c\n", " C# Comment\n"},
-      {"a.c", "// c\n", " C++ Comment\n"},
-  };
-  for (const Case& c : cases) {
-    Harness h;
-    h.G().sw.loc_determination = true;
-    h.AnalyzeFile(c.text, c.file);
-    std::string out = h.Output();
-    EXPECT_EQ(out.substr(out.size() - std::string(c.label).size()), c.label)
-        << c.file << ": " << out;
-  }
-}
-
 TEST(LocTrace, BlankAndNonEffective) {
   Harness h;
   h.G().sw.loc_determination = true;
@@ -280,11 +255,6 @@ TEST(LocTrace, OtherLanguageIsNotTraced) {
   EXPECT_EQ(h.Output(), "");
 }
 
-}  // namespace
-}  // namespace zav
-
-namespace zav {
-namespace {
 
 TEST(FallThrough, CommentLinesWithThePhrasesCountOnce) {
   FileMetrics f = test::Count(

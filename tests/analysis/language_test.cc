@@ -140,9 +140,6 @@ TEST(SkipTokens, QualityTokensSilenceNoticesButKeepMetrics) {
   EXPECT_EQ(G.file.semicolon_count, 2);
   EXPECT_EQ(G.file.skipped_lines_count, 0);
   EXPECT_EQ(G.file.quality_notice_count, 1);  // only the tab on line 4
-  G.settings.notice_enabled[58] = true;
-  h.AnalyzeFile("ZAV_IGNORE_QUALITY_BEGIN\n");
-  EXPECT_EQ(G.file.quality_notice_count, 1);  // notice 58 on the token line
 }
 
 TEST(SkipTokens, InactiveTokensHaveNoEffect) {

@@ -195,11 +195,6 @@ TEST(Nesting, BeyondThirtyTwoLevelsStaysInsideTheStacks) {
   EXPECT_FALSE(s.G().scope.in_class);
 }
 
-}  // namespace
-}  // namespace zav
-
-namespace zav {
-namespace {
 
 TEST(Classes, TypedefNamesANamelessStruct) {
   Scoped s("typedef struct {\n  int x;\n} Point;\nstruct { int y; } loose;\n", "t.c");
@@ -209,11 +204,6 @@ TEST(Classes, TypedefNamesANamelessStruct) {
   EXPECT_EQ(s.G().file.class_count, 2);  // the loose struct counts, unnamed
 }
 
-}  // namespace
-}  // namespace zav
-
-namespace zav {
-namespace {
 
 TEST(Listing, ClassMembersAreEscapedInHtml) {
   test::Harness h;

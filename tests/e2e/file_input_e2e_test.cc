@@ -61,34 +61,6 @@ TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   EXPECT_EQ(r.out.find("Error"), std::string::npos);
 }
 
-TEST(FileInput, ListingModeEchoesExpandedLines) {
-  TempDir dir;
-  dir.Write("a.c", "int a;\n");
-  dir.Write("files.lst", "%ZAVTEST_ROOT%/a.c\n");
-  setenv("ZAVTEST_ROOT", dir.path().c_str(), 1);
-  test::RunResult r = RunZav({"-Rl", "-Ffiles.lst"}, dir.path());
-  unsetenv("ZAVTEST_ROOT");
-  EXPECT_EQ(r.exit_code, 0);
-  const std::string name = dir.path() + "/a.c";
-  EXPECT_TRUE(EndsWith(r.out, "~~ Function Metrics ~~\n\n  -F Expanded File Line: " +
-                                  name + "\n\n" + name + "\n\n"))
-      << r.out;
-}
-
-TEST(FileInput, OutputFileTurnsProgressOnAndIsNotReported) {
-  TempDir dir;
-  for (int i = 0; i < 12; ++i) dir.Write("f" + std::to_string(i) + ".c", "int x;\n");
-  test::RunResult r = RunZav({"-Oreport.txt", "-rc ."}, dir.path());
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.err.rfind("  Acquiring Files\n"
-                        "  Building File List - Status(.) 10 files\n  ."
-                        "(    12)\n"
-                        "  Processing 12 Files - Status(.) 10 Files\n  ",
-                        0),
-            0u)
-      << r.err;
-}
-
 TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
   TempDir dir;
   dir.Write("f1.c", "int x;\n");
@@ -100,11 +72,6 @@ TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
   EXPECT_TRUE(Has(report, "~~ Project Analysis For 1 Files ~~"));
 }
 
-}  // namespace
-}  // namespace zav
-
-namespace zav {
-namespace {
 
 // With -O the file loop shows a dot per `interval` files and, after 65 of
 // them, the share of files done; the count restarts at 1.

@@ -40,20 +40,5 @@ TEST(Foundation, HostileInputDoesNotCrash) {
   EXPECT_TRUE(Has(r.out, "Error: Text line 0 length greater than 2048 characters"));
 }
 
-TEST(Foundation, ProjectTotalsSumTheFiles) {
-  TempDir dir;
-  dir.Write("a.c", "int a;\n\n// c\n");
-  dir.Write("b.c", "int b;\nint c;\n");
-  test::RunResult r = RunZav({"-v", "a.c", "b.c"}, dir.path());
-  size_t project = r.out.find("~~ Total Project Summary ~~");
-  ASSERT_NE(project, std::string::npos);
-  EXPECT_NE(r.out.find("  LOC 3        eLOC 3        lLOC 3        Comment 1"
-                       "        Lines        5\n",
-                       project),
-            std::string::npos);
-  EXPECT_NE(r.out.find("  Total Physical Lines :            5", project),
-            std::string::npos);
-}
-
 }  // namespace
 }  // namespace zav

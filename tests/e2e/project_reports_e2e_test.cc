@@ -150,12 +150,6 @@ TEST_F(ProjectRun, FileDetailListsEqualKeysLaterFileFirst) {
                   "\n  Total All 2 Files\n"
                   "  LOC 2        eLOC 2        lLOC 2        Comment 0        Lines        2\n"))
       << out;
-  EXPECT_TRUE(Has(out,
-                  "  C Source Files *.c ....:          2"
-                  "  C/C++ Include Files *.h:          0\n"));
-  EXPECT_TRUE(Has(out,
-                  "  Other Source Files ....:          0"
-                  "  Total File Count ......:          2\n"));
 }
 
 TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {
@@ -169,13 +163,6 @@ TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {
     EXPECT_TRUE(Has(xml, element)) << element;
   }
   ExpectWellFormed(Dir(), Run({"-H", "-fa", "-o", "-n", "-e", "-b", "a.cpp", "b.c"}));
-}
-
-TEST_F(ProjectRun, CsvRecordsEachEndTheirLine) {
-  const std::string csv = Run({"-C", "-Ta", "a.cpp", "b.c"});
-  EXPECT_TRUE(Has(csv, "\nProject,2,Files\n")) << csv;
-  EXPECT_TRUE(Has(csv, "\nProject Functional Metrics\nCount,2\n"));
-  EXPECT_TRUE(Has(csv, "\nFile Summary\n\nC Source Files *.c,         1\n"));
 }
 
 TEST_F(ProjectRun, BenchmarkEndsTheListingAndTheRun) {

@@ -75,9 +75,6 @@ TEST(Descent, ExcludedDirectoriesAtAnyDepth) {
   EXPECT_EQ(Descend(h, dir, "c").size(), 6u);  // exclusion off
   h.G().settings.exclude_directories = true;
   EXPECT_EQ(Descend(h, dir, "c"), (Strings{"a.c", "src/cvsroot/f.c", "src/e.c"}));
-  h.G().settings.case_sensitive_names = true;
-  EXPECT_EQ(Descend(h, dir, "c"),
-            (Strings{"a.c", "src/CVS/c.c", "src/cvsroot/f.c", "src/e.c"}));
 }
 
 TEST(Descent, NoSubdirectoriesWithRdOrWithoutRecursion) {

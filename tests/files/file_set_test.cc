@@ -85,15 +85,6 @@ TEST(FileArguments, SortByNameSortsEachListAndKeepsHeadersFirst) {
   EXPECT_EQ(Names(h.G()), (Strings{"b.h", "y.h", "B.c", "a.c", "z.c"}));
 }
 
-TEST(FileList, ListingWritesEachNameThenAnEmptyLine) {
-  Harness h;
-  Arguments args({"a.c", "b.h"});
-  args.Install(h.G());
-  BuildFileSet(h.G(), 1);
-  WriteFileList(h.G());
-  EXPECT_EQ(h.Output(), "b.h\na.c\n\n");
-}
-
 TEST(Progress, DescentDisplayWrapsAfterSixtyFourIntervals) {
   // Interval 2: the first file writes the head, every second file a dot;
   // the first count above 127 that is not a dot (129) closes the line.

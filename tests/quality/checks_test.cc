@@ -237,14 +237,6 @@ TEST(FunctionChecks, NothingWithoutFunctionAnalysis) {
   EXPECT_EQ(r[48], 0);
 }
 
-TEST(QualitySkip, TokensSilenceEveryCheck) {
-  Raised r(
-      "// ZAV_IGNORE_QUALITY_BEGIN\nint main() { goto x; return 0; }\n"
-      "// ZAV_IGNORE_QUALITY_END\n",
-      "t.cpp", [](GlobalData& G) { G.settings.skip_tokens_active = true; });
-  EXPECT_EQ(r.total(), 0);
-}
-
 TEST(NoFalsePositives, TidyCodeRaisesNothing) {
   const char* c_code =
       "/* Adds two numbers. */\n"

@@ -46,11 +46,6 @@ TEST_F(VerboseText, ValuesFillTheTextInOrder) {
             "           a_really_long_function_name_here_x\n"
             "           of 34 characters is greater than 32 characters in length.\n"
             "           This can be a portability and/or maintenance issue.\n");
-
-  EXPECT_EQ(n.Raise(17, 60, Percentages(nullptr, 4.44, 10.0)),
-            "\n    Notice #17: Function comments, 4.4% are less than 10.0%.\n");
-  EXPECT_EQ(n.Raise(31, 90, Percentages("Struct", 0.0, 12.5)),
-            "\n    Notice #31: Struct comments, 0.0% are less than 12.5%.\n");
 }
 
 class ReorderedText : public VerboseText {
@@ -70,11 +65,6 @@ TEST_F(ReorderedText, TheLineMovesInFront) {
             "           The depth of scope '8' exceeds the notice limit of 7.\n");
   EXPECT_TRUE(BeginsWith(n.Raise(45, 30),
             "\n    File src/a.cpp: Line 30: Notice #45\n   "));
-  NoticeArgs depth;
-  depth.file_name = "b.h";
-  depth.ints[0] = 10;
-  EXPECT_TRUE(BeginsWith(n.Raise(41, 6, depth),
-            "\n    File b.h: Line 6: Notice #41\n   "));
 }
 
 class HtmlNoticeText : public VerboseText {

@@ -108,10 +108,6 @@ TEST(HtmlBanner, BodyTagForms) {
       // The alink colour is never tested.
       {[](Settings& s) { s.colors[kColorALink] = ""; },
        "<body bgcolor=\"#F8F8F8\" " + defaults + "link=\"#0000EE\" alink=\"\" >"},
-      {[](Settings& s) {
-         for (std::string& c : s.colors) c.clear();
-       },
-       "<body " + defaults + "link=\"#0000ee\" alink=\"#CCCCCC\">"},
   };
   for (const auto& [colors, tag] : cases) {
     const std::string out = HtmlBanner([&colors](GlobalData& G) {
@@ -138,20 +134,10 @@ TEST(ModeTitle, FirstModeThatApplies) {
             "~~ Macro Metrics ~~\n\n");
   EXPECT_EQ(ModeTitle([](Switches& s) { s.objects = s.complexity = true; }),
             "~~ Class/Struct Metrics ~~\n\n");
-  EXPECT_EQ(ModeTitle([](Switches& s) { s.loc_determination = s.complexity = true; }),
-            "~~ Determine Source vs. LOC Algorithms ~~\n\n");
   EXPECT_EQ(ModeTitle([](Switches& s) { s.complexity = s.notices = true; }),
             "~~ Complexity Analysis ~~\n\n");
-  EXPECT_EQ(ModeTitle([](Switches& s) { s.complexity = s.function_detail = true; }),
-            "~~ Complexity Detail Analysis ~~\n\n");
   EXPECT_EQ(ModeTitle([](Switches& s) { s.notices = s.allocation = true; }),
             "~~ Quality Analysis ~~\n\n");
-  EXPECT_EQ(ModeTitle([](Switches& s) { s.allocation = s.extract_strings = true; }),
-            "~~ Memory Allocation/De-allocation Metrics ~~\n\n");
-  EXPECT_EQ(ModeTitle([](Switches& s) { s.extract_strings = s.extract_comments = true; }),
-            "~~ Literal String Extraction Mode ~~\n\n");
-  EXPECT_EQ(ModeTitle([](Switches& s) { s.extract_comments = true; }),
-            "~~ Comment Extraction Mode ~~\n\n");
   EXPECT_EQ(ModeTitle([](Switches& s) {
               s.comment_documentation = s.functional = true;
             }),

@@ -291,8 +291,6 @@ TEST_F(ParseTest, ErrorsEndTheRunWithTheirMessage) {
       {{"-Nx"}, "Error: Invalid or missing parameter for -N option"},
       {{"-Rx"}, "Error: Invalid parameter for -R option"},
       {{"-Tz"}, "Error: Invalid or missing parameter for -T option"},
-      {{"-q"}, "-q Query setup mode is now supported in the zav.cfg file."},
-      {{"-W"}, "-W Work Diff mode is now supported under the -wx option"},
       {{"-wW"}, "Error: The -wW switch has been deprecated and is no"},
       {{"-r. ."}, "Error: In the specified parameter: -r"},
       {{"-wcrate ."}, "Error: The correct syntax for the work file create"},
@@ -303,11 +301,9 @@ TEST_F(ParseTest, ErrorsEndTheRunWithTheirMessage) {
       {{"-wFile cfg /no/such/diff.cfg"}, "Error: File name [/no/such/diff.cfg] not found"},
       {{"-wz"}, "Error: Invalid or missing parameter for -w option"},
       {{"-x NOCONFIG"}, "Error: Invalid parameter for -x option"},
-      {{"-x"}, "Error: Invalid parameter for -x option"},
       {{"-xfile txt a.txt"}, "Error: Invalid report file type"},
       {{"-uconfig"}, "Error: Invalid or missing parameter for -u option"},
       {{"-uFile ini a.ini"}, "Error: -u \"File [cfg | xsl] [path\\filename]\""},
-      {{"-uFile cfg"}, "Error: -u \"File cfg\" file name not parsed"},
   };
   for (const auto& [args, first_line] : cases) {
     G().sw = Switches();

@@ -85,22 +85,6 @@ TEST(ConfigTemplate, EveryValueWrittenReadsBack) {
   EXPECT_EQ(s.colors[kColorALink], "#CCCCCC");  // not in the template
 }
 
-TEST(ConfigTemplate, LabelsArePaddedToTheirColumn) {
-  Harness h;
-  std::string text = Template(h.G());
-  for (const char* line : {
-           "\nReport Header Active                    : No\n",
-           "\nProgress status interval number of files: 10\n",  // 40 characters
-           // The cyclomatic group is aligned on its longest label.
-           "\nInclude 'function call' in cyclomatic complexity: Yes\n",
-           "\nInclude 'else' in cyclomatic complexity         : No\n",
-           "\nMinimum File Comment Line Percent       : 10.00 \n",
-           "\nOther File Extensions                   : \n",
-       }) {
-    EXPECT_TRUE(Has(text, line)) << line;
-  }
-}
-
 TEST(ConfigTemplate, KeysOnlyReadAreNotWritten) {
   Harness h;
   std::string text = Template(h.G());
