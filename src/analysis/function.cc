@@ -52,7 +52,9 @@ ScannedName ScanNameBackward(const char* line, int from) {
     if (c == '/' && j > 0 && line[j - 1] == '*') {
       int k = j - 2;
       while (k > 0 && !(line[k - 1] == '/' && line[k] == '*')) --k;
-      j = k - 2;
+      // A comment end with no opening before it on the line (such as a
+      // line that starts "*/") ends the scan at the line's start.
+      j = k > 0 ? k - 2 : -1;
       while (j >= 0 && (line[j] == ' ' || line[j] == '\t')) --j;
       if (reversed.empty()) result.end = j + 1;
       continue;
