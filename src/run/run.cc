@@ -1,5 +1,7 @@
 #include "run/run.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,10 +9,12 @@
 #include <new>
 
 #include "analysis/counters.h"
+#include "base/safe_file.h"
 #include "analysis/function.h"
 #include "analysis/structure.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
+#include "analysis/utf16_source.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -88,7 +92,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   if (!G.sw.csv_detail) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
   }
-  ReadAndAnalyzeFile(G, file);
+  // A UTF-16 source is analysed as its UTF-8 text (not when -D modifies
+  // the file in place).
+  std::string utf8;
+  FILE* converted = G.sw.dechar == DecharMode::kNone ? OpenUtf16AsUtf8(file, utf8) : nullptr;
+  ReadAndAnalyzeFile(G, converted != nullptr ? converted : file);
+  if (converted != nullptr) std::fclose(converted);
   EndOfFile(G, entry);
 }
 
@@ -97,7 +106,15 @@ void ProcessFiles(GlobalData& G) {
     G.current_entry = &entry;
     if (SkippedEntryName(entry.name)) continue;
     const bool modify = G.sw.dechar != DecharMode::kNone;
-    FILE* file = std::fopen(entry.name.c_str(), modify ? "r+b" : "rb");
+    // FIFOs, devices and sockets (or links to them) are never opened: a
+    // FIFO would block the run, a device could read without end.
+    struct stat info;
+    bool not_regular = ::stat(entry.name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+    FILE* file = not_regular ? nullptr : OpenRegularFile(entry.name, modify, not_regular);
+    if (not_regular) {
+      Print(G, "  Error: Not a regular file [%s]\n", entry.name.c_str());
+      continue;
+    }
     if (file == nullptr) {
       Print(G,
             modify ? "\n  Error: Problem opening input file:\n         %s\n"
@@ -154,7 +171,7 @@ int Run(int argc, char** argv) {
   ParseResult parsed = ParseCommandLine(argc, argv, G);
   if (parsed.exit) {
     CloseReportStream(G);
-    return parsed.exit_code & 0xff;
+    return G.report.write_failed ? 1 : parsed.exit_code & 0xff;
   }
   // Progress shows exactly when -O named an output file.
   G.sw.progress = G.sw.output_to_file;
@@ -163,7 +180,8 @@ int Run(int argc, char** argv) {
     G.sw.functional = true;
     G.sw.functional_implied = true;
   }
-  return RunSequence(G, parsed.first_file_argument);
+  const int exit_code = RunSequence(G, parsed.first_file_argument);
+  return G.report.write_failed ? 1 : exit_code;
 }
 
 int RunSequence(GlobalData& G, int first_file_argument) {
