@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make libgtest-dev libpcre2-dev libxml2-utils)
+packages=(g++ cmake make libgtest-dev libpcre2-dev libxml2-utils clang libclang-rt-dev)
 if [ "${ZAV_WITH_BROWSER:-0}" = 1 ]; then packages+=(chromium); fi
 
 missing=()

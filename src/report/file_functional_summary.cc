@@ -131,8 +131,8 @@ void WriteCsvForm(GlobalData& G, const FunctionFigures& x) {
         x.Avg(x.cyclomatic), x.Avg(x.interface), x.Avg(x.total));
 }
 
-void XmlInt(GlobalData& G, const char* name, int value) {
-  Print(G, "<%s>%d</%s>\n", name, value, name);
+void XmlInt(GlobalData& G, const char* name, int64_t value) {
+  Print(G, "<%s>%ld</%s>\n", name, value, name);
 }
 
 void XmlReal(GlobalData& G, const char* name, const char* format, double value) {

@@ -160,7 +160,9 @@ TEST(HtmlBanner, BodyTagForms) {
        },
        "<body " + defaults + "link=\"#0000ee\" alink=\"#CCCCCC\">"},
   };
-  for (const auto& [colors, tag] : cases) {
+  for (const auto& one : cases) {
+    const auto& colors = one.first;  // a named reference: lambdas capture it
+    const std::string& tag = one.second;
     const std::string out = HtmlBanner([&colors](GlobalData& G) {
       G.sw.no_header = true;
       colors(G.settings);
