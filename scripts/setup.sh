@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 target="${1:-}"
 
 packages=(g++ cmake make libgtest-dev libpcre2-dev libxml2-utils)
-# The tests validate the JSON report against its schema.
-if [ -z "$target" ]; then packages+=(python3-jsonschema); fi
+# The tests validate the JSON report against its schema, and build again
+# with clang's sanitizers and libFuzzer.
+if [ -z "$target" ]; then packages+=(python3-jsonschema clang libclang-rt-dev); fi
 if [ "${ZAV_WITH_BROWSER:-0}" = 1 ]; then packages+=(chromium); fi
 
 missing=()

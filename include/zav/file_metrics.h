@@ -41,7 +41,7 @@ namespace zav {
   X(func_complexity_max) X(func_params_max) X(func_returns_max)
 
 struct FileMetrics {
-#define ZAV_DECLARE_COUNTER(name) int32_t name = 0;
+#define ZAV_DECLARE_COUNTER(name) int64_t name = 0;
   ZAV_SUMMED_COUNTERS(ZAV_DECLARE_COUNTER)
   ZAV_MAXIMUM_COUNTERS(ZAV_DECLARE_COUNTER)
 #undef ZAV_DECLARE_COUNTER
@@ -50,9 +50,9 @@ struct FileMetrics {
   double fp_loc = 0, fp_eloc = 0, fp_lloc = 0;
 
   // Derived values, computed where reported.
-  int32_t Eloc() const { return loc_count - parenline_count - braceline_count; }
-  int32_t Lloc() const { return semicolon_count - for_count; }
-  int32_t TotalLogicalLines() const {
+  int64_t Eloc() const { return loc_count - parenline_count - braceline_count; }
+  int64_t Lloc() const { return semicolon_count - for_count; }
+  int64_t TotalLogicalLines() const {
     return loc_count + comment_lines_count + blank_lines_count;
   }
 

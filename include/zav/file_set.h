@@ -37,7 +37,7 @@ struct DirectoryTotal {
   std::string absolute;  // the same directory as an absolute path
   bool recursive = false;  // its line asked for recursive descent
   int32_t files = 0;
-  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, lines = 0;
+  int64_t loc = 0, eloc = 0, lloc = 0, comments = 0, lines = 0;
 };
 
 struct FileCloser {

@@ -61,7 +61,7 @@ struct LanguageFlags {
 
 // Line sums of one language group (see LanguageGroup in settings.h).
 struct LanguageLines {
-  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
+  int64_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
 };
 
 struct LanguageState {

@@ -36,6 +36,8 @@ struct ProcessTimer {
 struct ReportStream {
   FILE* out = stdout;
   bool owns_file = false;  // out is a file opened by -O
+  std::string file_name;   // the -O file's name, for the write-error message
+  bool write_failed = false;  // a write or close of the -O file failed
 
   // Automated CSV mode: file rows, function rows, and the first function
   // record not yet written as a row.

@@ -262,7 +262,7 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
     slashes += c == '/';
   }
   LexState& L = G.lex;
-  G.file.spaces_count += spaces + tabs * G.settings.tab_spaces;
+  G.file.spaces_count += spaces + static_cast<int64_t>(tabs) * G.settings.tab_spaces;
   if (tab_notice) {
     for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
   }

@@ -109,7 +109,7 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
 
 // The paren-line and brace-line test of one character.
 void TestOnlyCharacterLine(GlobalData& G, const char* line, int i,
-                           int32_t& counter) {
+                           int64_t& counter) {
   const char c = line[i];
   // Only a character that starts the line can be all the line holds.
   if (i == G.lex.first_nonblank && OnlyCharacter(line, c)) {

@@ -53,7 +53,9 @@ ScannedName ScanNameBackward(const char* line, int from) {
     if (c == '/' && j > 0 && line[j - 1] == '*') {
       int k = j - 2;
       while (k > 0 && !(line[k - 1] == '/' && line[k] == '*')) --k;
-      j = k - 2;
+      // A comment end with no opening before it on the line (such as a
+      // line that starts "*/") ends the scan at the line's start.
+      j = k > 0 ? k - 2 : -1;
       while (j >= 0 && IsBlank(line[j])) --j;
       if (reversed.empty()) result.end = j + 1;
       continue;
@@ -322,13 +324,13 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
   t.func_params_sum += r.params;
   t.func_interface_sum += r.interface_complexity;
   t.func_complexity_sum += r.functional_complexity;
-  t.func_vg_max = std::max(t.func_vg_max, r.cyclomatic);
-  t.func_complexity_max = std::max(t.func_complexity_max, r.functional_complexity);
-  t.func_loc_max = std::max(t.func_loc_max, r.loc);
-  t.func_eloc_max = std::max(t.func_eloc_max, r.eloc);
-  t.func_lloc_max = std::max(t.func_lloc_max, r.lloc);
-  t.func_params_max = std::max(t.func_params_max, r.params);
-  t.func_returns_max = std::max(t.func_returns_max, r.returns);
+  t.func_vg_max = std::max<int64_t>(t.func_vg_max, r.cyclomatic);
+  t.func_complexity_max = std::max<int64_t>(t.func_complexity_max, r.functional_complexity);
+  t.func_loc_max = std::max<int64_t>(t.func_loc_max, r.loc);
+  t.func_eloc_max = std::max<int64_t>(t.func_eloc_max, r.eloc);
+  t.func_lloc_max = std::max<int64_t>(t.func_lloc_max, r.lloc);
+  t.func_params_max = std::max<int64_t>(t.func_params_max, r.params);
+  t.func_returns_max = std::max<int64_t>(t.func_returns_max, r.returns);
 }
 
 // The first balanced "(...)" group of a parameter text.

@@ -1,10 +1,12 @@
 #include "base/output.h"
 
 #include "base/format.h"
+#include "base/safe_file.h"
 
 #include <cstdarg>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace zav {
@@ -19,8 +21,19 @@ bool IsErrorText(std::string_view text) {
   return start != std::string_view::npos && text.substr(start, 8) == "  Error:";
 }
 
+// A failed write leaves the stream's error indicator set, so checking it
+// (and the close) here catches every failed write of the report file.
 void CloseOwnedFile(GlobalData& G) {
-  if (G.report.owns_file && G.report.out != nullptr) std::fclose(G.report.out);
+  if (G.report.owns_file && G.report.out != nullptr) {
+    const bool written = std::fflush(G.report.out) == 0 && std::ferror(G.report.out) == 0;
+    const int error = errno;
+    const bool closed = std::fclose(G.report.out) == 0;
+    if (!written || !closed) {
+      std::fprintf(stderr, "  Error: Writing report file [%s]: %s\n",
+                   G.report.file_name.c_str(), std::strerror(written ? errno : error));
+      G.report.write_failed = true;
+    }
+  }
   G.report.owns_file = false;
   G.report.out = stdout;
 }
@@ -29,7 +42,7 @@ void CloseOwnedFile(GlobalData& G) {
 
 bool OpenReportFile(GlobalData& G, const std::string& path) {
   std::fflush(G.report.out);
-  FILE* file = std::fopen(path.c_str(), "wb");
+  FILE* file = OpenGeneratedFile(path);
   const int error = errno;
   CloseOwnedFile(G);
   if (file == nullptr) {
@@ -38,6 +51,7 @@ bool OpenReportFile(GlobalData& G, const std::string& path) {
   }
   G.report.out = file;
   G.report.owns_file = true;
+  G.report.file_name = path;
   return true;
 }
 

@@ -8,13 +8,16 @@
 
 namespace zav {
 
-// Makes the file `path`, opened for binary writing, the report stream (-O).
+// Makes the file `path`, opened for binary writing (never through a
+// symbolic link at that name), the report stream (-O).
 // When it cannot be opened the report stream returns to standard output and
 // false comes back, errno telling why. A file opened before is closed.
 bool OpenReportFile(GlobalData& G, const std::string& path);
 
 // Flushes the report stream at the end of the run and closes it when it is
 // a file opened by OpenReportFile; the stream is standard output afterwards.
+// A failed write or close of the file is reported on standard error and
+// sets G.report.write_failed (the run then exits with 1).
 void CloseReportStream(GlobalData& G);
 
 // printf to the report stream.

@@ -53,7 +53,7 @@ void FileCollector::AdvanceProgress() {
     std::fprintf(stderr, "  Building File List - Status(.) %d files\n  ", interval);
   } else if (progress_counter_ % interval == 0) {
     std::fputc('.', stderr);
-  } else if (progress_counter_ > 64 * interval - 1) {
+  } else if (progress_counter_ > 64LL * interval - 1) {  // no overflow near INT_MAX
     progress_total_ += progress_counter_;
     std::fprintf(stderr, "(%6d)\n  ", progress_total_);
     progress_counter_ = 1;

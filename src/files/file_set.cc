@@ -78,7 +78,7 @@ void ShowFileProgress(GlobalData& G, const FileEntry& entry) {
   const int interval = std::max(1, G.settings.progress_interval);
   ++files.progress_count;
   if (files.progress_count % interval == 0) std::fputc('.', stderr);
-  if (files.progress_count > 65 * interval - 1) {
+  if (files.progress_count > 65LL * interval - 1) {  // no overflow near INT_MAX
     files.progress_total += files.progress_count;
     const double share = files.entries.empty()
                              ? 0.0

@@ -1,5 +1,7 @@
 #include "files/list_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -91,6 +93,14 @@ std::string TakeUntil(const std::string& line, size_t& at, const char* stops) {
 
 bool OpenListFile(GlobalData& G) {
   G.files.list_file.reset(std::fopen(G.sw.list_file_name.c_str(), "rb"));
+  // A directory opens for reading but reads as nothing. (A pipe is read:
+  // `-F <(find ...)` names one.)
+  struct stat info;
+  if (G.files.list_file && ::fstat(::fileno(G.files.list_file.get()), &info) == 0 &&
+      S_ISDIR(info.st_mode)) {
+    G.files.list_file.reset();
+    errno = EISDIR;
+  }
   if (G.files.list_file) return true;
   Print(G, "\n  Error: Cannot open the specified file: %s\n         for read, %s\n\n",
         G.sw.list_file_name.c_str(), std::strerror(errno));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/safe_file.h"
 #include "files/file_filters.h"
 #include "files/paths.h"
 #include "files/text_lines.h"
@@ -48,7 +49,8 @@ class Listing {
       : G_(G), extensions_(extensions) {}
 
   bool Open() {
-    file_.reset(std::fopen(kListingName, "wb"));
+    // Never through a symbolic link at the listing's name.
+    file_.reset(OpenGeneratedFile(kListingName));
     if (file_) return true;
     Print(G_, "\n  Error: Failed to create the listing file:\n         %s\n", kListingName);
     return false;

@@ -59,7 +59,7 @@ void WriteListedNotice(GlobalData& G, const QualityNotice& q) {
 }
 
 void WriteDensityLine(GlobalData& G, const char* measure, const char* csv,
-                      int notices, int lines) {
+                      int notices, int64_t lines) {
   const float per_k = lines == 0 ? 0.0f : static_cast<float>(notices) / lines * 1000.0f;
   const float percent = Percent(notices, lines);
   switch (Fmt(G)) {
@@ -81,13 +81,13 @@ void WriteDensityLine(GlobalData& G, const char* measure, const char* csv,
 
 void WriteDensity(GlobalData& G, int total) {
   const FileMetrics& f = G.file;
-  const int loc = f.loc_count, eloc = f.Eloc(), lloc = f.Lloc();
+  const int64_t loc = f.loc_count, eloc = f.Eloc(), lloc = f.Lloc();
   switch (Fmt(G)) {
     case ReportFormat::kXml: {
       PutText(G, "<notice_density>\n");
       const struct {
         const char* name;
-        int lines;
+        int64_t lines;
       } kMeasures[] = {{"loc", loc}, {"eloc", eloc}, {"lloc", lloc}};
       for (const auto& m : kMeasures) {
         const float per_k =

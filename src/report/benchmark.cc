@@ -141,7 +141,7 @@ void WriteBenchmarkReport(GlobalData& G) {
             "  to yield a definitive result.\n\n");
   }
   WriteProcessTimer(G, elapsed);
-  const int32_t lines = G.project.total_physical_lines_count;
+  const int64_t lines = G.project.total_physical_lines_count;
   if (lines > 0) {
     WriteRates(G, elapsed, lines, G.project.characters_count);
   }

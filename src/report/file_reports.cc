@@ -50,7 +50,7 @@ void WriteSummaryTitle(GlobalData& G, bool project) {
 void WriteAveragePerFileLine(GlobalData& G) {
   const FileMetrics& f = G.file;
   const int files = G.files.files_processed;
-  auto avg = [files](int value) { return files > 0 ? value / files : 0; };
+  auto avg = [files](int64_t value) { return files > 0 ? value / files : 0; };
   Print(G, "  Average per File, metric/%-d files\n", files);
   WriteLocLine(G, avg(f.loc_count), avg(f.Eloc()), avg(f.Lloc()),
                avg(f.comment_lines_count), avg(f.total_physical_lines_count));
@@ -72,12 +72,12 @@ void WriteFileSummary(GlobalData& G, bool project, bool averages) {
   }
   if (f.skipped_lines_count > 0) {
     if (Fmt(G) == ReportFormat::kText) {
-      Print(G, "  Total physical lines skipped from skip token match: %d\n\n",
+      Print(G, "  Total physical lines skipped from skip token match: %ld\n\n",
             f.skipped_lines_count);
     } else if (Fmt(G) == ReportFormat::kHtml) {
       Print(G,
             "  <B>Total physical lines skipped from skip token match:</B> "
-            "%d\n\n",
+            "%ld\n\n",
             f.skipped_lines_count);
     }
   }
@@ -94,33 +94,33 @@ void WriteMemorySummary(GlobalData& G) {
                     "Memory Allocation/De-allocation Summary");
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      Print(G, "\n%s%10d", "  Memory alloc count ....: ", f.memory_alloc_count);
-      Print(G, "  Memory free count .....: %10d\n", f.memory_free_count);
-      Print(G, "%s%10d", "  Memory new count ......: ", f.memory_new_count);
-      Print(G, "  Memory delete count ...: %10d\n", f.memory_delete_count);
+      Print(G, "\n%s%10ld", "  Memory alloc count ....: ", f.memory_alloc_count);
+      Print(G, "  Memory free count .....: %10ld\n", f.memory_free_count);
+      Print(G, "%s%10ld", "  Memory new count ......: ", f.memory_new_count);
+      Print(G, "  Memory delete count ...: %10ld\n", f.memory_delete_count);
       break;
     case ReportFormat::kHtml:
-      Print(G, "\n%s%10d", "  <b>Memory alloc count</b> ....: ",
+      Print(G, "\n%s%10ld", "  <b>Memory alloc count</b> ....: ",
             f.memory_alloc_count);
-      Print(G, "  <b>Memory free count</b> .....: %10d\n", f.memory_free_count);
-      Print(G, "%s%10d", "  <b>Memory new count</b> ......: ",
+      Print(G, "  <b>Memory free count</b> .....: %10ld\n", f.memory_free_count);
+      Print(G, "%s%10ld", "  <b>Memory new count</b> ......: ",
             f.memory_new_count);
-      Print(G, "  <b>Memory delete count</b> ...: %10d\n",
+      Print(G, "  <b>Memory delete count</b> ...: %10ld\n",
             f.memory_delete_count);
       break;
     case ReportFormat::kCsv:
-      Print(G, "Memory alloc count,%d,Memory free count,%d\n",
+      Print(G, "Memory alloc count,%ld,Memory free count,%ld\n",
             f.memory_alloc_count, f.memory_free_count);
-      Print(G, "Memory new count,%d,Memory delete count,%d\n",
+      Print(G, "Memory new count,%ld,Memory delete count,%ld\n",
             f.memory_new_count, f.memory_delete_count);
       break;
     case ReportFormat::kXml:
-      Print(G, "<memory_alloc_count>%d</memory_alloc_count>\n",
+      Print(G, "<memory_alloc_count>%ld</memory_alloc_count>\n",
             f.memory_alloc_count);
-      Print(G, "<memory_free_count>%d</memory_free_count>\n",
+      Print(G, "<memory_free_count>%ld</memory_free_count>\n",
             f.memory_free_count);
-      Print(G, "<memory_new_count>%d</memory_new_count>\n", f.memory_new_count);
-      Print(G, "<memory_delete_count>%d</memory_delete_count>\n",
+      Print(G, "<memory_new_count>%ld</memory_new_count>\n", f.memory_new_count);
+      Print(G, "<memory_delete_count>%ld</memory_delete_count>\n",
             f.memory_delete_count);
       break;
   }

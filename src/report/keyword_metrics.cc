@@ -16,7 +16,7 @@ struct Percentages {
 };
 
 Percentages ComputePercentages(const FileMetrics& f) {
-  const int logical = f.TotalLogicalLines();
+  const int64_t logical = f.TotalLogicalLines();
   Percentages p;
   p.code = Percent(f.loc_count, logical);
   p.ecode = Percent(f.Eloc(), logical);
@@ -28,8 +28,8 @@ Percentages ComputePercentages(const FileMetrics& f) {
 }
 
 int CharsPerNonBlankLine(const FileMetrics& f) {
-  int divisor = f.loc_count + f.comment_lines_count;
-  return divisor == 0 ? 0 : (f.characters_count - f.spaces_count) / divisor;
+  const int64_t divisor = f.loc_count + f.comment_lines_count;
+  return divisor == 0 ? 0 : static_cast<int>((f.characters_count - f.spaces_count) / divisor);
 }
 
 // Text and HTML share one layout; HTML bolds the labels.
@@ -51,11 +51,11 @@ class TwoColumns {
            G_.settings.colors[kColorHeader] + "\">" + word + "</font>" + right +
            "</b>";
   }
-  void One(const char* label, int value) {
-    Print(G_, "%s%12d", Label(label).c_str(), value);
+  void One(const char* label, int64_t value) {
+    Print(G_, "%s%12ld", Label(label).c_str(), value);
   }
-  void Two(const char* label, int a, int b) {
-    Print(G_, "%s%6d,%5d", Label(label).c_str(), a, b);
+  void Two(const char* label, int64_t a, int64_t b) {
+    Print(G_, "%s%6ld,%5ld", Label(label).c_str(), a, b);
   }
   void Rule(const char* left, const char* word, const char* right) {
     std::string h = Header(left, word, right);
@@ -83,54 +83,54 @@ void WriteKeywordMetricsText(GlobalData& G) {
   TwoColumns t(G);
   PutText(G, "\n");
   t.Rule("--------------- ", "LOC", " ---------------");
-  t.Right("  case, break .........:", "%6d,%6d\n", f.case_count, f.break_count);
+  t.Right("  case, break .........:", "%6ld,%6ld\n", f.case_count, f.break_count);
   t.One("  Lines of Code (LOC) .: ", f.loc_count);
-  t.Right("  if, else ............:", "%6d,%6d\n", f.if_count, f.else_count);
+  t.Right("  if, else ............:", "%6ld,%6ld\n", f.if_count, f.else_count);
   t.One("  Lines of just { or } : ", f.braceline_count);
-  t.Right("  goto, return ........:", "%6d,%6d\n", f.goto_count, f.return_count);
+  t.Right("  goto, return ........:", "%6ld,%6ld\n", f.goto_count, f.return_count);
   t.One("  Lines of just (or)   : ", f.parenline_count);
-  t.Right("  exit, _exit, abort ..:", "%6d,%3d,%2d\n", f.exit_count,
+  t.Right("  exit, _exit, abort ..:", "%6ld,%3ld,%2ld\n", f.exit_count,
           f._exit_count, f.abort_count);
   t.One("  Effective LOC (eLOC) : ", f.Eloc());
-  t.Right("  macros, struct, union:", "%6d,%3d,%2d\n", f.macros_count,
+  t.Right("  macros, struct, union:", "%6ld,%3ld,%2ld\n", f.macros_count,
           f.struct_count, f.union_count);
   t.One("  Code Statement (lLOC): ", f.Lloc());
-  t.Right("  class, interface ....:", "%6d,%6d\n", f.class_count,
+  t.Right("  class, interface ....:", "%6ld,%6ld\n", f.class_count,
           f.interface_count);
   t.Rule("-------------- ", "Lines", " --------------");
-  t.Right("  template, friend ....:", "%6d,%6d\n", f.template_count,
+  t.Right("  template, friend ....:", "%6ld,%6ld\n", f.template_count,
           f.friend_count);
   t.One("  Blank Lines .........: ", f.blank_lines_count);
-  t.Right("  namespace, package ..:", "%6d,%6d\n", f.namespace_count,
+  t.Right("  namespace, package ..:", "%6ld,%6ld\n", f.namespace_count,
           f.package_count);
   t.One("  Comment Lines .......: ", f.comment_lines_count);
   if (f.functions_count > 0) {
-    t.Right("  func, virtual, inline:", "%6d,%3d,%2d\n", f.functions_count,
+    t.Right("  func, virtual, inline:", "%6ld,%3ld,%2ld\n", f.functions_count,
             f.virtual_function_count, f.inline_function_count);
   } else {
-    t.Right("  inline ..............:", " %12d\n", f.inline_function_count);
+    t.Right("  inline ..............:", " %12ld\n", f.inline_function_count);
   }
   t.One("  Total Logical Lines .: ", f.TotalLogicalLines());
-  t.Right("  Memory alloc, free ..:", "%6d,%6d\n", f.memory_alloc_count,
+  t.Right("  Memory alloc, free ..:", "%6ld,%6ld\n", f.memory_alloc_count,
           f.memory_free_count);
   t.One("  Total Physical Lines : ", f.total_physical_lines_count);
-  t.Right("  Memory new, delete ..:", "%6d,%6d\n", f.memory_new_count,
+  t.Right("  Memory new, delete ..:", "%6ld,%6ld\n", f.memory_new_count,
           f.memory_delete_count);
   t.Rule("------------ ", "Key Words", " ------------");
   PutText(G, t.Header("------------- ", "Analysis", " ------------") + "\n");
   t.One("  Literal Strings .....: ", f.literal_strings_count);
-  t.Right("  Continuation Lines \\.:", "%13d\n", f.continuation_lines_count);
+  t.Right("  Continuation Lines \\.:", "%13ld\n", f.continuation_lines_count);
   t.One("  Preprocessor Lines #.: ", f.preprocessor_lines_count);
-  t.Right("  Paren Count (,) .....:", "%6d,%6d\n", f.open_paren_count,
+  t.Right("  Paren Count (,) .....:", "%6ld,%6ld\n", f.open_paren_count,
           f.close_paren_count);
   t.Two("  #include, import ....: ", f.include_count, f.import_count);
-  t.Right("  Brace Count {,} .....:", "%6d,%6d\n", f.open_brace_count,
+  t.Right("  Brace Count {,} .....:", "%6ld,%6ld\n", f.open_brace_count,
           f.close_brace_count);
   t.Two("  #define, typedef ....: ", f.define_count, f.typedef_count);
-  t.Right("  Bracket Count [,] ...:", "%6d,%6d\n", f.open_bracket_count,
+  t.Right("  Bracket Count [,] ...:", "%6ld,%6ld\n", f.open_bracket_count,
           f.close_bracket_count);
   t.Two("  const, enum .........: ", f.const_count, f.enum_count);
-  t.Right("  Chars/NBLine, Notices:", "%6d,%6d\n", CharsPerNonBlankLine(f),
+  t.Right("  Chars/NBLine, Notices:", "%6d,%6ld\n", CharsPerNonBlankLine(f),
           f.quality_notice_count);
   t.Two("  do, while ...........: ", f.do_count, f.while_count);
   t.Right("  Code, eCode Lines ...:", "%5.1f%%,%5.1f%%\n", p.code, p.ecode);

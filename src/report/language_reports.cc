@@ -48,7 +48,7 @@ GroupFigures Figures(const GlobalData& G, int group) {
   GroupFigures x;
   x.lines = G.lang.group_lines[group];
   x.files = LanguageGroupFileCount(G, group);
-  const int counts[kMeasureCount] = {x.lines.loc, x.lines.eloc, x.lines.lloc};
+  const int64_t counts[kMeasureCount] = {x.lines.loc, x.lines.eloc, x.lines.lloc};
   for (int m = 0; m < kMeasureCount; ++m) {
     x.fp[m] = GroupFunctionPoints(G, group, m, counts[m]);
   }
@@ -88,12 +88,12 @@ void WriteCsvRow(GlobalData& G, const char* prefix, const char* name,
   const LanguageLines& l = x.lines;
   Print(G, "%s,%s,", prefix, name);
   if (G.sw.function_points) {
-    Print(G, ",%d/%.1f,%d/%.1f,%d/%.1f", l.loc, x.fp[0], l.eloc, x.fp[1],
+    Print(G, ",%ld/%.1f,%ld/%.1f,%ld/%.1f", l.loc, x.fp[0], l.eloc, x.fp[1],
           l.lloc, x.fp[2]);
   } else {
-    Print(G, ",%d,%d,%d", l.loc, l.eloc, l.lloc);
+    Print(G, ",%ld,%ld,%ld", l.loc, l.eloc, l.lloc);
   }
-  Print(G, ",%d,%d,%d\n", l.comments, l.blanks, l.lines);
+  Print(G, ",%ld,%ld,%ld\n", l.comments, l.blanks, l.lines);
 }
 
 void WriteXmlGroup(GlobalData& G, const char* name, const GroupFigures& x) {

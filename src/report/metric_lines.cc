@@ -9,7 +9,7 @@
 namespace zav {
 namespace {
 
-int NotNegative(int value) { return value < 0 ? 0 : value; }
+int64_t NotNegative(int64_t value) { return value < 0 ? 0 : value; }
 
 // A label without its blanks, for CSV.
 std::string Bare(const char* label) {
@@ -55,8 +55,8 @@ void WriteVisibilityLine(GlobalData& G, const char* title, const char* xml,
 
 }  // namespace
 
-void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
-                  int lines) {
+void WriteLocLine(GlobalData& G, int64_t loc, int64_t eloc, int64_t lloc, int64_t comments,
+                  int64_t lines) {
   loc = NotNegative(loc);
   eloc = NotNegative(eloc);
   lloc = NotNegative(lloc);
@@ -65,13 +65,13 @@ void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
   switch (Fmt(G)) {
     case ReportFormat::kText:
     case ReportFormat::kHtml:
-      Print(G, "%s%-7d%s%-7d%s%-7d%s%-7d%s%8d\n", Label(G, "  LOC ").c_str(),
+      Print(G, "%s%-7ld%s%-7ld%s%-7ld%s%-7ld%s%8ld\n", Label(G, "  LOC ").c_str(),
             loc, Label(G, "  eLOC ").c_str(), eloc, Label(G, "  lLOC ").c_str(),
             lloc, Label(G, "  Comment ").c_str(), comments,
             Label(G, "  Lines ").c_str(), lines);
       break;
     case ReportFormat::kCsv:
-      Print(G, "%s,%d,%s,%d,%s,%d,%s,%d,%s,%d\n", "LOC", loc, "eLOC", eloc,
+      Print(G, "%s,%ld,%s,%ld,%s,%ld,%s,%ld,%s,%ld\n", "LOC", loc, "eLOC", eloc,
             "lLOC", lloc, "Comment", comments, "Lines", lines);
       break;
     case ReportFormat::kXml:

@@ -11,8 +11,8 @@ namespace zav {
 
 // "  LOC %-7d  eLOC %-7d  lLOC %-7d  Comment %-7d  Lines %8d". Negative
 // values are written as 0.
-void WriteLocLine(GlobalData& G, int loc, int eloc, int lloc, int comments,
-                  int lines);
+void WriteLocLine(GlobalData& G, int64_t loc, int64_t eloc, int64_t lloc, int64_t comments,
+                  int64_t lines);
 
 // "  Complexity   Param ... Return ... Cyclo Vg ... Total ..."; the total is
 // parameters + returns + cyclomatic. XML also carries the interface

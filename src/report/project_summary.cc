@@ -18,7 +18,7 @@ void WriteProjectSummary(GlobalData& G) {
     case ReportFormat::kCsv:
       PutText(G, "Total Project Summary\n\n");
       if (f.skipped_lines_count > 0) {
-        Print(G, "Total,Skipped,Lines,%d\n", f.skipped_lines_count);
+        Print(G, "Total,Skipped,Lines,%ld\n", f.skipped_lines_count);
       }
       if (G.sw.function_points) {
         PutText(G, "Function,Point,Totals\n");
@@ -26,7 +26,7 @@ void WriteProjectSummary(GlobalData& G) {
               f.fp_eloc, f.fp_lloc);
       }
       PutText(G, "Project,Totals\n");
-      Print(G, "LOC,%d,eLOC,%d,lLOC,%d,Comment,%d,Lines,%d,Comment/eLOC,%.2f\n\n",
+      Print(G, "LOC,%ld,eLOC,%ld,lLOC,%ld,Comment,%ld,Lines,%ld,Comment/eLOC,%.2f\n\n",
             f.loc_count, f.Eloc(), f.Lloc(), f.comment_lines_count,
             f.total_physical_lines_count, comments_per_eloc);
       break;

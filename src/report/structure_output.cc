@@ -268,7 +268,7 @@ void WriteEndOfFileNotices(GlobalData& G) {
   if (f.open_brace_count != f.close_brace_count) {
     Print(G,
           "\n    NOTICE: The end of the source file has been reached where the\n"
-          "            open brace count { %d != %d } close brace count \n"
+          "            open brace count { %ld != %ld } close brace count \n"
           "            This is an indication of non-compilable code within the source\n"
           "            file.  ZAV processes all source code including code wrapped\n"
           "            with preprocessor directives.  Accurate metrics requires that\n"

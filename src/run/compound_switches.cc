@@ -12,6 +12,7 @@
 #include "base/output.h"
 #include "files/paths.h"
 #include "run/config.h"
+#include "run/report_target.h"
 #include "run/switch_handlers.h"
 
 namespace zav {
@@ -80,6 +81,10 @@ FileForm SplitFileForm(std::string_view value) {
 }
 
 SwitchOutcome ApplyOutputFile(GlobalData& G, const std::string& name) {
+  if (ReportWouldOverwriteSource(G, name)) {
+    Print(G, "\n  Error: Report file [%s] would overwrite a source file\n", name.c_str());
+    return EndRun(G, 1);
+  }
   // A second -O replaces the first output file.
   if (!OpenReportFile(G, name)) {
     Print(G, "\n  Error: Could not open output file\n         Filename: %s\n"

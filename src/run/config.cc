@@ -7,10 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 
+#include "base/safe_file.h"
 #include "run/config_keys.h"
 #include "run/config_template.h"
 #include "run/startup.h"
@@ -27,21 +29,64 @@ void RebuildAllowableExtensions(GlobalData& G, const ConfigReadState& state) {
   G.settings.allowable_extensions = JoinedExtensions(G);
 }
 
+// Configuration lines end in a line feed, a carriage return or both. A
+// line is handed on with a line feed, 2,047 characters at a time; a longer
+// line is read as several lines.
 void ReadLines(GlobalData& G, FILE* in, ConfigReadState& state) {
-  // Lines are read 2,047 characters at a time; a longer line is read as
-  // several lines.
-  char buffer[kTextMax + 1];
-  while (std::fgets(buffer, sizeof buffer, in) != nullptr) {
-    ApplyConfigLine(G, std::string_view(buffer, std::strlen(buffer)), state);
+  std::string text;
+  char chunk[8192];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, n);
+  std::string line;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    line.assign(text, pos, end - pos);
+    if (end < text.size()) line.push_back('\n');
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+    for (size_t piece = 0; piece < line.size(); piece += kTextMax) {
+      ApplyConfigLine(G, std::string_view(line).substr(piece, kTextMax), state);
+    }
   }
 }
 
-// The file a write goes to: the target of a symbolic link, so the link
-// survives the rename.
-std::string WriteTarget(const std::string& path) {
-  char resolved[PATH_MAX];
-  if (realpath(path.c_str(), resolved) != nullptr) return resolved;
-  return path;
+void ConfigNote(const std::string& path, const char* what, const char* why) {
+  std::fprintf(stderr, "  Note: Configuration file [%s] %s: %s\n", path.c_str(), what, why);
+}
+
+// Writes the template with the current settings into `file` and commits it.
+bool WriteTemplateInto(const GlobalData& G, ReplacementFile& file, bool replace) {
+  WriteConfigTemplate(G, file.stream(), false);
+  return file.Commit(replace);
+}
+
+// Brings a configuration file of another version up to date: the new text
+// goes to a file beside it that replaces it in one step, with the old
+// file's permission bits and owner. A file that is a symbolic link, not a
+// regular file, or not writable (itself or its directory) is left as it is.
+void UpgradeConfigurationFile(const GlobalData& G, const std::string& path) {
+  const char* const what = "not upgraded";
+  struct stat old;
+  if (::lstat(path.c_str(), &old) != 0) return ConfigNote(path, what, std::strerror(errno));
+  if (S_ISLNK(old.st_mode)) return ConfigNote(path, what, "it is a symbolic link");
+  if (!S_ISREG(old.st_mode)) return ConfigNote(path, what, "not a regular file");
+  size_t slash = path.rfind('/');
+  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  if (::access(path.c_str(), W_OK) != 0 || ::access(dir.c_str(), W_OK) != 0) {
+    return ConfigNote(path, what, "not writable");
+  }
+  ReplacementFile file;
+  if (!file.Open(path, old.st_mode & 07777, false)) {
+    return ConfigNote(path, what, std::strerror(errno));
+  }
+  if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+      !file.SetOwner(old.st_uid, old.st_gid)) {
+    return ConfigNote(path, what, "its owner cannot be kept");
+  }
+  if (!WriteTemplateInto(G, file, true)) ConfigNote(path, what, std::strerror(errno));
 }
 
 }  // namespace
@@ -60,36 +105,28 @@ void ReadConfigurationStream(GlobalData& G, FILE* in) {
 }
 
 bool WriteConfigurationFile(const GlobalData& G, const std::string& path) {
-  const std::string target = WriteTarget(path);
-  const std::string temp = target + "." + std::to_string(getpid()) + ".tmp";
-  struct stat old;
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0) return false;
-  if (replacing) ::fchmod(fd, old.st_mode & 07777);
-  FILE* out = ::fdopen(fd, "wb");
-  if (out == nullptr) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return false;
-  }
-  WriteConfigTemplate(G, out, false);
-  bool ok = std::fflush(out) == 0 && std::ferror(out) == 0;
-  ok = std::fclose(out) == 0 && ok;
-  if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
+  ReplacementFile file;
+  return file.Open(path, 0666, true) && WriteTemplateInto(G, file, false);
 }
 
 int ReadConfigurationFile(GlobalData& G, const std::string& path) {
-  FILE* in = std::fopen(path.c_str(), "rb");
+  RemoveStaleTemporaries(path);
+  bool not_regular = false;
+  FILE* in = OpenRegularFile(path, false, not_regular);
+  if (in == nullptr && errno == ENOENT) {
+    // A missing file is created from the current settings and read back
+    // (a dangling symbolic link at the name is left alone). Another run
+    // creating it at the same moment is fine: its file is read.
+    WriteConfigurationFile(G, path);
+    in = OpenRegularFile(path, false, not_regular);
+    if (in == nullptr && !not_regular) return 0;
+  }
   if (in == nullptr) {
-    // A missing file is created from the current settings and read back.
-    if (!WriteConfigurationFile(G, path)) return 0;
-    in = std::fopen(path.c_str(), "rb");
-    if (in == nullptr) return 0;
+    // An existing file that cannot be read keeps its bytes; the run goes
+    // on with the settings it has.
+    ConfigNote(path, "cannot be read, the default settings are used",
+               not_regular ? "not a regular file" : std::strerror(errno));
+    return 0;
   }
   ReadConfigurationStream(G, in);
   std::fclose(in);
@@ -99,7 +136,7 @@ int ReadConfigurationFile(GlobalData& G, const std::string& path) {
   Settings& s = G.settings;
   if (strcasecmp(s.cfg_version.c_str(), s.version.c_str()) != 0) {
     s.cfg_version = s.version;
-    WriteConfigurationFile(G, path);  // skipped silently when not writable
+    UpgradeConfigurationFile(G, path);
   }
   return 1;
 }

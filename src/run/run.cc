@@ -1,5 +1,7 @@
 #include "run/run.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,12 +11,14 @@
 
 #include "base/complexity.h"
 #include "analysis/counters.h"
+#include "base/safe_file.h"
 #include "analysis/function.h"
 #include "analysis/structure.h"
 #include "report/structure_output.h"
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "baseline/work_file.h"
+#include "analysis/utf16_source.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -117,7 +121,12 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   }
   const size_t first_function = G.lists.functions.size();
   OpenDifferentialFile(G, entry.name);
-  ReadAndAnalyzeFile(G, file);
+  // A UTF-16 source is analysed as its UTF-8 text (not when -D modifies
+  // the file in place).
+  std::string utf8;
+  FILE* converted = G.sw.Decharacter() ? nullptr : OpenUtf16AsUtf8(file, utf8);
+  ReadAndAnalyzeFile(G, converted != nullptr ? converted : file);
+  if (converted != nullptr) std::fclose(converted);
   // -l: the file's functions, one line each, before its summary.
   if (G.sw.function_list && !G.sw.totals_only && !G.sw.csv_detail) {
     WriteFileFunctionList(G, first_function);
@@ -130,7 +139,15 @@ void ProcessFiles(GlobalData& G) {
     G.current_entry = &entry;
     if (SkippedEntryName(entry.name)) continue;
     const bool modify = G.sw.Decharacter();
-    FILE* file = std::fopen(entry.name.c_str(), modify ? "r+b" : "rb");
+    // FIFOs, devices and sockets (or links to them) are never opened: a
+    // FIFO would block the run, a device could read without end.
+    struct stat info;
+    bool not_regular = ::stat(entry.name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+    FILE* file = not_regular ? nullptr : OpenRegularFile(entry.name, modify, not_regular);
+    if (not_regular) {
+      Print(G, "  Error: Not a regular file [%s]\n", entry.name.c_str());
+      continue;
+    }
     if (file == nullptr) {
       Print(G,
             modify ? "\n  Error: Problem opening input file:\n         %s\n"
@@ -221,7 +238,7 @@ int Run(int argc, char** argv) {
   ParseResult parsed = ParseCommandLine(G.run.argc, G.run.argv, G);
   if (parsed.exit) {
     CloseReportStream(G);
-    return parsed.exit_code & 0xff;
+    return G.report.write_failed ? 1 : parsed.exit_code & 0xff;
   }
   if (!CheckMachineOutputSwitches(G)) {
     CloseReportStream(G);
@@ -234,7 +251,8 @@ int Run(int argc, char** argv) {
     G.sw.functional = true;
     G.sw.functional_implied = true;
   }
-  return RunSequence(G, parsed.first_file_argument);
+  const int exit_code = RunSequence(G, parsed.first_file_argument);
+  return G.report.write_failed ? 1 : exit_code;
 }
 
 int RunSequence(GlobalData& G, int first_file_argument) {

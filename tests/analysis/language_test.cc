@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <fstream>
 #include <sstream>
 
@@ -149,13 +151,13 @@ TEST(SkipTokens, InactiveTokensHaveNoEffect) {
   EXPECT_EQ(h.G().file.semicolon_count, 1);
 }
 
-TEST(MacroFile, CreatedOnFirstRunAndLoadedOnTheNext) {
+TEST(MacroFile, EmptyFileIsRebuiltAndAppliesAtOnce) {
   test::TempDir dir;
   Harness h;
   GlobalData& G = h.G();
-  G.run.macro_path = dir.path() + "/zav_macro.cfg";
-  EXPECT_EQ(LoadMacroFile(G), 0);
-  EXPECT_TRUE(G.lists.macro_names.empty());
+  G.run.macro_path = dir.Write("zav_macro.cfg", "");  // left by a killed run
+  EXPECT_EQ(LoadMacroFile(G), 6);
+  EXPECT_TRUE(G.lists.macro_names.contains("afx_msg"));
   std::ifstream in(G.run.macro_path);
   std::stringstream content;
   content << in.rdbuf();
@@ -167,7 +169,11 @@ TEST(MacroFile, CreatedOnFirstRunAndLoadedOnTheNext) {
             "DECLSPEC_UUID\nDECLARE_MESSAGE_MAP\nafx_msg\nATL_NO_VTABLE\n"
             "\n# gcc language extension macros effecting data and functions\n"
             "__attribute__\n\n# End of File\n");
-  EXPECT_EQ(LoadMacroFile(G), 6);
+  std::filesystem::remove(G.run.macro_path);
+  Harness fresh;
+  fresh.G().run.macro_path = G.run.macro_path;
+  EXPECT_EQ(LoadMacroFile(fresh.G()), 6);  // created, and loaded at once
+  EXPECT_EQ(test::ReadFile(G.run.macro_path), content.str());
   EXPECT_TRUE(G.lists.macro_names.contains("ATL_NO_VTABLE"));
   EXPECT_TRUE(G.lists.macro_names.contains("__attribute__"));
 }

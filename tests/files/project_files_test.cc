@@ -2,6 +2,7 @@
 #include "files/project_files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -102,6 +103,15 @@ TEST_F(ProjectFiles, DspMembersOutsideExcludedBlocksWithListedExtensions) {
   EXPECT_EQ(Listing(), root_ + "/app/src/main.cpp\n" + root_ + "/shared code/util.C\n" +
                            root_ + "/app/include/app.h\n");
   EXPECT_EQ(h_.Output(), "");
+}
+
+TEST_F(ProjectFiles, ListingNeverWritesThroughASymbolicLink) {
+  dir_.Write("app/app.dsp", kDsp);
+  const std::string victim = dir_.Write("victim.txt", "precious\n");
+  ASSERT_EQ(symlink(victim.c_str(), "zavlist.lst"), 0);
+  ConvertDspProject(h_.G(), "app/app.dsp", h_.G().settings.allowable_extensions);
+  EXPECT_EQ(ReadFile(victim), "precious\n");
+  EXPECT_TRUE(test::Has(h_.Output(), "Error: Failed to create the listing file:"));
 }
 
 TEST_F(ProjectFiles, DspGivenWithFReadsTheListing) {

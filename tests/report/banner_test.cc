@@ -109,7 +109,9 @@ TEST(HtmlBanner, BodyTagForms) {
       {[](Settings& s) { s.colors[kColorALink] = ""; },
        "<body bgcolor=\"#F8F8F8\" " + defaults + "link=\"#0000EE\" alink=\"\" >"},
   };
-  for (const auto& [colors, tag] : cases) {
+  for (const auto& one : cases) {
+    const auto& colors = one.first;  // a named reference: lambdas capture it
+    const std::string& tag = one.second;
     const std::string out = HtmlBanner([&colors](GlobalData& G) {
       G.sw.no_header = true;
       colors(G.settings);

@@ -115,3 +115,27 @@ TEST(KeywordMetrics, XmlPercentagesAreZeroWithoutLogicalLines) {
 
 }  // namespace
 }  // namespace zav
+
+namespace zav {
+namespace {
+
+// Run-wide totals past 2^31 keep their values and their percentages.
+TEST(KeywordMetrics, ProjectTotalsBeyondThirtyTwoBits) {
+  const std::string out = Keywords(
+      [](GlobalData& G) {
+        G.file.loc_count = 3'000'000'000;
+        G.file.comment_lines_count = 1'000'000'000;
+        G.file.blank_lines_count = 1'000'000'000;
+        G.file.characters_count = 6'000'000'000;
+        G.file.spaces_count = 1'500'000'000;
+      },
+      true);
+  EXPECT_TRUE(Has(out, "  Lines of Code (LOC) .:   3000000000")) << out;
+  EXPECT_TRUE(Has(out, "  Total Logical Lines .:   5000000000")) << out;
+  EXPECT_TRUE(Has(out, "Code, eCode Lines ...: 60.0%, 60.0%\n"));
+  EXPECT_TRUE(Has(out, "Comment, Blank Lines : 20.0%, 20.0%\n"));
+  EXPECT_TRUE(Has(out, "Characters, Spaces ..: 75.0%, 25.0%\n"));
+}
+
+}  // namespace
+}  // namespace zav

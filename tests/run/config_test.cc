@@ -203,6 +203,7 @@ class ConfigFileTest : public ::testing::Test {
 
 TEST_F(ConfigFileTest, MissingFileIsCreatedFromTheDefaultsAndReadBack) {
   h.G().run.config_path = path;
+  dir.Write("zav.cfg.999999999.tmp", "left by a killed run");
   EXPECT_EQ(Read(), 1);
   std::string text = ReadFile(path);
   EXPECT_TRUE(Has(text, "\nZAV CFG Version: 7.75\n"));
@@ -216,10 +217,12 @@ TEST_F(ConfigFileTest, MissingFileIsCreatedFromTheDefaultsAndReadBack) {
 }
 
 TEST_F(ConfigFileTest, FileOfTheCurrentVersionIsLeftAlone) {
-  const std::string text = "ZAV CFG Version: 7.75\nMaximum Line Length : 100\n";
+  // Carriage return, line feed or both end a line.
+  const std::string text = "ZAV CFG Version: 7.75\r\nMaximum Line Length : 100\rA Tab is equivalent to n Space: 3\n";
   dir.Write("zav.cfg", text);
   EXPECT_EQ(Read(), 1);
   EXPECT_EQ(h.G().settings.max_line_length, 100);
+  EXPECT_EQ(h.G().settings.tab_spaces, 3);
   EXPECT_EQ(ReadFile(path), text);
 }
 
@@ -229,7 +232,14 @@ TEST_F(ConfigFileTest, FileOfAnotherVersionIsRewrittenKeepingItsValues) {
             "Maximum Line Length : 120\n"
             "Quality Notice 3 : No\n"
             "HTML Text Color : navy\n");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  const bool as_root = geteuid() == 0;  // only root can give a file away
+  const int given_away = as_root ? chown(path.c_str(), 4321, 4321) : -1;
   EXPECT_EQ(Read(), 1);
+  struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_uid, given_away == 0 ? 4321u : geteuid());
   EXPECT_EQ(h.G().settings.cfg_version, "7.75");
   std::string text = ReadFile(path);
   EXPECT_TRUE(Has(text, "\nZAV CFG Version: 7.75\n"));
@@ -256,14 +266,26 @@ TEST_F(ConfigFileTest, FileWithoutVersionIsUpgraded) {
   EXPECT_TRUE(Has(ReadFile(path), "\nPrinted Page Length                     : 60\n"));
 }
 
-TEST_F(ConfigFileTest, RewriteKeepsASymbolicLink) {
-  std::string real = dir.Write("real.cfg", "ZAV CFG Version: 1.0\nPrinted Top Margin : 3\n");
+TEST_F(ConfigFileTest, SymbolicLinkIsReadButNeverWrittenThrough) {
+  const std::string old = "ZAV CFG Version: 1.0\nPrinted Top Margin : 3\n";
+  std::string real = dir.Write("real.cfg", old);
   ASSERT_EQ(symlink(real.c_str(), path.c_str()), 0);
   EXPECT_EQ(Read(), 1);
+  EXPECT_EQ(h.G().settings.printed_top_margin, 3);
   struct stat st;
   ASSERT_EQ(lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
-  EXPECT_TRUE(Has(ReadFile(real), "\nPrinted Top Margin                      : 3\n"));
+  EXPECT_EQ(ReadFile(real), old);
+}
+
+TEST_F(ConfigFileTest, FileThatCannotBeReadIsLeftAlone) {
+  // A FIFO would block a reader for ever; it is neither read nor replaced.
+  ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+  EXPECT_EQ(Read(), 0);
+  EXPECT_EQ(h.G().settings.max_line_length, 80);
+  struct stat st;
+  ASSERT_EQ(lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(ConfigFileTest, NoFileAndNoWayToCreateOneLeavesTheDefaults) {
