@@ -206,7 +206,7 @@ void WriteWorkRecord(GlobalData& G, const FileEntry& entry) {
                "%s| %" PRId64 " %" PRId64 " %d %d %d %d %d %d %d %d %d %d %s\n",
                StoredSourcePath(G, entry.name).c_str(), entry.time, entry.size, entry.loc,
                entry.eloc, entry.comments, entry.blanks, entry.physical_lines, entry.lloc,
-               entry.cyclomatic, G.file.quality_notice_count, entry.interface_complexity,
+               entry.cyclomatic, static_cast<int>(G.file.quality_notice_count), entry.interface_complexity,
                entry.functions, B.diff_record_path.c_str());
 }
 
