@@ -33,10 +33,14 @@ const std::string kSource =
     "class B {};\nclass C {};\n"
     "class D : public B, public C\n{\npublic:\n  int v;\n};\n";
 
-std::string CsvRecords(TempDir& dir, const std::vector<std::string>& args) {
-  const std::string report = dir.Write("report.csv", RunReport(args, dir.path()));
+std::string CsvDump(TempDir& dir, const std::string& csv) {
+  const std::string report = dir.Write("report.csv", csv);
   const std::string script = dir.Write("dump.py", kCsvDump);
   return RunCommand("python3 '" + script + "' '" + report + "'").out;
+}
+
+std::string CsvRecords(TempDir& dir, const std::vector<std::string>& args) {
+  return CsvDump(dir, RunReport(args, dir.path()));
 }
 
 TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
@@ -60,6 +64,35 @@ TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
   // The averages row writes every value "%.2f", the count included.
   EXPECT_TRUE(Has(test::ReadFile(dir.path() + "/report.csv"),
                   "Avg Functions\nCount,1.00,LOC,3.00,"));
+}
+
+// A user-defined notice whose summary holds a comma, quotes and "<", whose
+// message puts a source line with commas before a literal comma, loaded
+// from a directory whose name holds a comma.
+TEST(UserDefinedNotices, CsvFieldsAndXmlTextAreQuotedAndEscaped) {
+  if (!ToolAvailable("python3") || !ToolAvailable("xmllint")) GTEST_SKIP();
+  TempDir dir, home;
+  const std::string cfg = home.path() + "/c,fg";
+  home.Write("c,fg/zav_udqn.cfg",
+             "UDQN Begin\nUDQN Identifier : 100\nactive : yes\nsources : c\n"
+             "context : Code\npattern : strcpy\nsummary : Copy, \"unbounded\" <x>\n"
+             "message : _LINE_, in _FILE_\nUDQN End\n");
+  dir.Write("a,b.c", "void f(char *t, char *s)\n{\n  strcpy(t, s);\n}\n");
+  auto csv = [&](std::vector<std::string> args) {
+    args.insert(args.end(), {"-C", "-n", "a,b.c"});
+    return CsvDump(dir, test::RunZav(args, dir.path(), cfg).out);
+  };
+  const std::string verbose = csv({});
+  EXPECT_TRUE(Has(verbose, "2|UDQN File|" + cfg + "/zav_udqn.cfg|\n")) << verbose;
+  EXPECT_TRUE(Has(verbose, "2|    Notice #100:   strcpy(t, s);| in a,b.c|\n"));
+  EXPECT_TRUE(Has(csv({"-Ns"}), "5|Notice #| 100|Line\n"));
+  EXPECT_TRUE(Has(csv({"-Nv"}), "1|a,b.c(3) : Notice #100  - Copy, \"unbounded\" <x>||\n"));
+
+  for (const char* form : {"-Ns", "-Nv"}) {
+    const std::string xml = test::RunZav({"-X", "-n", form, "a,b.c"}, dir.path(), cfg).out;
+    test::ExpectWellFormed(dir.path(), xml);
+    EXPECT_TRUE(Has(xml, "Copy, &quot;unbounded&quot; &lt;x&gt;")) << xml;
+  }
 }
 
 TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {
