@@ -33,9 +33,16 @@ const std::string kSource =
     "class B {};\nclass C {};\n"
     "class D : public B, public C\n{\npublic:\n  int v;\n};\n";
 
-std::string CsvDump(TempDir& dir, const std::string& csv) {
+// Prints each record as "field count|first|last".
+constexpr const char* kCsvEnds = R"(import csv, sys
+with open(sys.argv[1], newline='', encoding='latin-1') as f:
+    for row in csv.reader(f):
+        print('%d|%s|%s' % (len(row), row[0] if row else '', row[-1] if row else ''))
+)";
+
+std::string CsvDump(TempDir& dir, const std::string& csv, const char* dump = kCsvDump) {
   const std::string report = dir.Write("report.csv", csv);
-  const std::string script = dir.Write("dump.py", kCsvDump);
+  const std::string script = dir.Write("dump.py", dump);
   return RunCommand("python3 '" + script + "' '" + report + "'").out;
 }
 
@@ -93,6 +100,33 @@ TEST(UserDefinedNotices, CsvFieldsAndXmlTextAreQuotedAndEscaped) {
     test::ExpectWellFormed(dir.path(), xml);
     EXPECT_TRUE(Has(xml, "Copy, &quot;unbounded&quot; &lt;x&gt;")) << xml;
   }
+}
+
+// Baselines of a file whose name holds a comma and quotes: the
+// deterministic listing, the line details and the file rows of a
+// comparison.
+TEST(BaselineReports, FileNamesAndSourceLinesAreQuotedAndEscaped) {
+  if (!ToolAvailable("python3") || !ToolAvailable("xmllint")) GTEST_SKIP();
+  TempDir dir;
+  const std::string name = "a,b \"q\".c";
+  dir.Write(name, "int f(int a, int b)\n{\n  return a;\n}\n");
+  const std::string listing = CsvDump(
+      dir, test::RunZav({"-C", "-wD", "-wFile dat det.dat", "-wcreate .", name}, dir.path()).out,
+      kCsvEnds);
+  EXPECT_TRUE(Has(listing, "2|File|" + name + "\n")) << listing;
+  EXPECT_TRUE(Has(listing, "4|1|int f(int a, int b)\n"));
+  EXPECT_TRUE(Has(listing, "1|Completed Work File: det.dat|Completed Work File: det.dat\n"));
+
+  test::RunZav({"-wd", "-wFile dat old.dat", "-wcreate .", name}, dir.path());
+
+  dir.Write(name, "int f(int a, int b)\n{\n  a++;\n  return a;\n}\n");
+  test::RunZav({"-wd", "-wFile dat new.dat", "-wcreate .", name}, dir.path());
+  const std::string diff = CsvDump(
+      dir, test::RunZav({"-C", "-wd", "-wp", "-ws", "-wx old.dat, new.dat"}, dir.path()).out, kCsvEnds);
+  EXPECT_TRUE(Has(diff, "1|File: " + name + "|File: " + name + "\n")) << diff;
+  EXPECT_TRUE(Has(diff, "14|Dif|" + name + "\n"));
+  test::ExpectWellFormed(dir.path(),
+                         test::RunZav({"-X", "-wd", "-wp", "-ws", "-wx old.dat, new.dat"}, dir.path()).out);
 }
 
 TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {
