@@ -120,31 +120,11 @@ void JsonWriter::Grow(size_t n) {
   capacity_ = capacity;
 }
 
-void JsonWriter::Open(char opener, char closer, bool has_member) {
+void JsonWriter::Resume(char closer) {
   if (depth_ >= kMaxDepth) return;
-  if (opener != 0) Put(std::string_view(&opener, 1));
   closers_[depth_] = closer;
-  has_member_[depth_] = has_member;
+  has_member_[depth_] = true;
   ++depth_;
-}
-
-void JsonWriter::BeginObject(std::string_view key) {
-  Prefix(key);
-  Open('{', '}', false);
-}
-
-void JsonWriter::BeginArray(std::string_view key) {
-  Prefix(key);
-  Open('[', ']', false);
-}
-
-void JsonWriter::Resume(char closer) { Open(0, closer, true); }
-
-void JsonWriter::End() {
-  if (depth_ == 0) return;
-  --depth_;
-  Put(std::string_view(&closers_[depth_], 1));
-  if (depth_ == 0) Put("\n");
 }
 
 void JsonWriter::Real(std::string_view key, double value) {

@@ -54,22 +54,32 @@ inline bool IsJsonPlain(std::string_view text) {
   return true;
 }
 
-// Writes `value` in decimal at `at` (room for 20 bytes), returning the end.
+// Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
+// the digits are counted first, then written from the last two at a time.
 inline char* WriteJsonInt(char* at, int64_t value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   uint64_t u = static_cast<uint64_t>(value);
   if (value < 0) {
     *at++ = '-';
     u = 0 - u;
   }
-  if (u < 10) {
-    *at++ = static_cast<char>('0' + u);
-    return at;
+  int digits = 1;
+  for (uint64_t rest = u; rest >= 10; rest /= 10) ++digits;
+  char* end = at + digits;
+  char* p = end;
+  for (; u >= 100; u /= 100) {
+    p -= 2;
+    std::memcpy(p, kPairs + (u % 100) * 2, 2);
   }
-  char digits[20];
-  int n = 0;
-  for (; u > 0; u /= 10) digits[n++] = static_cast<char>('0' + u % 10);
-  while (n > 0) *at++ = digits[--n];
-  return at;
+  if (u >= 10) {
+    std::memcpy(p - 2, kPairs + u * 2, 2);
+  } else {
+    p[-1] = static_cast<char>('0' + u);
+  }
+  return end;
 }
 
 // Writes JSON into a string buffer that the caller drains with Flush, so a
@@ -79,9 +89,17 @@ inline char* WriteJsonInt(char* at, int64_t value) {
 // are written as they are.
 class JsonWriter {
  public:
-  void BeginObject(std::string_view key = {});
-  void BeginArray(std::string_view key = {});
-  void End();  // closes the innermost open object or array
+  void BeginObject(std::string_view key = {}) { Open(key, '{', '}'); }
+  void BeginArray(std::string_view key = {}) { Open(key, '[', ']'); }
+  // Closes the innermost open object or array.
+  void End() {
+    if (depth_ == 0) return;
+    --depth_;
+    char* at = Reserve(2);
+    *at++ = closers_[depth_];
+    if (depth_ == 0) *at++ = '\n';
+    used_ = at - buffer_.get();
+  }
 
   // The writers of single values are inline: the keys are literals, so
   // their copies compile to a few moves, and a document holds hundreds of
@@ -134,7 +152,16 @@ class JsonWriter {
   }
   void Prefix(std::string_view key) { used_ = Prefix(key, 0) - buffer_.get(); }
   void EscapedStr(std::string_view key, std::string_view value);
-  void Open(char opener, char closer, bool has_member);
+  [[gnu::always_inline]] void Open(std::string_view key, char opener, char closer) {
+    char* at = Prefix(key, 1);
+    if (depth_ < kMaxDepth) {
+      *at++ = opener;
+      closers_[depth_] = closer;
+      has_member_[depth_] = false;
+      ++depth_;
+    }
+    used_ = at - buffer_.get();
+  }
   void Put(std::string_view text);
   // Room for n more bytes at the end of the buffer.
   char* Reserve(size_t n) {
