@@ -5,6 +5,7 @@
 #include <new>
 
 #include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 namespace {
@@ -108,7 +109,7 @@ bool Aligner::FillAndWalk(int h0, int k, int p0, int m) {
     }
     if (!matrix_) {
       Print(G_, "\n  Error: Memory Allocation LCS Array\n         File - %s\n         Size - %.0f bytes\n",
-            name_.c_str(), static_cast<double>(bytes));
+            MessageName(G_, name_).c_str(), static_cast<double>(bytes));
       return false;
     }
     M = reinterpret_cast<Cell*>(matrix_.get());

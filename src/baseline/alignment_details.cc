@@ -4,6 +4,7 @@
 
 #include "baseline/alignment.h"
 #include "report/framework.h"
+#include "base/csv_field.h"
 #include "base/output.h"
 #include "base/text_util.h"
 
@@ -51,7 +52,8 @@ void WriteDetailHeader(GlobalData& G, const std::string& name) {
   switch (Fmt(G)) {
     case ReportFormat::kXml: return;
     case ReportFormat::kCsv:
-      Print(G, "File: %s\nOlder, , ,Newer\nLine Number,Diff,Type,Line Number\n", name.c_str());
+      Print(G, "%s\nOlder, , ,Newer\nLine Number,Diff,Type,Line Number\n",
+            CsvField("File: " + name).c_str());
       return;
     case ReportFormat::kHtml:
       Print(G, "  <b>File:<font color=\"%s\"> %s</font></b>\n", Color(G, kColorFileName),

@@ -4,6 +4,7 @@
 
 #include "report/benchmark.h"
 #include "report/framework.h"
+#include "base/csv_field.h"
 #include "base/output.h"
 #include "report/sorting.h"
 #include "base/text_util.h"
@@ -102,7 +103,7 @@ void WriteRow(GlobalData& G, const DiffReport& r, const DiffRow& row) {
     case ReportFormat::kCsv:
       Print(G, "%s", label);
       WriteValues(G, r, row.values, row.eloc_percent);
-      Print(G, ",%s\n", row.name.c_str());
+      Print(G, ",%s\n", CsvField(row.name).c_str());
       return;
     case ReportFormat::kHtml:
       Print(G, "<font color=\"%s\"><b>  %s </b></font>", Color(G, StateColor(row.state)), label);
@@ -219,8 +220,10 @@ void WriteBaselineTimes(GlobalData& G, const DiffReport& r) {
   const std::string newer_date = CreationDate(r.newer.created);
   const std::string dhms = FormatDuration(t.delta);
   if (csv) {
-    Print(G, "Older Work File %s\nCreation Date %s\n", r.older.path.c_str(), older_date.c_str());
-    Print(G, "Newer Work File %s\nCreation Date %s\n", r.newer.path.c_str(), newer_date.c_str());
+    Print(G, "%s\nCreation Date %s\n", CsvField("Older Work File " + r.older.path).c_str(),
+          older_date.c_str());
+    Print(G, "%s\nCreation Date %s\n", CsvField("Newer Work File " + r.newer.path).c_str(),
+          newer_date.c_str());
     Print(G, "Work Time Differential Between Files\n");
     Print(G, "Time Delta %12.0f Seconds or %s Days:Hrs:Min:Sec\n", t.delta, dhms.c_str());
   } else {

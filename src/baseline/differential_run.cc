@@ -7,6 +7,7 @@
 #include "report/banner.h"
 #include "report/framework.h"
 #include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 namespace {
@@ -88,12 +89,14 @@ int ReportDifferentials(GlobalData& G) {
   WorkFileData older, newer;
   Progress(G, "  Loading Older Work File: %s\n", G.sw.work_diff_older.c_str());
   if (!LoadWorkFile(G, G.sw.work_diff_older, older)) {
-    Print(G, "\n  Error: Failed to load work file, %s\n", G.sw.work_diff_older.c_str());
+    Print(G, "\n  Error: Failed to load work file, %s\n",
+          MessageName(G, G.sw.work_diff_older).c_str());
     return EndReport(G, 0);
   }
   Progress(G, "  Loading Newer Work File: %s\n", G.sw.work_diff_newer.c_str());
   if (!LoadWorkFile(G, G.sw.work_diff_newer, newer)) {
-    Print(G, "\n  Error: Failed to load work file, %s\n", G.sw.work_diff_newer.c_str());
+    Print(G, "\n  Error: Failed to load work file, %s\n",
+          MessageName(G, G.sw.work_diff_newer).c_str());
     return EndReport(G, 0);
   }
   if (!SameConstraints(G, older, newer)) return EndReport(G, 1);

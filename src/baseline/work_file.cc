@@ -13,7 +13,9 @@
 #include "baseline/deterministic_listing.h"
 #include "baseline/fresh_file.h"
 #include "report/framework.h"
+#include "base/csv_field.h"
 #include "base/output.h"
+#include "base/xml_text.h"
 #include "base/text_util.h"
 
 namespace zav {
@@ -68,7 +70,8 @@ bool OpenWorkFile(GlobalData& G) {
   AnnounceCreation(G, B.work_path);
   B.work_file = OpenFresh(B.work_temp_path);
   if (B.work_file == nullptr) {
-    Print(G, "\n  Create File Error: %s - %s\n", B.work_path.c_str(), std::strerror(errno));
+    Print(G, "\n  Create File Error: %s - %s\n", MessageName(G, B.work_path).c_str(),
+          std::strerror(errno));
     return false;
   }
   std::fprintf(B.work_file,
@@ -86,7 +89,7 @@ bool MakeDifferentialDirectory(GlobalData& G) {
     Print(G,
           "  Directory Create Error: %s\n                          %s\n"
           "                          Check permission on the parent directory\n",
-          dir.c_str(), std::strerror(errno));
+          MessageName(G, dir).c_str(), std::strerror(errno));
     return false;
   }
   G.baseline.diff_dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -230,7 +233,8 @@ void CloseDifferentialFile(GlobalData& G) {
   int fd = ::openat(B.diff_dir_fd, temp.c_str(),
                     O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) {
-    Print(G, "\n  Create File Error: %s - %s\n", path.c_str(), std::strerror(errno));
+    Print(G, "\n  Create File Error: %s - %s\n", MessageName(G, path).c_str(),
+          std::strerror(errno));
     return;
   }
   const std::string& data = B.diff_records;
@@ -244,13 +248,13 @@ void CloseDifferentialFile(GlobalData& G) {
   const int write_errno = errno;
   if (::close(fd) != 0 || !written ||
       ::renameat(B.diff_dir_fd, temp.c_str(), B.diff_dir_fd, B.diff_name.c_str()) != 0) {
-    Print(G, "\n  Write File Error: %s - %s\n", path.c_str(),
+    Print(G, "\n  Write File Error: %s - %s\n", MessageName(G, path).c_str(),
           std::strerror(written ? errno : write_errno));
     ::unlinkat(B.diff_dir_fd, temp.c_str(), 0);
     return;
   }
   B.diff_record_path = BaseName(B.work_path) + ".dif/" + B.diff_name;
-  if (G.sw.work_details) Print(G, "  %s\n", path.c_str());
+  if (G.sw.work_details) Print(G, "  %s\n", MessageName(G, path).c_str());
 }
 
 void CompleteWorkFile(GlobalData& G) {
@@ -261,9 +265,10 @@ void CompleteWorkFile(GlobalData& G) {
   if (B.diff_dir_fd >= 0) ::close(B.diff_dir_fd);
   B.diff_dir_fd = -1;
   if (!done) {
-    Print(G, "\n  Write File Error: %s - %s\n", B.work_path.c_str(), std::strerror(errno));
+    Print(G, "\n  Write File Error: %s - %s\n", MessageName(G, B.work_path).c_str(),
+          std::strerror(errno));
   } else if (Fmt(G) == ReportFormat::kCsv) {
-    Print(G, "Completed Work File: %s\n\n", B.work_path.c_str());
+    Print(G, "%s\n\n", CsvField("Completed Work File: " + B.work_path).c_str());
   } else {
     const std::string name =
         Fmt(G) == ReportFormat::kXml ? XmlEscape(B.work_path)

@@ -9,6 +9,7 @@
 
 #include "report/framework.h"
 #include "base/output.h"
+#include "base/xml_text.h"
 
 namespace zav {
 namespace {
@@ -32,7 +33,7 @@ bool ReadLine(std::FILE* f, std::string& line, bool& ended) {
 }
 
 bool LoadError(GlobalData& G, const std::string& path, int line, const char* why) {
-  Print(G, "\n  Error: Work file %s, line %d: %s\n", path.c_str(), line, why);
+  Print(G, "\n  Error: Work file %s, line %d: %s\n", MessageName(G, path).c_str(), line, why);
   return false;
 }
 

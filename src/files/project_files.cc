@@ -11,6 +11,7 @@
 #include "files/paths.h"
 #include "files/text_lines.h"
 #include "base/output.h"
+#include "base/xml_text.h"
 #include "zav/file_set.h"
 
 namespace zav {
@@ -245,7 +246,8 @@ int ConvertWorkspace(GlobalData& G, const std::string& name,
   Debug(G, "*** Debug: DSW File | %s\n", name);
   File workspace(std::fopen(name.c_str(), "rb"));
   if (!workspace) {
-    Print(G, "\n  Error: Failed to open the workspace file:\n         %s\n", name.c_str());
+    Print(G, "\n  Error: Failed to open the workspace file:\n         %s\n",
+          MessageName(G, name).c_str());
     return 0;
   }
   Listing listing(G, extensions);

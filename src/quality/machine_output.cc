@@ -80,23 +80,21 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).
   if (G.report.machine.doc == nullptr || !G.sw.notices) return;
-  MachineNotice n;
+  MachineOutput& M = G.report.machine;
+  const bool sarif = G.sw.machine == MachineFormat::kSarif;
+  // The notice is built where it stays: a file's notices can be many.
+  MachineNotice sarif_notice;
+  MachineNotice& n = sarif                        ? sarif_notice
+                     : G.current_entry != nullptr ? M.file_notices.emplace_back()
+                                                  : M.run_notices.emplace_back();
   n.number = number;
   n.line = line;
   n.description = NoticeText(G, number);
   if (keyword != nullptr) n.keyword = keyword;
   SetContext(G, n, variant, class_name);
-  MachineOutput& M = G.report.machine;
   // The file name is kept only where it is not the file being analysed.
-  if (G.sw.machine == MachineFormat::kSarif) {
-    n.file = file;
-    WriteSarifResult(G, n);
-  } else if (G.current_entry != nullptr) {
-    M.file_notices.push_back(std::move(n));
-  } else {
-    n.file = file;
-    M.run_notices.push_back(std::move(n));
-  }
+  if (sarif || G.current_entry == nullptr) n.file = file;
+  if (sarif) WriteSarifResult(G, n);
 }
 
 void EndMachineDocument(GlobalData& G) {

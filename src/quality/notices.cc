@@ -100,6 +100,21 @@ void AddNoticeToList(GlobalData& G, const std::string& file_name,
   G.notices.list.push_back(QualityNotice{file_name, line, number});
 }
 
+void WriteIdeNoticeLine(GlobalData& G, std::string_view file_name, int32_t line,
+                        int number, std::string_view text) {
+  // The IDE line keeps its form; inside an XML or CSV report its texts
+  // are escaped or the line quoted as one field.
+  const ReportFormat format = G.sw.Format();
+  const bool xml = format == ReportFormat::kXml;
+  const std::string shown_file = xml ? XmlEscape(file_name) : std::string(file_name);
+  const std::string shown_text = xml ? XmlEscape(text) : std::string(text);
+  char head[64];
+  std::snprintf(head, sizeof head, "(%d) : Notice #%-4d - ", line, number);
+  std::string notice = shown_file + head + shown_text;
+  if (format == ReportFormat::kCsv) notice = CsvField(notice);
+  Print(G, "%s\n", notice.c_str());
+}
+
 void EmitShortNotice(GlobalData& G, const std::string& file_name,
                      int32_t line, int number, const char* keyword) {
   // Notice 22 names its keyword in place of the description.
@@ -111,17 +126,7 @@ void EmitShortNotice(GlobalData& G, const std::string& file_name,
   }
   const Switches& sw = G.sw;
   if (sw.notice_visual_studio) {
-    // The IDE line keeps its form; inside an XML or CSV report its texts
-    // are escaped or the line quoted as one field.
-    const ReportFormat format = sw.Format();
-    const bool xml = format == ReportFormat::kXml;
-    const std::string shown_file = xml ? XmlEscape(file_name) : file_name;
-    const std::string shown_text = xml ? XmlEscape(text) : text;
-    char head[64];
-    std::snprintf(head, sizeof head, "(%d) : Notice #%-4d - ", line, number);
-    std::string notice = shown_file + head + shown_text;
-    if (format == ReportFormat::kCsv) notice = CsvField(notice);
-    Print(G, "%s\n", notice.c_str());
+    WriteIdeNoticeLine(G, file_name, line, number, text);
   } else if (sw.Format() == ReportFormat::kHtml) {
     Print(G, "  <font color=%s><b>Notice</b></font> <b>#%4d</b>: Line <b>%d</b>, %s\n",
           G.settings.colors[kColorNotice].c_str(), number, line, text.c_str());

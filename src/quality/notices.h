@@ -102,6 +102,12 @@ void RaiseRunNotice(GlobalData& G, int number, int32_t line,
 void EmitShortNotice(GlobalData& G, const std::string& file_name,
                      int32_t line, int number, const char* keyword = nullptr);
 
+// Writes the IDE form "file(line) : Notice #n - text" of a notice; in an
+// XML report the file name and text are escaped, in a CSV report the line
+// is one field, quoted as needed.
+void WriteIdeNoticeLine(GlobalData& G, std::string_view file_name, int32_t line,
+                        int number, std::string_view text);
+
 // Appends a notice to the run's notice list.
 void AddNoticeToList(GlobalData& G, const std::string& file_name,
                      int32_t line, int number);

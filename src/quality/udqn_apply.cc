@@ -8,6 +8,7 @@
 #include "quality/udqn_pattern.h"
 #include "report/machine_output.h"
 #include "report/framework.h"
+#include "base/csv_field.h"
 #include "base/output.h"
 #include "base/text_util.h"
 
@@ -112,6 +113,11 @@ void WriteVerbose(GlobalData& G, const UdqnDefinition& d, const UdqnMessageValue
   if (html) {
     Print(G, "\n    <font color=\"%s\"><b>Notice</b></font> #%d: ", Color(G, kColorNotice),
           d.id);
+  } else if (G.sw.Format() == ReportFormat::kCsv) {
+    PutText(G, ExpandUdqnMessageCsv("\n    Notice #" + std::to_string(d.id) + ": ", d.message,
+                                    values) +
+                   "\n");
+    return;
   } else {
     Print(G, "\n    Notice #%d: ", d.id);
   }
@@ -123,12 +129,12 @@ void WriteOneLine(GlobalData& G, const UdqnDefinition& d, const char* file, int3
   const Switches& sw = G.sw;
   const char* summary = d.summary.c_str();
   if (sw.notice_visual_studio) {
-    Print(G, "%s(%d) : Notice #%-4d - %s\n", file, line, d.id, summary);
+    WriteIdeNoticeLine(G, file, line, d.id, d.summary);
   } else if (sw.Format() == ReportFormat::kHtml) {
     Print(G, "  <font color=%s><b>Notice</b></font> <b>#%4d</b>: Line <b>%d</b>, %s\n",
           Color(G, kColorNotice), d.id, line, HtmlText(d.summary).c_str());
   } else if (sw.Format() == ReportFormat::kCsv) {
-    Print(G, "Notice #,%4d,Line,%d,%s\n", d.id, line, summary);
+    Print(G, "Notice #,%4d,Line,%d,%s\n", d.id, line, CsvField(d.summary).c_str());
   } else if (sw.Format() == ReportFormat::kXml) {
     if (!sw.totals_no_file_names) {
       Print(G,
@@ -144,8 +150,13 @@ void WriteOneLine(GlobalData& G, const UdqnDefinition& d, const char* file, int3
 
 }  // namespace
 
-std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues& values,
-                              bool html) {
+namespace {
+
+// Walks a message, handing its literal pieces (a "\n" already turned into
+// a line end and the indent) and its replaced values to the two callbacks.
+template <typename LiteralFn, typename ValueFn>
+void WalkUdqnMessage(std::string_view message, const UdqnMessageValues& values,
+                     LiteralFn&& literal_piece, ValueFn&& value) {
   static const struct {
     const char* name;
     std::string_view UdqnMessageValues::*value;
@@ -155,29 +166,25 @@ std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues&
       {"_FUNC_", &UdqnMessageValues::function},
       {"_CLASS_", &UdqnMessageValues::class_name},
   };
-  std::string out;
   size_t literal = 0;  // start of the literal text not yet copied
-  auto flush = [&](size_t end) {
-    const std::string_view piece = message.substr(literal, end - literal);
-    out += html ? HtmlText(piece) : std::string(piece);
-  };
+  auto flush = [&](size_t end) { literal_piece(message.substr(literal, end - literal)); };
   for (size_t i = 0; i < message.size();) {
     const std::string_view rest = message.substr(i);
     size_t used = 0;
     if (rest.size() >= 2 && rest[0] == '\\' && rest[1] == 'n') {
       flush(i);
-      out += "\n           ";
+      literal_piece("\n           ");
       used = 2;
     } else if (rest.substr(0, 7) == "_LINE#_") {
       flush(i);
-      AppendValue(out, std::to_string(values.line), html);
+      value(std::to_string(values.line));
       used = 7;
     } else {
       for (const auto& name : kNames) {
         const size_t n = std::strlen(name.name);
         if (rest.substr(0, n) != name.name) continue;
         flush(i);
-        AppendValue(out, values.*name.value, html);
+        value(values.*name.value);
         used = n;
         break;
       }
@@ -190,7 +197,30 @@ std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues&
     literal = i;
   }
   flush(message.size());
+}
+
+}  // namespace
+
+std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues& values,
+                              bool html) {
+  std::string out;
+  WalkUdqnMessage(
+      message, values,
+      [&](std::string_view piece) { out += html ? HtmlText(piece) : std::string(piece); },
+      [&](std::string_view value) { AppendValue(out, value, html); });
   return out;
+}
+
+// In CSV the message's own commas and line ends separate fields, and each
+// value filled in stays inside the field it stands in, quoted as needed.
+std::string ExpandUdqnMessageCsv(std::string_view head, std::string_view message,
+                                 const UdqnMessageValues& values) {
+  CsvFormWriter csv;
+  csv.Literal(head);
+  WalkUdqnMessage(
+      message, values, [&](std::string_view piece) { csv.Literal(piece); },
+      [&](std::string_view value) { csv.Value(value); });
+  return csv.Finish();
 }
 
 void StartUdqnFile(GlobalData& G, const std::string& file_name) {

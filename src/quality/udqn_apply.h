@@ -26,6 +26,12 @@ struct UdqnMessageValues {
 std::string ExpandUdqnMessage(std::string_view message, const UdqnMessageValues& values,
                               bool html);
 
+// The CSV form of `head` followed by the expanded message: the literal
+// text's commas and line ends separate fields, each value filled in stays
+// in its field, and a field needing it is quoted.
+std::string ExpandUdqnMessageCsv(std::string_view head, std::string_view message,
+                                 const UdqnMessageValues& values);
+
 // Start of a source file: clears the flags and picks, once for the file,
 // the definitions whose sources name its extension.
 void StartUdqnFile(GlobalData& G, const std::string& file_name);

@@ -12,7 +12,9 @@
 #include "quality/udqn_pattern.h"
 #include "report/framework.h"
 #include "base/output.h"
+#include "base/csv_field.h"
 #include "base/text_util.h"
+#include "base/xml_text.h"
 
 namespace zav {
 
@@ -83,7 +85,7 @@ UdqnContext ReadContext(std::string_view value) {
 }
 
 void WriteIdError(GlobalData& G, const char* text, int id, const std::string& file) {
-  Print(G, text, id, file.c_str());
+  Print(G, text, id, MessageName(G, file).c_str());
 }
 
 void SetId(GlobalData& G, std::string_view value, const std::string& file) {
@@ -208,7 +210,7 @@ void Announce(GlobalData& G, const std::string& path, bool included) {
             Color(G, kColorHeader), label, HtmlText(path).c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, "%s,%s\n", label, path.c_str());
+      Print(G, "%s,%s\n", label, CsvField(path).c_str());
       break;
     case ReportFormat::kXml:
       Print(G, included ? "<udqn_include_file>%s</udqn_include_file>\n"
@@ -259,7 +261,7 @@ void LoadUdqnFile(GlobalData& G, const std::string& path, bool named, bool inclu
       Print(G,
             "\n  Error: Problem opening User Defined Quality Notice file:\n"
             "         %s\n         For modification, %s\n\n",
-            path.c_str(), std::strerror(error));
+            MessageName(G, path).c_str(), std::strerror(error));
     }
     return;
   }

@@ -54,14 +54,6 @@ void AppendEscapedControl(std::string& out, unsigned char c) {
   }
 }
 
-// The bytes a JSON string holds as they are: printable ASCII but '"' and
-// '\\'.
-constexpr auto kPlain = [] {
-  std::array<bool, 256> plain{};
-  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
-  return plain;
-}();
-
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -128,53 +120,11 @@ void JsonWriter::Grow(size_t n) {
   capacity_ = capacity;
 }
 
-void JsonWriter::Prefix(std::string_view key) {
-  char* at = Reserve(key.size() + 4);
-  if (depth_ > 0) {
-    if (has_member_[depth_ - 1]) *at++ = ',';
-    has_member_[depth_ - 1] = true;
-  }
-  if (!key.empty()) {  // keys are plain ASCII names: nothing to escape
-    *at++ = '"';
-    std::memcpy(at, key.data(), key.size());
-    at += key.size();
-    *at++ = '"';
-    *at++ = ':';
-  }
-  used_ = at - buffer_.get();
-}
-
-void JsonWriter::Open(char opener, char closer, bool has_member) {
+void JsonWriter::Resume(char closer) {
   if (depth_ >= kMaxDepth) return;
-  if (opener != 0) Put(std::string_view(&opener, 1));
   closers_[depth_] = closer;
-  has_member_[depth_] = has_member;
+  has_member_[depth_] = true;
   ++depth_;
-}
-
-void JsonWriter::BeginObject(std::string_view key) {
-  Prefix(key);
-  Open('{', '}', false);
-}
-
-void JsonWriter::BeginArray(std::string_view key) {
-  Prefix(key);
-  Open('[', ']', false);
-}
-
-void JsonWriter::Resume(char closer) { Open(0, closer, true); }
-
-void JsonWriter::End() {
-  if (depth_ == 0) return;
-  --depth_;
-  Put(std::string_view(&closers_[depth_], 1));
-  if (depth_ == 0) Put("\n");
-}
-
-void JsonWriter::Int(std::string_view key, int64_t value) {
-  Prefix(key);
-  char* at = Reserve(24);
-  used_ = std::to_chars(at, at + 24, value).ptr - buffer_.get();
 }
 
 void JsonWriter::Real(std::string_view key, double value) {
@@ -186,19 +136,8 @@ void JsonWriter::Real(std::string_view key, double value) {
   Put(std::string_view(digits, n > 0 ? static_cast<size_t>(n) : 0));
 }
 
-void JsonWriter::Str(std::string_view key, std::string_view value) {
+void JsonWriter::EscapedStr(std::string_view key, std::string_view value) {
   Prefix(key);
-  // Plain printable ASCII, the common case, is copied as it is.
-  size_t i = 0;
-  while (i < value.size() && kPlain[static_cast<unsigned char>(value[i])]) ++i;
-  if (i == value.size()) {
-    char* at = Reserve(value.size() + 2);
-    *at++ = '"';
-    std::memcpy(at, value.data(), value.size());
-    at[value.size()] = '"';
-    used_ += value.size() + 2;
-    return;
-  }
   escaped_.clear();
   AppendJsonString(escaped_, value);
   Put(escaped_);

@@ -4,8 +4,10 @@
 // Shared by the JSON report and the SARIF log.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <memory>
 #include <string_view>
@@ -21,6 +23,65 @@ void AppendJsonString(std::string& out, std::string_view text);
 // `text` in UTF-8 by the same byte rule, nothing escaped.
 std::string ToUtf8(std::string_view text);
 
+// The bytes a JSON string holds as they are: printable ASCII but '"' and
+// '\\'.
+inline constexpr auto kJsonPlainByte = [] {
+  std::array<bool, 256> plain{};
+  for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
+
+// Whether all of `text` is plain (kJsonPlainByte), eight bytes at a time.
+inline bool IsJsonPlain(std::string_view text) {
+  constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
+  // A byte of zero in `x` sets its high bit in the result.
+  auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t x;
+    std::memcpy(&x, text.data() + i, 8);
+    // Bytes of 0x80 and above, below 0x20, '"' and '\\'.
+    // Without high bits no byte carries into the next when 0x60 is added,
+    // and only a byte below 0x20 stays below 0x80.
+    if ((x & kHighs) != 0 || ((x + 0x6060606060606060u) & kHighs) != kHighs ||
+        has_zero(x ^ (kOnes * '"')) || has_zero(x ^ (kOnes * '\\'))) {
+      return false;
+    }
+  }
+  for (; i < text.size(); ++i) {
+    if (!kJsonPlainByte[static_cast<unsigned char>(text[i])]) return false;
+  }
+  return true;
+}
+
+// Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
+// the digits are counted first, then written from the last two at a time.
+inline char* WriteJsonInt(char* at, int64_t value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  uint64_t u = static_cast<uint64_t>(value);
+  if (value < 0) {
+    *at++ = '-';
+    u = 0 - u;
+  }
+  int digits = 1;
+  for (uint64_t rest = u; rest >= 10; rest /= 10) ++digits;
+  char* end = at + digits;
+  char* p = end;
+  for (; u >= 100; u /= 100) {
+    p -= 2;
+    std::memcpy(p, kPairs + (u % 100) * 2, 2);
+  }
+  if (u >= 10) {
+    std::memcpy(p - 2, kPairs + u * 2, 2);
+  } else {
+    p[-1] = static_cast<char>('0' + u);
+  }
+  return end;
+}
+
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
 // member to the open object; a call with an empty key adds an element to
@@ -28,13 +89,35 @@ std::string ToUtf8(std::string_view text);
 // are written as they are.
 class JsonWriter {
  public:
-  void BeginObject(std::string_view key = {});
-  void BeginArray(std::string_view key = {});
-  void End();  // closes the innermost open object or array
+  void BeginObject(std::string_view key = {}) { Open(key, '{', '}'); }
+  void BeginArray(std::string_view key = {}) { Open(key, '[', ']'); }
+  // Closes the innermost open object or array.
+  void End() {
+    if (depth_ == 0) return;
+    --depth_;
+    char* at = Reserve(2);
+    *at++ = closers_[depth_];
+    if (depth_ == 0) *at++ = '\n';
+    used_ = at - buffer_.get();
+  }
 
-  void Int(std::string_view key, int64_t value);
+  // The writers of single values are inline: the keys are literals, so
+  // their copies compile to a few moves, and a document holds hundreds of
+  // thousands of members.
+  [[gnu::always_inline]] void Int(std::string_view key, int64_t value) {
+    char* at = Prefix(key, 24);
+    used_ = WriteJsonInt(at, value) - buffer_.get();
+  }
   void Real(std::string_view key, double value);  // two decimals
-  void Str(std::string_view key, std::string_view value);
+  [[gnu::always_inline]] void Str(std::string_view key, std::string_view value) {
+    // Plain printable ASCII, the common case, is copied as it is.
+    if (!IsJsonPlain(value)) return EscapedStr(key, value);
+    char* at = Prefix(key, value.size() + 2);
+    *at++ = '"';
+    std::memcpy(at, value.data(), value.size());
+    at[value.size()] = '"';
+    used_ = at + value.size() + 1 - buffer_.get();
+  }
   void Bool(std::string_view key, bool value);
   // Appends a member or element whose value is text that is already JSON.
   void Raw(std::string_view key, std::string_view json);
@@ -50,8 +133,35 @@ class JsonWriter {
   void Flush(FILE* file);
 
  private:
-  void Prefix(std::string_view key);
-  void Open(char opener, char closer, bool has_member);
+  // Writes the comma before a member or element and the member's key, and
+  // returns where its value goes, with room for `value_room` more bytes.
+  [[gnu::always_inline]] char* Prefix(std::string_view key, size_t value_room) {
+    char* at = Reserve(key.size() + 4 + value_room);
+    if (depth_ > 0) {
+      if (has_member_[depth_ - 1]) *at++ = ',';
+      has_member_[depth_ - 1] = true;
+    }
+    if (!key.empty()) {  // keys are plain ASCII names: nothing to escape
+      *at++ = '"';
+      std::memcpy(at, key.data(), key.size());
+      at += key.size();
+      *at++ = '"';
+      *at++ = ':';
+    }
+    return at;
+  }
+  void Prefix(std::string_view key) { used_ = Prefix(key, 0) - buffer_.get(); }
+  void EscapedStr(std::string_view key, std::string_view value);
+  [[gnu::always_inline]] void Open(std::string_view key, char opener, char closer) {
+    char* at = Prefix(key, 1);
+    if (depth_ < kMaxDepth) {
+      *at++ = opener;
+      closers_[depth_] = closer;
+      has_member_[depth_] = false;
+      ++depth_;
+    }
+    used_ = at - buffer_.get();
+  }
   void Put(std::string_view text);
   // Room for n more bytes at the end of the buffer.
   char* Reserve(size_t n) {

@@ -5,6 +5,7 @@
 
 #include "baseline/differential_run.h"
 #include "base/output.h"
+#include "base/xml_text.h"
 #include "run/switch_handlers.h"
 
 namespace zav {
@@ -72,7 +73,7 @@ SwitchOutcome WorkFileNames(GlobalData& G, const std::string& value) {
     }
     FILE* f = std::fopen(form.name.c_str(), "rb");
     if (f == nullptr) {
-      Print(G, "\n  Error: File name [%s] not found\n", form.name.c_str());
+      Print(G, "\n  Error: File name [%s] not found\n", MessageName(G, form.name).c_str());
       return EndRun(G, 1);
     }
     std::fclose(f);

@@ -33,10 +33,21 @@ const std::string kSource =
     "class B {};\nclass C {};\n"
     "class D : public B, public C\n{\npublic:\n  int v;\n};\n";
 
-std::string CsvRecords(TempDir& dir, const std::vector<std::string>& args) {
-  const std::string report = dir.Write("report.csv", RunReport(args, dir.path()));
-  const std::string script = dir.Write("dump.py", kCsvDump);
+// Prints each record as "field count|first|last".
+constexpr const char* kCsvEnds = R"(import csv, sys
+with open(sys.argv[1], newline='', encoding='latin-1') as f:
+    for row in csv.reader(f):
+        print('%d|%s|%s' % (len(row), row[0] if row else '', row[-1] if row else ''))
+)";
+
+std::string CsvDump(TempDir& dir, const std::string& csv, const char* dump = kCsvDump) {
+  const std::string report = dir.Write("report.csv", csv);
+  const std::string script = dir.Write("dump.py", dump);
   return RunCommand("python3 '" + script + "' '" + report + "'").out;
+}
+
+std::string CsvRecords(TempDir& dir, const std::vector<std::string>& args) {
+  return CsvDump(dir, RunReport(args, dir.path()));
 }
 
 TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
@@ -60,6 +71,62 @@ TEST(CsvReport, EveryRecordKeepsItsFieldCount) {
   // The averages row writes every value "%.2f", the count included.
   EXPECT_TRUE(Has(test::ReadFile(dir.path() + "/report.csv"),
                   "Avg Functions\nCount,1.00,LOC,3.00,"));
+}
+
+// A user-defined notice whose summary holds a comma, quotes and "<", whose
+// message puts a source line with commas before a literal comma, loaded
+// from a directory whose name holds a comma.
+TEST(UserDefinedNotices, CsvFieldsAndXmlTextAreQuotedAndEscaped) {
+  if (!ToolAvailable("python3") || !ToolAvailable("xmllint")) GTEST_SKIP();
+  TempDir dir, home;
+  const std::string cfg = home.path() + "/c,fg";
+  home.Write("c,fg/zav_udqn.cfg",
+             "UDQN Begin\nUDQN Identifier : 100\nactive : yes\nsources : c\n"
+             "context : Code\npattern : strcpy\nsummary : Copy, \"unbounded\" <x>\n"
+             "message : _LINE_, in _FILE_\nUDQN End\n");
+  dir.Write("a,b.c", "void f(char *t, char *s)\n{\n  strcpy(t, s);\n}\n");
+  auto csv = [&](std::vector<std::string> args) {
+    args.insert(args.end(), {"-C", "-n", "a,b.c"});
+    return CsvDump(dir, test::RunZav(args, dir.path(), cfg).out);
+  };
+  const std::string verbose = csv({});
+  EXPECT_TRUE(Has(verbose, "2|UDQN File|" + cfg + "/zav_udqn.cfg|\n")) << verbose;
+  EXPECT_TRUE(Has(verbose, "2|    Notice #100:   strcpy(t, s);| in a,b.c|\n"));
+  EXPECT_TRUE(Has(csv({"-Ns"}), "5|Notice #| 100|Line\n"));
+  EXPECT_TRUE(Has(csv({"-Nv"}), "1|a,b.c(3) : Notice #100  - Copy, \"unbounded\" <x>||\n"));
+
+  for (const char* form : {"-Ns", "-Nv"}) {
+    const std::string xml = test::RunZav({"-X", "-n", form, "a,b.c"}, dir.path(), cfg).out;
+    test::ExpectWellFormed(dir.path(), xml);
+    EXPECT_TRUE(Has(xml, "Copy, &quot;unbounded&quot; &lt;x&gt;")) << xml;
+  }
+}
+
+// Baselines of a file whose name holds a comma and quotes: the
+// deterministic listing, the line details and the file rows of a
+// comparison.
+TEST(BaselineReports, FileNamesAndSourceLinesAreQuotedAndEscaped) {
+  if (!ToolAvailable("python3") || !ToolAvailable("xmllint")) GTEST_SKIP();
+  TempDir dir;
+  const std::string name = "a,b \"q\".c";
+  dir.Write(name, "int f(int a, int b)\n{\n  return a;\n}\n");
+  const std::string listing = CsvDump(
+      dir, test::RunZav({"-C", "-wD", "-wFile dat det.dat", "-wcreate .", name}, dir.path()).out,
+      kCsvEnds);
+  EXPECT_TRUE(Has(listing, "2|File|" + name + "\n")) << listing;
+  EXPECT_TRUE(Has(listing, "4|1|int f(int a, int b)\n"));
+  EXPECT_TRUE(Has(listing, "1|Completed Work File: det.dat|Completed Work File: det.dat\n"));
+
+  test::RunZav({"-wd", "-wFile dat old.dat", "-wcreate .", name}, dir.path());
+
+  dir.Write(name, "int f(int a, int b)\n{\n  a++;\n  return a;\n}\n");
+  test::RunZav({"-wd", "-wFile dat new.dat", "-wcreate .", name}, dir.path());
+  const std::string diff = CsvDump(
+      dir, test::RunZav({"-C", "-wd", "-wp", "-ws", "-wx old.dat, new.dat"}, dir.path()).out, kCsvEnds);
+  EXPECT_TRUE(Has(diff, "1|File: " + name + "|File: " + name + "\n")) << diff;
+  EXPECT_TRUE(Has(diff, "14|Dif|" + name + "\n"));
+  test::ExpectWellFormed(dir.path(),
+                         test::RunZav({"-X", "-wd", "-wp", "-ws", "-wx old.dat, new.dat"}, dir.path()).out);
 }
 
 TEST(XmlReport, Latin1SourceGivesWellFormedUtf8) {

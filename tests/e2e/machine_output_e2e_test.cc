@@ -6,7 +6,9 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "report/json_text.h"
 #include "report/sarif_log.h"
@@ -170,6 +172,32 @@ TEST(MachineText, ByteRuleInJsonStringsAndFileUris) {
   EXPECT_EQ(FileUri("/src/sub dir/caf\xe9%.c", "/src"), "sub%20dir/caf%C3%A9%25.c");
   EXPECT_EQ(FileUri("./a.c", "/src"), "a.c");
   EXPECT_EQ(FileUri("/usr/include/stdio.h", "/src"), "file:///usr/include/stdio.h");
+}
+
+// Numbers written digit by digit and strings checked eight bytes at a time:
+// extremes, and a byte to escape inside a block of eight and in the tail.
+TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* file = open_memstream(&text, &size);
+  JsonWriter w;
+  w.BeginObject();
+  w.Int("a", 0);
+  w.Int("b", -7);
+  w.Int("c", 1234567890123);
+  w.Int("d", INT64_MIN);
+  w.Str("e", "abcdefg\"ijk");
+  w.Str("f", "abcdefghij\x7f");
+  w.Str("g", "01234567\x1f");
+  w.Str("h", "\\");
+  w.End();
+  w.Flush(file);
+  std::fclose(file);
+  EXPECT_EQ(std::string(text, size),
+            "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
+            "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
+            "\"h\":\"\\\\\"}\n");
+  std::free(text);
 }
 
 }  // namespace
