@@ -43,10 +43,26 @@ bool LinkUnnamed(FILE* out, const std::string& name) {
   return ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
+// A link is written through only when it names a standard stream
+// (/dev/stdout, /dev/stderr, /dev/fd/N: the stream the user's shell set
+// up) or leads to a device, FIFO or socket: neither is a file of the
+// user's that a report could replace.
+bool WritesThroughLink(const std::string& path) {
+  if (path == "/dev/stdout" || path == "/dev/stderr" || path.rfind("/dev/fd/", 0) == 0) {
+    return true;
+  }
+  struct stat target;
+  return ::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) &&
+         !S_ISDIR(target.st_mode);
+}
+
 }  // namespace
 
 FILE* OpenGeneratedFile(const std::string& path) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0 && errno == ELOOP && WritesThroughLink(path)) {
+    fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);  // no create, no truncation
+  }
   if (fd < 0) return nullptr;
   FILE* out = ::fdopen(fd, "wb");
   if (out == nullptr) {

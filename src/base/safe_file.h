@@ -10,8 +10,9 @@
 namespace zav {
 
 // Opens `path` for writing, creating or truncating it, but never through a
-// symbolic link at that name (the open fails with ELOOP). Sets errno and
-// returns null on failure.
+// symbolic link at that name (the open fails with ELOOP), except a link to
+// a standard stream, device, FIFO or socket (-O /dev/stdout), which is
+// opened as it is. Sets errno and returns null on failure.
 FILE* OpenGeneratedFile(const std::string& path);
 
 // Opens an existing file for reading (`update`: reading and writing)

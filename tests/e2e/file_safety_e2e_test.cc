@@ -39,6 +39,9 @@ TEST(FileSafety, ReportNeverWritesThroughASymbolicLink) {
   test::RunResult r = RunZav({"-Oout.txt", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(ReadFile(victim), "precious\n");
+  // A link to a device (as /dev/stdout is) replaces no file: written through.
+  ASSERT_EQ(symlink("/dev/null", (dir.path() + "/null.txt").c_str()), 0);
+  EXPECT_EQ(RunZav({"-Onull.txt", "a.c"}, dir.path()).exit_code, 0);
 }
 
 TEST(FileSafety, FailedReportWriteExitsWithOne) {
