@@ -7,9 +7,12 @@ namespace {
 
 bool IsContinuation(uint8_t c) { return (c & 0xC0) == 0x80; }
 
-// The length of the well-formed UTF-8 sequence at the start of `s`, or 0.
-// Overlong forms, surrogates and code points above U+10FFFF are not
-// well-formed.
+bool IsNonCharacter(std::string_view sequence) {
+  return sequence == "\xEF\xBF\xBE" || sequence == "\xEF\xBF\xBF";
+}
+
+}  // namespace
+
 size_t Utf8SequenceLength(std::string_view s) {
   const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
   const uint8_t lead = byte(0);
@@ -34,12 +37,6 @@ size_t Utf8SequenceLength(std::string_view s) {
   }
   return length;
 }
-
-bool IsNonCharacter(std::string_view sequence) {
-  return sequence == "\xEF\xBF\xBE" || sequence == "\xEF\xBF\xBF";
-}
-
-}  // namespace
 
 std::string XmlText(std::string_view text, size_t limit) {
   std::string out;

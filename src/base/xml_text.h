@@ -9,6 +9,11 @@
 
 namespace zav {
 
+// The length of the well-formed UTF-8 sequence at the start of `s`, or 0.
+// Overlong forms, surrogates and code points above U+10FFFF are not
+// well-formed.
+size_t Utf8SequenceLength(std::string_view s);
+
 // The text as XML character data, valid UTF-8 whatever bytes it holds:
 // - `"`, `&`, `'`, `<` and `>` become entities;
 // - every well-formed UTF-8 sequence is copied;

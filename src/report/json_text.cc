@@ -5,38 +5,10 @@
 #include <charconv>
 #include <cstring>
 
+#include "base/xml_text.h"
+
 namespace zav {
 namespace {
-
-// Length of the valid UTF-8 sequence starting at text[i], or 0 when the
-// bytes there are not one (overlong forms and surrogates included).
-size_t Utf8SequenceLength(std::string_view text, size_t i) {
-  const auto byte = [&](size_t k) {
-    return static_cast<unsigned char>(text[k]);
-  };
-  const unsigned char lead = byte(i);
-  size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (i + length > text.size()) return 0;
-  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
-  for (size_t k = 2; k < length; ++k) {
-    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
-  }
-  return length;
-}
 
 void AppendEscapedControl(std::string& out, unsigned char c) {
   switch (c) {
@@ -67,7 +39,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
       continue;
     }
     if (c >= 0x80) {
-      if (const size_t length = Utf8SequenceLength(text, i)) {
+      if (const size_t length = Utf8SequenceLength(text.substr(i))) {
         i += length;
         continue;
       }
@@ -93,7 +65,7 @@ std::string ToUtf8(std::string_view text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text, i);
+    const size_t length = c < 0x80 ? 1 : Utf8SequenceLength(text.substr(i));
     if (length > 0) {
       out.append(text, i, length);
       i += length;
