@@ -19,8 +19,9 @@ using test::TempDir;
 
 class ParseTest : public ::testing::Test {
  protected:
-  // Parses `args` (argv[0] is added) and keeps the result.
+  // Parses `args` (argv[0] is added) from default switches.
   ParseResult Parse(std::vector<std::string> args) {
+    G().sw = Switches();
     storage_ = std::move(args);
     storage_.insert(storage_.begin(), "zav");
     argv_.clear();
@@ -58,7 +59,6 @@ TEST_F(ParseTest, FileArgumentsFollowTheSwitches) {
   EXPECT_TRUE(G().sw.files_given && G().sw.summary);
   EXPECT_TRUE(G().sw.verbose && G().sw.notices && G().sw.report_switch_given);
 
-  G().sw = Switches();
   r = Parse({"-v"});
   EXPECT_EQ(r.first_file_argument, 2);
   EXPECT_TRUE(G().sw.summary);  // always on
@@ -83,7 +83,6 @@ TEST_F(ParseTest, DashAndDoubleDashEndTheSwitchesAndAreConsumed) {
   EXPECT_FALSE(G().sw.notices);
   EXPECT_EQ(G().sw.file_argument_count, 2);
 
-  h.G().sw = Switches();
   r = Parse({"-", "-n"});
   EXPECT_EQ(r.first_file_argument, 2);
   EXPECT_FALSE(G().sw.notices);
@@ -95,7 +94,6 @@ TEST_F(ParseTest, SlashIntroducesASwitchUnlessTheArgumentIsAPath) {
   EXPECT_TRUE(G().sw.csv_detail == false);  // -s came before -C
   EXPECT_EQ(r.first_file_argument, 3);      // "/tmp" is a directory
 
-  h.G().sw = Switches();
   r = Parse({"/v", "/usr/src/a.c"});
   EXPECT_TRUE(G().sw.verbose);
   EXPECT_EQ(r.first_file_argument, 2);
@@ -124,11 +122,9 @@ TEST_F(ParseTest, CsvDetailModeDependsOnSwitchOrder) {
   EXPECT_TRUE(G().sw.csv_detail);
   EXPECT_TRUE(G().sw.complexity);
 
-  G().sw = Switches();
   Parse({"-s", "-C"});
   EXPECT_FALSE(G().sw.csv_detail);
 
-  G().sw = Switches();
   Parse({"-A", "-fa"});
   EXPECT_TRUE(G().sw.csv && G().sw.csv_detail && G().sw.functional);
 }
@@ -140,13 +136,11 @@ TEST_F(ParseTest, ReportSwitchesAndWhatTheyImply) {
   EXPECT_TRUE(sw.inheritance && sw.objects && sw.class_methods && sw.macros);
   EXPECT_TRUE(sw.report_switch_given);
 
-  G().sw = Switches();
   Parse({"-fp", "-b", "-p", "-H"});
   EXPECT_TRUE(G().sw.function_points && G().sw.benchmark && G().sw.code_listing);
   EXPECT_TRUE(G().sw.html);
   EXPECT_FALSE(G().sw.report_switch_given);
 
-  G().sw = Switches();
   Parse({"-fd"});
   EXPECT_TRUE(G().sw.complexity && G().sw.function_detail && G().sw.functional);
 }
@@ -159,11 +153,10 @@ TEST_F(ParseTest, SortKeys) {
             "\n  Error: 11 invalid sort key value.\n         Defaulting to no sort\n"
             "         Use -hs for help text\n");
 
-  G().sw = Switches();
   Parse({"-k5", "-kd"});
   EXPECT_EQ(G().sw.sort_key, 5);
   EXPECT_TRUE(G().sw.sort_descending);
-  Parse({"-k-1"});
+  Parse({"-k5", "-k-1"});
   EXPECT_EQ(G().sw.sort_key, 0);
 }
 
@@ -173,21 +166,17 @@ TEST_F(ParseTest, TotalsLetters) {
   EXPECT_TRUE(sw.totals_only && sw.objects && sw.functional && sw.complexity);
   EXPECT_TRUE(sw.notices && sw.inheritance && sw.totals_inheritance);
 
-  G().sw = Switches();
   Parse({"-Ns", "-Tp"});
   EXPECT_TRUE(G().sw.totals_profile && G().sw.inheritance);
   EXPECT_FALSE(G().sw.notice_collect);
 
-  G().sw = Switches();
   Parse({"-Tq"});
   EXPECT_TRUE(G().sw.notice_single_line && G().sw.notice_collect);
 
-  G().sw = Switches();
   Parse({"-Nv", "-Tq"});
   EXPECT_FALSE(G().sw.notice_single_line);
   EXPECT_TRUE(G().sw.notice_visual_studio);
 
-  G().sw = Switches();
   Parse({"-Td", "-TN", "-TL"});
   EXPECT_TRUE(G().sw.totals_detail && G().sw.function_points);
   EXPECT_TRUE(G().sw.totals_no_file_names && G().sw.totals_language);
@@ -203,16 +192,13 @@ TEST_F(ParseTest, RecursionTakesExtensionsAndDirectory) {
   char cwd[4096];
   ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
   for (const char* here : {".", "./", "*", "*.*", ".\\"}) {
-    G().sw = Switches();
     Parse({std::string("-rc ") + here});
     EXPECT_EQ(G().sw.recursion_top_dir, cwd) << here;
   }
-  G().sw = Switches();
   Parse({"-rjava"});  // no directory: the current one
   EXPECT_EQ(G().sw.recursion_top_dir, cwd);
   EXPECT_EQ(G().settings.allowable_extensions, "java");
 
-  G().sw = Switches();
   Parse({"-rc src", "-Flist.lst"});
   EXPECT_FALSE(G().sw.recursive);
   EXPECT_TRUE(G().sw.list_file_mode);
@@ -227,13 +213,11 @@ TEST_F(ParseTest, WorkFileCreateAndDeterministicOrder) {
   EXPECT_TRUE(G().sw.totals_only && G().sw.totals_no_file_names);
   EXPECT_TRUE(G().sw.complexity && G().sw.objects && G().sw.functional);
 
-  G().sw = Switches();
   Parse({"-wCREATE /src/", "-wD"});
   EXPECT_FALSE(G().sw.work_create);
   EXPECT_FALSE(G().sw.totals_no_file_names);
   EXPECT_EQ(G().sw.baseline_top_dir, "/src");
 
-  G().sw = Switches();
   Parse({"-wFile dat out/base.dat", "-wcreate src"});
   EXPECT_EQ(G().sw.work_file_name, "out/base.dat");
   EXPECT_EQ(G().sw.work_location, "out");
@@ -259,7 +243,6 @@ TEST_F(ParseTest, WorkDifferentialConfiguration) {
 }
 
 TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
-  G().sw.debug = false;
   Parse({"-xnoconfig", "-xNoCommand", "-xNOWRAP", "-xUdqnShow", "-xnoheader",
          "-xdiffdebug"});
   const Switches& sw = G().sw;
@@ -268,7 +251,6 @@ TEST_F(ParseTest, ExtendedOptionsIgnoreLetterCase) {
   EXPECT_FALSE(G().settings.wrap_long_names);
   EXPECT_FALSE(sw.debug);
 
-  G().sw = Switches();
   Parse({"-xFile CSV my fields.csv"});
   EXPECT_EQ(G().sw.csv_report_config, "my fields.csv");
   EXPECT_TRUE(G().sw.report_switch_given);
@@ -306,7 +288,6 @@ TEST_F(ParseTest, ErrorsEndTheRunWithTheirMessage) {
       {{"-uFile ini a.ini"}, "Error: -u \"File [cfg | xsl] [path\\filename]\""},
   };
   for (const auto& [args, first_line] : cases) {
-    G().sw = Switches();
     const size_t before = h.Output().size();
     ParseResult r = Parse(args);
     EXPECT_TRUE(r.exit) << args[0];

@@ -19,151 +19,141 @@ using test::Harness;
 using test::ReadFile;
 using test::TempDir;
 
-bool Apply(GlobalData& G, const std::string& line) {
-  ConfigReadState state;
-  return ApplyConfigLine(G, line, state);
-}
-
-TEST(ConfigLine, YesNoRuleReadsOnlyTheFirstLetter) {
+class ConfigLine : public ::testing::Test {
+ protected:
+  bool Apply(const std::string& line) {
+    ConfigReadState state;
+    return ApplyConfigLine(G, line, state);
+  }
   Harness h;
   GlobalData& G = h.G();
-  EXPECT_TRUE(Apply(G, "Quality Notice 3 : no"));
+  Settings& s = G.settings;
+};
+
+TEST_F(ConfigLine, YesNoRuleReadsOnlyTheFirstLetter) {
+  EXPECT_TRUE(Apply("Quality Notice 3 : no"));
   EXPECT_FALSE(G.settings.notice_enabled[3]);
-  Apply(G, "Quality Notice 3 :");  // empty means Yes
+  Apply("Quality Notice 3 :");  // empty means Yes
   EXPECT_TRUE(G.settings.notice_enabled[3]);
-  Apply(G, "QUALITY NOTICE 3:Nope");
+  Apply("QUALITY NOTICE 3:Nope");
   EXPECT_FALSE(G.settings.notice_enabled[3]);
-  Apply(G, "quality notice 3 : maybe");
+  Apply("quality notice 3 : maybe");
   EXPECT_TRUE(G.settings.notice_enabled[3]);
-  Apply(G, "Report Header Active : yes\r\n");
+  Apply("Report Header Active : yes\r\n");
   EXPECT_TRUE(G.settings.report_header_active);
 }
 
-TEST(ConfigLine, KeyIsTheFullTextBeforeTheFirstColon) {
-  Harness h;
-  GlobalData& G = h.G();
-  EXPECT_FALSE(Apply(G, "  Maximum Line Length : 90"));  // leading blanks
+TEST_F(ConfigLine, KeyIsTheFullTextBeforeTheFirstColon) {
+  EXPECT_FALSE(Apply("  Maximum Line Length : 90"));  // leading blanks
   EXPECT_EQ(G.settings.max_line_length, 80);
-  EXPECT_FALSE(Apply(G, "Maximum Line Lengths : 90"));
-  EXPECT_FALSE(Apply(G, "Maximum Line : 90"));
-  EXPECT_FALSE(Apply(G, "Maximum Line Length 90"));  // no colon
-  EXPECT_FALSE(Apply(G, "# Maximum Line Length : 90"));
+  EXPECT_FALSE(Apply("Maximum Line Lengths : 90"));
+  EXPECT_FALSE(Apply("Maximum Line : 90"));
+  EXPECT_FALSE(Apply("Maximum Line Length 90"));  // no colon
+  EXPECT_FALSE(Apply("# Maximum Line Length : 90"));
   EXPECT_EQ(G.settings.max_line_length, 80);
-  EXPECT_TRUE(Apply(G, "Maximum Line Length \t : 90"));
+  EXPECT_TRUE(Apply("Maximum Line Length \t : 90"));
   EXPECT_EQ(G.settings.max_line_length, 90);
   // A value holding a colon is kept whole.
-  Apply(G, "Work file location path : c:\\work\\base ");
+  Apply("Work file location path : c:\\work\\base ");
   EXPECT_EQ(G.settings.work_file_location, "c:\\work\\base");
 }
 
-TEST(ConfigLine, IntegersNeedALeadingDigit) {
-  Harness h;
-  Settings& s = h.G().settings;
-  Apply(h.G(), "Maximum Line Length : 100 characters");
+TEST_F(ConfigLine, IntegersNeedALeadingDigit) {
+  Apply("Maximum Line Length : 100 characters");
   EXPECT_EQ(s.max_line_length, 100);
-  Apply(h.G(), "Maximum Line Length : -5");
-  Apply(h.G(), "Maximum Line Length : abc");
-  Apply(h.G(), "Maximum Line Length :");
+  Apply("Maximum Line Length : -5");
+  Apply("Maximum Line Length : abc");
+  Apply("Maximum Line Length :");
   EXPECT_EQ(s.max_line_length, 100);
-  Apply(h.G(), "Maximum Line Length : 99999999999999");
+  Apply("Maximum Line Length : 99999999999999");
   EXPECT_EQ(s.max_line_length, 2147483647);
-  Apply(h.G(), "Maximum depth of scope : 0");
+  Apply("Maximum depth of scope : 0");
   EXPECT_EQ(s.max_scope_depth, 7);
-  Apply(h.G(), "Maximum depth of scope : 3");
+  Apply("Maximum depth of scope : 3");
   EXPECT_EQ(s.max_scope_depth, 3);
-  Apply(h.G(), "Maximum depth of inheritance tree : 0");
+  Apply("Maximum depth of inheritance tree : 0");
   EXPECT_EQ(s.max_inheritance_depth, 0);
-  Apply(h.G(), "Progress status interval number of files : 0");
+  Apply("Progress status interval number of files : 0");
   EXPECT_EQ(s.progress_interval, 1);
-  Apply(h.G(), "C++ File Function Points per eLOC : 60");
+  Apply("C++ File Function Points per eLOC : 60");
   EXPECT_EQ(s.fp_factors[kGroupCpp][kMeasureEloc], 60);
   EXPECT_EQ(s.fp_factors[kGroupCpp][kMeasureLoc], 53);
 }
 
-TEST(ConfigLine, PercentagesTakeAnOptionalFraction) {
-  Harness h;
-  Settings& s = h.G().settings;
-  Apply(h.G(), "Minimum File Comment Line Percent : 12.5%");
+TEST_F(ConfigLine, PercentagesTakeAnOptionalFraction) {
+  Apply("Minimum File Comment Line Percent : 12.5%");
   EXPECT_FLOAT_EQ(s.min_file_comment_pct, 12.5f);
-  Apply(h.G(), "Minimum File Comment Line Percent : .5");
+  Apply("Minimum File Comment Line Percent : .5");
   EXPECT_FLOAT_EQ(s.min_file_comment_pct, 12.5f);
-  Apply(h.G(), "Minimum File Comment Line Percent : 7");
+  Apply("Minimum File Comment Line Percent : 7");
   EXPECT_FLOAT_EQ(s.min_file_comment_pct, 7.0f);
-  Apply(h.G(), "Minimum Function Whitespace Percent : 3.25e2");
+  Apply("Minimum Function Whitespace Percent : 3.25e2");
   EXPECT_FLOAT_EQ(s.min_function_whitespace_pct, 3.25f);
 }
 
-TEST(ConfigLine, ColoursVersionAndPageHeaderAreGuarded) {
-  Harness h;
-  Settings& s = h.G().settings;
-  Apply(h.G(), "HTML Background Color : red");
+TEST_F(ConfigLine, ColoursVersionAndPageHeaderAreGuarded) {
+  Apply("HTML Background Color : red");
   EXPECT_EQ(s.colors[kColorBackground], "red");
-  Apply(h.G(), "HTML Background Color : (none)");
+  Apply("HTML Background Color : (none)");
   EXPECT_EQ(s.colors[kColorBackground], "red");
-  Apply(h.G(), "HTML Background Color :");  // blank: browser default
+  Apply("HTML Background Color :");  // blank: browser default
   EXPECT_EQ(s.colors[kColorBackground], "");
-  Apply(h.G(), "HTML ALink Color : #12345678901234567890123");
+  Apply("HTML ALink Color : #12345678901234567890123");
   EXPECT_EQ(s.colors[kColorALink], "#1234567890123456789");
-  Apply(h.G(), "HTML Inheritance Color : 9");
+  Apply("HTML Inheritance Color : 9");
   EXPECT_EQ(s.colors[kColorInheritance], "9");
 
-  Apply(h.G(), "Printed Page Header : -draft-");
+  Apply("Printed Page Header : -draft-");
   EXPECT_EQ(s.printed_page_header, "ZAV Code Listing");
-  Apply(h.G(), "Printed Page Header : Release 2");
+  Apply("Printed Page Header : Release 2");
   EXPECT_EQ(s.printed_page_header, "Release 2");
-  Apply(h.G(), "Printed Page Header : #1");  // "#" starts colours only
+  Apply("Printed Page Header : #1");  // "#" starts colours only
   EXPECT_EQ(s.printed_page_header, "Release 2");
 
-  Apply(h.G(), "ZAV CFG Version : .x");
+  Apply("ZAV CFG Version : .x");
   EXPECT_EQ(s.cfg_version, "");
-  Apply(h.G(), "ZAV CFG Version : " + std::string(50, '9'));
+  Apply("ZAV CFG Version : " + std::string(50, '9'));
   EXPECT_EQ(s.cfg_version, std::string(40, '9'));
 }
 
-TEST(ConfigLine, ExtensionListsNeedALetterOrDigit) {
-  Harness h;
-  Settings& s = h.G().settings;
-  Apply(h.G(), "C File Extensions : , c");
+TEST_F(ConfigLine, ExtensionListsNeedALetterOrDigit) {
+  Apply("C File Extensions : , c");
   EXPECT_EQ(s.c_extensions, "c");
-  Apply(h.G(), "Other File Extensions :");
+  Apply("Other File Extensions :");
   EXPECT_EQ(s.other_extensions, "");
-  Apply(h.G(), "Other File Extensions : txt,md");
+  Apply("Other File Extensions : txt,md");
   EXPECT_EQ(s.other_extensions, "txt,md");
-  Apply(h.G(), "Java File Extensions : " + std::string(300, 'j'));
+  Apply("Java File Extensions : " + std::string(300, 'j'));
   EXPECT_EQ(s.java_extensions, std::string(254, 'j'));
 }
 
-TEST(ConfigLine, KeysSharingOneSetting) {
-  Harness h;
-  Settings& s = h.G().settings;
-  Apply(h.G(), "Treat C headers as C++ : No");
+TEST_F(ConfigLine, KeysSharingOneSetting) {
+  Apply("Treat C headers as C++ : No");
   EXPECT_FALSE(s.TreatCHeadersAsCpp());
-  Apply(h.G(), "Quality Notice 25 : Yes");
+  Apply("Quality Notice 25 : Yes");
   EXPECT_TRUE(s.TreatCHeadersAsCpp());
-  Apply(h.G(), "Minimum Function eLOC : 3");
+  Apply("Minimum Function eLOC : 3");
   EXPECT_EQ(s.min_function_lloc, 3);
-  Apply(h.G(), "Minimum Function lLOC : 4");
+  Apply("Minimum Function lLOC : 4");
   EXPECT_EQ(s.min_function_lloc, 4);
 }
 
-TEST(ConfigLine, SpecialKeys) {
-  Harness h;
-  GlobalData& G = h.G();
-  Apply(G, "ZAV KEY String :");
+TEST_F(ConfigLine, SpecialKeys) {
+  Apply("ZAV KEY String :");
   EXPECT_TRUE(G.settings.key_string_configured);
   EXPECT_EQ(G.settings.key_string, "");
-  Apply(G, "ZAV KEY String : Copyright");
+  Apply("ZAV KEY String : Copyright");
   EXPECT_EQ(G.settings.key_string, "Copyright");
 
-  Apply(G, "Work file location path : \rjunk");
+  Apply("Work file location path : \rjunk");
   EXPECT_EQ(G.settings.work_file_location, "");
 
   // Accepted for old files and changing nothing.
   Settings before = G.settings;
-  EXPECT_TRUE(Apply(G, "use notice : no"));
-  EXPECT_TRUE(Apply(G, "Force use of linear lookahead algorithm : no"));
-  EXPECT_TRUE(Apply(G, "Use LLA for files > LCS file size : no"));
-  EXPECT_TRUE(Apply(G, "include cyclo complexity in work files : yes"));
+  EXPECT_TRUE(Apply("use notice : no"));
+  EXPECT_TRUE(Apply("Force use of linear lookahead algorithm : no"));
+  EXPECT_TRUE(Apply("Use LLA for files > LCS file size : no"));
+  EXPECT_TRUE(Apply("include cyclo complexity in work files : yes"));
   EXPECT_EQ(before.notice_enabled, G.settings.notice_enabled);
   EXPECT_EQ(h.Output(),
             "Notice: Using \"include cyclo complexity in work files\"\n"
