@@ -117,14 +117,22 @@ TEST(HeaderRecognition, NotFunctions) {
   EXPECT_TRUE(Analysed("int (a) { }\n").functions().empty());
 }
 
-TEST(HeaderRecognition, FunctionPointerDeclaratorAndReturnedPointer) {
-  Analysed a("char *f(int x) { return 0; }\n");
-  EXPECT_EQ(a.only().name, "f");
-}
-
-TEST(HeaderRecognition, ProbableMacroInvocationAtFileScope) {
-  Analysed a("REGISTER_TYPE(Foo)\nint g(void)\n{\n  return 1;\n}\n");
-  EXPECT_EQ(a.only().name, "g");
+// Headers after which only the function itself is found: one return point,
+// no class.
+TEST(HeaderRecognition, OneFunctionFound) {
+  const struct { const char *text, *file, *name; } cases[] = {
+      {"char *f(int x) { return 0; }\n", "t.cpp", "f"},  // returned pointer
+      {"REGISTER_TYPE(Foo)\nint g(void)\n{\n  return 1;\n}\n", "t.cpp", "g"},
+      {"void f()\n{\n  auto g = [](int x) { return x; };\n  g(1);\n}\n", "t.cpp", "f"},
+      {"extern \"C\" {\nint f(void) { return 0; }\n}\n", "t.cpp", "f"},
+      {"struct stat *get(void)\n{\n  return 0;\n}\n", "t.c", "get"},
+  };
+  for (const auto& c : cases) {
+    Analysed a(c.text, c.file);
+    EXPECT_EQ(a.only().name, c.name) << c.text;
+    EXPECT_EQ(a.only().returns, 1) << c.text;
+    EXPECT_EQ(a.h.G().file.class_count, 0) << c.text;
+  }
 }
 
 TEST(HeaderRecognition, KnRParametersInC) {
@@ -159,23 +167,6 @@ TEST(HeaderRecognition, ConstructorsOperatorsAndTemplates) {
   EXPECT_EQ(tmpl.only().name, "max");
   EXPECT_EQ(tmpl.only().template_text, "template <typename T>");
   EXPECT_EQ(tmpl.only().cyclomatic, 2);
-}
-
-TEST(HeaderRecognition, LambdaInsideAFunctionBelongsToIt) {
-  Analysed a("void f()\n{\n  auto g = [](int x) { return x; };\n  g(1);\n}\n");
-  EXPECT_EQ(a.only().name, "f");
-  EXPECT_EQ(a.only().returns, 1);
-}
-
-TEST(HeaderRecognition, ExternCBlockKeepsFileScope) {
-  Analysed a("extern \"C\" {\nint f(void) { return 0; }\n}\n");
-  EXPECT_EQ(a.only().name, "f");
-}
-
-TEST(HeaderRecognition, FunctionReturningAStructInC) {
-  Analysed a("struct stat *get(void)\n{\n  return 0;\n}\n", "t.c");
-  EXPECT_EQ(a.only().name, "get");
-  EXPECT_EQ(a.h.G().file.class_count, 0);
 }
 
 TEST(HeaderRecognition, JavaAnonymousClassMethodsStayInside) {
