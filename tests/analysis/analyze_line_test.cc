@@ -21,13 +21,37 @@ TEST(LineClassification, CodeWithTrailingCommentIsBothLocAndComment) {
   EXPECT_EQ(f.TotalLogicalLines(), 2);  // counted once as LOC, once as comment
 }
 
-TEST(LineClassification, BlockCommentsAloneAreNotCode) {
-  FileMetrics only = Count("/* a */ /* b */\n");
-  EXPECT_EQ(only.loc_count, 0);
-  EXPECT_EQ(only.comment_lines_count, 1);
-  FileMetrics mixed = Count("/* a */ x = 1;\n");
-  EXPECT_EQ(mixed.loc_count, 1);
-  EXPECT_EQ(mixed.comment_lines_count, 1);
+// Comment and string boundaries: which lines are code, comment or blank,
+// and which semicolons and strings are real (-1: not checked).
+TEST(LineClassification, CommentAndStringBoundaries) {
+  const struct {
+    const char *text, *file;
+    int loc, comments, blanks, strings, semicolons;
+  } cases[] = {
+      {"/* a */ /* b */\n", "t.cpp", 0, 1, 0, 0, 0},
+      {"/* a */ x = 1;\n", "t.cpp", 1, 1, 0, 0, 1},
+      {"/*\n\n   \n*/\n", "t.cpp", 0, 2, 2, 0, 0},  // empty lines inside are blank
+      {"s = \"/* not a comment */\";\n", "t.cpp", 1, 0, 0, 1, 1},
+      {"x = \"//\"; y = '/'; z = 2;\n", "t.cpp", 1, 0, 0, -1, 3},
+      {"c = '\"'; d = 1;\n", "t.cpp", 1, 0, 0, 0, 2},  // a quote literal opens no string
+      {"s = \"a\\\\\"; t = 1;\n", "t.cpp", 1, 0, 0, 1, 2},  // "a\\": the quote is real
+      {"s = \"a\\\"b\"; t = 1;\n", "t.cpp", 1, 0, 0, 1, 2},  // "a\"b": escaped quote
+      {"s = @\"\\\"; t = 1;\n", "t.cs", 1, 0, 0, 1, 2},      // verbatim: @"\"
+      // One quote leaves the string open for the next line only, whose even
+      // parity closes it at its end.
+      {"s = \"abc\nx = 1;\ny = 2;\n", "t.cpp", 3, 0, 0, -1, 1},
+      {"/*/ x = 1;\ny = 2; */ z = 3;\n", "t.cpp", 1, 2, 0, 0, 1},  // "/*/" stays open
+      {"/**/ x = 1;\n", "t.cpp", 1, 1, 0, 0, 1},
+      {"x;\n/* open\ny;\n", "t.cpp", 1, 2, 0, 0, 1},  // unterminated: ends with the file
+  };
+  for (const auto& c : cases) {
+    const FileMetrics f = Count(c.text, c.file);
+    EXPECT_EQ(f.loc_count, c.loc) << c.text;
+    EXPECT_EQ(f.comment_lines_count, c.comments) << c.text;
+    EXPECT_EQ(f.blank_lines_count, c.blanks) << c.text;
+    if (c.strings >= 0) EXPECT_EQ(f.literal_strings_count, c.strings) << c.text;
+    EXPECT_EQ(f.semicolon_count, c.semicolons) << c.text;
+  }
 }
 
 TEST(LineClassification, BraceAndParenLinesAreNonEffective) {
@@ -60,13 +84,6 @@ TEST(LineClassification, LoneSlashIsNeitherCodeCommentNorBlank) {
   EXPECT_EQ(LineTypeLetter(h.G()), '\0');
 }
 
-TEST(LineClassification, EmptyLinesInsideBlockCommentAreBlank) {
-  FileMetrics f = Count("/*\n\n   \n*/\n");
-  EXPECT_EQ(f.comment_lines_count, 2);
-  EXPECT_EQ(f.blank_lines_count, 2);
-  EXPECT_EQ(f.loc_count, 0);
-}
-
 TEST(LineClassification, LineCommentContinuedByBackslash) {
   // The empty second line is inside the continued "//" comment.
   FileMetrics f = Count("// a \\\n\nx;\n");
@@ -74,48 +91,6 @@ TEST(LineClassification, LineCommentContinuedByBackslash) {
   EXPECT_EQ(f.blank_lines_count, 1);
   EXPECT_EQ(f.comment_lines_count, 2);
   EXPECT_EQ(f.loc_count, 1);
-}
-
-TEST(LineClassification, CommentMarkersInsideStringsAndLiterals) {
-  FileMetrics s = Count("s = \"/* not a comment */\";\n");
-  EXPECT_EQ(s.loc_count, 1);
-  EXPECT_EQ(s.comment_lines_count, 0);
-  EXPECT_EQ(s.literal_strings_count, 1);
-
-  FileMetrics slashes = Count("x = \"//\"; y = '/'; z = 2;\n");
-  EXPECT_EQ(slashes.comment_lines_count, 0);
-  EXPECT_EQ(slashes.semicolon_count, 3);
-}
-
-TEST(LineClassification, CharacterLiteralHoldingQuoteOpensNoString) {
-  FileMetrics f = Count("c = '\"'; d = 1;\n");
-  EXPECT_EQ(f.literal_strings_count, 0);
-  EXPECT_EQ(f.semicolon_count, 2);
-}
-
-TEST(LineClassification, EscapedBackslashBeforeClosingQuote) {
-  // s = "a\\"; t = 1;  -- two backslashes: the quote is real.
-  FileMetrics f = Count("s = \"a\\\\\"; t = 1;\n");
-  EXPECT_EQ(f.literal_strings_count, 1);
-  EXPECT_EQ(f.semicolon_count, 2);
-  // s = "a\"b"; -- the escaped quote does not close.
-  FileMetrics g = Count("s = \"a\\\"b\"; t = 1;\n");
-  EXPECT_EQ(g.literal_strings_count, 1);
-  EXPECT_EQ(g.semicolon_count, 2);
-}
-
-TEST(LineClassification, VerbatimStringWithSingleBackslash) {
-  FileMetrics f = Count("s = @\"\\\"; t = 1;\n", "t.cs");
-  EXPECT_EQ(f.literal_strings_count, 1);
-  EXPECT_EQ(f.semicolon_count, 2);
-}
-
-TEST(LineClassification, OddQuotesKeepStringOpenForOneLine) {
-  // Line 1 leaves the string open (one quote); line 2 is inside it, has no
-  // quote, so its even parity closes the string at its end.
-  FileMetrics f = Count("s = \"abc\nx = 1;\ny = 2;\n");
-  EXPECT_EQ(f.loc_count, 3);
-  EXPECT_EQ(f.semicolon_count, 1);
 }
 
 TEST(LineClassification, ForHeadersAreSubtractedFromLogicalLines) {
@@ -169,20 +144,6 @@ TEST(LineClassification, LineLengthNoticeIsStrict) {
             0);
 }
 
-TEST(LineClassification, SlashStarSlashDoesNotCloseItsOwnComment) {
-  FileMetrics f = Count("/*/ x = 1;\ny = 2; */ z = 3;\n");
-  EXPECT_EQ(f.semicolon_count, 1);  // only z = 3 is code
-  EXPECT_EQ(f.comment_lines_count, 2);
-  FileMetrics g = Count("/**/ x = 1;\n");
-  EXPECT_EQ(g.semicolon_count, 1);
-}
-
-TEST(LineClassification, UnterminatedBlockCommentEndsWithFile) {
-  FileMetrics f = Count("x;\n/* open\ny;\n");
-  EXPECT_EQ(f.loc_count, 1);
-  EXPECT_EQ(f.comment_lines_count, 2);
-}
-
 TEST(LineClassification, CrlfAndLfGiveIdenticalCounts) {
   const std::string lf =
       "#include <a.h>\n/* c */\nint f(void)\n{\n\tif (x) {\n"
@@ -220,29 +181,22 @@ TEST(LineTypeLetters, EachClassification) {
 }
 
 TEST(LocTrace, LabelsInOrder) {
-  Harness h;
-  h.G().sw.loc_determination = true;
-  h.AnalyzeFile("int x;\n");
-  EXPECT_EQ(h.Output(), "\n  Line 1: int x;\n  LOC Type(s): LOC Effective Logical\n");
-}
-
-TEST(LocTrace, BlankAndNonEffective) {
-  Harness h;
-  h.G().sw.loc_determination = true;
-  h.AnalyzeFile("\n}\n");
-  EXPECT_EQ(h.Output(),
-            "\n  Line 1: \n  LOC Type(s): Blank\n"
-            "\n  Line 2: }\n  LOC Type(s): LOC Non-Effective\n");
-}
-
-TEST(LocTrace, HtmlEscapesAndDropsLeadingBlanks) {
-  Harness h;
-  h.G().sw.loc_determination = true;
-  h.G().sw.html = true;
-  h.AnalyzeFile("  a<b;\n");
-  EXPECT_EQ(h.Output(),
-            "\n  <b>Line</b> 1: <font color=\"#003399\">a&lt;b;\n</font>  "
-            "<b>LOC Type(s)</b>: LOC Effective Logical\n");
+  const struct { const char* text; bool html; const char* trace; } cases[] = {
+      {"int x;\n", false, "\n  Line 1: int x;\n  LOC Type(s): LOC Effective Logical\n"},
+      {"\n}\n", false,
+       "\n  Line 1: \n  LOC Type(s): Blank\n\n  Line 2: }\n  LOC Type(s): LOC Non-Effective\n"},
+      // HTML escapes the line and drops its leading blanks.
+      {"  a<b;\n", true,
+       "\n  <b>Line</b> 1: <font color=\"#003399\">a&lt;b;\n</font>  "
+       "<b>LOC Type(s)</b>: LOC Effective Logical\n"},
+  };
+  for (const auto& c : cases) {
+    Harness h;
+    h.G().sw.loc_determination = true;
+    h.G().sw.html = c.html;
+    h.AnalyzeFile(c.text);
+    EXPECT_EQ(h.Output(), c.trace);
+  }
 }
 
 TEST(LocTrace, OtherLanguageIsNotTraced) {
@@ -254,7 +208,6 @@ TEST(LocTrace, OtherLanguageIsNotTraced) {
   h.AnalyzeFile("x;\n", "a.txt");
   EXPECT_EQ(h.Output(), "");
 }
-
 
 TEST(FallThrough, CommentLinesWithThePhrasesCountOnce) {
   FileMetrics f = test::Count(
