@@ -2,6 +2,8 @@
 // zav binary.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -83,5 +85,14 @@ void UseFormat(GlobalData& G, ReportFormat format);
 // `cfg_dir` (a fresh temporary directory when empty).
 RunResult RunZav(const std::vector<std::string>& args, const std::string& cwd,
                  const std::string& cfg_dir = "");
+
+// A test with a harness, its run state and a temporary directory.
+class HarnessTest : public ::testing::Test {
+ protected:
+  Harness h;
+  GlobalData& G = h.G();
+  Settings& s = G.settings;
+  TempDir dir;
+};
 
 }  // namespace zav::test

@@ -20,9 +20,9 @@ int KindOf(GlobalData& G, const std::string& name) {
   return SetFileLanguage(G, name, false);
 }
 
-TEST(Languages, DefaultExtensionTable) {
-  Harness h;
-  GlobalData& G = h.G();
+class Languages : public test::HarnessTest {};
+
+TEST_F(Languages, DefaultExtensionTable) {
   EXPECT_EQ(KindOf(G, "a.c"), kLangC);
   EXPECT_EQ(KindOf(G, "a.h"), kLangCHeader);  // "h" belongs to C headers first
   EXPECT_EQ(KindOf(G, "a.cpp"), kLangCpp);
@@ -34,9 +34,7 @@ TEST(Languages, DefaultExtensionTable) {
             "c,h,cc,cpp,cxx,CC,h,hh,H,hxx,hpp,java,cs");
 }
 
-TEST(Languages, CaseSensitivityOfExtensions) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, CaseSensitivityOfExtensions) {
   EXPECT_EQ(KindOf(G, "a.C"), kLangC);     // "c" of the C entry matches first
   EXPECT_EQ(KindOf(G, "a.CC"), kLangCpp);
   G.settings.case_sensitive_names = true;
@@ -44,9 +42,7 @@ TEST(Languages, CaseSensitivityOfExtensions) {
   EXPECT_EQ(KindOf(G, "a.CC"), kLangCpp);
 }
 
-TEST(Languages, HeaderFlagsFollowTheTreatAsCppSetting) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, HeaderFlagsFollowTheTreatAsCppSetting) {
   KindOf(G, "a.h");
   EXPECT_TRUE(G.lang.flags.header);
   EXPECT_TRUE(G.lang.flags.cpp);
@@ -57,27 +53,21 @@ TEST(Languages, HeaderFlagsFollowTheTreatAsCppSetting) {
   EXPECT_FALSE(G.lang.flags.cpp);
 }
 
-TEST(Languages, VersionExtendedNames) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, VersionExtendedNames) {
   EXPECT_EQ(KindOf(G, "src/main.c@@/main/release_2/7"), kLangC);
   std::string ext;
   ASSERT_TRUE(FileExtension(G, "lib/x.cpp@@/main/3", ext));
   EXPECT_EQ(ext, "cpp");
 }
 
-TEST(Languages, NameWithoutDotKeepsKindAndClearsFlags) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, NameWithoutDotKeepsKindAndClearsFlags) {
   KindOf(G, "a.java");
   EXPECT_EQ(KindOf(G, "Makefile"), kLangJava);
   EXPECT_FALSE(G.lang.flags.java);
   EXPECT_FALSE(G.lang.flags.cpp);
 }
 
-TEST(Languages, FileCountsByKind) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, FileCountsByKind) {
   SetFileLanguage(G, "a.c", true);
   SetFileLanguage(G, "b.c", true);
   SetFileLanguage(G, "c.cs", true);
@@ -87,9 +77,7 @@ TEST(Languages, FileCountsByKind) {
   EXPECT_EQ(G.lang.file_counts[kLangOther], 0);
 }
 
-TEST(Languages, TooManyExtensionsAreReportedOnceEach) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(Languages, TooManyExtensionsAreReportedOnceEach) {
   std::string list;
   for (int i = 0; i < 83; ++i) list += "e" + std::to_string(i) + ",";
   int id = RegisterLanguage(G, "Many", list);
@@ -101,9 +89,9 @@ TEST(Languages, TooManyExtensionsAreReportedOnceEach) {
             "\n  Error: Max ULPI extensions reached\n");
 }
 
-TEST(SkipTokens, CodeSkipBlock) {
-  Harness h;
-  GlobalData& G = h.G();
+class SkipTokens : public test::HarnessTest {};
+
+TEST_F(SkipTokens, CodeSkipBlock) {
   G.settings.skip_tokens_active = true;
   G.sw.loc_determination = true;
   h.AnalyzeFile("a;\n// ZAV_IGNORE_BEGIN\nb;\nZAV_IGNORE_END\nc;\n");
@@ -115,16 +103,14 @@ TEST(SkipTokens, CodeSkipBlock) {
   EXPECT_EQ(h.Output().find("Line 3:"), std::string::npos);
 }
 
-TEST(SkipTokens, StartAndEndOnOneLineStartsSkipping) {
-  Harness h;
+TEST_F(SkipTokens, StartAndEndOnOneLineStartsSkipping) {
   h.G().settings.skip_tokens_active = true;
   h.AnalyzeFile("ZAV_IGNORE_BEGIN ZAV_IGNORE_END\na;\nb;\n");
   EXPECT_EQ(h.G().file.skipped_lines_count, 3);
   EXPECT_EQ(h.G().file.semicolon_count, 0);
 }
 
-TEST(SkipTokens, UnclosedStartSkipsOnlyTheRestOfItsFile) {
-  Harness h;
+TEST_F(SkipTokens, UnclosedStartSkipsOnlyTheRestOfItsFile) {
   h.G().settings.skip_tokens_active = true;
   h.AnalyzeFile("a;\nZAV_IGNORE_BEGIN\nb;\n");
   EXPECT_EQ(h.G().file.skipped_lines_count, 2);
@@ -133,9 +119,7 @@ TEST(SkipTokens, UnclosedStartSkipsOnlyTheRestOfItsFile) {
   EXPECT_EQ(h.G().file.semicolon_count, 2);
 }
 
-TEST(SkipTokens, QualityTokensSilenceNoticesButKeepMetrics) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(SkipTokens, QualityTokensSilenceNoticesButKeepMetrics) {
   G.settings.skip_tokens_active = true;
   h.AnalyzeFile(
       "ZAV_IGNORE_QUALITY_BEGIN\n\tx;\nZAV_IGNORE_QUALITY_END\n\ty;\n");
@@ -144,17 +128,15 @@ TEST(SkipTokens, QualityTokensSilenceNoticesButKeepMetrics) {
   EXPECT_EQ(G.file.quality_notice_count, 1);  // only the tab on line 4
 }
 
-TEST(SkipTokens, InactiveTokensHaveNoEffect) {
-  Harness h;
+TEST_F(SkipTokens, InactiveTokensHaveNoEffect) {
   h.AnalyzeFile("ZAV_IGNORE_BEGIN\na;\nZAV_IGNORE_END\n");
   EXPECT_EQ(h.G().file.skipped_lines_count, 0);
   EXPECT_EQ(h.G().file.semicolon_count, 1);
 }
 
-TEST(MacroFile, EmptyFileIsRebuiltAndAppliesAtOnce) {
-  test::TempDir dir;
-  Harness h;
-  GlobalData& G = h.G();
+class MacroFile : public test::HarnessTest {};
+
+TEST_F(MacroFile, EmptyFileIsRebuiltAndAppliesAtOnce) {
   G.run.macro_path = dir.Write("zav_macro.cfg", "");  // left by a killed run
   EXPECT_EQ(LoadMacroFile(G), 6);
   EXPECT_TRUE(G.lists.macro_names.contains("afx_msg"));
@@ -178,10 +160,7 @@ TEST(MacroFile, EmptyFileIsRebuiltAndAppliesAtOnce) {
   EXPECT_TRUE(G.lists.macro_names.contains("__attribute__"));
 }
 
-TEST(MacroFile, CommentBlankAndIndentedLinesAreIgnored) {
-  test::TempDir dir;
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(MacroFile, CommentBlankAndIndentedLinesAreIgnored) {
   G.run.macro_path =
       dir.Write("zav_macro.cfg", "# c\n\n  INDENTED\nDLL_EXPORT  \r\nAPI");
   EXPECT_EQ(LoadMacroFile(G), 2);

@@ -16,7 +16,9 @@ using test::Harness;
 using test::Has;
 using test::TempDir;
 
-TEST(WorkFile, Fingerprint) {
+class WorkFile : public test::HarnessTest {};
+
+TEST_F(WorkFile, Fingerprint) {
   EXPECT_EQ(LineFingerprint("ab\n", true), 146.0);
   EXPECT_EQ(LineFingerprint("a b", true), 146.0);
   EXPECT_EQ(LineFingerprint("a\tb", false), 97 + 9 * 0 + 98 / 2.0);  // a tab is no character
@@ -24,7 +26,7 @@ TEST(WorkFile, Fingerprint) {
   EXPECT_EQ(LineFingerprint("", false), 0.0);
 }
 
-TEST(WorkFile, LineRecordIsLittleEndian) {
+TEST_F(WorkFile, LineRecordIsLittleEndian) {
   unsigned char r[13];
   EncodeLineRecord(0x01020304, 'g', 146.0, r);
   EXPECT_EQ(r[0], 0x04);
@@ -37,9 +39,7 @@ TEST(WorkFile, LineRecordIsLittleEndian) {
   EXPECT_EQ(r[5], 0x00);
 }
 
-TEST(WorkFile, DailyNameAndLocation) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(WorkFile, DailyNameAndLocation) {
   std::tm day{};
   day.tm_year = 2026 - 1900;
   day.tm_mon = 11;
@@ -56,9 +56,7 @@ TEST(WorkFile, DailyNameAndLocation) {
   EXPECT_EQ(WorkFileName(G, t), "mine.dat");
 }
 
-TEST(WorkFile, RelativePathsAndDifferentialNames) {
-  Harness h;
-  GlobalData& G = h.G();
+TEST_F(WorkFile, RelativePathsAndDifferentialNames) {
   G.run.start_dir = "/home/u/proj";
   G.sw.baseline_top_dir = "/home/u";
   EXPECT_EQ(StoredSourcePath(G, "/home/u/proj/a.c"), "proj/a.c");
@@ -73,8 +71,7 @@ TEST(WorkFile, RelativePathsAndDifferentialNames) {
   EXPECT_EQ(StoredSourcePath(G, "./src/a.c"), "./src/a.c");
 }
 
-TEST(WorkFile, RecordsWithOddPathsRoundTrip) {
-  TempDir dir;
+TEST_F(WorkFile, RecordsWithOddPathsRoundTrip) {
   const std::string path = dir.Write(
       "w.dat",
       "Zavoran Work File\nDO NOT EDIT - This is a Generated File\n7.75\n1000\n"
@@ -100,8 +97,7 @@ TEST(WorkFile, RecordsWithOddPathsRoundTrip) {
   EXPECT_EQ(h.Output(), "");  // same major version: no warning
 }
 
-TEST(WorkFile, DamagedFilesNameTheLine) {
-  TempDir dir;
+TEST_F(WorkFile, DamagedFilesNameTheLine) {
   const std::string head =
       "Zavoran Work File\nDO NOT EDIT - This is a Generated File\n6.10\n1000\n"
       "Ignore Blank Lines: 1\nIgnore White Space: 1\n";

@@ -32,8 +32,9 @@ Strings Descend(Harness& h, const TempDir& dir, const std::string& extensions,
   return names;
 }
 
-TEST(Descent, ByteOrderDepthFirstHeadersFirst) {
-  TempDir dir;
+class Descent : public test::HarnessTest {};
+
+TEST_F(Descent, ByteOrderDepthFirstHeadersFirst) {
   for (const char* name : {"b.c", "B.c", "a.c", "Z.c", "b_dir/z.c", "b_dir/k.h",
                            "b_dir/deep/y.c", "c.cpp", "m/x.c", "A.h"}) {
     dir.Write(name, "x\n");
@@ -44,8 +45,7 @@ TEST(Descent, ByteOrderDepthFirstHeadersFirst) {
                      "b_dir/z.c", "c.cpp", "m/x.c"}));
 }
 
-TEST(Descent, ExtensionListForms) {
-  TempDir dir;
+TEST_F(Descent, ExtensionListForms) {
   for (const char* name : {"a.c", "b.h", "c.cpp", "d.txt", "Makefile", ".hidden"}) {
     dir.Write(name, "");
   }
@@ -56,8 +56,7 @@ TEST(Descent, ExtensionListForms) {
   EXPECT_EQ(Descend(h, dir, "txt,\tcpp\r\n"), (Strings{"c.cpp", "d.txt"}));
 }
 
-TEST(Descent, ExtensionCaseFollowsTheSetting) {
-  TempDir dir;
+TEST_F(Descent, ExtensionCaseFollowsTheSetting) {
   dir.Write("a.CPP", "");
   Harness h;
   EXPECT_EQ(Descend(h, dir, "cpp"), Strings{"a.CPP"});
@@ -65,8 +64,7 @@ TEST(Descent, ExtensionCaseFollowsTheSetting) {
   EXPECT_EQ(Descend(h, dir, "cpp"), Strings{});
 }
 
-TEST(Descent, ExcludedDirectoriesAtAnyDepth) {
-  TempDir dir;
+TEST_F(Descent, ExcludedDirectoriesAtAnyDepth) {
   for (const char* name : {"a.c", "cvs/b.c", "src/CVS/c.c", "src/svn/d.c", "src/e.c",
                            "src/cvsroot/f.c"}) {
     dir.Write(name, "");
@@ -77,8 +75,7 @@ TEST(Descent, ExcludedDirectoriesAtAnyDepth) {
   EXPECT_EQ(Descend(h, dir, "c"), (Strings{"a.c", "src/cvsroot/f.c", "src/e.c"}));
 }
 
-TEST(Descent, NoSubdirectoriesWithRdOrWithoutRecursion) {
-  TempDir dir;
+TEST_F(Descent, NoSubdirectoriesWithRdOrWithoutRecursion) {
   dir.Write("a.c", "");
   dir.Write("sub/b.c", "");
   Harness h;
@@ -87,8 +84,7 @@ TEST(Descent, NoSubdirectoriesWithRdOrWithoutRecursion) {
   EXPECT_EQ(Descend(h, dir, "c", true), Strings{"a.c"});
 }
 
-TEST(Descent, PatternFilterTestsOnlyTheEntryName) {
-  TempDir dir;
+TEST_F(Descent, PatternFilterTestsOnlyTheEntryName) {
   dir.Write("Test/a.c", "");
   dir.Write("mytest.c", "");
   dir.Write("b.c", "");
@@ -98,7 +94,7 @@ TEST(Descent, PatternFilterTestsOnlyTheEntryName) {
   EXPECT_EQ(Descend(h, dir, "c"), (Strings{"Test/a.c", "b.c"}));
 }
 
-TEST(Descent, LinksToFilesAreTakenDirectoryLinksAreNotFollowed) {
+TEST_F(Descent, LinksToFilesAreTakenDirectoryLinksAreNotFollowed) {
   TempDir dir, outside;
   std::string real = outside.Write("real.c", "int r;\n");
   outside.Write("lib/l.c", "");
@@ -113,17 +109,14 @@ TEST(Descent, LinksToFilesAreTakenDirectoryLinksAreNotFollowed) {
   EXPECT_EQ(h.G().files.entries[0].size, 7);  // the target's size
 }
 
-TEST(Descent, UnreadableDirectoryIsReportedAndSkipped) {
-  TempDir dir;
-  Harness h;
+TEST_F(Descent, UnreadableDirectoryIsReportedAndSkipped) {
   FileCollector collector(h.G());
   DescendDirectory(collector, dir.path() + "/nope", "c", true);
   EXPECT_EQ(h.Output(), "  Open Dir Error: " + dir.path() +
                             "/nope : No such file or directory\n");
 }
 
-TEST(Descent, CurrentDirectoryFormsAndRelativeTops) {
-  TempDir dir;
+TEST_F(Descent, CurrentDirectoryFormsAndRelativeTops) {
   dir.Write("a.c", "");
   dir.Write("sub/b.c", "");
   test::ScopedCwd cwd(dir.path());
@@ -143,8 +136,7 @@ TEST(Descent, CurrentDirectoryFormsAndRelativeTops) {
   EXPECT_EQ(std::filesystem::current_path().string(), here);
 }
 
-TEST(Descent, RecursiveModeUsesTheTopDirectoryAndExtensionList) {
-  TempDir dir;
+TEST_F(Descent, RecursiveModeUsesTheTopDirectoryAndExtensionList) {
   dir.Write("a.c", "");
   dir.Write("b.java", "");
   dir.Write("s/c.h", "");
@@ -159,8 +151,7 @@ TEST(Descent, RecursiveModeUsesTheTopDirectoryAndExtensionList) {
 }
 
 // Speed of a large descent is measured in bench/, not here.
-TEST(Descent, ThousandsOfFilesInByteOrder) {
-  TempDir dir;
+TEST_F(Descent, ThousandsOfFilesInByteOrder) {
   for (int d = 0; d < 40; ++d) {
     for (int f = 0; f < 100; ++f) {
       dir.Write("d" + std::to_string(d) + "/sub/f" + std::to_string(f) + (f % 4 ? ".c" : ".txt"),

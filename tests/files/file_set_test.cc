@@ -20,8 +20,9 @@ constexpr const char* kInvalidTxt =
     "\n  Error: notes.txt - Not a valid file type for ZAV\n"
     "         Valid types: c,h,cc,cpp,cxx,CC,h,hh,H,hxx,hpp,java,cs\n";
 
-TEST(FileArguments, HeadersComeFirstOtherwiseCommandLineOrder) {
-  Harness h;
+class FileArguments : public test::HarnessTest {};
+
+TEST_F(FileArguments, HeadersComeFirstOtherwiseCommandLineOrder) {
   Arguments args({"a.cpp", "b.h", "c.c", "D.H", "e.hpp", "f.java"});
   args.Install(h.G());
   EXPECT_EQ(BuildFileSet(h.G(), 1), 6);
@@ -29,8 +30,7 @@ TEST(FileArguments, HeadersComeFirstOtherwiseCommandLineOrder) {
   EXPECT_EQ(h.Output(), "");
 }
 
-TEST(FileArguments, NoExtensionIsSilentAnInvalidOneIsReported) {
-  Harness h;
+TEST_F(FileArguments, NoExtensionIsSilentAnInvalidOneIsReported) {
   Arguments args({"README", "notes.txt", ".", "ok.c"});
   args.Install(h.G());
   EXPECT_EQ(BuildFileSet(h.G(), 1), 1);
@@ -38,8 +38,7 @@ TEST(FileArguments, NoExtensionIsSilentAnInvalidOneIsReported) {
   EXPECT_EQ(h.Output(), kInvalidTxt);
 }
 
-TEST(FileArguments, WithoutValidationAnyExtensionIsTaken) {
-  Harness h;
+TEST_F(FileArguments, WithoutValidationAnyExtensionIsTaken) {
   h.G().settings.validate_extensions = false;
   Arguments args({"notes.txt", "README"});
   args.Install(h.G());
@@ -47,8 +46,7 @@ TEST(FileArguments, WithoutValidationAnyExtensionIsTaken) {
   EXPECT_EQ(h.Output(), "");
 }
 
-TEST(FileArguments, PatternFilterTestsTheWholeArgument) {
-  Harness h;
+TEST_F(FileArguments, PatternFilterTestsTheWholeArgument) {
   h.G().settings.pattern_filter_active = true;
   h.G().settings.pattern_filter = "test";
   Arguments args({"src\\Test\\a.c", "src/b.c", "TESTS/notes.txt"});
@@ -58,8 +56,7 @@ TEST(FileArguments, PatternFilterTestsTheWholeArgument) {
   EXPECT_EQ(h.Output(), "");  // the filtered .txt is not reported
 }
 
-TEST(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
-  test::TempDir dir;
+TEST_F(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
   std::string path = dir.Write("a.c", "int a;\n");
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
@@ -76,8 +73,7 @@ TEST(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
   EXPECT_EQ(missing.time, 0);
 }
 
-TEST(FileArguments, SortByNameSortsEachListAndKeepsHeadersFirst) {
-  Harness h;
+TEST_F(FileArguments, SortByNameSortsEachListAndKeepsHeadersFirst) {
   h.G().sw.sort_input_by_name = true;
   Arguments args({"z.c", "y.h", "a.c", "b.h", "B.c"});
   args.Install(h.G());

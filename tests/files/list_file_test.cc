@@ -28,9 +28,9 @@ Strings ReadList(Harness& h, const TempDir& dir, const std::string& content) {
   return Names(G);
 }
 
-TEST(ListFile, FileLinesCommentsAndBlanks) {
-  TempDir dir;
-  Harness h;
+class ListFile : public test::HarnessTest {};
+
+TEST_F(ListFile, FileLinesCommentsAndBlanks) {
   Strings names = ReadList(h, dir,
                            "# a comment\n"
                            "  # an indented comment\n"
@@ -48,15 +48,11 @@ TEST(ListFile, FileLinesCommentsAndBlanks) {
             "         Valid types: c,h,cc,cpp,cxx,CC,h,hh,H,hxx,hpp,java,cs\n");
 }
 
-TEST(ListFile, AnUnterminatedLastLineOfControlBytesIsIgnored) {
-  TempDir dir;
-  Harness h;
+TEST_F(ListFile, AnUnterminatedLastLineOfControlBytesIsIgnored) {
   EXPECT_EQ(ReadList(h, dir, "a.c\n\x01x.c"), Strings{"a.c"});
 }
 
-TEST(ListFile, BinaryAndOverlongLinesDoNotStopTheList) {
-  TempDir dir;
-  Harness h;
+TEST_F(ListFile, BinaryAndOverlongLinesDoNotStopTheList) {
   std::string content("\0\0junk\n", 7);
   content += std::string(3000, 'x') + ".c\n";  // read as two pieces
   content += "-r\n\xff\xfe.c\nlast.c\n";
@@ -67,16 +63,13 @@ TEST(ListFile, BinaryAndOverlongLinesDoNotStopTheList) {
   EXPECT_EQ(names[2], "last.c");
 }
 
-TEST(ListFile, PatternFilterAppliesToFileLines) {
-  TempDir dir;
-  Harness h;
+TEST_F(ListFile, PatternFilterAppliesToFileLines) {
   h.G().settings.pattern_filter_active = true;
   h.G().settings.pattern_filter = "/gen/";
   EXPECT_EQ(ReadList(h, dir, "src/gen/a.c\nsrc/b.c\n"), Strings{"src/b.c"});
 }
 
-TEST(ListFile, DirectoryLinesDescendOrNot) {
-  TempDir dir;
+TEST_F(ListFile, DirectoryLinesDescendOrNot) {
   dir.Write("proj/src/a.c", "");
   dir.Write("proj/src/x.java", "");
   dir.Write("proj/src/sub/b.h", "");
@@ -94,16 +87,14 @@ TEST(ListFile, DirectoryLinesDescendOrNot) {
   EXPECT_EQ(h.Output(), "");
 }
 
-TEST(ListFile, QuotedDirectoryLinesAreAccepted) {
-  TempDir dir;
+TEST_F(ListFile, QuotedDirectoryLinesAreAccepted) {
   dir.Write("my proj/a.c", "");
   Harness h;
   Strings names = ReadList(h, dir, "-n\"c " + dir.path() + "/my proj\"\n");
   EXPECT_EQ(names, Strings{dir.path() + "/my proj/a.c"});
 }
 
-TEST(ListFile, MalformedDirectoryLinesAreReported) {
-  TempDir dir;
+TEST_F(ListFile, MalformedDirectoryLinesAreReported) {
   dir.Write("a.c", "");
   Harness h;
   Strings names = ReadList(h, dir, "-r c\n-r\na.c\n");
@@ -117,8 +108,7 @@ TEST(ListFile, MalformedDirectoryLinesAreReported) {
             "         Read  : -r\n\n");
 }
 
-TEST(ListFile, DirectoryLinesRegisterTheirDirectoriesOnce) {
-  TempDir dir;
+TEST_F(ListFile, DirectoryLinesRegisterTheirDirectoriesOnce) {
   dir.Write("src/a.c", "");
   const std::string root = std::filesystem::canonical(dir.path()).string();
   Harness h;
@@ -132,8 +122,7 @@ TEST(ListFile, DirectoryLinesRegisterTheirDirectoriesOnce) {
   EXPECT_EQ(dirs[1].absolute, root);
 }
 
-TEST(ListFile, EnvironmentVariablesInDirectoryAndFileLines) {
-  TempDir dir;
+TEST_F(ListFile, EnvironmentVariablesInDirectoryAndFileLines) {
   dir.Write("tree/sub/a.c", "");
   setenv("ZAVTEST_TREE", (dir.path() + "/tree").c_str(), 1);
   setenv("ZAVTEST_EXT", "c", 1);

@@ -17,11 +17,11 @@ FunctionRecord Function(int loc, int eloc, int lloc, int comments, int params, i
 
 using test::Has;
 
+class EstimationAnalysis : public test::HarnessTest {};
+
 // Two functions: 30 LOC, 20 eLOC, 14 lLOC, 6 comment lines, 2 parameters,
 // 2 returns and cyclomatic 4, so interface 4 and complexity 8.
-TEST(EstimationAnalysis, BasisAndEighteenRatios) {
-  test::Harness h;
-  GlobalData& G = h.G();
+TEST_F(EstimationAnalysis, BasisAndEighteenRatios) {
   G.lists.functions = {Function(10, 8, 6, 2, 2, 1, 3), Function(20, 12, 8, 4, 0, 1, 1)};
   WriteEstimationAnalysis(G);
   const std::string out = h.Output();
@@ -63,7 +63,7 @@ TEST(EstimationAnalysis, BasisAndEighteenRatios) {
   EXPECT_TRUE(Has(out, std::string(27, ' ') + "lLOC Estimation Factors\n"));
 }
 
-TEST(EstimationAnalysis, DenominatorsBelowOneGiveZero) {
+TEST_F(EstimationAnalysis, DenominatorsBelowOneGiveZero) {
   EXPECT_EQ(EstimationRatio(12, 0), 0.0);
   EXPECT_EQ(EstimationRatio(12, 0.5), 0.0);
   EXPECT_EQ(EstimationRatio(12, 1), 12.0);
@@ -82,8 +82,7 @@ TEST(EstimationAnalysis, DenominatorsBelowOneGiveZero) {
       << out;
 }
 
-TEST(EstimationAnalysis, NothingWithoutFunctions) {
-  test::Harness h;
+TEST_F(EstimationAnalysis, NothingWithoutFunctions) {
   WriteEstimationAnalysis(h.G());
   EXPECT_EQ(h.Output(), "");
 }

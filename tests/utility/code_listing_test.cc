@@ -19,11 +19,12 @@ std::string List(test::Harness& h, std::string content) {
   return h.Output();
 }
 
+class CodeListing : public test::HarnessTest {};
+
 // Margin 5, line length 80, top margin 1, no page breaks. Title: 5 + 37
 // blanks (below 40 - 8 + 5). "     File: a.c" (14 characters) gets blanks
 // while k < 40 - (14 + k) / 2: 22 of them.
-TEST(CodeListing, DefaultPage) {
-  test::Harness h;
+TEST_F(CodeListing, DefaultPage) {
   const std::string rule = Blanks(5) + std::string(81, '_');
   EXPECT_EQ(List(h, "int x;\n\nreturn;"),
             "\n" + Blanks(42) + "ZAV Code Listing\n     File: a.c" + Blanks(22) + "\n" +
@@ -34,9 +35,7 @@ TEST(CodeListing, DefaultPage) {
 // Line length 20 (13 text columns), page length 10 (rows 1..4), no margins,
 // header "T", page breaks on. Title: 10 blanks (below 9.5). "File: a.c"
 // gets 4 blanks (k < 10 - (9 + k) / 2), then 20 - 1 - 13 - 6 = 0 more.
-TEST(CodeListing, RowsPagesAndFormFeeds) {
-  test::Harness h;
-  Settings& s = h.G().settings;
+TEST_F(CodeListing, RowsPagesAndFormFeeds) {
   s.printed_line_length = 20;
   s.printed_page_length = 10;
   s.printed_left_margin = s.printed_top_margin = 0;
@@ -53,8 +52,7 @@ TEST(CodeListing, RowsPagesAndFormFeeds) {
                 rule + "\n\f\n" + header('2') + "    3| y\n\n\n\n\n" + rule + "\n\n");
 }
 
-TEST(CodeListing, HtmlHasNoPageBreaksAndEscapesTheText) {
-  test::Harness h;
+TEST_F(CodeListing, HtmlHasNoPageBreaksAndEscapesTheText) {
   test::UseFormat(h.G(), ReportFormat::kHtml);
   h.G().settings.page_breaks = true;
   const std::string out = List(h, "#include <a.h>\n" + std::string(60, '\n'));
@@ -62,8 +60,7 @@ TEST(CodeListing, HtmlHasNoPageBreaksAndEscapesTheText) {
   EXPECT_TRUE(test::Has(out, "    1| #include &lt;a.h&gt;\n") && !test::Has(out, "\f"));
 }
 
-TEST(CodeListing, HeaderLongerThanTheLineEndsTheRun) {
-  test::TempDir dir;
+TEST_F(CodeListing, HeaderLongerThanTheLineEndsTheRun) {
   dir.Write("a.c", "x;\n");
   const test::RunResult run =
       test::RunZav({"-p", "-L10", "-S" + std::string(21, 'H'), "a.c"}, dir.path());

@@ -27,10 +27,11 @@ std::string Convert(const std::string& path, std::string_view modes) {
   return h.Output();
 }
 
+class Decharacter : public test::HarnessTest {};
+
 // Tabs become exactly the tab width; a quote after one backslash does not
 // end a string, after two it does; the string state crosses lines.
-TEST(Decharacter, TabsOutsideStringsKeepingPermissionsAndNoStaleText) {
-  test::TempDir dir;
+TEST_F(Decharacter, TabsOutsideStringsKeepingPermissionsAndNoStaleText) {
   const std::string path = dir.Write("a.c", "a\tb\n\"x\ty\"\t\"\\\"\t\n\t\"\t\"\\\\\"\t");
   dir.Write("a.c.tmp", "stale\n");
   chmod(path.c_str(), 0640);
@@ -41,8 +42,7 @@ TEST(Decharacter, TabsOutsideStringsKeepingPermissionsAndNoStaleText) {
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
-TEST(Decharacter, LineEndsConvertBothWays) {
-  test::TempDir dir;
+TEST_F(Decharacter, LineEndsConvertBothWays) {
   const std::string path = dir.Write("a.c", "a\nb\r\nc\rd\nno end");
   // Lines holding a carriage return and a last line without a line end
   // are written unchanged.
@@ -54,8 +54,7 @@ TEST(Decharacter, LineEndsConvertBothWays) {
   EXPECT_EQ(ReadFile(path), "a\nb\nc\rd\nno end");
 }
 
-TEST(Decharacter, FailuresLeaveTheSourceAlone) {
-  test::TempDir dir;
+TEST_F(Decharacter, FailuresLeaveTheSourceAlone) {
   const std::string path = dir.Write("a.c", "x\r\n");
   EXPECT_TRUE(Has(Convert(path, "ud"), "  Error: Cannot De-Dos and Make Dos at the same time\n"));
   std::filesystem::create_directory(path + ".tmp");
@@ -84,8 +83,7 @@ TEST(DecharacterDeathTest, InterruptedConversionKeepsTheOriginal) {
   EXPECT_EQ(ReadFile(path), original);
 }
 
-TEST(Decharacter, RunWithTwoModesThroughALink) {
-  test::TempDir dir;
+TEST_F(Decharacter, RunWithTwoModesThroughALink) {
   const std::string target = dir.Write("real.c", "\tx;\n");
   ASSERT_EQ(symlink(target.c_str(), (dir.path() + "/link.c").c_str()), 0);
   const test::RunResult run = test::RunZav({"-Dt", "-Dd", "link.c"}, dir.path());
