@@ -23,8 +23,9 @@ bool HasTemporaryFile(const std::string& dir) {
   return found;
 }
 
-TEST(Baselines, CodeDifferentialOfAnAppendedLine) {
-  TempDir dir;
+class Baselines : public test::HarnessTest {};
+
+TEST_F(Baselines, CodeDifferentialOfAnAppendedLine) {
   dir.Write("my file.v2.c", "int f(void) {\n  return 1;\n}\n");
   dir.Write("gone.c", "int g;\nint h;\n");
   RunResult older = RunZav({"-wd", "-wFile dat old.dat", "-wcreate .", "my file.v2.c", "gone.c"}, dir.path());
@@ -47,8 +48,7 @@ TEST(Baselines, CodeDifferentialOfAnAppendedLine) {
   EXPECT_TRUE(Has(diff.out, "  Rem       -2      -2      -2       0       0      -2"));
 }
 
-TEST(Baselines, CsvMetricsTemplateFollowsTheConfiguration) {
-  TempDir dir;
+TEST_F(Baselines, CsvMetricsTemplateFollowsTheConfiguration) {
   dir.Write("m.cfg", "# fields\nLOC_COUNT OFF -\n  ELOC_COUNT on +\nNO_SUCH_FIELD ON -\n");
   RunResult r = RunZav({"-xFile csv m.cfg", "-xc"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
@@ -59,8 +59,7 @@ TEST(Baselines, CsvMetricsTemplateFollowsTheConfiguration) {
   EXPECT_TRUE(Has(r.out, "ELOC_PERCENT_DIFF                       : Off\n# End of report configuration\n"));
 }
 
-TEST(Baselines, DeterministicListing) {
-  TempDir dir;
+TEST_F(Baselines, DeterministicListing) {
   dir.Write("t.c", "ab\n\nx = 1;\n");
   RunResult r = RunZav({"-wD", "t.c"}, dir.path());
   EXPECT_TRUE(Has(r.out, "\n  File: t.c\n  Line #  Type Differential Code      Source Code Line\n"
@@ -74,8 +73,7 @@ TEST(Baselines, DeterministicListing) {
   EXPECT_FALSE(Has(both.out, "LOC Type(s)"));
 }
 
-TEST(Baselines, DifferentLineSettingsEndTheRun) {
-  TempDir dir;
+TEST_F(Baselines, DifferentLineSettingsEndTheRun) {
   const std::string head =
       "Zavoran Work File\nDO NOT EDIT - This is a Generated File\n7.75\n1000\n"
       "Ignore Blank Lines: 1\n";

@@ -23,8 +23,9 @@ std::string Physical(const TempDir& dir) {
   return std::filesystem::canonical(dir.path()).string();
 }
 
-TEST(FileInput, MissingListFileEndsWithMinusOne) {
-  TempDir dir;
+class FileInput : public test::HarnessTest {};
+
+TEST_F(FileInput, MissingListFileEndsWithMinusOne) {
   test::RunResult r = RunZav({"-Fnope.lst"}, dir.path());
   EXPECT_EQ(r.exit_code, 255);
   EXPECT_TRUE(Has(r.out,
@@ -33,8 +34,7 @@ TEST(FileInput, MissingListFileEndsWithMinusOne) {
   EXPECT_EQ(r.out.find("Project Analysis"), std::string::npos);
 }
 
-TEST(FileInput, ListOnlyWritesTheNamesAndEnds) {
-  TempDir dir;
+TEST_F(FileInput, ListOnlyWritesTheNamesAndEnds) {
   dir.Write("src/b.c", "int b;\n");
   dir.Write("src/a.h", "int a;\n");
   dir.Write("src/sub/c.cpp", "int c;\n");
@@ -48,7 +48,7 @@ TEST(FileInput, ListOnlyWritesTheNamesAndEnds) {
       << r.out;
 }
 
-TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
+TEST_F(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   // The directory line does not move relative names of later lines.
   TempDir dir;
   dir.Write("lib/l1.c", "int l1;\n");
@@ -61,8 +61,7 @@ TEST(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   EXPECT_EQ(r.out.find("Error"), std::string::npos);
 }
 
-TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
-  TempDir dir;
+TEST_F(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
   dir.Write("f1.c", "int x;\n");
   dir.Write("notes.txt", "text\n");
   EXPECT_EQ(RunZav({"-Oout.txt", "notes.txt", "out.txt", "f1.c"}, dir.path()).exit_code, 0);
@@ -75,8 +74,7 @@ TEST(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
 
 // With -O the file loop shows a dot per `interval` files and, after 65 of
 // them, the share of files done; the count restarts at 1.
-TEST(FileInput, ProgressDotsAndShares) {
-  TempDir dir;
+TEST_F(FileInput, ProgressDotsAndShares) {
   TempDir cfg;
   cfg.Write("zav.cfg",
             "ZAV CFG Version: 7.75\nProgress status interval number of files: 1\n");

@@ -17,8 +17,9 @@ using test::TempDir;
 
 constexpr const char* kSource = "int f()\n{\n  return 1; // one\n}\n";
 
-TEST(FileSafety, ReportNeverOverwritesAnInput) {
-  TempDir dir;
+class FileSafety : public test::HarnessTest {};
+
+TEST_F(FileSafety, ReportNeverOverwritesAnInput) {
   dir.Write("stack.c", kSource);
   dir.Write("files.lst", "stack.c\n");
   // zav -s -O"$UNSET" stack.c: the source becomes the -O value.
@@ -31,8 +32,7 @@ TEST(FileSafety, ReportNeverOverwritesAnInput) {
   EXPECT_EQ(ReadFile(dir.path() + "/files.lst"), "stack.c\n");
 }
 
-TEST(FileSafety, ReportNeverWritesThroughASymbolicLink) {
-  TempDir dir;
+TEST_F(FileSafety, ReportNeverWritesThroughASymbolicLink) {
   dir.Write("a.c", kSource);
   const std::string victim = dir.Write("victim.txt", "precious\n");
   ASSERT_EQ(symlink(victim.c_str(), (dir.path() + "/out.txt").c_str()), 0);
@@ -44,8 +44,7 @@ TEST(FileSafety, ReportNeverWritesThroughASymbolicLink) {
   EXPECT_EQ(RunZav({"-Onull.txt", "a.c"}, dir.path()).exit_code, 0);
 }
 
-TEST(FileSafety, FailedReportWriteExitsWithOne) {
-  TempDir dir;
+TEST_F(FileSafety, FailedReportWriteExitsWithOne) {
   dir.Write("a.c", kSource);
   test::RunResult r = RunZav({"-O/dev/full", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
@@ -53,8 +52,7 @@ TEST(FileSafety, FailedReportWriteExitsWithOne) {
       << r.err;
 }
 
-TEST(FileSafety, InputsThatAreNoRegularFilesAreSkipped) {
-  TempDir dir;
+TEST_F(FileSafety, InputsThatAreNoRegularFilesAreSkipped) {
   dir.Write("a.c", kSource);
   ASSERT_EQ(mkfifo((dir.path() + "/pipe.c").c_str(), 0644), 0);
   ASSERT_EQ(symlink("/dev/zero", (dir.path() + "/zero.c").c_str()), 0);
@@ -69,8 +67,7 @@ TEST(FileSafety, InputsThatAreNoRegularFilesAreSkipped) {
                          "         for read, Is a directory\n"));
 }
 
-TEST(FileSafety, Utf16SourcesCountLikeTheirUtf8Twins) {
-  TempDir dir;
+TEST_F(FileSafety, Utf16SourcesCountLikeTheirUtf8Twins) {
   std::string le = "\xFF\xFE", be = "\xFE\xFF";
   for (char c : std::string(kSource)) {
     le += std::string{c, '\0'};

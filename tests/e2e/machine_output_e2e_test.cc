@@ -54,8 +54,9 @@ std::string Python(const TempDir& dir, const std::string& script,
   return out;
 }
 
-TEST(MachineOutput, JsonMatchesItsSchemaAndTheHandWorkedFigures) {
-  TempDir dir;
+class MachineOutput : public test::HarnessTest {};
+
+TEST_F(MachineOutput, JsonMatchesItsSchemaAndTheHandWorkedFigures) {
   WriteTree(dir);
   test::RunResult r = RunZav({"--json", "-fa", "-n", "-Ojson.out", "src/a.c",
                               "caf\xe9.cpp", "B.java", "C.cs"},
@@ -91,8 +92,7 @@ print("exit", doc["notice_profile"]["total"])
   EXPECT_TRUE(Has(out, "exit " + std::to_string(r.exit_code) + "\n")) << out;
 }
 
-TEST(MachineOutput, SarifResultCarriesRuleLevelLocationAndFunction) {
-  TempDir dir;
+TEST_F(MachineOutput, SarifResultCarriesRuleLevelLocationAndFunction) {
   WriteTree(dir);
   test::RunResult r = RunZav({"--sarif", "-fa", "src/a.c"}, dir.path());
   ASSERT_EQ(r.exit_code, 3) << r.err;  // --sarif turns quality notices on
@@ -130,8 +130,7 @@ print("root", run["originalUriBaseIds"]["%SRCROOT%"]["uri"].endswith("/"))
   EXPECT_FALSE(Has(report, ": error ")) << report;
 }
 
-TEST(MachineOutput, ReplacesNoSpecifiedFormat) {
-  TempDir dir;
+TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
   dir.Write("a.c", kFunction);
   for (const char* format : {"-C", "-X", "-H", "-A"}) {
     test::RunResult r = RunZav({"--json", format, "a.c"}, dir.path());

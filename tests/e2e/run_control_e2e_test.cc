@@ -25,16 +25,16 @@ void ExpectInOrder(const std::string& text, const std::vector<std::string>& piec
   }
 }
 
-TEST(Help, NoArgumentsWritesTheAbbreviatedSyntax) {
-  TempDir dir;
+class Help : public test::HarnessTest {};
+
+TEST_F(Help, NoArgumentsWritesTheAbbreviatedSyntax) {
   RunResult r = RunZav({}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_TRUE(Has(r.out, "  Syntax: zav -option or -switch[option]\n"
                          "          or -switch[\"compound option\"] filenames or wild cards\n"));
 }
 
-TEST(Help, HtmlOnlyWhenGivenBeforeTheHelpSwitch) {
-  TempDir dir;
+TEST_F(Help, HtmlOnlyWhenGivenBeforeTheHelpSwitch) {
   RunResult html = RunZav({"-H", "-hs"}, dir.path());
   EXPECT_EQ(html.exit_code, 0);
   EXPECT_TRUE(Has(html.out, "-switch[&quot;compound option&quot;]"));
@@ -45,8 +45,7 @@ TEST(Help, HtmlOnlyWhenGivenBeforeTheHelpSwitch) {
   EXPECT_TRUE(Has(text.out, "-switch[\"compound option\"]"));
 }
 
-TEST(Help, AnyOtherLetterWritesTheFullDocument) {
-  TempDir dir;
+TEST_F(Help, AnyOtherLetterWritesTheFullDocument) {
   RunResult r = RunZav({"-hq"}, dir.path(), dir.path());
   EXPECT_EQ(r.exit_code, 0);
   // The same output but for the command line shown in the banner.
@@ -59,7 +58,7 @@ TEST(Help, AnyOtherLetterWritesTheFullDocument) {
   EXPECT_TRUE(Has(r.out, "zav.cfg"));
 }
 
-TEST(Help, NoticeTypesShowTheConfiguredFlags) {
+TEST_F(Help, NoticeTypesShowTheConfiguredFlags) {
   TempDir dir, cfg;
   cfg.Write("zav.cfg", "ZAV CFG Version: 7.75\nQuality Notice 3 : No\n");
   RunResult r = RunZav({"-hn"}, dir.path(), cfg.path());
@@ -128,8 +127,9 @@ TEST(Configuration, SettingsThenSwitchesThenUserFile) {
   EXPECT_TRUE(Has(r.out, "\nPrinted Left Margin                     : 3\n"));    // last switch
 }
 
-TEST(OutputFile, ReportGoesToTheNamedFile) {
-  TempDir dir;
+class OutputFile : public test::HarnessTest {};
+
+TEST_F(OutputFile, ReportGoesToTheNamedFile) {
   dir.Write("a.c", "int a;\n");
   RunResult r = RunZav({"-Oout.txt", "-v", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
@@ -137,8 +137,7 @@ TEST(OutputFile, ReportGoesToTheNamedFile) {
   EXPECT_TRUE(Has(ReadFile(dir.path() + "/out.txt"), "~~ Project Analysis For 1 Files ~~"));
 }
 
-TEST(OutputFile, UnwritableFileEndsTheRun) {
-  TempDir dir;
+TEST_F(OutputFile, UnwritableFileEndsTheRun) {
   RunResult r = RunZav({"-O/no/such/dir/out.txt", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.out,
@@ -147,8 +146,7 @@ TEST(OutputFile, UnwritableFileEndsTheRun) {
             "         No such file or directory\n\n");
 }
 
-TEST(OutputFile, LaterErrorsAreWrittenToTheFile) {
-  TempDir dir;
+TEST_F(OutputFile, LaterErrorsAreWrittenToTheFile) {
   RunResult r = RunZav({"-Oout.txt", "-Z"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_TRUE(Has(ReadFile(dir.path() + "/out.txt"),
