@@ -18,7 +18,6 @@ using test::TempDir;
 class FileNotices : public ::testing::Test {
  protected:
   FileNotices() : n("f.cpp") {
-    GlobalData& G = n.G();
     G.sw.notices = true;
     G.settings.notice_enabled[47] = true;
     G.lang.flags.cpp = true;
@@ -38,44 +37,44 @@ class FileNotices : public ::testing::Test {
   }
 
   NoticeHarness n;
+  GlobalData& G = n.G();
 };
 
 TEST_F(FileNotices, PercentagesEqualToTheMinimumRaiseNothing) {
   EXPECT_EQ(RaiseAll(), "");
-  EXPECT_EQ(n.G().file.quality_notice_count, 0);
+  EXPECT_EQ(G.file.quality_notice_count, 0);
 }
 
 TEST_F(FileNotices, EachPercentageJustBelowItsMinimum) {
-  n.G().file.blank_lines_count = 8;  // 8 / 90 = 8.9%
+  G.file.blank_lines_count = 8;  // 8 / 90 = 8.9%
   EXPECT_EQ(RaiseAll(), "\n    Notice #47: File blank line percentage, 8.9% is less than 10.0%\n");
-  n.G().settings.notice_enabled[47] = false;
+  G.settings.notice_enabled[47] = false;
   EXPECT_EQ(RaiseAll(), "");
-  n.G().file.comment_lines_count = 9;  // 9 / 99 = 9.09%
+  G.file.comment_lines_count = 9;  // 9 / 99 = 9.09%
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #20: File comment line percentage, 9.1% is less than 10.0%\n");
-  n.G().file.comment_lines_count = 10;
-  n.G().settings.min_file_whitespace_pct = 25.0f;
+  G.file.comment_lines_count = 10;
+  G.settings.min_file_whitespace_pct = 25.0f;
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #19: File white space percentage, 10.0% is less than 25.0%\n");
 }
 
 TEST_F(FileNotices, NewAndDeleteInCppFilesOnly) {
-  n.G().file.memory_new_count = 2;
-  n.G().file.memory_delete_count = 1;
+  G.file.memory_new_count = 2;
+  G.file.memory_delete_count = 1;
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #45: File f.cpp: Line 12\n"
             "           New and delete counts do not match for this file.\n"
             "           This could indicate the potential for a memory leak.\n");
-  n.G().file.memory_delete_count = 2;
+  G.file.memory_delete_count = 2;
   EXPECT_EQ(RaiseAll(), "");
-  n.G().file.memory_delete_count = 0;
-  n.G().lang.flags.cpp = false;
-  n.G().lang.flags.java = true;
+  G.file.memory_delete_count = 0;
+  G.lang.flags.cpp = false;
+  G.lang.flags.java = true;
   EXPECT_EQ(RaiseAll(), "");
 }
 
 TEST_F(FileNotices, KeyString) {
-  GlobalData& G = n.G();
   G.settings.notice_enabled[21] = true;
   EXPECT_EQ(RaiseAll(), "");  // no key string configured
   G.settings.key_string_configured = true;
@@ -89,7 +88,6 @@ TEST_F(FileNotices, KeyString) {
 }
 
 TEST_F(FileNotices, KeyStringIsLookedForOnEveryLine) {
-  GlobalData& G = n.G();
   G.settings.key_string_configured = true;
   G.settings.key_string = "Copyright Acme";
   n.Analyze("int a;\n// (c) Copyright Acme 2009\nint b;\n");
@@ -99,7 +97,6 @@ TEST_F(FileNotices, KeyStringIsLookedForOnEveryLine) {
 }
 
 TEST_F(FileNotices, AllInTheirOrderOnTheLastLine) {
-  GlobalData& G = n.G();
   G.sw.notices = false;
   G.sw.notice_collect = true;  // the listing keeps file and line
   G.settings.notice_enabled[21] = true;
@@ -120,7 +117,6 @@ TEST_F(FileNotices, AllInTheirOrderOnTheLastLine) {
 }
 
 TEST_F(FileNotices, AnEmptyFileFallsShortOfEveryPercentage) {
-  GlobalData& G = n.G();
   n.Analyze("");
   EXPECT_EQ(RaiseAll(),
             "\n    Notice #47: File blank line percentage, 0.0% is less than 10.0%\n"
@@ -130,7 +126,6 @@ TEST_F(FileNotices, AnEmptyFileFallsShortOfEveryPercentage) {
 }
 
 TEST_F(FileNotices, AMinimumOfZeroRaisesNothingForAnEmptyFile) {
-  GlobalData& G = n.G();
   G.settings.min_file_blank_pct = 0.0f;
   G.settings.min_file_comment_pct = 0.0f;
   G.settings.min_file_whitespace_pct = 0.0f;
@@ -139,7 +134,6 @@ TEST_F(FileNotices, AMinimumOfZeroRaisesNothingForAnEmptyFile) {
 }
 
 TEST_F(FileNotices, SilentWhileTheQualitySkipIsOpen) {
-  GlobalData& G = n.G();
   G.file.blank_lines_count = 0;
   G.reader.quality_skipping = true;
   EXPECT_EQ(RaiseAll(), "");
@@ -147,7 +141,6 @@ TEST_F(FileNotices, SilentWhileTheQualitySkipIsOpen) {
 }
 
 TEST_F(FileNotices, TotalsOnlyWritesOnlyWhenListing) {
-  GlobalData& G = n.G();
   G.sw.totals_only = true;
   G.file.comment_lines_count = 0;
   EXPECT_EQ(RaiseAll(), "");

@@ -76,23 +76,21 @@ TEST(QualitySkip, TheTokenLineNoticeIsWrittenBeforeTheSkipStarts) {
 class ShortForm : public ::testing::Test {
  protected:
   ShortForm() {
-    n.G().sw.notices = true;
-    n.G().sw.notice_collect = true;
-    n.G().sw.notice_single_line = true;
+    G.sw.notices = G.sw.notice_collect = G.sw.notice_single_line = true;
   }
   NoticeHarness n;
+  GlobalData& G = n.G();
 };
 
 TEST_F(ShortForm, XmlWithoutFileNamesWritesNothingButStillLists) {
-  n.G().sw.xml = true;
-  n.G().sw.totals_no_file_names = true;
+  G.sw.xml = true;
+  G.sw.totals_no_file_names = true;
   EXPECT_EQ(n.Raise(9, 12), "");
-  ASSERT_EQ(n.G().notices.list.size(), 1u);
-  EXPECT_EQ(n.G().notices.list[0].number, 9);
+  ASSERT_EQ(G.notices.list.size(), 1u);
+  EXPECT_EQ(G.notices.list[0].number, 9);
 }
 
 TEST_F(ShortForm, UnboundKeywordWithFunctionAnalysis) {
-  GlobalData& G = n.G();
   G.sw.functional = true;
   NoticeArgs keyword;
   keyword.texts[0] = "else";
@@ -117,15 +115,15 @@ TEST_F(ShortForm, UnboundKeywordWithoutFunctionAnalysisKeepsTheDescription) {
 }
 
 TEST_F(ShortForm, InheritanceNoticesListTheClassFile) {
-  n.G().sw.notice_single_line = false;
-  n.G().sw.notice_visual_studio = true;
+  G.sw.notice_single_line = false;
+  G.sw.notice_visual_studio = true;
   NoticeArgs multiple;
   multiple.file_name = "lib/both.h";
   multiple.texts[0] = "Both";
   EXPECT_EQ(n.Raise(42, 8, multiple),
             "lib/both.h(8) : Notice #42   - Multiple inheritance has been identified\n");
-  ASSERT_EQ(n.G().notices.list.size(), 1u);
-  EXPECT_EQ(n.G().notices.list[0].file_name, "lib/both.h");
+  ASSERT_EQ(G.notices.list.size(), 1u);
+  EXPECT_EQ(G.notices.list[0].file_name, "lib/both.h");
 }
 
 // Which form a raised notice takes, by switches.
