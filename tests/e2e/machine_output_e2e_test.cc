@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "report/json_text.h"
+#include "report/report_run.h"
 #include "report/sarif_log.h"
 #include "test_support.h"
 
@@ -42,16 +43,7 @@ void WriteTree(const TempDir& dir) {
 std::string Python(const TempDir& dir, const std::string& script,
                    const std::string& args) {
   dir.Write("check.py", script);
-  const std::string command =
-      "cd '" + dir.path() + "' && python3 check.py " + args + " 2>&1";
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-    pclose(p);
-  }
-  return out;
+  return test::RunCommand("cd '" + dir.path() + "' && python3 check.py " + args + " 2>&1").out;
 }
 
 class MachineOutput : public test::HarnessTest {};
@@ -119,15 +111,10 @@ print("root", run["originalUriBaseIds"]["%SRCROOT%"]["uri"].endswith("/"))
   // The SARIF Multitool, where scripts/setup.sh installed it.
   const std::string tool = ZAV_SOURCE_DIR "/tools/node_modules/.bin/sarif-multitool";
   if (::access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "no SARIF Multitool";
-  const std::string log = dir.path() + "/log.sarif";
-  FILE* p = popen((tool + " validate " + log + " 2>&1").c_str(), "r");
-  ASSERT_NE(p, nullptr);
-  std::string report;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) report.append(buffer, n);
-  EXPECT_EQ(pclose(p), 0) << report;
-  EXPECT_FALSE(Has(report, ": error ")) << report;
+  const test::CommandResult report =
+      test::RunCommand(tool + " validate " + dir.path() + "/log.sarif 2>&1");
+  EXPECT_EQ(report.status, 0) << report.out;
+  EXPECT_FALSE(Has(report.out, ": error ")) << report.out;
 }
 
 TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
