@@ -43,15 +43,35 @@ TEST(Classes, ForwardDeclarationsOpenNothing) {
   EXPECT_EQ(body.Class("A").attributes_private, 1);
 }
 
-TEST(Classes, NestedNamespacesQualifyPerLanguage) {
-  const char* text = "namespace a { namespace b { class C {}; } }\n";
-  Scoped cpp(text, "t.cpp");
-  EXPECT_EQ(cpp.NamespaceNames(), (Names{"a", "a::b"}));
-  EXPECT_EQ(cpp.ClassNames(), Names{"a::b::C"});
-  EXPECT_EQ(cpp.G().file.namespace_count, 2);
-  Scoped cs(text, "t.cs");
-  EXPECT_EQ(cs.NamespaceNames(), (Names{"a", "a.b"}));
-  EXPECT_EQ(cs.ClassNames(), Names{"a.b.C"});
+// The namespaces and classes a text opens, with their qualified names.
+TEST(Classes, NamesQualifiedPerLanguage) {
+  const char* nested = "namespace a { namespace b { class C {}; } }\n";
+  const struct {
+    const char *text, *file;
+    Names namespaces, classes;
+  } cases[] = {
+      {nested, "t.cpp", {"a", "a::b"}, {"a::b::C"}},
+      {nested, "t.cs", {"a", "a.b"}, {"a.b.C"}},
+      {"class Outer {\n  static class Inner { }\n}\n", "Outer.java", {}, {"Outer", "Outer.Inner"}},
+      {"namespace {\nclass Hidden {};\n}\n", "t.cpp", {"Anonymous"}, {"Hidden"}},
+      // using directives and namespace aliases open nothing.
+      {"using namespace std;\nnamespace fs = std::filesystem;\nclass A {};\n", "t.cpp", {}, {"A"}},
+      {"package shop.stock;\n\nclass Item {\n}\n", "Item.java", {"shop.stock"}, {"shop.stock.Item"}},
+      // Not scopes.
+      {"enum class Color { Red };\nvoid f(struct stat *s);\n"
+       "template <class T> void g(T t);\nfriend class B;\n", "t.cpp", {}, {}},
+      {"class A {};\n", "t.c", {}, {}},  // no classes in C
+      {"struct point { int x, y; };\n", "t.c", {}, {"point"}},
+  };
+  for (const auto& c : cases) {
+    Scoped s(c.text, c.file);
+    EXPECT_EQ(s.NamespaceNames(), c.namespaces) << c.text;
+    EXPECT_EQ(s.ClassNames(), c.classes) << c.text;
+  }
+  EXPECT_EQ(Scoped(nested).G().file.namespace_count, 2);
+  Scoped java("package shop.stock;\n\nclass Item {\n}\n", "Item.java");
+  EXPECT_EQ(java.G().file.package_count, 1);
+  EXPECT_EQ(java.G().file.namespace_count, 0);
 }
 
 TEST(Classes, NestedClassesQualifyByTheirEnclosingClass) {
@@ -59,28 +79,6 @@ TEST(Classes, NestedClassesQualifyByTheirEnclosingClass) {
   EXPECT_EQ(s.ClassNames(), (Names{"Outer", "Outer::Inner"}));
   EXPECT_EQ(s.Class("Outer::Inner").attributes_private, 1);
   EXPECT_EQ(s.Class("Outer").attributes_private, 1);  // the enclosing state returns
-  Scoped java("class Outer {\n  static class Inner { }\n}\n", "Outer.java");
-  EXPECT_EQ(java.ClassNames(), (Names{"Outer", "Outer.Inner"}));
-}
-
-TEST(Classes, AnonymousNamespace) {
-  Scoped s("namespace {\nclass Hidden {};\n}\n");
-  EXPECT_EQ(s.NamespaceNames(), Names{"Anonymous"});
-  EXPECT_EQ(s.ClassNames(), Names{"Hidden"});
-}
-
-TEST(Classes, UsingNamespaceAndAliasesOpenNothing) {
-  Scoped s("using namespace std;\nnamespace fs = std::filesystem;\nclass A {};\n");
-  EXPECT_TRUE(s.G().lists.namespaces.empty());
-  EXPECT_EQ(s.ClassNames(), Names{"A"});
-}
-
-TEST(Classes, JavaPackageQualifiesTheFile) {
-  Scoped s("package shop.stock;\n\nclass Item {\n}\n", "Item.java");
-  EXPECT_EQ(s.NamespaceNames(), Names{"shop.stock"});
-  EXPECT_EQ(s.G().file.package_count, 1);
-  EXPECT_EQ(s.G().file.namespace_count, 0);
-  EXPECT_EQ(s.ClassNames(), Names{"shop.stock.Item"});
 }
 
 TEST(Classes, InterfacesCountApart) {
@@ -89,17 +87,6 @@ TEST(Classes, InterfacesCountApart) {
   EXPECT_EQ(s.G().file.interface_count, 1);
   EXPECT_EQ(s.G().file.class_count, 1);
   EXPECT_EQ(s.Class("Shape").kind, RecordKind::kInterface);
-}
-
-TEST(Classes, NotScopes) {
-  Scoped s(
-      "enum class Color { Red };\nvoid f(struct stat *s);\n"
-      "template <class T> void g(T t);\nfriend class B;\n");
-  EXPECT_TRUE(s.G().lists.classes.empty());
-  Scoped c("class A {};\n", "t.c");  // no classes in C
-  EXPECT_TRUE(c.G().lists.classes.empty());
-  Scoped st("struct point { int x, y; };\n", "t.c");
-  EXPECT_EQ(st.ClassNames(), Names{"point"});
 }
 
 TEST(Visibility, StructsStartPublicClassesPrivate) {
@@ -194,7 +181,6 @@ TEST(Nesting, BeyondThirtyTwoLevelsStaysInsideTheStacks) {
   EXPECT_FALSE(s.G().scope.in_namespace);
   EXPECT_FALSE(s.G().scope.in_class);
 }
-
 
 TEST(Classes, TypedefNamesANamelessStruct) {
   Scoped s("typedef struct {\n  int x;\n} Point;\nstruct { int y; } loose;\n", "t.c");
