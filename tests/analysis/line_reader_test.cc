@@ -11,16 +11,38 @@ namespace {
 using test::Count;
 using test::Harness;
 
-TEST(LineReader, FinalLineWithoutLineFeedIsCounted) {
-  FileMetrics f = Count("a;\nb;");
-  EXPECT_EQ(f.total_physical_lines_count, 2);
-  EXPECT_EQ(f.semicolon_count, 2);
-}
-
-TEST(LineReader, EmptyFinalReadAddsNoLine) {
-  EXPECT_EQ(Count("a;\n").total_physical_lines_count, 1);
-  EXPECT_EQ(Count("").total_physical_lines_count, 0);
-  EXPECT_EQ(Count("\n").total_physical_lines_count, 1);
+// Where lines end and what they hold (-1: not checked).
+TEST(LineReader, LineEndsAndCharacters) {
+  const struct {
+    std::string text;
+    int lines, semicolons, characters, loc;
+  } cases[] = {
+      {"a;\nb;", 2, 2, -1, -1},  // a final line without a line feed counts
+      {"a;\n", 1, 1, -1, -1},
+      {"", 0, 0, 0, 0},  // an empty final read adds no line
+      {"\n", 1, 0, 0, 0},
+      // A non-ASCII byte starting a line is dropped: "x;" remains.
+      {"a;\n\xc3\xa9x;\n", 2, 2, 4, 2},
+      // Lone carriage returns end no line; the last one is a line end.
+      {"a;\rb;\rc;\r", 1, 3, 8, -1},
+      {std::string(2046, 'y') + "\n", 1, 0, 2046, 1},
+      {std::string("ab\0cd;\nx;\n", 10), 2, 1, 4, -1},  // NUL ends the line, counts once
+      // A tail led by a control byte without a line feed is dropped.
+      {"a;\n\x01" "b;", 1, 1, -1, -1},
+      {"a;\n\tb;", 2, 2, -1, -1},
+      {"a;\n\x01" "b;\n", 2, 2, -1, -1},
+  };
+  for (const auto& c : cases) {
+    const FileMetrics f = Count(c.text);
+    const auto expect = [&](int64_t actual, int wanted, const char* what) {
+      if (wanted < 0) return;
+      EXPECT_EQ(actual, wanted) << what << " of " << c.text;
+    };
+    expect(f.total_physical_lines_count, c.lines, "lines");
+    expect(f.semicolon_count, c.semicolons, "semicolons");
+    expect(f.characters_count, c.characters, "characters");
+    expect(f.loc_count, c.loc, "LOC");
+  }
 }
 
 TEST(LineReader, ByteOrderMarkIsDropped) {
@@ -29,20 +51,6 @@ TEST(LineReader, ByteOrderMarkIsDropped) {
   EXPECT_EQ(bom.characters_count, plain.characters_count);
   EXPECT_EQ(bom.loc_count, plain.loc_count);
   EXPECT_EQ(bom.comment_lines_count, plain.comment_lines_count);
-}
-
-TEST(LineReader, LeadingNonAsciiIsDroppedOnEveryLine) {
-  // The e-acute starting line 2 is lost: "x;" remains (2 characters).
-  FileMetrics f = Count("a;\n\xc3\xa9x;\n");
-  EXPECT_EQ(f.characters_count, 4);
-  EXPECT_EQ(f.loc_count, 2);
-}
-
-TEST(LineReader, LoneCarriageReturnsDoNotEndLines) {
-  FileMetrics f = Count("a;\rb;\rc;\r");
-  EXPECT_EQ(f.total_physical_lines_count, 1);
-  EXPECT_EQ(f.semicolon_count, 3);
-  EXPECT_EQ(f.characters_count, 8);  // the last carriage return is a line end
 }
 
 TEST(LineReader, OverLongPiecesAreReportedAndNotCounted) {
@@ -66,25 +74,6 @@ TEST(LineReader, LineOf2047CharactersLeavesItsLineFeedAsBlankLine) {
   EXPECT_EQ(f.loc_count, 2);
   EXPECT_NE(h.Output().find("Text line 1 length greater than 2048"),
             std::string::npos);
-}
-
-TEST(LineReader, LineOf2046CharactersIsNormal) {
-  FileMetrics f = Count(std::string(2046, 'y') + "\n");
-  EXPECT_EQ(f.total_physical_lines_count, 1);
-  EXPECT_EQ(f.characters_count, 2046);
-}
-
-TEST(LineReader, NulEndsTheLineButItCountsOnce) {
-  FileMetrics f = Count(std::string("ab\0cd;\nx;\n", 10));
-  EXPECT_EQ(f.total_physical_lines_count, 2);
-  EXPECT_EQ(f.semicolon_count, 1);
-  EXPECT_EQ(f.characters_count, 4);
-}
-
-TEST(LineReader, ControlLedTailWithoutLineFeedIsDropped) {
-  EXPECT_EQ(Count("a;\n\x01" "b;").total_physical_lines_count, 1);
-  EXPECT_EQ(Count("a;\n\tb;").total_physical_lines_count, 2);
-  EXPECT_EQ(Count("a;\n\x01" "b;\n").total_physical_lines_count, 2);
 }
 
 TEST(LineReader, ManyLinesAcrossBufferRefills) {
