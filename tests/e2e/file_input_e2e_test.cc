@@ -50,7 +50,6 @@ TEST_F(FileInput, ListOnlyWritesTheNamesAndEnds) {
 
 TEST_F(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   // The directory line does not move relative names of later lines.
-  TempDir dir;
   dir.Write("lib/l1.c", "int l1;\n");
   dir.Write("lib/deep/l2.c", "int l2;\n");
   dir.Write("main.c", "int m;\n");
@@ -70,7 +69,6 @@ TEST_F(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {
   EXPECT_EQ(report.find("out.txt - Not a valid"), std::string::npos);
   EXPECT_TRUE(Has(report, "~~ Project Analysis For 1 Files ~~"));
 }
-
 
 // With -O the file loop shows a dot per `interval` files and, after 65 of
 // them, the share of files done; the count restarts at 1.

@@ -86,20 +86,6 @@ TEST(Template, WrittenByBothSwitchesAndWrappedInHtml) {
   EXPECT_TRUE(Has(html.out, "<font color=\"#F8F8F8\">#F8F8F8</font>"));
 }
 
-TEST(Template, OutputOfMinusYIsAWorkingConfigurationFile) {
-  TempDir dir, cfg;
-  cfg.Write("zav.cfg", "ZAV CFG Version: 7.75\nEnable user defined configuration files : yes\n");
-  TempDir other;
-  other.Write("zav.cfg", "ZAV CFG Version: 7.75\nPrinted Page Length : 61\n");
-  RunResult saved = RunZav({"-y"}, dir.path(), other.path());
-  dir.Write("mine.cfg", saved.out);
-  RunResult r = RunZav({"-uFile cfg mine.cfg", "-y"}, dir.path(), cfg.path());
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_TRUE(Has(r.out, "\nPrinted Page Length                     : 61\n"));
-  // The file was of the current version and is left as written.
-  EXPECT_EQ(ReadFile(dir.path() + "/mine.cfg"), saved.out);
-}
-
 TEST(Configuration, CreatedWhenMissingAndStableAfterwards) {
   TempDir dir, cfg;
   RunResult first = RunZav({"-v"}, dir.path(), cfg.path());
