@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/language.h"
+#include "files/files_test_support.h"
 #include "test_support.h"
 
 namespace zav {
@@ -22,14 +24,9 @@ class ParseTest : public ::testing::Test {
   // Parses `args` (argv[0] is added) from default switches.
   ParseResult Parse(std::vector<std::string> args) {
     G().sw = Switches();
-    storage_ = std::move(args);
-    storage_.insert(storage_.begin(), "zav");
-    argv_.clear();
-    for (std::string& a : storage_) argv_.push_back(a.data());
-    argv_.push_back(nullptr);
-    G().run.argc = static_cast<int>(storage_.size());
-    G().run.argv = argv_.data();
-    return ParseCommandLine(static_cast<int>(storage_.size()), argv_.data(), G());
+    argv_.emplace(std::move(args));
+    argv_->Install(G());
+    return ParseCommandLine(G().run.argc, G().run.argv, G());
   }
 
   // Expects the run to end with exit code 1 and exactly `message` written.
@@ -43,10 +40,7 @@ class ParseTest : public ::testing::Test {
   GlobalData& G() { return h.G(); }
 
   Harness h;
-
- private:
-  std::vector<std::string> storage_;
-  std::vector<char*> argv_;
+  std::optional<test::Arguments> argv_;
 };
 
 // --- Reading switches --------------------------------------------------------
