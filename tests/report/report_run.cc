@@ -12,29 +12,10 @@
 #include "run/command_line.h"
 #include "run/run.h"
 #include "run/startup.h"
+#include "files/files_test_support.h"
 #include "test_support.h"
 
 namespace zav::test {
-
-namespace {
-
-// Changes the working directory for its lifetime.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::string& dir) {
-    char buffer[4096];
-    if (getcwd(buffer, sizeof buffer) != nullptr) saved_ = buffer;
-    if (chdir(dir.c_str()) != 0) saved_.clear();
-  }
-  ~WorkingDirectory() {
-    if (!saved_.empty() && chdir(saved_.c_str()) != 0) std::perror("chdir");
-  }
-
- private:
-  std::string saved_;
-};
-
-}  // namespace
 
 std::string RunReport(const std::vector<std::string>& args, const std::string& cwd) {
   TempDir cfg;
@@ -44,21 +25,16 @@ std::string RunReport(const std::vector<std::string>& args, const std::string& c
   unsetenv("ZAVCLASSMF");
   setenv("TZ", "UTC", 1);
   tzset();
-  WorkingDirectory in(cwd);
-
-  std::vector<std::string> storage = {"zav"};
-  storage.insert(storage.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& a : storage) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const int argc = static_cast<int>(storage.size());
+  ScopedCwd in(cwd);
+  Arguments argv(args);
 
   auto G = std::make_unique<GlobalData>();
   char* buffer = nullptr;
   size_t size = 0;
   G->report.out = open_memstream(&buffer, &size);
-  StartUp(*G, argc, argv.data());
-  ParseResult parsed = ParseCommandLine(argc, argv.data(), *G);
+  argv.Install(*G);
+  StartUp(*G, G->run.argc, G->run.argv);
+  ParseResult parsed = ParseCommandLine(G->run.argc, G->run.argv, *G);
   RunSequence(*G, parsed.first_file_argument);
   std::fclose(G->report.out);
   std::string out(buffer, size);
