@@ -41,24 +41,16 @@ const std::vector<std::string> kTitles = {
     "~~ Language Summary ~~",           "~~ Estimation Analysis ~~",
     "~~ File Summary ~~",               "~~ File Detail Summary ~~"};
 
-class ProjectRun : public ::testing::Test {
+class ProjectRun : public test::HarnessTest {
  protected:
   void SetUp() override {
-    setenv("TZ", "UTC", 1);
-    tzset();
     Fixture("a.cpp", kClassFile);
     Fixture("b.c", kFunctionFile);
   }
   void Fixture(const std::string& name, const std::string& text) {
-    test::SetFileTime(dir_.Write(name, text), kTime);
+    test::SetFileTime(dir.Write(name, text), kTime);
   }
-  std::string Run(std::vector<std::string> args) {
-    return RunReport(args, dir_.path());
-  }
-  const std::string& Dir() const { return dir_.path(); }
-
- private:
-  TempDir dir_;
+  std::string Run(std::vector<std::string> args) { return RunReport(args, dir.path()); }
 };
 
 // The titles found in the report, in report order.
@@ -155,14 +147,14 @@ TEST_F(ProjectRun, FileDetailListsEqualKeysLaterFileFirst) {
 TEST_F(ProjectRun, XmlAndHtmlReportsAreWellFormed) {
   const std::string xml =
       Run({"-X", "-Ta", "-Td", "-fp", "-e", "-b", "-k1", "a.cpp", "b.c"});
-  ExpectWellFormed(Dir(), xml);
+  ExpectWellFormed(dir.path(), xml);
   for (const char* element :
        {"<total_all_function_analysis>", "<class_analysis>", "<namespace_analysis>",
         "<notice_density>", "<file_counts>", "<Elapsed_Time>", "<totals>",
         "<sort_mode>Name</sort_mode>"}) {
     EXPECT_TRUE(Has(xml, element)) << element;
   }
-  ExpectWellFormed(Dir(), Run({"-H", "-fa", "-o", "-n", "-e", "-b", "a.cpp", "b.c"}));
+  ExpectWellFormed(dir.path(), Run({"-H", "-fa", "-o", "-n", "-e", "-b", "a.cpp", "b.c"}));
 }
 
 TEST_F(ProjectRun, BenchmarkEndsTheListingAndTheRun) {

@@ -32,29 +32,22 @@ const std::string kDataLoc =
 const std::string kFunction =
     "/* a */\nint f(int x)\n{\n  if (x)\n    return 1;\n\n  return 0;\n}\n";
 
-class ReportRun : public ::testing::Test {
+class ReportRun : public test::HarnessTest {
  protected:
   void SetUp() override {
-    setenv("TZ", "UTC", 1);
+    setenv("TZ", "UTC", 1);  // for the runs of the binary
     tzset();
   }
   std::string Fixture(const std::string& name, const std::string& text) {
-    const std::string path = dir_.Write(name, text);
+    const std::string path = dir.Write(name, text);
     test::SetFileTime(path, kTime);
     return path;
   }
-  std::string Write(const std::string& name, const std::string& text) {
-    return dir_.Write(name, text);
-  }
-  const std::string& Dir() const { return dir_.path(); }
-
- private:
-  TempDir dir_;
 };
 
 TEST_F(ReportRun, TextDetailModeFramesEachFile) {
   Fixture("d.c", kData);
-  const std::string out = RunReport({"-c", "d.c"}, Dir());
+  const std::string out = RunReport({"-c", "d.c"}, dir.path());
   const std::string per_file =
       "\n  File: d.c\n  Date: " + kDate + std::string(23, ' ') +
       "File Size: 34 Bytes\n  " + kUnderscores + "\n\n" +
@@ -72,7 +65,7 @@ TEST_F(ReportRun, TextDetailModeFramesEachFile) {
 TEST_F(ReportRun, TotalsOnlyListsTheFilesInShortForm) {
   Fixture("d.c", kData);
   Fixture("e.c", kData);
-  const std::string out = RunReport({"-Ts", "d.c", "e.c"}, Dir());
+  const std::string out = RunReport({"-Ts", "d.c", "e.c"}, dir.path());
   EXPECT_TRUE(Has(out, "\n  " + kDate + "\n  d.c\n\n  " + kDate + "\n  e.c\n\n  --")) << out;
   EXPECT_FALSE(Has(out, "File Size"));
   EXPECT_FALSE(Has(out, "End of File"));
@@ -81,8 +74,8 @@ TEST_F(ReportRun, TotalsOnlyListsTheFilesInShortForm) {
 TEST_F(ReportRun, XmlReportIsWellFormedWithOneElementPerFile) {
   Fixture("d.c", kData);
   Fixture("x&y.c", kFunction);
-  const std::string out = RunReport({"-X", "d.c", "x&y.c"}, Dir());
-  ExpectWellFormed(Dir(), out);
+  const std::string out = RunReport({"-X", "d.c", "x&y.c"}, dir.path());
+  ExpectWellFormed(dir.path(), out);
   const std::string head = "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n<zavrep>\n";
   EXPECT_EQ(out.substr(0, head.size()), head);
   EXPECT_TRUE(Has(out, "<file>\n<date>" + kDate +
@@ -99,8 +92,8 @@ TEST_F(ReportRun, XmlReportIsWellFormedWithOneElementPerFile) {
 
 TEST_F(ReportRun, XmlWithVerboseCarriesThePerFileSections) {
   Fixture("d.c", kData);
-  const std::string out = RunReport({"-X", "-v", "d.c"}, Dir());
-  ExpectWellFormed(Dir(), out);
+  const std::string out = RunReport({"-X", "-v", "d.c"}, dir.path());
+  ExpectWellFormed(dir.path(), out);
   const size_t file = out.find("<file>\n");
   const size_t verbose = out.find("<name>File Verbose Metrics</name>");
   const size_t end = out.find("</file>\n");
@@ -114,7 +107,7 @@ TEST_F(ReportRun, XmlWithVerboseCarriesThePerFileSections) {
 
 TEST_F(ReportRun, CsvPerFileSections) {
   Fixture("d.c", kData);
-  const std::string out = RunReport({"-C", "d.c"}, Dir());
+  const std::string out = RunReport({"-C", "d.c"}, dir.path());
   EXPECT_TRUE(Has(out, "\nFile,d.c\nDate," + kDate +
                            "\nSize,34,Bytes\nTotal File Summary\n"
                            "LOC,2,eLOC,2,lLOC,2,Comment,1,Lines,4\nFile End\n"
@@ -127,7 +120,7 @@ TEST_F(ReportRun, CsvPerFileSections) {
 TEST_F(ReportRun, AutomatedCsvRowsAndTotals) {
   Fixture("d.c", kData);
   Fixture("e.c", "int a;\nint b;\nint c;\nint d;\n");  // 28 bytes, 4 LOC
-  const std::string out = RunReport({"-C", "-s", "d.c", "e.c"}, Dir());
+  const std::string out = RunReport({"-C", "-s", "d.c", "e.c"}, dir.path());
   const std::string rows =
       "File, d.c,, " + kDate + ", 34, 2, 2, 2, 1, 1, 4, 0.50, 0, 0, 0, 0, 0, 0, 0, 0\n" +
       // e.c has no comment line: notice 20 (comments below 10%).
@@ -139,8 +132,8 @@ TEST_F(ReportRun, AutomatedCsvRowsAndTotals) {
 
 TEST_F(ReportRun, HtmlDetailReportWithAwkwardNamesIsWellFormed) {
   Fixture("x&y.c", kData);
-  const std::string out = RunReport({"-H", "-c", "x&y.c"}, Dir());
-  ExpectWellFormed(Dir(), out);
+  const std::string out = RunReport({"-H", "-c", "x&y.c"}, dir.path());
+  ExpectWellFormed(dir.path(), out);
   EXPECT_TRUE(Has(out, "<b><a href=\"x&amp;y.c\" target=\"_blank\">x&amp;y.c</a></b>"));
   EXPECT_EQ(out.substr(out.size() - 20), "</pre></body></html>");
   EXPECT_EQ(out.find("<pre>"), out.rfind("<pre>"));
@@ -161,10 +154,10 @@ TEST_F(ReportRun, BrowserReadsTheHtmlFigures) {
       << "chromium is required (Debian package chromium; scripts/setup.sh "
          "installs it with ZAV_WITH_BROWSER=1)";
   Fixture("a.c", kFunction);
-  test::RunResult r = test::RunZav({"-H", "-v", "a.c"}, Dir());
+  test::RunResult r = test::RunZav({"-H", "-v", "a.c"}, dir.path());
   ASSERT_EQ(r.exit_code, 0);
-  ExpectWellFormed(Dir(), r.out);
-  const std::string page = Write("report.html", r.out);
+  ExpectWellFormed(dir.path(), r.out);
+  const std::string page = dir.Write("report.html", r.out);
   TempDir profile;
   test::CommandResult dump = test::RunCommand(
       "timeout 120 chromium --headless --no-sandbox --disable-gpu --disable-quic "
