@@ -29,14 +29,25 @@ const std::string kLocLine =
     "  LOC 10       eLOC 7        lLOC 5        Comment 3        Lines       16\n";
 const std::string kSummaryTitle = Centered(26, "~~ Total File Summary ~~");
 
-std::string Summary(const std::function<void(GlobalData&)>& set,
-                    bool project = false, bool averages = false) {
+using Setter = std::function<void(GlobalData&)>;
+
+// What `write` writes on a fresh run state set up by `preset`, then `set`.
+std::string Written(const Setter& preset, const Setter& set, const Setter& write) {
   test::Harness h;
-  h.G().sw.summary = true;
-  SampleCounts(h.G().file);
+  preset(h.G());
   set(h.G());
-  WriteFileSummary(h.G(), project, averages);
+  write(h.G());
   return h.Output();
+}
+
+// The sample counts with the summary on.
+void SummaryCounts(GlobalData& G) {
+  G.sw.summary = true;
+  SampleCounts(G.file);
+}
+
+std::string Summary(const Setter& set, bool project = false, bool averages = false) {
+  return Written(SummaryCounts, set, [=](GlobalData& G) { WriteFileSummary(G, project, averages); });
 }
 
 TEST(FileSummary, RuleInDetailModeExceptFunctionModeWithoutFunctions) {
@@ -115,12 +126,8 @@ void SampleFunctions(GlobalData& G) {
   f.func_complexity_max = 9;
 }
 
-std::string Functional(const std::function<void(GlobalData&)>& set) {
-  test::Harness h;
-  SampleFunctions(h.G());
-  set(h.G());
-  WriteFileFunctionalSummary(h.G());
-  return h.Output();
+std::string Functional(const Setter& set) {
+  return Written(SampleFunctions, set, WriteFileFunctionalSummary);
 }
 
 const std::string kFunctionalBody =
@@ -159,33 +166,16 @@ TEST(FileFunctionalSummary, NotWrittenWithoutFunctionsOrInListingMode) {
   EXPECT_EQ(Functional([](GlobalData& G) { G.sw.functional = false; }), "");
 }
 
-std::string Memory(const std::function<void(GlobalData&)>& set) {
-  test::Harness h;
-  h.G().file.memory_alloc_count = 2;
-  h.G().file.memory_free_count = 1;
-  set(h.G());
-  WriteMemorySummary(h.G());
-  return h.Output();
-}
-
 TEST(MemorySummary, NothingWhenAllCountsAreZero) {
-  EXPECT_EQ(Memory([](GlobalData& G) {
-              G.file.memory_alloc_count = G.file.memory_free_count = 0;
-            }),
-            "");
-  EXPECT_NE(Memory([](GlobalData& G) {
-              G.file.memory_alloc_count = G.file.memory_free_count = 0;
-              G.file.memory_delete_count = 1;
-            }),
-            "");
+  const Setter none = [](GlobalData&) {};
+  EXPECT_EQ(Written(none, none, WriteMemorySummary), "");
+  const Setter one_delete = [](GlobalData& G) { G.file.memory_delete_count = 1; };
+  EXPECT_NE(Written(one_delete, none, WriteMemorySummary), "");
 }
 
-std::string EndMarker(const std::function<void(GlobalData&)>& set) {
-  test::Harness h;
-  h.G().sw.functional = true;
-  set(h.G());
-  WriteEndOfFile(h.G(), "src/a.c");
-  return h.Output();
+std::string EndMarker(const Setter& set) {
+  return Written([](GlobalData& G) { G.sw.functional = true; }, set,
+                 [](GlobalData& G) { WriteEndOfFile(G, "src/a.c"); });
 }
 
 TEST(EndOfFile, OnlyInDetailModeOutsideTotalsOnly) {
@@ -193,14 +183,9 @@ TEST(EndOfFile, OnlyInDetailModeOutsideTotalsOnly) {
   EXPECT_EQ(EndMarker([](GlobalData& G) { G.sw.totals_only = true; }), "");
 }
 
-std::string XmlFile(const std::function<void(GlobalData&)>& set) {
-  test::Harness h;
-  h.G().sw.xml = true;
-  SampleCounts(h.G().file);
-  set(h.G());
-  WriteXmlFileOpen(h.G());
-  WriteXmlFileClose(h.G());
-  return h.Output();
+std::string XmlFile(const Setter& set) {
+  return Written([](GlobalData& G) { G.sw.xml = true; SampleCounts(G.file); }, set,
+                 [](GlobalData& G) { WriteXmlFileOpen(G); WriteXmlFileClose(G); });
 }
 
 TEST(XmlFileElement, NoLocWithListOnlyNoElementWithoutFileNames) {
@@ -210,15 +195,12 @@ TEST(XmlFileElement, NoLocWithListOnlyNoElementWithoutFileNames) {
   EXPECT_EQ(XmlFile([](GlobalData& G) { G.sw.html = true; }), "");
 }
 
-std::string PerFile(const std::function<void(GlobalData&)>& set) {
-  test::Harness h;
-  h.G().sw.summary = true;
-  SampleCounts(h.G().file);
-  set(h.G());
-  FileEntry entry;
-  entry.name = "a.c";
-  WritePerFileOutput(h.G(), entry);
-  return h.Output();
+std::string PerFile(const Setter& set) {
+  return Written(SummaryCounts, set, [](GlobalData& G) {
+    FileEntry entry;
+    entry.name = "a.c";
+    WritePerFileOutput(G, entry);
+  });
 }
 
 TEST(PerFileOutput, SectionsFollowTheSwitches) {
