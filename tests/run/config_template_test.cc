@@ -19,14 +19,9 @@ namespace {
 using test::Harness;
 
 std::string Template(const GlobalData& G, bool html = false) {
-  char* buffer = nullptr;
-  size_t size = 0;
-  FILE* f = open_memstream(&buffer, &size);
-  WriteConfigTemplate(G, f, html);
-  std::fclose(f);
-  std::string text(buffer, size);
-  std::free(buffer);
-  return text;
+  Harness out;
+  WriteConfigTemplate(G, out.G().report.out, html);
+  return out.Output();
 }
 
 void ReadTemplate(GlobalData& G, std::string text) {
