@@ -7,21 +7,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "test_support.h"
+
 namespace zav {
 namespace {
 
 std::string Ours(const char* format, ...) {
-  char* data = nullptr;
-  size_t size = 0;
-  FILE* f = open_memstream(&data, &size);
+  test::Harness h;
   va_list args;
   va_start(args, format);
-  FormatTo(f, format, args);
+  FormatTo(h.G().report.out, format, args);
   va_end(args);
-  std::fclose(f);
-  std::string out(data, size);
-  std::free(data);
-  return out;
+  return h.Output();
 }
 
 std::string Library(const char* format, ...) {

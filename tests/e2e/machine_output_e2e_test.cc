@@ -163,9 +163,7 @@ TEST(MachineText, ByteRuleInJsonStringsAndFileUris) {
 // Numbers written digit by digit and strings checked eight bytes at a time:
 // extremes, and a byte to escape inside a block of eight and in the tail.
 TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
-  char* text = nullptr;
-  size_t size = 0;
-  FILE* file = open_memstream(&text, &size);
+  test::Harness h;
   JsonWriter w;
   w.BeginObject();
   w.Int("a", 0);
@@ -177,13 +175,11 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
   w.Str("g", "01234567\x1f");
   w.Str("h", "\\");
   w.End();
-  w.Flush(file);
-  std::fclose(file);
-  EXPECT_EQ(std::string(text, size),
+  w.Flush(h.G().report.out);
+  EXPECT_EQ(h.Output(),
             "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
             "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
             "\"h\":\"\\\\\"}\n");
-  std::free(text);
 }
 
 }  // namespace
