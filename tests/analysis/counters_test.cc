@@ -207,9 +207,9 @@ TEST(OtherLanguage, OnlyLineCountersMove) {
   EXPECT_EQ(f.open_brace_count, 0);
 }
 
-TEST(Filing, ProjectAndLanguageTotals) {
-  test::Harness h;
-  GlobalData& G = h.G();
+class Filing : public test::HarnessTest {};
+
+TEST_F(Filing, ProjectAndLanguageTotals) {
   h.AnalyzeFile("int a;\n// c\n\n", "a.c");
   FileCounters(G);
   h.AnalyzeFile("{\n}\nx;\n", "b.hpp");

@@ -224,9 +224,9 @@ TEST(Normalisation, RulesOfTheParameterText) {
   EXPECT_EQ(CountParameters("(std::pair<int, int> p, int q[2])"), 2);
 }
 
-TEST(Validation, FunctionNameCharacters) {
-  test::Harness h;
-  GlobalData& G = h.G();
+class Validation : public test::HarnessTest {};
+
+TEST_F(Validation, FunctionNameCharacters) {
   SetFileLanguage(G, "a.c", false);
   EXPECT_TRUE(ValFunctionName(G, "do_it2", false));
   EXPECT_FALSE(ValFunctionName(G, "A::f", false));

@@ -11,8 +11,10 @@ namespace {
 using test::Count;
 using test::Harness;
 
+class LineReader : public test::HarnessTest {};
+
 // Where lines end and what they hold (-1: not checked).
-TEST(LineReader, LineEndsAndCharacters) {
+TEST_F(LineReader, LineEndsAndCharacters) {
   const struct {
     std::string text;
     int lines, semicolons, characters, loc;
@@ -45,7 +47,7 @@ TEST(LineReader, LineEndsAndCharacters) {
   }
 }
 
-TEST(LineReader, ByteOrderMarkIsDropped) {
+TEST_F(LineReader, ByteOrderMarkIsDropped) {
   FileMetrics plain = Count("int x;\n/* c */\n");
   FileMetrics bom = Count("\xEF\xBB\xBFint x;\n/* c */\n");
   EXPECT_EQ(bom.characters_count, plain.characters_count);
@@ -53,8 +55,7 @@ TEST(LineReader, ByteOrderMarkIsDropped) {
   EXPECT_EQ(bom.comment_lines_count, plain.comment_lines_count);
 }
 
-TEST(LineReader, OverLongPiecesAreReportedAndNotCounted) {
-  Harness h;
+TEST_F(LineReader, OverLongPiecesAreReportedAndNotCounted) {
   std::string text;
   while (text.size() < 3000) text += "a\r";  // 3000 bytes, no line feed
   h.AnalyzeFile(text);
@@ -65,8 +66,7 @@ TEST(LineReader, OverLongPiecesAreReportedAndNotCounted) {
             "         Examine file for proper text file formatting.\n");
 }
 
-TEST(LineReader, LineOf2047CharactersLeavesItsLineFeedAsBlankLine) {
-  Harness h;
+TEST_F(LineReader, LineOf2047CharactersLeavesItsLineFeedAsBlankLine) {
   h.AnalyzeFile("x;\n" + std::string(2047, 'y') + "\nz;\n");
   const FileMetrics& f = h.G().file;
   EXPECT_EQ(f.total_physical_lines_count, 3);
@@ -76,7 +76,7 @@ TEST(LineReader, LineOf2047CharactersLeavesItsLineFeedAsBlankLine) {
             std::string::npos);
 }
 
-TEST(LineReader, ManyLinesAcrossBufferRefills) {
+TEST_F(LineReader, ManyLinesAcrossBufferRefills) {
   std::string text;
   for (int i = 0; i < 100000; ++i) text += "int v" + std::to_string(i) + ";\n";
   FileMetrics f = Count(text);

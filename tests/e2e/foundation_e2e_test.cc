@@ -13,8 +13,9 @@ using test::Has;
 using test::RunZav;
 using test::TempDir;
 
-TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
-  TempDir dir;
+class Foundation : public test::HarnessTest {};
+
+TEST_F(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
   dir.Write("ok.c", "int x;\n");
   test::RunResult r = RunZav({"-v", "missing.c", "ok.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
@@ -24,8 +25,7 @@ TEST(Foundation, UnreadableFileIsReportedAndTheRunGoesOn) {
   EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 1 Files ~~"));
 }
 
-TEST(Foundation, HostileInputDoesNotCrash) {
-  TempDir dir;
+TEST_F(Foundation, HostileInputDoesNotCrash) {
   std::mt19937 rng(7);
   std::string binary;
   for (int i = 0; i < 200000; ++i) binary.push_back(static_cast<char>(rng()));

@@ -27,8 +27,9 @@ const char* const kShapes =
     "class Widget : public QWidget {\n"
     "};\n";
 
-TEST(InheritanceRun, TreeOfASmallSource) {
-  TempDir dir;
+class InheritanceRun : public test::HarnessTest {};
+
+TEST_F(InheritanceRun, TreeOfASmallSource) {
   dir.Write("shapes.cpp", kShapes);
   const test::RunResult r = RunZav({"-i", "shapes.cpp"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);
@@ -39,8 +40,7 @@ TEST(InheritanceRun, TreeOfASmallSource) {
   EXPECT_TRUE(test::Has(r.out, "  Lost Child Node: Widget  Parent: QWidget\n"));
 }
 
-TEST(InheritanceRun, XmlReportIsWellFormed) {
-  TempDir dir;
+TEST_F(InheritanceRun, XmlReportIsWellFormed) {
   dir.Write("shapes.cpp", std::string(kShapes) + "class T : public Map<int, Square> {\n};\n");
   const test::RunResult r = RunZav({"-X", "-i", "-Oout.xml", "shapes.cpp"}, dir.path());
   EXPECT_EQ(r.exit_code, 0);

@@ -149,8 +149,9 @@ TEST_F(FileNotices, TotalsOnlyWritesOnlyWhenListing) {
   EXPECT_EQ(RaiseAll(), "  Notice #  20: Line   12, File comment content < 10.0%\n");
 }
 
-TEST(NoticeExitCode, TheNumberOfNoticesWithDashN) {
-  TempDir dir;
+class NoticeExitCode : public test::HarnessTest {};
+
+TEST_F(NoticeExitCode, TheNumberOfNoticesWithDashN) {
   // A comment-only file: two tabs and no file-level shortfall.
   dir.Write("a.c", "// c\n//\tx\n//\ty\n");
   EXPECT_EQ(RunZav({"-n", "a.c"}, dir.path()).exit_code, 2);
@@ -165,8 +166,7 @@ TEST(NoticeExitCode, TheNumberOfNoticesWithDashN) {
                   "than 10.0%\n"));
 }
 
-TEST(NoticeExitCode, ClampedTo255) {
-  TempDir dir;
+TEST_F(NoticeExitCode, ClampedTo255) {
   std::string tabs;
   for (int i = 0; i < 300; ++i) tabs += "//\t\n";
   dir.Write("t.c", tabs);

@@ -51,7 +51,9 @@ class UdqnRun {
   std::string path_;
 };
 
-TEST(Udqn, FlagsChainDefinitionsOverLinesAndResetPerFile) {
+class Udqn : public test::HarnessTest {};
+
+TEST_F(Udqn, FlagsChainDefinitionsOverLinesAndResetPerFile) {
   // 100 (silent) arms flag 3 on "lock"; 101 fires on "unlock" only while
   // it is armed and disarms it; 102 fires on "free" only while unarmed.
   UdqnRun run(Def(100, "Line", "^lock", "set flags : 3, 0, 2000\nsilent flag : yes\n") +
@@ -68,7 +70,7 @@ TEST(Udqn, FlagsChainDefinitionsOverLinesAndResetPerFile) {
   EXPECT_EQ(run.G().udqn.definitions[0].set_flags, (std::vector<int16_t>{3}));
 }
 
-TEST(Udqn, EachContextReadsItsPartOfTheLine) {
+TEST_F(Udqn, EachContextReadsItsPartOfTheLine) {
   UdqnRun run(Def(100, "Line", "foo") + Def(101, "Code", "foo") + Def(102, "Comment", "foo") +
               Def(103, "String", "foo") + Def(104, "Everything", "foo") +
               "UDQN Begin\nudqn id : 105\nactive : yes\ncontext : Line\npattern : foo\n"
@@ -83,13 +85,13 @@ TEST(Udqn, EachContextReadsItsPartOfTheLine) {
   EXPECT_EQ(run.Analyze("foo();\n", "b.java"), "");
 }
 
-TEST(Udqn, EndOfFileDefinitionsReportOnceOnTheLastLine) {
+TEST_F(Udqn, EndOfFileDefinitionsReportOnceOnTheLastLine) {
   UdqnRun run(Def(110, "Line", "eof", "emit eof flag : on\n"));
   EXPECT_EQ(run.Analyze("a;\neof;\nb;\n"), "  Notice # 110: Line 3, s110\n");
   EXPECT_EQ(run.Analyze("c;\n"), "  Notice # 110: Line 1, s110\n");
 }
 
-TEST(Udqn, IdErrorsAndBlockMarkers) {
+TEST_F(Udqn, IdErrorsAndBlockMarkers) {
   UdqnRun run("UDQN Begin:\nudqn id : 50\nUDQN End:\n"
               "UDQN Begin\nudqn id : 50\nUDQN End\n"
               "UDQN Begin\nudqn id : 120\n");  // never ended: dropped
@@ -102,7 +104,7 @@ TEST(Udqn, IdErrorsAndBlockMarkers) {
   EXPECT_EQ(run.G().udqn.definitions[1].id, 0);
 }
 
-TEST(Udqn, MessagesNameTheLineAndItsScope) {
+TEST_F(Udqn, MessagesNameTheLineAndItsScope) {
   UdqnMessageValues v{"a.c", "x < y;", 7, "f", "K"};
   const std::string m = "_FILE_(_LINE#_): _LINE_\\nin _FUNC_ of _CLASS_ & _X_";
   EXPECT_EQ(ExpandUdqnMessage(m, v, false), "a.c(7): x < y;\n           in f of K & _X_");
@@ -114,7 +116,7 @@ TEST(Udqn, MessagesNameTheLineAndItsScope) {
   EXPECT_EQ(run.Analyze("\n  gets(b); \r\n"), "\n    Notice #100: a.c 2:   gets(b); \n");
 }
 
-TEST(Udqn, PatternsAreCompiledTestedAndBounded) {
+TEST_F(Udqn, PatternsAreCompiledTestedAndBounded) {
   UdqnRun run(Def(100, "Line", "a", "string : xay\nactive : no\n") +
               Def(101, "Line", "a", "string : x\nactive : no\n") +
               Def(102, "Line", "f(oo", "string : foo\n") +
@@ -134,8 +136,7 @@ TEST(Udqn, PatternsAreCompiledTestedAndBounded) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-TEST(Udqn, MissingFilesAreReportedOnlyWhenNamed) {
-  Harness h;
+TEST_F(Udqn, MissingFilesAreReportedOnlyWhenNamed) {
   LoadUdqnFile(h.G(), "/nonexistent/zav_udqn.cfg", false);
   EXPECT_EQ(h.Output(), "");
   LoadUdqnFile(h.G(), "/nonexistent/n.cfg", true);
@@ -145,8 +146,7 @@ TEST(Udqn, MissingFilesAreReportedOnlyWhenNamed) {
             "No such file or directory\n\n");
 }
 
-TEST(Udqn, RunCountsThemInTheProfileAndExitStatus) {
-  TempDir dir;
+TEST_F(Udqn, RunCountsThemInTheProfileAndExitStatus) {
   dir.Write("zav_udqn.cfg", "include : more.cfg\n");
   dir.Write("more.cfg", Def(100, "Code", "gets", "summary : gets used\n"));
   const std::string source = dir.Write("a.c", "/* c */\nint f(void) {\n  /* c */\n  gets(b);\n  gets(c);\n}\n");

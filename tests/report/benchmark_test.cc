@@ -27,8 +27,9 @@ void StartInTheFuture(GlobalData& G) {
   G.report.benchmark.start = INT64_MAX / 2;
 }
 
-TEST(Benchmark, ElapsedTimeIsAtLeastOneMillisecond) {
-  test::Harness h;
+class Benchmark : public test::HarnessTest {};
+
+TEST_F(Benchmark, ElapsedTimeIsAtLeastOneMillisecond) {
   StartInTheFuture(h.G());
   StopBenchmarkTimer(h.G());
   EXPECT_DOUBLE_EQ(h.G().report.benchmark.elapsed, 0.001);
@@ -37,8 +38,7 @@ TEST(Benchmark, ElapsedTimeIsAtLeastOneMillisecond) {
   EXPECT_GE(h.G().report.benchmark.elapsed, 0.001);
 }
 
-TEST(Benchmark, NothingWithoutTheSwitch) {
-  test::Harness h;
+TEST_F(Benchmark, NothingWithoutTheSwitch) {
   h.G().project.total_physical_lines_count = 10;
   WriteBenchmarkReport(h.G());
   EXPECT_EQ(h.Output(), "");

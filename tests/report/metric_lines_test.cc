@@ -46,9 +46,9 @@ TEST(ComplexityLine, TotalIsParametersReturnsAndCyclomatic) {
             "<total_complexity>7</total_complexity>\n");
 }
 
-TEST(FunctionPoints, DivideByTheFactorOfTheFilesLanguage) {
-  test::Harness h;
-  GlobalData& G = h.G();
+class FunctionPoints : public test::HarnessTest {};
+
+TEST_F(FunctionPoints, DivideByTheFactorOfTheFilesLanguage) {
   G.lang.flags = LanguageFlags{};
   G.lang.flags.c = true;
   EXPECT_DOUBLE_EQ(FunctionPointsOf(G, kMeasureLoc, 256), 2.0);

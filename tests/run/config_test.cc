@@ -285,9 +285,9 @@ TEST_F(ConfigFileTest, NoFileAndNoWayToCreateOneLeavesTheDefaults) {
   EXPECT_EQ(h.Output(), "");
 }
 
-TEST(UdqnFile, BareNamesLiveInTheConfigurationDirectory) {
-  Harness h;
-  GlobalData& G = h.G();
+class UdqnFile : public test::HarnessTest {};
+
+TEST_F(UdqnFile, BareNamesLiveInTheConfigurationDirectory) {
   G.run.cfg_home_dir = "/etc/zav/";
   EXPECT_EQ(UdqnFilePath(G), "/etc/zav/zav_udqn.cfg");
   G.settings.udqn_file = "team.cfg";
