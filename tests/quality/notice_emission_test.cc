@@ -13,9 +13,19 @@ using test::Has;
 using test::BeginsWith;
 using test::NoticeHarness;
 
-TEST(NoticeEnableFlags, DefaultsAndOtherNumbers) {
+// A harness for src/a.cpp with quality notices on.
+class Emission : public ::testing::Test {
+ protected:
+  Emission() { G.sw.notices = true; }
   NoticeHarness n;
-  const GlobalData& G = n.G();
+  GlobalData& G = n.G();
+};
+class NoticeEnableFlags : public Emission {};
+class QualitySkip : public Emission {};
+class ImmediateParenthesis : public Emission {};
+class NoticeCounters : public Emission {};
+
+TEST_F(NoticeEnableFlags, DefaultsAndOtherNumbers) {
   for (int number = 1; number <= kNoticeCount; ++number) {
     const bool off_by_default = number == 21 || number == 46 || number == 47 ||
                                 (number >= 51 && number <= 54) || number >= 57;
@@ -26,10 +36,7 @@ TEST(NoticeEnableFlags, DefaultsAndOtherNumbers) {
   EXPECT_EQ(NoticeEnabled(G, 100), -1);
 }
 
-TEST(NoticeEnableFlags, ADisabledNoticeIsNeitherWrittenNorCounted) {
-  NoticeHarness n;
-  GlobalData& G = n.G();
-  G.sw.notices = true;
+TEST_F(NoticeEnableFlags, ADisabledNoticeIsNeitherWrittenNorCounted) {
   G.settings.notice_enabled[9] = false;
   EXPECT_EQ(n.Raise(9, 3), "");
   EXPECT_EQ(n.Raise(47, 3), "");  // off by default
@@ -38,10 +45,7 @@ TEST(NoticeEnableFlags, ADisabledNoticeIsNeitherWrittenNorCounted) {
   EXPECT_EQ(G.notices.total_emitted, 0);
 }
 
-TEST(QualitySkip, TokensSilenceTheLinesBetweenThem) {
-  NoticeHarness n("q.c");
-  GlobalData& G = n.G();
-  G.sw.notices = true;
+TEST_F(QualitySkip, TokensSilenceTheLinesBetweenThem) {
   G.settings.skip_tokens_active = true;
   G.settings.notice_enabled[19] = G.settings.notice_enabled[20] = false;
   const std::string out = n.Analyze(
@@ -57,10 +61,7 @@ TEST(QualitySkip, TokensSilenceTheLinesBetweenThem) {
   EXPECT_EQ(out.find("Line 3"), std::string::npos);
 }
 
-TEST(QualitySkip, TheTokenLineNoticeIsWrittenBeforeTheSkipStarts) {
-  NoticeHarness n("q.c");
-  GlobalData& G = n.G();
-  G.sw.notices = true;
+TEST_F(QualitySkip, TheTokenLineNoticeIsWrittenBeforeTheSkipStarts) {
   G.settings.skip_tokens_active = true;
   G.settings.notice_enabled[58] = true;
   G.settings.notice_enabled[57] = true;
@@ -73,13 +74,9 @@ TEST(QualitySkip, TheTokenLineNoticeIsWrittenBeforeTheSkipStarts) {
   EXPECT_EQ(G.file.quality_notice_count, 1);
 }
 
-class ShortForm : public ::testing::Test {
+class ShortForm : public Emission {
  protected:
-  ShortForm() {
-    G.sw.notices = G.sw.notice_collect = G.sw.notice_single_line = true;
-  }
-  NoticeHarness n;
-  GlobalData& G = n.G();
+  ShortForm() { G.sw.notice_collect = G.sw.notice_single_line = true; }
 };
 
 TEST_F(ShortForm, XmlWithoutFileNamesWritesNothingButStillLists) {
@@ -167,10 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         Routing{"NoticesOff", false, false, false, false, "", false}),
     [](const ::testing::TestParamInfo<Routing>& info) { return info.param.name; });
 
-TEST(ImmediateParenthesis, WrittenAtOnceWithTheFollowingText) {
-  NoticeHarness n("p.c");
-  GlobalData& G = n.G();
-  G.sw.notices = true;
+TEST_F(ImmediateParenthesis, WrittenAtOnceWithTheFollowingText) {
   G.settings.notice_enabled[20] = false;
   const std::string follow =
       "           Parenthesis are not balanced.  This may ndicate the\n"
@@ -179,14 +173,14 @@ TEST(ImmediateParenthesis, WrittenAtOnceWithTheFollowingText) {
       "           counts in the file must be equal and well formed.  Parenthesis\n"
       "           count is now force to an equal state\n";
   EXPECT_EQ(n.Analyze("int a;\nint b;\nint c;\nx = f(1));\n"),
-            "\n    Notice: #12\n           File: p.c\n           Line: 4\n" + follow);
+            "\n    Notice: #12\n           File: src/a.cpp\n           Line: 4\n" + follow);
   G.settings.reorder_notices = true;
   EXPECT_EQ(n.Analyze("y );\n"),
-            "\n    Line: 1\n           File: p.c\n           Notice: #12\n" + follow);
+            "\n    Line: 1\n           File: src/a.cpp\n           Notice: #12\n" + follow);
   EXPECT_EQ(G.file.close_paren_count, G.file.open_paren_count);
 }
 
-TEST(ImmediateParenthesis, NotWrittenInCsvOrXmlButCounted) {
+TEST_F(ImmediateParenthesis, NotWrittenInCsvOrXmlButCounted) {
   for (bool csv : {true, false}) {
     NoticeHarness n("p.c");
     GlobalData& G = n.G();
@@ -202,10 +196,7 @@ TEST(ImmediateParenthesis, NotWrittenInCsvOrXmlButCounted) {
   }
 }
 
-TEST(NoticeCounters, PerFilePerTypeRunAndList) {
-  NoticeHarness n("one.c");
-  GlobalData& G = n.G();
-  G.sw.notices = true;
+TEST_F(NoticeCounters, PerFilePerTypeRunAndList) {
   G.sw.notice_collect = true;
   G.sw.notice_single_line = true;
   G.settings.notice_enabled[19] = G.settings.notice_enabled[20] = false;
@@ -215,7 +206,7 @@ TEST(NoticeCounters, PerFilePerTypeRunAndList) {
   EXPECT_EQ(G.notices.run_counts[9], 2);
   EXPECT_EQ(G.notices.total_emitted, 3);
   ASSERT_EQ(G.notices.list.size(), 3u);
-  EXPECT_EQ(G.notices.list[0].file_name, "one.c");
+  EXPECT_EQ(G.notices.list[0].file_name, "src/a.cpp");
   EXPECT_EQ(G.notices.list[0].line, 1);
   EXPECT_EQ(G.notices.list[0].number, 30);
   EXPECT_EQ(G.notices.list[1].number, 9);
@@ -230,9 +221,8 @@ TEST(NoticeCounters, PerFilePerTypeRunAndList) {
   EXPECT_EQ(G.notices.list.size(), 4u);
 }
 
-TEST(NoticeCounters, UserDefinedNumbersCountInTheTotalsOnly) {
-  NoticeHarness n;
-  GlobalData& G = n.G();
+TEST_F(NoticeCounters, UserDefinedNumbersCountInTheTotalsOnly) {
+  G.sw.notices = false;
   RaiseNotice(G, 120, 3);
   EXPECT_EQ(G.file.quality_notice_count, 1);
   EXPECT_EQ(G.notices.total_emitted, 1);
