@@ -9,7 +9,6 @@ namespace zav {
 namespace {
 
 using test::Count;
-using test::Harness;
 
 class LineReader : public test::HarnessTest {};
 

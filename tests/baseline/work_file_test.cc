@@ -14,7 +14,6 @@ namespace {
 
 using test::Harness;
 using test::Has;
-using test::TempDir;
 
 class WorkFile : public test::HarnessTest {};
 

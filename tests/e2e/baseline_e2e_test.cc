@@ -12,7 +12,6 @@ namespace {
 using test::Has;
 using test::RunResult;
 using test::RunZav;
-using test::TempDir;
 
 bool HasTemporaryFile(const std::string& dir) {
   bool found = false;

@@ -13,7 +13,6 @@ namespace {
 using test::Has;
 using test::ReadFile;
 using test::RunZav;
-using test::TempDir;
 
 constexpr const char* kSource = "int f()\n{\n  return 1; // one\n}\n";
 

@@ -11,7 +11,6 @@ namespace {
 
 using test::Has;
 using test::RunZav;
-using test::TempDir;
 
 class Foundation : public test::HarnessTest {};
 

@@ -10,7 +10,6 @@ namespace zav {
 namespace {
 
 using test::RunZav;
-using test::TempDir;
 
 // geo::Circle names its base without the namespace it shares with it,
 // Square with it; QWidget is no class of the run.

@@ -18,7 +18,6 @@ namespace {
 using test::Has;
 using test::ExpectWellFormed;
 using test::RunReport;
-using test::TempDir;
 
 constexpr int64_t kTime = 1700000000;
 const std::string kDate = "Tue Nov 14 22:13:20 2023";

@@ -13,7 +13,6 @@ namespace {
 using test::Has;
 using test::NoticeHarness;
 using test::RunZav;
-using test::TempDir;
 
 class FileNotices : public ::testing::Test {
  protected:

@@ -10,7 +10,6 @@
 namespace zav {
 namespace {
 
-using test::Has;
 using test::Function;
 
 class CsvRows : public ::testing::Test {
