@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdarg>
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 
 #include "test_support.h"

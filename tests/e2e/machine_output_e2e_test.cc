@@ -7,8 +7,6 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "report/json_text.h"
 #include "report/report_run.h"
