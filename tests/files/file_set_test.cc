@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <optional>
+
 #include "files/collector.h"
 #include "files_test_support.h"
 #include "test_support.h"
@@ -20,38 +22,40 @@ constexpr const char* kInvalidTxt =
     "\n  Error: notes.txt - Not a valid file type for ZAV\n"
     "         Valid types: c,h,cc,cpp,cxx,CC,h,hh,H,hxx,hpp,java,cs\n";
 
-class FileArguments : public test::HarnessTest {};
+class FileArguments : public test::HarnessTest {
+ protected:
+  // Builds the file set of the file arguments `args`; its size.
+  int Build(std::vector<std::string> args) {
+    args_.emplace(std::move(args));
+    args_->Install(G);
+    return BuildFileSet(G, 1);
+  }
+  std::optional<Arguments> args_;
+};
 
 TEST_F(FileArguments, HeadersComeFirstOtherwiseCommandLineOrder) {
-  Arguments args({"a.cpp", "b.h", "c.c", "D.H", "e.hpp", "f.java"});
-  args.Install(h.G());
-  EXPECT_EQ(BuildFileSet(h.G(), 1), 6);
+  EXPECT_EQ(Build({"a.cpp", "b.h", "c.c", "D.H", "e.hpp", "f.java"}), 6);
   EXPECT_EQ(Names(h.G()), (Strings{"b.h", "D.H", "e.hpp", "a.cpp", "c.c", "f.java"}));
   EXPECT_EQ(h.Output(), "");
 }
 
 TEST_F(FileArguments, NoExtensionIsSilentAnInvalidOneIsReported) {
-  Arguments args({"README", "notes.txt", ".", "ok.c"});
-  args.Install(h.G());
-  EXPECT_EQ(BuildFileSet(h.G(), 1), 1);
+  EXPECT_EQ(Build({"README", "notes.txt", ".", "ok.c"}), 1);
   EXPECT_EQ(Names(h.G()), Strings{"ok.c"});
   EXPECT_EQ(h.Output(), kInvalidTxt);
 }
 
 TEST_F(FileArguments, WithoutValidationAnyExtensionIsTaken) {
   h.G().settings.validate_extensions = false;
-  Arguments args({"notes.txt", "README"});
-  args.Install(h.G());
-  EXPECT_EQ(Names((BuildFileSet(h.G(), 1), h.G())), Strings{"notes.txt"});
+  Build({"notes.txt", "README"});
+  EXPECT_EQ(Names(G), Strings{"notes.txt"});
   EXPECT_EQ(h.Output(), "");
 }
 
 TEST_F(FileArguments, PatternFilterTestsTheWholeArgument) {
   h.G().settings.pattern_filter_active = true;
   h.G().settings.pattern_filter = "test";
-  Arguments args({"src\\Test\\a.c", "src/b.c", "TESTS/notes.txt"});
-  args.Install(h.G());
-  EXPECT_EQ(BuildFileSet(h.G(), 1), 1);
+  EXPECT_EQ(Build({"src\\Test\\a.c", "src/b.c", "TESTS/notes.txt"}), 1);
   EXPECT_EQ(Names(h.G()), Strings{"src/b.c"});
   EXPECT_EQ(h.Output(), "");  // the filtered .txt is not reported
 }
@@ -60,10 +64,7 @@ TEST_F(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
   std::string path = dir.Write("a.c", "int a;\n");
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
-  Harness h;
-  Arguments args({path, dir.path() + "/missing.c"});
-  args.Install(h.G());
-  ASSERT_EQ(BuildFileSet(h.G(), 1), 2);
+  ASSERT_EQ(Build({path, dir.path() + "/missing.c"}), 2);
   const FileEntry& a = h.G().files.entries[0];
   EXPECT_EQ(a.size, 7);
   EXPECT_EQ(a.time, static_cast<int64_t>(st.st_mtime));
@@ -75,9 +76,7 @@ TEST_F(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
 
 TEST_F(FileArguments, SortByNameSortsEachListAndKeepsHeadersFirst) {
   h.G().sw.sort_input_by_name = true;
-  Arguments args({"z.c", "y.h", "a.c", "b.h", "B.c"});
-  args.Install(h.G());
-  BuildFileSet(h.G(), 1);
+  Build({"z.c", "y.h", "a.c", "b.h", "B.c"});
   EXPECT_EQ(Names(h.G()), (Strings{"b.h", "y.h", "B.c", "a.c", "z.c"}));
 }
 
