@@ -168,18 +168,17 @@ TEST(Preprocessor, RegionSuppressesTheRestOfTheLine) {
   EXPECT_EQ(f.loc_count, 2);
 }
 
-TEST(Tokens, ExcessCloseParenthesisIsForcedEqualAndRaisesNotice12) {
-  FileMetrics f = Count(")\n(\n");
-  EXPECT_EQ(f.close_paren_count, 0);
-  EXPECT_EQ(f.open_paren_count, 1);
-  EXPECT_EQ(f.quality_notice_count, 1);
-}
-
-TEST(Tokens, ExcessCloseBraceIsForcedEqualSilently) {
-  FileMetrics f = Count("}\n{\n");
-  EXPECT_EQ(f.close_brace_count, 0);
-  EXPECT_EQ(f.open_brace_count, 1);
-  EXPECT_EQ(f.quality_notice_count, 0);
+// An excess closer is forced equal: a parenthesis raises notice 12, a brace
+// nothing.
+TEST(Tokens, ExcessClosersAreForcedEqual) {
+  FileMetrics p = Count(")\n(\n");
+  EXPECT_EQ(p.close_paren_count, 0);
+  EXPECT_EQ(p.open_paren_count, 1);
+  EXPECT_EQ(p.quality_notice_count, 1);
+  FileMetrics b = Count("}\n{\n");
+  EXPECT_EQ(b.close_brace_count, 0);
+  EXPECT_EQ(b.open_brace_count, 1);
+  EXPECT_EQ(b.quality_notice_count, 0);
 }
 
 TEST(Tokens, BracketedAttributeHidesParenLines) {

@@ -214,16 +214,14 @@ TEST_F(ParseTest, WorkFileCreateAndDeterministicOrder) {
   EXPECT_EQ(G.sw.work_location, ".");
 }
 
-TEST_F(ParseTest, WorkFileDifferentialEndsTheRunSuccessfully) {
+TEST_F(ParseTest, WorkFileDifferentialAndItsConfiguration) {
   ParseResult r = Parse({"-wx old.dat ,\tnew.dat ", "a.c"});
   EXPECT_TRUE(r.exit);
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_TRUE(G.sw.work_diff_extract);
   EXPECT_EQ(G.sw.work_diff_older, "old.dat");
   EXPECT_EQ(G.sw.work_diff_newer, "new.dat");
-}
 
-TEST_F(ParseTest, WorkDifferentialConfiguration) {
   std::string cfg = dir.Write("diff.cfg", "LOC\n");
   Parse({"-wFile cfg " + cfg});
   EXPECT_TRUE(G.sw.work_diff_config_given);
