@@ -89,8 +89,7 @@ TEST_F(ShortForm, XmlWithoutFileNamesWritesNothingButStillLists) {
 
 TEST_F(ShortForm, UnboundKeywordWithFunctionAnalysis) {
   G.sw.functional = true;
-  NoticeArgs keyword;
-  keyword.texts[0] = "else";
+  const NoticeArgs keyword{.texts = {"else"}};
   EXPECT_EQ(n.Raise(22, 5, keyword),
             "  Notice #  22: Line    5, 'else' is not bound with scope braces {}\n");
   G.sw.xml = true;
@@ -105,18 +104,14 @@ TEST_F(ShortForm, UnboundKeywordWithFunctionAnalysis) {
 }
 
 TEST_F(ShortForm, UnboundKeywordWithoutFunctionAnalysisKeepsTheDescription) {
-  NoticeArgs keyword;
-  keyword.texts[0] = "if";
-  EXPECT_EQ(n.Raise(22, 5, keyword),
+  EXPECT_EQ(n.Raise(22, 5, {.texts = {"if"}}),
             "  Notice #  22: Line    5, if, else, for or while not bound by scope\n");
 }
 
 TEST_F(ShortForm, InheritanceNoticesListTheClassFile) {
   G.sw.notice_single_line = false;
   G.sw.notice_visual_studio = true;
-  NoticeArgs multiple;
-  multiple.file_name = "lib/both.h";
-  multiple.texts[0] = "Both";
+  const NoticeArgs multiple{.texts = {"Both"}, .file_name = "lib/both.h"};
   EXPECT_EQ(n.Raise(42, 8, multiple),
             "lib/both.h(8) : Notice #42   - Multiple inheritance has been identified\n");
   ASSERT_EQ(G.notices.list.size(), 1u);
@@ -187,9 +182,7 @@ TEST_F(ImmediateParenthesis, NotWrittenInCsvOrXmlButCounted) {
     G.sw.notices = true;
     G.sw.csv = csv;
     G.sw.xml = !csv;
-    NoticeArgs immediate;
-    immediate.variant = 1;
-    EXPECT_EQ(n.Raise(12, 4, immediate), "");
+    EXPECT_EQ(n.Raise(12, 4, {.variant = 1}), "");
     EXPECT_EQ(G.notices.run_counts[12], 1);
     // The function-end form of the same notice is written.
     EXPECT_TRUE(BeginsWith(n.Raise(12, 9), "\n    Notice #12: Line 9: Parenthesis"));

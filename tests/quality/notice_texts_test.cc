@@ -13,21 +13,6 @@ using test::NoticeHarness;
 
 const std::string kRed = "<font color=\"#CC0000\"><b>Notice</b></font>";
 
-NoticeArgs Ints(int a, int b) {
-  NoticeArgs args;
-  args.ints[0] = a;
-  args.ints[1] = b;
-  return args;
-}
-
-NoticeArgs Percentages(const char* name, double value, double limit) {
-  NoticeArgs args;
-  args.texts[0] = name;
-  args.reals[0] = value;
-  args.reals[1] = limit;
-  return args;
-}
-
 class VerboseText : public ::testing::Test {
  protected:
   VerboseText() { n.G().sw.notices = true; }
@@ -35,12 +20,11 @@ class VerboseText : public ::testing::Test {
 };
 
 TEST_F(VerboseText, ValuesFillTheTextInOrder) {
-  EXPECT_EQ(n.Raise(1, 7, Ints(95, 80)),
+  EXPECT_EQ(n.Raise(1, 7, NoticeArgs{.ints = {95, 80}}),
             "\n    Notice #1: Line 7: Line character length = 95.  This width\n"
             "           exceeds the standard terminal width of 80 characters.\n");
 
-  NoticeArgs name = Ints(34, 32);
-  name.texts[0] = "a_really_long_function_name_here_x";
+  const NoticeArgs name{.ints = {34, 32}, .texts = {"a_really_long_function_name_here_x"}};
   EXPECT_EQ(n.Raise(2, 41, name),
             "\n    Notice #2: Line 41: The function name:\n"
             "           a_really_long_function_name_here_x\n"
@@ -54,13 +38,13 @@ class ReorderedText : public VerboseText {
 };
 
 TEST_F(ReorderedText, TheLineMovesInFront) {
-  EXPECT_EQ(n.Raise(1, 7, Ints(95, 80)),
+  EXPECT_EQ(n.Raise(1, 7, NoticeArgs{.ints = {95, 80}}),
             "\n    Line 7: Notice #1: Line character length = 95.  This width\n"
             "           exceeds the standard terminal width of 80 characters.\n");
   // "Line %d," also becomes "Line %d: Notice #N:".
   EXPECT_TRUE(BeginsWith(n.Raise(43, 12),
             "\n    Line 12: Notice #43: The keyword 'continue' has been found."));
-  EXPECT_EQ(n.Raise(55, 70, Ints(8, 7)),
+  EXPECT_EQ(n.Raise(55, 70, NoticeArgs{.ints = {8, 7}}),
             "\n    Line 70: Notice #55\n"
             "           The depth of scope '8' exceeds the notice limit of 7.\n");
   EXPECT_TRUE(BeginsWith(n.Raise(45, 30),
@@ -73,12 +57,11 @@ class HtmlNoticeText : public VerboseText {
 };
 
 TEST_F(HtmlNoticeText, NoticeInColourValuesInBold) {
-  EXPECT_EQ(n.Raise(1, 7, Ints(95, 80)),
+  EXPECT_EQ(n.Raise(1, 7, NoticeArgs{.ints = {95, 80}}),
             "\n    " + kRed + " #1: <b>Line 7</b>: Line character length = <b>95</b>."
             "  This width\n"
             "           exceeds the standard terminal width of <b>80</b> characters.\n");
-  NoticeArgs klass = Percentages("Class", 4.5, 10.0);
-  klass.variant = 1;
+  const NoticeArgs klass{.reals = {4.5, 10.0}, .texts = {"Class"}, .variant = 1};
   EXPECT_EQ(n.Raise(16, 20, klass),
             "\n    " + kRed +
                 " #16: <b>Class</b> white space, <b>4.5%</b> is less than <b>10.0%</b>.\n");
@@ -87,12 +70,11 @@ TEST_F(HtmlNoticeText, NoticeInColourValuesInBold) {
 }
 
 TEST_F(HtmlNoticeText, NamesAndLiteralTextAreEscaped) {
-  NoticeArgs name = Ints(40, 32);
-  name.texts[0] = "Table<Row>::operator<";
+  const NoticeArgs name{.ints = {40, 32}, .texts = {"Table<Row>::operator<"}};
   EXPECT_TRUE(BeginsWith(n.Raise(2, 41, name),
             "\n    " + kRed + " #2: <b>Line 41</b>: The function name:\n"
             "           <b>Table&lt;Row&gt;::operator&lt;</b>\n"));
-  EXPECT_EQ(n.Raise(48, 5, Ints(0, 0)),
+  EXPECT_EQ(n.Raise(48, 5, NoticeArgs{.ints = {0, 0}}),
             "\n    " + kRed + " #48: <b>Line 5</b>: The number of logical lines of code"
             " or statements\n"
             "           <b>0</b> is &lt;= to the specified minimum of <b>0</b>.  This could\n"
@@ -103,7 +85,7 @@ TEST_F(HtmlNoticeText, ReorderedFormsCarryTheSameMarkup) {
   n.G().settings.reorder_notices = true;
   EXPECT_TRUE(BeginsWith(n.Raise(30, 4),
             "\n    <b>Line 4</b>: " + kRed + " #30: A TAB character has"));
-  EXPECT_EQ(n.Raise(55, 70, Ints(8, 7)),
+  EXPECT_EQ(n.Raise(55, 70, NoticeArgs{.ints = {8, 7}}),
             "\n    <b>Line 70</b>: " + kRed + " #55\n"
             "           The depth of scope '<b>8</b>' exceeds the notice limit of <b>7</b>.\n");
 }
