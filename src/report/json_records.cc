@@ -1,6 +1,7 @@
 #include "report/json_records.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "report/machine_output.h"
 
@@ -46,7 +47,60 @@ void WriteVisibility(JsonWriter& w, const char* key, int32_t total,
   w.End();
 }
 
+// `text` as a JSON string, as JsonWriter::Str writes it.
+void AppendJsonStr(std::string& out, std::string_view text) {
+  if (!IsJsonPlain(text)) return AppendJsonString(out, text);
+  out += '"';
+  out += text;
+  out += '"';
+}
+
+// The ',"text":"..."' member of a notice's description.
+std::string NoticeTextMember(std::string_view text) {
+  std::string json = ",\"text\":";
+  AppendJsonStr(json, text);
+  return json;
+}
+
+// Notice numbers whose text member is kept: the built-in ones and the
+// user-defined ones of the usual range.
+constexpr int kCachedNotices = 1024;
+
 }  // namespace
+
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text, bool keyword_form,
+                          std::string_view context, bool is_class) {
+  std::string& out = M.file_notices_json;
+  static constexpr char kNumber[] = "{\"number\":";
+  static constexpr char kLine[] = ",\"line\":";
+  char head[64];
+  char* at = head;
+  if (!out.empty()) *at++ = ',';
+  std::memcpy(at, kNumber, sizeof kNumber - 1);
+  at = WriteJsonInt(at + sizeof kNumber - 1, number);
+  std::memcpy(at, kLine, sizeof kLine - 1);
+  at = WriteJsonInt(at + sizeof kLine - 1, line);
+  out.append(head, at - head);
+  if (keyword_form || number < 0 || number >= kCachedNotices) {
+    out += NoticeTextMember(text);
+  } else {
+    if (M.notice_texts.size() <= static_cast<size_t>(number)) {
+      M.notice_texts.resize(number + 1);
+    }
+    MachineOutput::NoticeTextJson& cached = M.notice_texts[number];
+    if (cached.description != text.data()) {
+      cached.description = text.data();
+      cached.json = NoticeTextMember(text);
+    }
+    out += cached.json;
+  }
+  if (!context.empty()) {
+    out += is_class ? ",\"class\":" : ",\"function\":";
+    AppendJsonStr(out, context);
+  }
+  out += '}';
+}
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
   w.BeginObject("lines");

@@ -2,6 +2,7 @@
 // objects and its project part.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "report/json_text.h"
@@ -25,5 +26,13 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 // when `with_file`).
 void WriteJsonNotices(JsonWriter& w, const std::vector<MachineNotice>& list,
                       bool with_file);
+
+// Appends one notice of the file being analysed to M.file_notices_json, in
+// the form WriteJsonNotices gives it without the file. `text` is the
+// notice's description (its JSON is made once per number and kept) unless
+// `keyword_form`; `context` names the function or class, if any.
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text, bool keyword_form,
+                          std::string_view context, bool is_class);
 
 }  // namespace zav

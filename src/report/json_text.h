@@ -128,6 +128,11 @@ class JsonWriter {
   void Resume(char closer);
 
   JsonWriter() : buffer_(std::make_unique_for_overwrite<char[]>(kStartSize)) {}
+  // A writer that drains its buffer into `sink` whenever it fills, rather
+  // than growing it: a file object with thousands of functions and notices
+  // costs no copying of what was already built. The caller still flushes
+  // the rest.
+  explicit JsonWriter(FILE* sink) : JsonWriter() { sink_ = sink; }
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
@@ -176,6 +181,7 @@ class JsonWriter {
   size_t capacity_ = kStartSize;
   size_t used_ = 0;
   std::string escaped_;  // a string that needed escaping
+  FILE* sink_ = nullptr;  // where a full buffer is drained, if anywhere
   int depth_ = 0;                 // open levels
   char closers_[kMaxDepth];       // '}' or ']' per open level
   bool has_member_[kMaxDepth];    // per open level
