@@ -89,7 +89,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
 }
 
 void RecordMachineNotice(GlobalData& G, int number, int32_t line,
-                         const std::string& file, const char* keyword,
+                         const char* file, const char* keyword,
                          int variant, const char* class_name) {
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).

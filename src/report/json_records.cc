@@ -71,34 +71,50 @@ constexpr int kCachedNotices = 1024;
 void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
                           std::string_view text, bool keyword_form,
                           std::string_view context, bool is_class) {
-  std::string& out = M.file_notices_json;
-  static constexpr char kNumber[] = "{\"number\":";
-  static constexpr char kLine[] = ",\"line\":";
-  char head[64];
-  char* at = head;
-  if (!out.empty()) *at++ = ',';
-  std::memcpy(at, kNumber, sizeof kNumber - 1);
-  at = WriteJsonInt(at + sizeof kNumber - 1, number);
-  std::memcpy(at, kLine, sizeof kLine - 1);
-  at = WriteJsonInt(at + sizeof kLine - 1, line);
-  out.append(head, at - head);
+  std::string_view text_json;
+  std::string uncached;
   if (keyword_form || number < 0 || number >= kCachedNotices) {
-    out += NoticeTextMember(text);
+    uncached = NoticeTextMember(text);
+    text_json = uncached;
   } else {
     if (M.notice_texts.size() <= static_cast<size_t>(number)) {
       M.notice_texts.resize(number + 1);
     }
     MachineOutput::NoticeTextJson& cached = M.notice_texts[number];
-    if (cached.description != text.data()) {
+    if (cached.description != text.data()) {  // descriptions are made once
       cached.description = text.data();
       cached.json = NoticeTextMember(text);
     }
-    out += cached.json;
+    text_json = cached.json;
   }
+  const bool plain_context = IsJsonPlain(context);
+  // The notice is written in place: room for the comma, the number and
+  // line members, the text, a plain context and the closing brace.
+  std::string& out = M.file_notices_json;
+  const size_t start = out.size();
+  out.resize(start + 80 + text_json.size() + (plain_context ? context.size() : 0));
+  char* const begin = out.data() + start;
+  char* at = begin;
+  auto put = [&at](std::string_view piece) {
+    std::memcpy(at, piece.data(), piece.size());
+    at += piece.size();
+  };
+  if (start > 0) *at++ = ',';
+  put("{\"number\":");
+  at = WriteJsonInt(at, number);
+  put(",\"line\":");
+  at = WriteJsonInt(at, line);
+  put(text_json);
   if (!context.empty()) {
-    out += is_class ? ",\"class\":" : ",\"function\":";
-    AppendJsonStr(out, context);
+    put(is_class ? std::string_view(",\"class\":") : std::string_view(",\"function\":"));
+    if (plain_context) {
+      *at++ = '"';
+      put(context);
+      *at++ = '"';
+    }
   }
+  out.resize(start + (at - begin));
+  if (!context.empty() && !plain_context) AppendJsonString(out, context);
   out += '}';
 }
 
