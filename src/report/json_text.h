@@ -82,6 +82,19 @@ inline char* WriteJsonInt(char* at, int64_t value) {
   return end;
 }
 
+// Writes `text` (a literal) at `at`, returning the end.
+template <size_t N>
+[[gnu::always_inline]] inline char* PutJsonLiteral(char* at, const char (&text)[N]) {
+  std::memcpy(at, text, N - 1);
+  return at + N - 1;
+}
+
+// Writes `text` at `at`, returning the end.
+inline char* PutJsonText(char* at, std::string_view text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
 // member to the open object; a call with an empty key adds an element to
@@ -123,6 +136,11 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
+  // A whole element of the open array written by the caller: Element
+  // places the comma and returns where the element goes, with room for
+  // `room` bytes; EndElement takes the end of what was written.
+  [[gnu::always_inline]] char* Element(size_t room) { return Prefix({}, room); }
+  void EndElement(char* end) { used_ = end - buffer_.get(); }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
