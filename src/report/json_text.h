@@ -36,22 +36,26 @@ inline bool IsJsonPlain(std::string_view text) {
   constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   // A byte of zero in `x` sets its high bit in the result.
   auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
-  size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
+  auto plain_word = [&](const char* at) {
     uint64_t x;
-    std::memcpy(&x, text.data() + i, 8);
+    std::memcpy(&x, at, 8);
     // Bytes of 0x80 and above, below 0x20, '"' and '\\'.
     // Without high bits no byte carries into the next when 0x60 is added,
     // and only a byte below 0x20 stays below 0x80.
-    if ((x & kHighs) != 0 || ((x + 0x6060606060606060u) & kHighs) != kHighs ||
-        has_zero(x ^ (kOnes * '"')) || has_zero(x ^ (kOnes * '\\'))) {
-      return false;
+    return (x & kHighs) == 0 && ((x + 0x6060606060606060u) & kHighs) == kHighs &&
+           !has_zero(x ^ (kOnes * '"')) && !has_zero(x ^ (kOnes * '\\'));
+  };
+  if (text.size() < 8) {
+    for (const char c : text) {
+      if (!kJsonPlainByte[static_cast<unsigned char>(c)]) return false;
     }
+    return true;
   }
-  for (; i < text.size(); ++i) {
-    if (!kJsonPlainByte[static_cast<unsigned char>(text[i])]) return false;
+  for (size_t i = 0; i + 8 <= text.size(); i += 8) {
+    if (!plain_word(text.data() + i)) return false;
   }
-  return true;
+  // The last bytes as one word that overlaps the one before.
+  return plain_word(text.data() + text.size() - 8);
 }
 
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
