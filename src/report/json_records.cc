@@ -37,6 +37,30 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
   w.Int("total_complexity", r.functional_complexity);
 }
 
+// The members of WriteSpan and WriteComplexity, each after a comma, written
+// at `at` (room for 160 bytes each); returns the end.
+char* PutSpan(char* at, const MetricRecord& r) {
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), r.comments);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
+  return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
+}
+
+char* PutComplexity(char* at, const MetricRecord& r) {
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"interface_complexity\":"),
+                    r.interface_complexity);
+  return WriteJsonInt(PutJsonLiteral(at, ",\"total_complexity\":"),
+                      r.functional_complexity);
+}
+
+// Room for a record's keys and numbers, beside its strings.
+constexpr size_t kRecordRoom = 768;
+
 void WriteVisibility(JsonWriter& w, const char* key, int32_t total,
                      int32_t pub, int32_t prot, int32_t priv) {
   w.BeginObject(key);
@@ -142,27 +166,14 @@ void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
   // The common case, plain names, is written in one piece: a file can hold
   // thousands of functions.
   if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
-    constexpr size_t kRoom = 512;  // the keys, 13 numbers, the quotes
-    char* at = w.Element(kRoom + r.name.size() + r.parameters.size());
+    char* at = w.Element(kRecordRoom + r.name.size() + r.parameters.size());
     at = PutJsonLiteral(at, "{\"name\":\"");
     at = PutJsonText(at, r.name);
     at = PutJsonLiteral(at, "\",\"parameters\":\"");
     at = PutJsonText(at, r.parameters);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
     at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), r.comments);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"interface_complexity\":"),
-                      r.interface_complexity);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"total_complexity\":"),
-                      r.functional_complexity);
+    at = PutComplexity(PutSpan(at, r), r);
     *at++ = '}';
     w.EndElement(at);
     return;
@@ -178,6 +189,32 @@ void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
 }
 
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
+  if (IsJsonPlain(r.name) && IsJsonPlain(r.inheritance)) {
+    char* at = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
+    at = PutJsonLiteral(at, "{\"kind\":\"");
+    at = PutJsonText(at, KindName(r.kind));
+    at = PutJsonLiteral(at, "\",\"name\":\"");
+    at = PutJsonText(at, r.name);
+    at = PutJsonLiteral(at, "\",\"inheritance\":\"");
+    at = PutJsonText(at, r.inheritance);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
+    at = PutSpan(at, r);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
+                      static_cast<int32_t>(r.methods));
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
+    at = WriteJsonInt(PutJsonLiteral(at, "},\"attributes\":{\"total\":"),
+                      r.attributes);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
+    *at++ = '}';
+    at = PutComplexity(at, r);
+    *at++ = '}';
+    w.EndElement(at);
+    return;
+  }
   w.BeginObject();
   w.Str("kind", KindName(r.kind));
   w.Str("name", r.name);
@@ -194,6 +231,19 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
 }
 
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
+  if (IsJsonPlain(r.name)) {
+    char* at = w.Element(kRecordRoom + r.name.size());
+    at = PutJsonLiteral(at, "{\"name\":\"");
+    at = PutJsonText(at, r.name);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
+    at = PutSpan(at, r);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"classes\":"), r.classes);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"functions\":"), r.functions);
+    at = PutComplexity(at, r);
+    *at++ = '}';
+    w.EndElement(at);
+    return;
+  }
   w.BeginObject();
   w.Str("name", r.name);
   w.Int("line", r.line);
