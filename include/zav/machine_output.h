@@ -39,13 +39,8 @@ struct MachineOutput {
   // (the inheritance notices).
   std::string file_notices_json;
   std::vector<MachineNotice> run_notices;
-  // JSON: the "text" member of each notice number, escaped once per run
-  // (by number; `description` is the text it was made from).
-  struct NoticeTextJson {
-    const char* description = nullptr;
-    std::string json;
-  };
-  std::vector<NoticeTextJson> notice_texts;
+  // JSON: the "text" member of each notice number, escaped once per run.
+  std::vector<std::string> notice_texts;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
 };
 

@@ -99,13 +99,21 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (!sarif && G.current_entry != nullptr) {
     // A file's notices can be many: each goes straight into its JSON.
-    const bool keyword_form = keyword != nullptr && *keyword != '\0';
-    std::string keyword_text;
-    if (keyword_form) keyword_text = KeywordNoticeText(keyword);
-    AppendJsonFileNotice(
-        M, number, line,
-        keyword_form ? std::string_view(keyword_text) : NoticeText(G, number),
-        keyword_form, context.name, context.is_class);
+    // Each description is escaped once; notice 22 names its keyword.
+    std::string uncached;
+    std::string_view text_json;
+    if (keyword != nullptr && *keyword != '\0') {
+      text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
+    } else if (const std::string* cached = CachedJsonNoticeText(M, number)) {
+      text_json = *cached;
+    } else {
+      text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
+      if (text_json.empty()) {
+        text_json = uncached = JsonNoticeText(NoticeText(G, number));
+      }
+    }
+    AppendJsonFileNotice(M, number, line, text_json, context.name,
+                         context.is_class);
     return;
   }
   MachineNotice sarif_notice;

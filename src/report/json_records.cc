@@ -79,38 +79,38 @@ void AppendJsonStr(std::string& out, std::string_view text) {
   out += '"';
 }
 
-// The ',"text":"..."' member of a notice's description.
-std::string NoticeTextMember(std::string_view text) {
-  std::string json = ",\"text\":";
-  AppendJsonStr(json, text);
-  return json;
-}
-
 // Notice numbers whose text member is kept: the built-in ones and the
 // user-defined ones of the usual range.
 constexpr int kCachedNotices = 1024;
 
 }  // namespace
 
-void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
-                          std::string_view text, bool keyword_form,
-                          std::string_view context, bool is_class) {
-  std::string_view text_json;
-  std::string uncached;
-  if (keyword_form || number < 0 || number >= kCachedNotices) {
-    uncached = NoticeTextMember(text);
-    text_json = uncached;
-  } else {
-    if (M.notice_texts.size() <= static_cast<size_t>(number)) {
-      M.notice_texts.resize(number + 1);
-    }
-    MachineOutput::NoticeTextJson& cached = M.notice_texts[number];
-    if (cached.description != text.data()) {  // descriptions are made once
-      cached.description = text.data();
-      cached.json = NoticeTextMember(text);
-    }
-    text_json = cached.json;
+std::string JsonNoticeText(std::string_view text) {
+  std::string json = ",\"text\":";
+  AppendJsonStr(json, text);
+  return json;
+}
+
+const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
+  if (number < 0 || static_cast<size_t>(number) >= M.notice_texts.size()) {
+    return nullptr;
   }
+  const std::string& json = M.notice_texts[number];
+  return json.empty() ? nullptr : &json;
+}
+
+std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
+                                     std::string_view text) {
+  if (number < 0 || number >= kCachedNotices) return {};
+  if (M.notice_texts.size() <= static_cast<size_t>(number)) {
+    M.notice_texts.resize(number + 1);
+  }
+  return M.notice_texts[number] = JsonNoticeText(text);
+}
+
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text_json, std::string_view context,
+                          bool is_class) {
   const bool plain_context = IsJsonPlain(context);
   // The notice is written in place: room for the comma, the number and
   // line members, the text, a plain context and the closing brace.
