@@ -70,8 +70,15 @@ inline char* WriteJsonInt(char* at, int64_t value) {
     *at++ = '-';
     u = 0 - u;
   }
+  // Most figures have one to three digits.
   int digits = 1;
-  for (uint64_t rest = u; rest >= 10; rest /= 10) ++digits;
+  if (u >= 10) {
+    digits = 2;
+    if (u >= 100) {
+      digits = 3;
+      for (uint64_t rest = u / 1000; rest > 0; rest /= 10) ++digits;
+    }
+  }
   char* end = at + digits;
   char* p = end;
   for (; u >= 100; u /= 100) {
