@@ -34,10 +34,13 @@ struct MachineOutput {
   bool silent = false;
   // First records of the run-long lists not yet written with a file.
   size_t function_start = 0, class_start = 0, namespace_start = 0;
-  // JSON: notices of the file being analysed, and those raised after the
-  // file loop (the inheritance notices).
-  std::vector<MachineNotice> file_notices;
+  // JSON: notices of the file being analysed, already written as the
+  // elements of its "notices" array, and those raised after the file loop
+  // (the inheritance notices).
+  std::string file_notices_json;
   std::vector<MachineNotice> run_notices;
+  // JSON: the "text" member of each notice number, escaped once per run.
+  std::vector<std::string> notice_texts;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
 };
 

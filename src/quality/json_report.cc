@@ -163,7 +163,7 @@ void BeginJsonReport(GlobalData& G) {
 void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   MachineOutput& M = G.report.machine;
   const FileMetrics& f = G.file;
-  JsonWriter w;
+  JsonWriter w(M.doc);
   if (M.items_written++ > 0) w.Text(",");
   w.BeginObject();
   w.Str("path", entry.name);
@@ -178,7 +178,9 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
                     WriteJsonClass);
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
                     WriteJsonNamespace);
-  WriteJsonNotices(w, M.file_notices, false);
+  w.BeginArray("notices");
+  w.Text(M.file_notices_json);
+  w.End();
   w.End();
   w.Flush(M.doc);
 }

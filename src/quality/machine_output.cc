@@ -2,6 +2,7 @@
 
 #include "quality/notices.h"
 #include "report/banner.h"
+#include "report/json_records.h"
 #include "report/json_report.h"
 #include "report/sarif_log.h"
 
@@ -38,18 +39,31 @@ bool IsClassNotice(int number, int variant) {
   }
 }
 
-void SetContext(const GlobalData& G, MachineNotice& n, int variant,
-                const char* class_name) {
-  if (class_name != nullptr && *class_name != '\0') {
-    n.context = class_name;
-    n.is_class = true;
-  } else if (IsFunctionNotice(n.number, variant) && !G.func.name.empty()) {
-    n.context = G.func.name;
-  } else if (IsClassNotice(n.number, variant) && G.scope.in_class &&
-             !G.scope.cls.name.empty()) {
-    n.context = G.scope.cls.name;
-    n.is_class = true;
+// The function or class a notice concerns: empty when it concerns a line
+// or the file.
+struct NoticeContext {
+  std::string_view name;
+  bool is_class = false;
+};
+
+NoticeContext ContextOf(const GlobalData& G, int number, int variant,
+                        const char* class_name) {
+  if (class_name != nullptr && *class_name != '\0') return {class_name, true};
+  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
+    return {G.func.name, false};
   }
+  if (IsClassNotice(number, variant) && G.scope.in_class &&
+      !G.scope.cls.name.empty()) {
+    return {G.scope.cls.name, true};
+  }
+  return {};
+}
+
+std::string KeywordNoticeText(std::string_view keyword) {
+  std::string text = "'";
+  text += keyword;
+  text += "' is not bound with scope braces {}";
+  return text;
 }
 
 }  // namespace
@@ -71,27 +85,45 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   M.function_start = G.lists.functions.size();
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
-  M.file_notices.clear();
+  M.file_notices_json.clear();
 }
 
 void RecordMachineNotice(GlobalData& G, int number, int32_t line,
-                         const std::string& file, const char* keyword,
+                         const char* file, const char* keyword,
                          int variant, const char* class_name) {
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).
   if (G.report.machine.doc == nullptr || !G.sw.notices) return;
   MachineOutput& M = G.report.machine;
   const bool sarif = G.sw.machine == MachineFormat::kSarif;
-  // The notice is built where it stays: a file's notices can be many.
+  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  if (!sarif && G.current_entry != nullptr) {
+    // A file's notices can be many: each goes straight into its JSON.
+    // Each description is escaped once; notice 22 names its keyword.
+    std::string uncached;
+    std::string_view text_json;
+    if (keyword != nullptr && *keyword != '\0') {
+      text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
+    } else if (const std::string* cached = CachedJsonNoticeText(M, number)) {
+      text_json = *cached;
+    } else {
+      text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
+      if (text_json.empty()) {
+        text_json = uncached = JsonNoticeText(NoticeText(G, number));
+      }
+    }
+    AppendJsonFileNotice(M, number, line, text_json, context.name,
+                         context.is_class);
+    return;
+  }
   MachineNotice sarif_notice;
-  MachineNotice& n = sarif                        ? sarif_notice
-                     : G.current_entry != nullptr ? M.file_notices.emplace_back()
-                                                  : M.run_notices.emplace_back();
+  MachineNotice& n = sarif ? sarif_notice : M.run_notices.emplace_back();
   n.number = number;
   n.line = line;
   n.description = NoticeText(G, number);
   if (keyword != nullptr) n.keyword = keyword;
-  SetContext(G, n, variant, class_name);
+  n.context = context.name;
+  n.is_class = context.is_class;
   // The file name is kept only where it is not the file being analysed.
   if (sarif || G.current_entry == nullptr) n.file = file;
   if (sarif) WriteSarifResult(G, n);
@@ -106,7 +138,7 @@ void EndMachineDocument(GlobalData& G) {
 
 std::string MachineNoticeText(const MachineNotice& n) {
   if (n.keyword.empty()) return n.description;
-  return "'" + n.keyword + "' is not bound with scope braces {}";
+  return KeywordNoticeText(n.keyword);
 }
 
 }  // namespace zav

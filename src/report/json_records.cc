@@ -1,6 +1,7 @@
 #include "report/json_records.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "report/machine_output.h"
 
@@ -36,6 +37,30 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
   w.Int("total_complexity", r.functional_complexity);
 }
 
+// The members of WriteSpan and WriteComplexity, each after a comma, written
+// at `at` (room for 160 bytes each); returns the end.
+char* PutSpan(char* at, const MetricRecord& r) {
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), r.comments);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
+  return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
+}
+
+char* PutComplexity(char* at, const MetricRecord& r) {
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"interface_complexity\":"),
+                    r.interface_complexity);
+  return WriteJsonInt(PutJsonLiteral(at, ",\"total_complexity\":"),
+                      r.functional_complexity);
+}
+
+// Room for a record's keys and numbers, beside its strings.
+constexpr size_t kRecordRoom = 768;
+
 void WriteVisibility(JsonWriter& w, const char* key, int32_t total,
                      int32_t pub, int32_t prot, int32_t priv) {
   w.BeginObject(key);
@@ -46,7 +71,76 @@ void WriteVisibility(JsonWriter& w, const char* key, int32_t total,
   w.End();
 }
 
+// `text` as a JSON string, as JsonWriter::Str writes it.
+void AppendJsonStr(std::string& out, std::string_view text) {
+  if (!IsJsonPlain(text)) return AppendJsonString(out, text);
+  out += '"';
+  out += text;
+  out += '"';
+}
+
+// Notice numbers whose text member is kept: the built-in ones and the
+// user-defined ones of the usual range.
+constexpr int kCachedNotices = 1024;
+
 }  // namespace
+
+std::string JsonNoticeText(std::string_view text) {
+  std::string json = ",\"text\":";
+  AppendJsonStr(json, text);
+  return json;
+}
+
+const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
+  if (number < 0 || static_cast<size_t>(number) >= M.notice_texts.size()) {
+    return nullptr;
+  }
+  const std::string& json = M.notice_texts[number];
+  return json.empty() ? nullptr : &json;
+}
+
+std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
+                                     std::string_view text) {
+  if (number < 0 || number >= kCachedNotices) return {};
+  if (M.notice_texts.size() <= static_cast<size_t>(number)) {
+    M.notice_texts.resize(number + 1);
+  }
+  return M.notice_texts[number] = JsonNoticeText(text);
+}
+
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text_json, std::string_view context,
+                          bool is_class) {
+  const bool plain_context = IsJsonPlain(context);
+  // The notice is written in place: room for the comma, the number and
+  // line members, the text, a plain context and the closing brace.
+  std::string& out = M.file_notices_json;
+  const size_t start = out.size();
+  out.resize(start + 80 + text_json.size() + (plain_context ? context.size() : 0));
+  char* const begin = out.data() + start;
+  char* at = begin;
+  auto put = [&at](std::string_view piece) {
+    std::memcpy(at, piece.data(), piece.size());
+    at += piece.size();
+  };
+  if (start > 0) *at++ = ',';
+  put("{\"number\":");
+  at = WriteJsonInt(at, number);
+  put(",\"line\":");
+  at = WriteJsonInt(at, line);
+  put(text_json);
+  if (!context.empty()) {
+    put(is_class ? std::string_view(",\"class\":") : std::string_view(",\"function\":"));
+    if (plain_context) {
+      *at++ = '"';
+      put(context);
+      *at++ = '"';
+    }
+  }
+  out.resize(start + (at - begin));
+  if (!context.empty() && !plain_context) AppendJsonString(out, context);
+  out += '}';
+}
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
   w.BeginObject("lines");
@@ -69,6 +163,21 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
 }
 
 void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
+  // The common case, plain names, is written in one piece: a file can hold
+  // thousands of functions.
+  if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
+    char* at = w.Element(kRecordRoom + r.name.size() + r.parameters.size());
+    at = PutJsonLiteral(at, "{\"name\":\"");
+    at = PutJsonText(at, r.name);
+    at = PutJsonLiteral(at, "\",\"parameters\":\"");
+    at = PutJsonText(at, r.parameters);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
+    at = PutComplexity(PutSpan(at, r), r);
+    *at++ = '}';
+    w.EndElement(at);
+    return;
+  }
   w.BeginObject();
   w.Str("name", r.name);
   w.Str("parameters", r.parameters);
@@ -80,6 +189,32 @@ void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
 }
 
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
+  if (IsJsonPlain(r.name) && IsJsonPlain(r.inheritance)) {
+    char* at = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
+    at = PutJsonLiteral(at, "{\"kind\":\"");
+    at = PutJsonText(at, KindName(r.kind));
+    at = PutJsonLiteral(at, "\",\"name\":\"");
+    at = PutJsonText(at, r.name);
+    at = PutJsonLiteral(at, "\",\"inheritance\":\"");
+    at = PutJsonText(at, r.inheritance);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
+    at = PutSpan(at, r);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
+                      static_cast<int32_t>(r.methods));
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
+    at = WriteJsonInt(PutJsonLiteral(at, "},\"attributes\":{\"total\":"),
+                      r.attributes);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
+    *at++ = '}';
+    at = PutComplexity(at, r);
+    *at++ = '}';
+    w.EndElement(at);
+    return;
+  }
   w.BeginObject();
   w.Str("kind", KindName(r.kind));
   w.Str("name", r.name);
@@ -96,6 +231,19 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
 }
 
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
+  if (IsJsonPlain(r.name)) {
+    char* at = w.Element(kRecordRoom + r.name.size());
+    at = PutJsonLiteral(at, "{\"name\":\"");
+    at = PutJsonText(at, r.name);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
+    at = PutSpan(at, r);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"classes\":"), r.classes);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"functions\":"), r.functions);
+    at = PutComplexity(at, r);
+    *at++ = '}';
+    w.EndElement(at);
+    return;
+  }
   w.BeginObject();
   w.Str("name", r.name);
   w.Int("line", r.line);

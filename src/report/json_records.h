@@ -2,6 +2,7 @@
 // objects and its project part.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "report/json_text.h"
@@ -25,5 +26,22 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 // when `with_file`).
 void WriteJsonNotices(JsonWriter& w, const std::vector<MachineNotice>& list,
                       bool with_file);
+
+// The ',"text":"..."' member of a notice with text `text`.
+std::string JsonNoticeText(std::string_view text);
+
+// The text member of notice `number` kept for the run, if it was made: a
+// notice's description does not change during a run. CacheJsonNoticeText
+// keeps it (for the usual range of numbers; otherwise it returns nothing).
+const std::string* CachedJsonNoticeText(const MachineOutput& M, int number);
+std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
+                                     std::string_view text);
+
+// Appends one notice of the file being analysed to M.file_notices_json, in
+// the form WriteJsonNotices gives it without the file. `text_json` is its
+// text member; `context` names the function or class, if any.
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text_json, std::string_view context,
+                          bool is_class);
 
 }  // namespace zav

@@ -85,6 +85,10 @@ void JsonWriter::Put(std::string_view text) {
 }
 
 void JsonWriter::Grow(size_t n) {
+  if (sink_ != nullptr) {
+    Flush(sink_);
+    if (n <= capacity_) return;
+  }
   const size_t capacity = std::max(capacity_ * 2, used_ + n);
   auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
   std::memcpy(bigger.get(), buffer_.get(), used_);

@@ -36,22 +36,26 @@ inline bool IsJsonPlain(std::string_view text) {
   constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   // A byte of zero in `x` sets its high bit in the result.
   auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
-  size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
+  auto plain_word = [&](const char* at) {
     uint64_t x;
-    std::memcpy(&x, text.data() + i, 8);
+    std::memcpy(&x, at, 8);
     // Bytes of 0x80 and above, below 0x20, '"' and '\\'.
     // Without high bits no byte carries into the next when 0x60 is added,
     // and only a byte below 0x20 stays below 0x80.
-    if ((x & kHighs) != 0 || ((x + 0x6060606060606060u) & kHighs) != kHighs ||
-        has_zero(x ^ (kOnes * '"')) || has_zero(x ^ (kOnes * '\\'))) {
-      return false;
+    return (x & kHighs) == 0 && ((x + 0x6060606060606060u) & kHighs) == kHighs &&
+           !has_zero(x ^ (kOnes * '"')) && !has_zero(x ^ (kOnes * '\\'));
+  };
+  if (text.size() < 8) {
+    for (const char c : text) {
+      if (!kJsonPlainByte[static_cast<unsigned char>(c)]) return false;
     }
+    return true;
   }
-  for (; i < text.size(); ++i) {
-    if (!kJsonPlainByte[static_cast<unsigned char>(text[i])]) return false;
+  for (size_t i = 0; i + 8 <= text.size(); i += 8) {
+    if (!plain_word(text.data() + i)) return false;
   }
-  return true;
+  // The last bytes as one word that overlaps the one before.
+  return plain_word(text.data() + text.size() - 8);
 }
 
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
@@ -66,8 +70,15 @@ inline char* WriteJsonInt(char* at, int64_t value) {
     *at++ = '-';
     u = 0 - u;
   }
+  // Most figures have one to three digits.
   int digits = 1;
-  for (uint64_t rest = u; rest >= 10; rest /= 10) ++digits;
+  if (u >= 10) {
+    digits = 2;
+    if (u >= 100) {
+      digits = 3;
+      for (uint64_t rest = u / 1000; rest > 0; rest /= 10) ++digits;
+    }
+  }
   char* end = at + digits;
   char* p = end;
   for (; u >= 100; u /= 100) {
@@ -80,6 +91,19 @@ inline char* WriteJsonInt(char* at, int64_t value) {
     p[-1] = static_cast<char>('0' + u);
   }
   return end;
+}
+
+// Writes `text` (a literal) at `at`, returning the end.
+template <size_t N>
+[[gnu::always_inline]] inline char* PutJsonLiteral(char* at, const char (&text)[N]) {
+  std::memcpy(at, text, N - 1);
+  return at + N - 1;
+}
+
+// Writes `text` at `at`, returning the end.
+inline char* PutJsonText(char* at, std::string_view text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
 }
 
 // Writes JSON into a string buffer that the caller drains with Flush, so a
@@ -123,11 +147,21 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
+  // A whole element of the open array written by the caller: Element
+  // places the comma and returns where the element goes, with room for
+  // `room` bytes; EndElement takes the end of what was written.
+  [[gnu::always_inline]] char* Element(size_t room) { return Prefix({}, room); }
+  void EndElement(char* end) { used_ = end - buffer_.get(); }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
 
   JsonWriter() : buffer_(std::make_unique_for_overwrite<char[]>(kStartSize)) {}
+  // A writer that drains its buffer into `sink` whenever it fills, rather
+  // than growing it: a file object with thousands of functions and notices
+  // costs no copying of what was already built. The caller still flushes
+  // the rest.
+  explicit JsonWriter(FILE* sink) : JsonWriter() { sink_ = sink; }
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
@@ -176,6 +210,7 @@ class JsonWriter {
   size_t capacity_ = kStartSize;
   size_t used_ = 0;
   std::string escaped_;  // a string that needed escaping
+  FILE* sink_ = nullptr;  // where a full buffer is drained, if anywhere
   int depth_ = 0;                 // open levels
   char closers_[kMaxDepth];       // '}' or ']' per open level
   bool has_member_[kMaxDepth];    // per open level

@@ -30,7 +30,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry);
 // keyword notice 22 names; `class_name`: the class a notice raised outside
 // the class's body concerns).
 void RecordMachineNotice(GlobalData& G, int number, int32_t line,
-                         const std::string& file, const char* keyword,
+                         const char* file, const char* keyword,
                          int variant, const char* class_name);
 
 // Completes the document at the end of the run.

@@ -172,12 +172,15 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
   w.Str("f", "abcdefghij\x7f");
   w.Str("g", "01234567\x1f");
   w.Str("h", "\\");
+  w.Int("i", 99);
+  w.Int("j", 100);
+  w.Int("k", 1000);
   w.End();
   w.Flush(h.G().report.out);
   EXPECT_EQ(h.Output(),
             "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
             "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
-            "\"h\":\"\\\\\"}\n");
+            "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000}\n");
 }
 
 }  // namespace
