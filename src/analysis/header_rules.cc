@@ -81,7 +81,7 @@ static bool TailHoldsDeclarationWord(std::string_view tail) {
 // true when it starts a new header that replaces the pending one (a macro
 // invocation line without ";", such as "libc_hidden_def (f)", is followed
 // by a definition), false when it continues the header (an initialiser
-// list, a trailing return type, an attribute or exception specification).
+// list, a trailing return type, an attribute or an exception clause such as noexcept).
 bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   const FunctionState& F = G.func;
   // A header written twice in #if/#else branches keeps its first form.

@@ -125,13 +125,7 @@ void WriteBenchmarkReport(GlobalData& G) {
   if (format == ReportFormat::kText || format == ReportFormat::kHtml) {
     PutText(G, "\n");
     WriteUnderscoreRule(G);
-    if (format == ReportFormat::kHtml) {
-      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
-      CenterLine(G, "~~ Performance Benchmark ~~");
-      PutText(G, "</font></b>");
-    } else {
-      CenterLine(G, "~~ Performance Benchmark ~~");
-    }
+    CenterTitle(G, "~~ Performance Benchmark ~~");
     PutText(G,
             "\n  A process benchmark has been determined for this metrics analysis.\n"
             "  The elapsed time for processing is effected by the I/O response of\n"

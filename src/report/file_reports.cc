@@ -29,20 +29,9 @@ void WriteSummaryTitle(GlobalData& G, bool project) {
   if (rule) WriteHyphenRule(G);
   const char* title =
       project ? "~~ Total Project Summary ~~" : "~~ Total File Summary ~~";
-  switch (format) {
-    case ReportFormat::kText:
-      CenterLine(G, title);
-      break;
-    case ReportFormat::kHtml:
-      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
-      CenterLine(G, title);
-      PutText(G, "</font></b>");
-      break;
-    case ReportFormat::kCsv:
-      PutText(G, project ? "Total Project Summary\n" : "Total File Summary\n");
-      break;
-    case ReportFormat::kXml:
-      break;
+  CenterTitle(G, title);
+  if (format == ReportFormat::kCsv) {
+    PutText(G, project ? "Total Project Summary\n" : "Total File Summary\n");
   }
 }
 

@@ -59,19 +59,30 @@ void WriteUnderscoreRule(GlobalData& G) {
   Print(G, "  %s%s\n\n", kUnderscores36, kUnderscores36);
 }
 
+void CenterTitle(GlobalData& G, std::string_view title) {
+  switch (Fmt(G)) {
+    case ReportFormat::kText:
+      CenterLine(G, title);
+      break;
+    case ReportFormat::kHtml:
+      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
+      CenterLine(G, title);
+      PutText(G, "</font></b>");
+      break;
+    case ReportFormat::kCsv:
+    case ReportFormat::kXml:
+      break;
+  }
+}
+
 void WriteSectionTitle(GlobalData& G, std::string_view title,
                        std::string_view csv_title) {
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      WriteHyphenRule(G);
-      CenterLine(G, title);
-      PutText(G, "\n");
-      break;
     case ReportFormat::kHtml:
       WriteHyphenRule(G);
-      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
-      CenterLine(G, title);
-      PutText(G, "</font></b>\n");
+      CenterTitle(G, title);
+      PutText(G, "\n");
       break;
     case ReportFormat::kCsv:
       PutText(G, csv_title);

@@ -36,6 +36,10 @@ void CenterLine(GlobalData& G, std::string_view text);
 void CenterHtmlLine(GlobalData& G, std::string_view visible,
                     std::string_view markup);
 
+// Writes `title` centred (CenterLine), in HTML in bold and the header
+// colour; CSV and XML get nothing.
+void CenterTitle(GlobalData& G, std::string_view title);
+
 // Opens a report section titled `title` ("~~ Title ~~") in the active
 // format: text and HTML the hyphen rule and the centred title (HTML in the
 // header colour) and an empty line; CSV the line `csv_title`; XML

@@ -54,22 +54,9 @@ void Emit(GlobalData& G, ExtractionEvent event, int32_t line_number) {
 }
 
 void WriteTitle(GlobalData& G, const char* title) {
-  switch (Fmt(G)) {
-    case ReportFormat::kText:
-      CenterLine(G, title);
-      break;
-    case ReportFormat::kHtml:
-      Print(G, "<b><font color=\"%s\">", Color(G, kColorHeader));
-      CenterLine(G, title);
-      PutText(G, "</font></b>");
-      break;
-    case ReportFormat::kCsv:
-      Print(G, "%s\n", title);
-      break;
-    case ReportFormat::kXml:
-      // The run's mode title is not written in XML either.
-      break;
-  }
+  // The run's mode title is not written in XML either.
+  CenterTitle(G, title);
+  if (Fmt(G) == ReportFormat::kCsv) Print(G, "%s\n", title);
 }
 
 }  // namespace
