@@ -7,8 +7,6 @@
 #include "base/text_util.h"
 
 namespace zav {
-namespace {
-
 void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
   WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
   if (G.sw.function_points) {
@@ -17,8 +15,6 @@ void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
                            FunctionPointsOf(G, kMeasureLloc, r.lloc));
   }
 }
-
-}  // namespace
 
 void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
   const bool has_template = !f.template_text.empty();

@@ -9,6 +9,9 @@
 
 namespace zav {
 
+// The LOC line of a function or class and, with -fp, its function points.
+void WriteSizeLines(GlobalData& G, const MetricRecord& r);
+
 // The heading lines of a function: "Function: %s", "Parameters: %s" and,
 // when the record has one, "Template: %s". HTML shows the texts escaped in
 // the function, parameter and template colours; XML opens a `function`

@@ -68,15 +68,6 @@ ClassRecord OccurrenceRecord(const ClassFrame& c, const MetricRecord& span) {
   return r;
 }
 
-void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
-  WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
-  if (G.sw.function_points) {
-    WriteFunctionPointLine(G, FunctionPointsOf(G, kMeasureLoc, r.loc),
-                           FunctionPointsOf(G, kMeasureEloc, r.eloc),
-                           FunctionPointsOf(G, kMeasureLloc, r.lloc));
-  }
-}
-
 void WriteCyclomaticDetail(GlobalData& G) {
   const Settings& s = G.settings;
   const DecisionCounts& c = G.func.counts;
