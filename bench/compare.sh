@@ -4,7 +4,8 @@
 #   bench/compare.sh save  REFDIR [DIR...]   write the reference reports
 #   bench/compare.sh check REFDIR [DIR...]   run again, compare with REFDIR
 #
-# DIR defaults to /usr/include, /usr/src/googletest and examples/. Each run
+# DIR defaults to /usr/include, /usr/src/googletest and examples/; the
+# Java corpus is bench/java_corpus.sh's extraction of the JDK sources. Each run
 # of the table below reads the same sorted file list; the run and build
 # dates and the temporary configuration directory are masked, everything
 # else must match byte for byte. `check` exits 1 on the first difference
@@ -40,6 +41,7 @@ echo "corpus: ${dirs[*]}: $(wc -l < "$work/files.lst") files"
 runs=(
   "summary|-s"
   "verbose|-v"
+  "functions|-fa"
   "full|-fa -c -n -o -v"
   "details|-fd -fm -fp -a -m -l -e"
   "totals|-Ta -fa -c -n -o -i"
@@ -47,6 +49,8 @@ runs=(
   "html|-H -fa -c -n -o -v -Ta -i"
   "csv|-C -fa -c -n -o -v -Ta"
   "xml|-X -fa -c -n -o -v -Ta -i"
+  "json|--json -fa -c -n -o -v"
+  "sarif|--sarif -fa -n"
 )
 
 # Masks what legitimately changes between runs: dates and the work dir.
@@ -62,6 +66,10 @@ status=0
 for entry in "${runs[@]}"; do
   name=${entry%%|*}
   switches=${entry#*|}
+  # ZAV_COMPARE_ONLY="summary full" limits the runs to those named.
+  if [ -n "${ZAV_COMPARE_ONLY:-}" ] && [[ " $ZAV_COMPARE_ONLY " != *" $name "* ]]; then
+    continue
+  fi
   # shellcheck disable=SC2086
   (cd "$work" && nice -n 10 "$root/build/zav" $switches -Ffiles.lst -O"$name.raw" \
     > "$name.stdout" 2>&1) && rc=0 || rc=$?
