@@ -196,14 +196,16 @@ void DebugSplitTexts(GlobalData& G, const char* line) {
 }
 
 // Characters that start a code-character action (see counters.cc) or that
-// the structural detectors act on (see structure.cc).
+// the structural detectors and the character checks act on (StructureCharacter,
+// FunctionCharacter, CheckCharacter). "," and ":" are in neither: every
+// detector passes them over, so they take no call.
 enum : uint8_t { kCounts = 1, kStructure = 2 };
 struct CodeCharacterTable {
   uint8_t acts[256] = {};
   constexpr CodeCharacterTable() {
     for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] |= kCounts;
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#', '=', '<', '>',
-                            '?', '|', '&', ':', '@', ',', '-', '+', '.', '~'}) {
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '=', '<', '>',
+                            '?', '|', '&', '@', '-', '+', '.', '~'}) {
       acts[c] |= kStructure;
     }
   }
@@ -393,37 +395,58 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   return i + 1;
 }
 
-// What the fast code scanner does with a character.
-enum : uint8_t { kInert = 0, kBlankSpace = 1, kWordStart = 2, kSpecial = 3 };
+// What the fast code scanner does with a character in code state.
+enum : uint8_t {
+  kInert = 0,      // visible code that changes nothing: "*", "!", "%", ...
+  kBlankSpace,     // a space
+  kTab,            // a tab: spaces and notice 30
+  kWordStart,      // a letter or "_": an identifier
+  kDigit,          // a number, letters and digits up to its end
+  kAction,         // a code-character action (kCodeCharacters)
+  kSpecial         // anything else: a full character step
+};
 struct CodeScanTable {
   uint8_t kind[256] = {};
-  constexpr CodeScanTable() {
+  // `other`: a language without the C-family actions, where their
+  // characters are inert.
+  constexpr explicit CodeScanTable(bool other) {
     for (int c = 0; c < 256; ++c) {
       if (c <= 32 || c >= 128) kind[c] = kSpecial;  // blanks, controls, high bytes
     }
     kind[static_cast<unsigned char>(' ')] = kBlankSpace;
+    kind[static_cast<unsigned char>('\t')] = kTab;
     for (int c = 'a'; c <= 'z'; ++c) kind[c] = kWordStart;
     for (int c = 'A'; c <= 'Z'; ++c) kind[c] = kWordStart;
     kind[static_cast<unsigned char>('_')] = kWordStart;
-    for (unsigned char c : {'"', '\'', '/', '*', '\\'}) kind[c] = kSpecial;
+    for (int c = '0'; c <= '9'; ++c) kind[c] = kDigit;
+    for (unsigned char c : {'"', '\'', '/', '\\'}) kind[c] = kSpecial;
     for (int c = 0; c < 256; ++c) {
-      if (kCodeCharacters.acts[c] != 0) kind[c] = kSpecial;
+      if (kCodeCharacters.acts[c] != 0) kind[c] = other ? kInert : kAction;
     }
   }
 };
-constexpr CodeScanTable kCodeScan;
+constexpr CodeScanTable kCodeScan(false);
+constexpr CodeScanTable kCodeScanOther(true);
+
+// True while the lexer is in plain code with nothing suppressed.
+bool InPlainCode(const LexState& L) {
+  return !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
+           L.suppress_rest_of_line);
+}
 
 // Code state (no comment, string or character literal open): runs through
-// the characters that change no state and start no action, keeping the
-// line flags in locals, and handles identifiers. Returns the position of
-// the first character that needs a full step, or `length`.
+// the line keeping the line flags in locals, handles identifiers and the
+// code-character actions in place, and stops at the first character that
+// needs a full step (a quote, a slash, a backslash, a control or high byte)
+// or at a change of the lexical state. Returns that position, or `length`.
 int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_number) {
   LexState& L = G.lex;
-  const bool other = G.lang.flags.other;
+  const uint8_t* kind = G.lang.flags.other ? kCodeScanOther.kind : kCodeScan.kind;
   bool visible = false;
   char last = L.last_nonblank;
-  int spaces = 0;
+  int64_t spaces = 0;
   int run = i;  // start of the characters not yet collected
+  // Writes the locals back and collects the characters before `upto`.
   auto flush = [&](int upto) {
     if (visible) {
       L.blank = false;
@@ -436,43 +459,68 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
     if (L.collecting && !L.directive_line && upto > run) CollectText(G, line + run, upto - run);
     run = upto;
   };
+  // An identifier character right after the previous step's identifier
+  // character continues that token: no word starts here.
+  if (i > 0 && IsIdentChar(line[i - 1])) {
+    while (i < length && IsIdentChar(line[i])) last = line[i++];
+    visible = visible || i > run;
+  }
   while (i < length) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
-    uint8_t kind = kCodeScan.kind[c];
-    if (other && kind == kSpecial && kCodeCharacters.acts[c] != 0) kind = kInert;
-    if (kind == kBlankSpace) {
-      ++spaces;
-      ++i;
-      continue;
-    }
-    if (kind == kWordStart && i > 0 && IsIdentChar(line[i - 1])) kind = kInert;
-    if (kind == kInert) {
-      visible = true;
-      last = static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    if (kind == kSpecial) break;
-    // An identifier starts here.
-    int end = i + 1;
-    while (IsIdentChar(line[end])) ++end;
-    flush(end);  // the word is code text like the run before it
-    L.blank = false;
-    L.code_seen = true;
-    if (!other) {
-      const Word word = LookupWord(line + i, end - i);
-      if (word != Word::kNone) {
-        StructureWord(G, line, i, end, word);
-        CountCodeWord(G, line, i, end, word);
+    switch (kind[c]) {
+      case kBlankSpace:
+        ++spaces;
+        ++i;
+        continue;
+      case kInert:
+        visible = true;
+        last = static_cast<char>(c);
+        ++i;
+        continue;
+      case kDigit: {
+        int end = i + 1;
+        while (IsIdentChar(line[end])) ++end;
+        visible = true;
+        last = line[end - 1];
+        i = end;
+        continue;
       }
-    }
-    last = line[end - 1];
-    L.last_nonblank = last;
-    i = end;
-    run = i;
-    if (L.in_string || L.in_char_literal || L.in_block_comment || L.in_line_comment ||
-        L.suppress_rest_of_line) {
-      return i;
+      case kTab:
+        spaces += G.settings.tab_spaces;
+        RaiseNotice(G, kNoticeTab, line_number);
+        ++i;
+        continue;
+      case kWordStart: {
+        int end = i + 1;
+        while (IsIdentChar(line[end])) ++end;
+        visible = true;
+        last = line[end - 1];
+        flush(end);  // the word is code text like the run before it
+        if (kind == kCodeScan.kind && CouldBeWord(c, end - i)) {
+          const Word word = LookupWord(line + i, end - i);
+          if (word != Word::kNone) {
+            StructureWord(G, line, i, end, word);
+            CountCodeWord(G, line, i, end, word);
+            if (!InPlainCode(L)) return end;
+          }
+        }
+        i = end;
+        continue;
+      }
+      case kAction: {
+        visible = true;
+        last = static_cast<char>(c);
+        flush(i + 1);
+        const uint8_t acts = kCodeCharacters.acts[c];
+        if (acts & kStructure) StructureCharacter(G, line, i);
+        if (acts & kCounts) CountCodeCharacter(G, line, i);
+        ++i;
+        if (!InPlainCode(L)) return i;
+        continue;
+      }
+      default:
+        flush(i);
+        return i;
     }
   }
   flush(i);

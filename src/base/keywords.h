@@ -5,6 +5,7 @@
 // interest; constant time per identifier.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace zav {
@@ -28,6 +29,16 @@ enum class Word : uint8_t {
 
 // The word spelled by s[0..length), or Word::kNone.
 Word LookupWord(const char* s, int length);
+
+// Bit n of kWordLengthsByFirst[c] is set when a word of n characters
+// starts with the character c.
+extern const std::array<uint32_t, 128> kWordLengthsByFirst;
+
+// A quick filter before LookupWord: false when no word of `length`
+// characters starts with `first`.
+inline bool CouldBeWord(unsigned char first, int length) {
+  return first < 128 && length < 32 && ((kWordLengthsByFirst[first] >> length) & 1) != 0;
+}
 
 // The spelling of a word ("" for kNone).
 const char* WordText(Word w);
