@@ -428,6 +428,35 @@ struct CodeScanTable {
 constexpr CodeScanTable kCodeScan(false);
 constexpr CodeScanTable kCodeScanOther(true);
 
+// The end of the run of identifier characters (letters, digits, "_") that
+// starts at `i`, found sixteen characters at a time while they lie inside
+// the line's `length`.
+int IdentifierEnd(const char* line, int i, int length) {
+#if defined(__SSE2__)
+  // Letters: (c | 0x20) - 'a' below 26; digits: c - '0' below 10. SSE2
+  // compares signed bytes, so both ranges are moved to start at -128.
+  const __m128i lower_bit = _mm_set1_epi8(0x20);
+  const __m128i to_a = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
+  const __m128i letters = _mm_set1_epi8(static_cast<char>(-128 + 26));
+  const __m128i to_0 = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
+  const __m128i digits = _mm_set1_epi8(static_cast<char>(-128 + 10));
+  const __m128i underscore = _mm_set1_epi8('_');
+  while (i + 16 <= length) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+    const __m128i letter =
+        _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, lower_bit), to_a), letters);
+    const __m128i digit = _mm_cmplt_epi8(_mm_add_epi8(v, to_0), digits);
+    const __m128i ident =
+        _mm_or_si128(_mm_or_si128(letter, digit), _mm_cmpeq_epi8(v, underscore));
+    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(ident)) & 0xFFFF;
+    if (others != 0) return i + __builtin_ctz(others);
+    i += 16;
+  }
+#endif
+  while (IsIdentChar(line[i])) ++i;
+  return i;
+}
+
 // True while the lexer is in plain code with nothing suppressed.
 bool InPlainCode(const LexState& L) {
   return !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
@@ -478,8 +507,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         ++i;
         continue;
       case kDigit: {
-        int end = i + 1;
-        while (IsIdentChar(line[end])) ++end;
+        const int end = IdentifierEnd(line, i + 1, length);
         visible = true;
         last = line[end - 1];
         i = end;
@@ -491,8 +519,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         ++i;
         continue;
       case kWordStart: {
-        int end = i + 1;
-        while (IsIdentChar(line[end])) ++end;
+        const int end = IdentifierEnd(line, i + 1, length);
         visible = true;
         last = line[end - 1];
         flush(end);  // the word is code text like the run before it
@@ -559,7 +586,13 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
 
 void StartLine(GlobalData& G, const char* line, int length) {
   LexState& L = G.lex;
-  if (!G.lang.flags.other) CheckLineStart(G, line);
+  // The line-start check only moves a pending keyword (or clears the last
+  // line's unbound one).
+  const CheckState& C = G.checks;
+  if (!G.lang.flags.other &&
+      (C.pending_keyword != kPendingNone || C.unbound_keyword != kPendingNone)) {
+    CheckLineStart(G, line);
+  }
   int first = 0;
   while (IsBlank(line[first])) ++first;
   L.first_nonblank = first;
@@ -639,7 +672,10 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
 }  // namespace
 
 void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
-  int length = static_cast<int>(std::strlen(line));
+  AnalyzeLine(line, static_cast<int>(std::strlen(line)), line_number, G);
+}
+
+void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);

@@ -11,6 +11,8 @@ namespace zav {
 // with its line end; `line_number` is its 1-based physical line number.
 // All results are kept in G.
 void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G);
+// The same for a line whose text length (up to its NUL) is known.
+void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G);
 
 // The line type letter of the line just analysed (before the per-line flags
 // are cleared), or '\0' when the line has none.

@@ -1,5 +1,8 @@
 #include "analysis/line_reader.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 
 #include "analysis/analyze_line.h"
@@ -13,9 +16,25 @@ constexpr size_t kBufferSize = 1 << 18;
 
 }  // namespace
 
-PieceReader::PieceReader(FILE* file, SourceBuffer& buffer) : file_(file) {
+PieceReader::PieceReader(FILE* file, SourceBuffer& buffer, bool direct)
+    : file_(file), direct_(direct) {
   if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1]);
   buffer_ = buffer.data.get();
+}
+
+// Reads up to `want` bytes at end_. An unbuffered stream on a descriptor
+// is read with read() directly, which takes one system call per block
+// where the stream would ask again after a short read.
+size_t PieceReader::ReadSome(size_t want) {
+  const int fd = ::fileno(file_);
+  if (fd >= 0 && direct_) {
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer_ + end_, want);
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) return 0;
+    }
+  }
+  return std::fread(buffer_ + end_, 1, want, file_);
 }
 
 bool PieceReader::Fill() {
@@ -25,13 +44,14 @@ bool PieceReader::Fill() {
     begin_ = 0;
   }
   while (!file_done_ && end_ < kBufferSize) {
-    size_t n = std::fread(buffer_ + end_, 1, kBufferSize - end_, file_);
+    size_t n = ReadSome(kBufferSize - end_);
     if (n == 0) {
       file_done_ = true;
       break;
     }
     end_ += n;
   }
+  nul_known_ = false;
   return end_ > begin_;
 }
 
@@ -54,6 +74,12 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
                                     : limit;
   at_eof = newline == nullptr && piece < static_cast<size_t>(kLinePieceMax) &&
            file_done_;
+  if (!nul_known_ || nul_pos_ < begin_) {
+    const char* nul = static_cast<const char*>(std::memchr(start, '\0', end_ - begin_));
+    nul_pos_ = nul != nullptr ? static_cast<size_t>(nul - buffer_) : end_;
+    nul_known_ = true;
+  }
+  text_length_ = static_cast<int>(nul_pos_ < begin_ + piece ? nul_pos_ - begin_ : piece);
   saved_pos_ = begin_ + piece;
   saved_byte_ = buffer_[saved_pos_];
   buffer_[saved_pos_] = '\0';
@@ -68,7 +94,7 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
   // The reader has its own large buffer: the stream needs none (and so
   // does not query the file to size one).
   std::setvbuf(file, nullptr, _IONBF, 0);
-  PieceReader reader(file, G.source_buffer);
+  PieceReader reader(file, G.source_buffer, true);
   char* text;
   int length;
   bool at_eof;
@@ -76,9 +102,11 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
     const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
     // Bytes with the top bit set at the start of a piece (a byte-order mark
     // or another non-ASCII lead) are dropped.
+    int text_length = reader.TextLength();
     while (static_cast<unsigned char>(*text) & 0x80) {
       ++text;
       --length;
+      --text_length;
     }
     if (at_eof && static_cast<unsigned char>(text[0]) < 12 && text[0] != '\t') {
       break;  // nothing but an empty or control-led tail was read
@@ -98,11 +126,11 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
         std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
       G.reader.key_string_found = true;  // notice 21 looks for it at the end
     }
-    if (!ApplySkipTokens(G, text)) {
+    if (G.settings.skip_tokens_active && !ApplySkipTokens(G, text)) {
       ++G.file.skipped_lines_count;
       continue;
     }
-    AnalyzeLine(text, G.reader.line_number, G);
+    AnalyzeLine(text, text_length, G.reader.line_number, G);
     if (G.baseline.line_hook != nullptr) {
       G.baseline.line_hook(G, text, G.reader.line_number);
     }

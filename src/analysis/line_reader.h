@@ -15,8 +15,9 @@ namespace zav {
 class PieceReader {
  public:
   // Reads `file` through `buffer`, which is allocated on first use and
-  // kept for the next file.
-  PieceReader(FILE* file, SourceBuffer& buffer);
+  // kept for the next file. `direct`: the stream is unbuffered and nothing
+  // was read through it yet, so its descriptor may be read directly.
+  PieceReader(FILE* file, SourceBuffer& buffer, bool direct = false);
 
   // Reads the next piece. Returns false when nothing was read (end of file).
   // `text` points at the NUL-terminated piece, valid until the next call;
@@ -24,10 +25,16 @@ class PieceReader {
   // `at_eof` tells that the piece ended because the file ended.
   bool Next(char*& text, int& length, bool& at_eof);
 
+  // The length of the last piece's text: its byte count, or the position
+  // of the first NUL byte inside it.
+  int TextLength() const { return text_length_; }
+
  private:
   bool Fill();
+  size_t ReadSome(size_t want);
 
   FILE* file_;
+  bool direct_;
   char* buffer_;
   size_t begin_ = 0;  // first unread byte
   size_t end_ = 0;    // one past the last byte read from the file
@@ -35,6 +42,11 @@ class PieceReader {
   size_t saved_pos_ = 0;   // where the piece's terminator was written
   char saved_byte_ = '\0';
   bool restore_ = false;
+  int text_length_ = 0;
+  // First NUL byte at or after begin_ (end_ when none), valid while
+  // nul_known_; the reader looks for NUL bytes once per buffer fill.
+  size_t nul_pos_ = 0;
+  bool nul_known_ = false;
 };
 
 // Runs the line loop over an open file: every accepted piece is numbered,
