@@ -4,10 +4,7 @@
 #include <cstring>
 #include <string>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "analysis/code_scan.h"
 #include "analysis/counters.h"
 #include "base/keywords.h"
 #include "analysis/structure.h"
@@ -195,88 +192,12 @@ void DebugSplitTexts(GlobalData& G, const char* line) {
   Print(G, "*** Comment: %s\n", L.comment_text.text);
 }
 
-// Characters that start a code-character action (see counters.cc) or that
-// the structural detectors and the character checks act on (StructureCharacter,
-// FunctionCharacter, CheckCharacter). "," and ":" are in neither: every
-// detector passes them over, so they take no call.
-enum : uint8_t { kCounts = 1, kStructure = 2 };
-struct CodeCharacterTable {
-  uint8_t acts[256] = {};
-  constexpr CodeCharacterTable() {
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] |= kCounts;
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '=', '<', '>',
-                            '?', '|', '&', '@', '-', '+', '.', '~'}) {
-      acts[c] |= kStructure;
-    }
-  }
-};
-constexpr CodeCharacterTable kCodeCharacters;
-
 // A slash that opens or closes a comment is not code text.
 bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
   if (line[i] != '/') return false;
   if (i > 0 && line[i - 1] == '*') return true;
   return !L.in_string && !L.in_char_literal &&
          (line[i + 1] == '*' || line[i + 1] == '/');
-}
-
-// Counts a segment of a line in which no character can change the lexical
-// state: blanks (each tab raising notice 30 when `tab_notice`), the blank
-// flag, code seen (`code`: the segment is code or string text, where every
-// visible character but "/" is code) and the last non-blank character.
-void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
-                  int32_t line_number) {
-  if (n <= 0) return;
-  int spaces = 0, tabs = 0, visible = 0, slashes = 0;
-  int k = 0;
-#if defined(__SSE2__)
-  // Sixteen characters at a time: each compare gives -1 per matching byte,
-  // subtracted into byte counters (a piece of at most 2,047 characters
-  // makes at most 127 rounds, so no counter overflows), summed at the end.
-  const __m128i space = _mm_set1_epi8(' ');
-  const __m128i tab = _mm_set1_epi8('\t');
-  const __m128i slash = _mm_set1_epi8('/');
-  const __m128i low = _mm_set1_epi8(32);  // visible: 33..127, i.e. > 32
-  __m128i n_space = _mm_setzero_si128(), n_tab = n_space, n_slash = n_space,
-          n_visible = n_space;
-  for (; k + 16 <= n; k += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-    n_space = _mm_sub_epi8(n_space, _mm_cmpeq_epi8(v, space));
-    n_tab = _mm_sub_epi8(n_tab, _mm_cmpeq_epi8(v, tab));
-    n_slash = _mm_sub_epi8(n_slash, _mm_cmpeq_epi8(v, slash));
-    // Signed compare: bytes 128..255 are negative, so they are not > 32.
-    n_visible = _mm_sub_epi8(n_visible, _mm_cmpgt_epi8(v, low));
-  }
-  auto sum = [](__m128i counts) {
-    const __m128i s = _mm_sad_epu8(counts, _mm_setzero_si128());
-    return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
-  };
-  spaces = sum(n_space);
-  tabs = sum(n_tab);
-  slashes = sum(n_slash);
-  visible = sum(n_visible);
-#endif
-  for (; k < n; ++k) {
-    const unsigned char c = static_cast<unsigned char>(p[k]);
-    spaces += c == ' ';
-    tabs += c == '\t';
-    visible += static_cast<unsigned char>(c - 33) <= 94;
-    slashes += c == '/';
-  }
-  LexState& L = G.lex;
-  G.file.spaces_count += spaces + static_cast<int64_t>(tabs) * G.settings.tab_spaces;
-  if (tab_notice) {
-    for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
-  }
-  if (visible > 0) L.blank = false;
-  if (code && visible > slashes) L.code_seen = true;
-  for (int k = n - 1; k >= 0; --k) {
-    const char c = p[k];
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
-      L.last_nonblank = c;
-      break;
-    }
-  }
 }
 
 // Inside a block comment up to the asterisk that closes it. Returns the
@@ -393,165 +314,6 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   if (c != ' ' && c != '\t' && c != '\n' && c != '\r') L.last_nonblank = c;
   if constexpr (kFull) SplitCharacter(L, line, i);
   return i + 1;
-}
-
-// What the fast code scanner does with a character in code state.
-enum : uint8_t {
-  kInert = 0,      // visible code that changes nothing: "*", "!", "%", ...
-  kBlankSpace,     // a space
-  kTab,            // a tab: spaces and notice 30
-  kWordStart,      // a letter or "_": an identifier
-  kDigit,          // a number, letters and digits up to its end
-  kAction,         // a code-character action (kCodeCharacters)
-  kSpecial         // anything else: a full character step
-};
-struct CodeScanTable {
-  uint8_t kind[256] = {};
-  // `other`: a language without the C-family actions, where their
-  // characters are inert.
-  constexpr explicit CodeScanTable(bool other) {
-    for (int c = 0; c < 256; ++c) {
-      if (c <= 32 || c >= 128) kind[c] = kSpecial;  // blanks, controls, high bytes
-    }
-    kind[static_cast<unsigned char>(' ')] = kBlankSpace;
-    kind[static_cast<unsigned char>('\t')] = kTab;
-    for (int c = 'a'; c <= 'z'; ++c) kind[c] = kWordStart;
-    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = kWordStart;
-    kind[static_cast<unsigned char>('_')] = kWordStart;
-    for (int c = '0'; c <= '9'; ++c) kind[c] = kDigit;
-    for (unsigned char c : {'"', '\'', '/', '\\'}) kind[c] = kSpecial;
-    for (int c = 0; c < 256; ++c) {
-      if (kCodeCharacters.acts[c] != 0) kind[c] = other ? kInert : kAction;
-    }
-  }
-};
-constexpr CodeScanTable kCodeScan(false);
-constexpr CodeScanTable kCodeScanOther(true);
-
-// The end of the run of identifier characters (letters, digits, "_") that
-// starts at `i`, found sixteen characters at a time while they lie inside
-// the line's `length`.
-int IdentifierEnd(const char* line, int i, int length) {
-#if defined(__SSE2__)
-  // Letters: (c | 0x20) - 'a' below 26; digits: c - '0' below 10. SSE2
-  // compares signed bytes, so both ranges are moved to start at -128.
-  const __m128i lower_bit = _mm_set1_epi8(0x20);
-  const __m128i to_a = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
-  const __m128i letters = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  const __m128i to_0 = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
-  const __m128i digits = _mm_set1_epi8(static_cast<char>(-128 + 10));
-  const __m128i underscore = _mm_set1_epi8('_');
-  while (i + 16 <= length) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
-    const __m128i letter =
-        _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, lower_bit), to_a), letters);
-    const __m128i digit = _mm_cmplt_epi8(_mm_add_epi8(v, to_0), digits);
-    const __m128i ident =
-        _mm_or_si128(_mm_or_si128(letter, digit), _mm_cmpeq_epi8(v, underscore));
-    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(ident)) & 0xFFFF;
-    if (others != 0) return i + __builtin_ctz(others);
-    i += 16;
-  }
-#endif
-  while (IsIdentChar(line[i])) ++i;
-  return i;
-}
-
-// True while the lexer is in plain code with nothing suppressed.
-bool InPlainCode(const LexState& L) {
-  return !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
-           L.suppress_rest_of_line);
-}
-
-// Code state (no comment, string or character literal open): runs through
-// the line keeping the line flags in locals, handles identifiers and the
-// code-character actions in place, and stops at the first character that
-// needs a full step (a quote, a slash, a backslash, a control or high byte)
-// or at a change of the lexical state. Returns that position, or `length`.
-int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_number) {
-  LexState& L = G.lex;
-  const uint8_t* kind = G.lang.flags.other ? kCodeScanOther.kind : kCodeScan.kind;
-  bool visible = false;
-  char last = L.last_nonblank;
-  int64_t spaces = 0;
-  int run = i;  // start of the characters not yet collected
-  // Writes the locals back and collects the characters before `upto`.
-  auto flush = [&](int upto) {
-    if (visible) {
-      L.blank = false;
-      L.code_seen = true;
-      visible = false;
-    }
-    L.last_nonblank = last;
-    G.file.spaces_count += spaces;
-    spaces = 0;
-    if (L.collecting && !L.directive_line && upto > run) CollectText(G, line + run, upto - run);
-    run = upto;
-  };
-  // An identifier character right after the previous step's identifier
-  // character continues that token: no word starts here.
-  if (i > 0 && IsIdentChar(line[i - 1])) {
-    while (i < length && IsIdentChar(line[i])) last = line[i++];
-    visible = visible || i > run;
-  }
-  while (i < length) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    switch (kind[c]) {
-      case kBlankSpace:
-        ++spaces;
-        ++i;
-        continue;
-      case kInert:
-        visible = true;
-        last = static_cast<char>(c);
-        ++i;
-        continue;
-      case kDigit: {
-        const int end = IdentifierEnd(line, i + 1, length);
-        visible = true;
-        last = line[end - 1];
-        i = end;
-        continue;
-      }
-      case kTab:
-        spaces += G.settings.tab_spaces;
-        RaiseNotice(G, kNoticeTab, line_number);
-        ++i;
-        continue;
-      case kWordStart: {
-        const int end = IdentifierEnd(line, i + 1, length);
-        visible = true;
-        last = line[end - 1];
-        flush(end);  // the word is code text like the run before it
-        if (kind == kCodeScan.kind && CouldBeWord(c, end - i)) {
-          const Word word = LookupWord(line + i, end - i);
-          if (word != Word::kNone) {
-            StructureWord(G, line, i, end, word);
-            CountCodeWord(G, line, i, end, word);
-            if (!InPlainCode(L)) return end;
-          }
-        }
-        i = end;
-        continue;
-      }
-      case kAction: {
-        visible = true;
-        last = static_cast<char>(c);
-        flush(i + 1);
-        const uint8_t acts = kCodeCharacters.acts[c];
-        if (acts & kStructure) StructureCharacter(G, line, i);
-        if (acts & kCounts) CountCodeCharacter(G, line, i);
-        ++i;
-        if (!InPlainCode(L)) return i;
-        continue;
-      }
-      default:
-        flush(i);
-        return i;
-    }
-  }
-  flush(i);
-  return i;
 }
 
 // The fast character loop: segments that change no state are counted a

@@ -111,19 +111,21 @@ struct Table {
 
 constexpr Table kTable;
 
-constexpr std::array<uint32_t, 128> WordLengthsByFirst() {
+// `last`: by the last character instead of the first.
+constexpr std::array<uint32_t, 128> WordLengths(bool last) {
   std::array<uint32_t, 128> bits{};
   for (const Entry& e : kWords) {
     int length = 0;
     while (e.text[length] != '\0') ++length;
-    bits[static_cast<unsigned char>(e.text[0])] |= uint32_t{1} << length;
+    bits[static_cast<unsigned char>(e.text[last ? length - 1 : 0])] |= uint32_t{1} << length;
   }
   return bits;
 }
 
 }  // namespace
 
-constinit const std::array<uint32_t, 128> kWordLengthsByFirst = WordLengthsByFirst();
+constinit const std::array<uint32_t, 128> kWordLengthsByFirst = WordLengths(false);
+constinit const std::array<uint32_t, 128> kWordLengthsByLast = WordLengths(true);
 
 Word LookupWord(const char* s, int length) {
   if (length < 2 || length > kMaxWordLength) return Word::kNone;

@@ -30,14 +30,16 @@ enum class Word : uint8_t {
 // The word spelled by s[0..length), or Word::kNone.
 Word LookupWord(const char* s, int length);
 
-// Bit n of kWordLengthsByFirst[c] is set when a word of n characters
-// starts with the character c.
+// Bit n of kWordLengthsByFirst[c] (kWordLengthsByLast[c]) is set when a
+// word of n characters starts (ends) with the character c.
 extern const std::array<uint32_t, 128> kWordLengthsByFirst;
+extern const std::array<uint32_t, 128> kWordLengthsByLast;
 
 // A quick filter before LookupWord: false when no word of `length`
-// characters starts with `first`.
-inline bool CouldBeWord(unsigned char first, int length) {
-  return first < 128 && length < 32 && ((kWordLengthsByFirst[first] >> length) & 1) != 0;
+// characters starts with `first` and ends with `last`.
+inline bool CouldBeWord(unsigned char first, unsigned char last, int length) {
+  return first < 128 && last < 128 && length < 32 &&
+         ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> length & 1) != 0;
 }
 
 // The spelling of a word ("" for kNone).

@@ -1,0 +1,44 @@
+// The fast paths of the line analyser: counting a segment of a line that
+// cannot change the lexical state, and scanning code for identifiers and
+// code-character actions without a full character step each.
+#pragma once
+
+#include <cstdint>
+
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Characters that start a code-character action (see counters.cc) or that
+// the structural detectors and the character checks act on (StructureCharacter,
+// FunctionCharacter, CheckCharacter). "," and ":" are in neither: every
+// detector passes them over, so they take no call.
+enum : uint8_t { kCounts = 1, kStructure = 2 };
+struct CodeCharacterTable {
+  uint8_t acts[256] = {};
+  constexpr CodeCharacterTable() {
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] |= kCounts;
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '=', '<', '>',
+                            '?', '|', '&', '@', '-', '+', '.', '~'}) {
+      acts[c] |= kStructure;
+    }
+  }
+};
+inline constexpr CodeCharacterTable kCodeCharacters;
+
+// Counts a segment of a line in which no character can change the lexical
+// state: blanks (each tab raising notice 30 when `tab_notice`), the blank
+// flag, code seen (`code`: the segment is code or string text, where every
+// visible character but "/" is code) and the last non-blank character.
+void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
+                  int32_t line_number);
+
+// Code state (no comment, string or character literal open): runs through
+// line[i..length) keeping the line flags in locals, handles identifiers and
+// the code-character actions in place, and stops at the first character
+// that needs a full step (a quote, a slash, a backslash, a control or high
+// byte) or at a change of the lexical state. Returns that position, or
+// `length`.
+int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_number);
+
+}  // namespace zav
