@@ -121,22 +121,6 @@ void SplitCharacter(LexState& L, const char* line, int i) {
   }
 }
 
-// "fall through", "drop through", "fall thru" or "drop thru" anywhere.
-bool HasFallThroughPhrase(const char* line) {
-  for (const char* p = std::strstr(line, "thr"); p != nullptr;
-       p = std::strstr(p + 1, "thr")) {
-    if (p - line < 5) continue;
-    const char* verb = p - 5;
-    if (std::strncmp(verb, "fall ", 5) != 0 && std::strncmp(verb, "drop ", 5) != 0) {
-      continue;
-    }
-    if (std::strncmp(p, "through", 7) == 0 || std::strncmp(p, "thru", 4) == 0) {
-      return true;
-    }
-  }
-  return false;
-}
-
 const char* CommentLabel(const GlobalData& G) {
   const LexState& L = G.lex;
   const LanguageFlags& f = G.lang.flags;
@@ -398,7 +382,7 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    if (HasFallThroughPhrase(line)) ++F.fall_through_count;
+    if (HasFallThroughPhrase(line, length)) ++F.fall_through_count;
     if ((G.sw.extract_comments || G.sw.comment_documentation) &&
         G.utility.extraction_sink != nullptr) {
       G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);

@@ -117,7 +117,57 @@ bool InPlainCode(const LexState& L) {
            L.suppress_rest_of_line);
 }
 
+// True when a "thr" at line[k] is the middle of "fall through", "drop
+// through", "fall thru" or "drop thru" inside line[0..length).
+bool FallThroughAt(const char* line, int k, int length) {
+  if (k < 5) return false;
+  const char* verb = line + k - 5;
+  if (std::memcmp(verb, "fall ", 5) != 0 && std::memcmp(verb, "drop ", 5) != 0) return false;
+  return (k + 7 <= length && std::memcmp(line + k, "through", 7) == 0) ||
+         (k + 4 <= length && std::memcmp(line + k, "thru", 4) == 0);
+}
+
 }  // namespace
+
+bool HasFallThroughPhrase(const char* line, int length) {
+  int k = 0;
+#if defined(__SSE2__)
+  // Sixteen starting points at a time: "t", "h" and "r" at k, k + 1, k + 2.
+  auto candidates = [](const char* p) {
+    const __m128i t = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                                     _mm_set1_epi8('t'));
+    const __m128i h = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)),
+                                     _mm_set1_epi8('h'));
+    const __m128i r = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2)),
+                                     _mm_set1_epi8('r'));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(t, h), r)));
+  };
+  for (; k + 18 <= length; k += 16) {
+    for (unsigned m = candidates(line + k); m != 0; m &= m - 1) {
+      if (FallThroughAt(line, k + __builtin_ctz(m), length)) return true;
+    }
+  }
+  // The last starting points from a copy padded with NULs.
+  if (length - k >= 3) {
+    alignas(16) char tail[48] = {};
+    std::memcpy(tail, line + k, length - k);
+    for (int b = 0; b < length - k; b += 16) {
+      for (unsigned m = candidates(tail + b); m != 0; m &= m - 1) {
+        if (FallThroughAt(line, k + b + __builtin_ctz(m), length)) return true;
+      }
+    }
+  }
+  return false;
+#else
+  for (; k + 3 <= length; ++k) {
+    if (line[k] == 't' && line[k + 1] == 'h' && line[k + 2] == 'r' &&
+        FallThroughAt(line, k, length)) {
+      return true;
+    }
+  }
+  return false;
+#endif
+}
 
 void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
                   int32_t line_number) {
@@ -248,11 +298,13 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         const int end = IdentifierEnd(line, i + 1, length);
         visible = true;
         last = line[end - 1];
-        flush(end);  // the word is code text like the run before it
         if (kind == kCodeScan.kind &&
             CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
           const Word word = LookupWord(line + i, end - i);
           if (word != Word::kNone) {
+            // The detectors see the word collected like the code before
+            // it; other identifiers stay in the pending run.
+            flush(end);
             StructureWord(G, line, i, end, word);
             CountCodeWord(G, line, i, end, word);
             if (!InPlainCode(L)) return end;

@@ -33,6 +33,10 @@ inline constexpr CodeCharacterTable kCodeCharacters;
 void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
                   int32_t line_number);
 
+// True when line[0..length) holds "fall through", "drop through", "fall
+// thru" or "drop thru".
+bool HasFallThroughPhrase(const char* line, int length);
+
 // Code state (no comment, string or character literal open): runs through
 // line[i..length) keeping the line flags in locals, handles identifiers and
 // the code-character actions in place, and stops at the first character

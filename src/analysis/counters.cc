@@ -17,7 +17,13 @@ constexpr CharSet kBeforeM(" \t;)=");
 constexpr CharSet kBeforeW(" \t;){}");
 constexpr CharSet kBeforeV(" \t;:()={}");
 constexpr CharSet kBeforeX(" \t;");
-constexpr CharSet kMacroNameEnd(" \t(\r\n");
+// The end of a macro name: a blank, "(", a line end or the NUL after the
+// line text (added apart, as it would end the string).
+constexpr CharSet kMacroNameEnd = [] {
+  CharSet set(" \t(\r\n");
+  set.Add('\0');
+  return set;
+}();
 
 bool Before(const char* line, int start, const CharSet& set) {
   return start == 0 || set.Has(line[start - 1]);
@@ -84,7 +90,7 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     L.define_line = true;
     int n = SkipBlanks(line, p + 6);
     int e = n;
-    while (e < kLinePieceMax && line[e] != '\0' && !kMacroNameEnd.Has(line[e])) ++e;
+    while (e < kLinePieceMax && !kMacroNameEnd.Has(line[e])) ++e;
     L.macro_name.Clear();
     L.macro_name.Append(line + n, e - n);
     L.function_like_macro = line[e] == '(';

@@ -5,6 +5,10 @@
 #include <cerrno>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "analysis/analyze_line.h"
 #include "analysis/skip_tokens.h"
 #include "base/output.h"
@@ -13,12 +17,34 @@ namespace zav {
 namespace {
 
 constexpr size_t kBufferSize = 1 << 18;
+// Bytes after the buffer that a sixteen-byte load may touch (past the
+// terminator written after the last byte read).
+constexpr size_t kPadding = 16;
+
+// The first line feed in p[0..n), or nullptr; reads up to 15 bytes past
+// p + n, which the buffer's padding allows.
+const char* FindLineFeed(const char* p, size_t n) {
+#if defined(__SSE2__)
+  const __m128i feed = _mm_set1_epi8('\n');
+  for (size_t k = 0; k < n; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+    const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, feed)));
+    if (m != 0) {
+      const size_t at = k + static_cast<size_t>(__builtin_ctz(m));
+      return at < n ? p + at : nullptr;
+    }
+  }
+  return nullptr;
+#else
+  return static_cast<const char*>(std::memchr(p, '\n', n));
+#endif
+}
 
 }  // namespace
 
 PieceReader::PieceReader(FILE* file, SourceBuffer& buffer, bool direct)
     : file_(file), direct_(direct) {
-  if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1]);
+  if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1 + kPadding]());
   buffer_ = buffer.data.get();
 }
 
@@ -44,12 +70,15 @@ bool PieceReader::Fill() {
     begin_ = 0;
   }
   while (!file_done_ && end_ < kBufferSize) {
-    size_t n = ReadSome(kBufferSize - end_);
+    const size_t want = kBufferSize - end_;
+    size_t n = ReadSome(want);
     if (n == 0) {
       file_done_ = true;
       break;
     }
     end_ += n;
+    total_read_ += static_cast<int64_t>(n);
+    if (n < want && total_read_ == expected_size_) file_done_ = true;
   }
   nul_known_ = false;
   return end_ > begin_;
@@ -69,7 +98,7 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
                      ? available
                      : static_cast<size_t>(kLinePieceMax);
   char* start = buffer_ + begin_;
-  char* newline = static_cast<char*>(std::memchr(start, '\n', limit));
+  char* newline = const_cast<char*>(FindLineFeed(start, limit));
   size_t piece = newline != nullptr ? static_cast<size_t>(newline - start) + 1
                                     : limit;
   at_eof = newline == nullptr && piece < static_cast<size_t>(kLinePieceMax) &&
@@ -95,6 +124,7 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
   // does not query the file to size one).
   std::setvbuf(file, nullptr, _IONBF, 0);
   PieceReader reader(file, G.source_buffer, true);
+  if (G.current_entry != nullptr) reader.ExpectSize(G.current_entry->size);
   char* text;
   int length;
   bool at_eof;

@@ -5,6 +5,7 @@
 // each piece in place, NUL-terminated, without copying or allocating.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -25,6 +26,10 @@ class PieceReader {
   // `at_eof` tells that the piece ended because the file ended.
   bool Next(char*& text, int& length, bool& at_eof);
 
+  // The file's size as last seen, when known: a short read that reaches it
+  // ends the file without asking the system once more.
+  void ExpectSize(int64_t size) { expected_size_ = size; }
+
   // The length of the last piece's text: its byte count, or the position
   // of the first NUL byte inside it.
   int TextLength() const { return text_length_; }
@@ -39,6 +44,8 @@ class PieceReader {
   size_t begin_ = 0;  // first unread byte
   size_t end_ = 0;    // one past the last byte read from the file
   bool file_done_ = false;
+  int64_t expected_size_ = -1;
+  int64_t total_read_ = 0;
   size_t saved_pos_ = 0;   // where the piece's terminator was written
   char saved_byte_ = '\0';
   bool restore_ = false;

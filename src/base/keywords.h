@@ -69,6 +69,10 @@ class CharSet {
       bits_[c >> 6] |= uint64_t{1} << (c & 63);
     }
   }
+  constexpr void Add(char ch) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    bits_[c >> 6] |= uint64_t{1} << (c & 63);
+  }
   constexpr bool Has(char ch) const {
     const unsigned char c = static_cast<unsigned char>(ch);
     return (bits_[c >> 6] >> (c & 63)) & 1;
