@@ -339,8 +339,8 @@ void StartLine(GlobalData& G, const char* line, int length) {
       (C.pending_keyword != kPendingNone || C.unbound_keyword != kPendingNone)) {
     CheckLineStart(G, line);
   }
-  int first = 0;
-  while (IsBlank(line[first])) ++first;
+  // The text after `length` is a line end or the NUL, never a blank.
+  const int first = FirstNonBlank(line, length);
   L.first_nonblank = first;
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;

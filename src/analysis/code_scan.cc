@@ -129,6 +129,21 @@ bool FallThroughAt(const char* line, int k, int length) {
 
 }  // namespace
 
+int FirstNonBlank(const char* line, int length) {
+  int k = 0;
+#if defined(__SSE2__)
+  for (; k + 16 <= length; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + k));
+    const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                       _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFF;
+    if (others != 0) return k + __builtin_ctz(others);
+  }
+#endif
+  while (k < length && IsBlank(line[k])) ++k;
+  return k;
+}
+
 bool HasFallThroughPhrase(const char* line, int length) {
   int k = 0;
 #if defined(__SSE2__)

@@ -33,6 +33,10 @@ inline constexpr CodeCharacterTable kCodeCharacters;
 void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
                   int32_t line_number);
 
+// The position of the first character of line[0..length) that is neither
+// a space nor a tab, or `length`.
+int FirstNonBlank(const char* line, int length);
+
 // True when line[0..length) holds "fall through", "drop through", "fall
 // thru" or "drop thru".
 bool HasFallThroughPhrase(const char* line, int length);

@@ -89,10 +89,13 @@ void CountPreprocessor(GlobalData& G, const char* line, int i) {
     ++F.macros_count;
     L.define_line = true;
     int n = SkipBlanks(line, p + 6);
+    // The name is copied as it is scanned (it fits: it lies inside the
+    // line's 2,047 characters).
     int e = n;
-    while (e < kLinePieceMax && !kMacroNameEnd.Has(line[e])) ++e;
-    L.macro_name.Clear();
-    L.macro_name.Append(line + n, e - n);
+    char* name = L.macro_name.text;
+    while (e < kLinePieceMax && !kMacroNameEnd.Has(line[e])) *name++ = line[e++];
+    *name = '\0';
+    L.macro_name.length = e - n;
     L.function_like_macro = line[e] == '(';
     if (!L.macro_name.Empty()) {
       G.lists.macro_names.insert(
