@@ -418,7 +418,11 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
 }  // namespace
 
 void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
-  AnalyzeLine(line, static_cast<int>(std::strlen(line)), line_number, G);
+  // A copy with the padding the vector loops read into.
+  const size_t length = std::strlen(line);
+  std::string padded(length + kLinePadding, '\0');
+  std::memcpy(padded.data(), line, length);
+  AnalyzeLine(padded.c_str(), static_cast<int>(length), line_number, G);
 }
 
 void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G) {

@@ -11,7 +11,10 @@ namespace zav {
 // with its line end; `line_number` is its 1-based physical line number.
 // All results are kept in G.
 void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G);
-// The same for a line whose text length (up to its NUL) is known.
+// The same for a line whose text length (up to its NUL) is known. The
+// vector loops read ahead: kLinePadding bytes after line[length] must be
+// readable (the line reader's buffer has them).
+inline constexpr int kLinePadding = 64;
 void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G);
 
 // The line type letter of the line just analysed (before the per-line flags

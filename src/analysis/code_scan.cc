@@ -16,13 +16,15 @@ namespace zav {
 namespace {
 
 #if defined(__SSE2__)
-// Sixteen bytes from p, of which only the first n (1..16) are read; the
-// others are NUL, which no character class below takes in.
-__m128i LoadUpTo16(const char* p, int n) {
-  if (n >= 16) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-  alignas(16) char tail[16] = {};
-  std::memcpy(tail, p, n);
-  return _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
+// Sixteen bytes from p (the line's padding makes them readable).
+__m128i Load16(const char* p) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// -1 in each of the first n bytes (all sixteen when n >= 16), 0 after.
+__m128i FirstBytes(int n) {
+  const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  return _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(n < 16 ? n : 16)), index);
 }
 #endif
 
@@ -60,9 +62,9 @@ constexpr CodeScanTable kCodeScan(false);
 constexpr CodeScanTable kCodeScanOther(true);
 
 // The end of the run of identifier characters (letters, digits, "_") that
-// starts at `i`, found sixteen characters at a time while they lie inside
-// the line's `length`.
-inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i, int length) {
+// starts at `i`, sixteen characters at a time. The run ends at the line's
+// end at the latest: the text is followed by a line end or NUL.
+inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i) {
 #if defined(__SSE2__)
   // Letters: (c | 0x20) - 'a' below 26; digits: c - '0' below 10. SSE2
   // compares signed bytes, so both ranges are moved to start at -128.
@@ -72,8 +74,8 @@ inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i,
   const __m128i to_0 = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
   const __m128i digits = _mm_set1_epi8(static_cast<char>(-128 + 10));
   const __m128i underscore = _mm_set1_epi8('_');
-  while (i + 16 <= length) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+  for (;; i += 16) {
+    const __m128i v = Load16(line + i);
     const __m128i letter =
         _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, lower_bit), to_a), letters);
     const __m128i digit = _mm_cmplt_epi8(_mm_add_epi8(v, to_0), digits);
@@ -81,11 +83,11 @@ inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i,
         _mm_or_si128(_mm_or_si128(letter, digit), _mm_cmpeq_epi8(v, underscore));
     const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(ident)) & 0xFFFF;
     if (others != 0) return i + __builtin_ctz(others);
-    i += 16;
   }
-#endif
+#else
   while (IsIdentChar(line[i])) ++i;
   return i;
+#endif
 }
 
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
@@ -130,18 +132,20 @@ bool FallThroughAt(const char* line, int k, int length) {
 }  // namespace
 
 int FirstNonBlank(const char* line, int length) {
-  int k = 0;
 #if defined(__SSE2__)
-  for (; k + 16 <= length; k += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + k));
+  // The text is followed by a line end or NUL, so the search stops there.
+  for (int k = 0;; k += 16) {
+    const __m128i v = Load16(line + k);
     const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
                                        _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
     const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFF;
     if (others != 0) return k + __builtin_ctz(others);
   }
-#endif
+#else
+  int k = 0;
   while (k < length && IsBlank(line[k])) ++k;
   return k;
+#endif
 }
 
 bool HasFallThroughPhrase(const char* line, int length) {
@@ -157,19 +161,11 @@ bool HasFallThroughPhrase(const char* line, int length) {
                                      _mm_set1_epi8('r'));
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(t, h), r)));
   };
-  for (; k + 18 <= length; k += 16) {
+  // Starting points past length - 3 find no whole phrase (FallThroughAt
+  // checks the length), so the padding past the text is harmless.
+  for (; k + 2 < length; k += 16) {
     for (unsigned m = candidates(line + k); m != 0; m &= m - 1) {
       if (FallThroughAt(line, k + __builtin_ctz(m), length)) return true;
-    }
-  }
-  // The last starting points from a copy padded with NULs.
-  if (length - k >= 3) {
-    alignas(16) char tail[48] = {};
-    std::memcpy(tail, line + k, length - k);
-    for (int b = 0; b < length - k; b += 16) {
-      for (unsigned m = candidates(tail + b); m != 0; m &= m - 1) {
-        if (FallThroughAt(line, k + b + __builtin_ctz(m), length)) return true;
-      }
     }
   }
   return false;
@@ -190,8 +186,8 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
   int spaces = 0, tabs = 0, visible = 0, slashes = 0;
   char last = '\0';
 #if defined(__SSE2__)
-  // Sixteen characters at a time (the last block padded with NULs, which
-  // no count takes in): each compare gives -1 per matching byte, subtracted
+  // Sixteen characters at a time (in the last block only those inside
+  // the segment count): each compare gives -1 per matching byte, subtracted
   // into byte counters (a piece of at most 2,047 characters makes at most
   // 128 rounds, so no counter overflows), summed at the end.
   const __m128i space = _mm_set1_epi8(' ');
@@ -203,14 +199,15 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
   int last_block = -1;
   unsigned last_mask = 0;
   for (int k = 0; k < n; k += 16) {
-    const __m128i v = LoadUpTo16(p + k, n - k);
-    const __m128i is_space = _mm_cmpeq_epi8(v, space);
-    const __m128i is_tab = _mm_cmpeq_epi8(v, tab);
+    const __m128i v = Load16(p + k);
+    const __m128i in = FirstBytes(n - k);
+    const __m128i is_space = _mm_and_si128(_mm_cmpeq_epi8(v, space), in);
+    const __m128i is_tab = _mm_and_si128(_mm_cmpeq_epi8(v, tab), in);
     n_space = _mm_sub_epi8(n_space, is_space);
     n_tab = _mm_sub_epi8(n_tab, is_tab);
-    n_slash = _mm_sub_epi8(n_slash, _mm_cmpeq_epi8(v, slash));
+    n_slash = _mm_sub_epi8(n_slash, _mm_and_si128(_mm_cmpeq_epi8(v, slash), in));
     // Signed compare: bytes 128..255 are negative, so they are not > 32.
-    n_visible = _mm_sub_epi8(n_visible, _mm_cmpgt_epi8(v, low));
+    n_visible = _mm_sub_epi8(n_visible, _mm_and_si128(_mm_cmpgt_epi8(v, low), in));
     // Non-blank: neither space, tab, line feed nor carriage return (nor
     // padding).
     const __m128i blank =
@@ -298,7 +295,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         ++i;
         continue;
       case kDigit: {
-        const int end = IdentifierEnd(line, i + 1, length);
+        const int end = IdentifierEnd(line, i + 1);
         visible = true;
         last = line[end - 1];
         i = end;
@@ -310,7 +307,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         ++i;
         continue;
       case kWordStart: {
-        const int end = IdentifierEnd(line, i + 1, length);
+        const int end = IdentifierEnd(line, i + 1);
         visible = true;
         last = line[end - 1];
         if (kind == kCodeScan.kind &&

@@ -1,10 +1,15 @@
 // The fast paths of the line analyser: counting a segment of a line that
 // cannot change the lexical state, and scanning code for identifiers and
 // code-character actions without a full character step each.
+//
+// All of them load sixteen bytes at a time and may read up to kLinePadding
+// bytes past the end of the line's text (see analyze_line.h); the text is
+// followed by its line end or a NUL.
 #pragma once
 
 #include <cstdint>
 
+#include "analysis/analyze_line.h"
 #include "zav/global_data.h"
 
 namespace zav {

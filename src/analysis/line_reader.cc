@@ -17,9 +17,9 @@ namespace zav {
 namespace {
 
 constexpr size_t kBufferSize = 1 << 18;
-// Bytes after the buffer that a sixteen-byte load may touch (past the
-// terminator written after the last byte read).
-constexpr size_t kPadding = 16;
+// Readable bytes after the buffer: the line analyser loads sixteen bytes
+// at a time and may read up to kLinePadding bytes past a line's text.
+constexpr size_t kPadding = kLinePadding;
 
 // The first line feed in p[0..n), or nullptr; reads up to 15 bytes past
 // p + n, which the buffer's padding allows.

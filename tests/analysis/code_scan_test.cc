@@ -10,7 +10,9 @@
 namespace zav {
 namespace {
 
-bool Phrase(const std::string& line, int length) {
+// The text with the padding the search may read into.
+bool Phrase(std::string line, int length) {
+  line.append(kLinePadding, '\0');
   return HasFallThroughPhrase(line.c_str(), length);
 }
 bool Phrase(const std::string& line) { return Phrase(line, static_cast<int>(line.size())); }
