@@ -72,13 +72,18 @@ void ApplyTemplateRule(GlobalData& G, const char* line) {
 
 bool DirectiveEnd(const char* line, int pos) { return BlankEnd(line, pos); }
 
-bool DirectiveIs(const char* line, int pos, const char* word) {
-  size_t n = std::strlen(word);
-  return std::strncmp(line + pos, word, n) == 0;
+// The text at line[pos] starts with `word` (compared up to the first
+// difference, so never past the line's NUL).
+template <size_t N>
+bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
+  for (size_t k = 0; k + 1 < N; ++k) {
+    if (line[pos + static_cast<int>(k)] != word[k]) return false;
+  }
+  return true;
 }
 
 // A "#" that starts a preprocessor marker.
-void CountPreprocessor(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void CountPreprocessor(GlobalData& G, const char* line, int i) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
   ++F.preprocessor_lines_count;
@@ -131,6 +136,16 @@ void TestOnlyCharacterLine(GlobalData& G, const char* line, int i,
   }
 }
 
+// More ")" than "(" so far: the immediate form of the notice, and the
+// count is held at the opening ones. Out of line, as the character
+// counts run for most code characters.
+[[gnu::noinline]] void RaiseParenthesesUnequal(GlobalData& G) {
+  NoticeArgs args;
+  args.variant = 1;  // the immediate form
+  RaiseNotice(G, kNoticeParenthesesUnequal, G.reader.line_number, args);
+  G.file.close_paren_count = G.file.open_paren_count;
+}
+
 }  // namespace
 
 void CountCodeCharacter(GlobalData& G, const char* line, int i) {
@@ -151,12 +166,7 @@ void CountCodeCharacter(GlobalData& G, const char* line, int i) {
       } else if (!L.attribute_open) {
         TestOnlyCharacterLine(G, line, i, F.parenline_count);
       }
-      if (F.close_paren_count > F.open_paren_count) {
-        NoticeArgs args;
-        args.variant = 1;  // the immediate form
-        RaiseNotice(G, kNoticeParenthesesUnequal, G.reader.line_number, args);
-        F.close_paren_count = F.open_paren_count;
-      }
+      if (F.close_paren_count > F.open_paren_count) RaiseParenthesesUnequal(G);
       break;
     case '{':
       ++F.open_brace_count;

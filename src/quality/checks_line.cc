@@ -70,7 +70,7 @@ bool PureVirtualZero(const char* line, int i) {
   return j >= 4 && std::strncmp(line + j - 4, "const", 5) == 0;
 }
 
-void CheckAssignment(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void CheckAssignment(GlobalData& G, const char* line, int i) {
   CheckState& C = G.checks;
   if (line[i + 1] == '=' || (i > 0 && InSet(line[i - 1], "=!<>"))) {
     return;
@@ -93,7 +93,7 @@ void CheckAssignment(GlobalData& G, const char* line, int i) {
   RaiseNotice(G, kNoticeLiteralAssignment, Line(G), args);
 }
 
-void CheckEllipsis(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void CheckEllipsis(GlobalData& G, const char* line, int i) {
   if (line[i + 1] != '.' || line[i + 2] != '.') return;
   if (i > 0 && line[i - 1] == '.') return;
   const char before = i > 0 ? line[i - 1] : ' ';
@@ -104,7 +104,7 @@ void CheckEllipsis(GlobalData& G, const char* line, int i) {
   RaiseNotice(G, kNoticeEllipsis, Line(G));
 }
 
-void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
   const char c = line[i];
   if (line[i + 1] != c || (i > 0 && line[i - 1] == c)) return;
   const char next = line[i + 2];
@@ -114,6 +114,19 @@ void CheckPrefixOperator(GlobalData& G, const char* line, int i) {
   NoticeArgs args;
   args.variant = G.lex.define_line ? 1 : 0;
   RaiseNotice(G, c == '-' ? kNoticePreDecrement : kNoticePreIncrement, Line(G), args);
+}
+
+// The notices CheckCharacter raises, out of line: the character checks run
+// for most code characters and so stay small, with no notice arguments
+// on their stack.
+[[gnu::noinline]] void RaiseLineNotice(GlobalData& G, int number) {
+  RaiseNotice(G, number, Line(G));
+}
+
+[[gnu::noinline]] void RaiseFriendClass(GlobalData& G) {
+  NoticeArgs args;
+  args.texts[0] = G.checks.friend_name.c_str();
+  RaiseNotice(G, kNoticeFriendClass, Line(G), args);
 }
 
 void PushSwitch(GlobalData& G) {
@@ -257,9 +270,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       CheckAssignment(G, line, i);
       break;
     case '?':
-      if (line[i + 1] != '?' && (i == 0 || line[i - 1] != '?')) {
-        RaiseNotice(G, kNoticeTernary, Line(G));
-      }
+      if (line[i + 1] != '?' && (i == 0 || line[i - 1] != '?')) RaiseLineNotice(G, kNoticeTernary);
       break;
     case '(':
       if (C.if_waiting) {
@@ -282,11 +293,7 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       }
       break;
     case ';':
-      if (C.friend_class) {
-        NoticeArgs args;
-        args.texts[0] = C.friend_name.c_str();
-        RaiseNotice(G, kNoticeFriendClass, Line(G), args);
-      }
+      if (C.friend_class) RaiseFriendClass(G);
       C.friend_seen = C.friend_class = false;
       C.const_in_statement = false;
       if (!C.in_break_statement) C.last_was_break = false;
