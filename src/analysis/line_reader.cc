@@ -98,7 +98,9 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
                      ? available
                      : static_cast<size_t>(kLinePieceMax);
   char* start = buffer_ + begin_;
-  char* newline = const_cast<char*>(FindLineFeed(start, limit));
+  // The first byte has just been put back: it is tested on its own, as a
+  // wide load over a byte just written waits for that write.
+  char* newline = *start == '\n' ? start : const_cast<char*>(FindLineFeed(start + 1, limit - 1));
   size_t piece = newline != nullptr ? static_cast<size_t>(newline - start) + 1
                                     : limit;
   at_eof = newline == nullptr && piece < static_cast<size_t>(kLinePieceMax) &&
