@@ -189,18 +189,14 @@ bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
 int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
                      int32_t line_number) {
   const LexState& L = G.lex;
-  for (int from = i; from < length;) {
-    const char* star = static_cast<const char*>(std::memchr(line + from, '*', length - from));
-    if (star == nullptr) break;
-    const int k = static_cast<int>(star - line);
-    const bool own_opener =
-        L.block_comment_start_line == line_number && k <= L.block_comment_open_pos + 1;
-    if (line[k + 1] == '/' && !own_opener) {
-      CountSegment(G, line + i, k + 1 - i, true, false, line_number);
-      OnAsterisk(G, line, k, line_number);
-      return k + 1;
-    }
-    from = k + 1;
+  // On the opening line the opener's own asterisk closes nothing ("/*/").
+  const int opener_end =
+      L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
+  const int k = FindCommentClose(line, i, length, opener_end);
+  if (k < length) {
+    CountSegment(G, line + i, k + 1 - i, true, false, line_number);
+    OnAsterisk(G, line, k, line_number);
+    return k + 1;
   }
   CountSegment(G, line + i, length - i, true, false, line_number);
   return length;

@@ -131,6 +131,29 @@ bool FallThroughAt(const char* line, int k, int length) {
 
 }  // namespace
 
+int FindCommentClose(const char* line, int from, int length, int opener_end) {
+#if defined(__SSE2__)
+  const __m128i star = _mm_set1_epi8('*');
+  const __m128i slash = _mm_set1_epi8('/');
+  for (int k = from; k < length; k += 16) {
+    const __m128i closes = _mm_and_si128(_mm_cmpeq_epi8(Load16(line + k), star),
+                                         _mm_cmpeq_epi8(Load16(line + k + 1), slash));
+    unsigned m = static_cast<unsigned>(_mm_movemask_epi8(closes));
+    for (; m != 0; m &= m - 1) {
+      const int at = k + __builtin_ctz(m);
+      if (at >= length) return length;
+      if (at > opener_end) return at;
+    }
+  }
+  return length;
+#else
+  for (int k = from; k < length; ++k) {
+    if (line[k] == '*' && line[k + 1] == '/' && k > opener_end) return k;
+  }
+  return length;
+#endif
+}
+
 int FirstNonBlank(const char* line, int length) {
 #if defined(__SSE2__)
   // The text is followed by a line end or NUL, so the search stops there.

@@ -38,6 +38,10 @@ inline constexpr CodeCharacterTable kCodeCharacters;
 void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
                   int32_t line_number);
 
+// The position of the first "*/" in line[from..length) whose asterisk
+// stands after `opener_end`, or `length`.
+int FindCommentClose(const char* line, int from, int length, int opener_end);
+
 // The position of the first character of line[0..length) that is neither
 // a space nor a tab, or `length`.
 int FirstNonBlank(const char* line, int length);
