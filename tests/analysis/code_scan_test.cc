@@ -1,6 +1,6 @@
-// The fall-through phrase search looks at sixteen starting points at a
-// time: phrases at and across those block edges, in the padded tail, and
-// text past the given length.
+// The vector searches of the line analyser look at sixteen starting
+// points at a time: matches at and across those block edges, and text past
+// the given length (which they must not take).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,6 +31,19 @@ TEST(FallThroughPhrase, WholePhraseOnlyAndInsideTheLength) {
   // "thro" is not it.
   EXPECT_FALSE(Phrase("........ fall through", 20));
   EXPECT_TRUE(Phrase("........ fall through", 21));
+}
+
+int Close(std::string line, int from, int length, int opener_end) {
+  line.append(kLinePadding, '\0');
+  return FindCommentClose(line.c_str(), from, length, opener_end);
+}
+
+TEST(CommentClose, SkipsTheOpenersOwnAsteriskAndStopsAtTheLength) {
+  // "/*/ x */": the "*/" at 1 is the opener's own asterisk (opener at 0).
+  EXPECT_EQ(Close("/*/ x */", 2, 8, 1), 6);
+  EXPECT_EQ(Close("/*/ x */", 2, 8, -1), 6);  // from 2: the first "*/" is at 6
+  EXPECT_EQ(Close(std::string(15, ' ') + "*/", 0, 17, -1), 15);  // across a block edge
+  EXPECT_EQ(Close(" * text */", 0, 8, -1), 8);  // "*/" lies past the length
 }
 
 }  // namespace
