@@ -1,6 +1,7 @@
 #include "analysis/function.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <cstdio>
 #include <cstring>
@@ -29,25 +30,38 @@ constexpr const char* kOtherKeywords[] = {
     "defined", "alignof", "alignas", "static_assert", "noexcept", "case",
     "do", "try", "fixed", "checked", "unchecked", "nameof", "default"};
 
+// A candidate name found before a "(". Its characters live in `buffer`
+// (a name is a piece of one line, so a line buffer and a little more holds
+// it) and `name` views them, so no candidate allocates.
 struct ScannedName {
-  std::string name;
+  std::string_view name;
   int start = 0;  // position of the name's first character
   int end = 0;    // position after its last character
+  std::array<char, 2 * kLineBufferSize> buffer;
+
+  ScannedName() = default;
+  ScannedName(const ScannedName&) = delete;
+  ScannedName& operator=(const ScannedName&) = delete;
 };
 
 // Scans backwards from line[from] for a function name: blanks, carriage
 // returns and ")" are skipped, then characters are taken up to a blank,
 // "(", "*", "&" or the line start; "<...>" is taken whole without blanks,
-// a block comment is skipped and "A :: f" is joined.
-ScannedName ScanNameBackward(const char* line, int from) {
-  ScannedName result;
+// a block comment is skipped and "A :: f" is joined. The name is written
+// into out.buffer from its end leftwards.
+void ScanNameBackward(const char* line, int from, ScannedName& out) {
+  char* const first = out.buffer.data();
+  char* const last = first + out.buffer.size();
+  char* p = last;
+  auto take = [&](char c) {
+    if (p > first) *--p = c;
+  };
   int j = from;
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t' || line[j] == '\r' ||
                     line[j] == ')')) {
     --j;
   }
-  result.end = j + 1;
-  std::string reversed;
+  out.end = j + 1;
   while (j >= 0) {
     const char c = line[j];
     if (c == '/' && j > 0 && line[j - 1] == '*') {
@@ -57,7 +71,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
       // line that starts "*/") ends the scan at the line's start.
       j = k > 0 ? k - 2 : -1;
       while (j >= 0 && IsBlank(line[j])) --j;
-      if (reversed.empty()) result.end = j + 1;
+      if (p == last) out.end = j + 1;
       continue;
     }
     if (c == '>') {
@@ -66,7 +80,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
         const char d = line[j];
         if (d == '>') ++depth;
         if (d == '<') --depth;
-        if (d != ' ' && d != '\t') reversed.push_back(d);
+        if (d != ' ' && d != '\t') take(d);
         if (depth == 0) {
           --j;
           break;
@@ -78,21 +92,19 @@ ScannedName ScanNameBackward(const char* line, int from) {
       int k = j;
       while (k >= 0 && IsBlank(line[k])) --k;
       const bool colon_before = k >= 1 && line[k] == ':' && line[k - 1] == ':';
-      const size_t n = reversed.size();
-      const bool colon_after = n >= 2 && reversed[n - 1] == ':' && reversed[n - 2] == ':';
-      if ((colon_before || colon_after) && !reversed.empty()) {
+      const bool colon_after = last - p >= 2 && p[0] == ':' && p[1] == ':';
+      if ((colon_before || colon_after) && p != last) {
         j = k;
         continue;
       }
       break;
     }
     if (c == '(' || c == '*' || c == '&') break;
-    reversed.push_back(c);
+    take(c);
     --j;
   }
-  result.start = j + 1;
-  result.name.assign(reversed.rbegin(), reversed.rend());
-  return result;
+  out.start = j + 1;
+  out.name = std::string_view(p, last - p);
 }
 
 // "operator" as a whole word before the parenthesis: the name is the
@@ -100,7 +112,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
 bool FindOperator(const char* line, int paren, ScannedName& out) {
   int op = -1;
   for (int k = paren - 8; k >= 0; --k) {
-    if (std::strncmp(line + k, "operator", 8) == 0 &&
+    if (line[k] == 'o' && std::memcmp(line + k, "operator", 8) == 0 &&
         (k == 0 || !IsIdentChar(static_cast<unsigned char>(line[k - 1]))) &&
         !IsIdentChar(static_cast<unsigned char>(line[k + 8]))) {
       op = k;
@@ -110,11 +122,6 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
   if (op < 0) return false;
   std::string symbols = CollapseBlanks(std::string(line + op + 8, paren - op - 8), " \t");
   if (symbols.empty() && line[paren + 1] == ')') symbols = "()";
-  std::string name = "operator";
-  if (!symbols.empty() && IsIdentChar(static_cast<unsigned char>(symbols[0]))) {
-    name += ' ';
-  }
-  name += symbols;
   int q = op;
   while (q > 0) {
     const char c = line[q - 1];
@@ -125,7 +132,17 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
       break;
     }
   }
-  out.name = std::string(line + q, op - q) + name;
+  // qualifier + "operator" + [" "] + symbols: at most the text up to the
+  // parenthesis and three characters more, which the buffer holds.
+  char* p = out.buffer.data();
+  std::memcpy(p, line + q, op - q);
+  p += op - q;
+  std::memcpy(p, "operator", 8);
+  p += 8;
+  if (!symbols.empty() && IsIdentChar(static_cast<unsigned char>(symbols[0]))) *p++ = ' ';
+  std::memcpy(p, symbols.data(), symbols.size());
+  p += symbols.size();
+  out.name = std::string_view(out.buffer.data(), p - out.buffer.data());
   out.start = q;
   out.end = paren;
   return true;
@@ -144,7 +161,7 @@ const NameSet& RejectedWords() {
 
 // A rejected word that is a keyword of the file's language: "try" can
 // name a C function, "delete" or "lock" a Java method.
-bool IsKeywordOf(const GlobalData& G, const std::string& name) {
+bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   static const NameSet c_words = [] {
     NameSet set;
     for (const char* word : kSystemTypes) set.insert(word);
@@ -170,7 +187,7 @@ bool IsKeywordOf(const GlobalData& G, const std::string& name) {
 
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
-  const std::string& name = scanned.name;
+  const std::string_view name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
   if (RejectedWords().contains(name) && IsKeywordOf(G, name)) {
     const bool system_type =
@@ -182,11 +199,11 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
           "system type - %s\n           This may occur if a macro name is "
           "equivalent\n           to a function name.  Functional analysis "
           "has\n           been skipped by ZAV.\n\n",
-          G.reader.line_number, name.c_str());
+          G.reader.line_number, std::string(name).c_str());
     }
     return false;
   }
-  if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
+  if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
   if (G.lists.macro_names.contains(name) &&
@@ -228,6 +245,17 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
+// The line's first identifier is `name`. The identifier starts at the first
+// character that is no blank or carriage return (a comment there is passed
+// over by FirstIdentifier), so a name that cannot start there is ruled out
+// without building that identifier.
+bool FirstIdentifierIs(const char* line, const std::string& name) {
+  int i = 0;
+  while (IsBlank(line[i]) || line[i] == '\r') ++i;
+  if (!name.empty() && line[i] != '/' && line[i] != name[0]) return false;
+  return name == FirstIdentifier(line, 0);
+}
+
 void CancelHeader(GlobalData& G) {
   FunctionState& F = G.func;
   F.header_pending = false;
@@ -258,7 +286,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.template_text = G.scope.template_text;
   G.scope.template_text.clear();
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = F.name == FirstIdentifier(line, 0);
+  F.probable_macro = FirstIdentifierIs(line, F.name);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -334,7 +362,7 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
 }
 
 // The first balanced "(...)" group of a parameter text.
-std::string FirstGroup(const std::string& p) {
+std::string_view FirstGroup(std::string_view p) {
   int depth = 0;
   for (size_t i = 0; i < p.size(); ++i) {
     if (p[i] == '(') ++depth;
@@ -359,7 +387,7 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
-      !RejectedWords().contains(std::string(word))) {
+      !RejectedWords().contains(word)) {
     return false;
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
@@ -418,7 +446,7 @@ bool InitialiserBrace(const GlobalData& G) {
   return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
 }
 
-bool ValFunctionName(const GlobalData& G, const std::string& name,
+bool ValFunctionName(const GlobalData& G, std::string_view name,
                      bool is_operator) {
   if (name.empty()) return false;
   auto letter = [](char c) {
@@ -445,13 +473,19 @@ bool ValFunctionName(const GlobalData& G, const std::string& name,
 
 std::string NormaliseParameters(const std::string& raw, bool is_operator,
                                 bool non_ansi, bool by_directive) {
-  std::string t = raw;
-  if (is_operator && t.rfind("()", 0) == 0 && t.size() > 2 &&
-      t.find('(', 2) != std::string::npos) {
-    t.erase(0, 2);  // operator()(...)
+  std::string out;
+  NormaliseParametersInto(raw, is_operator, non_ansi, by_directive, out);
+  return out;
+}
+
+void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi,
+                             bool by_directive, std::string& out) {
+  if (is_operator && t.substr(0, 2) == "()" && t.size() > 2 &&
+      t.find('(', 2) != std::string_view::npos) {
+    t.remove_prefix(2);  // operator()(...)
   }
   int depth = 0;
-  size_t close = std::string::npos;
+  size_t close = std::string_view::npos;
   for (size_t i = 0; i < t.size(); ++i) {
     if (t[i] == '(') ++depth;
     if (t[i] == ')' && --depth == 0) {
@@ -459,32 +493,31 @@ std::string NormaliseParameters(const std::string& raw, bool is_operator,
       break;
     }
   }
-  for (size_t j = close == std::string::npos ? 0 : close + 1; j < t.size(); ++j) {
+  for (size_t j = close == std::string_view::npos ? 0 : close + 1; j < t.size(); ++j) {
     const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
                             (j == 0 || t[j - 1] != ':');
-    if (t[j] == '{' || (!is_operator && close != std::string::npos && lone_colon)) {
-      t.resize(j);
+    if (t[j] == '{' || (!is_operator && close != std::string_view::npos && lone_colon)) {
+      t = t.substr(0, j);
       break;
     }
   }
-  for (char& c : t) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-  }
-  std::string out;
+  // Line breaks and tabs read as blanks; no blank after "(" or before ")",
+  // none doubled, none at the end.
+  out.clear();
   for (char c : t) {
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
     if (c == ' ' && (out.empty() || out.back() == ' ' || out.back() == '(')) continue;
     if (c == ')' && !out.empty() && out.back() == ' ') out.pop_back();
     out.push_back(c);
   }
   while (!out.empty() && out.back() == ' ') out.pop_back();
-  if (close == std::string::npos) out.push_back(')');
+  if (close == std::string_view::npos) out.push_back(')');
   if (non_ansi) out += " Non-ANSI Parameter Construct";
   if (by_directive) out += " Defined By Compiler Directive";
-  return out;
 }
 
-int CountParameters(const std::string& parameters) {
-  const std::string group = FirstGroup(parameters);
+int CountParameters(std::string_view parameters) {
+  const std::string_view group = FirstGroup(parameters);
   if (group == "()" || group == "(void)") return 0;
   int depth = 0, commas = 0;
   for (char c : group) {
@@ -516,11 +549,11 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) scanned = ScanNameBackward(line, paren - 1);
+  if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
   bool ok = NameAccepted(G, scanned, F.is_operator, line);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
-    scanned = ScanNameBackward(line, scanned.start - 1);
+    ScanNameBackward(line, scanned.start - 1, scanned);
     ok = NameAccepted(G, scanned, false, line);
   }
   if (!ok) {
@@ -528,7 +561,7 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
     F.prefix.clear();
     return false;
   }
-  F.name = scanned.name;
+  F.name.assign(scanned.name);
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
@@ -632,11 +665,11 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
   F.in_header = false;
   F.in_body = true;
-  const std::string raw(F.header_text.text, F.header_text.length);
+  NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
+                          F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  F.parameters = NormaliseParameters(raw, F.is_operator, F.non_ansi, F.by_directive);
   F.param_count = CountParameters(F.parameters);
-  const std::string group = FirstGroup(F.parameters);
+  const std::string_view group = FirstGroup(F.parameters);
   F.void_seen = FindWholeWord(group, "void") != std::string::npos;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
