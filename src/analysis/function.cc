@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "analysis/header_rules.h"
+#include "analysis/nesting.h"
 #include "base/line_text.h"
 #include "base/complexity.h"
 #include "analysis/scope.h"
@@ -503,14 +504,17 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
   }
   // Line breaks and tabs read as blanks; no blank after "(" or before ")",
   // none doubled, none at the end.
-  out.clear();
+  out.resize(t.size());  // room for every character; cut to size below
+  char* const begin = out.data();
+  char* o = begin;
   for (char c : t) {
     if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    if (c == ' ' && (out.empty() || out.back() == ' ' || out.back() == '(')) continue;
-    if (c == ')' && !out.empty() && out.back() == ' ') out.pop_back();
-    out.push_back(c);
+    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) continue;
+    if (c == ')' && o != begin && o[-1] == ' ') --o;
+    *o++ = c;
   }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
+  while (o != begin && o[-1] == ' ') --o;
+  out.resize(o - begin);
   if (close == std::string_view::npos) out.push_back(')');
   if (non_ansi) out += " Non-ANSI Parameter Construct";
   if (by_directive) out += " Defined By Compiler Directive";
@@ -519,13 +523,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
 int CountParameters(std::string_view parameters) {
   const std::string_view group = FirstGroup(parameters);
   if (group == "()" || group == "(void)") return 0;
-  int depth = 0, commas = 0;
-  for (char c : group) {
-    if (c == '(' || c == '<' || c == '[' || c == '{') ++depth;
-    if ((c == ')' || c == '>' || c == ']' || c == '}') && depth > 0) --depth;
-    if (c == ',' && depth == 1) ++commas;
-  }
-  return commas + 1;
+  return CommasAtDepth(group, 1) + 1;
 }
 
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
@@ -570,40 +568,37 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   return true;
 }
 
-void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+namespace {
+
+// A parenthesis while a header is pending: part of the header, unless a
+// "(" starts a new header that replaces it (then true: the header is
+// dropped and the "(" is looked at as a candidate).
+[[gnu::noinline]] bool HeaderParenStartsOver(GlobalData& G, const char* line, int i,
+                                             bool open) {
   FunctionState& F = G.func;
-  if (F.in_header) {
-    const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
-                          NewHeaderReplaces(G, line, i);
-    if (!replaces) {
-      if (open) {
-        F.candidate_on_line = true;
-        ++F.header_paren_depth;
-        if (F.params_closed) F.paren_after_params = true;
-      } else if (--F.header_paren_depth == 0 && !F.params_closed) {
-        F.params_closed = true;
-        F.params_end = F.header_text.length;
-      } else if (F.header_paren_depth < 0) {
-        F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
-      }
-      return;
+  const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
+                        NewHeaderReplaces(G, line, i);
+  if (!replaces) {
+    if (open) {
+      F.candidate_on_line = true;
+      ++F.header_paren_depth;
+      if (F.params_closed) F.paren_after_params = true;
+    } else if (--F.header_paren_depth == 0 && !F.params_closed) {
+      F.params_closed = true;
+      F.params_end = F.header_text.length;
+    } else if (F.header_paren_depth < 0) {
+      F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
     }
-    CancelHeader(G);
+    return false;
   }
-  if (F.in_body) {
-    F.paren_depth += open ? 1 : -1;
-    return;
-  }
-  if (F.skip_group_depth > 0) {
-    F.skip_group_depth += open ? 1 : -1;
-    if (F.skip_group_depth == 0) F.use_next_paren = true;
-    return;
-  }
-  if (!open || !F.enabled) return;
-  // Only the first "(" of a line is used, or the next one after a
-  // function-pointer declarator "(*name)", an attribute group or an
-  // annotation.
-  if (F.candidate_on_line && !F.use_next_paren) return;
+  CancelHeader(G);
+  return true;
+}
+
+// The "(" that may begin a header: the first of its line, or the one
+// after a declarator, attribute group or annotation.
+[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
   F.use_next_paren = false;
@@ -637,6 +632,30 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
   }
+}
+
+}  // namespace
+
+// Every parenthesis of the code passes here: the common cases (inside a
+// body, a skipped group, a later "(" of a line) return at once.
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+  FunctionState& F = G.func;
+  if (F.in_header && !HeaderParenStartsOver(G, line, i, open)) return;
+  if (F.in_body) {
+    F.paren_depth += open ? 1 : -1;
+    return;
+  }
+  if (F.skip_group_depth > 0) {
+    F.skip_group_depth += open ? 1 : -1;
+    if (F.skip_group_depth == 0) F.use_next_paren = true;
+    return;
+  }
+  if (!open || !F.enabled) return;
+  // Only the first "(" of a line is used, or the next one after a
+  // function-pointer declarator "(*name)", an attribute group or an
+  // annotation.
+  if (F.candidate_on_line && !F.use_next_paren) return;
+  CandidateParen(G, line, i);
 }
 
 void OnHeaderSemicolon(GlobalData& G) {
@@ -737,7 +756,6 @@ void EndFunction(GlobalData& G) {
 
   const bool qualified_cpp = r.name.find("::") != std::string::npos;
   const bool qualified_dot = r.name.find('.') != std::string::npos;
-  std::string namespace_name;
   if (F.in_class_body && S.in_class) {
     if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
       AddMethodFigures(*c, r, false);
@@ -746,12 +764,16 @@ void EndFunction(GlobalData& G) {
     S.cls.returns += r.returns;
     S.cls.cyclomatic += r.cyclomatic;
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
-    AddToNamespace(G, S.cls.name + QualifierSeparator(G) + r.name, r, false, true);
+    if (!G.lists.namespace_index.empty()) {
+      AddToNamespace(G, S.cls.name + QualifierSeparator(G) + r.name, r, false, true);
+    }
   } else {
     if (qualified_cpp) AddFunctionToClass(G, r);
-    std::string qualified = r.name;
-    if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
-    AddToNamespace(G, qualified, r, false, false);
+    if (!G.lists.namespace_index.empty()) {
+      std::string qualified = r.name;
+      if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
+      AddToNamespace(G, qualified, r, false, false);
+    }
   }
 
   G.lists.functions.push_back(r);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "analysis/function.h"
+#include "analysis/nesting.h"
 #include "base/line_text.h"
 #include "base/complexity.h"
 #include "analysis/structure.h"
@@ -121,15 +122,7 @@ std::string PreviousWord(const char* line, int start) {
 
 
 // Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
-int TopLevelCommas(std::string_view text) {
-  int depth = 0, commas = 0;
-  for (char c : text) {
-    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
-    if ((c == '>' || c == ')' || c == ']' || c == '}') && depth > 0) --depth;
-    if (c == ',' && depth == 0) ++commas;
-  }
-  return commas;
-}
+int TopLevelCommas(std::string_view text) { return CommasAtDepth(text, 0); }
 
 void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
   ScopeState& S = G.scope;
@@ -671,6 +664,7 @@ void CloseScopesAtEndOfFile(GlobalData& G) {
 void AddToNamespace(GlobalData& G, const std::string& qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
+  if (lists.namespace_index.empty()) return;  // no prefix can name one
   std::string prefix = qualified_name;
   while (true) {
     size_t colon = prefix.rfind("::");
