@@ -372,6 +372,13 @@ std::string_view FirstGroup(std::string_view p) {
   return p;
 }
 
+// The parameters of a first group "(...)": 0 for "()" and "(void)", else
+// the commas at its top level plus one.
+int GroupParameters(std::string_view group) {
+  if (group == "()" || group == "(void)") return 0;
+  return CommasAtDepth(group, 1) + 1;
+}
+
 // The position after the ")" that closes the "(" at line[paren], or -1.
 int GroupEnd(const char* line, int paren) {
   int depth = 0;
@@ -447,6 +454,24 @@ bool InitialiserBrace(const GlobalData& G) {
   return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
 }
 
+namespace {
+
+// Character classes of function names.
+enum : uint8_t { kNameBasic = 1, kNameColon = 2, kNameAngle = 4, kNameDot = 8 };
+constexpr std::array<uint8_t, 256> kNameChars = [] {
+  std::array<uint8_t, 256> t{};
+  for (int c = 'a'; c <= 'z'; ++c) t[c] = kNameBasic;
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = kNameBasic;
+  for (int c = '0'; c <= '9'; ++c) t[c] = kNameBasic;
+  t['_'] = t['~'] = kNameBasic;
+  t[':'] = kNameColon;
+  t['<'] = t['>'] = kNameAngle;
+  t['.'] = kNameDot;
+  return t;
+}();
+
+}  // namespace
+
 bool ValFunctionName(const GlobalData& G, std::string_view name,
                      bool is_operator) {
   if (name.empty()) return false;
@@ -456,6 +481,10 @@ bool ValFunctionName(const GlobalData& G, std::string_view name,
   if (is_operator) return letter(name[0]) || name[0] == ':';
   if (!letter(name[0]) && name[0] != ':') return false;
   const LanguageFlags& f = G.lang.flags;
+  // Letters, digits, "_" and "~"; qualifiers "::" and "<...>" but in C;
+  // dotted names in Java and C#.
+  const uint8_t allowed = kNameBasic | (f.c ? 0 : kNameColon | kNameAngle) |
+                          (f.java || f.csharp ? kNameDot : 0);
   int angle = 0;
   for (char c : name) {
     if (c == '<') ++angle;
@@ -464,10 +493,7 @@ bool ValFunctionName(const GlobalData& G, std::string_view name,
       continue;
     }
     if (angle > 0 && !f.c) continue;  // template arguments
-    const bool basic = letter(c) || (c >= '0' && c <= '9');
-    const bool qualified = !f.c && (c == ':' || c == '<' || c == '>');
-    const bool dotted = (f.java || f.csharp) && c == '.';
-    if (!basic && !qualified && !dotted) return false;
+    if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
   }
   return true;
 }
@@ -521,9 +547,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
 }
 
 int CountParameters(std::string_view parameters) {
-  const std::string_view group = FirstGroup(parameters);
-  if (group == "()" || group == "(void)") return 0;
-  return CommasAtDepth(group, 1) + 1;
+  return GroupParameters(FirstGroup(parameters));
 }
 
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
@@ -687,8 +711,8 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
                           F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  F.param_count = CountParameters(F.parameters);
   const std::string_view group = FirstGroup(F.parameters);
+  F.param_count = GroupParameters(group);
   F.void_seen = FindWholeWord(group, "void") != std::string::npos;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
@@ -772,11 +796,11 @@ void EndFunction(GlobalData& G) {
     if (!G.lists.namespace_index.empty()) {
       std::string qualified = r.name;
       if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
-      AddToNamespace(G, qualified, r, false, false);
+      AddToNamespace(G, std::move(qualified), r, false, false);
     }
   }
 
-  G.lists.functions.push_back(r);
+  G.lists.functions.push_back(std::move(r));
   WriteFunctionEnd(G, G.lists.functions.back());
 
   F.header_pending = false;

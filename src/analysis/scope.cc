@@ -298,7 +298,9 @@ std::string WithoutAttributes(std::string_view text) {
 // A member declaration that declares data: not a friend, using, typedef or
 // static_assert declaration, and not a method.
 bool IsDataDeclaration(std::string_view text) {
-  for (std::string_view word : {"friend", "using", "typedef", "static_assert"}) {
+  static constexpr std::string_view kNotData[] = {"friend", "using", "typedef",
+                                                  "static_assert"};
+  for (std::string_view word : kNotData) {
     if (text.substr(0, word.size()) == word &&
         (text.size() == word.size() ||
          !IsIdentChar(static_cast<unsigned char>(text[word.size()])))) {
@@ -632,8 +634,9 @@ void EndMemberDeclaration(GlobalData& G, const char* line) {
     stripped = WithoutAttributes(text);
     text = stripped;
   }
-  const size_t first = text.find_first_not_of(" \t\r\n;");
-  if (first != std::string_view::npos) {
+  size_t first = 0;  // past the blanks and semicolons that lead
+  while (first < text.size() && (IsWhiteSpace(text[first]) || text[first] == ';')) ++first;
+  if (first < text.size()) {
     text.remove_prefix(first);
     if (IsDataDeclaration(text)) {
       const int visibility = S.cls.visibility;
@@ -661,26 +664,22 @@ void CloseScopesAtEndOfFile(GlobalData& G) {
   }
 }
 
-void AddToNamespace(GlobalData& G, const std::string& qualified_name,
+void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
   if (lists.namespace_index.empty()) return;  // no prefix can name one
-  std::string prefix = qualified_name;
+  std::string& prefix = qualified_name;
   while (true) {
-    size_t colon = prefix.rfind("::");
-    size_t dot = prefix.rfind('.');
+    // Cut at the last separator, "::" or ".", whichever comes later.
     size_t cut = std::string::npos;
-    size_t width = 0;
-    if (colon != std::string::npos && (dot == std::string::npos || colon > dot)) {
-      cut = colon;
-      width = 2;
-    } else if (dot != std::string::npos) {
-      cut = dot;
-      width = 1;
+    for (size_t k = prefix.size(); k-- > 0;) {
+      if (prefix[k] == '.' || (prefix[k] == ':' && k + 1 < prefix.size() && prefix[k + 1] == ':')) {
+        cut = k;
+        break;
+      }
     }
     if (cut == std::string::npos) return;
     prefix.resize(cut);
-    (void)width;
     if (prefix.empty() || prefix == "Anonymous") continue;
     auto it = lists.namespace_index.find(prefix);
     if (it == lists.namespace_index.end()) continue;

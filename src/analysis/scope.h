@@ -45,7 +45,7 @@ void CloseScopesAtEndOfFile(GlobalData& G);
 // Adds a class's or function's metrics to the namespace record of the
 // longest namespace prefix of `qualified_name`. With `count_only` only the
 // entity count grows.
-void AddToNamespace(GlobalData& G, const std::string& qualified_name,
+void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& metrics, bool is_class, bool count_only);
 
 // The class record of a qualified name, created when neither the class nor
