@@ -246,15 +246,23 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
-// The line's first identifier is `name`. The identifier starts at the first
-// character that is no blank or carriage return (a comment there is passed
-// over by FirstIdentifier), so a name that cannot start there is ruled out
-// without building that identifier.
+// The line's first identifier (as FirstIdentifier reads it) is `name`:
+// after blanks and carriage returns, a word that starts with a letter, "_"
+// or "~" and ends at white space or one of "{:(;)/". Compared in place; a
+// line that starts with a comment is left to FirstIdentifier.
 bool FirstIdentifierIs(const char* line, const std::string& name) {
   int i = 0;
   while (IsBlank(line[i]) || line[i] == '\r') ++i;
-  if (!name.empty() && line[i] != '/' && line[i] != name[0]) return false;
-  return name == FirstIdentifier(line, 0);
+  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
+  auto stops = [](char c) { return c == '\0' || IsWhiteSpace(c) || InSet(c, "{:(;)/"); };
+  const char c0 = name[0];
+  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
+    return false;
+  }
+  for (size_t k = 0; k < name.size(); ++k) {
+    if (line[i + k] != name[k] || stops(name[k])) return false;
+  }
+  return stops(line[i + name.size()]);
 }
 
 void CancelHeader(GlobalData& G) {
@@ -789,7 +797,11 @@ void EndFunction(GlobalData& G) {
     S.cls.cyclomatic += r.cyclomatic;
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
     if (!G.lists.namespace_index.empty()) {
-      AddToNamespace(G, S.cls.name + QualifierSeparator(G) + r.name, r, false, true);
+      const std::string_view separator = QualifierSeparator(G);
+      std::string qualified;
+      qualified.reserve(S.cls.name.size() + separator.size() + r.name.size());
+      qualified.append(S.cls.name).append(separator).append(r.name);
+      AddToNamespace(G, std::move(qualified), r, false, true);
     }
   } else {
     if (qualified_cpp) AddFunctionToClass(G, r);

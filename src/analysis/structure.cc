@@ -183,22 +183,6 @@ void UpdateCollecting(GlobalData& G) {
                      S.collect_member;
 }
 
-void CollectText(GlobalData& G, const char* text, int length) {
-  ScopeState& S = G.scope;
-  if (length == 1) {  // most calls: one character, no copy call
-    const char c = *text;
-    if (S.class_pending) S.class_header.Append(c);
-    if (S.template_open) S.template_header.Append(c);
-    if (G.func.in_header) G.func.header_text.Append(c);
-    if (S.collect_member) S.member_text.Append(c);
-    return;
-  }
-  if (S.class_pending) S.class_header.Append(text, length);
-  if (S.template_open) S.template_header.Append(text, length);
-  if (G.func.in_header) G.func.header_text.Append(text, length);
-  if (S.collect_member) S.member_text.Append(text, length);
-}
-
 void StructureWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   switch (word) {
