@@ -149,6 +149,15 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
   return true;
 }
 
+// The length of the longest word of kSystemTypes and kOtherKeywords: a
+// longer name is none of them and needs no lookup.
+constexpr size_t kLongestRejected = [] {
+  size_t n = 0;
+  for (const char* word : kSystemTypes) n = std::max(n, std::char_traits<char>::length(word));
+  for (const char* word : kOtherKeywords) n = std::max(n, std::char_traits<char>::length(word));
+  return n;
+}();
+
 // The words of kSystemTypes and kOtherKeywords, for constant-time lookup.
 const NameSet& RejectedWords() {
   static const NameSet words = [] {
@@ -190,7 +199,8 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
   const std::string_view name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (RejectedWords().contains(name) && IsKeywordOf(G, name)) {
+  if (name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+      IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
         std::end(kSystemTypes);
@@ -493,6 +503,14 @@ bool ValFunctionName(const GlobalData& G, std::string_view name,
   // dotted names in Java and C#.
   const uint8_t allowed = kNameBasic | (f.c ? 0 : kNameColon | kNameAngle) |
                           (f.java || f.csharp ? kNameDot : 0);
+  if (name.find('<') == std::string_view::npos) {
+    // No template arguments: every character is checked by class alone (a
+    // ">" without "<" is a qualifier character like ":").
+    for (char c : name) {
+      if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
+    }
+    return true;
+  }
   int angle = 0;
   for (char c : name) {
     if (c == '<') ++angle;
