@@ -26,18 +26,14 @@ inline Nesting NestingOf(char c) { return kNesting[static_cast<unsigned char>(c)
 inline int CommasAtDepth(std::string_view text, int level) {
   int depth = 0, commas = 0;
   for (char c : text) {
-    switch (NestingOf(c)) {
-      case Nesting::kOpen:
-        ++depth;
-        break;
-      case Nesting::kClose:
-        if (depth > 0) --depth;
-        break;
-      case Nesting::kComma:
-        if (depth == level) ++commas;
-        break;
-      case Nesting::kNone:
-        break;
+    const Nesting n = NestingOf(c);
+    if (n == Nesting::kNone) continue;  // most characters
+    if (n == Nesting::kOpen) {
+      ++depth;
+    } else if (n == Nesting::kClose) {
+      if (depth > 0) --depth;
+    } else if (depth == level) {
+      ++commas;
     }
   }
   return commas;

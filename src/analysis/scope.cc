@@ -271,6 +271,7 @@ bool IsMethodDeclaration(std::string_view text) {
   int angle = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
+    if (c > '>' || c < '(') continue;  // none of "<>=("
     if (c == '<') ++angle;
     if (c == '>' && angle > 0) --angle;
     if (c == '=' && angle == 0) return false;

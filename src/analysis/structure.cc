@@ -161,7 +161,7 @@ bool IsAssignment(const char* line, int i) {
   int j = i - 1;
   while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
   while (j >= 0 && IsBlank(line[j])) --j;
-  return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
+  return !(j >= 7 && std::memcmp(line + j - 7, "operator", 8) == 0);
 }
 
 }  // namespace
