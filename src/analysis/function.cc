@@ -814,7 +814,10 @@ void EndFunction(GlobalData& G) {
     S.cls.returns += r.returns;
     S.cls.cyclomatic += r.cyclomatic;
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
-    if (!G.lists.namespace_index.empty()) {
+    const bool plain = r.name.find_first_of(".:") == std::string::npos;
+    if (plain) {
+      AddFunctionToNamespaceOf(G, S.cls.name, r, true);
+    } else if (!G.lists.namespace_index.empty()) {
       const std::string_view separator = QualifierSeparator(G);
       std::string qualified;
       qualified.reserve(S.cls.name.size() + separator.size() + r.name.size());
@@ -823,7 +826,11 @@ void EndFunction(GlobalData& G) {
     }
   } else {
     if (qualified_cpp) AddFunctionToClass(G, r);
-    if (!G.lists.namespace_index.empty()) {
+    const bool plain = r.name.find_first_of(".:") == std::string::npos;
+    if (plain) {
+      // A plain name outside any namespace rolls up into none.
+      if (!S.namespace_name.empty()) AddFunctionToNamespaceOf(G, S.namespace_name, r, false);
+    } else if (!G.lists.namespace_index.empty()) {
       std::string qualified = r.name;
       if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
       AddToNamespace(G, std::move(qualified), r, false, false);

@@ -665,53 +665,85 @@ void CloseScopesAtEndOfFile(GlobalData& G) {
   }
 }
 
+namespace {
+
+// Cuts `name` at its last qualifier separator, "::" or "." (whichever comes
+// later); false when it has none.
+bool CutLastQualifier(std::string& name) {
+  for (size_t k = name.size(); k-- > 0;) {
+    if (name[k] == '.' || (name[k] == ':' && k + 1 < name.size() && name[k + 1] == ':')) {
+      name.resize(k);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The namespace record named by `prefix` or, failing that, by the longest
+// of its qualifiers; -1 when none is. `prefix` is cut as it goes.
+long InnermostNamespace(const RecordLists& lists, std::string& prefix) {
+  do {
+    if (prefix.empty() || prefix == "Anonymous") continue;
+    auto it = lists.namespace_index.find(prefix);
+    if (it != lists.namespace_index.end()) return static_cast<long>(it->second);
+  } while (CutLastQualifier(prefix));
+  return -1;
+}
+
+void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_class,
+                          bool count_only) {
+  if (is_class) {
+    ++r.classes;
+  } else {
+    ++r.functions;
+  }
+  if (count_only) return;
+  r.loc += m.loc;
+  r.eloc += m.eloc;
+  r.lloc += m.lloc;
+  r.comments += m.comments;
+  r.blanks += m.blanks;
+  r.lines += m.lines;
+  r.params += m.params;
+  r.returns += m.returns;
+  r.interface_complexity += m.interface_complexity;
+  r.cyclomatic += m.cyclomatic;
+  r.functional_complexity += m.functional_complexity;
+  r.methods += m.methods;
+  r.methods_public += m.methods_public;
+  r.methods_protected += m.methods_protected;
+  r.methods_private += m.methods_private;
+  r.attributes += m.attributes;
+  r.attributes_public += m.attributes_public;
+  r.attributes_protected += m.attributes_protected;
+  r.attributes_private += m.attributes_private;
+}
+
+}  // namespace
+
 void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
   if (lists.namespace_index.empty()) return;  // no prefix can name one
-  std::string& prefix = qualified_name;
-  while (true) {
-    // Cut at the last separator, "::" or ".", whichever comes later.
-    size_t cut = std::string::npos;
-    for (size_t k = prefix.size(); k-- > 0;) {
-      if (prefix[k] == '.' || (prefix[k] == ':' && k + 1 < prefix.size() && prefix[k + 1] == ':')) {
-        cut = k;
-        break;
-      }
-    }
-    if (cut == std::string::npos) return;
-    prefix.resize(cut);
-    if (prefix.empty() || prefix == "Anonymous") continue;
-    auto it = lists.namespace_index.find(prefix);
-    if (it == lists.namespace_index.end()) continue;
-    NamespaceRecord& r = lists.namespaces[it->second];
-    if (is_class) {
-      ++r.classes;
-    } else {
-      ++r.functions;
-    }
-    if (count_only) return;
-    r.loc += m.loc;
-    r.eloc += m.eloc;
-    r.lloc += m.lloc;
-    r.comments += m.comments;
-    r.blanks += m.blanks;
-    r.lines += m.lines;
-    r.params += m.params;
-    r.returns += m.returns;
-    r.interface_complexity += m.interface_complexity;
-    r.cyclomatic += m.cyclomatic;
-    r.functional_complexity += m.functional_complexity;
-    r.methods += m.methods;
-    r.methods_public += m.methods_public;
-    r.methods_protected += m.methods_protected;
-    r.methods_private += m.methods_private;
-    r.attributes += m.attributes;
-    r.attributes_public += m.attributes_public;
-    r.attributes_protected += m.attributes_protected;
-    r.attributes_private += m.attributes_private;
-    return;
+  if (!CutLastQualifier(qualified_name)) return;
+  const long record = InnermostNamespace(lists, qualified_name);
+  if (record >= 0) AddToNamespaceRecord(lists.namespaces[record], m, is_class, count_only);
+}
+
+void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
+                              const MetricRecord& f, bool count_only) {
+  RecordLists& lists = G.lists;
+  if (lists.namespace_index.empty()) return;
+  // The methods of a class, or the functions of a namespace, mostly follow
+  // one another: the last answer holds while no namespace has been added.
+  ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
+  if (last.namespaces != lists.namespaces.size() || last.scope != scope) {
+    last.scope = scope;
+    last.namespaces = lists.namespaces.size();
+    std::string prefix = scope;
+    last.record = InnermostNamespace(lists, prefix);
   }
+  if (last.record >= 0) AddToNamespaceRecord(lists.namespaces[last.record], f, false, count_only);
 }
 
 }  // namespace zav
