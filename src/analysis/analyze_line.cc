@@ -202,8 +202,10 @@ struct CodeCharacterTable {
   uint8_t acts[256] = {};
   constexpr CodeCharacterTable() {
     for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#'}) acts[c] |= kCounts;
-    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '#', '=', '<', '>',
-                            '?', '|', '&', ':', '@', ',', '-', '+', '.', '~'}) {
+    // ":", "," and "#" move no structure and raise no notice: ":" and ","
+    // stay in the fast code runs, "#" is counted only.
+    for (unsigned char c : {'(', ')', '{', '}', '[', ']', ';', '=', '<', '>',
+                            '?', '|', '&', '@', '-', '+', '.', '~'}) {
       acts[c] |= kStructure;
     }
   }
