@@ -134,7 +134,9 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
     }
   }
   // qualifier + "operator" + [" "] + symbols: at most the text up to the
-  // parenthesis and three characters more, which the buffer holds.
+  // parenthesis and three characters more, which the buffer holds for any
+  // line piece (a longer text is no line of ours and no operator).
+  if (static_cast<size_t>(paren) + 4 > out.buffer.size()) return false;
   char* p = out.buffer.data();
   std::memcpy(p, line + q, op - q);
   p += op - q;
