@@ -123,6 +123,16 @@ struct ScopeState {
   std::array<Conditional, kScopeStackDepth> conditionals;
   int conditional_depth = 0;  // beyond the array: not tracked
 
+  // The namespace record that the functions of `scope` last rolled up
+  // into (-1: none), valid while the namespace list has `namespaces` records
+  // (0: not valid; the namespace list is not empty when it is asked).
+  struct NamespaceLookup {
+    std::string scope;
+    size_t namespaces = 0;
+    long record = -1;
+  };
+  NamespaceLookup last_namespace_lookup;
+
   // Class LOC extremes of the file.
   int32_t min_class_loc = 0, max_class_loc = 0;
   bool class_loc_seen = false;
@@ -159,6 +169,7 @@ struct ScopeState {
     conditional_depth = 0;
     min_class_loc = max_class_loc = 0;
     class_loc_seen = false;
+    last_namespace_lookup.namespaces = 0;  // looked up again in each file
   }
 };
 

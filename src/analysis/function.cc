@@ -1,12 +1,14 @@
 #include "analysis/function.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include "analysis/header_rules.h"
+#include "analysis/nesting.h"
 #include "base/line_text.h"
 #include "base/complexity.h"
 #include "analysis/scope.h"
@@ -29,25 +31,38 @@ constexpr const char* kOtherKeywords[] = {
     "defined", "alignof", "alignas", "static_assert", "noexcept", "case",
     "do", "try", "fixed", "checked", "unchecked", "nameof", "default"};
 
+// A candidate name found before a "(". Its characters live in `buffer`
+// (a name is a piece of one line, so a line buffer and a little more holds
+// it) and `name` views them, so no candidate allocates.
 struct ScannedName {
-  std::string name;
+  std::string_view name;
   int start = 0;  // position of the name's first character
   int end = 0;    // position after its last character
+  std::array<char, 2 * kLineBufferSize> buffer;
+
+  ScannedName() = default;
+  ScannedName(const ScannedName&) = delete;
+  ScannedName& operator=(const ScannedName&) = delete;
 };
 
 // Scans backwards from line[from] for a function name: blanks, carriage
 // returns and ")" are skipped, then characters are taken up to a blank,
 // "(", "*", "&" or the line start; "<...>" is taken whole without blanks,
-// a block comment is skipped and "A :: f" is joined.
-ScannedName ScanNameBackward(const char* line, int from) {
-  ScannedName result;
+// a block comment is skipped and "A :: f" is joined. The name is written
+// into out.buffer from its end leftwards.
+void ScanNameBackward(const char* line, int from, ScannedName& out) {
+  char* const first = out.buffer.data();
+  char* const last = first + out.buffer.size();
+  char* p = last;
+  auto take = [&](char c) {
+    if (p > first) *--p = c;
+  };
   int j = from;
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t' || line[j] == '\r' ||
                     line[j] == ')')) {
     --j;
   }
-  result.end = j + 1;
-  std::string reversed;
+  out.end = j + 1;
   while (j >= 0) {
     const char c = line[j];
     if (c == '/' && j > 0 && line[j - 1] == '*') {
@@ -57,7 +72,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
       // line that starts "*/") ends the scan at the line's start.
       j = k > 0 ? k - 2 : -1;
       while (j >= 0 && IsBlank(line[j])) --j;
-      if (reversed.empty()) result.end = j + 1;
+      if (p == last) out.end = j + 1;
       continue;
     }
     if (c == '>') {
@@ -66,7 +81,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
         const char d = line[j];
         if (d == '>') ++depth;
         if (d == '<') --depth;
-        if (d != ' ' && d != '\t') reversed.push_back(d);
+        if (d != ' ' && d != '\t') take(d);
         if (depth == 0) {
           --j;
           break;
@@ -78,21 +93,19 @@ ScannedName ScanNameBackward(const char* line, int from) {
       int k = j;
       while (k >= 0 && IsBlank(line[k])) --k;
       const bool colon_before = k >= 1 && line[k] == ':' && line[k - 1] == ':';
-      const size_t n = reversed.size();
-      const bool colon_after = n >= 2 && reversed[n - 1] == ':' && reversed[n - 2] == ':';
-      if ((colon_before || colon_after) && !reversed.empty()) {
+      const bool colon_after = last - p >= 2 && p[0] == ':' && p[1] == ':';
+      if ((colon_before || colon_after) && p != last) {
         j = k;
         continue;
       }
       break;
     }
     if (c == '(' || c == '*' || c == '&') break;
-    reversed.push_back(c);
+    take(c);
     --j;
   }
-  result.start = j + 1;
-  result.name.assign(reversed.rbegin(), reversed.rend());
-  return result;
+  out.start = j + 1;
+  out.name = std::string_view(p, last - p);
 }
 
 // "operator" as a whole word before the parenthesis: the name is the
@@ -100,7 +113,7 @@ ScannedName ScanNameBackward(const char* line, int from) {
 bool FindOperator(const char* line, int paren, ScannedName& out) {
   int op = -1;
   for (int k = paren - 8; k >= 0; --k) {
-    if (std::strncmp(line + k, "operator", 8) == 0 &&
+    if (line[k] == 'o' && std::memcmp(line + k, "operator", 8) == 0 &&
         (k == 0 || !IsIdentChar(static_cast<unsigned char>(line[k - 1]))) &&
         !IsIdentChar(static_cast<unsigned char>(line[k + 8]))) {
       op = k;
@@ -110,11 +123,6 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
   if (op < 0) return false;
   std::string symbols = CollapseBlanks(std::string(line + op + 8, paren - op - 8), " \t");
   if (symbols.empty() && line[paren + 1] == ')') symbols = "()";
-  std::string name = "operator";
-  if (!symbols.empty() && IsIdentChar(static_cast<unsigned char>(symbols[0]))) {
-    name += ' ';
-  }
-  name += symbols;
   int q = op;
   while (q > 0) {
     const char c = line[q - 1];
@@ -125,11 +133,32 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
       break;
     }
   }
-  out.name = std::string(line + q, op - q) + name;
+  // qualifier + "operator" + [" "] + symbols: at most the text up to the
+  // parenthesis and three characters more, which the buffer holds for any
+  // line piece (a longer text is no line of ours and no operator).
+  if (static_cast<size_t>(paren) + 4 > out.buffer.size()) return false;
+  char* p = out.buffer.data();
+  std::memcpy(p, line + q, op - q);
+  p += op - q;
+  std::memcpy(p, "operator", 8);
+  p += 8;
+  if (!symbols.empty() && IsIdentChar(static_cast<unsigned char>(symbols[0]))) *p++ = ' ';
+  std::memcpy(p, symbols.data(), symbols.size());
+  p += symbols.size();
+  out.name = std::string_view(out.buffer.data(), p - out.buffer.data());
   out.start = q;
   out.end = paren;
   return true;
 }
+
+// The length of the longest word of kSystemTypes and kOtherKeywords: a
+// longer name is none of them and needs no lookup.
+constexpr size_t kLongestRejected = [] {
+  size_t n = 0;
+  for (const char* word : kSystemTypes) n = std::max(n, std::char_traits<char>::length(word));
+  for (const char* word : kOtherKeywords) n = std::max(n, std::char_traits<char>::length(word));
+  return n;
+}();
 
 // The words of kSystemTypes and kOtherKeywords, for constant-time lookup.
 const NameSet& RejectedWords() {
@@ -144,7 +173,7 @@ const NameSet& RejectedWords() {
 
 // A rejected word that is a keyword of the file's language: "try" can
 // name a C function, "delete" or "lock" a Java method.
-bool IsKeywordOf(const GlobalData& G, const std::string& name) {
+bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   static const NameSet c_words = [] {
     NameSet set;
     for (const char* word : kSystemTypes) set.insert(word);
@@ -170,9 +199,10 @@ bool IsKeywordOf(const GlobalData& G, const std::string& name) {
 
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line) {
-  const std::string& name = scanned.name;
+  const std::string_view name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (RejectedWords().contains(name) && IsKeywordOf(G, name)) {
+  if (name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+      IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
         std::end(kSystemTypes);
@@ -182,11 +212,11 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
           "system type - %s\n           This may occur if a macro name is "
           "equivalent\n           to a function name.  Functional analysis "
           "has\n           been skipped by ZAV.\n\n",
-          G.reader.line_number, name.c_str());
+          G.reader.line_number, std::string(name).c_str());
     }
     return false;
   }
-  if (G.lang.flags.csharp && name.find('[') != std::string::npos) return false;
+  if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
   if (G.lists.macro_names.contains(name) &&
@@ -228,6 +258,25 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
+// The line's first identifier (as FirstIdentifier reads it) is `name`:
+// after blanks and carriage returns, a word that starts with a letter, "_"
+// or "~" and ends at white space or one of "{:(;)/". Compared in place; a
+// line that starts with a comment is left to FirstIdentifier.
+bool FirstIdentifierIs(const char* line, const std::string& name) {
+  int i = 0;
+  while (IsBlank(line[i]) || line[i] == '\r') ++i;
+  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
+  auto stops = [](char c) { return c == '\0' || IsWhiteSpace(c) || InSet(c, "{:(;)/"); };
+  const char c0 = name[0];
+  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
+    return false;
+  }
+  for (size_t k = 0; k < name.size(); ++k) {
+    if (line[i + k] != name[k] || stops(name[k])) return false;
+  }
+  return stops(line[i + name.size()]);
+}
+
 void CancelHeader(GlobalData& G) {
   FunctionState& F = G.func;
   F.header_pending = false;
@@ -258,7 +307,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.template_text = G.scope.template_text;
   G.scope.template_text.clear();
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = F.name == FirstIdentifier(line, 0);
+  F.probable_macro = FirstIdentifierIs(line, F.name);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -334,13 +383,20 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
 }
 
 // The first balanced "(...)" group of a parameter text.
-std::string FirstGroup(const std::string& p) {
+std::string_view FirstGroup(std::string_view p) {
   int depth = 0;
   for (size_t i = 0; i < p.size(); ++i) {
     if (p[i] == '(') ++depth;
     if (p[i] == ')' && --depth == 0) return p.substr(0, i + 1);
   }
   return p;
+}
+
+// The parameters of a first group "(...)": 0 for "()" and "(void)", else
+// the commas at its top level plus one.
+int GroupParameters(std::string_view group) {
+  if (group == "()" || group == "(void)") return 0;
+  return CommasAtDepth(group, 1) + 1;
 }
 
 // The position after the ")" that closes the "(" at line[paren], or -1.
@@ -359,7 +415,7 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
-      !RejectedWords().contains(std::string(word))) {
+      !RejectedWords().contains(word)) {
     return false;
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
@@ -418,7 +474,25 @@ bool InitialiserBrace(const GlobalData& G) {
   return IsIdentChar(static_cast<unsigned char>(c)) || c == '>';
 }
 
-bool ValFunctionName(const GlobalData& G, const std::string& name,
+namespace {
+
+// Character classes of function names.
+enum : uint8_t { kNameBasic = 1, kNameColon = 2, kNameAngle = 4, kNameDot = 8 };
+constexpr std::array<uint8_t, 256> kNameChars = [] {
+  std::array<uint8_t, 256> t{};
+  for (int c = 'a'; c <= 'z'; ++c) t[c] = kNameBasic;
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = kNameBasic;
+  for (int c = '0'; c <= '9'; ++c) t[c] = kNameBasic;
+  t['_'] = t['~'] = kNameBasic;
+  t[':'] = kNameColon;
+  t['<'] = t['>'] = kNameAngle;
+  t['.'] = kNameDot;
+  return t;
+}();
+
+}  // namespace
+
+bool ValFunctionName(const GlobalData& G, std::string_view name,
                      bool is_operator) {
   if (name.empty()) return false;
   auto letter = [](char c) {
@@ -427,6 +501,18 @@ bool ValFunctionName(const GlobalData& G, const std::string& name,
   if (is_operator) return letter(name[0]) || name[0] == ':';
   if (!letter(name[0]) && name[0] != ':') return false;
   const LanguageFlags& f = G.lang.flags;
+  // Letters, digits, "_" and "~"; qualifiers "::" and "<...>" but in C;
+  // dotted names in Java and C#.
+  const uint8_t allowed = kNameBasic | (f.c ? 0 : kNameColon | kNameAngle) |
+                          (f.java || f.csharp ? kNameDot : 0);
+  if (name.find('<') == std::string_view::npos) {
+    // No template arguments: every character is checked by class alone (a
+    // ">" without "<" is a qualifier character like ":").
+    for (char c : name) {
+      if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
+    }
+    return true;
+  }
   int angle = 0;
   for (char c : name) {
     if (c == '<') ++angle;
@@ -435,23 +521,26 @@ bool ValFunctionName(const GlobalData& G, const std::string& name,
       continue;
     }
     if (angle > 0 && !f.c) continue;  // template arguments
-    const bool basic = letter(c) || (c >= '0' && c <= '9');
-    const bool qualified = !f.c && (c == ':' || c == '<' || c == '>');
-    const bool dotted = (f.java || f.csharp) && c == '.';
-    if (!basic && !qualified && !dotted) return false;
+    if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
   }
   return true;
 }
 
 std::string NormaliseParameters(const std::string& raw, bool is_operator,
                                 bool non_ansi, bool by_directive) {
-  std::string t = raw;
-  if (is_operator && t.rfind("()", 0) == 0 && t.size() > 2 &&
-      t.find('(', 2) != std::string::npos) {
-    t.erase(0, 2);  // operator()(...)
+  std::string out;
+  NormaliseParametersInto(raw, is_operator, non_ansi, by_directive, out);
+  return out;
+}
+
+void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi,
+                             bool by_directive, std::string& out) {
+  if (is_operator && t.substr(0, 2) == "()" && t.size() > 2 &&
+      t.find('(', 2) != std::string_view::npos) {
+    t.remove_prefix(2);  // operator()(...)
   }
   int depth = 0;
-  size_t close = std::string::npos;
+  size_t close = std::string_view::npos;
   for (size_t i = 0; i < t.size(); ++i) {
     if (t[i] == '(') ++depth;
     if (t[i] == ')' && --depth == 0) {
@@ -459,40 +548,34 @@ std::string NormaliseParameters(const std::string& raw, bool is_operator,
       break;
     }
   }
-  for (size_t j = close == std::string::npos ? 0 : close + 1; j < t.size(); ++j) {
+  for (size_t j = close == std::string_view::npos ? 0 : close + 1; j < t.size(); ++j) {
     const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
                             (j == 0 || t[j - 1] != ':');
-    if (t[j] == '{' || (!is_operator && close != std::string::npos && lone_colon)) {
-      t.resize(j);
+    if (t[j] == '{' || (!is_operator && close != std::string_view::npos && lone_colon)) {
+      t = t.substr(0, j);
       break;
     }
   }
-  for (char& c : t) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-  }
-  std::string out;
+  // Line breaks and tabs read as blanks; no blank after "(" or before ")",
+  // none doubled, none at the end.
+  out.resize(t.size());  // room for every character; cut to size below
+  char* const begin = out.data();
+  char* o = begin;
   for (char c : t) {
-    if (c == ' ' && (out.empty() || out.back() == ' ' || out.back() == '(')) continue;
-    if (c == ')' && !out.empty() && out.back() == ' ') out.pop_back();
-    out.push_back(c);
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) continue;
+    if (c == ')' && o != begin && o[-1] == ' ') --o;
+    *o++ = c;
   }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  if (close == std::string::npos) out.push_back(')');
+  while (o != begin && o[-1] == ' ') --o;
+  out.resize(o - begin);
+  if (close == std::string_view::npos) out.push_back(')');
   if (non_ansi) out += " Non-ANSI Parameter Construct";
   if (by_directive) out += " Defined By Compiler Directive";
-  return out;
 }
 
-int CountParameters(const std::string& parameters) {
-  const std::string group = FirstGroup(parameters);
-  if (group == "()" || group == "(void)") return 0;
-  int depth = 0, commas = 0;
-  for (char c : group) {
-    if (c == '(' || c == '<' || c == '[' || c == '{') ++depth;
-    if ((c == ')' || c == '>' || c == ']' || c == '}') && depth > 0) --depth;
-    if (c == ',' && depth == 1) ++commas;
-  }
-  return commas + 1;
+int CountParameters(std::string_view parameters) {
+  return GroupParameters(FirstGroup(parameters));
 }
 
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
@@ -516,11 +599,11 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) scanned = ScanNameBackward(line, paren - 1);
+  if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
   bool ok = NameAccepted(G, scanned, F.is_operator, line);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
-    scanned = ScanNameBackward(line, scanned.start - 1);
+    ScanNameBackward(line, scanned.start - 1, scanned);
     ok = NameAccepted(G, scanned, false, line);
   }
   if (!ok) {
@@ -528,7 +611,7 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
     F.prefix.clear();
     return false;
   }
-  F.name = scanned.name;
+  F.name.assign(scanned.name);
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
@@ -537,40 +620,37 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   return true;
 }
 
-void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+namespace {
+
+// A parenthesis while a header is pending: part of the header, unless a
+// "(" starts a new header that replaces it (then true: the header is
+// dropped and the "(" is looked at as a candidate).
+[[gnu::noinline]] bool HeaderParenStartsOver(GlobalData& G, const char* line, int i,
+                                             bool open) {
   FunctionState& F = G.func;
-  if (F.in_header) {
-    const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
-                          NewHeaderReplaces(G, line, i);
-    if (!replaces) {
-      if (open) {
-        F.candidate_on_line = true;
-        ++F.header_paren_depth;
-        if (F.params_closed) F.paren_after_params = true;
-      } else if (--F.header_paren_depth == 0 && !F.params_closed) {
-        F.params_closed = true;
-        F.params_end = F.header_text.length;
-      } else if (F.header_paren_depth < 0) {
-        F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
-      }
-      return;
+  const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
+                        NewHeaderReplaces(G, line, i);
+  if (!replaces) {
+    if (open) {
+      F.candidate_on_line = true;
+      ++F.header_paren_depth;
+      if (F.params_closed) F.paren_after_params = true;
+    } else if (--F.header_paren_depth == 0 && !F.params_closed) {
+      F.params_closed = true;
+      F.params_end = F.header_text.length;
+    } else if (F.header_paren_depth < 0) {
+      F.header_paren_depth = 0;  // "(*f (void)) (int)": the declarator's ")"
     }
-    CancelHeader(G);
+    return false;
   }
-  if (F.in_body) {
-    F.paren_depth += open ? 1 : -1;
-    return;
-  }
-  if (F.skip_group_depth > 0) {
-    F.skip_group_depth += open ? 1 : -1;
-    if (F.skip_group_depth == 0) F.use_next_paren = true;
-    return;
-  }
-  if (!open || !F.enabled) return;
-  // Only the first "(" of a line is used, or the next one after a
-  // function-pointer declarator "(*name)", an attribute group or an
-  // annotation.
-  if (F.candidate_on_line && !F.use_next_paren) return;
+  CancelHeader(G);
+  return true;
+}
+
+// The "(" that may begin a header: the first of its line, or the one
+// after a declarator, attribute group or annotation.
+[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
   F.use_next_paren = false;
@@ -606,6 +686,30 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   }
 }
 
+}  // namespace
+
+// Every parenthesis of the code passes here: the common cases (inside a
+// body, a skipped group, a later "(" of a line) return at once.
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+  FunctionState& F = G.func;
+  if (F.in_header && !HeaderParenStartsOver(G, line, i, open)) return;
+  if (F.in_body) {
+    F.paren_depth += open ? 1 : -1;
+    return;
+  }
+  if (F.skip_group_depth > 0) {
+    F.skip_group_depth += open ? 1 : -1;
+    if (F.skip_group_depth == 0) F.use_next_paren = true;
+    return;
+  }
+  if (!open || !F.enabled) return;
+  // Only the first "(" of a line is used, or the next one after a
+  // function-pointer declarator "(*name)", an attribute group or an
+  // annotation.
+  if (F.candidate_on_line && !F.use_next_paren) return;
+  CandidateParen(G, line, i);
+}
+
 void OnHeaderSemicolon(GlobalData& G) {
   FunctionState& F = G.func;
   if (F.header_paren_depth > 0 || !F.params_closed) {
@@ -632,11 +736,11 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
   F.in_header = false;
   F.in_body = true;
-  const std::string raw(F.header_text.text, F.header_text.length);
+  NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
+                          F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  F.parameters = NormaliseParameters(raw, F.is_operator, F.non_ansi, F.by_directive);
-  F.param_count = CountParameters(F.parameters);
-  const std::string group = FirstGroup(F.parameters);
+  const std::string_view group = FirstGroup(F.parameters);
+  F.param_count = GroupParameters(group);
   F.void_seen = FindWholeWord(group, "void") != std::string::npos;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
@@ -704,7 +808,6 @@ void EndFunction(GlobalData& G) {
 
   const bool qualified_cpp = r.name.find("::") != std::string::npos;
   const bool qualified_dot = r.name.find('.') != std::string::npos;
-  std::string namespace_name;
   if (F.in_class_body && S.in_class) {
     if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
       AddMethodFigures(*c, r, false);
@@ -713,15 +816,30 @@ void EndFunction(GlobalData& G) {
     S.cls.returns += r.returns;
     S.cls.cyclomatic += r.cyclomatic;
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
-    AddToNamespace(G, S.cls.name + QualifierSeparator(G) + r.name, r, false, true);
+    const bool plain = r.name.find_first_of(".:") == std::string::npos;
+    if (plain) {
+      AddFunctionToNamespaceOf(G, S.cls.name, r, true);
+    } else if (!G.lists.namespace_index.empty()) {
+      const std::string_view separator = QualifierSeparator(G);
+      std::string qualified;
+      qualified.reserve(S.cls.name.size() + separator.size() + r.name.size());
+      qualified.append(S.cls.name).append(separator).append(r.name);
+      AddToNamespace(G, std::move(qualified), r, false, true);
+    }
   } else {
     if (qualified_cpp) AddFunctionToClass(G, r);
-    std::string qualified = r.name;
-    if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
-    AddToNamespace(G, qualified, r, false, false);
+    const bool plain = r.name.find_first_of(".:") == std::string::npos;
+    if (plain) {
+      // A plain name outside any namespace rolls up into none.
+      if (!S.namespace_name.empty()) AddFunctionToNamespaceOf(G, S.namespace_name, r, false);
+    } else if (!G.lists.namespace_index.empty()) {
+      std::string qualified = r.name;
+      if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
+      AddToNamespace(G, std::move(qualified), r, false, false);
+    }
   }
 
-  G.lists.functions.push_back(r);
+  G.lists.functions.push_back(std::move(r));
   WriteFunctionEnd(G, G.lists.functions.back());
 
   F.header_pending = false;

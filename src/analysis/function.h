@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/keywords.h"
 #include "zav/global_data.h"
@@ -60,16 +61,19 @@ void FunctionEndOfFile(GlobalData& G);
 bool GetFunction(GlobalData& G, const char* line, int paren);
 
 // The character check of a function name.
-bool ValFunctionName(const GlobalData& G, const std::string& name,
+bool ValFunctionName(const GlobalData& G, std::string_view name,
                      bool is_operator);
 
 // The parameter text from "(" to the body, normalised.
 std::string NormaliseParameters(const std::string& text, bool is_operator,
                                 bool non_ansi, bool by_directive);
+// As NormaliseParameters, into `out` (whose storage is reused).
+void NormaliseParametersInto(std::string_view text, bool is_operator, bool non_ansi,
+                             bool by_directive, std::string& out);
 
 // Parameters of a normalised parameter text: 0 for "()" and "(void)",
 // else the top-level commas plus one.
-int CountParameters(const std::string& parameters);
+int CountParameters(std::string_view parameters);
 
 // The sum of the enabled decision counters, with 1 for the function base.
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& counts);

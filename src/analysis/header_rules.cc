@@ -10,15 +10,31 @@ namespace zav {
 // Words that stand between a parameter list and the body without starting
 // a new declaration: qualifiers, exception specifications, attributes.
 bool IsHeaderQualifier(std::string_view w) {
-  static constexpr std::string_view kWords[] = {
-      "const", "volatile", "noexcept", "override", "final", "throw", "throws",
-      "mutable", "requires", "decltype", "__attribute__", "__attribute",
-      "__declspec", "alignas", "__asm__", "__asm", "asm", "restrict", "__restrict",
-      "__THROW", "__wur", "__nonnull"};
-  for (std::string_view k : kWords) {
-    if (w == k) return true;
+  // Looked up by length first: most words asked about are names of no
+  // length here, or of a length with one or two candidates.
+  switch (w.size()) {
+    case 3:
+      return w == "asm";
+    case 5:
+      return w == "const" || w == "final" || w == "throw" || w == "__asm" || w == "__wur";
+    case 6:
+      return w == "throws";
+    case 7:
+      return w == "mutable" || w == "alignas" || w == "__asm__" || w == "__THROW";
+    case 8:
+      return w == "volatile" || w == "noexcept" || w == "override" || w == "requires" ||
+             w == "decltype" || w == "restrict";
+    case 9:
+      return w == "__nonnull";
+    case 10:
+      return w == "__declspec" || w == "__restrict";
+    case 11:
+      return w == "__attribute";
+    case 13:
+      return w == "__attribute__";
+    default:
+      return false;
   }
-  return false;
 }
 
 // The identifier ending right before line[end] (blanks skipped); its first

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "analysis/function.h"
+#include "analysis/nesting.h"
 #include "base/line_text.h"
 #include "base/complexity.h"
 #include "analysis/structure.h"
@@ -121,15 +122,7 @@ std::string PreviousWord(const char* line, int start) {
 
 
 // Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
-int TopLevelCommas(std::string_view text) {
-  int depth = 0, commas = 0;
-  for (char c : text) {
-    if (c == '<' || c == '(' || c == '[' || c == '{') ++depth;
-    if ((c == '>' || c == ')' || c == ']' || c == '}') && depth > 0) --depth;
-    if (c == ',' && depth == 0) ++commas;
-  }
-  return commas;
-}
+int TopLevelCommas(std::string_view text) { return CommasAtDepth(text, 0); }
 
 void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
   ScopeState& S = G.scope;
@@ -278,6 +271,7 @@ bool IsMethodDeclaration(std::string_view text) {
   int angle = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
+    if (c > '>' || c < '(') continue;  // none of "<>=("
     if (c == '<') ++angle;
     if (c == '>' && angle > 0) --angle;
     if (c == '=' && angle == 0) return false;
@@ -305,7 +299,9 @@ std::string WithoutAttributes(std::string_view text) {
 // A member declaration that declares data: not a friend, using, typedef or
 // static_assert declaration, and not a method.
 bool IsDataDeclaration(std::string_view text) {
-  for (std::string_view word : {"friend", "using", "typedef", "static_assert"}) {
+  static constexpr std::string_view kNotData[] = {"friend", "using", "typedef",
+                                                  "static_assert"};
+  for (std::string_view word : kNotData) {
     if (text.substr(0, word.size()) == word &&
         (text.size() == word.size() ||
          !IsIdentChar(static_cast<unsigned char>(text[word.size()])))) {
@@ -639,8 +635,9 @@ void EndMemberDeclaration(GlobalData& G, const char* line) {
     stripped = WithoutAttributes(text);
     text = stripped;
   }
-  const size_t first = text.find_first_not_of(" \t\r\n;");
-  if (first != std::string_view::npos) {
+  size_t first = 0;  // past the blanks and semicolons that lead
+  while (first < text.size() && (IsWhiteSpace(text[first]) || text[first] == ';')) ++first;
+  if (first < text.size()) {
     text.remove_prefix(first);
     if (IsDataDeclaration(text)) {
       const int visibility = S.cls.visibility;
@@ -668,56 +665,85 @@ void CloseScopesAtEndOfFile(GlobalData& G) {
   }
 }
 
-void AddToNamespace(GlobalData& G, const std::string& qualified_name,
-                    const MetricRecord& m, bool is_class, bool count_only) {
-  RecordLists& lists = G.lists;
-  std::string prefix = qualified_name;
-  while (true) {
-    size_t colon = prefix.rfind("::");
-    size_t dot = prefix.rfind('.');
-    size_t cut = std::string::npos;
-    size_t width = 0;
-    if (colon != std::string::npos && (dot == std::string::npos || colon > dot)) {
-      cut = colon;
-      width = 2;
-    } else if (dot != std::string::npos) {
-      cut = dot;
-      width = 1;
+namespace {
+
+// Cuts `name` at its last qualifier separator, "::" or "." (whichever comes
+// later); false when it has none.
+bool CutLastQualifier(std::string& name) {
+  for (size_t k = name.size(); k-- > 0;) {
+    if (name[k] == '.' || (name[k] == ':' && k + 1 < name.size() && name[k + 1] == ':')) {
+      name.resize(k);
+      return true;
     }
-    if (cut == std::string::npos) return;
-    prefix.resize(cut);
-    (void)width;
+  }
+  return false;
+}
+
+// The namespace record named by `prefix` or, failing that, by the longest
+// of its qualifiers; -1 when none is. `prefix` is cut as it goes.
+long InnermostNamespace(const RecordLists& lists, std::string& prefix) {
+  do {
     if (prefix.empty() || prefix == "Anonymous") continue;
     auto it = lists.namespace_index.find(prefix);
-    if (it == lists.namespace_index.end()) continue;
-    NamespaceRecord& r = lists.namespaces[it->second];
-    if (is_class) {
-      ++r.classes;
-    } else {
-      ++r.functions;
-    }
-    if (count_only) return;
-    r.loc += m.loc;
-    r.eloc += m.eloc;
-    r.lloc += m.lloc;
-    r.comments += m.comments;
-    r.blanks += m.blanks;
-    r.lines += m.lines;
-    r.params += m.params;
-    r.returns += m.returns;
-    r.interface_complexity += m.interface_complexity;
-    r.cyclomatic += m.cyclomatic;
-    r.functional_complexity += m.functional_complexity;
-    r.methods += m.methods;
-    r.methods_public += m.methods_public;
-    r.methods_protected += m.methods_protected;
-    r.methods_private += m.methods_private;
-    r.attributes += m.attributes;
-    r.attributes_public += m.attributes_public;
-    r.attributes_protected += m.attributes_protected;
-    r.attributes_private += m.attributes_private;
-    return;
+    if (it != lists.namespace_index.end()) return static_cast<long>(it->second);
+  } while (CutLastQualifier(prefix));
+  return -1;
+}
+
+void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_class,
+                          bool count_only) {
+  if (is_class) {
+    ++r.classes;
+  } else {
+    ++r.functions;
   }
+  if (count_only) return;
+  r.loc += m.loc;
+  r.eloc += m.eloc;
+  r.lloc += m.lloc;
+  r.comments += m.comments;
+  r.blanks += m.blanks;
+  r.lines += m.lines;
+  r.params += m.params;
+  r.returns += m.returns;
+  r.interface_complexity += m.interface_complexity;
+  r.cyclomatic += m.cyclomatic;
+  r.functional_complexity += m.functional_complexity;
+  r.methods += m.methods;
+  r.methods_public += m.methods_public;
+  r.methods_protected += m.methods_protected;
+  r.methods_private += m.methods_private;
+  r.attributes += m.attributes;
+  r.attributes_public += m.attributes_public;
+  r.attributes_protected += m.attributes_protected;
+  r.attributes_private += m.attributes_private;
+}
+
+}  // namespace
+
+void AddToNamespace(GlobalData& G, std::string qualified_name,
+                    const MetricRecord& m, bool is_class, bool count_only) {
+  RecordLists& lists = G.lists;
+  if (lists.namespace_index.empty()) return;  // no prefix can name one
+  if (!CutLastQualifier(qualified_name)) return;
+  const long record = InnermostNamespace(lists, qualified_name);
+  if (record >= 0) AddToNamespaceRecord(lists.namespaces[record], m, is_class, count_only);
+}
+
+void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
+                              const MetricRecord& f, bool count_only) {
+  RecordLists& lists = G.lists;
+  if (lists.namespace_index.empty()) return;
+  // The methods of a class, or the functions of a namespace, mostly follow
+  // one another: the last answer holds while no namespace has been added.
+  ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
+  if (last.namespaces != lists.namespaces.size() || last.scope != scope) {
+    last.scope = scope;
+    last.namespaces = lists.namespaces.size();
+    std::string prefix = scope;
+    last.record = InnermostNamespace(lists, prefix);
+  }
+  if (last.record >= 0) AddToNamespaceRecord(lists.namespaces[last.record], f, false, count_only);
 }
 
 }  // namespace zav

@@ -45,8 +45,14 @@ void CloseScopesAtEndOfFile(GlobalData& G);
 // Adds a class's or function's metrics to the namespace record of the
 // longest namespace prefix of `qualified_name`. With `count_only` only the
 // entity count grows.
-void AddToNamespace(GlobalData& G, const std::string& qualified_name,
+void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& metrics, bool is_class, bool count_only);
+
+// As AddToNamespace for the function `f` declared directly in `scope` (a
+// class or namespace name) under a name without qualifiers: rolled up into
+// the namespace that `scope` or one of its qualifiers names.
+void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
+                              const MetricRecord& f, bool count_only);
 
 // The class record of a qualified name, created when neither the class nor
 // the namespace list knows it (nullptr when only the namespace list does).

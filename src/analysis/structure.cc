@@ -63,7 +63,7 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   return first != "enum" && first != "union" && first != "typedef" && first != "extern";
 }
 
-void OnOpenBrace(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
   BraceKind kind = BraceKind::kBlock;
@@ -96,7 +96,7 @@ void OnOpenBrace(GlobalData& G, const char* line, int i) {
   UpdateCollecting(G);
 }
 
-void OnCloseBrace(GlobalData& G, const char* line, int i) {
+[[gnu::noinline]] void OnCloseBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   BraceKind kind;
   if (!PopBrace(S, kind)) return;  // more "}" than "{"
@@ -133,7 +133,7 @@ void OnCloseBrace(GlobalData& G, const char* line, int i) {
   UpdateCollecting(G);
 }
 
-void OnSemicolon(GlobalData& G, const char* line) {
+[[gnu::noinline]] void OnSemicolon(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
   if (F.in_header) OnHeaderSemicolon(G);
@@ -161,7 +161,7 @@ bool IsAssignment(const char* line, int i) {
   int j = i - 1;
   while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
   while (j >= 0 && IsBlank(line[j])) --j;
-  return !(j >= 7 && std::strncmp(line + j - 7, "operator", 8) == 0);
+  return !(j >= 7 && std::memcmp(line + j - 7, "operator", 8) == 0);
 }
 
 }  // namespace
@@ -181,14 +181,6 @@ void UpdateCollecting(GlobalData& G) {
                      S.braces[S.brace_depth - 1] == BraceKind::kClass;
   G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
                      S.collect_member;
-}
-
-void CollectText(GlobalData& G, const char* text, int length) {
-  ScopeState& S = G.scope;
-  if (S.class_pending) S.class_header.Append(text, length);
-  if (S.template_open) S.template_header.Append(text, length);
-  if (G.func.in_header) G.func.header_text.Append(text, length);
-  if (S.collect_member) S.member_text.Append(text, length);
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,
@@ -246,13 +238,44 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
   CheckWord(G, line, start, end, word);
 }
 
-void StructureCharacter(GlobalData& G, const char* line, int i) {
+namespace {
+
+// An "=" in code: an assignment in the statement keeps function headers out
+// of it; one on a preprocessor line, or inside the parentheses or brackets
+// of an annotation or attribute, belongs to no statement.
+[[gnu::noinline]] void OnEquals(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
+      !G.scope.template_open &&  // "template <typename T = int>"
+      G.file.open_paren_count == G.file.close_paren_count &&
+      G.file.open_bracket_count == G.file.close_bracket_count) {
+    if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
+    if (!F.in_header) F.assignment_seen = true;
+  }
+}
+
+// "<" or ">" in an open template header; the closing ">" ends it.
+[[gnu::noinline]] void OnTemplateAngle(GlobalData& G, char c) {
   ScopeState& S = G.scope;
+  S.template_angle_depth += c == '<' ? 1 : -1;
+  if (c == '>' && S.template_angle_depth <= 0) {
+    S.template_open = false;
+    S.template_text = CollapseBlanks(
+        std::string(S.template_header.text, S.template_header.length), " \t\r\n");
+    UpdateCollecting(G);
+  }
+}
+
+}  // namespace
+
+// A dispatcher kept small (the handlers are out of line), since every
+// punctuation character of the code passes through it.
+void StructureCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
   const char c = line[i];
   switch (c) {
     case '{':
-      S.where_clause = false;
+      G.scope.where_clause = false;
       OnOpenBrace(G, line, i);
       break;
     case '}':
@@ -272,37 +295,24 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
       break;
     case '=':
-      // An assignment in the statement keeps function headers out of it;
-      // one on a preprocessor line, or inside the parentheses or brackets
-      // of an annotation or attribute, belongs to no statement.
-      if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
-          !S.template_open &&  // "template <typename T = int>"
-
-          G.file.open_paren_count == G.file.close_paren_count &&
-          G.file.open_bracket_count == G.file.close_bracket_count) {
-        if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
-        if (!F.in_header) F.assignment_seen = true;
-      }
+      OnEquals(G, line, i);
       break;
     case '<':
     case '>':
-      if (S.template_open) {
-        S.template_angle_depth += c == '<' ? 1 : -1;
-        if (c == '>' && S.template_angle_depth <= 0) {
-          S.template_open = false;
-          S.template_text = CollapseBlanks(
-              std::string(S.template_header.text, S.template_header.length), " \t\r\n");
-          UpdateCollecting(G);
-        }
-      }
+      if (G.scope.template_open) OnTemplateAngle(G, c);
       break;
     case '@':
       G.lex.java_annotation = true;
       break;
+    case '?':
+    case '|':
+    case '&':
+      // The decision characters of a body (no other character counts there).
+      if (F.in_body) FunctionCharacter(G, line, i);
+      break;
     default:
       break;
   }
-  if (F.in_body) FunctionCharacter(G, line, i);
   CheckCharacter(G, line, i);
 }
 

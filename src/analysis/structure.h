@@ -16,8 +16,23 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
 void StructureCharacter(GlobalData& G, const char* line, int i);
 
 // Appends code text to the active collectors (class header, function
-// header, template header, member declaration).
-void CollectText(GlobalData& G, const char* text, int length);
+// header, template header, member declaration). Inline: the line analyser
+// calls it for most characters of a declaration.
+inline void CollectText(GlobalData& G, const char* text, int length) {
+  ScopeState& S = G.scope;
+  if (length == 1) {  // most calls: one character, no copy call
+    const char c = *text;
+    if (S.class_pending) S.class_header.Append(c);
+    if (S.template_open) S.template_header.Append(c);
+    if (G.func.in_header) G.func.header_text.Append(c);
+    if (S.collect_member) S.member_text.Append(c);
+    return;
+  }
+  if (S.class_pending) S.class_header.Append(text, length);
+  if (S.template_open) S.template_header.Append(text, length);
+  if (G.func.in_header) G.func.header_text.Append(text, length);
+  if (S.collect_member) S.member_text.Append(text, length);
+}
 
 // Recomputes whether any collector is active (G.lex.collecting).
 void UpdateCollecting(GlobalData& G);
