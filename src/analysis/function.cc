@@ -722,7 +722,7 @@ void EndFunction(GlobalData& G) {
   }
 
   G.lists.functions.push_back(r);
-  WriteFunctionEnd(G, G.lists.functions.back());
+  WriteFunctionEnd(G, r);
 
   F.header_pending = false;
   F.in_body = false;

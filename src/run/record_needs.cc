@@ -1,0 +1,27 @@
+#include "run/record_needs.h"
+
+#include "report/machine_output.h"
+
+namespace zav {
+namespace {
+
+// The project reports are written at the end of the run (see
+// WriteEndOfRunReports and WriteProjectReports): not by a code listing,
+// a decharacter or extraction run, a machine-readable document, or a run
+// that only lists functions or files.
+bool WritesProjectReports(const GlobalData& G) {
+  const Switches& sw = G.sw;
+  return !sw.code_listing && !sw.Decharacter() && !sw.Extraction() &&
+         !MachineActive(G) && !sw.function_list && !sw.list_files_and_exit;
+}
+
+}  // namespace
+
+void KeepReportedRecords(GlobalData& G) {
+  const Switches& sw = G.sw;
+  const bool function_section = sw.functional || sw.totals_all || sw.totals_functions;
+  G.lists.functions.keep_all =
+      WritesProjectReports(G) && (function_section || sw.estimate);
+}
+
+}  // namespace zav

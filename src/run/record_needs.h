@@ -1,0 +1,13 @@
+// Which run-wide records a run keeps, from the reports its switches select.
+#pragma once
+
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Set before the first file is read. The run-wide function list is read
+// only by the project function report and the estimation; every other
+// reader of function records reads the current file's.
+void KeepReportedRecords(GlobalData& G);
+
+}  // namespace zav
