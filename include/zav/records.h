@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -129,12 +130,35 @@ struct QualityNotice {
 
 struct RecordLists {
   FunctionList functions;
-  std::vector<ClassRecord> classes;         // in order of creation
+  // Class records in order of creation, each allocated once (no copies as
+  // the list grows). Without keep_classes the list stays empty: the index
+  // still holds every class name (whether a class is known decides how
+  // classes are counted), and the figures added to an unkept class go to
+  // `unkept_class`, which nothing reads.
+  std::deque<ClassRecord> classes;
+  bool keep_classes = true;
+  ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Positions in the lists by qualified name.
   std::unordered_map<std::string, size_t> class_index;
   std::unordered_map<std::string, size_t> namespace_index;
   NameSet macro_names;  // predefined macros and #define names
+
+  ClassRecord* ClassAt(size_t index) {
+    return index == kUnkeptClass ? &unkept_class : &classes[index];
+  }
+  // Enters a new class under `name` and returns its record.
+  ClassRecord* AddClass(const std::string& name, ClassRecord&& record) {
+    if (!keep_classes) {
+      class_index.emplace(name, kUnkeptClass);
+      return &unkept_class;
+    }
+    class_index.emplace(name, classes.size());
+    classes.push_back(std::move(record));
+    return &classes.back();
+  }
+
+  static constexpr size_t kUnkeptClass = ~size_t{0};
 };
 
 }  // namespace zav

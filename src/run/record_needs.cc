@@ -22,6 +22,11 @@ void KeepReportedRecords(GlobalData& G) {
   const bool function_section = sw.functional || sw.totals_all || sw.totals_functions;
   G.lists.functions.keep_all =
       WritesProjectReports(G) && (function_section || sw.estimate);
+  // Class records: the objects reports, the inheritance tree (built, and
+  // its notices raised, whatever else the run writes) and the
+  // machine-readable documents' per-file class lists.
+  G.lists.keep_classes = sw.objects || sw.totals_objects || sw.totals_all ||
+                         sw.inheritance || sw.totals_inheritance || MachineActive(G);
 }
 
 }  // namespace zav

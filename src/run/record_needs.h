@@ -7,7 +7,9 @@ namespace zav {
 
 // Set before the first file is read. The run-wide function list is read
 // only by the project function report and the estimation; every other
-// reader of function records reads the current file's.
+// reader of function records reads the current file's. Class records are
+// read only by the class, interface and inheritance reports and the
+// machine-readable documents.
 void KeepReportedRecords(GlobalData& G);
 
 }  // namespace zav
