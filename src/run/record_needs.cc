@@ -27,6 +27,8 @@ void KeepReportedRecords(GlobalData& G) {
   // machine-readable documents' per-file class lists.
   G.lists.keep_classes = sw.objects || sw.totals_objects || sw.totals_all ||
                          sw.inheritance || sw.totals_inheritance || MachineActive(G);
+  G.notices.keep_list =
+      WritesProjectReports(G) && (sw.totals_all || sw.totals_notice_summary);
 }
 
 }  // namespace zav

@@ -9,7 +9,8 @@ namespace zav {
 // only by the project function report and the estimation; every other
 // reader of function records reads the current file's. Class records are
 // read only by the class, interface and inheritance reports and the
-// machine-readable documents.
+// machine-readable documents; the list of notices only by the notice
+// summary of a totals run.
 void KeepReportedRecords(GlobalData& G);
 
 }  // namespace zav
