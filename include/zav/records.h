@@ -119,6 +119,7 @@ class FunctionList {
   std::vector<std::unique_ptr<StoredFunction[]>> chunks_;
   size_t first_ = 0;  // index of the first record held
   size_t count_ = 0;  // records held
+  const char* file_ = nullptr;  // the file name of the last record
 };
 
 // One emitted notice, kept in emission order for the notice reports.

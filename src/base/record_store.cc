@@ -83,7 +83,11 @@ void FunctionList::push_back(const MetricRecord& r) {
   s.name = texts_.Intern(r.name);
   s.parameters = texts_.Intern(r.parameters);
   s.template_text = texts_.Intern(r.template_text);
-  s.file_name = texts_.Intern(r.file_name);
+  // A file's records come one after the other: its name is looked up once.
+  if (file_ == nullptr || TextStore::View(file_) != r.file_name) {
+    file_ = texts_.Intern(r.file_name);
+  }
+  s.file_name = file_;
   s.line = r.line;
   s.last_line = r.last_line;
   s.loc = r.loc;
@@ -110,6 +114,7 @@ void FunctionList::StartFile() {
   first_ += count_;
   count_ = 0;
   texts_.Clear();
+  file_ = nullptr;
   if (chunks_.size() > 1) chunks_.resize(1);
 }
 
