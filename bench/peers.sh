@@ -11,9 +11,11 @@
 # core (taskset -c 0), warm cache. Every tool reads the same sorted file
 # list except sloccount, which only takes directories and is given the
 # corpus directory. pmccabe reads only C and C++, so it is skipped on a
-# corpus without them; cccc reads a subset (the first CCCC_FILES files of
-# the list), since it crashes on whole trees, and zav -fa is run on that
-# subset too for its ratio. The ratio is zav's lines per second over the
+# corpus without them, and it stops the whole run at the first file it
+# cannot parse: it is given the files it reads to the end in one run
+# (found before the timing). cccc crashes on whole trees: it reads a subset, the first
+# CCCC_FILES files of the list that it parses one by one, and zav -fa is
+# run on that subset too. The ratio is zav's lines per second over the
 # tool's: above 1, zav is faster. The line counters are compared with
 # zav -s, the metrics tools with zav -fa.
 #
@@ -52,83 +54,116 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 lines_of() { tr '\n' '\0' < "$1" | xargs -0 cat | wc -l; }
 
+# The first $3 (default: all) files of list $2 that the command $1 reads
+# to the end on its own.
+parsed_alone() {
+  local tool=$1 list=$2 limit=${3:-0} found=0 f
+  while IFS= read -r f; do
+    rm -rf "$work/probe"
+    # shellcheck disable=SC2086
+    if (cd "$work" && timeout 20 $tool "$f" > /dev/null 2>&1); then
+      echo "$f"
+      found=$((found + 1))
+      if [ "$found" -eq "$limit" ]; then break; fi
+    fi
+  done < "$list"
+  return 0
+}
+
+# The files of list $1 that pmccabe reads in one run to the end: it stops
+# at the first fatal parse error, which names the file; that file is left
+# out and the run tried again.
+pmccabe_readable() {
+  cp "$1" "$work/pm.try"
+  local bad names=()
+  for _ in $(seq 200); do
+    mapfile -t names < "$work/pm.try"
+    if pmccabe "${names[@]}" > /dev/null 2> "$work/pm.err"; then break; fi
+    bad=$(grep -o '^"[^"]*"' "$work/pm.err" | tail -n 1 | tr -d '"')
+    [ -z "$bad" ] && break
+    grep -v -x -F -e "$bad" "$work/pm.try" > "$work/pm.next" || true
+    mv "$work/pm.next" "$work/pm.try"
+  done
+  cat "$work/pm.try"
+}
+
 bench_corpus() {
   local dir=$1
   find "$dir" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.hh' -o -name '*.hxx' \
     -o -name '*.c' -o -name '*.cc' -o -name '*.cpp' -o -name '*.cxx' \
     -o -name '*.java' -o -name '*.cs' \) | LC_ALL=C sort > "$work/files.lst"
-  head -n "$cccc_files" "$work/files.lst" > "$work/subset.lst"
-  local files lines subset_lines
+  local files
   files=$(wc -l < "$work/files.lst")
-  lines=$(lines_of "$work/files.lst")
-  subset_lines=$(lines_of "$work/subset.lst")
   local c_files
   c_files=$(grep -c -v -E '\.(java|cs)$' "$work/files.lst" || true)
-  mapfile -t names < "$work/files.lst"
-  mapfile -t subset < "$work/subset.lst"
 
-  # name | lines read | zav mode it is compared with | command
+  # name | file list | zav run it is compared with | command
+  # (FILES stands for the names of the file list)
   local tools=(
-    "zav -s|$lines||$zav -s -F$work/files.lst -O$work/zav.out"
-    "zav -fa|$lines||$zav -fa -F$work/files.lst -O$work/zav.out"
-    "zav full (-fa -c -n -o -v)|$lines||$zav -fa -c -n -o -v -F$work/files.lst -O$work/zav.out"
+    "zav -s|files||$zav -s -F$work/files.lst -O$work/zav.out"
+    "zav -fa|files||$zav -fa -F$work/files.lst -O$work/zav.out"
+    "zav full (-fa -c -n -o -v)|files||$zav -fa -c -n -o -v -F$work/files.lst -O$work/zav.out"
   )
-  command -v cloc > /dev/null && tools+=("cloc|$lines|zav -s|cloc --quiet --list-file=$work/files.lst")
-  command -v ohcount > /dev/null && tools+=("ohcount|$lines|zav -s|ohcount FILES")
-  command -v sloccount > /dev/null && tools+=("sloccount (directory)|$lines|zav -s|sloccount --datadir $work/slocdata $dir")
+  command -v cloc > /dev/null && tools+=("cloc|files|zav -s|cloc --quiet --list-file=$work/files.lst")
+  command -v ohcount > /dev/null && tools+=("ohcount|files|zav -s|ohcount FILES")
+  command -v sloccount > /dev/null && tools+=("sloccount (the directory)|files|zav -s|sloccount --datadir $work/slocdata $dir")
   if command -v pmccabe > /dev/null && [ "$c_files" -gt 0 ]; then
-    tools+=("pmccabe|$lines|zav -fa|pmccabe FILES")
+    pmccabe_readable "$work/files.lst" > "$work/pmccabe.lst"
+    tools+=("pmccabe|pmccabe|zav -fa|pmccabe FILES")
   fi
   if command -v cccc > /dev/null; then
-    tools+=("zav -fa, $cccc_files files|$subset_lines||$zav -fa -F$work/subset.lst -O$work/zav.out")
-    tools+=("cccc, $cccc_files files|$subset_lines|zav -fa, $cccc_files files|cccc --outdir=$work/cccc SUBSET")
+    parsed_alone "cccc --outdir=$work/probe" "$work/files.lst" "$cccc_files" > "$work/cccc.lst"
+    tools+=("zav -fa (cccc's files)|cccc||$zav -fa -F$work/cccc.lst -O$work/zav.out")
+    tools+=("cccc|cccc|zav -fa (cccc's files)|cccc --outdir=$work/cccc FILES")
   fi
 
-  cat "${names[@]}" > /dev/null  # warm the cache
+  cat "$work/files.lst" | tr '\n' '\0' | xargs -0 cat > /dev/null  # warm the cache
   local n=${#tools[@]}
   for ((round = 0; round < rounds; ++round)); do
     for ((k = 0; k < n; ++k)); do
       local i=$(((k + round) % n))
-      local cmd=${tools[$i]##*|}
+      local entry=${tools[$i]}
+      local rest=${entry#*|}
+      local list=${rest%%|*}
+      local cmd=${entry##*|}
       rm -rf "$work/slocdata" "$work/cccc"
       mkdir -p "$work/slocdata"
-      local args=()
+      local args=() expanded=() names=()
+      mapfile -t names < "$work/$list.lst"
       read -r -a args <<< "$cmd"
-      local expanded=()
       for a in "${args[@]}"; do
-        case $a in
-          FILES) expanded+=("${names[@]}") ;;
-          SUBSET) expanded+=("${subset[@]}") ;;
-          *) expanded+=("$a") ;;
-        esac
+        if [ "$a" = FILES ]; then expanded+=("${names[@]}"); else expanded+=("$a"); fi
       done
       seconds nice -n 10 "${expanded[@]}" >> "$work/times.$i"
     done
   done
 
   echo
-  echo "$dir: $files files, $lines lines"
+  echo "$dir: $files files, $(lines_of "$work/files.lst") lines"
   echo
-  echo "| tool | seconds | M lines/s | zav faster by |"
-  echo "| --- | ---: | ---: | ---: |"
+  echo "| tool | files read | seconds | M lines/s | zav faster by |"
+  echo "| --- | ---: | ---: | ---: | ---: |"
   declare -A lps=()
   for ((i = 0; i < n; ++i)); do
     local entry=${tools[$i]}
     local name=${entry%%|*}
     local rest=${entry#*|}
-    local count=${rest%%|*}
+    local list=${rest%%|*}
     rest=${rest#*|}
     local versus=${rest%%|*}
-    local secs
+    local secs count read_files
     secs=$(median < "$work/times.$i")
     rm -f "$work/times.$i"
-    lps[$name]=$(awk -v s="$secs" -v n="$count" 'BEGIN{ if (s <= 0) s = 0.01; print n / s }')
+    count=$(lines_of "$work/$list.lst")
+    read_files=$(wc -l < "$work/$list.lst")
+    lps[$name]=$(awk -v s="$secs" -v n="$count" 'BEGIN{ if (s <= 0) s = 0.001; print n / s }')
     local ratio=""
     if [ -n "$versus" ]; then
-      ratio=$(awk -v z="${lps[$versus]}" -v p="${lps[$name]}" 'BEGIN{ printf "%.1f× (%s)", z / p, "'"${versus%%,*}"'" }')
+      ratio=$(awk -v z="${lps[$versus]}" -v p="${lps[$name]}" -v v="${versus% (*}" \
+        'BEGIN{ printf "%.1f× (%s)", z / p, v }')
     fi
-    awk -v l="$name" -v s="$secs" -v v="${lps[$name]}" -v r="$ratio" \
-      'BEGIN{ printf "| %s | %.2f | %.2f | %s |\n", l, s, v / 1e6, r }'
+    awk -v l="$name" -v f="$read_files" -v s="$secs" -v v="${lps[$name]}" -v r="$ratio" \
+      'BEGIN{ printf "| %s | %d | %.2f | %.2f | %s |\n", l, f, s, v / 1e6, r }'
   done
 }
 
