@@ -12,10 +12,10 @@
 # list except sloccount, which only takes directories and is given the
 # corpus directory. pmccabe reads only C and C++, so it is skipped on a
 # corpus without them, and it stops the whole run at the first file it
-# cannot parse: it is given the files it reads to the end in one run
-# (found before the timing). cccc crashes on whole trees: it reads a subset, the first
-# CCCC_FILES files of the list that it parses one by one, and zav -fa is
-# run on that subset too. The ratio is zav's lines per second over the
+# cannot parse: it is given the files it reads to the end on their own
+# (found before the timing). cccc crashes on whole trees: it reads a
+# subset, the first CCCC_FILES files of the list that it parses on their
+# own, and zav -fa is run on that subset too. The ratio is zav's lines per second over the
 # tool's: above 1, zav is faster. The line counters are compared with
 # zav -s, the metrics tools with zav -fa.
 #
@@ -70,23 +70,6 @@ parsed_alone() {
   return 0
 }
 
-# The files of list $1 that pmccabe reads in one run to the end: it stops
-# at the first fatal parse error, which names the file; that file is left
-# out and the run tried again.
-pmccabe_readable() {
-  cp "$1" "$work/pm.try"
-  local bad names=()
-  for _ in $(seq 200); do
-    mapfile -t names < "$work/pm.try"
-    if pmccabe "${names[@]}" > /dev/null 2> "$work/pm.err"; then break; fi
-    bad=$(grep -o '^"[^"]*"' "$work/pm.err" | tail -n 1 | tr -d '"')
-    [ -z "$bad" ] && break
-    grep -v -x -F -e "$bad" "$work/pm.try" > "$work/pm.next" || true
-    mv "$work/pm.next" "$work/pm.try"
-  done
-  cat "$work/pm.try"
-}
-
 bench_corpus() {
   local dir=$1
   find "$dir" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.hh' -o -name '*.hxx' \
@@ -108,7 +91,7 @@ bench_corpus() {
   command -v ohcount > /dev/null && tools+=("ohcount|files|zav -s|ohcount FILES")
   command -v sloccount > /dev/null && tools+=("sloccount (the directory)|files|zav -s|sloccount --datadir $work/slocdata $dir")
   if command -v pmccabe > /dev/null && [ "$c_files" -gt 0 ]; then
-    pmccabe_readable "$work/files.lst" > "$work/pmccabe.lst"
+    parsed_alone pmccabe "$work/files.lst" > "$work/pmccabe.lst"
     tools+=("pmccabe|pmccabe|zav -fa|pmccabe FILES")
   fi
   if command -v cccc > /dev/null; then
