@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Byte-for-byte comparison of zav's reports before and after a change.
+# Byte-for-byte comparison of zav's reports before and after a change, on
+# both corpora: the C and C++ headers and the JDK's Java sources.
 #
 #   bench/compare.sh save  REFDIR [DIR...]   write the reference reports
 #   bench/compare.sh check REFDIR [DIR...]   run again, compare with REFDIR
 #
+#   bench/compare.sh check REF/inc /usr/include
+#   bench/compare.sh check REF/jdk "$(bench/java_corpus.sh)"
+#
 # DIR defaults to /usr/include, /usr/src/googletest and examples/; the
-# Java corpus is bench/java_corpus.sh's extraction of the JDK sources. Each run
+# Java corpus is bench/java_corpus.sh's extraction of the JDK sources
+# (openjdk-17-source), checked as a run of its own. Each run
 # of the table below reads the same sorted file list; the run and build
 # dates and the temporary configuration directory are masked, everything
 # else must match byte for byte. `check` exits 1 on the first difference

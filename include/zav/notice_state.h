@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <vector>
 
 #include "zav/records.h"
 #include "zav/settings.h"
@@ -17,7 +17,10 @@ struct NoticeState {
   bool descriptions_ready = false;
   std::array<std::string, kNoticeCount + 1> descriptions;  // 0: "Unsupported"
   std::array<int32_t, kNoticeCount + 1> run_counts{};      // per type
-  std::vector<QualityNotice> list;                         // emission order
+  // Every notice in emission order, for the notice summary; only kept
+  // (keep_list) in the runs that write that summary.
+  std::deque<QualityNotice> list;
+  bool keep_list = true;
   int32_t total_emitted = 0;                               // for the exit code
 };
 

@@ -5,12 +5,17 @@
 // reports, sorting and the inheritance tree read them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "zav/name_set.h"
+#include "zav/text_store.h"
 
 namespace zav {
 
@@ -49,6 +54,74 @@ using FunctionRecord = MetricRecord;
 using ClassRecord = MetricRecord;
 using NamespaceRecord = MetricRecord;
 
+// A function record as the run-wide list keeps it: the texts point into the
+// list's TextStore (the file name is shared by all of a file's records) and
+// only the figures a function has are kept; the other MetricRecord fields
+// are always zero or empty for a function.
+struct StoredFunction {
+  const char* name = nullptr;
+  const char* parameters = nullptr;
+  const char* template_text = nullptr;
+  const char* file_name = nullptr;
+  int32_t line = 0, last_line = 0;
+  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
+  int32_t params = 0, returns = 0, interface_complexity = 0;
+  int32_t cyclomatic = 0, functional_complexity = 0;
+};
+static_assert(sizeof(StoredFunction) <= 128, "a kept function record stays small");
+
+// The full record of a kept one.
+MetricRecord ExpandFunction(const StoredFunction& s);
+
+// The function records of the run in order of creation. Records are kept
+// in fixed chunks (no reallocation spikes as the list grows) and read back
+// as full MetricRecords, by value. Indices count every record ever added;
+// without keep_all, StartFile() forgets the records of the earlier files,
+// for runs whose reports read only the current file's functions.
+class FunctionList {
+ public:
+  class Iterator {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = MetricRecord;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = MetricRecord;
+    Iterator(const FunctionList* list, size_t i) : list_(list), i_(i) {}
+    MetricRecord operator*() const { return (*list_)[i_]; }
+    Iterator& operator++() {
+      ++i_;
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return i_ == other.i_; }
+
+   private:
+    const FunctionList* list_;
+    size_t i_;
+  };
+
+  void push_back(const MetricRecord& r);
+  size_t size() const { return first_ + count_; }
+  bool empty() const { return size() == 0; }
+  const StoredFunction& Stored(size_t i) const;
+  MetricRecord operator[](size_t i) const { return ExpandFunction(Stored(i)); }
+  MetricRecord at(size_t i) const { return (*this)[i]; }
+  Iterator begin() const { return {this, first_}; }
+  Iterator end() const { return {this, size()}; }
+
+  // Called as each file starts.
+  void StartFile();
+
+  bool keep_all = true;
+
+ private:
+  TextStore texts_;
+  std::vector<std::unique_ptr<StoredFunction[]>> chunks_;
+  size_t first_ = 0;  // index of the first record held
+  size_t count_ = 0;  // records held
+  const char* file_ = nullptr;  // the file name of the last record
+};
+
 // One emitted notice, kept in emission order for the notice reports.
 struct QualityNotice {
   std::string file_name;
@@ -57,13 +130,36 @@ struct QualityNotice {
 };
 
 struct RecordLists {
-  std::vector<FunctionRecord> functions;
-  std::vector<ClassRecord> classes;         // in order of creation
+  FunctionList functions;
+  // Class records in order of creation, each allocated once (no copies as
+  // the list grows). Without keep_classes the list stays empty: the index
+  // still holds every class name (whether a class is known decides how
+  // classes are counted), and the figures added to an unkept class go to
+  // `unkept_class`, which nothing reads.
+  std::deque<ClassRecord> classes;
+  bool keep_classes = true;
+  ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Positions in the lists by qualified name.
   std::unordered_map<std::string, size_t> class_index;
   std::unordered_map<std::string, size_t> namespace_index;
   NameSet macro_names;  // predefined macros and #define names
+
+  ClassRecord* ClassAt(size_t index) {
+    return index == kUnkeptClass ? &unkept_class : &classes[index];
+  }
+  // Enters a new class under `name` and returns its record.
+  ClassRecord* AddClass(const std::string& name, ClassRecord&& record) {
+    if (!keep_classes) {
+      class_index.emplace(name, kUnkeptClass);
+      return &unkept_class;
+    }
+    class_index.emplace(name, classes.size());
+    classes.push_back(std::move(record));
+    return &classes.back();
+  }
+
+  static constexpr size_t kUnkeptClass = ~size_t{0};
 };
 
 }  // namespace zav

@@ -839,8 +839,8 @@ void EndFunction(GlobalData& G) {
     }
   }
 
-  G.lists.functions.push_back(std::move(r));
-  WriteFunctionEnd(G, G.lists.functions.back());
+  G.lists.functions.push_back(r);
+  WriteFunctionEnd(G, r);
 
   F.header_pending = false;
   F.in_body = false;

@@ -368,7 +368,7 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
                                bool create) {
   RecordLists& lists = G.lists;
   auto it = lists.class_index.find(name);
-  if (it != lists.class_index.end()) return &lists.classes[it->second];
+  if (it != lists.class_index.end()) return lists.ClassAt(it->second);
   if (!create || lists.namespace_index.contains(name)) return nullptr;
   ClassRecord record;
   record.kind = RecordKind::kClass;
@@ -383,9 +383,7 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
   record.name = name;
   record.file_name = CurrentFileName(G);
   record.line = G.reader.line_number;
-  lists.class_index.emplace(name, lists.classes.size());
-  lists.classes.push_back(std::move(record));
-  return &lists.classes.back();
+  return lists.AddClass(name, std::move(record));
 }
 
 std::string CleanInheritance(const GlobalData& G, const std::string& raw) {

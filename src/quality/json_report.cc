@@ -45,9 +45,9 @@ std::string LanguageName(const GlobalData& G, int kind) {
 }
 
 // The records of one list created since `start`.
-template <typename Record, typename WriteRecord>
+template <typename List, typename WriteRecord>
 void WriteRecordsSince(JsonWriter& w, const char* key,
-                       const std::vector<Record>& list, size_t start,
+                       const List& list, size_t start,
                        WriteRecord write) {
   w.BeginArray(key);
   for (size_t i = start; i < list.size(); ++i) write(w, list[i]);

@@ -97,7 +97,7 @@ const char* NoticeText(GlobalData& G, int number) {
 
 void AddNoticeToList(GlobalData& G, const std::string& file_name,
                      int32_t line, int number) {
-  G.notices.list.push_back(QualityNotice{file_name, line, number});
+  if (G.notices.keep_list) G.notices.list.push_back(QualityNotice{file_name, line, number});
 }
 
 void WriteIdeNoticeLine(GlobalData& G, std::string_view file_name, int32_t line,

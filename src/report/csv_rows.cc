@@ -212,7 +212,7 @@ void WriteCsvFunctionRow(GlobalData& G, const FunctionRecord& function) {
 }
 
 void WriteCsvFunctionRows(GlobalData& G) {
-  const std::vector<FunctionRecord>& list = G.lists.functions;
+  const FunctionList& list = G.lists.functions;
   size_t& next = G.report.csv_next_function;
   if (next > list.size()) next = list.size();
   for (; next < list.size(); ++next) WriteCsvFunctionRow(G, list[next]);

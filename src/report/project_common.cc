@@ -164,25 +164,28 @@ int MeasureOf(const MetricRecord& r, int measure) {
   }
 }
 
+void AddToStats(const GlobalData& G, const FileGroups& groups,
+                const MetricRecord& r, RecordStats& s) {
+  const int first = s.count == 0 ? 1 : 0;
+  for (int m = 0; m < kRmCount; ++m) {
+    const int value = MeasureOf(r, m);
+    s.sum[m] += value;
+    TrackMinMax(value, s.min[m], s.max[m], first);
+  }
+  TrackMinMax(r.CommentsPerEloc(), s.min_comments_per_eloc,
+              s.max_comments_per_eloc, first);
+  const int group = groups.Of(r.file_name);
+  s.fp_loc += GroupFunctionPoints(G, group, kMeasureLoc, r.loc);
+  s.fp_eloc += GroupFunctionPoints(G, group, kMeasureEloc, r.eloc);
+  s.fp_lloc += GroupFunctionPoints(G, group, kMeasureLloc, r.lloc);
+  ++s.count;
+}
+
 RecordStats GatherStats(const GlobalData& G,
                         const std::vector<const MetricRecord*>& records) {
   RecordStats s;
   const FileGroups groups(G);
-  for (const MetricRecord* r : records) {
-    const int first = s.count == 0 ? 1 : 0;
-    for (int m = 0; m < kRmCount; ++m) {
-      const int value = MeasureOf(*r, m);
-      s.sum[m] += value;
-      TrackMinMax(value, s.min[m], s.max[m], first);
-    }
-    TrackMinMax(r->CommentsPerEloc(), s.min_comments_per_eloc,
-                s.max_comments_per_eloc, first);
-    const int group = groups.Of(r->file_name);
-    s.fp_loc += GroupFunctionPoints(G, group, kMeasureLoc, r->loc);
-    s.fp_eloc += GroupFunctionPoints(G, group, kMeasureEloc, r->eloc);
-    s.fp_lloc += GroupFunctionPoints(G, group, kMeasureLloc, r->lloc);
-    ++s.count;
-  }
+  for (const MetricRecord* r : records) AddToStats(G, groups, *r, s);
   return s;
 }
 

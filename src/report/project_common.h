@@ -115,6 +115,9 @@ struct RecordStats {
 
 RecordStats GatherStats(const GlobalData& G,
                         const std::vector<const MetricRecord*>& records);
+// Adds one record to `s`, as GatherStats does for each.
+void AddToStats(const GlobalData& G, const FileGroups& groups,
+                const MetricRecord& r, RecordStats& s);
 
 // The function-point line of a record, by the language of its file, when
 // function points are on.

@@ -208,9 +208,12 @@ void WriteXmlAnalysis(GlobalData& G, const RecordStats& s) {
 }  // namespace
 
 void WriteProjectFunctionalMetrics(GlobalData& G) {
-  if (G.lists.functions.empty() || G.sw.function_list) return;
-  std::vector<const MetricRecord*> functions;
-  for (const FunctionRecord& f : G.lists.functions) functions.push_back(&f);
+  const FunctionList& list = G.lists.functions;
+  if (list.empty() || G.sw.function_list) return;
+  // The kept records are sorted as they are and expanded one at a time.
+  std::vector<const StoredFunction*> functions;
+  functions.reserve(list.size());
+  for (size_t i = 0; i < list.size(); ++i) functions.push_back(&list.Stored(i));
   SortRecords(G, functions);
   OpenProjectSection(G, "~~ Project Functional Metrics ~~",
                      "\nProject Functional Metrics\n",
@@ -223,11 +226,13 @@ void WriteProjectFunctionalMetrics(GlobalData& G) {
             "Parameters,Returns,Interface Complexity,Cyclomatic Complexity,"
             "Functional Complexity\n");
   }
-  if (!G.sw.totals_summaries_only) {
-    const FileGroups groups(G);
-    for (const MetricRecord* f : functions) WriteListedFunction(G, groups, *f);
+  const FileGroups groups(G);
+  RecordStats stats;
+  for (const StoredFunction* stored : functions) {
+    const MetricRecord f = ExpandFunction(*stored);
+    if (!G.sw.totals_summaries_only) WriteListedFunction(G, groups, f);
+    AddToStats(G, groups, f, stats);
   }
-  const RecordStats stats = GatherStats(G, functions);
   switch (Fmt(G)) {
     case ReportFormat::kCsv: WriteCsvAnalysis(G, stats); break;
     case ReportFormat::kXml: WriteXmlAnalysis(G, stats); break;

@@ -22,13 +22,19 @@ int Compare(T a, T b) {
   return a < b ? -1 : (a > b ? 1 : 0);
 }
 
+int CompareNames(const char* a, const char* b) {
+  return Compare(std::strcmp(a, b), 0);
+}
+
 int CompareNames(const std::string& a, const std::string& b) {
-  return Compare(std::strcmp(a.c_str(), b.c_str()), 0);
+  return CompareNames(a.c_str(), b.c_str());
 }
 
 bool RecordKeyApplies(int key) { return key >= 1 && key <= 5; }
 
-int CompareRecords(const MetricRecord& a, const MetricRecord& b, int key) {
+// Full records and the run's kept function records alike.
+template <typename Record>
+int CompareRecords(const Record& a, const Record& b, int key) {
   switch (key) {
     case 1: return CompareNames(a.name, b.name);
     case 2: return Compare(a.loc, b.loc);
@@ -91,15 +97,25 @@ void WriteSortLine(GlobalData& G) {
   }
 }
 
-void SortRecords(const GlobalData& G,
-                 std::vector<const MetricRecord*>& records) {
+template <typename Record>
+void SortRecordPointers(const GlobalData& G, std::vector<const Record*>& records) {
   const int key = G.sw.sort_key;
   if (!RecordKeyApplies(key)) return;
   const int sign = G.sw.sort_descending ? -1 : 1;
   std::stable_sort(records.begin(), records.end(),
-                   [key, sign](const MetricRecord* a, const MetricRecord* b) {
+                   [key, sign](const Record* a, const Record* b) {
                      return sign * CompareRecords(*a, *b, key) < 0;
                    });
+}
+
+void SortRecords(const GlobalData& G,
+                 std::vector<const MetricRecord*>& records) {
+  SortRecordPointers(G, records);
+}
+
+void SortRecords(const GlobalData& G,
+                 std::vector<const StoredFunction*>& records) {
+  SortRecordPointers(G, records);
 }
 
 std::vector<const FileEntry*> FileDetailOrder(const GlobalData& G) {

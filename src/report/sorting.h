@@ -24,6 +24,7 @@ void WriteSortLine(GlobalData& G);
 // with equal keys keep their collection order; other keys leave the list
 // as collected.
 void SortRecords(const GlobalData& G, std::vector<const MetricRecord*>& records);
+void SortRecords(const GlobalData& G, std::vector<const StoredFunction*>& records);
 
 // The analysed files of the file set in the order of the file detail list:
 // each file in turn is inserted before the first listed file it does not

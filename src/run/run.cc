@@ -38,6 +38,7 @@
 #include "run/command_line.h"
 #include "run/long_options.h"
 #include "run/config.h"
+#include "run/record_needs.h"
 #include "run/startup.h"
 #include "utility/code_listing.h"
 #include "utility/decharacter.h"
@@ -119,6 +120,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
     if (G.sw.Extraction()) WriteExtractionTitles(G);
   }
+  G.lists.functions.StartFile();
   const size_t first_function = G.lists.functions.size();
   OpenDifferentialFile(G, entry.name);
   // A UTF-16 source is analysed as its UTF-8 text (not when -D modifies
@@ -294,6 +296,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
   DebugListFileSet(G);
   AnnounceFileProcessing(G, file_count);
+  KeepReportedRecords(G);
   ProcessFiles(G);
   WriteEndOfRunReports(G);
   CompleteWorkFile(G);

@@ -20,10 +20,10 @@ struct Analysed {
     if (configure != nullptr) configure(h.G());
     h.AnalyzeFile(text, file);
   }
-  const std::vector<FunctionRecord>& functions() { return h.G().lists.functions; }
-  const FunctionRecord& only() {
+  const FunctionList& functions() { return h.G().lists.functions; }
+  FunctionRecord only() {
     EXPECT_EQ(functions().size(), 1u);
-    return functions().front();
+    return functions().at(0);
   }
 };
 

@@ -22,7 +22,8 @@ class EstimationAnalysis : public test::HarnessTest {};
 // Two functions: 30 LOC, 20 eLOC, 14 lLOC, 6 comment lines, 2 parameters,
 // 2 returns and cyclomatic 4, so interface 4 and complexity 8.
 TEST_F(EstimationAnalysis, BasisAndEighteenRatios) {
-  G.lists.functions = {Function(10, 8, 6, 2, 2, 1, 3), Function(20, 12, 8, 4, 0, 1, 1)};
+  G.lists.functions.push_back(Function(10, 8, 6, 2, 2, 1, 3));
+  G.lists.functions.push_back(Function(20, 12, 8, 4, 0, 1, 1));
   WriteEstimationAnalysis(G);
   const std::string out = h.Output();
   EXPECT_TRUE(Has(out, "~~ Estimation Analysis ~~\n\n" + std::string(30, ' ') +
@@ -72,7 +73,7 @@ TEST_F(EstimationAnalysis, DenominatorsBelowOneGiveZero) {
   G.sw.csv = true;
   // No parameters and no returns: the per-parameter, per-return and
   // per-interface ratios are 0.00.
-  G.lists.functions = {Function(9, 6, 3, 0, 0, 0, 3)};
+  G.lists.functions.push_back(Function(9, 6, 3, 0, 0, 0, 3));
   WriteEstimationAnalysis(G);
   const std::string out = h.Output();
   EXPECT_TRUE(Has(out, "LOC per Function,9.00\nLOC per Parameter,0.00\n"

@@ -39,11 +39,16 @@ void ThreeFunctions(GlobalData& G) {
   G.settings.fp_factors[kGroupJava][kMeasureLoc] = 2;
   G.settings.fp_factors[kGroupJava][kMeasureEloc] = 5;
   G.settings.fp_factors[kGroupJava][kMeasureLloc] = 0;
-  G.lists.functions = {test::Function("f1", "(int a)", 10, 8, 5, 2, 1, 12, 2, 1, 3),
-                       test::Function("f2", "(int a)", 4, 3, 2, 0, 0, 4, 0, 1, 1),
-                       test::Function("f3", "(int a)", 6, 5, 4, 1, 2, 9, 1, 2, 2)};
-  G.lists.functions[0].file_name = G.lists.functions[1].file_name = "a.c";
-  G.lists.functions[2].file_name = "b.java";
+  const char* files[] = {"a.c", "a.c", "b.java"};
+  const MetricRecord functions[] = {
+      test::Function("f1", "(int a)", 10, 8, 5, 2, 1, 12, 2, 1, 3),
+      test::Function("f2", "(int a)", 4, 3, 2, 0, 0, 4, 0, 1, 1),
+      test::Function("f3", "(int a)", 6, 5, 4, 1, 2, 9, 1, 2, 2)};
+  for (int i = 0; i < 3; ++i) {
+    MetricRecord f = functions[i];
+    f.file_name = files[i];
+    G.lists.functions.push_back(f);
+  }
 }
 
 TEST(ProjectFunctionalMetrics, AnalysisTotalsAveragesAndExtremes) {

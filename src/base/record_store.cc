@@ -1,0 +1,144 @@
+// The compact run-wide function list and the text store behind it.
+#include <algorithm>
+#include <cassert>
+#include <functional>
+
+#include "zav/records.h"
+#include "zav/text_store.h"
+
+namespace zav {
+namespace {
+
+constexpr size_t kBlockBytes = 64 * 1024;
+constexpr size_t kFunctionsPerChunk = 1024;
+constexpr size_t kFirstSlots = 1024;
+
+// The empty text: a zero length prefix and the NUL.
+alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
+
+size_t HashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
+
+}  // namespace
+
+const char* TextStore::Intern(std::string_view text) {
+  if (text.empty()) return kEmptyText + sizeof(uint32_t);
+  if ((count_ + 1) * 2 > slots_.size()) {
+    Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
+  }
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = HashOf(text) & mask;; i = (i + 1) & mask) {
+    if (slots_[i] == nullptr) {
+      ++count_;
+      return slots_[i] = Append(text);
+    }
+    if (View(slots_[i]) == text) return slots_[i];
+  }
+}
+
+const char* TextStore::Append(std::string_view text) {
+  const size_t need = sizeof(uint32_t) + text.size() + 1;
+  if (blocks_.empty() || used_ + need > capacity_) {
+    // A text longer than a block gets a block of its own size.
+    capacity_ = need > kBlockBytes ? need : kBlockBytes;
+    blocks_.push_back(std::make_unique<char[]>(capacity_));
+    used_ = 0;
+  }
+  char* at = blocks_.back().get() + used_;
+  const auto size = static_cast<uint32_t>(text.size());
+  std::memcpy(at, &size, sizeof size);
+  std::memcpy(at + sizeof size, text.data(), text.size());
+  at[sizeof size + text.size()] = '\0';
+  used_ += need;
+  return at + sizeof size;
+}
+
+void TextStore::Rehash(size_t slot_count) {
+  std::vector<const char*> old(slot_count, nullptr);
+  old.swap(slots_);
+  const size_t mask = slots_.size() - 1;
+  for (const char* stored : old) {
+    if (stored == nullptr) continue;
+    size_t i = HashOf(View(stored)) & mask;
+    while (slots_[i] != nullptr) i = (i + 1) & mask;
+    slots_[i] = stored;
+  }
+}
+
+void TextStore::Clear() {
+  if (blocks_.size() > 1 || capacity_ != kBlockBytes) {
+    blocks_.clear();
+    capacity_ = 0;
+  }
+  used_ = 0;
+  if (count_ > 0) std::fill(slots_.begin(), slots_.end(), nullptr);
+  count_ = 0;
+}
+
+void FunctionList::push_back(const MetricRecord& r) {
+  if (count_ == chunks_.size() * kFunctionsPerChunk) {
+    chunks_.push_back(std::make_unique<StoredFunction[]>(kFunctionsPerChunk));
+  }
+  StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
+  ++count_;
+  s.name = texts_.Intern(r.name);
+  s.parameters = texts_.Intern(r.parameters);
+  s.template_text = texts_.Intern(r.template_text);
+  // A file's records come one after the other: its name is looked up once.
+  if (file_ == nullptr || TextStore::View(file_) != r.file_name) {
+    file_ = texts_.Intern(r.file_name);
+  }
+  s.file_name = file_;
+  s.line = r.line;
+  s.last_line = r.last_line;
+  s.loc = r.loc;
+  s.eloc = r.eloc;
+  s.lloc = r.lloc;
+  s.comments = r.comments;
+  s.blanks = r.blanks;
+  s.lines = r.lines;
+  s.params = r.params;
+  s.returns = r.returns;
+  s.interface_complexity = r.interface_complexity;
+  s.cyclomatic = r.cyclomatic;
+  s.functional_complexity = r.functional_complexity;
+}
+
+const StoredFunction& FunctionList::Stored(size_t i) const {
+  assert(i >= first_ && i < size());
+  i -= first_;
+  return chunks_[i / kFunctionsPerChunk][i % kFunctionsPerChunk];
+}
+
+void FunctionList::StartFile() {
+  if (keep_all) return;
+  first_ += count_;
+  count_ = 0;
+  texts_.Clear();
+  file_ = nullptr;
+  if (chunks_.size() > 1) chunks_.resize(1);
+}
+
+MetricRecord ExpandFunction(const StoredFunction& s) {
+  MetricRecord r;
+  r.kind = RecordKind::kFunction;
+  r.name = TextStore::View(s.name);
+  r.parameters = TextStore::View(s.parameters);
+  r.template_text = TextStore::View(s.template_text);
+  r.file_name = TextStore::View(s.file_name);
+  r.line = s.line;
+  r.last_line = s.last_line;
+  r.loc = s.loc;
+  r.eloc = s.eloc;
+  r.lloc = s.lloc;
+  r.comments = s.comments;
+  r.blanks = s.blanks;
+  r.lines = s.lines;
+  r.params = s.params;
+  r.returns = s.returns;
+  r.interface_complexity = s.interface_complexity;
+  r.cyclomatic = s.cyclomatic;
+  r.functional_complexity = s.functional_complexity;
+  return r;
+}
+
+}  // namespace zav

@@ -1,0 +1,34 @@
+#include "run/record_needs.h"
+
+#include "report/machine_output.h"
+
+namespace zav {
+namespace {
+
+// The project reports are written at the end of the run (see
+// WriteEndOfRunReports and WriteProjectReports): not by a code listing,
+// a decharacter or extraction run, a machine-readable document, or a run
+// that only lists functions or files.
+bool WritesProjectReports(const GlobalData& G) {
+  const Switches& sw = G.sw;
+  return !sw.code_listing && !sw.Decharacter() && !sw.Extraction() &&
+         !MachineActive(G) && !sw.function_list && !sw.list_files_and_exit;
+}
+
+}  // namespace
+
+void KeepReportedRecords(GlobalData& G) {
+  const Switches& sw = G.sw;
+  const bool function_section = sw.functional || sw.totals_all || sw.totals_functions;
+  G.lists.functions.keep_all =
+      WritesProjectReports(G) && (function_section || sw.estimate);
+  // Class records: the objects reports, the inheritance tree (built, and
+  // its notices raised, whatever else the run writes) and the
+  // machine-readable documents' per-file class lists.
+  G.lists.keep_classes = sw.objects || sw.totals_objects || sw.totals_all ||
+                         sw.inheritance || sw.totals_inheritance || MachineActive(G);
+  G.notices.keep_list =
+      WritesProjectReports(G) && (sw.totals_all || sw.totals_notice_summary);
+}
+
+}  // namespace zav
