@@ -84,7 +84,8 @@ FILE* OpenRegularFile(const std::string& path, bool update, bool& not_regular) {
     errno = EINVAL;
     return nullptr;
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // O_NONBLOCK only kept the open itself from waiting on a FIFO or device;
+  // reads and writes of a regular file never block, so the flag can stay.
   FILE* file = ::fdopen(fd, update ? "r+b" : "rb");
   if (file == nullptr) ::close(fd);
   return file;
