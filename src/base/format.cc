@@ -1,5 +1,6 @@
 #include "base/format.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -7,20 +8,22 @@
 namespace zav {
 namespace {
 
-// An output buffer that is written to the stream when full and at the end.
+// An output buffer that is written to the stream (or appended to the
+// string) when full and at the end.
 class Sink {
  public:
   explicit Sink(FILE* out) : out_(out) {}
+  explicit Sink(std::string& text) : text_(&text) {}
   ~Sink() { Flush(); }
-  void Put(char c) {
+  [[gnu::always_inline]] void Put(char c) {
     if (used_ == sizeof buffer_) Flush();
     buffer_[used_++] = c;
   }
-  void Put(const char* s, size_t n) {
+  [[gnu::always_inline]] void Put(const char* s, size_t n) {
     if (n > sizeof buffer_ - used_) {
       Flush();
       if (n > sizeof buffer_) {
-        std::fwrite(s, 1, n, out_);
+        Write(s, n);
         return;
       }
     }
@@ -28,16 +31,38 @@ class Sink {
     used_ += n;
   }
   void Pad(char c, int n) {
-    for (; n > 0; --n) Put(c);
+    if (n <= 0) return;
+    if (static_cast<size_t>(n) > sizeof buffer_ - used_) {
+      for (; n > 0; --n) Put(c);
+      return;
+    }
+    std::memset(buffer_ + used_, c, static_cast<size_t>(n));
+    used_ += static_cast<size_t>(n);
   }
   void Flush() {
-    if (used_ > 0) std::fwrite(buffer_, 1, used_, out_);
+    if (used_ > 0) Write(buffer_, used_);
     used_ = 0;
   }
+  // Hands what is buffered to the C library, which then writes to the
+  // stream itself; only where the output is a stream.
+  FILE* Stream() {
+    Flush();
+    return out_;
+  }
+  std::string* Text() { return text_; }
 
  private:
-  FILE* out_;
-  char buffer_[4096];
+  void Write(const char* s, size_t n) {
+    if (text_ != nullptr) {
+      text_->append(s, n);
+    } else {
+      std::fwrite(s, 1, n, out_);
+    }
+  }
+
+  FILE* out_ = nullptr;
+  std::string* text_ = nullptr;
+  char buffer_[1024];
   size_t used_ = 0;
 };
 
@@ -57,22 +82,33 @@ void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
   if (conv.left) sink.Pad(' ', pad);
 }
 
-void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
-  char digits[24];
-  int n = 0;
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  const char sign = value < 0 ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+// Writes the sign and digits of a number padded to the conversion's width:
+// spaces before the sign, zeros after it, or spaces after the digits.
+void PutNumber(Sink& sink, const Conversion& conv, char sign, const char* digits,
+               int n) {
   const int length = n + (sign != '\0' ? 1 : 0);
   const int pad = conv.width > length ? conv.width - length : 0;
   if (!conv.left && !conv.zero) sink.Pad(' ', pad);
   if (sign != '\0') sink.Put(sign);
   if (!conv.left && conv.zero) sink.Pad('0', pad);
-  while (n > 0) sink.Put(digits[--n]);
+  sink.Put(digits, static_cast<size_t>(n));
   if (conv.left) sink.Pad(' ', pad);
+}
+
+char SignOf(const Conversion& conv, bool negative) {
+  return negative ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+}
+
+void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* p = end;
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  PutNumber(sink, conv, SignOf(conv, value < 0), p, static_cast<int>(end - p));
 }
 
 // Parses the conversion that starts after '%' at *p; advances *p past it.
@@ -122,10 +158,74 @@ bool ParseConversion(const char*& p, Conversion& conv) {
   return true;
 }
 
+void FormatCore(Sink& sink, const char* format, va_list args);
+
+// The rest of a format that this formatter does not take apart, from
+// `start` on, formatted by the C library.
+void PutRest(Sink& sink, const char* start, va_list args) {
+  std::string* text = sink.Text();
+  if (text == nullptr) {
+    std::vfprintf(sink.Stream(), start, args);
+    return;
+  }
+  sink.Flush();
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(nullptr, 0, start, copy);
+  va_end(copy);
+  if (n <= 0) return;
+  const size_t at = text->size();
+  text->resize(at + static_cast<size_t>(n) + 1);
+  std::vsnprintf(text->data() + at, static_cast<size_t>(n) + 1, start, args);
+  text->resize(at + static_cast<size_t>(n));
+}
+
 }  // namespace
+
+int FixedDecimal(double value, int precision, char* digits) {
+  static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
+  if (!std::isfinite(value) || precision < 0 || precision > 3) return 0;
+  // A double's 53-bit mantissa times at most 1000 (10 bits) fits in the
+  // 64-bit mantissa of long double: the scaled value and its fraction are
+  // exact, so the rounding decision is too.
+  const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[precision];
+  if (!(scaled < 0x1p62L)) return 0;
+  uint64_t units = static_cast<uint64_t>(scaled);
+  const long double fraction = scaled - static_cast<long double>(units);
+  if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
+  char reversed[24];
+  int n = 0;
+  for (int i = 0; i < precision; ++i) {
+    reversed[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  if (precision > 0) reversed[n++] = '.';
+  do {
+    reversed[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
+  return n;
+}
 
 void FormatTo(FILE* out, const char* format, va_list args) {
   Sink sink(out);
+  FormatCore(sink, format, args);
+}
+
+void FormatAppend(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  {
+    Sink sink(text);
+    FormatCore(sink, format, args);
+  }
+  va_end(args);
+}
+
+namespace {
+
+void FormatCore(Sink& sink, const char* format, va_list args) {
   const char* p = format;
   while (*p != '\0') {
     if (*p != '%') {
@@ -177,8 +277,7 @@ void FormatTo(FILE* out, const char* format, va_list args) {
     if (!parsed || length >= sizeof conversion) {
       // A conversion this formatter does not take apart: the rest of the
       // format goes to the C library as it is.
-      sink.Flush();
-      std::vfprintf(out, start, args);
+      PutRest(sink, start, args);
       return;
     }
     std::memcpy(conversion, start, length);
@@ -222,9 +321,18 @@ void FormatTo(FILE* out, const char* format, va_list args) {
         kind = 5;
         break;
       default:
-        sink.Flush();
-        std::vfprintf(out, start, args);
+        PutRest(sink, start, args);
         return;
+    }
+    // Fixed-point figures with a few decimals, the reports' percentages and
+    // averages, are written here.
+    if (c == 'f' && conv.precision >= 0 && !conv.alt && conv.length == 0) {
+      char digits[24];
+      const int n = FixedDecimal(value.real, conv.precision, digits);
+      if (n > 0) {
+        PutNumber(sink, conv, SignOf(conv, std::signbit(value.real)), digits, n);
+        continue;
+      }
     }
     auto format_into = [&](char* buffer, size_t size) {
       switch (kind) {
@@ -249,4 +357,5 @@ void FormatTo(FILE* out, const char* format, va_list args) {
   }
 }
 
+}  // namespace
 }  // namespace zav

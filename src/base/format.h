@@ -9,11 +9,23 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 namespace zav {
 
 // Formats `format` with `args` like vfprintf and writes the result to
 // `out`.
 void FormatTo(FILE* out, const char* format, va_list args);
+
+// Formats like snprintf and appends the result to `text`.
+void FormatAppend(std::string& text, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+
+// The digits of |value| with `precision` (0 to 3) decimals as "%.Nf"
+// writes them: the exact binary value rounded to the nearest, a half to the
+// even last digit. Written to `digits` (room for 24), without a sign; the
+// count comes back, or 0 when the value is not finite, the precision out of
+// range or the value too large (the C library then formats it).
+int FixedDecimal(double value, int precision, char* digits);
 
 }  // namespace zav

@@ -38,6 +38,13 @@ void CloseOwnedFile(GlobalData& G) {
   G.report.out = stdout;
 }
 
+// The buffer of the report file: a full report is hundreds of megabytes,
+// which the C library's default buffer of a few kilobytes would write in
+// tens of thousands of calls. One report file is open at a time. The
+// buffer is static storage: a file still open at exit is flushed after
+// destructors have run.
+char report_buffer[size_t{1} << 20];
+
 }  // namespace
 
 bool OpenReportFile(GlobalData& G, const std::string& path) {
@@ -49,6 +56,8 @@ bool OpenReportFile(GlobalData& G, const std::string& path) {
     errno = error;
     return false;
   }
+  // The file before was closed above, so its buffer is free again.
+  std::setvbuf(file, report_buffer, _IOFBF, sizeof report_buffer);
   G.report.out = file;
   G.report.owns_file = true;
   G.report.file_name = path;

@@ -1,11 +1,13 @@
 #include "quality/notice_render.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "base/csv_field.h"
+#include "base/format.h"
 #include "base/output.h"
 #include "base/text_util.h"
 
@@ -127,11 +129,71 @@ class HtmlBuilder {
   bool notice_marked_ = false;
 };
 
+// A formatted value is cut at 2,047 bytes, as every value of a form is.
+constexpr size_t kValueLimit = 2047;
+
+// The text form, appended to `out` value by value: a plain "%d" or "%s"
+// directly, any other conversion through the report formatter.
+void AppendTextForm(std::string& out, const char* format, const char* fields,
+                    const NoticeValues& v) {
+  const size_t field_count = std::strlen(fields);
+  size_t next_field = 0;
+  for (const char* p = format; *p != '\0';) {
+    const char* percent = std::strchr(p, '%');
+    if (percent == nullptr) {
+      out.append(p);
+      return;
+    }
+    out.append(p, static_cast<size_t>(percent - p));
+    p = percent;
+    if (p[1] == '%') {
+      out += '%';
+      p += 2;
+      continue;
+    }
+    const size_t length = ConversionLength(p);
+    const char field = next_field < field_count ? fields[next_field++] : '?';
+    const char kind = p[length - 1];
+    if (length == 2 && kind == 'd') {
+      char digits[16];
+      const auto end = std::to_chars(digits, digits + sizeof digits, IntegerField(v, field)).ptr;
+      out.append(digits, static_cast<size_t>(end - digits));
+    } else if (length == 2 && kind == 's') {
+      const char* text = TextField(v, field);
+      out.append(text, strnlen(text, kValueLimit));
+    } else {
+      char conversion[32];
+      const size_t n = length < sizeof conversion ? length : sizeof conversion - 1;
+      std::memcpy(conversion, p, n);
+      conversion[n] = '\0';
+      const size_t start = out.size();
+      if (kind == 'd') {
+        FormatAppend(out, conversion, IntegerField(v, field));
+      } else if (kind == 'f') {
+        FormatAppend(out, conversion, RealField(v, field));
+      } else {
+        FormatAppend(out, conversion, TextField(v, field));
+      }
+      if (out.size() - start > kValueLimit) out.resize(start + kValueLimit);
+    }
+    p += length;
+  }
+}
+
 }  // namespace
+
+void AppendNoticeText(std::string& out, const char* format, const char* fields,
+                      const NoticeValues& values) {
+  AppendTextForm(out, format, fields, values);
+}
 
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup) {
   std::string out;
+  if (markup == NoticeMarkup::kText) {
+    AppendTextForm(out, format, fields, values);
+    return out;
+  }
   out.reserve(512);
   HtmlBuilder html(out, values.color);
   CsvFormWriter csv;

@@ -74,7 +74,16 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
       markup = NoticeMarkup::kHtmlVerbatim;
     }
   }
-  std::string out = RenderNotice(text, fields, values, markup);
+  // The text form, by far the most common, is built in one reused string.
+  static std::string text_form;
+  std::string rendered;
+  std::string& out = markup == NoticeMarkup::kText ? text_form : rendered;
+  if (markup == NoticeMarkup::kText) {
+    text_form.clear();
+    AppendNoticeText(text_form, text, fields, values);
+  } else {
+    rendered = RenderNotice(text, fields, values, markup);
+  }
   if (immediate_paren) out += kParenForcedEqualText;
   PutText(G, out);
 }
