@@ -5,6 +5,7 @@
 
 #include "report/file_reports.h"
 #include "base/complexity.h"
+#include "base/format.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
@@ -65,7 +66,7 @@ void Right(GlobalData& G, const char* label, const char* format, ...) {
   PutText(G, Label(G, label));
   va_list args;
   va_start(args, format);
-  std::vfprintf(G.report.out, format, args);
+  FormatTo(G.report.out, format, args);
   va_end(args);
 }
 

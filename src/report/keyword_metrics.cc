@@ -6,6 +6,7 @@
 #include <string>
 
 #include "report/framework.h"
+#include "base/format.h"
 #include "base/output.h"
 
 namespace zav {
@@ -52,9 +53,11 @@ class TwoColumns {
            "</b>";
   }
   void One(const char* label, int64_t value) {
+    if (!html_) return Print(G_, "%s%12ld", label, value);
     Print(G_, "%s%12ld", Label(label).c_str(), value);
   }
   void Two(const char* label, int64_t a, int64_t b) {
+    if (!html_) return Print(G_, "%s%6ld,%5ld", label, a, b);
     Print(G_, "%s%6ld,%5ld", Label(label).c_str(), a, b);
   }
   void Rule(const char* left, const char* word, const char* right) {
@@ -70,10 +73,14 @@ class TwoColumns {
 };
 
 void TwoColumns::Right(const char* label, const char* format, ...) {
-  PutText(G_, Label(label));
+  if (html_) {
+    PutText(G_, Label(label));
+  } else {
+    PutText(G_, label);
+  }
   va_list args;
   va_start(args, format);
-  std::vfprintf(G_.report.out, format, args);
+  FormatTo(G_.report.out, format, args);
   va_end(args);
 }
 
