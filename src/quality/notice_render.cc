@@ -1,10 +1,13 @@
 #include "quality/notice_render.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "base/csv_field.h"
 #include "base/format.h"
@@ -132,51 +135,81 @@ class HtmlBuilder {
 // A formatted value is cut at 2,047 bytes, as every value of a form is.
 constexpr size_t kValueLimit = 2047;
 
-// The text form, appended to `out` value by value: a plain "%d" or "%s"
-// directly, any other conversion through the report formatter.
-void AppendTextForm(std::string& out, const char* format, const char* fields,
-                    const NoticeValues& v) {
+// A text form taken apart once: literal text, each followed by a value
+// (none after the last).
+struct TextPiece {
+  std::string literal;     // "%%" already made "%"
+  char field = '\0';       // '\0': no value follows
+  char kind = '\0';        // 'd', 's': plain; otherwise the conversion's letter
+  std::string conversion;  // the whole conversion, when it is not plain
+};
+
+std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
+  std::vector<TextPiece> pieces(1);
   const size_t field_count = std::strlen(fields);
   size_t next_field = 0;
   for (const char* p = format; *p != '\0';) {
-    const char* percent = std::strchr(p, '%');
-    if (percent == nullptr) {
-      out.append(p);
-      return;
+    if (p[0] != '%') {
+      pieces.back().literal += *p++;
+      continue;
     }
-    out.append(p, static_cast<size_t>(percent - p));
-    p = percent;
     if (p[1] == '%') {
-      out += '%';
+      pieces.back().literal += '%';
       p += 2;
       continue;
     }
     const size_t length = ConversionLength(p);
-    const char field = next_field < field_count ? fields[next_field++] : '?';
-    const char kind = p[length - 1];
-    if (length == 2 && kind == 'd') {
-      char digits[16];
-      const auto end = std::to_chars(digits, digits + sizeof digits, IntegerField(v, field)).ptr;
-      out.append(digits, static_cast<size_t>(end - digits));
-    } else if (length == 2 && kind == 's') {
-      const char* text = TextField(v, field);
-      out.append(text, strnlen(text, kValueLimit));
-    } else {
-      char conversion[32];
-      const size_t n = length < sizeof conversion ? length : sizeof conversion - 1;
-      std::memcpy(conversion, p, n);
-      conversion[n] = '\0';
-      const size_t start = out.size();
-      if (kind == 'd') {
-        FormatAppend(out, conversion, IntegerField(v, field));
-      } else if (kind == 'f') {
-        FormatAppend(out, conversion, RealField(v, field));
-      } else {
-        FormatAppend(out, conversion, TextField(v, field));
-      }
-      if (out.size() - start > kValueLimit) out.resize(start + kValueLimit);
+    TextPiece& piece = pieces.back();
+    piece.field = next_field < field_count ? fields[next_field++] : '?';
+    piece.kind = p[length - 1];
+    if (length != 2 || (piece.kind != 'd' && piece.kind != 's')) {
+      piece.conversion.assign(p, std::min<size_t>(length, 31));
+      if (piece.kind == 'd' || piece.kind == 's') piece.kind = piece.kind == 'd' ? 'D' : 'S';
     }
     p += length;
+    pieces.emplace_back();
+  }
+  return pieces;
+}
+
+// The text form, appended to `out` value by value: a plain "%d" or "%s"
+// directly, any other conversion through the report formatter. A form is
+// parsed the first time it is written; forms are static texts.
+void AppendTextForm(std::string& out, const char* format, const char* fields,
+                    const NoticeValues& v) {
+  static std::unordered_map<const char*, std::vector<TextPiece>> parsed;
+  auto found = parsed.find(format);
+  if (found == parsed.end()) {
+    found = parsed.emplace(format, ParseTextForm(format, fields)).first;
+  }
+  for (const TextPiece& piece : found->second) {
+    out += piece.literal;
+    if (piece.field == '\0') continue;
+    switch (piece.kind) {
+      case 'd': {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, IntegerField(v, piece.field)).ptr;
+        out.append(digits, static_cast<size_t>(end - digits));
+        break;
+      }
+      case 's': {
+        const char* text = TextField(v, piece.field);
+        out.append(text, strnlen(text, kValueLimit));
+        break;
+      }
+      default: {
+        const size_t start = out.size();
+        const char* conversion = piece.conversion.c_str();
+        if (piece.kind == 'D') {
+          FormatAppend(out, conversion, IntegerField(v, piece.field));
+        } else if (piece.kind == 'f') {
+          FormatAppend(out, conversion, RealField(v, piece.field));
+        } else {
+          FormatAppend(out, conversion, TextField(v, piece.field));
+        }
+        if (out.size() - start > kValueLimit) out.resize(start + kValueLimit);
+      }
+    }
   }
 }
 
