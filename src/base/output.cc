@@ -69,6 +69,10 @@ void CloseReportStream(GlobalData& G) {
   if (G.report.owns_file) CloseOwnedFile(G);
 }
 
+void UnbufferReportFile(GlobalData& G) {
+  if (G.report.owns_file) std::setvbuf(G.report.out, nullptr, _IONBF, 0);
+}
+
 void Print(GlobalData& G, const char* format, ...) {
   va_list args;
   va_start(args, format);

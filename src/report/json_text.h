@@ -156,7 +156,10 @@ class JsonWriter {
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
 
-  JsonWriter() : buffer_(std::make_unique_for_overwrite<char[]>(kStartSize)) {}
+  JsonWriter() : JsonWriter(kStartSize) {}
+  // A writer for a small piece, starting with room for `start_size` bytes.
+  explicit JsonWriter(size_t start_size)
+      : buffer_(std::make_unique_for_overwrite<char[]>(start_size)), capacity_(start_size) {}
   // A writer that drains its buffer into `sink` whenever it fills, rather
   // than growing it: a file object with thousands of functions and notices
   // costs no copying of what was already built. The caller still flushes
@@ -165,6 +168,8 @@ class JsonWriter {
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
+  // What was built so far.
+  std::string_view View() const { return {buffer_.get(), used_}; }
 
  private:
   // Writes the comma before a member or element and the member's key, and
