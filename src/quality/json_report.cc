@@ -179,7 +179,7 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
                     WriteJsonNamespace);
   w.BeginArray("notices");
-  w.Text(M.file_notices_json);
+  w.LongText(M.file_notices_json);
   w.End();
   w.End();
   w.Flush(M.doc);

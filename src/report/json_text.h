@@ -147,6 +147,9 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
+  // The same for a long text, which a writer with a sink passes on to it
+  // directly, without copying it into its buffer.
+  void LongText(std::string_view json);
   // A whole element of the open array written by the caller: Element
   // places the comma and returns where the element goes, with room for
   // `room` bytes; EndElement takes the end of what was written.
