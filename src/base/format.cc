@@ -38,7 +38,7 @@ class Sink {
     return buffer_ + used_;
   }
   [[gnu::always_inline]] void Advance(char* end) { used_ = static_cast<size_t>(end - buffer_); }
-  static constexpr size_t kRoomLimit = 256;
+  static constexpr size_t kRoomLimit = 512;
   void Pad(char c, int n) {
     if (n <= 0) return;
     if (static_cast<size_t>(n) > sizeof buffer_ - used_) {
@@ -65,8 +65,7 @@ class Sink {
     if (text_ != nullptr) {
       text_->append(s, n);
     } else {
-      // The report is written by this one thread: no stream locking.
-      fwrite_unlocked(s, 1, n, out_);
+      WriteToStream(out_, s, n);
     }
   }
 
@@ -92,28 +91,67 @@ void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
   if (conv.left) sink.Pad(' ', pad);
 }
 
-// Writes the sign and digits of a number padded to the conversion's width:
-// spaces before the sign, zeros after it, or spaces after the digits.
-void PutNumber(Sink& sink, const Conversion& conv, char sign, const char* digits,
-               int n) {
+// Writes `pad` copies of `c` at `at`, which has room for 16 more bytes
+// than that: a short run is one 16-byte store.
+[[gnu::always_inline]] inline char* PutRun(char* at, char c, int pad) {
+  if (pad <= 16) {
+    std::memset(at, c, 16);
+    return at + pad;
+  }
+  return std::fill_n(at, pad, c);
+}
+
+// The number of decimal digits of `value`.
+[[gnu::always_inline]] inline int DigitCount(uint64_t value) {
+  int n = 1;
+  for (; value >= 100; value /= 100) n += 2;
+  return n + (value >= 10 ? 1 : 0);
+}
+
+// Writes the `n` digits of `value` at `at`, returning the end.
+[[gnu::always_inline]] inline char* PutDigits(char* at, uint64_t value, int n) {
+  char* const end = at + n;
+  char* p = end;
+  do {
+    *--p = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (p != at);
+  return end;
+}
+
+// Writes a field padded to the conversion's width: spaces before the sign,
+// zeros after it, or spaces after the field. `put_body` writes the `n`
+// characters after the sign at the place it is given.
+template <typename PutBody>
+[[gnu::always_inline]] inline void PutPadded(Sink& sink, const Conversion& conv, char sign,
+                                             int n, PutBody put_body) {
   const int length = n + (sign != '\0' ? 1 : 0);
   const int pad = conv.width > length ? conv.width - length : 0;
-  if (static_cast<size_t>(length + pad) <= Sink::kRoomLimit) {
-    // The whole field at once, the common case.
-    char* at = sink.Room(static_cast<size_t>(length + pad));
-    if (!conv.left && !conv.zero) at = std::fill_n(at, pad, ' ');
-    if (sign != '\0') *at++ = sign;
-    if (!conv.left && conv.zero) at = std::fill_n(at, pad, '0');
-    at = std::copy_n(digits, n, at);
-    if (conv.left) at = std::fill_n(at, pad, ' ');
+  // The field and 16 bytes of room for the stores of PutRun; a field wider
+  // than the buffer allows goes through a larger one.
+  const size_t room = static_cast<size_t>(length + pad) + 16;
+  std::string wide;
+  char* const start = room <= Sink::kRoomLimit ? sink.Room(room) : (wide.resize(room), wide.data());
+  char* at = start;
+  if (!conv.left && !conv.zero) at = PutRun(at, ' ', pad);
+  if (sign != '\0') *at++ = sign;
+  if (!conv.left && conv.zero) at = PutRun(at, '0', pad);
+  at = put_body(at);
+  if (conv.left) at = PutRun(at, ' ', pad);
+  if (wide.empty()) {
     sink.Advance(at);
-    return;
+  } else {
+    sink.Put(wide.data(), static_cast<size_t>(at - start));
   }
-  if (!conv.left && !conv.zero) sink.Pad(' ', pad);
-  if (sign != '\0') sink.Put(sign);
-  if (!conv.left && conv.zero) sink.Pad('0', pad);
-  sink.Put(digits, static_cast<size_t>(n));
-  if (conv.left) sink.Pad(' ', pad);
+}
+
+void PutNumber(Sink& sink, const Conversion& conv, char sign, const char* digits,
+               int n) {
+  PutPadded(sink, conv, sign, n, [&](char* at) { return std::copy_n(digits, n, at); });
+}
+
+char SignOf(const Conversion& conv, bool negative) {
+  return negative ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
 }
 
 // A plain "%d" or "%ld".
@@ -124,30 +162,15 @@ void PutNumber(Sink& sink, const Conversion& conv, char sign, const char* digits
     *at++ = '-';
     magnitude = 0 - magnitude;
   }
-  char digits[24];
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  sink.Advance(std::copy(p, end, at));
-}
-
-char SignOf(const Conversion& conv, bool negative) {
-  return negative ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+  sink.Advance(PutDigits(at, magnitude, DigitCount(magnitude)));
 }
 
 void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
-  char digits[24];
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  PutNumber(sink, conv, SignOf(conv, value < 0), p, static_cast<int>(end - p));
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const int n = DigitCount(magnitude);
+  PutPadded(sink, conv, SignOf(conv, value < 0), n,
+            [&](char* at) { return PutDigits(at, magnitude, n); });
 }
 
 // Parses the conversion that starts after '%' at *p; advances *p past it.

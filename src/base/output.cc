@@ -89,8 +89,7 @@ void PutText(GlobalData& G, std::string_view text) {
     }
     return;
   }
-  // The report is written by this one thread: no stream locking.
-  fwrite_unlocked(text.data(), 1, text.size(), G.report.out);
+  WriteToStream(G.report.out, text.data(), text.size());
 }
 
 }  // namespace zav

@@ -37,6 +37,7 @@ TEST(Format, IntegersWithFlagsAndWidths) {
     EXPECT_SAME("%d|%-7d|%8d|%6d,%5d|%03d|%+d|% d|%i", v, v, v, v, v, v, v, v, v);
   }
   for (long v : {0L, -1L, 1234567890123L}) EXPECT_SAME("[%ld] [%-12ld] [%12ld]", v, v, v);
+  EXPECT_SAME("%-600d|%0600ld|%17d|%-17d", -5, 7L, 3, 4);  // wider than the buffer and a short run
 }
 
 TEST(Format, StringsCharactersAndPercent) {
