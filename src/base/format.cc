@@ -438,4 +438,29 @@ void FormatCore(Sink& sink, const char* format, va_list args) {
 }
 
 }  // namespace
+LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const int digits = DigitCount(magnitude);
+  const int length = digits + (value < 0 ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  char* const start = at;
+  if (!left) at = PutRun(at, ' ', pad);
+  if (value < 0) *at++ = '-';
+  at = PutDigits(at, magnitude, digits);
+  if (left) at = PutRun(at, ' ', pad);
+  used_ += static_cast<size_t>(at - start);
+  return *this;
+}
+
+void LineBuilder::Grow(size_t n) {
+  const size_t capacity = std::max(capacity_ * 2, used_ + n);
+  const bool in_buffer = data_ == buffer_;
+  spill_.resize(capacity);  // keeps what the spill held
+  if (in_buffer) std::memcpy(spill_.data(), buffer_, used_);
+  data_ = spill_.data();
+  capacity_ = capacity;
+}
+
 }  // namespace zav

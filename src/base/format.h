@@ -8,8 +8,10 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -43,5 +45,41 @@ void FormatAppend(std::string& text, const char* format, ...)
 // count comes back, or 0 when the value is not finite, the precision out of
 // range or the value too large (the C library then formats it).
 int FixedDecimal(double value, int precision, char* digits);
+
+// One report line of literal text and integers, built in place: for the
+// lines written for every function and class, where a printf format would
+// be taken apart again for each. Integers are padded as "%Nld" and
+// "%-Nld" pad them, never cut.
+class LineBuilder {
+ public:
+  LineBuilder() = default;
+  LineBuilder(const LineBuilder&) = delete;
+  LineBuilder& operator=(const LineBuilder&) = delete;
+  LineBuilder& Text(std::string_view text) {
+    char* at = Room(text.size());
+    __builtin_memcpy(at, text.data(), text.size());
+    used_ += text.size();
+    return *this;
+  }
+  // "%-<width>ld"
+  LineBuilder& Left(int64_t value, int width) { return Number(value, width, true); }
+  // "%<width>ld"
+  LineBuilder& Right(int64_t value, int width) { return Number(value, width, false); }
+  std::string_view View() const { return {data_, used_}; }
+
+ private:
+  LineBuilder& Number(int64_t value, int width, bool left);
+  char* Room(size_t n) {
+    if (used_ + n > capacity_) Grow(n);
+    return data_ + used_;
+  }
+  void Grow(size_t n);
+
+  char buffer_[256];
+  std::string spill_;  // a line longer than the buffer
+  char* data_ = buffer_;
+  size_t capacity_ = sizeof buffer_;
+  size_t used_ = 0;
+};
 
 }  // namespace zav

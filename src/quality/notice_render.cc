@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -142,7 +143,28 @@ struct TextPiece {
   char field = '\0';       // '\0': no value follows
   char kind = '\0';        // 'd', 's': plain; otherwise the conversion's letter
   std::string conversion;  // the whole conversion, when it is not plain
+  // 'F': "%.Nf" or "%W.Nf" with N of 0 to 3, written here.
+  int width = 0;
+  int precision = 0;
 };
+
+// Whether `conversion` is "%.Nf" or "%W.Nf" with N of 0 to 3; sets the
+// piece's width and precision when it is.
+bool IsSimpleFixed(std::string_view conversion, TextPiece& piece) {
+  size_t i = 1;
+  int width = 0;
+  while (i < conversion.size() && conversion[i] >= '0' && conversion[i] <= '9') {
+    if (i == 1 && conversion[i] == '0') return false;  // the zero flag
+    width = width * 10 + (conversion[i++] - '0');
+  }
+  if (i + 3 != conversion.size() || conversion[i] != '.' || conversion[i + 1] < '0' ||
+      conversion[i + 1] > '3' || conversion[i + 2] != 'f') {
+    return false;
+  }
+  piece.width = width;
+  piece.precision = conversion[i + 1] - '0';
+  return true;
+}
 
 std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
   std::vector<TextPiece> pieces(1);
@@ -165,6 +187,7 @@ std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
     if (length != 2 || (piece.kind != 'd' && piece.kind != 's')) {
       piece.conversion.assign(p, std::min<size_t>(length, 31));
       if (piece.kind == 'd' || piece.kind == 's') piece.kind = piece.kind == 'd' ? 'D' : 'S';
+      if (piece.kind == 'f' && IsSimpleFixed(piece.conversion, piece)) piece.kind = 'F';
     }
     p += length;
     pieces.emplace_back();
@@ -195,6 +218,21 @@ void AppendTextForm(std::string& out, const char* format, const char* fields,
       case 's': {
         const char* text = TextField(v, piece.field);
         out.append(text, strnlen(text, kValueLimit));
+        break;
+      }
+      case 'F': {
+        const double value = RealField(v, piece.field);
+        char digits[24];
+        const int n = FixedDecimal(value, piece.precision, digits);
+        if (n > 0) {
+          const bool negative = std::signbit(value);
+          const int length = n + (negative ? 1 : 0);
+          if (piece.width > length) out.append(static_cast<size_t>(piece.width - length), ' ');
+          if (negative) out += '-';
+          out.append(digits, static_cast<size_t>(n));
+          break;
+        }
+        FormatAppend(out, piece.conversion.c_str(), value);
         break;
       }
       default: {

@@ -86,5 +86,17 @@ TEST(Format, AppendsToAString) {
   EXPECT_EQ(text, "at 7   |x|2.2|  5");
 }
 
+// Numbers pad like "%-7ld" and "%8ld" and are never cut; a line longer than
+// the builder's own buffer keeps every byte.
+TEST(Format, LineBuilderPadsLikePrintf) {
+  LineBuilder line;
+  line.Text("  LOC ").Left(42, 7).Text("|").Right(-5, 4).Text("|").Left(123456789, 3);
+  EXPECT_EQ(line.View(), "  LOC 42     |  -5|123456789");
+  LineBuilder wide;
+  for (int i = 0; i < 100; ++i) wide.Right(i, 5);
+  EXPECT_EQ(wide.View().size(), 500u);
+  EXPECT_EQ(wide.View().substr(490), "   98   99");
+}
+
 }  // namespace
 }  // namespace zav
