@@ -454,6 +454,26 @@ LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
   return *this;
 }
 
+LineBuilder& LineBuilder::Fixed(double value, int width, int precision) {
+  char digits[24];
+  const int n = FixedDecimal(value, precision, digits);
+  if (n == 0) {  // beyond FixedDecimal: the C library's digits
+    char text[512];
+    const int length = std::snprintf(text, sizeof text, "%*.*f", width, precision, value);
+    return Text(std::string_view(text, length > 0 ? std::min<size_t>(length, sizeof text - 1) : 0));
+  }
+  const bool negative = std::signbit(value);
+  const int length = n + (negative ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  char* const start = at;
+  at = PutRun(at, ' ', pad);
+  if (negative) *at++ = '-';
+  at = std::copy_n(digits, n, at);
+  used_ += static_cast<size_t>(at - start);
+  return *this;
+}
+
 void LineBuilder::Grow(size_t n) {
   const size_t capacity = std::max(capacity_ * 2, used_ + n);
   const bool in_buffer = data_ == buffer_;

@@ -65,6 +65,8 @@ class LineBuilder {
   LineBuilder& Left(int64_t value, int width) { return Number(value, width, true); }
   // "%<width>ld"
   LineBuilder& Right(int64_t value, int width) { return Number(value, width, false); }
+  // "%<width>.<precision>f"
+  LineBuilder& Fixed(double value, int width, int precision);
   std::string_view View() const { return {data_, used_}; }
 
  private:

@@ -168,6 +168,9 @@ RecordStats GatherStats(const GlobalData& G,
                         const std::vector<const MetricRecord*>& records) {
   RecordStats s;
   const FileGroups groups(G);
+  // The records of one file follow each other: its group is looked up once.
+  const std::string* group_file = nullptr;
+  int group = kGroupOther;
   for (const MetricRecord* r : records) {
     const int first = s.count == 0 ? 1 : 0;
     for (int m = 0; m < kRmCount; ++m) {
@@ -177,7 +180,10 @@ RecordStats GatherStats(const GlobalData& G,
     }
     TrackMinMax(r->CommentsPerEloc(), s.min_comments_per_eloc,
                 s.max_comments_per_eloc, first);
-    const int group = groups.Of(r->file_name);
+    if (group_file == nullptr || *group_file != r->file_name) {
+      group_file = &r->file_name;
+      group = groups.Of(r->file_name);
+    }
     s.fp_loc += GroupFunctionPoints(G, group, kMeasureLoc, r->loc);
     s.fp_eloc += GroupFunctionPoints(G, group, kMeasureEloc, r->eloc);
     s.fp_lloc += GroupFunctionPoints(G, group, kMeasureLloc, r->lloc);

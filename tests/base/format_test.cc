@@ -92,6 +92,9 @@ TEST(Format, LineBuilderPadsLikePrintf) {
   LineBuilder line;
   line.Text("  LOC ").Left(42, 7).Text("|").Right(-5, 4).Text("|").Left(123456789, 3);
   EXPECT_EQ(line.View(), "  LOC 42     |  -5|123456789");
+  LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
+  fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
+  EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");
   LineBuilder wide;
   for (int i = 0; i < 100; ++i) wide.Right(i, 5);
   EXPECT_EQ(wide.View().size(), 500u);
