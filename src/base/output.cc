@@ -21,6 +21,14 @@ bool IsErrorText(std::string_view text) {
   return start != std::string_view::npos && text.substr(start, 8) == "  Error:";
 }
 
+// The buffer of the report file: a full report is hundreds of megabytes,
+// which the C library's default buffer of a few kilobytes would write in
+// tens of thousands of calls. The buffer is static storage, as a file
+// still open at exit is flushed after destructors have run; it serves one
+// file at a time (another open file keeps the library's buffer).
+char report_buffer[size_t{1} << 20];
+FILE* report_buffer_user = nullptr;
+
 // A failed write leaves the stream's error indicator set, so checking it
 // (and the close) here catches every failed write of the report file.
 void CloseOwnedFile(GlobalData& G) {
@@ -28,6 +36,7 @@ void CloseOwnedFile(GlobalData& G) {
     const bool written = std::fflush(G.report.out) == 0 && std::ferror(G.report.out) == 0;
     const int error = errno;
     const bool closed = std::fclose(G.report.out) == 0;
+    if (report_buffer_user == G.report.out) report_buffer_user = nullptr;
     if (!written || !closed) {
       std::fprintf(stderr, "  Error: Writing report file [%s]: %s\n",
                    G.report.file_name.c_str(), std::strerror(written ? errno : error));
@@ -37,13 +46,6 @@ void CloseOwnedFile(GlobalData& G) {
   G.report.owns_file = false;
   G.report.out = stdout;
 }
-
-// The buffer of the report file: a full report is hundreds of megabytes,
-// which the C library's default buffer of a few kilobytes would write in
-// tens of thousands of calls. One report file is open at a time. The
-// buffer is static storage: a file still open at exit is flushed after
-// destructors have run.
-char report_buffer[size_t{1} << 20];
 
 }  // namespace
 
@@ -56,8 +58,10 @@ bool OpenReportFile(GlobalData& G, const std::string& path) {
     errno = error;
     return false;
   }
-  // The file before was closed above, so its buffer is free again.
-  std::setvbuf(file, report_buffer, _IOFBF, sizeof report_buffer);
+  if (report_buffer_user == nullptr) {
+    std::setvbuf(file, report_buffer, _IOFBF, sizeof report_buffer);
+    report_buffer_user = file;
+  }
   G.report.out = file;
   G.report.owns_file = true;
   G.report.file_name = path;
