@@ -174,6 +174,8 @@ namespace {
 void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   if (MachineActive(G)) {
+    // The document lists notices when quality notices are on.
+    if (!G.sw.notices) return;
     RecordMachineNotice(G, number, line, NoticeFile(G, args),
                         number == kNoticeUnboundScope ? args.texts[0] : nullptr,
                         args.variant, args.class_name);
