@@ -42,6 +42,8 @@ struct MachineOutput {
   // JSON: the "text" member of each notice number, escaped once per run.
   std::vector<std::string> notice_texts;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
+  // SARIF: results written but not yet drained into the document.
+  std::string pending_results;
 };
 
 }  // namespace zav

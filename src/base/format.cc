@@ -1,5 +1,7 @@
 #include "base/format.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -7,37 +9,69 @@
 namespace zav {
 namespace {
 
-// An output buffer that is written to the stream when full and at the end.
+// An output buffer that is written to the stream (or appended to the
+// string) when full and at the end.
 class Sink {
  public:
   explicit Sink(FILE* out) : out_(out) {}
+  explicit Sink(std::string& text) : text_(&text) {}
   ~Sink() { Flush(); }
-  void Put(char c) {
+  [[gnu::always_inline]] void Put(char c) {
     if (used_ == sizeof buffer_) Flush();
     buffer_[used_++] = c;
   }
-  void Put(const char* s, size_t n) {
+  [[gnu::always_inline]] void Put(const char* s, size_t n) {
     if (n > sizeof buffer_ - used_) {
       Flush();
       if (n > sizeof buffer_) {
-        std::fwrite(s, 1, n, out_);
+        Write(s, n);
         return;
       }
     }
     std::memcpy(buffer_ + used_, s, n);
     used_ += n;
   }
+  // Room for `n` bytes (at most the buffer's size) at the returned place;
+  // Advance takes the end of what was written there.
+  [[gnu::always_inline]] char* Room(size_t n) {
+    if (n > sizeof buffer_ - used_) Flush();
+    return buffer_ + used_;
+  }
+  [[gnu::always_inline]] void Advance(char* end) { used_ = static_cast<size_t>(end - buffer_); }
+  static constexpr size_t kRoomLimit = 512;
   void Pad(char c, int n) {
-    for (; n > 0; --n) Put(c);
+    if (n <= 0) return;
+    if (static_cast<size_t>(n) > sizeof buffer_ - used_) {
+      for (; n > 0; --n) Put(c);
+      return;
+    }
+    std::memset(buffer_ + used_, c, static_cast<size_t>(n));
+    used_ += static_cast<size_t>(n);
   }
   void Flush() {
-    if (used_ > 0) std::fwrite(buffer_, 1, used_, out_);
+    if (used_ > 0) Write(buffer_, used_);
     used_ = 0;
   }
+  // Hands what is buffered to the C library, which then writes to the
+  // stream itself; only where the output is a stream.
+  FILE* Stream() {
+    Flush();
+    return out_;
+  }
+  std::string* Text() { return text_; }
 
  private:
-  FILE* out_;
-  char buffer_[4096];
+  void Write(const char* s, size_t n) {
+    if (text_ != nullptr) {
+      text_->append(s, n);
+    } else {
+      WriteToStream(out_, s, n);
+    }
+  }
+
+  FILE* out_ = nullptr;
+  std::string* text_ = nullptr;
+  char buffer_[1024];
   size_t used_ = 0;
 };
 
@@ -57,22 +91,86 @@ void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
   if (conv.left) sink.Pad(' ', pad);
 }
 
-void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
-  char digits[24];
-  int n = 0;
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+// Writes `pad` copies of `c` at `at`, which has room for 16 more bytes
+// than that: a short run is one 16-byte store.
+[[gnu::always_inline]] inline char* PutRun(char* at, char c, int pad) {
+  if (pad <= 16) {
+    std::memset(at, c, 16);
+    return at + pad;
+  }
+  return std::fill_n(at, pad, c);
+}
+
+// The number of decimal digits of `value`.
+[[gnu::always_inline]] inline int DigitCount(uint64_t value) {
+  int n = 1;
+  for (; value >= 100; value /= 100) n += 2;
+  return n + (value >= 10 ? 1 : 0);
+}
+
+// Writes the `n` digits of `value` at `at`, returning the end.
+[[gnu::always_inline]] inline char* PutDigits(char* at, uint64_t value, int n) {
+  char* const end = at + n;
+  char* p = end;
   do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  const char sign = value < 0 ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+    *--p = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (p != at);
+  return end;
+}
+
+// Writes a field padded to the conversion's width: spaces before the sign,
+// zeros after it, or spaces after the field. `put_body` writes the `n`
+// characters after the sign at the place it is given.
+template <typename PutBody>
+[[gnu::always_inline]] inline void PutPadded(Sink& sink, const Conversion& conv, char sign,
+                                             int n, PutBody put_body) {
   const int length = n + (sign != '\0' ? 1 : 0);
   const int pad = conv.width > length ? conv.width - length : 0;
-  if (!conv.left && !conv.zero) sink.Pad(' ', pad);
-  if (sign != '\0') sink.Put(sign);
-  if (!conv.left && conv.zero) sink.Pad('0', pad);
-  while (n > 0) sink.Put(digits[--n]);
-  if (conv.left) sink.Pad(' ', pad);
+  // The field and 16 bytes of room for the stores of PutRun; a field wider
+  // than the buffer allows goes through a larger one.
+  const size_t room = static_cast<size_t>(length + pad) + 16;
+  std::string wide;
+  char* const start = room <= Sink::kRoomLimit ? sink.Room(room) : (wide.resize(room), wide.data());
+  char* at = start;
+  if (!conv.left && !conv.zero) at = PutRun(at, ' ', pad);
+  if (sign != '\0') *at++ = sign;
+  if (!conv.left && conv.zero) at = PutRun(at, '0', pad);
+  at = put_body(at);
+  if (conv.left) at = PutRun(at, ' ', pad);
+  if (wide.empty()) {
+    sink.Advance(at);
+  } else {
+    sink.Put(wide.data(), static_cast<size_t>(at - start));
+  }
+}
+
+void PutNumber(Sink& sink, const Conversion& conv, char sign, const char* digits,
+               int n) {
+  PutPadded(sink, conv, sign, n, [&](char* at) { return std::copy_n(digits, n, at); });
+}
+
+char SignOf(const Conversion& conv, bool negative) {
+  return negative ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+}
+
+// A plain "%d" or "%ld".
+[[gnu::always_inline]] inline void PutPlainInteger(Sink& sink, int64_t value) {
+  char* at = sink.Room(24);
+  uint64_t magnitude = static_cast<uint64_t>(value);
+  if (value < 0) {
+    *at++ = '-';
+    magnitude = 0 - magnitude;
+  }
+  sink.Advance(PutDigits(at, magnitude, DigitCount(magnitude)));
+}
+
+void PutInteger(Sink& sink, const Conversion& conv, int64_t value) {
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const int n = DigitCount(magnitude);
+  PutPadded(sink, conv, SignOf(conv, value < 0), n,
+            [&](char* at) { return PutDigits(at, magnitude, n); });
 }
 
 // Parses the conversion that starts after '%' at *p; advances *p past it.
@@ -122,10 +220,74 @@ bool ParseConversion(const char*& p, Conversion& conv) {
   return true;
 }
 
+void FormatCore(Sink& sink, const char* format, va_list args);
+
+// The rest of a format that this formatter does not take apart, from
+// `start` on, formatted by the C library.
+void PutRest(Sink& sink, const char* start, va_list args) {
+  std::string* text = sink.Text();
+  if (text == nullptr) {
+    std::vfprintf(sink.Stream(), start, args);
+    return;
+  }
+  sink.Flush();
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(nullptr, 0, start, copy);
+  va_end(copy);
+  if (n <= 0) return;
+  const size_t at = text->size();
+  text->resize(at + static_cast<size_t>(n) + 1);
+  std::vsnprintf(text->data() + at, static_cast<size_t>(n) + 1, start, args);
+  text->resize(at + static_cast<size_t>(n));
+}
+
 }  // namespace
+
+int FixedDecimal(double value, int precision, char* digits) {
+  static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
+  if (!std::isfinite(value) || precision < 0 || precision > 3) return 0;
+  // A double's 53-bit mantissa times at most 1000 (10 bits) fits in the
+  // 64-bit mantissa of long double: the scaled value and its fraction are
+  // exact, so the rounding decision is too.
+  const long double scaled = std::fabs(static_cast<long double>(value)) * kScale[precision];
+  if (!(scaled < 0x1p62L)) return 0;
+  uint64_t units = static_cast<uint64_t>(scaled);
+  const long double fraction = scaled - static_cast<long double>(units);
+  if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
+  char reversed[24];
+  int n = 0;
+  for (int i = 0; i < precision; ++i) {
+    reversed[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  if (precision > 0) reversed[n++] = '.';
+  do {
+    reversed[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
+  return n;
+}
 
 void FormatTo(FILE* out, const char* format, va_list args) {
   Sink sink(out);
+  FormatCore(sink, format, args);
+}
+
+void FormatAppend(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  {
+    Sink sink(text);
+    FormatCore(sink, format, args);
+  }
+  va_end(args);
+}
+
+namespace {
+
+void FormatCore(Sink& sink, const char* format, va_list args) {
   const char* p = format;
   while (*p != '\0') {
     if (*p != '%') {
@@ -136,6 +298,24 @@ void FormatTo(FILE* out, const char* format, va_list args) {
       continue;
     }
     const char* start = p++;
+    // The plain conversions first: most are.
+    if (*p == 'd') {
+      PutPlainInteger(sink, va_arg(args, int));
+      ++p;
+      continue;
+    }
+    if (*p == 's') {
+      const char* s = va_arg(args, const char*);
+      if (s == nullptr) s = "(null)";
+      sink.Put(s, std::strlen(s));
+      ++p;
+      continue;
+    }
+    if (p[0] == 'l' && p[1] == 'd') {
+      PutPlainInteger(sink, va_arg(args, long));
+      p += 2;
+      continue;
+    }
     if (*p == '%') {
       sink.Put('%');
       ++p;
@@ -177,8 +357,7 @@ void FormatTo(FILE* out, const char* format, va_list args) {
     if (!parsed || length >= sizeof conversion) {
       // A conversion this formatter does not take apart: the rest of the
       // format goes to the C library as it is.
-      sink.Flush();
-      std::vfprintf(out, start, args);
+      PutRest(sink, start, args);
       return;
     }
     std::memcpy(conversion, start, length);
@@ -222,9 +401,18 @@ void FormatTo(FILE* out, const char* format, va_list args) {
         kind = 5;
         break;
       default:
-        sink.Flush();
-        std::vfprintf(out, start, args);
+        PutRest(sink, start, args);
         return;
+    }
+    // Fixed-point figures with a few decimals, the reports' percentages and
+    // averages, are written here.
+    if (c == 'f' && conv.precision >= 0 && !conv.alt && conv.length == 0) {
+      char digits[24];
+      const int n = FixedDecimal(value.real, conv.precision, digits);
+      if (n > 0) {
+        PutNumber(sink, conv, SignOf(conv, std::signbit(value.real)), digits, n);
+        continue;
+      }
     }
     auto format_into = [&](char* buffer, size_t size) {
       switch (kind) {
@@ -247,6 +435,52 @@ void FormatTo(FILE* out, const char* format, va_list args) {
       sink.Put(wide.data(), static_cast<size_t>(written));
     }
   }
+}
+
+}  // namespace
+LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const int digits = DigitCount(magnitude);
+  const int length = digits + (value < 0 ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  char* const start = at;
+  if (!left) at = PutRun(at, ' ', pad);
+  if (value < 0) *at++ = '-';
+  at = PutDigits(at, magnitude, digits);
+  if (left) at = PutRun(at, ' ', pad);
+  used_ += static_cast<size_t>(at - start);
+  return *this;
+}
+
+LineBuilder& LineBuilder::Fixed(double value, int width, int precision) {
+  char digits[24];
+  const int n = FixedDecimal(value, precision, digits);
+  if (n == 0) {  // beyond FixedDecimal: the C library's digits
+    char text[512];
+    const int length = std::snprintf(text, sizeof text, "%*.*f", width, precision, value);
+    return Text(std::string_view(text, length > 0 ? std::min<size_t>(length, sizeof text - 1) : 0));
+  }
+  const bool negative = std::signbit(value);
+  const int length = n + (negative ? 1 : 0);
+  const int pad = width > length ? width - length : 0;
+  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  char* const start = at;
+  at = PutRun(at, ' ', pad);
+  if (negative) *at++ = '-';
+  at = std::copy_n(digits, n, at);
+  used_ += static_cast<size_t>(at - start);
+  return *this;
+}
+
+void LineBuilder::Grow(size_t n) {
+  const size_t capacity = std::max(capacity_ * 2, used_ + n);
+  const bool in_buffer = data_ == buffer_;
+  spill_.resize(capacity);  // keeps what the spill held
+  if (in_buffer) std::memcpy(spill_.data(), buffer_, used_);
+  data_ = spill_.data();
+  capacity_ = capacity;
 }
 
 }  // namespace zav

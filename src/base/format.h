@@ -8,12 +8,80 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace zav {
 
 // Formats `format` with `args` like vfprintf and writes the result to
 // `out`.
 void FormatTo(FILE* out, const char* format, va_list args);
+
+// Writes `n` bytes to `out` like fwrite, from the report's one thread: a
+// piece that fits into the stream's buffer is copied there directly, as
+// putc does, instead of through a library call for each piece.
+inline void WriteToStream(FILE* out, const char* s, size_t n) {
+#ifdef __GLIBC__
+  // Line-buffered and unbuffered streams keep no room here, so every byte
+  // of theirs still goes through the library.
+  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) > n) {
+    __builtin_memcpy(out->_IO_write_ptr, s, n);
+    out->_IO_write_ptr += n;
+    return;
+  }
+#endif
+  fwrite_unlocked(s, 1, n, out);
+}
+
+// Formats like snprintf and appends the result to `text`.
+void FormatAppend(std::string& text, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+
+// The digits of |value| with `precision` (0 to 3) decimals as "%.Nf"
+// writes them: the exact binary value rounded to the nearest, a half to the
+// even last digit. Written to `digits` (room for 24), without a sign; the
+// count comes back, or 0 when the value is not finite, the precision out of
+// range or the value too large (the C library then formats it).
+int FixedDecimal(double value, int precision, char* digits);
+
+// One report line of literal text and integers, built in place: for the
+// lines written for every function and class, where a printf format would
+// be taken apart again for each. Integers are padded as "%Nld" and
+// "%-Nld" pad them, never cut.
+class LineBuilder {
+ public:
+  LineBuilder() = default;
+  LineBuilder(const LineBuilder&) = delete;
+  LineBuilder& operator=(const LineBuilder&) = delete;
+  LineBuilder& Text(std::string_view text) {
+    char* at = Room(text.size());
+    __builtin_memcpy(at, text.data(), text.size());
+    used_ += text.size();
+    return *this;
+  }
+  // "%-<width>ld"
+  LineBuilder& Left(int64_t value, int width) { return Number(value, width, true); }
+  // "%<width>ld"
+  LineBuilder& Right(int64_t value, int width) { return Number(value, width, false); }
+  // "%<width>.<precision>f"
+  LineBuilder& Fixed(double value, int width, int precision);
+  std::string_view View() const { return {data_, used_}; }
+
+ private:
+  LineBuilder& Number(int64_t value, int width, bool left);
+  char* Room(size_t n) {
+    if (used_ + n > capacity_) Grow(n);
+    return data_ + used_;
+  }
+  void Grow(size_t n);
+
+  char buffer_[256];
+  std::string spill_;  // a line longer than the buffer
+  char* data_ = buffer_;
+  size_t capacity_ = sizeof buffer_;
+  size_t used_ = 0;
+};
 
 }  // namespace zav

@@ -20,6 +20,11 @@ bool OpenReportFile(GlobalData& G, const std::string& path);
 // sets G.report.write_failed (the run then exits with 1).
 void CloseReportStream(GlobalData& G);
 
+// Leaves the report file, before anything is written to it, without a
+// buffer of the C library: the JSON and SARIF documents are built in large
+// pieces by their own writers, which a buffer would only copy again.
+void UnbufferReportFile(GlobalData& G);
+
 // printf to the report stream.
 void Print(GlobalData& G, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

@@ -12,6 +12,7 @@
 // notices, raised after the last file, are listed with the tree.
 #include "report/json_report.h"
 
+#include <charconv>
 #include <ctime>
 
 #include "quality/notices.h"
@@ -27,17 +28,28 @@ namespace {
 constexpr const char* kGroupNames[kGroupCount] = {"Header", "C",  "C++",
                                                   "Java",   "C#", "Other"};
 
-std::string IsoUtcTime(int64_t seconds) {
+// "%Y-%m-%dT%H:%M:%SZ" of the time, written directly into `text` (room
+// for 48 bytes): a file object has one.
+std::string_view IsoUtcTime(int64_t seconds, char* text) {
   const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm tm{};
-  char text[32] = "";
-  if (gmtime_r(&t, &tm) != nullptr) {
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &tm);
-  }
-  return text;
+  if (gmtime_r(&t, &tm) == nullptr) return {};
+  char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
+  auto two_digits = [&at](char separator, int value) {
+    *at++ = separator;
+    *at++ = static_cast<char>('0' + value / 10);
+    *at++ = static_cast<char>('0' + value % 10);
+  };
+  two_digits('-', tm.tm_mon + 1);
+  two_digits('-', tm.tm_mday);
+  two_digits('T', tm.tm_hour);
+  two_digits(':', tm.tm_min);
+  two_digits(':', tm.tm_sec);
+  *at++ = 'Z';
+  return std::string_view(text, static_cast<size_t>(at - text));
 }
 
-std::string LanguageName(const GlobalData& G, int kind) {
+std::string_view LanguageName(const GlobalData& G, int kind) {
   if (kind >= 0 && kind < static_cast<int>(G.lang.table.size())) {
     return G.lang.table[kind].name;
   }
@@ -169,7 +181,8 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   w.Str("path", entry.name);
   w.Str("language", LanguageName(G, entry.kind));
   w.Int("size", entry.size);
-  w.Str("modified", IsoUtcTime(entry.time));
+  char time_text[48];
+  w.Str("modified", IsoUtcTime(entry.time, time_text));
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   WriteRecordsSince(w, "functions", G.lists.functions, M.function_start,
@@ -179,7 +192,7 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
                     WriteJsonNamespace);
   w.BeginArray("notices");
-  w.Text(M.file_notices_json);
+  w.LongText(M.file_notices_json);
   w.End();
   w.End();
   w.Flush(M.doc);

@@ -1,5 +1,6 @@
 #include "report/machine_output.h"
 
+#include "base/output.h"
 #include "quality/notices.h"
 #include "report/banner.h"
 #include "report/json_records.h"
@@ -70,6 +71,7 @@ std::string KeywordNoticeText(std::string_view keyword) {
 
 void BeginMachineDocument(GlobalData& G) {
   MachineOutput& M = G.report.machine;
+  UnbufferReportFile(G);
   M.doc = G.report.out;
   M.silent = true;
   // User-defined notices load now, so that the document can list them
@@ -82,7 +84,12 @@ void BeginMachineDocument(GlobalData& G) {
 void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   if (G.sw.machine == MachineFormat::kJson) WriteJsonFile(G, entry);
   MachineOutput& M = G.report.machine;
-  M.function_start = G.lists.functions.size();
+  // A document has its functions once the file is written, and nothing
+  // after reads them (it writes no project report): the run-wide list is
+  // emptied, its room kept, so that it neither grows with the run nor
+  // copies its records when it does.
+  G.lists.functions.clear();
+  M.function_start = 0;
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();

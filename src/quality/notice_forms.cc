@@ -575,11 +575,9 @@ constexpr NoticeForm kGenericForm = {0, 0, "\n    Notice #%d: Line %d, %s\n",
 
 }  // namespace
 
-const NoticeForm& FindNoticeForm(int number, int variant) {
-  // The class, struct and interface forms are the function's.
-  if (number >= kNoticeClassNoComment && number <= kNoticeInterfaceNoComment) {
-    number = kNoticeFunctionNoComment;
-  }
+namespace {
+
+const NoticeForm& SearchNoticeForm(int number, int variant) {
   const NoticeForm* plain = nullptr;
   for (const NoticeForm& form : kForms) {
     if (form.number != number) continue;
@@ -587,6 +585,34 @@ const NoticeForm& FindNoticeForm(int number, int variant) {
     if (form.variant == 0) plain = &form;
   }
   return plain != nullptr ? *plain : kGenericForm;
+}
+
+// The forms of the built-in numbers and the two variants, looked up once:
+// a run raises hundreds of thousands of notices.
+constexpr int kTableNumbers = 64;
+struct FormTable {
+  const NoticeForm* forms[kTableNumbers][2];
+  FormTable() {
+    for (int number = 0; number < kTableNumbers; ++number) {
+      for (int variant = 0; variant < 2; ++variant) {
+        forms[number][variant] = &SearchNoticeForm(number, variant);
+      }
+    }
+  }
+};
+
+}  // namespace
+
+const NoticeForm& FindNoticeForm(int number, int variant) {
+  // The class, struct and interface forms are the function's.
+  if (number >= kNoticeClassNoComment && number <= kNoticeInterfaceNoComment) {
+    number = kNoticeFunctionNoComment;
+  }
+  if (number >= 0 && number < kTableNumbers && (variant == 0 || variant == 1)) {
+    static const FormTable table;
+    return *table.forms[number][variant];
+  }
+  return SearchNoticeForm(number, variant);
 }
 
 }  // namespace zav

@@ -1,11 +1,17 @@
 #include "quality/notice_render.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "base/csv_field.h"
+#include "base/format.h"
 #include "base/output.h"
 #include "base/text_util.h"
 
@@ -127,11 +133,138 @@ class HtmlBuilder {
   bool notice_marked_ = false;
 };
 
+// A formatted value is cut at 2,047 bytes, as every value of a form is.
+constexpr size_t kValueLimit = 2047;
+
+// A text form taken apart once: literal text, each followed by a value
+// (none after the last).
+struct TextPiece {
+  std::string literal;     // "%%" already made "%"
+  char field = '\0';       // '\0': no value follows
+  char kind = '\0';        // 'd', 's': plain; otherwise the conversion's letter
+  std::string conversion;  // the whole conversion, when it is not plain
+  // 'F': "%.Nf" or "%W.Nf" with N of 0 to 3, written here.
+  int width = 0;
+  int precision = 0;
+};
+
+// Whether `conversion` is "%.Nf" or "%W.Nf" with N of 0 to 3; sets the
+// piece's width and precision when it is.
+bool IsSimpleFixed(std::string_view conversion, TextPiece& piece) {
+  size_t i = 1;
+  int width = 0;
+  while (i < conversion.size() && conversion[i] >= '0' && conversion[i] <= '9') {
+    if (i == 1 && conversion[i] == '0') return false;  // the zero flag
+    width = width * 10 + (conversion[i++] - '0');
+  }
+  if (i + 3 != conversion.size() || conversion[i] != '.' || conversion[i + 1] < '0' ||
+      conversion[i + 1] > '3' || conversion[i + 2] != 'f') {
+    return false;
+  }
+  piece.width = width;
+  piece.precision = conversion[i + 1] - '0';
+  return true;
+}
+
+std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
+  std::vector<TextPiece> pieces(1);
+  const size_t field_count = std::strlen(fields);
+  size_t next_field = 0;
+  for (const char* p = format; *p != '\0';) {
+    if (p[0] != '%') {
+      pieces.back().literal += *p++;
+      continue;
+    }
+    if (p[1] == '%') {
+      pieces.back().literal += '%';
+      p += 2;
+      continue;
+    }
+    const size_t length = ConversionLength(p);
+    TextPiece& piece = pieces.back();
+    piece.field = next_field < field_count ? fields[next_field++] : '?';
+    piece.kind = p[length - 1];
+    if (length != 2 || (piece.kind != 'd' && piece.kind != 's')) {
+      piece.conversion.assign(p, std::min<size_t>(length, 31));
+      if (piece.kind == 'd' || piece.kind == 's') piece.kind = piece.kind == 'd' ? 'D' : 'S';
+      if (piece.kind == 'f' && IsSimpleFixed(piece.conversion, piece)) piece.kind = 'F';
+    }
+    p += length;
+    pieces.emplace_back();
+  }
+  return pieces;
+}
+
+// The text form, appended to `out` value by value: a plain "%d" or "%s"
+// directly, any other conversion through the report formatter. A form is
+// parsed the first time it is written; forms are static texts.
+void AppendTextForm(std::string& out, const char* format, const char* fields,
+                    const NoticeValues& v) {
+  static std::unordered_map<const char*, std::vector<TextPiece>> parsed;
+  auto found = parsed.find(format);
+  if (found == parsed.end()) {
+    found = parsed.emplace(format, ParseTextForm(format, fields)).first;
+  }
+  for (const TextPiece& piece : found->second) {
+    out += piece.literal;
+    if (piece.field == '\0') continue;
+    switch (piece.kind) {
+      case 'd': {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, IntegerField(v, piece.field)).ptr;
+        out.append(digits, static_cast<size_t>(end - digits));
+        break;
+      }
+      case 's': {
+        const char* text = TextField(v, piece.field);
+        out.append(text, strnlen(text, kValueLimit));
+        break;
+      }
+      case 'F': {
+        const double value = RealField(v, piece.field);
+        char digits[24];
+        const int n = FixedDecimal(value, piece.precision, digits);
+        if (n > 0) {
+          const bool negative = std::signbit(value);
+          const int length = n + (negative ? 1 : 0);
+          if (piece.width > length) out.append(static_cast<size_t>(piece.width - length), ' ');
+          if (negative) out += '-';
+          out.append(digits, static_cast<size_t>(n));
+          break;
+        }
+        FormatAppend(out, piece.conversion.c_str(), value);
+        break;
+      }
+      default: {
+        const size_t start = out.size();
+        const char* conversion = piece.conversion.c_str();
+        if (piece.kind == 'D') {
+          FormatAppend(out, conversion, IntegerField(v, piece.field));
+        } else if (piece.kind == 'f') {
+          FormatAppend(out, conversion, RealField(v, piece.field));
+        } else {
+          FormatAppend(out, conversion, TextField(v, piece.field));
+        }
+        if (out.size() - start > kValueLimit) out.resize(start + kValueLimit);
+      }
+    }
+  }
+}
+
 }  // namespace
+
+void AppendNoticeText(std::string& out, const char* format, const char* fields,
+                      const NoticeValues& values) {
+  AppendTextForm(out, format, fields, values);
+}
 
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup) {
   std::string out;
+  if (markup == NoticeMarkup::kText) {
+    AppendTextForm(out, format, fields, values);
+    return out;
+  }
   out.reserve(512);
   HtmlBuilder html(out, values.color);
   CsvFormWriter csv;

@@ -33,4 +33,8 @@ enum class NoticeMarkup {
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup);
 
+// The text form (kText) appended to `out`.
+void AppendNoticeText(std::string& out, const char* format, const char* fields,
+                      const NoticeValues& values);
+
 }  // namespace zav

@@ -74,7 +74,16 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
       markup = NoticeMarkup::kHtmlVerbatim;
     }
   }
-  std::string out = RenderNotice(text, fields, values, markup);
+  // The text form, by far the most common, is built in one reused string.
+  static std::string text_form;
+  std::string rendered;
+  std::string& out = markup == NoticeMarkup::kText ? text_form : rendered;
+  if (markup == NoticeMarkup::kText) {
+    text_form.clear();
+    AppendNoticeText(text_form, text, fields, values);
+  } else {
+    rendered = RenderNotice(text, fields, values, markup);
+  }
   if (immediate_paren) out += kParenForcedEqualText;
   PutText(G, out);
 }
@@ -165,6 +174,8 @@ namespace {
 void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   if (MachineActive(G)) {
+    // The document lists notices when quality notices are on.
+    if (!G.sw.notices) return;
     RecordMachineNotice(G, number, line, NoticeFile(G, args),
                         number == kNoticeUnboundScope ? args.texts[0] : nullptr,
                         args.variant, args.class_name);

@@ -1,10 +1,10 @@
 // "File Functional Summary": totals, maxima and averages of a file's
 // functions, from the function totals the analyser keeps in G.file.
-#include <cstdarg>
 #include <string>
 
 #include "report/file_reports.h"
 #include "base/complexity.h"
+#include "base/format.h"
 #include "report/framework.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
@@ -53,20 +53,31 @@ FunctionFigures Figures(const GlobalData& G) {
   return x;
 }
 
-// Left item of a two-column line: the label and "%10d".
-void Left(GlobalData& G, const char* label, int value) {
-  Print(G, "%s%10d", Label(G, label).c_str(), value);
+// The label as the report shows it: HTML bolds it.
+LineBuilder& PutLabel(LineBuilder& line, const GlobalData& G, const char* label) {
+  if (Fmt(G) != ReportFormat::kHtml) return line.Text(label);
+  return line.Text(Label(G, label));
 }
 
-// Right item, closing the line: the label and its own format.
-void Right(GlobalData& G, const char* label, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
-void Right(GlobalData& G, const char* label, const char* format, ...) {
-  PutText(G, Label(G, label));
-  va_list args;
-  va_start(args, format);
-  std::vfprintf(G.report.out, format, args);
-  va_end(args);
+// Left item of a two-column line: the label and "%10d".
+void Left(GlobalData& G, const char* label, int value) {
+  LineBuilder line;
+  PutLabel(line, G, label).Right(value, 10);
+  PutText(G, line.View());
+}
+
+// Right item, closing the line: the label and "%10d\n".
+void Right(GlobalData& G, const char* label, int value) {
+  LineBuilder line;
+  PutLabel(line, G, label).Right(value, 10).Text("\n");
+  PutText(G, line.View());
+}
+
+// Right item, closing the line: the label and "%10.<precision>f\n".
+void RightFixed(GlobalData& G, const char* label, double value, int precision) {
+  LineBuilder line;
+  PutLabel(line, G, label).Fixed(value, 10, precision).Text("\n");
+  PutText(G, line.View());
 }
 
 void Separator(GlobalData& G) {
@@ -78,34 +89,34 @@ void WriteTextForm(GlobalData& G, const FunctionFigures& x) {
   Left(G, "  File Function Count....: ", x.count);
   PutText(G, "\n");
   Left(G, "  Total Function LOC.....: ", x.loc);
-  Right(G, "  Total Function Pts LOC : ", "%10.1f\n", x.fp_loc);
+  RightFixed(G, "  Total Function Pts LOC : ", x.fp_loc, 1);
   Left(G, "  Total Function eLOC....: ", x.eloc);
-  Right(G, "  Total Function Pts eLOC: ", "%10.1f\n", x.fp_eloc);
+  RightFixed(G, "  Total Function Pts eLOC: ", x.fp_eloc, 1);
   Left(G, "  Total Function lLOC....: ", x.lloc);
-  Right(G, "  Total Function Pts lLOC: ", "%10.1f\n", x.fp_lloc);
+  RightFixed(G, "  Total Function Pts lLOC: ", x.fp_lloc, 1);
   Left(G, "  Total Function Params .: ", x.params);
-  Right(G, "  Total Function Return .: ", "%10d\n", x.returns);
+  Right(G, "  Total Function Return .: ", x.returns);
   Left(G, "  Total Cyclo Complexity : ", x.cyclomatic);
-  Right(G, "  Total Function Complex.: ", "%10d\n", x.total);
+  Right(G, "  Total Function Complex.: ", x.total);
   Separator(G);
   Left(G, "  Max Function LOC ......: ", x.max_loc);
-  Right(G, "  Average Function LOC ..: ", "%10.2f\n", x.Avg(x.loc));
+  RightFixed(G, "  Average Function LOC ..: ", x.Avg(x.loc), 2);
   Left(G, "  Max Function eLOC .....: ", x.max_eloc);
-  Right(G, "  Average Function eLOC .: ", "%10.2f\n", x.Avg(x.eloc));
+  RightFixed(G, "  Average Function eLOC .: ", x.Avg(x.eloc), 2);
   Left(G, "  Max Function lLOC .....: ", x.max_lloc);
-  Right(G, "  Average Function lLOC .: ", "%10.2f\n", x.Avg(x.lloc));
+  RightFixed(G, "  Average Function lLOC .: ", x.Avg(x.lloc), 2);
   if (!G.sw.complexity) return;
   Separator(G);
   Left(G, "  Max Function Parameters: ", x.max_params);
-  Right(G, "  Avg Function Parameters: ", "%10.2f\n", x.Avg(x.params));
+  RightFixed(G, "  Avg Function Parameters: ", x.Avg(x.params), 2);
   Left(G, "  Max Function Returns ..: ", x.max_returns);
-  Right(G, "  Avg Function Returns ..: ", "%10.2f\n", x.Avg(x.returns));
+  RightFixed(G, "  Avg Function Returns ..: ", x.Avg(x.returns), 2);
   Left(G, "  Max Interface Complex. : ", x.max_interface);
-  Right(G, "  Avg Interface Complex. : ", "%10.2f\n", x.Avg(x.interface));
+  RightFixed(G, "  Avg Interface Complex. : ", x.Avg(x.interface), 2);
   Left(G, "  Max Cyclomatic Complex.: ", x.max_cyclomatic);
-  Right(G, "  Avg Cyclomatic Complex.: ", "%10.2f\n", x.Avg(x.cyclomatic));
+  RightFixed(G, "  Avg Cyclomatic Complex.: ", x.Avg(x.cyclomatic), 2);
   Left(G, "  Max Total Complexity ..: ", x.max_total);
-  Right(G, "  Avg Total Complexity ..: ", "%10.2f\n", x.Avg(x.total));
+  RightFixed(G, "  Avg Total Complexity ..: ", x.Avg(x.total), 2);
 }
 
 void WriteCsvForm(GlobalData& G, const FunctionFigures& x) {

@@ -112,33 +112,44 @@ void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
                           std::string_view text_json, std::string_view context,
                           bool is_class) {
   const bool plain_context = IsJsonPlain(context);
-  // The notice is written in place: room for the comma, the number and
-  // line members, the text, a plain context and the closing brace.
+  // The notice is built on the stack and appended in one piece; room for
+  // the comma, the number and line members, the text, a plain context and
+  // the closing brace.
+  char piece[512];
+  const size_t room = 80 + text_json.size() + (plain_context ? context.size() : 0);
   std::string& out = M.file_notices_json;
-  const size_t start = out.size();
-  out.resize(start + 80 + text_json.size() + (plain_context ? context.size() : 0));
-  char* const begin = out.data() + start;
+  std::string grown;
+  char* const begin = room <= sizeof piece ? piece : (grown.resize(room), grown.data());
   char* at = begin;
-  auto put = [&at](std::string_view piece) {
-    std::memcpy(at, piece.data(), piece.size());
-    at += piece.size();
+  auto put = [&at](std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    at += text.size();
   };
-  if (start > 0) *at++ = ',';
-  put("{\"number\":");
+  if (!out.empty()) *at++ = ',';
+  at = PutJsonLiteral(at, "{\"number\":");
   at = WriteJsonInt(at, number);
-  put(",\"line\":");
+  at = PutJsonLiteral(at, ",\"line\":");
   at = WriteJsonInt(at, line);
   put(text_json);
   if (!context.empty()) {
-    put(is_class ? std::string_view(",\"class\":") : std::string_view(",\"function\":"));
+    if (is_class) {
+      at = PutJsonLiteral(at, ",\"class\":");
+    } else {
+      at = PutJsonLiteral(at, ",\"function\":");
+    }
     if (plain_context) {
       *at++ = '"';
       put(context);
       *at++ = '"';
     }
   }
-  out.resize(start + (at - begin));
-  if (!context.empty() && !plain_context) AppendJsonString(out, context);
+  if (plain_context || context.empty()) {
+    *at++ = '}';
+    out.append(begin, static_cast<size_t>(at - begin));
+    return;
+  }
+  out.append(begin, static_cast<size_t>(at - begin));
+  AppendJsonString(out, context);
   out += '}';
 }
 
@@ -154,12 +165,17 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
 }
 
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
-  w.BeginObject("counters");
-#define ZAV_JSON_COUNTER(name) w.Int(#name, f.name);
+  // The object in one piece, as BeginObject, Int and End would write it:
+  // every member after a comma, the first comma then made the opening brace.
+  char text[8192];
+  char* at = text;
+#define ZAV_JSON_COUNTER(name) at = WriteJsonInt(PutJsonLiteral(at, ",\"" #name "\":"), f.name);
   ZAV_SUMMED_COUNTERS(ZAV_JSON_COUNTER)
   ZAV_MAXIMUM_COUNTERS(ZAV_JSON_COUNTER)
 #undef ZAV_JSON_COUNTER
-  w.End();
+  text[0] = '{';
+  *at++ = '}';
+  w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
 }
 
 void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {

@@ -84,6 +84,12 @@ void JsonWriter::Put(std::string_view text) {
   used_ += text.size();
 }
 
+void JsonWriter::LongText(std::string_view json) {
+  if (sink_ == nullptr || json.size() < kStartSize / 4) return Put(json);
+  Flush(sink_);
+  std::fwrite(json.data(), 1, json.size(), sink_);
+}
+
 void JsonWriter::Grow(size_t n) {
   if (sink_ != nullptr) {
     Flush(sink_);

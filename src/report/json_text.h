@@ -147,6 +147,9 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
+  // The same for a long text, which a writer with a sink passes on to it
+  // directly, without copying it into its buffer.
+  void LongText(std::string_view json);
   // A whole element of the open array written by the caller: Element
   // places the comma and returns where the element goes, with room for
   // `room` bytes; EndElement takes the end of what was written.
@@ -156,7 +159,10 @@ class JsonWriter {
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
 
-  JsonWriter() : buffer_(std::make_unique_for_overwrite<char[]>(kStartSize)) {}
+  JsonWriter() : JsonWriter(kStartSize) {}
+  // A writer for a small piece, starting with room for `start_size` bytes.
+  explicit JsonWriter(size_t start_size)
+      : buffer_(std::make_unique_for_overwrite<char[]>(start_size)), capacity_(start_size) {}
   // A writer that drains its buffer into `sink` whenever it fills, rather
   // than growing it: a file object with thousands of functions and notices
   // costs no copying of what was already built. The caller still flushes
@@ -165,6 +171,8 @@ class JsonWriter {
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
+  // What was built so far.
+  std::string_view View() const { return {buffer_.get(), used_}; }
 
  private:
   // Writes the comma before a member or element and the member's key, and

@@ -1,11 +1,13 @@
 // The "File Keywords and Metrics" block (verbose mode) and its project twin.
 #include "report/file_reports.h"
 
-#include <cstdarg>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "report/framework.h"
+#include "base/format.h"
 #include "base/output.h"
 
 namespace zav {
@@ -51,31 +53,52 @@ class TwoColumns {
            G_.settings.colors[kColorHeader] + "\">" + word + "</font>" + right +
            "</b>";
   }
+  // "<label>%12ld"
   void One(const char* label, int64_t value) {
-    Print(G_, "%s%12ld", Label(label).c_str(), value);
+    LineBuilder line;
+    PutLabel(line, label).Right(value, 12);
+    PutText(G_, line.View());
   }
+  // "<label>%6ld,%5ld"
   void Two(const char* label, int64_t a, int64_t b) {
-    Print(G_, "%s%6ld,%5ld", Label(label).c_str(), a, b);
+    LineBuilder line;
+    PutLabel(line, label).Right(a, 6).Text(",").Right(b, 5);
+    PutText(G_, line.View());
   }
   void Rule(const char* left, const char* word, const char* right) {
     std::string h = Header(left, word, right);
     Print(G_, html_ ? "%s" : "%-36s", h.c_str());
   }
-  void Right(const char* label, const char* format, ...)
-      __attribute__((format(printf, 3, 4)));
+  // The right column, closing the line: "<label>%<w0>ld,%<w1>ld...\n"
+  // with the widths and values given.
+  void Right(const char* label, std::initializer_list<std::pair<int64_t, int>> values) {
+    LineBuilder line;
+    PutLabel(line, label);
+    bool first = true;
+    for (const auto& [value, width] : values) {
+      if (!first) line.Text(",");
+      first = false;
+      line.Right(value, width);
+    }
+    line.Text("\n");
+    PutText(G_, line.View());
+  }
+  // "<label>%5.1f%%,%5.1f%%\n"
+  void Percents(const char* label, double a, double b) {
+    LineBuilder line;
+    PutLabel(line, label).Fixed(a, 5, 1).Text("%,").Fixed(b, 5, 1).Text("%\n");
+    PutText(G_, line.View());
+  }
 
  private:
+  LineBuilder& PutLabel(LineBuilder& line, const char* label) const {
+    if (!html_) return line.Text(label);
+    return line.Text(Label(label));
+  }
+
   GlobalData& G_;
   bool html_;
 };
-
-void TwoColumns::Right(const char* label, const char* format, ...) {
-  PutText(G_, Label(label));
-  va_list args;
-  va_start(args, format);
-  std::vfprintf(G_.report.out, format, args);
-  va_end(args);
-}
 
 void WriteKeywordMetricsText(GlobalData& G) {
   const FileMetrics& f = G.file;
@@ -83,62 +106,50 @@ void WriteKeywordMetricsText(GlobalData& G) {
   TwoColumns t(G);
   PutText(G, "\n");
   t.Rule("--------------- ", "LOC", " ---------------");
-  t.Right("  case, break .........:", "%6ld,%6ld\n", f.case_count, f.break_count);
+  t.Right("  case, break .........:", {{f.case_count, 6}, {f.break_count, 6}});
   t.One("  Lines of Code (LOC) .: ", f.loc_count);
-  t.Right("  if, else ............:", "%6ld,%6ld\n", f.if_count, f.else_count);
+  t.Right("  if, else ............:", {{f.if_count, 6}, {f.else_count, 6}});
   t.One("  Lines of just { or } : ", f.braceline_count);
-  t.Right("  goto, return ........:", "%6ld,%6ld\n", f.goto_count, f.return_count);
+  t.Right("  goto, return ........:", {{f.goto_count, 6}, {f.return_count, 6}});
   t.One("  Lines of just (or)   : ", f.parenline_count);
-  t.Right("  exit, _exit, abort ..:", "%6ld,%3ld,%2ld\n", f.exit_count,
-          f._exit_count, f.abort_count);
+  t.Right("  exit, _exit, abort ..:", {{f.exit_count, 6}, {f._exit_count, 3}, {f.abort_count, 2}});
   t.One("  Effective LOC (eLOC) : ", f.Eloc());
-  t.Right("  macros, struct, union:", "%6ld,%3ld,%2ld\n", f.macros_count,
-          f.struct_count, f.union_count);
+  t.Right("  macros, struct, union:", {{f.macros_count, 6}, {f.struct_count, 3}, {f.union_count, 2}});
   t.One("  Code Statement (lLOC): ", f.Lloc());
-  t.Right("  class, interface ....:", "%6ld,%6ld\n", f.class_count,
-          f.interface_count);
+  t.Right("  class, interface ....:", {{f.class_count, 6}, {f.interface_count, 6}});
   t.Rule("-------------- ", "Lines", " --------------");
-  t.Right("  template, friend ....:", "%6ld,%6ld\n", f.template_count,
-          f.friend_count);
+  t.Right("  template, friend ....:", {{f.template_count, 6}, {f.friend_count, 6}});
   t.One("  Blank Lines .........: ", f.blank_lines_count);
-  t.Right("  namespace, package ..:", "%6ld,%6ld\n", f.namespace_count,
-          f.package_count);
+  t.Right("  namespace, package ..:", {{f.namespace_count, 6}, {f.package_count, 6}});
   t.One("  Comment Lines .......: ", f.comment_lines_count);
   if (f.functions_count > 0) {
-    t.Right("  func, virtual, inline:", "%6ld,%3ld,%2ld\n", f.functions_count,
-            f.virtual_function_count, f.inline_function_count);
+    t.Right("  func, virtual, inline:", {{f.functions_count, 6}, {f.virtual_function_count, 3}, {f.inline_function_count, 2}});
   } else {
-    t.Right("  inline ..............:", " %12ld\n", f.inline_function_count);
+    // The blank before the figure belongs to the label's tail.
+    t.Right("  inline ..............: ", {{f.inline_function_count, 12}});
   }
   t.One("  Total Logical Lines .: ", f.TotalLogicalLines());
-  t.Right("  Memory alloc, free ..:", "%6ld,%6ld\n", f.memory_alloc_count,
-          f.memory_free_count);
+  t.Right("  Memory alloc, free ..:", {{f.memory_alloc_count, 6}, {f.memory_free_count, 6}});
   t.One("  Total Physical Lines : ", f.total_physical_lines_count);
-  t.Right("  Memory new, delete ..:", "%6ld,%6ld\n", f.memory_new_count,
-          f.memory_delete_count);
+  t.Right("  Memory new, delete ..:", {{f.memory_new_count, 6}, {f.memory_delete_count, 6}});
   t.Rule("------------ ", "Key Words", " ------------");
   PutText(G, t.Header("------------- ", "Analysis", " ------------") + "\n");
   t.One("  Literal Strings .....: ", f.literal_strings_count);
-  t.Right("  Continuation Lines \\.:", "%13ld\n", f.continuation_lines_count);
+  t.Right("  Continuation Lines \\.:", {{f.continuation_lines_count, 13}});
   t.One("  Preprocessor Lines #.: ", f.preprocessor_lines_count);
-  t.Right("  Paren Count (,) .....:", "%6ld,%6ld\n", f.open_paren_count,
-          f.close_paren_count);
+  t.Right("  Paren Count (,) .....:", {{f.open_paren_count, 6}, {f.close_paren_count, 6}});
   t.Two("  #include, import ....: ", f.include_count, f.import_count);
-  t.Right("  Brace Count {,} .....:", "%6ld,%6ld\n", f.open_brace_count,
-          f.close_brace_count);
+  t.Right("  Brace Count {,} .....:", {{f.open_brace_count, 6}, {f.close_brace_count, 6}});
   t.Two("  #define, typedef ....: ", f.define_count, f.typedef_count);
-  t.Right("  Bracket Count [,] ...:", "%6ld,%6ld\n", f.open_bracket_count,
-          f.close_bracket_count);
+  t.Right("  Bracket Count [,] ...:", {{f.open_bracket_count, 6}, {f.close_bracket_count, 6}});
   t.Two("  const, enum .........: ", f.const_count, f.enum_count);
-  t.Right("  Chars/NBLine, Notices:", "%6d,%6ld\n", CharsPerNonBlankLine(f),
-          f.quality_notice_count);
+  t.Right("  Chars/NBLine, Notices:", {{CharsPerNonBlankLine(f), 6}, {f.quality_notice_count, 6}});
   t.Two("  do, while ...........: ", f.do_count, f.while_count);
-  t.Right("  Code, eCode Lines ...:", "%5.1f%%,%5.1f%%\n", p.code, p.ecode);
+  t.Percents("  Code, eCode Lines ...:", p.code, p.ecode);
   t.Two("  switch, default .....: ", f.switch_count, f.default_count);
-  t.Right("  Comment, Blank Lines :", "%5.1f%%,%5.1f%%\n", p.comment, p.blank);
+  t.Percents("  Comment, Blank Lines :", p.comment, p.blank);
   t.One("  for .................: ", f.for_count);
-  t.Right("  Characters, Spaces ..:", "%5.1f%%,%5.1f%%\n", p.characters,
-          p.spaces);
+  t.Percents("  Characters, Spaces ..:", p.characters, p.spaces);
 }
 
 void XmlPercent(GlobalData& G, const char* name, float value, bool have) {

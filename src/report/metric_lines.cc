@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/complexity.h"
+#include "base/format.h"
 #include "report/framework.h"
 #include "base/output.h"
 
@@ -26,6 +27,14 @@ void WriteVisibilityLine(GlobalData& G, const char* title, const char* xml,
   const int total = publ + prot + priv;
   switch (Fmt(G)) {
     case ReportFormat::kText:
+      // The labels as they stand (Label changes only HTML).
+    {
+      LineBuilder line;
+      line.Text(title).Text("  Publ ").Left(publ, 7).Text("  Prot ").Left(prot, 7);
+      line.Text("  Private ").Left(priv, 7).Text("  Total ").Right(total, 8).Text("\n");
+      PutText(G, line.View());
+      break;
+    }
     case ReportFormat::kHtml:
       Print(G, "%s", Label(G, title).c_str());
       Print(G, "%s%-7d%s%-7d%s%-7d%s%8d\n", Label(G, "  Publ ").c_str(), publ,
@@ -64,6 +73,13 @@ void WriteLocLine(GlobalData& G, int64_t loc, int64_t eloc, int64_t lloc, int64_
   lines = NotNegative(lines);
   switch (Fmt(G)) {
     case ReportFormat::kText:
+    {
+      LineBuilder line;
+      line.Text("  LOC ").Left(loc, 7).Text("  eLOC ").Left(eloc, 7).Text("  lLOC ").Left(lloc, 7);
+      line.Text("  Comment ").Left(comments, 7).Text("  Lines ").Right(lines, 8).Text("\n");
+      PutText(G, line.View());
+      break;
+    }
     case ReportFormat::kHtml:
       Print(G, "%s%-7ld%s%-7ld%s%-7ld%s%-7ld%s%8ld\n", Label(G, "  LOC ").c_str(),
             loc, Label(G, "  eLOC ").c_str(), eloc, Label(G, "  lLOC ").c_str(),
@@ -89,10 +105,13 @@ void WriteComplexityLine(GlobalData& G, int params, int returns,
   const int interface = InterfaceComplexity(params, returns);
   const int total = TotalComplexity(params, returns, cyclomatic);
   switch (Fmt(G)) {
-    case ReportFormat::kText:
-      Print(G, "  Complexity   Param %-7d Return %-6d Cyclo Vg %-7d Total %8d\n",
-            params, returns, cyclomatic, total);
+    case ReportFormat::kText: {
+      LineBuilder line;
+      line.Text("  Complexity   Param ").Left(params, 7).Text(" Return ").Left(returns, 6);
+      line.Text(" Cyclo Vg ").Left(cyclomatic, 7).Text(" Total ").Right(total, 8).Text("\n");
+      PutText(G, line.View());
       break;
+    }
     case ReportFormat::kHtml:
       Print(G,
             "  <b>Complexity</b>   <b>Param</b> %-7d <b>Return</b> %-6d "

@@ -108,8 +108,12 @@ FileGroups::FileGroups(const GlobalData& G) {
 }
 
 int FileGroups::Of(const std::string& file_name) const {
+  // The records of one file follow each other: its group is looked up once.
+  if (last_group_ >= 0 && file_name == last_name_) return last_group_;
   auto it = groups_.find(file_name);
-  return it == groups_.end() ? kGroupOther : it->second;
+  last_name_ = file_name;
+  last_group_ = it == groups_.end() ? kGroupOther : it->second;
+  return last_group_;
 }
 
 int LanguageGroupFileCount(const GlobalData& G, int group) {

@@ -68,6 +68,8 @@ class FileGroups {
 
  private:
   std::unordered_map<std::string, int> groups_;
+  mutable std::string last_name_;
+  mutable int last_group_ = -1;
 };
 
 // The number of analysed files of a language group. "Other" counts the

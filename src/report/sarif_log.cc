@@ -99,7 +99,19 @@ std::string FileUri(const std::string& name, const std::string& root) {
   return PercentEncoded(path);
 }
 
+namespace {
+
+constexpr size_t kResultsDrainSize = 65536;
+
+void DrainSarifResults(MachineOutput& M) {
+  std::fwrite(M.pending_results.data(), 1, M.pending_results.size(), M.doc);
+  M.pending_results.clear();
+}
+
+}  // namespace
+
 void BeginSarifLog(GlobalData& G) {
+  G.report.machine.pending_results.clear();
   JsonWriter w;
   w.BeginObject();
   w.Str("$schema", kSarifSchema);
@@ -130,7 +142,9 @@ void BeginSarifLog(GlobalData& G) {
 
 void WriteSarifResult(GlobalData& G, const MachineNotice& n) {
   MachineOutput& M = G.report.machine;
-  JsonWriter w;
+  // A result is a few hundred bytes; results are drained into the document
+  // in pieces of 64 KB.
+  JsonWriter w(1000);
   if (M.items_written++ > 0) w.Text(",");
   w.BeginObject();
   w.Str("ruleId", SarifRuleId(n.number));
@@ -141,10 +155,12 @@ void WriteSarifResult(GlobalData& G, const MachineNotice& n) {
   w.End();
   WriteLocation(w, G, n);
   w.End();
-  w.Flush(M.doc);
+  M.pending_results += w.View();
+  if (M.pending_results.size() >= kResultsDrainSize) DrainSarifResults(M);
 }
 
 void EndSarifLog(GlobalData& G) {
+  DrainSarifResults(G.report.machine);
   JsonWriter w;
   w.Text("]");
   w.Resume('}');  // the run

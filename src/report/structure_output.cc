@@ -1,5 +1,9 @@
 #include "report/structure_output.h"
 
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
 #include <cstring>
 
 #include "base/csv_field.h"
@@ -98,15 +102,36 @@ void WriteCyclomaticDetail(GlobalData& G) {
 
 void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
   if (Csv(G) || Xml(G)) return;
+  // " <label> Line: <line> " centred in 72 columns of hyphens; the label
+  // and line are cut at 127 characters.
   char core[128];
-  std::snprintf(core, sizeof core, " %s Line: %d ", label, line);
+  size_t length = 0;
+  auto put = [&](std::string_view piece) {
+    const size_t n = std::min(piece.size(), sizeof core - 1 - length);
+    std::memcpy(core + length, piece.data(), n);
+    length += n;
+  };
+  char digits[16];
+  const char* digits_end = std::to_chars(digits, digits + sizeof digits, line).ptr;
+  put(" ");
+  put(label);
+  put(" Line: ");
+  put(std::string_view(digits, static_cast<size_t>(digits_end - digits)));
+  put(" ");
   const int width = 72;
-  const int length = static_cast<int>(std::strlen(core));
-  const int left = length >= width ? 0 : (width - length) / 2;
-  const int right = length >= width ? 0 : width - length - left;
-  std::string marker = "  " + std::string(left, '-') + core + std::string(right, '-') + "\n";
+  const int used = static_cast<int>(length);
+  const int left = used >= width ? 0 : (width - used) / 2;
+  const int right = used >= width ? 0 : width - used - left;
+  char marker[2 + width + sizeof core + 1];
+  char* at = marker;
+  *at++ = ' ';
+  *at++ = ' ';
+  at = std::fill_n(at, left, '-');
+  at = std::copy_n(core, length, at);
+  at = std::fill_n(at, right, '-');
+  *at++ = '\n';
   if (std::strstr(label, "End") == nullptr) PutText(G, "\n");
-  PutText(G, marker);
+  PutText(G, std::string_view(marker, static_cast<size_t>(at - marker)));
 }
 
 void AnnounceNamespace(GlobalData& G, bool begin, bool package, bool nested,

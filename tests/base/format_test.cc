@@ -37,6 +37,7 @@ TEST(Format, IntegersWithFlagsAndWidths) {
     EXPECT_SAME("%d|%-7d|%8d|%6d,%5d|%03d|%+d|% d|%i", v, v, v, v, v, v, v, v, v);
   }
   for (long v : {0L, -1L, 1234567890123L}) EXPECT_SAME("[%ld] [%-12ld] [%12ld]", v, v, v);
+  EXPECT_SAME("%-600d|%0600ld|%17d|%-17d", -5, 7L, 3, 4);  // wider than the buffer and a short run
 }
 
 TEST(Format, StringsCharactersAndPercent) {
@@ -52,6 +53,52 @@ TEST(Format, OtherConversionsGoToTheLibrary) {
   EXPECT_SAME("%x|%08X|%lu|%u|%o", 255u, 48879u, 4000000000UL, 42u, 8u);
   EXPECT_SAME("%*d|%.*f", 6, 42, 2, 3.14159);  // '*' handled by the library
   EXPECT_SAME("%600.1f", 1.5);                 // wider than the first buffer
+}
+
+std::string Fixed(double value, int precision) {
+  char digits[24];
+  return std::string(digits, static_cast<size_t>(FixedDecimal(value, precision, digits)));
+}
+
+// Halves round to the even digit; decimals that binary cannot hold round
+// by the value actually stored (0.35 is 0.34999..., 1.005 is 1.00499...).
+TEST(Format, FixedDecimalRoundsTheStoredValue) {
+  EXPECT_EQ(Fixed(0.25, 1), "0.2");
+  EXPECT_EQ(Fixed(0.75, 1), "0.8");
+  EXPECT_EQ(Fixed(0.35, 1), "0.3");
+  EXPECT_EQ(Fixed(2.5, 0), "2");
+  EXPECT_EQ(Fixed(3.5, 0), "4");
+  EXPECT_EQ(Fixed(0.125, 2), "0.12");
+  EXPECT_EQ(Fixed(1.005, 2), "1.00");
+  EXPECT_EQ(Fixed(-99.95, 1), "100.0");  // the sign is the caller's
+  EXPECT_EQ(Fixed(1234.5, 3), "1234.500");
+  EXPECT_EQ(Fixed(1e300, 1), "");  // too large: left to the library
+  EXPECT_SAME("%5.1f|%-7.1f|%+.2f|%08.1f|% .0f|%.1f", 99.95f, -0.04, 0.125, -3.25, 0.5, -0.0);
+  for (int i = -2000; i <= 2000; ++i) {
+    const double v = i / 16.0 + i * 0.0001;
+    EXPECT_SAME("%.0f %.1f %.2f %.3f %10.2f", v, v, v, v, v / 3);
+  }
+}
+
+TEST(Format, AppendsToAString) {
+  std::string text = "at ";
+  FormatAppend(text, "%-4d|%s|%.1f|%*d", 7, "x", 2.25, 3, 5);
+  EXPECT_EQ(text, "at 7   |x|2.2|  5");
+}
+
+// Numbers pad like "%-7ld" and "%8ld" and are never cut; a line longer than
+// the builder's own buffer keeps every byte.
+TEST(Format, LineBuilderPadsLikePrintf) {
+  LineBuilder line;
+  line.Text("  LOC ").Left(42, 7).Text("|").Right(-5, 4).Text("|").Left(123456789, 3);
+  EXPECT_EQ(line.View(), "  LOC 42     |  -5|123456789");
+  LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
+  fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
+  EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");
+  LineBuilder wide;
+  for (int i = 0; i < 100; ++i) wide.Right(i, 5);
+  EXPECT_EQ(wide.View().size(), 500u);
+  EXPECT_EQ(wide.View().substr(490), "   98   99");
 }
 
 }  // namespace
