@@ -85,11 +85,9 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   if (G.sw.machine == MachineFormat::kJson) WriteJsonFile(G, entry);
   MachineOutput& M = G.report.machine;
   // A document has its functions once the file is written, and nothing
-  // after reads them (it writes no project report): the run-wide list is
-  // emptied, its room kept, so that it neither grows with the run nor
-  // copies its records when it does.
-  G.lists.functions.clear();
-  M.function_start = 0;
+  // after reads them (it writes no project report): the run-wide list
+  // keeps only the current file's records (see KeepReportedRecords).
+  M.function_start = G.lists.functions.size();
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();
