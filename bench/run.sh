@@ -5,7 +5,8 @@
 #   bench/run.sh --corpus   a deterministic generated corpus (bench/corpus/)
 #
 # Reports physical lines per second and peak memory for the summary run
-# (zav -s), the verbose run (zav -v) and the full analysis
+# (zav -s), the verbose run (zav -v), the function analysis (zav -fa) and
+# the full analysis
 # (zav -fa -c -n -o -v), the reports written to a file,
 # best of three runs each, one core, warm cache.
 set -euo pipefail
@@ -53,4 +54,5 @@ measure() {
 
 measure "zav -s" -s
 measure "zav -v -O report" -v -O"$work/report.txt"
+measure "zav -fa -O report" -fa -O"$work/report.txt"
 measure "zav -fa -c -n -o -v -O report" -fa -c -n -o -v -O"$work/report.txt"
