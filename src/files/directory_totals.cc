@@ -41,6 +41,7 @@ void RegisterDirectory(GlobalData& G, const std::string& written, bool recursive
 }
 
 void AddToDirectoryTotals(GlobalData& G, const FileEntry& entry) {
+  if (G.files.directories.empty()) return;  // spares a getcwd() per file
   const std::string dir =
       AbsolutePath(DirectoryPart(entry.name), CurrentDirectory());
   DirectoryTotal* total = FindDirectory(G, dir);
