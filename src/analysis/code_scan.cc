@@ -90,6 +90,22 @@ inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i)
 #endif
 }
 
+// The end of the run of spaces that starts at `i`, sixteen characters at
+// a time; the text is followed by a line end or NUL, so the run ends there
+// at the latest.
+inline __attribute__((always_inline)) int SpacesEnd(const char* line, int i) {
+#if defined(__SSE2__)
+  for (;; i += 16) {
+    const __m128i space = _mm_cmpeq_epi8(Load16(line + i), _mm_set1_epi8(' '));
+    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(space)) & 0xFFFF;
+    if (others != 0) return i + __builtin_ctz(others);
+  }
+#else
+  while (line[i] == ' ') ++i;
+  return i;
+#endif
+}
+
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
 // is known to do nothing with the code character line[i]: "-", "+" and "."
 // act only when doubled ("--", "++", "..."), "<" and ">" only inside a
@@ -315,10 +331,15 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
   while (i < length) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
     switch (kind[c]) {
-      case kBlankSpace:
-        ++spaces;
-        ++i;
+      case kBlankSpace: {
+        // Most blanks stand alone; runs of them (alignment) go sixteen at
+        // a time.
+        int end = line[i + 1] == ' ' ? SpacesEnd(line, i + 2) : i + 1;
+        if (end > length) end = length;
+        spaces += end - i;
+        i = end;
         continue;
+      }
       case kInert:
         visible = true;
         last = static_cast<char>(c);
