@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -11,6 +12,7 @@
 
 #include "analysis/analyze_line.h"
 #include "analysis/skip_tokens.h"
+#include "analysis/utf16_source.h"
 #include "base/output.h"
 
 namespace zav {
@@ -84,6 +86,11 @@ bool PieceReader::Fill() {
   return end_ > begin_;
 }
 
+std::string_view PieceReader::Peek() {
+  if (end_ == 0 && !file_done_) Fill();
+  return std::string_view(buffer_ + begin_, end_ - begin_);
+}
+
 bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
   if (restore_) {
     buffer_[saved_pos_] = saved_byte_;
@@ -121,12 +128,23 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
   return true;
 }
 
-void ReadAndAnalyzeFile(GlobalData& G, FILE* file) {
+void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
   // The reader has its own large buffer: the stream needs none (and so
   // does not query the file to size one).
   std::setvbuf(file, nullptr, _IONBF, 0);
   PieceReader reader(file, G.source_buffer, true);
   if (G.current_entry != nullptr) reader.ExpectSize(G.current_entry->size);
+  if (utf16_check) {
+    // The byte-order mark is looked for in the reader's first fill, which
+    // spares a read of its own.
+    std::string utf8;
+    FILE* converted = OpenUtf16AsUtf8(reader.Peek(), file, utf8);
+    if (converted != nullptr) {
+      ReadAndAnalyzeFile(G, converted, false);
+      std::fclose(converted);
+      return;
+    }
+  }
   char* text;
   int length;
   bool at_eof;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "zav/global_data.h"
 
@@ -34,6 +35,11 @@ class PieceReader {
   // of the first NUL byte inside it.
   int TextLength() const { return text_length_; }
 
+  // The bytes read and not yet handed out, after a first fill when nothing
+  // was read yet: the start of the file, for a look at its first bytes.
+  // Valid until the next call of Next.
+  std::string_view Peek();
+
  private:
   bool Fill();
   size_t ReadSome(size_t want);
@@ -57,7 +63,8 @@ class PieceReader {
 };
 
 // Runs the line loop over an open file: every accepted piece is numbered,
-// tested against the skip tokens and analysed.
-void ReadAndAnalyzeFile(GlobalData& G, FILE* file);
+// tested against the skip tokens and analysed. `utf16_check`: a file that
+// begins with a UTF-16 byte-order mark is analysed as its UTF-8 text.
+void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check = false);
 
 }  // namespace zav

@@ -1,7 +1,5 @@
 #include "analysis/utf16_source.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 
 namespace zav {
@@ -50,14 +48,14 @@ std::string Utf16ToUtf8(std::string_view bytes, bool little_endian) {
   return out;
 }
 
-FILE* OpenUtf16AsUtf8(FILE* file, std::string& text) {
-  unsigned char mark[2];
-  // Read without the stream, so its buffering is not yet fixed.
-  if (::pread(::fileno(file), mark, 2, 0) != 2) return nullptr;
-  const bool little = mark[0] == 0xFF && mark[1] == 0xFE;
-  const bool big = mark[0] == 0xFE && mark[1] == 0xFF;
+FILE* OpenUtf16AsUtf8(std::string_view head, FILE* file, std::string& text) {
+  if (head.size() < 2) return nullptr;
+  const auto mark0 = static_cast<unsigned char>(head[0]);
+  const auto mark1 = static_cast<unsigned char>(head[1]);
+  const bool little = mark0 == 0xFF && mark1 == 0xFE;
+  const bool big = mark0 == 0xFE && mark1 == 0xFF;
   if (!little && !big) return nullptr;
-  std::string bytes;
+  std::string bytes(head);
   char chunk[65536];
   size_t n;
   while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);

@@ -12,10 +12,11 @@ namespace zav {
 // unpaired surrogate becomes U+FFFD; an odd last byte is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool little_endian);
 
-// When `file` (positioned at its start) begins with a UTF-16 byte-order
-// mark, reads it whole and returns a stream over its UTF-8 text, kept in
-// `text`; the caller closes that stream. Otherwise returns null and leaves
-// `file` untouched.
-FILE* OpenUtf16AsUtf8(FILE* file, std::string& text);
+// `head` is the start of a file already read, `file` the stream over the
+// rest. When `head` begins with a UTF-16 byte-order mark, reads the rest
+// and returns a stream over the whole file's UTF-8 text, kept in `text`;
+// the caller closes that stream. Otherwise returns null and leaves `file`
+// untouched.
+FILE* OpenUtf16AsUtf8(std::string_view head, FILE* file, std::string& text);
 
 }  // namespace zav

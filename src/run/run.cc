@@ -18,7 +18,6 @@
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "baseline/work_file.h"
-#include "analysis/utf16_source.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -125,10 +124,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   OpenDifferentialFile(G, entry.name);
   // A UTF-16 source is analysed as its UTF-8 text (not when -D modifies
   // the file in place).
-  std::string utf8;
-  FILE* converted = G.sw.Decharacter() ? nullptr : OpenUtf16AsUtf8(file, utf8);
-  ReadAndAnalyzeFile(G, converted != nullptr ? converted : file);
-  if (converted != nullptr) std::fclose(converted);
+  ReadAndAnalyzeFile(G, file, !G.sw.Decharacter());
   // -l: the file's functions, one line each, before its summary.
   if (G.sw.function_list && !G.sw.totals_only && !G.sw.csv_detail) {
     WriteFileFunctionList(G, first_function);
