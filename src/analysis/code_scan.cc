@@ -242,9 +242,11 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
           n_visible = n_space;
   int last_block = -1;
   unsigned last_mask = 0;
-  for (int k = 0; k < n; k += 16) {
+  // One block at k; `in` marks its bytes inside the segment (`in_mask` the
+  // same as bits). Inlined twice: whole blocks with everything in, and the
+  // last, partial one.
+  auto block = [&](int k, __m128i in, unsigned in_mask) __attribute__((always_inline)) {
     const __m128i v = Load16(p + k);
-    const __m128i in = FirstBytes(n - k);
     const __m128i is_space = _mm_and_si128(_mm_cmpeq_epi8(v, space), in);
     const __m128i is_tab = _mm_and_si128(_mm_cmpeq_epi8(v, tab), in);
     n_space = _mm_sub_epi8(n_space, is_space);
@@ -258,14 +260,15 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
         _mm_or_si128(_mm_or_si128(is_space, is_tab),
                      _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
                                   _mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))));
-    const int in_block = n - k < 16 ? n - k : 16;
-    const unsigned nonblank =
-        ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & ((1u << in_block) - 1);
+    const unsigned nonblank = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & in_mask;
     if (nonblank != 0) {
       last_block = k;
       last_mask = nonblank;
     }
-  }
+  };
+  int k = 0;
+  for (; k + 16 <= n; k += 16) block(k, _mm_set1_epi8(-1), 0xFFFF);
+  if (k < n) block(k, FirstBytes(n - k), (1u << (n - k)) - 1);
   auto sum = [](__m128i counts) {
     const __m128i s = _mm_sad_epu8(counts, _mm_setzero_si128());
     return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
