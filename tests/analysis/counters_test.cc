@@ -160,6 +160,21 @@ TEST(Preprocessor, DefineNamesJoinTheMacroList) {
   EXPECT_TRUE(h.G().lists.macro_names.contains("SQUARE"));
 }
 
+// Names of one to thirty-six characters, ended by a tab, "(", a carriage
+// return, a blank and the end of the file.
+TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
+  test::Harness h;
+  h.AnalyzeFile("#define A\tx\n#define AB(y) y\n#define ABCDE\r\n"
+                "#define ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789 1\n#define ABCDF");
+  const NameSet& names = h.G().lists.macro_names;
+  for (const char* name : {"A", "AB", "ABCDE", "ABCDF", "ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789"}) {
+    EXPECT_TRUE(names.contains(name)) << name;
+  }
+  for (const char* name : {"ABC", "ABCDEF", "AB(y)", "ABCDE\r", "ABCDEFGHIJKLMNOPQRSTUVWXYZ_012345678"}) {
+    EXPECT_FALSE(names.contains(name)) << name;
+  }
+}
+
 TEST(Preprocessor, RegionSuppressesTheRestOfTheLine) {
   FileMetrics f = Count("#region Helpers // note\nx;\n", "a.cs");
   EXPECT_EQ(f.preprocessor_lines_count, 1);
