@@ -18,7 +18,7 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
 // One function, class or namespace record.
-void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r);
+void WriteJsonFunction(JsonWriter& w, const StoredFunction& s);
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 
