@@ -94,14 +94,6 @@ std::string JsonNoticeText(std::string_view text) {
   return json;
 }
 
-const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
-  if (number < 0 || static_cast<size_t>(number) >= M.notice_texts.size()) {
-    return nullptr;
-  }
-  const std::string& json = M.notice_texts[number];
-  return json.empty() ? nullptr : &json;
-}
-
 std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
                                      std::string_view text) {
   if (number < 0 || number >= kCachedNotices) return {};
@@ -111,34 +103,49 @@ std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
   return M.notice_texts[number] = JsonNoticeText(text);
 }
 
+namespace {
+
+// A notice whose function or class name needs escaping (rare).
+[[gnu::noinline]] void AppendEscapedContextNotice(MachineOutput& M, int number,
+                                                  int32_t line,
+                                                  std::string_view text_json,
+                                                  std::string_view context,
+                                                  bool is_class) {
+  std::string escaped;
+  AppendJsonString(escaped, context);
+  ByteBuffer& out = M.file_notices_json;
+  char* at = out.Reserve(80 + text_json.size() + escaped.size());
+  if (!out.empty()) *at++ = ',';
+  at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
+  at = PutJsonText(at, text_json);
+  at = is_class ? PutJsonLiteral(at, ",\"class\":") : PutJsonLiteral(at, ",\"function\":");
+  at = PutJsonText(at, escaped);
+  *at++ = '}';
+  out.Commit(at);
+}
+
+}  // namespace
+
 void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
                           std::string_view text_json, std::string_view context,
                           bool is_class) {
-  // A name that needs escaping (rare) is escaped aside first.
-  std::string escaped;
-  std::string_view context_json = context;
-  const bool plain_context = IsJsonPlain(context);
-  if (!plain_context) {
-    AppendJsonString(escaped, context);
-    context_json = escaped;
+  if (!IsJsonPlain(context)) {
+    return AppendEscapedContextNotice(M, number, line, text_json, context, is_class);
   }
   // Room for the comma, the number and line members, the text, the
   // context member with its quotes and the closing brace.
   ByteBuffer& out = M.file_notices_json;
-  char* at = out.Reserve(80 + text_json.size() + context_json.size());
+  char* at = out.Reserve(80 + text_json.size() + context.size());
   if (!out.empty()) *at++ = ',';
   at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
   at = PutJsonText(at, text_json);
   if (!context.empty()) {
-    if (is_class) {
-      at = PutJsonLiteral(at, ",\"class\":");
-    } else {
-      at = PutJsonLiteral(at, ",\"function\":");
-    }
-    if (plain_context) *at++ = '"';
-    at = PutJsonText(at, context_json);
-    if (plain_context) *at++ = '"';
+    at = is_class ? PutJsonLiteral(at, ",\"class\":\"")
+                  : PutJsonLiteral(at, ",\"function\":\"");
+    at = PutJsonText(at, context);
+    *at++ = '"';
   }
   *at++ = '}';
   out.Commit(at);

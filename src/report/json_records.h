@@ -33,7 +33,11 @@ std::string JsonNoticeText(std::string_view text);
 // The text member of notice `number` kept for the run, if it was made: a
 // notice's description does not change during a run. CacheJsonNoticeText
 // keeps it (for the usual range of numbers; otherwise it returns nothing).
-const std::string* CachedJsonNoticeText(const MachineOutput& M, int number);
+inline const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
+  if (static_cast<unsigned>(number) >= M.notice_texts.size()) return nullptr;
+  const std::string& json = M.notice_texts[number];
+  return json.empty() ? nullptr : &json;
+}
 std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
                                      std::string_view text);
 

@@ -66,6 +66,15 @@ inline char* WriteJsonInt(char* at, int64_t value) {
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
       "8081828384858687888990919293949596979899";
   uint64_t u = static_cast<uint64_t>(value);
+  // Most figures are below 100 (a negative one is not, as unsigned).
+  if (u < 10) {
+    *at = static_cast<char>('0' + u);
+    return at + 1;
+  }
+  if (u < 100) {
+    std::memcpy(at, kPairs + u * 2, 2);
+    return at + 2;
+  }
   if (value < 0) {
     *at++ = '-';
     u = 0 - u;
