@@ -176,12 +176,17 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
 }
 
-void WriteJsonFunction(JsonWriter& w, const StoredFunction& s) {
+void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
+                       const char*& plain_parameters) {
   // The common case, plain names, is written in one piece from the kept
-  // record: a file can hold thousands of functions.
+  // record: a file can hold thousands of functions. Its functions often
+  // share one parameter text, stored once: that one is checked once.
   const std::string_view name = TextStore::View(s.name);
   const std::string_view parameters = TextStore::View(s.parameters);
-  if (IsJsonPlain(name) && IsJsonPlain(parameters)) {
+  const bool plain = IsJsonPlain(name) && (s.parameters == plain_parameters ||
+                                           IsJsonPlain(parameters));
+  if (plain) {
+    plain_parameters = s.parameters;
     char* at = w.Element(kRecordRoom + name.size() + parameters.size());
     at = PutJsonLiteral(at, "{\"name\":\"");
     at = PutJsonText(at, name);

@@ -18,7 +18,12 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
 // One function, class or namespace record.
-void WriteJsonFunction(JsonWriter& w, const StoredFunction& s);
+// `plain_parameters`: a stored parameter text known to need no escaping
+// (or null), updated to the function's own when it needs none: pointers
+// into the list's store stand for their texts until the list starts
+// another file.
+void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
+                       const char*& plain_parameters);
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 
