@@ -75,6 +75,17 @@ inline char* WriteJsonInt(char* at, int64_t value) {
     std::memcpy(at, kPairs + u * 2, 2);
     return at + 2;
   }
+  // Line numbers mostly have three or four digits.
+  if (u < 1000) {
+    *at = static_cast<char>('0' + u / 100);
+    std::memcpy(at + 1, kPairs + (u % 100) * 2, 2);
+    return at + 3;
+  }
+  if (u < 10000) {
+    std::memcpy(at, kPairs + (u / 100) * 2, 2);
+    std::memcpy(at + 2, kPairs + (u % 100) * 2, 2);
+    return at + 4;
+  }
   if (value < 0) {
     *at++ = '-';
     u = 0 - u;
