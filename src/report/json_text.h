@@ -60,7 +60,7 @@ inline bool IsJsonPlain(std::string_view text) {
 
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
 // the digits are counted first, then written from the last two at a time.
-inline char* WriteJsonInt(char* at, int64_t value) {
+[[gnu::always_inline]] inline char* WriteJsonInt(char* at, int64_t value) {
   static constexpr char kPairs[] =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
