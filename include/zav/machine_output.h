@@ -7,7 +7,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zav {
@@ -27,6 +30,31 @@ struct MachineNotice {
   bool is_class = false;  // context names a class, struct or interface
 };
 
+// Bytes written in place: Reserve gives room at the end, Commit takes the
+// end of what was written there. The JSON notices of a file are many and
+// small; each is written straight into one buffer.
+struct ByteBuffer {
+  char* Reserve(size_t n) {
+    if (size + n > capacity) Grow(n);
+    return data.get() + size;
+  }
+  void Commit(const char* end) { size = static_cast<size_t>(end - data.get()); }
+  std::string_view View() const { return {data.get(), size}; }
+  bool empty() const { return size == 0; }
+  void clear() { size = 0; }
+  void Grow(size_t n) {
+    size_t bigger = capacity < 4096 ? 4096 : capacity * 2;
+    if (bigger < size + n) bigger = size + n;
+    auto grown = std::make_unique_for_overwrite<char[]>(bigger);
+    if (size > 0) std::memcpy(grown.get(), data.get(), size);
+    data = std::move(grown);
+    capacity = bigger;
+  }
+
+  std::unique_ptr<char[]> data;
+  size_t size = 0, capacity = 0;
+};
+
 struct MachineOutput {
   // Where the document goes (standard output or the -O file); null when no
   // machine format is active. While one is, the report writers are silent.
@@ -37,7 +65,7 @@ struct MachineOutput {
   // JSON: notices of the file being analysed, already written as the
   // elements of its "notices" array, and those raised after the file loop
   // (the inheritance notices).
-  std::string file_notices_json;
+  ByteBuffer file_notices_json;
   std::vector<MachineNotice> run_notices;
   // JSON: the "text" member of each notice number, escaped once per run.
   std::vector<std::string> notice_texts;

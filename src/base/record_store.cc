@@ -40,7 +40,7 @@ const char* TextStore::Append(std::string_view text) {
   if (blocks_.empty() || used_ + need > capacity_) {
     // A text longer than a block gets a block of its own size.
     capacity_ = need > kBlockBytes ? need : kBlockBytes;
-    blocks_.push_back(std::make_unique<char[]>(capacity_));
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(capacity_));
     used_ = 0;
   }
   char* at = blocks_.back().get() + used_;
@@ -65,13 +65,30 @@ void TextStore::Rehash(size_t slot_count) {
 }
 
 void TextStore::Clear() {
+  if (count_ > 0 && blocks_.size() == 1) {
+    // The texts all sit in the one block: their own slots are emptied, each
+    // found from its hash by its pointer (a slot emptied before it on its
+    // probe path is passed over), rather than the whole table, which can be
+    // far larger than one file's texts need.
+    const size_t mask = slots_.size() - 1;
+    const char* block = blocks_.front().get();
+    for (size_t at = 0; at < used_;) {
+      const char* stored = block + at + sizeof(uint32_t);
+      const std::string_view text = View(stored);
+      size_t i = HashOf(text) & mask;
+      while (slots_[i] != stored) i = (i + 1) & mask;
+      slots_[i] = nullptr;
+      at += sizeof(uint32_t) + text.size() + 1;
+    }
+  } else if (count_ > 0) {
+    std::fill(slots_.begin(), slots_.end(), nullptr);
+  }
+  count_ = 0;
   if (blocks_.size() > 1 || capacity_ != kBlockBytes) {
     blocks_.clear();
     capacity_ = 0;
   }
   used_ = 0;
-  if (count_ > 0) std::fill(slots_.begin(), slots_.end(), nullptr);
-  count_ = 0;
 }
 
 void FunctionList::push_back(const MetricRecord& r) {

@@ -185,14 +185,19 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   w.Str("modified", IsoUtcTime(entry.time, time_text));
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
-  WriteRecordsSince(w, "functions", G.lists.functions, M.function_start,
-                    WriteJsonFunction);
+  w.BeginArray("functions");
+  const FunctionList& functions = G.lists.functions;
+  const char* plain_parameters = nullptr;
+  for (size_t i = M.function_start; i < functions.size(); ++i) {
+    WriteJsonFunction(w, functions.Stored(i), plain_parameters);
+  }
+  w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
                     WriteJsonClass);
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
                     WriteJsonNamespace);
   w.BeginArray("notices");
-  w.LongText(M.file_notices_json);
+  w.LongText(M.file_notices_json.View());
   w.End();
   w.End();
   w.Flush(M.doc);

@@ -67,6 +67,26 @@ std::string KeywordNoticeText(std::string_view keyword) {
   return text;
 }
 
+// A file's JSON notice whose text member is not kept yet (the first of its
+// number) or not kept at all (notice 22 names its keyword).
+[[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
+                                                int32_t line, const char* keyword,
+                                                const NoticeContext& context) {
+  MachineOutput& M = G.report.machine;
+  std::string uncached;
+  std::string_view text_json;
+  if (keyword != nullptr && *keyword != '\0') {
+    text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
+  } else {
+    text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
+    if (text_json.empty()) {
+      text_json = uncached = JsonNoticeText(NoticeText(G, number));
+    }
+  }
+  AppendJsonFileNotice(M, number, line, text_json, context.name,
+                       context.is_class);
+}
+
 }  // namespace
 
 void BeginMachineDocument(GlobalData& G) {
@@ -103,23 +123,15 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   const bool sarif = G.sw.machine == MachineFormat::kSarif;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (!sarif && G.current_entry != nullptr) {
-    // A file's notices can be many: each goes straight into its JSON.
-    // Each description is escaped once; notice 22 names its keyword.
-    std::string uncached;
-    std::string_view text_json;
-    if (keyword != nullptr && *keyword != '\0') {
-      text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
-    } else if (const std::string* cached = CachedJsonNoticeText(M, number)) {
-      text_json = *cached;
-    } else {
-      text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
-      if (text_json.empty()) {
-        text_json = uncached = JsonNoticeText(NoticeText(G, number));
+    // A file's notices can be many: each goes straight into its JSON, its
+    // text member escaped once per number.
+    if (keyword == nullptr || *keyword == '\0') {
+      if (const std::string* cached = CachedJsonNoticeText(M, number)) {
+        return AppendJsonFileNotice(M, number, line, *cached, context.name,
+                                    context.is_class);
       }
     }
-    AppendJsonFileNotice(M, number, line, text_json, context.name,
-                         context.is_class);
-    return;
+    return AppendUncachedJsonNotice(G, number, line, keyword, context);
   }
   MachineNotice sarif_notice;
   MachineNotice& n = sarif ? sarif_notice : M.run_notices.emplace_back();

@@ -39,7 +39,9 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
 
 // The members of WriteSpan and WriteComplexity, each after a comma, written
 // at `at` (room for 160 bytes each); returns the end.
-char* PutSpan(char* at, const MetricRecord& r) {
+// (A full record or a function as the run-wide list keeps it.)
+template <typename Record>
+char* PutSpan(char* at, const Record& r) {
   at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
@@ -48,7 +50,8 @@ char* PutSpan(char* at, const MetricRecord& r) {
   return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
 }
 
-char* PutComplexity(char* at, const MetricRecord& r) {
+template <typename Record>
+char* PutComplexity(char* at, const Record& r) {
   at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
@@ -91,14 +94,6 @@ std::string JsonNoticeText(std::string_view text) {
   return json;
 }
 
-const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
-  if (number < 0 || static_cast<size_t>(number) >= M.notice_texts.size()) {
-    return nullptr;
-  }
-  const std::string& json = M.notice_texts[number];
-  return json.empty() ? nullptr : &json;
-}
-
 std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
                                      std::string_view text) {
   if (number < 0 || number >= kCachedNotices) return {};
@@ -108,49 +103,52 @@ std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
   return M.notice_texts[number] = JsonNoticeText(text);
 }
 
+namespace {
+
+// A notice whose function or class name needs escaping (rare).
+[[gnu::noinline]] void AppendEscapedContextNotice(MachineOutput& M, int number,
+                                                  int32_t line,
+                                                  std::string_view text_json,
+                                                  std::string_view context,
+                                                  bool is_class) {
+  std::string escaped;
+  AppendJsonString(escaped, context);
+  ByteBuffer& out = M.file_notices_json;
+  char* at = out.Reserve(80 + text_json.size() + escaped.size());
+  if (!out.empty()) *at++ = ',';
+  at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
+  at = PutJsonText(at, text_json);
+  at = is_class ? PutJsonLiteral(at, ",\"class\":") : PutJsonLiteral(at, ",\"function\":");
+  at = PutJsonText(at, escaped);
+  *at++ = '}';
+  out.Commit(at);
+}
+
+}  // namespace
+
 void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
                           std::string_view text_json, std::string_view context,
                           bool is_class) {
-  const bool plain_context = IsJsonPlain(context);
-  // The notice is built on the stack and appended in one piece; room for
-  // the comma, the number and line members, the text, a plain context and
-  // the closing brace.
-  char piece[512];
-  const size_t room = 80 + text_json.size() + (plain_context ? context.size() : 0);
-  std::string& out = M.file_notices_json;
-  std::string grown;
-  char* const begin = room <= sizeof piece ? piece : (grown.resize(room), grown.data());
-  char* at = begin;
-  auto put = [&at](std::string_view text) {
-    std::memcpy(at, text.data(), text.size());
-    at += text.size();
-  };
+  if (!IsJsonPlain(context)) {
+    return AppendEscapedContextNotice(M, number, line, text_json, context, is_class);
+  }
+  // Room for the comma, the number and line members, the text, the
+  // context member with its quotes and the closing brace.
+  ByteBuffer& out = M.file_notices_json;
+  char* at = out.Reserve(80 + text_json.size() + context.size());
   if (!out.empty()) *at++ = ',';
-  at = PutJsonLiteral(at, "{\"number\":");
-  at = WriteJsonInt(at, number);
-  at = PutJsonLiteral(at, ",\"line\":");
-  at = WriteJsonInt(at, line);
-  put(text_json);
+  at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
+  at = PutJsonText(at, text_json);
   if (!context.empty()) {
-    if (is_class) {
-      at = PutJsonLiteral(at, ",\"class\":");
-    } else {
-      at = PutJsonLiteral(at, ",\"function\":");
-    }
-    if (plain_context) {
-      *at++ = '"';
-      put(context);
-      *at++ = '"';
-    }
+    at = is_class ? PutJsonLiteral(at, ",\"class\":\"")
+                  : PutJsonLiteral(at, ",\"function\":\"");
+    at = PutJsonText(at, context);
+    *at++ = '"';
   }
-  if (plain_context || context.empty()) {
-    *at++ = '}';
-    out.append(begin, static_cast<size_t>(at - begin));
-    return;
-  }
-  out.append(begin, static_cast<size_t>(at - begin));
-  AppendJsonString(out, context);
-  out += '}';
+  *at++ = '}';
+  out.Commit(at);
 }
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
@@ -178,22 +176,30 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
 }
 
-void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r) {
-  // The common case, plain names, is written in one piece: a file can hold
-  // thousands of functions.
-  if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
-    char* at = w.Element(kRecordRoom + r.name.size() + r.parameters.size());
+void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
+                       const char*& plain_parameters) {
+  // The common case, plain names, is written in one piece from the kept
+  // record: a file can hold thousands of functions. Its functions often
+  // share one parameter text, stored once: that one is checked once.
+  const std::string_view name = TextStore::View(s.name);
+  const std::string_view parameters = TextStore::View(s.parameters);
+  const bool plain = IsJsonPlain(name) && (s.parameters == plain_parameters ||
+                                           IsJsonPlain(parameters));
+  if (plain) {
+    plain_parameters = s.parameters;
+    char* at = w.Element(kRecordRoom + name.size() + parameters.size());
     at = PutJsonLiteral(at, "{\"name\":\"");
-    at = PutJsonText(at, r.name);
+    at = PutJsonText(at, name);
     at = PutJsonLiteral(at, "\",\"parameters\":\"");
-    at = PutJsonText(at, r.parameters);
-    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = PutComplexity(PutSpan(at, r), r);
+    at = PutJsonText(at, parameters);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), s.line);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), s.last_line);
+    at = PutComplexity(PutSpan(at, s), s);
     *at++ = '}';
     w.EndElement(at);
     return;
   }
+  const FunctionRecord r = ExpandFunction(s);
   w.BeginObject();
   w.Str("name", r.name);
   w.Str("parameters", r.parameters);

@@ -18,7 +18,12 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
 // One function, class or namespace record.
-void WriteJsonFunction(JsonWriter& w, const FunctionRecord& r);
+// `plain_parameters`: a stored parameter text known to need no escaping
+// (or null), updated to the function's own when it needs none: pointers
+// into the list's store stand for their texts until the list starts
+// another file.
+void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
+                       const char*& plain_parameters);
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 
@@ -33,7 +38,11 @@ std::string JsonNoticeText(std::string_view text);
 // The text member of notice `number` kept for the run, if it was made: a
 // notice's description does not change during a run. CacheJsonNoticeText
 // keeps it (for the usual range of numbers; otherwise it returns nothing).
-const std::string* CachedJsonNoticeText(const MachineOutput& M, int number);
+inline const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
+  if (static_cast<unsigned>(number) >= M.notice_texts.size()) return nullptr;
+  const std::string& json = M.notice_texts[number];
+  return json.empty() ? nullptr : &json;
+}
 std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
                                      std::string_view text);
 

@@ -114,8 +114,8 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   ++G.files.files_processed;
   WriteXmlFileOpen(G);
   // Totals-only runs list the files in the short form; the automated CSV
-  // mode writes only its rows.
-  if (!G.sw.csv_detail) {
+  // mode writes only its rows; a machine document has no file headers.
+  if (!G.sw.csv_detail && !G.report.machine.silent) {
     WriteFileHeader(G, entry.name, entry.time, entry.size, G.sw.totals_only);
     if (G.sw.Extraction()) WriteExtractionTitles(G);
   }
