@@ -109,13 +109,25 @@ void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
 }
 
 // Writes the `n` digits of `value` at `at`, returning the end.
+// Two digits at a time, from the end; `n` is DigitCount(value).
 [[gnu::always_inline]] inline char* PutDigits(char* at, uint64_t value, int n) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char* const end = at + n;
   char* p = end;
-  do {
-    *--p = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (p != at);
+  while (value >= 100) {
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * (value % 100), 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * value, 2);
+  } else {
+    *--p = static_cast<char>('0' + value);
+  }
   return end;
 }
 
