@@ -72,6 +72,10 @@ static_assert(sizeof(StoredFunction) <= 128, "a kept function record stays small
 
 // The full record of a kept one.
 MetricRecord ExpandFunction(const StoredFunction& s);
+// The same into `r`, which is expected to be a default record or one
+// filled by this before: a record reused over a list keeps its strings'
+// room.
+void ExpandFunctionInto(const StoredFunction& s, MetricRecord& r);
 
 // The function records of the run in order of creation. Records are kept
 // in fixed chunks (no reallocation spikes as the list grows) and read back

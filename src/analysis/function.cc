@@ -808,6 +808,10 @@ void EndFunction(GlobalData& G) {
 
   const bool qualified_cpp = r.name.find("::") != std::string::npos;
   const bool qualified_dot = r.name.find('.') != std::string::npos;
+  // No '.' and no ':' at all (a loop: find_first_of searches the set again
+  // for every character).
+  const bool plain = std::none_of(r.name.begin(), r.name.end(),
+                                  [](char c) { return c == '.' || c == ':'; });
   if (F.in_class_body && S.in_class) {
     if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
       AddMethodFigures(*c, r, false);
@@ -816,7 +820,6 @@ void EndFunction(GlobalData& G) {
     S.cls.returns += r.returns;
     S.cls.cyclomatic += r.cyclomatic;
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
-    const bool plain = r.name.find_first_of(".:") == std::string::npos;
     if (plain) {
       AddFunctionToNamespaceOf(G, S.cls.name, r, true);
     } else if (!G.lists.namespace_index.empty()) {
@@ -828,7 +831,6 @@ void EndFunction(GlobalData& G) {
     }
   } else {
     if (qualified_cpp) AddFunctionToClass(G, r);
-    const bool plain = r.name.find_first_of(".:") == std::string::npos;
     if (plain) {
       // A plain name outside any namespace rolls up into none.
       if (!S.namespace_name.empty()) AddFunctionToNamespaceOf(G, S.namespace_name, r, false);

@@ -109,14 +109,33 @@ void PutField(Sink& sink, const Conversion& conv, const char* s, size_t n) {
 }
 
 // Writes the `n` digits of `value` at `at`, returning the end.
-[[gnu::always_inline]] inline char* PutDigits(char* at, uint64_t value, int n) {
-  char* const end = at + n;
+// Writes the digits of `value` two at a time so that they end at `end`;
+// returns where they start.
+[[gnu::always_inline]] inline char* PutDigitsBefore(char* end, uint64_t value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char* p = end;
-  do {
-    *--p = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (p != at);
-  return end;
+  while (value >= 100) {
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * (value % 100), 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    p -= 2;
+    std::memcpy(p, kPairs + 2 * value, 2);
+  } else {
+    *--p = static_cast<char>('0' + value);
+  }
+  return p;
+}
+
+// Writes the `n` digits of `value` at `at`, returning the end; `n` is
+// DigitCount(value).
+[[gnu::always_inline]] inline char* PutDigits(char* at, uint64_t value, int n) {
+  PutDigitsBefore(at + n, value);
+  return at + n;
 }
 
 // Writes a field padded to the conversion's width: spaces before the sign,
@@ -441,14 +460,20 @@ void FormatCore(Sink& sink, const char* format, va_list args) {
 LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
   const uint64_t magnitude =
       value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  const int digits = DigitCount(magnitude);
-  const int length = digits + (value < 0 ? 1 : 0);
+  // Sign and digits (21 at most) are written backwards into the middle of a
+  // scratch buffer and then moved as one fixed block of 24 bytes, so the
+  // digits need not be counted first; the line keeps room for the block.
+  char scratch[48];
+  char* const end = scratch + 24;
+  char* p = PutDigitsBefore(end, magnitude);
+  if (value < 0) *--p = '-';
+  const int length = static_cast<int>(end - p);
   const int pad = width > length ? width - length : 0;
-  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  char* at = Room(static_cast<size_t>(length + pad) + 32);
   char* const start = at;
   if (!left) at = PutRun(at, ' ', pad);
-  if (value < 0) *at++ = '-';
-  at = PutDigits(at, magnitude, digits);
+  std::memcpy(at, p, 24);
+  at += length;
   if (left) at = PutRun(at, ' ', pad);
   used_ += static_cast<size_t>(at - start);
   return *this;

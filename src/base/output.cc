@@ -97,4 +97,10 @@ void PutText(GlobalData& G, std::string_view text) {
   WriteToStream(G.report.out, text.data(), text.size());
 }
 
+void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces) {
+  LineBuilder line;
+  for (std::string_view piece : pieces) line.Text(piece);
+  PutText(G, line.View());
+}
+
 }  // namespace zav

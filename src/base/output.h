@@ -1,6 +1,7 @@
 // Writing to the report stream.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,11 @@ void Print(GlobalData& G, const char* format, ...)
 
 // Writes text unchanged to the report stream.
 void PutText(GlobalData& G, std::string_view text);
+
+// Writes the pieces joined as one text, as PutText would: for the labelled
+// lines written for every function and class, where a printf format would
+// be taken apart again each time. A piece made from a C string ends at its
+// first NUL, as "%s" would end it.
+void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces);
 
 }  // namespace zav

@@ -137,6 +137,11 @@ void FunctionList::StartFile() {
 
 MetricRecord ExpandFunction(const StoredFunction& s) {
   MetricRecord r;
+  ExpandFunctionInto(s, r);
+  return r;
+}
+
+void ExpandFunctionInto(const StoredFunction& s, MetricRecord& r) {
   r.kind = RecordKind::kFunction;
   r.name = TextStore::View(s.name);
   r.parameters = TextStore::View(s.parameters);
@@ -155,7 +160,6 @@ MetricRecord ExpandFunction(const StoredFunction& s) {
   r.interface_complexity = s.interface_complexity;
   r.cyclomatic = s.cyclomatic;
   r.functional_complexity = s.functional_complexity;
-  return r;
 }
 
 }  // namespace zav

@@ -133,16 +133,4 @@ std::string XmlStylesheetHref(std::string_view path) {
   return "file:///" + p;
 }
 
-void TrackMinMax(int value, int& minimum, int& maximum, int first) {
-  if (first == 1 || value < minimum) minimum = value;
-  if (value > maximum) maximum = value;
-  if (minimum < 0) minimum = 0;
-}
-
-void TrackMinMax(double value, double& minimum, double& maximum, int first) {
-  if (first == 1 || value < minimum) minimum = value;
-  if (value > maximum) maximum = value;
-  if (minimum < 0) minimum = 0;
-}
-
 }  // namespace zav

@@ -58,7 +58,16 @@ std::string XmlStylesheetHref(std::string_view path);
 // Running extremes of a report column. The minimum takes the value on the
 // first row (`first` is 1) or when the value is below it; the maximum takes
 // a value above it; a negative minimum is then clamped to 0.
-void TrackMinMax(int value, int& minimum, int& maximum, int first);
-void TrackMinMax(double value, double& minimum, double& maximum, int first);
+// Inline: called for every measure of every record in the project reports.
+inline void TrackMinMax(int value, int& minimum, int& maximum, int first) {
+  if (first == 1 || value < minimum) minimum = value;
+  if (value > maximum) maximum = value;
+  if (minimum < 0) minimum = 0;
+}
+inline void TrackMinMax(double value, double& minimum, double& maximum, int first) {
+  if (first == 1 || value < minimum) minimum = value;
+  if (value > maximum) maximum = value;
+  if (minimum < 0) minimum = 0;
+}
 
 }  // namespace zav

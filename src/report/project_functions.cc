@@ -228,8 +228,9 @@ void WriteProjectFunctionalMetrics(GlobalData& G) {
   }
   const FileGroups groups(G);
   RecordStats stats;
+  MetricRecord f;  // reused, so that its strings keep their room
   for (const StoredFunction* stored : functions) {
-    const MetricRecord f = ExpandFunction(*stored);
+    ExpandFunctionInto(*stored, f);
     if (!G.sw.totals_summaries_only) WriteListedFunction(G, groups, f);
     AddToStats(G, groups, f, stats);
   }

@@ -20,9 +20,9 @@ void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
   const bool has_template = !f.template_text.empty();
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      Print(G, "  Function: %s\n", f.name.c_str());
-      Print(G, "  Parameters: %s\n", f.parameters.c_str());
-      if (has_template) Print(G, "  Template: %s\n", f.template_text.c_str());
+      PutJoined(G, {"  Function: ", f.name.c_str(), "\n"});
+      PutJoined(G, {"  Parameters: ", f.parameters.c_str(), "\n"});
+      if (has_template) PutJoined(G, {"  Template: ", f.template_text.c_str(), "\n"});
       break;
     case ReportFormat::kHtml:
       Print(G, "  <b>Function</b>: <b><font color=\"%s\">%s</font></b>\n",
@@ -35,17 +35,17 @@ void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
       }
       break;
     case ReportFormat::kCsv:
-      Print(G, "Function,%s\n", CsvField(f.name).c_str());
-      Print(G, "Parameters,%s\n", CsvField(f.parameters).c_str());
+      PutJoined(G, {"Function,", CsvField(f.name).c_str(), "\n"});
+      PutJoined(G, {"Parameters,", CsvField(f.parameters).c_str(), "\n"});
       if (has_template) {
-        Print(G, "Template,%s\n", CsvField(f.template_text).c_str());
+        PutJoined(G, {"Template,", CsvField(f.template_text).c_str(), "\n"});
       }
       break;
     case ReportFormat::kXml:
-      Print(G, "<function>\n<name>%s</name>\n", XmlEscape(f.name).c_str());
-      Print(G, "<parameters>%s</parameters>\n", XmlEscape(f.parameters).c_str());
+      PutJoined(G, {"<function>\n<name>", XmlEscape(f.name).c_str(), "</name>\n"});
+      PutJoined(G, {"<parameters>", XmlEscape(f.parameters).c_str(), "</parameters>\n"});
       if (has_template) {
-        Print(G, "<template>%s</template>\n", XmlEscape(f.template_text).c_str());
+        PutJoined(G, {"<template>", XmlEscape(f.template_text).c_str(), "</template>\n"});
       }
       break;
   }
@@ -68,8 +68,8 @@ void WriteClassHeading(GlobalData& G, const std::string& label,
   const bool has_template = !r.template_text.empty();
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      Print(G, "\n  %s: %s\n", label.c_str(), r.name.c_str());
-      if (has_template) Print(G, "  Template: %s\n", r.template_text.c_str());
+      PutJoined(G, {"\n  ", label.c_str(), ": ", r.name.c_str(), "\n"});
+      if (has_template) PutJoined(G, {"  Template: ", r.template_text.c_str(), "\n"});
       break;
     case ReportFormat::kHtml: {
       const ColorId color = r.kind == RecordKind::kStruct && has_template

@@ -52,9 +52,9 @@ void WriteLabelledName(GlobalData& G, const char* label, const std::string& name
     Print(G, "  <b>%s</b>: <b><font color=\"%s\">%s</font></b>\n", label,
           Color(G, color), HtmlEscape(name).c_str());
   } else if (Csv(G)) {
-    Print(G, "%s,%s\n", label, CsvField(name).c_str());
+    PutJoined(G, {label, ",", CsvField(name).c_str(), "\n"});
   } else if (!Xml(G)) {
-    Print(G, "  %s: %s\n", label, name.c_str());
+    PutJoined(G, {"  ", label, ": ", name.c_str(), "\n"});
   }
 }
 
