@@ -105,37 +105,14 @@ std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
 
 namespace {
 
-// A notice whose function or class name needs escaping (rare).
-[[gnu::noinline]] void AppendEscapedContextNotice(MachineOutput& M, int number,
-                                                  int32_t line,
-                                                  std::string_view text_json,
-                                                  std::string_view context,
-                                                  bool is_class) {
-  std::string escaped;
-  AppendJsonString(escaped, context);
-  ByteBuffer& out = M.file_notices_json;
-  char* at = out.Reserve(80 + text_json.size() + escaped.size());
-  if (!out.empty()) *at++ = ',';
-  at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
-  at = PutJsonText(at, text_json);
-  at = is_class ? PutJsonLiteral(at, ",\"class\":") : PutJsonLiteral(at, ",\"function\":");
-  at = PutJsonText(at, escaped);
-  *at++ = '}';
-  out.Commit(at);
-}
-
-}  // namespace
-
-void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
-                          std::string_view text_json, std::string_view context,
-                          bool is_class) {
-  if (!IsJsonPlain(context)) {
-    return AppendEscapedContextNotice(M, number, line, text_json, context, is_class);
-  }
+// Appends one notice record. `context` is the function or class name as
+// JSON string content (escaped, without its quotes); empty for a notice
+// of the file.
+void PutNoticeRecord(ByteBuffer& out, int number, int32_t line,
+                     std::string_view text_json, std::string_view context,
+                     bool is_class) {
   // Room for the comma, the number and line members, the text, the
   // context member with its quotes and the closing brace.
-  ByteBuffer& out = M.file_notices_json;
   char* at = out.Reserve(80 + text_json.size() + context.size());
   if (!out.empty()) *at++ = ',';
   at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
@@ -149,6 +126,29 @@ void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
   }
   *at++ = '}';
   out.Commit(at);
+}
+
+// A notice whose function or class name needs escaping (rare).
+[[gnu::noinline]] void AppendEscapedContextNotice(MachineOutput& M, int number,
+                                                  int32_t line,
+                                                  std::string_view text_json,
+                                                  std::string_view context,
+                                                  bool is_class) {
+  std::string escaped;
+  AppendJsonString(escaped, context);
+  const std::string_view content(escaped.data() + 1, escaped.size() - 2);
+  PutNoticeRecord(M.file_notices_json, number, line, text_json, content, is_class);
+}
+
+}  // namespace
+
+void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
+                          std::string_view text_json, std::string_view context,
+                          bool is_class) {
+  if (!IsJsonPlain(context)) {
+    return AppendEscapedContextNotice(M, number, line, text_json, context, is_class);
+  }
+  PutNoticeRecord(M.file_notices_json, number, line, text_json, context, is_class);
 }
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
