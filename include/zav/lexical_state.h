@@ -102,6 +102,9 @@ struct LexState {
   bool directive_line = false;
   // Position of the line's first character that is not a space or tab.
   int first_nonblank = 0;
+  // Some rarely used per-line work is on for this file (traces, split
+  // texts, extraction, user-defined notices); set as a file's lines begin.
+  bool line_extras = false;
 
   // Extraction text (comment and string extraction).
   TextBuffer extraction;

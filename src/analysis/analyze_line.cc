@@ -359,28 +359,35 @@ void StartLine(GlobalData& G, const char* line, int length) {
   }
 }
 
+// The -d trace and the -wD listing together print neither.
+bool TracesLines(const GlobalData& G) {
+  return G.sw.loc_determination && !G.sw.work_deterministic && !G.lang.flags.other;
+}
+
+bool ExtractsComments(const GlobalData& G) {
+  return G.sw.extract_comments || G.sw.comment_documentation;
+}
+
+// kExtras: the file's rarely used per-line work (LexState::line_extras).
+template <bool kExtras>
 void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
   if (L.blank) L.comment_seen = false;
-  // The -d trace and the -wD listing together print neither.
-  if (G.sw.loc_determination && !G.sw.work_deterministic && !G.lang.flags.other) {
-    TraceLine(G, line, line_number);
-  }
+  if (kExtras && TracesLines(G)) TraceLine(G, line, line_number);
   if (L.blank) {
     ++F.blank_lines_count;
     L.consecutive_comment_lines = 0;
   }
   if (L.code_seen) ++F.loc_count;
-  if (G.udqn.line_pass) ApplyUdqns(G, line, length, line_number);
+  if (kExtras && G.udqn.line_pass) ApplyUdqns(G, line, length, line_number);
   const bool comment_line = IsCommentLine(L);
   L.comment_line = comment_line;
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
     if (HasFallThroughPhrase(line, length)) ++F.fall_through_count;
-    if ((G.sw.extract_comments || G.sw.comment_documentation) &&
-        G.utility.extraction_sink != nullptr) {
+    if (kExtras && ExtractsComments(G) && G.utility.extraction_sink != nullptr) {
       G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);
     }
   }
@@ -403,11 +410,13 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     L.function_like_macro = false;
     if (L.quote_parity % 2 == 0) L.in_string = false;
   }
-  if (G.sw.debug) DebugSplitTexts(G, line);
-  if (L.want_split_texts || G.udqn.wants_split_texts) {
-    L.code_text.Clear();
-    L.comment_text.Clear();
-    L.string_text.Clear();
+  if constexpr (kExtras) {
+    if (G.sw.debug) DebugSplitTexts(G, line);
+    if (L.want_split_texts || G.udqn.wants_split_texts) {
+      L.code_text.Clear();
+      L.comment_text.Clear();
+      L.string_text.Clear();
+    }
   }
 }
 
@@ -425,18 +434,28 @@ void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& 
   if (length > 0 && line[length - 1] == '\n') --length;
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);
+  const bool extras = G.lex.line_extras;
   // User-defined notices need the split texts only on lines that could
   // hold a match.
-  const bool udqn_split = G.udqn.line_pass && PrefilterUdqnLine(G, line, length);
-  const bool full = udqn_split || G.lex.want_split_texts ||
-                    G.sw.debug || G.sw.extract_strings ||
-                    G.sw.extract_comments || G.sw.comment_documentation;
+  const bool full = extras && ((G.udqn.line_pass && PrefilterUdqnLine(G, line, length)) ||
+                               G.lex.want_split_texts || G.sw.debug ||
+                               G.sw.extract_strings || ExtractsComments(G));
   if (full) {
     for (int i = 0; i < length;) i = Step<true>(G, line, i, line_number);
   } else {
     FastCharacterLoop(G, line, length, line_number);
   }
-  EndLine(G, line, length, line_number);
+  if (extras) {
+    EndLine<true>(G, line, length, line_number);
+  } else {
+    EndLine<false>(G, line, length, line_number);
+  }
+}
+
+void StartFileLines(GlobalData& G) {
+  G.lex.line_extras = TracesLines(G) || G.udqn.line_pass || G.lex.want_split_texts ||
+                      G.udqn.wants_split_texts || G.sw.debug || G.sw.extract_strings ||
+                      ExtractsComments(G);
 }
 
 char LineTypeLetter(const GlobalData& G) {

@@ -19,6 +19,10 @@ void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& 
 
 // The line type letter of the line just analysed (before the per-line flags
 // are cleared), or '\0' when the line has none.
+// Settles which rarely used per-line work the file's lines take; called
+// before its first line.
+void StartFileLines(GlobalData& G);
+
 char LineTypeLetter(const GlobalData& G);
 
 }  // namespace zav

@@ -45,7 +45,7 @@ const char* FindLineFeed(const char* p, size_t n) {
 }  // namespace
 
 PieceReader::PieceReader(FILE* file, SourceBuffer& buffer, bool direct)
-    : file_(file), direct_(direct) {
+    : file_(file), direct_(direct), saved_pos_(kBufferSize) {
   if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1 + kPadding]());
   buffer_ = buffer.data.get();
 }
@@ -82,7 +82,7 @@ bool PieceReader::Fill() {
     total_read_ += static_cast<int64_t>(n);
     if (n < want && total_read_ == expected_size_) file_done_ = true;
   }
-  nul_known_ = false;
+  FindNul();
   return end_ > begin_;
 }
 
@@ -91,11 +91,14 @@ std::string_view PieceReader::Peek() {
   return std::string_view(buffer_ + begin_, end_ - begin_);
 }
 
-bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
-  if (restore_) {
-    buffer_[saved_pos_] = saved_byte_;
-    restore_ = false;
-  }
+void PieceReader::FindNul() {
+  const char* nul = static_cast<const char*>(std::memchr(buffer_ + begin_, '\0', end_ - begin_));
+  nul_pos_ = nul != nullptr ? static_cast<size_t>(nul - buffer_) : end_;
+}
+
+inline __attribute__((always_inline)) bool PieceReader::TakePiece(char*& text, int& length,
+                                                                  bool& at_eof) {
+  buffer_[saved_pos_] = saved_byte_;
   if (end_ - begin_ < static_cast<size_t>(kLinePieceMax) && !file_done_) {
     Fill();
   }
@@ -112,20 +115,22 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
                                     : limit;
   at_eof = newline == nullptr && piece < static_cast<size_t>(kLinePieceMax) &&
            file_done_;
-  if (!nul_known_ || nul_pos_ < begin_) {
-    const char* nul = static_cast<const char*>(std::memchr(start, '\0', end_ - begin_));
-    nul_pos_ = nul != nullptr ? static_cast<size_t>(nul - buffer_) : end_;
-    nul_known_ = true;
+  text_length_ = static_cast<int>(piece);
+  if (nul_pos_ < begin_ + piece) {
+    if (nul_pos_ < begin_) FindNul();  // the last NUL was passed
+    if (nul_pos_ < begin_ + piece) text_length_ = static_cast<int>(nul_pos_ - begin_);
   }
-  text_length_ = static_cast<int>(nul_pos_ < begin_ + piece ? nul_pos_ - begin_ : piece);
   saved_pos_ = begin_ + piece;
   saved_byte_ = buffer_[saved_pos_];
   buffer_[saved_pos_] = '\0';
-  restore_ = true;
   begin_ += piece;
   text = start;
   length = static_cast<int>(piece);
   return true;
+}
+
+bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
+  return TakePiece(text, length, at_eof);
 }
 
 void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
@@ -145,10 +150,13 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
       return;
     }
   }
+  StartFileLines(G);
+  // The key string and the skip tokens, tested together as both are rare.
+  const bool line_tests = G.settings.key_string_configured || G.settings.skip_tokens_active;
   char* text;
   int length;
   bool at_eof;
-  while (reader.Next(text, length, at_eof)) {
+  while (reader.TakePiece(text, length, at_eof)) {
     const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
     // Bytes with the top bit set at the start of a piece (a byte-order mark
     // or another non-ASCII lead) are dropped.
@@ -172,13 +180,15 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
     }
     ++G.reader.line_number;
     ++G.file.total_physical_lines_count;
-    if (G.settings.key_string_configured && !G.reader.key_string_found &&
-        std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
-      G.reader.key_string_found = true;  // notice 21 looks for it at the end
-    }
-    if (G.settings.skip_tokens_active && !ApplySkipTokens(G, text)) {
-      ++G.file.skipped_lines_count;
-      continue;
+    if (line_tests) {
+      if (G.settings.key_string_configured && !G.reader.key_string_found &&
+          std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
+        G.reader.key_string_found = true;  // notice 21 looks for it at the end
+      }
+      if (G.settings.skip_tokens_active && !ApplySkipTokens(G, text)) {
+        ++G.file.skipped_lines_count;
+        continue;
+      }
     }
     AnalyzeLine(text, text_length, G.reader.line_number, G);
     if (G.baseline.line_hook != nullptr) {

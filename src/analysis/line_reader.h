@@ -43,6 +43,10 @@ class PieceReader {
  private:
   bool Fill();
   size_t ReadSome(size_t want);
+  void FindNul();
+  // Next's body, inlined into the analyser's line loop.
+  bool TakePiece(char*& text, int& length, bool& at_eof);
+  friend void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check);
 
   FILE* file_;
   bool direct_;
@@ -52,14 +56,15 @@ class PieceReader {
   bool file_done_ = false;
   int64_t expected_size_ = -1;
   int64_t total_read_ = 0;
-  size_t saved_pos_ = 0;   // where the piece's terminator was written
+  // Where the last piece's terminator was written and the byte it hid.
+  // Before the first piece: the byte after the buffer, which is never
+  // read into and always holds a NUL.
+  size_t saved_pos_;
   char saved_byte_ = '\0';
-  bool restore_ = false;
   int text_length_ = 0;
-  // First NUL byte at or after begin_ (end_ when none), valid while
-  // nul_known_; the reader looks for NUL bytes once per buffer fill.
+  // First NUL byte at or after begin_ (end_ when none). Found once per
+  // buffer fill, and again only once a piece has passed it.
   size_t nul_pos_ = 0;
-  bool nul_known_ = false;
 };
 
 // Runs the line loop over an open file: every accepted piece is numbered,
