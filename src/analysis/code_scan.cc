@@ -224,78 +224,88 @@ bool HasFallThroughPhrase(const char* line, int length) {
 #endif
 }
 
-void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
-                  int32_t line_number) {
-  if (n <= 0) return;
-  int spaces = 0, tabs = 0, visible = 0, slashes = 0;
-  char last = '\0';
+namespace {
+
+// CountSegment for comment text (kCode false) or code and string text.
+template <bool kCode>
+void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number) {
+  constexpr bool code = kCode;
+  int spaces = 0, tabs = 0;
+  bool visible = false, code_visible = false;
 #if defined(__SSE2__)
-  // Sixteen characters at a time (in the last block only those inside
-  // the segment count): each compare gives -1 per matching byte, subtracted
-  // into byte counters (a piece of at most 2,047 characters makes at most
-  // 128 rounds, so no counter overflows), summed at the end.
+  // Sixteen characters at a time (in the last block only those inside the
+  // segment count). Spaces and tabs are counted in byte counters (a piece
+  // of at most 2,047 characters makes at most 128 rounds, so none
+  // overflows), summed at the end; visible characters and visible
+  // characters other than "/" only need to be seen.
   const __m128i space = _mm_set1_epi8(' ');
   const __m128i tab = _mm_set1_epi8('\t');
   const __m128i slash = _mm_set1_epi8('/');
   const __m128i low = _mm_set1_epi8(32);  // visible: 33..127, i.e. > 32
-  __m128i n_space = _mm_setzero_si128(), n_tab = n_space, n_slash = n_space,
-          n_visible = n_space;
-  int last_block = -1;
-  unsigned last_mask = 0;
-  // One block at k; `in` marks its bytes inside the segment (`in_mask` the
-  // same as bits). Inlined twice: whole blocks with everything in, and the
-  // last, partial one.
-  auto block = [&](int k, __m128i in, unsigned in_mask) __attribute__((always_inline)) {
+  __m128i n_space = _mm_setzero_si128(), n_tab = n_space, any_visible = n_space,
+          any_code = n_space;
+  auto block = [&](int k, __m128i in) __attribute__((always_inline)) {
     const __m128i v = Load16(p + k);
-    const __m128i is_space = _mm_and_si128(_mm_cmpeq_epi8(v, space), in);
-    const __m128i is_tab = _mm_and_si128(_mm_cmpeq_epi8(v, tab), in);
-    n_space = _mm_sub_epi8(n_space, is_space);
-    n_tab = _mm_sub_epi8(n_tab, is_tab);
-    n_slash = _mm_sub_epi8(n_slash, _mm_and_si128(_mm_cmpeq_epi8(v, slash), in));
+    n_space = _mm_sub_epi8(n_space, _mm_and_si128(_mm_cmpeq_epi8(v, space), in));
+    n_tab = _mm_sub_epi8(n_tab, _mm_and_si128(_mm_cmpeq_epi8(v, tab), in));
     // Signed compare: bytes 128..255 are negative, so they are not > 32.
-    n_visible = _mm_sub_epi8(n_visible, _mm_and_si128(_mm_cmpgt_epi8(v, low), in));
-    // Non-blank: neither space, tab, line feed nor carriage return (nor
-    // padding).
-    const __m128i blank =
-        _mm_or_si128(_mm_or_si128(is_space, is_tab),
-                     _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n')),
-                                  _mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))));
-    const unsigned nonblank = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & in_mask;
-    if (nonblank != 0) {
-      last_block = k;
-      last_mask = nonblank;
+    const __m128i is_visible = _mm_and_si128(_mm_cmpgt_epi8(v, low), in);
+    any_visible = _mm_or_si128(any_visible, is_visible);
+    if constexpr (kCode) {
+      any_code = _mm_or_si128(any_code, _mm_andnot_si128(_mm_cmpeq_epi8(v, slash), is_visible));
     }
   };
   int k = 0;
-  for (; k + 16 <= n; k += 16) block(k, _mm_set1_epi8(-1), 0xFFFF);
-  if (k < n) block(k, FirstBytes(n - k), (1u << (n - k)) - 1);
+  for (; k + 16 <= n; k += 16) block(k, _mm_set1_epi8(-1));
+  if (k < n) block(k, FirstBytes(n - k));
   auto sum = [](__m128i counts) {
     const __m128i s = _mm_sad_epu8(counts, _mm_setzero_si128());
     return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
   };
   spaces = sum(n_space);
   tabs = sum(n_tab);
-  slashes = sum(n_slash);
-  visible = sum(n_visible);
-  if (last_block >= 0) last = p[last_block + 31 - __builtin_clz(last_mask)];
+  visible = _mm_movemask_epi8(any_visible) != 0;
+  code_visible = _mm_movemask_epi8(any_code) != 0;
 #else
   for (int k = 0; k < n; ++k) {
     const unsigned char c = static_cast<unsigned char>(p[k]);
     spaces += c == ' ';
     tabs += c == '\t';
-    visible += static_cast<unsigned char>(c - 33) <= 94;
-    slashes += c == '/';
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') last = static_cast<char>(c);
+    const bool v = static_cast<unsigned char>(c - 33) <= 94;
+    visible = visible || v;
+    code_visible = code_visible || (v && c != '/');
   }
 #endif
+  // The last character that is neither a space, tab, line feed nor
+  // carriage return, looked for from the end.
+  char last = '\0';
+  for (int k = n - 1; k >= 0; --k) {
+    const char c = p[k];
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+      last = c;
+      break;
+    }
+  }
   LexState& L = G.lex;
   G.file.spaces_count += spaces + static_cast<int64_t>(tabs) * G.settings.tab_spaces;
   if (tab_notice) {
     for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
   }
-  if (visible > 0) L.blank = false;
-  if (code && visible > slashes) L.code_seen = true;
+  if (visible) L.blank = false;
+  if (code && code_visible) L.code_seen = true;
   if (last != '\0') L.last_nonblank = last;
+}
+
+}  // namespace
+
+void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
+                  int32_t line_number) {
+  if (n <= 0) return;
+  if (code) {
+    CountSegmentOf<true>(G, p, n, tab_notice, line_number);
+  } else {
+    CountSegmentOf<false>(G, p, n, tab_notice, line_number);
+  }
 }
 
 // Code state (no comment, string or character literal open): runs through
