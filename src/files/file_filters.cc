@@ -44,11 +44,18 @@ std::vector<std::string> SplitWords(const std::string& list,
 bool ListHasWord(const std::string& list, const char* separators,
                  const std::string& word, bool exact) {
   if (word.empty()) return false;
-  for (const std::string& candidate : SplitWords(list, separators)) {
-    if (exact ? candidate == word
-              : strcasecmp(candidate.c_str(), word.c_str()) == 0) {
+  // The words of the list as SplitWords cuts them, compared in place.
+  size_t i = 0;
+  while (i < list.size()) {
+    size_t j = i;
+    while (j < list.size() && std::strchr(separators, list[j]) == nullptr) ++j;
+    const size_t n = j - i;
+    if (n > 0 && n == word.size() &&
+        (exact ? list.compare(i, n, word) == 0
+               : strncasecmp(list.data() + i, word.c_str(), n) == 0)) {
       return true;
     }
+    i = j + 1;
   }
   return false;
 }
