@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstring>
 #include <ctime>
 
 #include "base/xml_text.h"
@@ -106,8 +107,35 @@ std::string FormatFileTime(int64_t time) {
   time_t t = static_cast<time_t>(time);
   struct tm local;
   if (localtime_r(&t, &local) == nullptr) return "";
+  // The C library's asctime layout, "Mon Nov 21 09:05:30 2022": day of
+  // month padded with a blank. Written here for four-digit years (it is
+  // done once per file), in the "C" locale's names, the program's locale.
+  const int year = local.tm_year + 1900;
+  if (year >= 1000 && year <= 9999) {
+    static constexpr char kDays[] = "SunMonTueWedThuFriSat";
+    static constexpr char kMonths[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    char text[24];
+    auto two = [&text](int at, int value, char lead) {
+      text[at] = value < 10 ? lead : static_cast<char>('0' + value / 10);
+      text[at + 1] = static_cast<char>('0' + value % 10);
+    };
+    std::memcpy(text, kDays + 3 * local.tm_wday, 3);
+    text[3] = ' ';
+    std::memcpy(text + 4, kMonths + 3 * local.tm_mon, 3);
+    text[7] = ' ';
+    two(8, local.tm_mday, ' ');
+    text[10] = ' ';
+    two(11, local.tm_hour, '0');
+    text[13] = ':';
+    two(14, local.tm_min, '0');
+    text[16] = ':';
+    two(17, local.tm_sec, '0');
+    text[19] = ' ';
+    two(20, year / 100, '0');
+    two(22, year % 100, '0');
+    return std::string(text, sizeof text);
+  }
   char buffer[64];
-  // The C library's asctime layout: day of month padded with a blank.
   std::strftime(buffer, sizeof buffer, "%a %b %e %H:%M:%S %Y", &local);
   return buffer;
 }

@@ -52,12 +52,17 @@ void WriteDateAndSize(GlobalData& G, int64_t time, int64_t size) {
   const std::string date = FormatFileTime(time);
   char size_text[96];
   switch (Fmt(G)) {
-    case ReportFormat::kText:
-      Print(G, "  Date: %s", date.c_str());
-      std::snprintf(size_text, sizeof size_text, "File Size: %ld Bytes",
-                    static_cast<long>(size));
-      Print(G, "%42s\n", size_text);
+    case ReportFormat::kText: {
+      // "File Size: N Bytes" right-aligned in 42 columns, put together
+      // here as it is written once per file.
+      const std::string bytes = std::to_string(size);
+      const size_t width = 17 + bytes.size();
+      PutJoined(G, {"  Date: ", date,
+                    std::string_view("                                          ",
+                                     width < 42 ? 42 - width : 0),
+                    "File Size: ", bytes, " Bytes\n"});
       break;
+    }
     case ReportFormat::kHtml:
       Print(G, "  <b>Date</b>: %s", date.c_str());
       std::snprintf(size_text, sizeof size_text, "<b>File Size</b>: %ld Bytes",

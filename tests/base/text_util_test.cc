@@ -63,6 +63,11 @@ TEST(MakeFileLink, RelativeLinksOrFileUrls) {
 TEST_F(InUtc, FileTimeIsTheCLibraryTwentyFourCharacterText) {
   EXPECT_EQ(FormatFileTime(0), "Thu Jan  1 00:00:00 1970");
   EXPECT_EQ(FormatFileTime(1700000000), "Tue Nov 14 22:13:20 2023");
+  EXPECT_EQ(FormatFileTime(1000000000), "Sun Sep  9 01:46:40 2001");
+  // Years of other widths, at the ends of the four-digit ones.
+  EXPECT_EQ(FormatFileTime(-62135596800), "Mon Jan  1 00:00:00 1");
+  EXPECT_EQ(FormatFileTime(253402300799), "Fri Dec 31 23:59:59 9999");
+  EXPECT_EQ(FormatFileTime(253402300800), "Sat Jan  1 00:00:00 10000");
 }
 
 TEST_F(InUtc, RunDateIsMonthDayYear) {
