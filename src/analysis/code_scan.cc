@@ -175,35 +175,17 @@ int FindCommentClose(const char* line, int from, int length, int opener_end) {
 #endif
 }
 
-int FirstNonBlank(const char* line, int length) {
-#if defined(__SSE2__)
-  // The text is followed by a line end or NUL, so the search stops there.
-  for (int k = 0;; k += 16) {
-    const __m128i v = Load16(line + k);
-    const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
-                                       _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
-    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFF;
-    if (others != 0) return k + __builtin_ctz(others);
-  }
-#else
-  int k = 0;
-  while (k < length && IsBlank(line[k])) ++k;
-  return k;
-#endif
-}
-
 bool HasFallThroughPhrase(const char* line, int length) {
   int k = 0;
 #if defined(__SSE2__)
-  // Sixteen starting points at a time: "t", "h" and "r" at k, k + 1, k + 2.
+  // Sixteen starting points at a time: "h" and "r" at k + 1 and k + 2
+  // (FallThroughAt tests the rest).
   auto candidates = [](const char* p) {
-    const __m128i t = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
-                                     _mm_set1_epi8('t'));
     const __m128i h = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)),
                                      _mm_set1_epi8('h'));
     const __m128i r = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2)),
                                      _mm_set1_epi8('r'));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(t, h), r)));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(h, r)));
   };
   // Starting points past length - 3 find no whole phrase (FallThroughAt
   // checks the length), so the padding past the text is harmless.

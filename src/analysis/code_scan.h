@@ -9,7 +9,12 @@
 
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "analysis/analyze_line.h"
+#include "base/keywords.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -43,8 +48,24 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
 int FindCommentClose(const char* line, int from, int length, int opener_end);
 
 // The position of the first character of line[0..length) that is neither
-// a space nor a tab, or `length`.
-int FirstNonBlank(const char* line, int length);
+// a space nor a tab, or `length`. Inline: it runs once for every line.
+inline int FirstNonBlank(const char* line, int length) {
+#if defined(__SSE2__)
+  // The text is followed by a line end or NUL, so the search stops there.
+  (void)length;
+  for (int k = 0;; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + k));
+    const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                                       _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));
+    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFF;
+    if (others != 0) return k + __builtin_ctz(others);
+  }
+#else
+  int k = 0;
+  while (k < length && IsBlank(line[k])) ++k;
+  return k;
+#endif
+}
 
 // True when line[0..length) holds "fall through", "drop through", "fall
 // thru" or "drop thru".

@@ -25,8 +25,15 @@ void CheckCharacter(GlobalData& G, const char* line, int i);
 
 // At the start of each analysed line (notice 22's unbound keyword).
 void CheckLineStart(GlobalData& G, const char* line);
-// At the end of each analysed line.
-void CheckLineEnd(GlobalData& G, const char* line);
+// At the end of each analysed line: only a code line after an unbound
+// keyword takes the out-of-line part.
+void CheckUnboundLineEnd(GlobalData& G, const char* line);
+inline void CheckLineEnd(GlobalData& G, const char* line) {
+  G.checks.catch_seen = false;
+  if (G.checks.unbound_keyword != kPendingNone && G.lex.code_seen) {
+    CheckUnboundLineEnd(G, line);
+  }
+}
 
 // A brace inside a function body raised the scope depth to `depth`.
 void CheckScopeDepth(GlobalData& G, int depth);

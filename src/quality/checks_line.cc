@@ -333,12 +333,10 @@ void CheckLineStart(GlobalData& G, const char* line) {
   }
 }
 
-void CheckLineEnd(GlobalData& G, const char* line) {
+void CheckUnboundLineEnd(GlobalData& G, const char* line) {
   CheckState& C = G.checks;
-  C.catch_seen = false;
   // Notice 22: the first code line after an unbraced if, else, for, while
   // or do holds no "{".
-  if (C.unbound_keyword == kPendingNone || !G.lex.code_seen) return;
   const bool still_pending = C.pending_keyword == C.unbound_keyword &&
                              C.pending_line == C.unbound_line;
   if (G.func.in_body && !CharOutsideComments(line, '{')) {
