@@ -15,13 +15,15 @@ std::string WrapName(const GlobalData& G, std::string_view name, int width,
       !G.settings.wrap_long_names) {
     return std::string(name.substr(0, kReportTextMax));
   }
+  // Pieces of `width` characters, each after the first on a line of its
+  // own after the indent; cut to the report's text limit.
   std::string out;
-  for (size_t i = 0; i < name.size() && out.size() < kReportTextMax; ++i) {
-    if (i > 0 && i % width == 0) {
+  for (size_t i = 0; i < name.size() && out.size() < kReportTextMax; i += width) {
+    if (i > 0) {
       out.push_back('\n');
       out.append(indent > 0 ? indent : 0, ' ');
     }
-    out.push_back(name[i]);
+    out.append(name.substr(i, width));
   }
   if (out.size() > kReportTextMax) out.resize(kReportTextMax);
   return out;
