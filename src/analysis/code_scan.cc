@@ -208,6 +208,11 @@ bool HasFallThroughPhrase(const char* line, int length) {
 
 namespace {
 
+// Notice 30 for each of `tabs` tabs; out of line, as tabs are rare.
+[[gnu::noinline]] void RaiseTabNotices(GlobalData& G, int tabs, int32_t line_number) {
+  for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
+}
+
 // CountSegment for comment text (kCode false) or code and string text.
 template <bool kCode>
 void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number) {
@@ -245,7 +250,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
     return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
   };
   spaces = sum(n_space);
-  tabs = sum(n_tab);
+  if (_mm_movemask_epi8(n_tab) != 0) tabs = sum(n_tab);
   visible = _mm_movemask_epi8(any_visible) != 0;
   code_visible = _mm_movemask_epi8(any_code) != 0;
 #else
@@ -270,9 +275,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   }
   LexState& L = G.lex;
   G.file.spaces_count += spaces + static_cast<int64_t>(tabs) * G.settings.tab_spaces;
-  if (tab_notice) {
-    for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
-  }
+  if (tab_notice && tabs > 0) RaiseTabNotices(G, tabs, line_number);
   if (visible) L.blank = false;
   if (code && code_visible) L.code_seen = true;
   if (last != '\0') L.last_nonblank = last;
