@@ -320,6 +320,17 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
       } else if (!L.in_char_literal) {
         i = ScanCode(G, line, i, length, line_number);
         if (i >= length) return;
+        if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
+            !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
+              L.suppress_rest_of_line)) {
+          // A comment opener in plain code: the full step of its slash,
+          // which is neither code nor collected text.
+          L.blank = false;
+          OnSlash(G, line, i, line_number);
+          L.last_nonblank = '/';
+          ++i;
+          continue;
+        }
       }
     }
     i = Step<false>(G, line, i, line_number);

@@ -250,7 +250,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
     return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
   };
   spaces = sum(n_space);
-  if (_mm_movemask_epi8(n_tab) != 0) tabs = sum(n_tab);
+  tabs = sum(n_tab);
   visible = _mm_movemask_epi8(any_visible) != 0;
   code_visible = _mm_movemask_epi8(any_code) != 0;
 #else
