@@ -105,6 +105,8 @@ struct LexState {
   // Some rarely used per-line work is on for this file (traces, split
   // texts, extraction, user-defined notices); set as a file's lines begin.
   bool line_extras = false;
+  // The line's text was seen not to hold the fall-through phrase.
+  bool no_fall_through = false;
 
   // Extraction text (comment and string extraction).
   TextBuffer extraction;

@@ -198,7 +198,13 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
     OnAsterisk(G, line, k, line_number);
     return k + 1;
   }
-  CountSegment(G, line + i, length - i, true, false, line_number);
+  if (i == 0) {
+    // The whole line is comment text: the fall-through search is done
+    // with its count.
+    G.lex.no_fall_through = !CountCommentLine(G, line, length, line_number);
+  } else {
+    CountSegment(G, line + i, length - i, true, false, line_number);
+  }
   return length;
 }
 
@@ -362,6 +368,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   L.logical = false;
   L.comment_line = false;
   L.last_nonblank = ' ';
+  L.no_fall_through = false;
   if (length > G.settings.max_line_length) {
     NoticeArgs args;
     args.ints[0] = length;
@@ -397,7 +404,7 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    if (HasFallThroughPhrase(line, length)) ++F.fall_through_count;
+    if (!L.no_fall_through && HasFallThroughPhrase(line, length)) ++F.fall_through_count;
     if (kExtras && ExtractsComments(G) && G.utility.extraction_sink != nullptr) {
       G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);
     }

@@ -214,9 +214,12 @@ namespace {
 }
 
 // CountSegment for comment text (kCode false) or code and string text.
-template <bool kCode>
-void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number) {
+// kPhrase: also tells whether p[0..n) may hold the fall-through phrase (an
+// "h" followed by "r" somewhere); false without it.
+template <bool kCode, bool kPhrase = false>
+bool CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number) {
   constexpr bool code = kCode;
+  bool phrase = false;
   int spaces = 0, tabs = 0;
   bool visible = false, code_visible = false;
 #if defined(__SSE2__)
@@ -230,7 +233,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   const __m128i slash = _mm_set1_epi8('/');
   const __m128i low = _mm_set1_epi8(32);  // visible: 33..127, i.e. > 32
   __m128i n_space = _mm_setzero_si128(), n_tab = n_space, any_visible = n_space,
-          any_code = n_space;
+          any_code = n_space, any_hr = n_space;
   auto block = [&](int k, __m128i in) __attribute__((always_inline)) {
     const __m128i v = Load16(p + k);
     n_space = _mm_sub_epi8(n_space, _mm_and_si128(_mm_cmpeq_epi8(v, space), in));
@@ -240,6 +243,11 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
     any_visible = _mm_or_si128(any_visible, is_visible);
     if constexpr (kCode) {
       any_code = _mm_or_si128(any_code, _mm_andnot_si128(_mm_cmpeq_epi8(v, slash), is_visible));
+    }
+    if constexpr (kPhrase) {
+      const __m128i hr = _mm_and_si128(_mm_cmpeq_epi8(Load16(p + k + 1), _mm_set1_epi8('h')),
+                                       _mm_cmpeq_epi8(Load16(p + k + 2), _mm_set1_epi8('r')));
+      any_hr = _mm_or_si128(any_hr, _mm_and_si128(hr, in));
     }
   };
   int k = 0;
@@ -253,6 +261,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   tabs = sum(n_tab);
   visible = _mm_movemask_epi8(any_visible) != 0;
   code_visible = _mm_movemask_epi8(any_code) != 0;
+  phrase = _mm_movemask_epi8(any_hr) != 0;
 #else
   for (int k = 0; k < n; ++k) {
     const unsigned char c = static_cast<unsigned char>(p[k]);
@@ -261,6 +270,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
     const bool v = static_cast<unsigned char>(c - 33) <= 94;
     visible = visible || v;
     code_visible = code_visible || (v && c != '/');
+    phrase = phrase || (kPhrase && p[k + 1] == 'h' && p[k + 2] == 'r');
   }
 #endif
   // The last character that is neither a space, tab, line feed nor
@@ -279,6 +289,7 @@ void CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   if (visible) L.blank = false;
   if (code && code_visible) L.code_seen = true;
   if (last != '\0') L.last_nonblank = last;
+  return phrase;
 }
 
 }  // namespace
@@ -291,6 +302,11 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
   } else {
     CountSegmentOf<false>(G, p, n, tab_notice, line_number);
   }
+}
+
+bool CountCommentLine(GlobalData& G, const char* line, int length, int32_t line_number) {
+  if (length <= 0) return false;
+  return CountSegmentOf<false, true>(G, line, length, true, line_number);
 }
 
 // Code state (no comment, string or character literal open): runs through

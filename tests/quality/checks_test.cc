@@ -190,6 +190,9 @@ TEST(FunctionChecks, NamesBalanceSwitchesLimitsAndContent) {
   const std::string fall =
       "  switch (a) {\n  case 1:\n    g();\n    // fall through\n  case 2:\n    break;\n"
       "  default:\n    break;\n  }\n";
+  // The phrase on a line wholly inside a block comment counts too.
+  std::string fall_in_block = fall;
+  fall_in_block.replace(fall.find("// fall through"), 15, "/*\n     fall through\n     */");
   ExpectRaised({
       {"void a_function_name_longer_than_thirty_two() {}\n", 2, 1},
       {"void SomeVeryLongClassNameForTesting::run() {}\n", 2, 0},
@@ -202,6 +205,7 @@ TEST(FunctionChecks, NamesBalanceSwitchesLimitsAndContent) {
       {InFunction(cases), 14, 0, "t.cpp",
        [](GlobalData& G) { G.settings.use_default_in_case_break = true; }},
       {InFunction(fall), 14, 0},
+      {InFunction(fall_in_block), 14, 0},
       // Limits and content.
       {"int f(int a)\n{\n  // c\n  if (a) return 1;\n  return 2;\n}\n", 27, 1},
       {"void f(int a, int b, int c, int d, int e, int g, int h) {}\n", 29, 1},
