@@ -201,7 +201,7 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
   if (i == 0) {
     // The whole line is comment text: the fall-through search is done
     // with its count.
-    G.lex.no_fall_through = !CountCommentLine(G, line, length, line_number);
+    G.lex.no_fall_through = !CountCommentText(G, line, length, line_number);
   } else {
     CountSegment(G, line + i, length - i, true, false, line_number);
   }
@@ -311,7 +311,13 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   while (i < length) {
     if (!L.suppress_rest_of_line) {
       if (L.in_line_comment) {
-        CountSegment(G, line + i, length - i, true, false, line_number);
+        if (i == 0 || i == L.first_nonblank + 1) {
+          // Only blanks and the comment's first slash before it: the
+          // fall-through search is done with the count.
+          L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
+        } else {
+          CountSegment(G, line + i, length - i, true, false, line_number);
+        }
         return;
       }
       if (L.in_block_comment) {

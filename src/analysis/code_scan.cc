@@ -304,9 +304,9 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
   }
 }
 
-bool CountCommentLine(GlobalData& G, const char* line, int length, int32_t line_number) {
-  if (length <= 0) return false;
-  return CountSegmentOf<false, true>(G, line, length, true, line_number);
+bool CountCommentText(GlobalData& G, const char* p, int n, int32_t line_number) {
+  if (n <= 0) return false;
+  return CountSegmentOf<false, true>(G, p, n, true, line_number);
 }
 
 // Code state (no comment, string or character literal open): runs through

@@ -43,10 +43,10 @@ inline constexpr CodeCharacterTable kCodeCharacters;
 void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
                   int32_t line_number);
 
-// CountSegment for a whole line of block comment text (tabs raising notice
-// 30). Returns false when the line cannot hold the fall-through phrase
-// (see HasFallThroughPhrase), true when it may.
-bool CountCommentLine(GlobalData& G, const char* line, int length, int32_t line_number);
+// CountSegment for comment text p[0..n) (tabs raising notice 30). Returns
+// false when the text cannot hold the fall-through phrase (see
+// HasFallThroughPhrase), true when it may.
+bool CountCommentText(GlobalData& G, const char* p, int n, int32_t line_number);
 
 // The position of the first "*/" in line[from..length) whose asterisk
 // stands after `opener_end`, or `length`.
