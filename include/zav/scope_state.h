@@ -13,6 +13,8 @@
 
 namespace zav {
 
+struct MetricRecord;
+
 inline constexpr int kScopeStackDepth = 32;
 inline constexpr int kBraceStackDepth = 256;
 
@@ -52,6 +54,9 @@ struct ClassFrame {
   // Complexity of the methods defined in this occurrence of the class body.
   int32_t params = 0, returns = 0, cyclomatic = 0;
   int32_t min_class_loc = 0, max_class_loc = 0;  // of nested classes
+  // The run-wide record of `name` when one was found or made as the body
+  // opened (records never move), so that it is not looked up again.
+  MetricRecord* class_record = nullptr;
 };
 
 struct NamespaceFrame {

@@ -121,7 +121,7 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
     }
   }
   if (op < 0) return false;
-  std::string symbols = CollapseBlanks(std::string(line + op + 8, paren - op - 8), " \t");
+  std::string symbols = CollapseBlanks(std::string_view(line + op + 8, paren - op - 8), " \t");
   if (symbols.empty() && line[paren + 1] == ')') symbols = "()";
   int q = op;
   while (q > 0) {
@@ -615,7 +615,7 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
-    F.prefix = CollapseBlanks(std::string(line, scanned.start), " \t\r\n");
+    CollapseBlanksInto(std::string_view(line, scanned.start), " \t\r\n", F.prefix);
   }
   return true;
 }
@@ -813,7 +813,8 @@ void EndFunction(GlobalData& G) {
   const bool plain = std::none_of(r.name.begin(), r.name.end(),
                                   [](char c) { return c == '.' || c == ':'; });
   if (F.in_class_body && S.in_class) {
-    if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
+    if (S.cls.class_record == nullptr) S.cls.class_record = FindOrCreateClass(G, S.cls.name, false);
+    if (ClassRecord* c = S.cls.class_record) {
       AddMethodFigures(*c, r, false);
     }
     S.cls.params += r.params;

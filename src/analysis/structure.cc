@@ -260,8 +260,8 @@ namespace {
   S.template_angle_depth += c == '<' ? 1 : -1;
   if (c == '>' && S.template_angle_depth <= 0) {
     S.template_open = false;
-    S.template_text = CollapseBlanks(
-        std::string(S.template_header.text, S.template_header.length), " \t\r\n");
+    CollapseBlanksInto(std::string_view(S.template_header.text, S.template_header.length),
+                       " \t\r\n", S.template_text);
     UpdateCollecting(G);
   }
 }

@@ -1,5 +1,6 @@
 #include "base/line_text.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -93,19 +94,33 @@ void CutLineComment(std::string& s) {
   if (pos != std::string::npos) s.resize(pos);
 }
 
-std::string CollapseBlanks(const std::string& s, const char* delimiters) {
-  std::string out;
-  size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && std::strchr(delimiters, s[i]) != nullptr) ++i;
-    size_t j = i;
-    while (j < s.size() && std::strchr(delimiters, s[j]) == nullptr) ++j;
-    if (j > i) {
-      if (!out.empty()) out.push_back(' ');
-      out.append(s, i, j - i);
-    }
-    i = j;
+void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out) {
+  // The delimiters as a bit set: one test a character, no string search.
+  uint64_t stop[4] = {};
+  for (const char* d = delimiters; *d != '\0'; ++d) {
+    const auto u = static_cast<unsigned char>(*d);
+    stop[u >> 6] |= uint64_t{1} << (u & 63);
   }
+  out.resize(s.size());  // room for every character; cut to size below
+  char* const begin = out.data();
+  char* o = begin;
+  bool gap = false;  // a delimiter since the last character kept
+  for (const char c : s) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((stop[u >> 6] >> (u & 63)) & 1) {
+      gap = true;
+      continue;
+    }
+    if (gap && o != begin) *o++ = ' ';
+    gap = false;
+    *o++ = c;
+  }
+  out.resize(o - begin);
+}
+
+std::string CollapseBlanks(std::string_view s, const char* delimiters) {
+  std::string out;
+  CollapseBlanksInto(s, delimiters, out);
   return out;
 }
 
