@@ -101,6 +101,19 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
       break;
     }
     if (c == '(' || c == '*' || c == '&') break;
+    if (IsIdentChar(static_cast<unsigned char>(c))) {
+      // A run of name characters at once (most of a name): none of them
+      // is a character the tests above look for.
+      int k = j - 1;
+      while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      // Taken from the right while there is room, as take() does.
+      const int room = static_cast<int>(p - first);
+      const int n = std::min(j - k, room);
+      p -= n;
+      std::memcpy(p, line + j - n + 1, n);
+      j = k;
+      continue;
+    }
     take(c);
     --j;
   }
@@ -271,9 +284,12 @@ bool FirstIdentifierIs(const char* line, const std::string& name) {
   if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
     return false;
   }
+  // The characters first (a mismatch, at the latest the line's NUL, ends
+  // it), the stops only for a name that is there.
   for (size_t k = 0; k < name.size(); ++k) {
-    if (line[i + k] != name[k] || stops(name[k])) return false;
+    if (line[i + k] != name[k]) return false;
   }
+  if (std::any_of(name.begin(), name.end(), stops)) return false;
   return stops(line[i + name.size()]);
 }
 

@@ -306,14 +306,11 @@ std::string WithoutAttributes(std::string_view text) {
 // A member declaration that declares data: not a friend, using, typedef or
 // static_assert declaration, and not a method.
 bool IsDataDeclaration(std::string_view text) {
-  static constexpr std::string_view kNotData[] = {"friend", "using", "typedef",
-                                                  "static_assert"};
-  for (std::string_view word : kNotData) {
-    if (text.substr(0, word.size()) == word &&
-        (text.size() == word.size() ||
-         !IsIdentChar(static_cast<unsigned char>(text[word.size()])))) {
-      return false;
-    }
+  size_t n = 0;  // the leading word, compared whole
+  while (n < text.size() && IsIdentChar(static_cast<unsigned char>(text[n]))) ++n;
+  const std::string_view first = text.substr(0, n);
+  if (first == "friend" || first == "using" || first == "typedef" || first == "static_assert") {
+    return false;
   }
   return !IsMethodDeclaration(text);
 }
@@ -467,7 +464,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
       return;
     }
     // "using namespace X;" and "namespace A = B;" open nothing.
-    if (CharOutsideComments(line, ';') && !CharOutsideComments(line, '{')) return;
+    if (SemicolonWithoutBrace(line)) return;
     S.namespace_pending = true;
     S.pending_namespace = name;
     return;
@@ -483,7 +480,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   if (G.file.open_paren_count > G.file.close_paren_count) return;  // a type
   std::string previous = PreviousWord(line, start);
   if (previous == "enum" || previous == "friend") return;
-  const bool forward = CharOutsideComments(line, ';') && !CharOutsideComments(line, '{');
+  const bool forward = SemicolonWithoutBrace(line);
   // A macro invocation line without ";" does not own the class after it;
   // "f(p) struct s *p;" (K&R) keeps its header.
   if (!forward && HeaderAwaitsBody(G)) DropPendingHeader(G);

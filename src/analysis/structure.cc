@@ -285,11 +285,19 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       OnSemicolon(G, line);
       break;
     case '(':
-      OnFunctionParen(G, line, i, true);
+    case ')': {
+      // What OnFunctionParen does first, here: a parenthesis in a body
+      // is counted, and one outside headers that cannot start one
+      // (function detection off, or a later "(" of the line) is passed by.
+      const bool open = c == '(';
+      if (F.in_body && !F.in_header) {
+        F.paren_depth += open ? 1 : -1;
+      } else if (F.in_header || F.skip_group_depth > 0 ||
+                 (open && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
+        OnFunctionParen(G, line, i, open);
+      }
       break;
-    case ')':
-      OnFunctionParen(G, line, i, false);
-      break;
+    }
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;

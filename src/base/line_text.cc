@@ -1,6 +1,5 @@
 #include "base/line_text.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -95,19 +94,13 @@ void CutLineComment(std::string& s) {
 }
 
 void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out) {
-  // The delimiters as a bit set: one test a character, no string search.
-  uint64_t stop[4] = {};
-  for (const char* d = delimiters; *d != '\0'; ++d) {
-    const auto u = static_cast<unsigned char>(*d);
-    stop[u >> 6] |= uint64_t{1} << (u & 63);
-  }
+  const CharSet stop(delimiters);  // one test a character, no string search
   out.resize(s.size());  // room for every character; cut to size below
   char* const begin = out.data();
   char* o = begin;
   bool gap = false;  // a delimiter since the last character kept
   for (const char c : s) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((stop[u >> 6] >> (u & 63)) & 1) {
+    if (stop.Has(c)) {
       gap = true;
       continue;
     }
@@ -225,6 +218,22 @@ bool CharOutsideComments(const char* line, char c) {
     ++i;
   }
   return false;
+}
+
+bool SemicolonWithoutBrace(const char* line) {
+  bool semicolon = false;
+  int i = 0;
+  while (i < kLinePieceMax && line[i] != '\0') {
+    if (line[i] == '/' && line[i + 1] == '/') break;
+    if (line[i] == '/' && line[i + 1] == '*') {
+      i = SkipBlockComment(line, i);
+      continue;
+    }
+    if (line[i] == '{') return false;
+    if (line[i] == ';') semicolon = true;
+    ++i;
+  }
+  return semicolon;
 }
 
 std::string FirstWord(const char* line, int start) {

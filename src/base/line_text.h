@@ -74,6 +74,9 @@ bool OnlyCharacter(const char* line, char c);
 
 // True when `c` occurs on the line outside block and "//" comments.
 bool CharOutsideComments(const char* line, char c);
+// CharOutsideComments(line, ';') && !CharOutsideComments(line, '{') in one
+// pass: a declaration that ends on this line opens no body on it.
+bool SemicolonWithoutBrace(const char* line);
 
 // First word from `start`: skips spaces, tabs and carriage returns, one
 // leading block comment; empty for an empty line or a "//" comment; copies
