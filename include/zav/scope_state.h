@@ -99,6 +99,9 @@ struct ScopeState {
   int template_angle_depth = 0;
   TextBuffer template_header;
   std::string template_text;  // for the next class or function
+  // template_text is still to be made from template_header (most template
+  // headers are never asked for: a ";" forgets them).
+  bool template_unread = false;
 
   // The member declaration being read directly in a class body.
   TextBuffer member_text;
@@ -165,6 +168,7 @@ struct ScopeState {
     template_angle_depth = 0;
     template_header.Clear();
     template_text.clear();
+    template_unread = false;
     member_text.Clear();
     collect_member = false;
     brace_depth = 0;

@@ -320,8 +320,7 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
-  F.template_text = G.scope.template_text;
-  G.scope.template_text.clear();
+  TakeTemplateText(G.scope, F.template_text);
   F.comments_before_header = G.lex.consecutive_comment_lines;
   F.probable_macro = FirstIdentifierIs(line, F.name);
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
@@ -939,12 +938,9 @@ void FunctionCharacter(GlobalData& G, const char* line, int i) {
   if (ch == '&' && line[i + 1] == '&' && prev != '&') ++c.logical_and;
 }
 
-void FunctionLineEnd(GlobalData& G, const char* line) {
+void FunctionLineEndDetails(GlobalData& G, const char* line) {
   FunctionState& F = G.func;
   const LexState& L = G.lex;
-  F.candidate_on_line = false;
-  F.use_next_paren = false;
-  F.skip_group_depth = 0;
   if (F.enabled && L.code_seen && !L.directive_line) {
     // Keep the identifier that ends this code line, if any.
     int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))

@@ -225,8 +225,7 @@ BraceKind BeginClass(GlobalData& G) {
   c = ClassFrame{};
   c.name = std::move(qualified);
   c.inheritance = std::move(inheritance);
-  c.template_text = S.template_text;
-  S.template_text.clear();
+  TakeTemplateText(S, c.template_text);
   c.kind = S.pending_kind;
   c.typedef_named = S.pending_typedef;
   c.in_class = true;
@@ -375,6 +374,8 @@ ClassRecord* FindClass(GlobalData& G, const std::string& name) {
 }
 
 ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
+  // An unkept class needs only its name in the index.
+  if (!G.lists.keep_classes) return G.lists.AddClass(name, ClassRecord{});
   ClassRecord record;
   record.kind = RecordKind::kClass;
   if (G.scope.in_class && G.scope.cls.name == name) {

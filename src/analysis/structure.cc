@@ -147,7 +147,10 @@ bool MemberInitialiserBrace(const GlobalData& G) {
         S.braces[S.brace_depth - 1] == BraceKind::kEnum) {
       S.enum_constants = false;  // the methods of the enum follow
     }
-    if (!S.template_open) S.template_text.clear();
+    if (!S.template_open) {
+      S.template_text.clear();
+      S.template_unread = false;
+    }
     S.where_clause = false;
   }
   F.assignment_seen = false;
@@ -165,6 +168,20 @@ bool IsAssignment(const char* line, int i) {
 }
 
 }  // namespace
+
+std::string& TemplateText(ScopeState& S) {
+  if (S.template_unread) {
+    S.template_unread = false;
+    CollapseBlanksInto(std::string_view(S.template_header.text, S.template_header.length),
+                       " \t\r\n", S.template_text);
+  }
+  return S.template_text;
+}
+
+void TakeTemplateText(ScopeState& S, std::string& to) {
+  to = TemplateText(S);
+  S.template_text.clear();
+}
 
 bool AtDeclarationLevel(const GlobalData& G) {
   const ScopeState& S = G.scope;
@@ -206,6 +223,7 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
       if (!G.lang.flags.c && ScopeKeywordBoundary(line, start, end, word) &&
           !G.func.in_body) {
         ScopeState& S = G.scope;
+        TemplateText(S);  // the header before this one, while it is there
         S.template_open = true;
         S.template_angle_depth = 0;
         S.template_header.Clear();
@@ -260,8 +278,7 @@ namespace {
   S.template_angle_depth += c == '<' ? 1 : -1;
   if (c == '>' && S.template_angle_depth <= 0) {
     S.template_open = false;
-    CollapseBlanksInto(std::string_view(S.template_header.text, S.template_header.length),
-                       " \t\r\n", S.template_text);
+    S.template_unread = true;
     UpdateCollecting(G);
   }
 }
@@ -341,8 +358,15 @@ std::string_view DirectiveWord(const char* line) {
 // the later branch are taken back when they are plain blocks.
 void TrackConditional(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
+  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
+  // matter: "#define" and most others end here, before their word is read.
+  int p = 0;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != '#') return;
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != 'i' && line[p] != 'e') return;
   const std::string_view word = DirectiveWord(line);
-  if (word.empty()) return;
   const int depth = S.brace_depth + S.brace_overflow;
   const bool tracked = S.conditional_depth > 0 && S.conditional_depth <= kScopeStackDepth;
   if (word == "if" || word == "ifdef" || word == "ifndef") {

@@ -223,15 +223,21 @@ bool CharOutsideComments(const char* line, char c) {
 bool SemicolonWithoutBrace(const char* line) {
   bool semicolon = false;
   int i = 0;
-  while (i < kLinePieceMax && line[i] != '\0') {
-    if (line[i] == '/' && line[i + 1] == '/') break;
-    if (line[i] == '/' && line[i + 1] == '*') {
+  // From one character of interest to the next by the library's search.
+  for (const char* p; i < kLinePieceMax && (p = std::strpbrk(line + i, ";{/")) != nullptr;) {
+    i = static_cast<int>(p - line);
+    if (i >= kLinePieceMax) break;
+    if (*p == '{') return false;
+    if (*p == ';') {
+      semicolon = true;
+      ++i;
+    } else if (p[1] == '/') {
+      break;
+    } else if (p[1] == '*') {
       i = SkipBlockComment(line, i);
-      continue;
+    } else {
+      ++i;
     }
-    if (line[i] == '{') return false;
-    if (line[i] == ';') semicolon = true;
-    ++i;
   }
   return semicolon;
 }
