@@ -210,11 +210,14 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   return true;
 }
 
+// `plain` is a word already known to be no header qualifier, macro name or
+// rejected word (or empty): a name equal to it is not looked up again.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
-                  const char* line) {
+                  const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+  const bool known = !plain.empty() && name == plain;
+  if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
@@ -232,11 +235,14 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
   if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
-  if (G.lists.macro_names.contains(name) &&
-      (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
+  if (known) {
+    // none of the lookups below can refuse it
+  } else if (G.lists.macro_names.contains(name) &&
+             (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
     return false;
+  } else if (IsHeaderQualifier(name)) {
+    return false;  // "requires (...)", "noexcept (...)"
   }
-  if (IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
 }
@@ -269,28 +275,6 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
          !S.namespace_pending &&  // "namespace std VISIBILITY(default) {"
          !(S.class_pending &&
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
-}
-
-// The line's first identifier (as FirstIdentifier reads it) is `name`:
-// after blanks and carriage returns, a word that starts with a letter, "_"
-// or "~" and ends at white space or one of "{:(;)/". Compared in place; a
-// line that starts with a comment is left to FirstIdentifier.
-bool FirstIdentifierIs(const char* line, const std::string& name) {
-  int i = 0;
-  while (IsBlank(line[i]) || line[i] == '\r') ++i;
-  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
-  auto stops = [](char c) { return c == '\0' || IsWhiteSpace(c) || InSet(c, "{:(;)/"); };
-  const char c0 = name[0];
-  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
-    return false;
-  }
-  // The characters first (a mismatch, at the latest the line's NUL, ends
-  // it), the stops only for a name that is there.
-  for (size_t k = 0; k < name.size(); ++k) {
-    if (line[i + k] != name[k]) return false;
-  }
-  if (std::any_of(name.begin(), name.end(), stops)) return false;
-  return stops(line[i + name.size()]);
 }
 
 void CancelHeader(GlobalData& G) {
@@ -426,11 +410,13 @@ int GroupEnd(const char* line, int paren) {
 
 // "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
 // "decltype(x) g(": a macro, attribute or keyword group before the name.
-bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
+// A word before the "(" that is none of those goes to *plain.
+bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_view* plain) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
       !RejectedWords().contains(word)) {
+    *plain = word;
     return false;
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
@@ -609,17 +595,17 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
-bool GetFunction(GlobalData& G, const char* line, int paren) {
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
   if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
-  bool ok = NameAccepted(G, scanned, F.is_operator, line);
+  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
     ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line);
+    ok = NameAccepted(G, scanned, false, line, plain);
   }
   if (!ok) {
     F.name.clear();
@@ -674,7 +660,8 @@ namespace {
     return;
   }
   if (!HeaderCandidateAllowed(G)) return;
-  if (PrefixGroup(G, line, i)) {
+  std::string_view plain;
+  if (PrefixGroup(G, line, i, &plain)) {
     F.skip_group_depth = 1;
     return;
   }
@@ -690,9 +677,10 @@ namespace {
     // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
     // line before.
     const std::string joined = std::string(F.line_end_word.data()) + (line + i);
-    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())));
+    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())),
+                           plain);
   } else {
-    accepted = GetFunction(G, line, i);
+    accepted = GetFunction(G, line, i, plain);
   }
   if (accepted) {
     AcceptHeader(G, line);

@@ -59,8 +59,8 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   if (k <= 0) return false;
   const char c = t.text[k - 1];
   if (!IsIdentChar(static_cast<unsigned char>(c)) && c != ']') return false;
-  const std::string first = FirstIdentifier(t.text, 0);
-  return first != "enum" && first != "union" && first != "typedef" && first != "extern";
+  return !FirstIdentifierIs(t.text, "enum") && !FirstIdentifierIs(t.text, "union") &&
+         !FirstIdentifierIs(t.text, "typedef") && !FirstIdentifierIs(t.text, "extern");
 }
 
 [[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {

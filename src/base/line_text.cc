@@ -250,6 +250,33 @@ std::string FirstIdentifier(const char* line, int start) {
   return FirstWordImpl(line, start, WordStop::kIdentifier, false, true);
 }
 
+// In place: after blanks and carriage returns, a word that starts with a
+// letter, "_" or "~" and ends at white space, the NUL or one of "{:(;)/".
+// A line that starts with a comment is left to FirstIdentifier.
+bool FirstIdentifierIs(const char* line, std::string_view name) {
+  int i = 0;
+  while (IsBlank(line[i]) || line[i] == '\r') ++i;
+  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
+  static constexpr CharSet kStops = [] {
+    CharSet stops(" \t\r\n{:(;)/");
+    stops.Add('\0');
+    return stops;
+  }();
+  const char c0 = name[0];
+  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
+    return false;
+  }
+  // The characters first (a mismatch, at the latest the line's NUL, ends
+  // it), the stops only for a name that is there.
+  for (size_t k = 0; k < name.size(); ++k) {
+    if (line[i + k] != name[k]) return false;
+  }
+  for (const char c : name) {
+    if (kStops.Has(c)) return false;
+  }
+  return kStops.Has(line[i + name.size()]);
+}
+
 std::string FirstNameAfterOpeners(const char* line, int start) {
   return FirstWordImpl(line, start, WordStop::kIdentifier, true, false);
 }
