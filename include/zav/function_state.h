@@ -27,6 +27,9 @@ struct FunctionState {
   bool in_header = false;       // between the header's "(" and its body
   bool in_body = false;         // the body is open
   bool probable_macro = false;  // the name is the first word of its line
+  // probable_macro is found at the end of the header's line, when the
+  // header is still open (most headers of prototypes close on their line).
+  bool probable_macro_unread = false;
   bool params_closed = false;   // the parameter list's ")" was met
   bool paren_after_params = false;  // a "(" came after the parameter list
   bool non_ansi = false;        // K&R parameter declarations
@@ -73,7 +76,7 @@ struct FunctionState {
   // Back to the state of a new file.
   void Reset(bool analysis_on) {
     enabled = analysis_on;
-    header_pending = in_header = in_body = probable_macro = false;
+    header_pending = in_header = in_body = probable_macro = probable_macro_unread = false;
     params_closed = paren_after_params = non_ansi = by_directive = false;
     void_seen = is_operator = assignment_seen = candidate_on_line = false;
     use_next_paren = false;

@@ -289,7 +289,7 @@ void CancelHeader(GlobalData& G) {
   UpdateCollecting(G);
 }
 
-void AcceptHeader(GlobalData& G, const char* line) {
+void AcceptHeader(GlobalData& G) {
   FunctionState& F = G.func;
   F.header_pending = true;
   F.in_header = true;
@@ -306,7 +306,8 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.header_text.Assign("(");
   TakeTemplateText(G.scope, F.template_text);
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = FirstIdentifierIs(line, F.name);
+  F.probable_macro = false;
+  F.probable_macro_unread = true;  // looked at on this line's end
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -449,7 +450,7 @@ BraceKind BeginCompactConstructor(GlobalData& G, const char* line) {
   F.name = std::string(dot == std::string_view::npos ? cls : cls.substr(dot + 1));
   F.prefix.clear();
   F.is_operator = false;
-  AcceptHeader(G, line);
+  AcceptHeader(G);
   F.header_text.Assign("()");
   F.params_closed = true;
   F.header_paren_depth = 0;
@@ -683,7 +684,7 @@ namespace {
     accepted = GetFunction(G, line, i, plain);
   }
   if (accepted) {
-    AcceptHeader(G, line);
+    AcceptHeader(G);
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
   }
@@ -929,6 +930,11 @@ void FunctionCharacter(GlobalData& G, const char* line, int i) {
 void FunctionLineEndDetails(GlobalData& G, const char* line) {
   FunctionState& F = G.func;
   const LexState& L = G.lex;
+  if (F.probable_macro_unread) {
+    // Only a header still open reads it later; F.name is its name.
+    F.probable_macro_unread = false;
+    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name);
+  }
   if (F.enabled && L.code_seen && !L.directive_line) {
     // Keep the identifier that ends this code line, if any.
     int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))

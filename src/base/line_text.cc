@@ -266,13 +266,9 @@ bool FirstIdentifierIs(const char* line, std::string_view name) {
   if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
     return false;
   }
-  // The characters first (a mismatch, at the latest the line's NUL, ends
-  // it), the stops only for a name that is there.
+  // A mismatch ends the loop at the line's NUL at the latest.
   for (size_t k = 0; k < name.size(); ++k) {
-    if (line[i + k] != name[k]) return false;
-  }
-  for (const char c : name) {
-    if (kStops.Has(c)) return false;
+    if (line[i + k] != name[k] || kStops.Has(name[k])) return false;
   }
   return kStops.Has(line[i + name.size()]);
 }
