@@ -124,6 +124,10 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
 // "operator" as a whole word before the parenthesis: the name is the
 // qualifier, "operator" and the operator's symbols.
 bool FindOperator(const char* line, int paren, ScannedName& out) {
+  // Most texts hold no "operator" at all: one library search says so.
+  if (paren < 8 || std::string_view(line, paren).find("operator") == std::string_view::npos) {
+    return false;
+  }
   int op = -1;
   for (int k = paren - 8; k >= 0; --k) {
     if (line[k] == 'o' && std::memcmp(line + k, "operator", 8) == 0 &&
