@@ -59,6 +59,9 @@ struct FunctionState {
   int32_t start_line = 0;
   CounterSnapshot start;
   std::string parameters;  // normalised parameter text
+  // Room for the file name of each finished function's record, lent to it
+  // and taken back, so that the record's strings allocate nothing.
+  std::string file_name_room;
   int32_t param_count = 0;
   int32_t returns = 0;
   int paren_depth = 0;    // "(" minus ")" in the body

@@ -791,12 +791,20 @@ void EndFunction(GlobalData& G) {
   FunctionState& F = G.func;
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
+  // The record borrows the parameter text and the file name's room and
+  // gives both back at the end (the name stays: notices raised on the way
+  // name the function from G.func).
   FunctionRecord r;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters = F.parameters;
+  r.parameters = std::move(F.parameters);
   r.template_text = F.template_text;
-  r.file_name = CurrentFileName(G);
+  r.file_name = std::move(F.file_name_room);
+  if (G.current_entry != nullptr) {
+    r.file_name.assign(G.current_entry->name);
+  } else {
+    r.file_name.clear();
+  }
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -852,6 +860,8 @@ void EndFunction(GlobalData& G) {
 
   G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
+  F.parameters = std::move(r.parameters);
+  F.file_name_room = std::move(r.file_name);
 
   F.header_pending = false;
   F.in_body = false;
