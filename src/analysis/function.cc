@@ -420,7 +420,7 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_v
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
-      !RejectedWords().contains(word)) {
+      (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
     *plain = word;
     return false;
   }
@@ -511,16 +511,15 @@ bool ValFunctionName(const GlobalData& G, std::string_view name,
   // dotted names in Java and C#.
   const uint8_t allowed = kNameBasic | (f.c ? 0 : kNameColon | kNameAngle) |
                           (f.java || f.csharp ? kNameDot : 0);
-  if (name.find('<') == std::string_view::npos) {
-    // No template arguments: every character is checked by class alone (a
-    // ">" without "<" is a qualifier character like ":").
-    for (char c : name) {
-      if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
-    }
-    return true;
+  // Up to the first "<" every character is checked by class alone (a ">"
+  // without "<" is a qualifier character like ":"); from there on the
+  // template arguments are passed over.
+  size_t k = 0;
+  for (; k < name.size() && name[k] != '<'; ++k) {
+    if ((kNameChars[static_cast<unsigned char>(name[k])] & allowed) == 0) return false;
   }
   int angle = 0;
-  for (char c : name) {
+  for (const char c : name.substr(k)) {
     if (c == '<') ++angle;
     if (c == '>' && angle > 0) {
       --angle;
