@@ -27,6 +27,9 @@ struct FunctionState {
   bool in_header = false;       // between the header's "(" and its body
   bool in_body = false;         // the body is open
   bool probable_macro = false;  // the name is the first word of its line
+  // probable_macro is found at the end of the header's line, when the
+  // header is still open (most headers of prototypes close on their line).
+  bool probable_macro_unread = false;
   bool params_closed = false;   // the parameter list's ")" was met
   bool paren_after_params = false;  // a "(" came after the parameter list
   bool non_ansi = false;        // K&R parameter declarations
@@ -56,6 +59,9 @@ struct FunctionState {
   int32_t start_line = 0;
   CounterSnapshot start;
   std::string parameters;  // normalised parameter text
+  // Room for the file name of each finished function's record, lent to it
+  // and taken back, so that the record's strings allocate nothing.
+  std::string file_name_room;
   int32_t param_count = 0;
   int32_t returns = 0;
   int paren_depth = 0;    // "(" minus ")" in the body
@@ -73,7 +79,7 @@ struct FunctionState {
   // Back to the state of a new file.
   void Reset(bool analysis_on) {
     enabled = analysis_on;
-    header_pending = in_header = in_body = probable_macro = false;
+    header_pending = in_header = in_body = probable_macro = probable_macro_unread = false;
     params_closed = paren_after_params = non_ansi = by_directive = false;
     void_seen = is_operator = assignment_seen = candidate_on_line = false;
     use_next_paren = false;

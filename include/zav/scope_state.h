@@ -13,6 +13,8 @@
 
 namespace zav {
 
+struct MetricRecord;
+
 inline constexpr int kScopeStackDepth = 32;
 inline constexpr int kBraceStackDepth = 256;
 
@@ -52,6 +54,9 @@ struct ClassFrame {
   // Complexity of the methods defined in this occurrence of the class body.
   int32_t params = 0, returns = 0, cyclomatic = 0;
   int32_t min_class_loc = 0, max_class_loc = 0;  // of nested classes
+  // The run-wide record of `name` when one was found or made as the body
+  // opened (records never move), so that it is not looked up again.
+  MetricRecord* class_record = nullptr;
 };
 
 struct NamespaceFrame {
@@ -94,6 +99,9 @@ struct ScopeState {
   int template_angle_depth = 0;
   TextBuffer template_header;
   std::string template_text;  // for the next class or function
+  // template_text is still to be made from template_header (most template
+  // headers are never asked for: a ";" forgets them).
+  bool template_unread = false;
 
   // The member declaration being read directly in a class body.
   TextBuffer member_text;
@@ -160,6 +168,7 @@ struct ScopeState {
     template_angle_depth = 0;
     template_header.Clear();
     template_text.clear();
+    template_unread = false;
     member_text.Clear();
     collect_member = false;
     brace_depth = 0;

@@ -101,6 +101,19 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
       break;
     }
     if (c == '(' || c == '*' || c == '&') break;
+    if (IsIdentChar(static_cast<unsigned char>(c))) {
+      // A run of name characters at once (most of a name): none of them
+      // is a character the tests above look for.
+      int k = j - 1;
+      while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      // Taken from the right while there is room, as take() does.
+      const int room = static_cast<int>(p - first);
+      const int n = std::min(j - k, room);
+      p -= n;
+      std::memcpy(p, line + j - n + 1, n);
+      j = k;
+      continue;
+    }
     take(c);
     --j;
   }
@@ -111,6 +124,10 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
 // "operator" as a whole word before the parenthesis: the name is the
 // qualifier, "operator" and the operator's symbols.
 bool FindOperator(const char* line, int paren, ScannedName& out) {
+  // Most texts hold no "operator" at all: one library search says so.
+  if (paren < 8 || std::string_view(line, paren).find("operator") == std::string_view::npos) {
+    return false;
+  }
   int op = -1;
   for (int k = paren - 8; k >= 0; --k) {
     if (line[k] == 'o' && std::memcmp(line + k, "operator", 8) == 0 &&
@@ -121,7 +138,7 @@ bool FindOperator(const char* line, int paren, ScannedName& out) {
     }
   }
   if (op < 0) return false;
-  std::string symbols = CollapseBlanks(std::string(line + op + 8, paren - op - 8), " \t");
+  std::string symbols = CollapseBlanks(std::string_view(line + op + 8, paren - op - 8), " \t");
   if (symbols.empty() && line[paren + 1] == ')') symbols = "()";
   int q = op;
   while (q > 0) {
@@ -197,11 +214,14 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   return true;
 }
 
+// `plain` is a word already known to be no header qualifier, macro name or
+// rejected word (or empty): a name equal to it is not looked up again.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
-                  const char* line) {
+                  const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
   if (!ValFunctionName(G, name, is_operator)) return false;
-  if (name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+  const bool known = !plain.empty() && name == plain;
+  if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
@@ -219,11 +239,14 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
   if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
-  if (G.lists.macro_names.contains(name) &&
-      (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
+  if (known) {
+    // none of the lookups below can refuse it
+  } else if (G.lists.macro_names.contains(name) &&
+             (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
     return false;
+  } else if (IsHeaderQualifier(name)) {
+    return false;  // "requires (...)", "noexcept (...)"
   }
-  if (IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
 }
@@ -258,25 +281,6 @@ bool HeaderCandidateAllowed(const GlobalData& G) {
            (S.pending_kind != ClassKind::kStruct || PendingStructHasBase(S)));
 }
 
-// The line's first identifier (as FirstIdentifier reads it) is `name`:
-// after blanks and carriage returns, a word that starts with a letter, "_"
-// or "~" and ends at white space or one of "{:(;)/". Compared in place; a
-// line that starts with a comment is left to FirstIdentifier.
-bool FirstIdentifierIs(const char* line, const std::string& name) {
-  int i = 0;
-  while (IsBlank(line[i]) || line[i] == '\r') ++i;
-  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
-  auto stops = [](char c) { return c == '\0' || IsWhiteSpace(c) || InSet(c, "{:(;)/"); };
-  const char c0 = name[0];
-  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
-    return false;
-  }
-  for (size_t k = 0; k < name.size(); ++k) {
-    if (line[i + k] != name[k] || stops(name[k])) return false;
-  }
-  return stops(line[i + name.size()]);
-}
-
 void CancelHeader(GlobalData& G) {
   FunctionState& F = G.func;
   F.header_pending = false;
@@ -289,7 +293,7 @@ void CancelHeader(GlobalData& G) {
   UpdateCollecting(G);
 }
 
-void AcceptHeader(GlobalData& G, const char* line) {
+void AcceptHeader(GlobalData& G) {
   FunctionState& F = G.func;
   F.header_pending = true;
   F.in_header = true;
@@ -304,10 +308,10 @@ void AcceptHeader(GlobalData& G, const char* line) {
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
-  F.template_text = G.scope.template_text;
-  G.scope.template_text.clear();
+  TakeTemplateText(G.scope, F.template_text);
   F.comments_before_header = G.lex.consecutive_comment_lines;
-  F.probable_macro = FirstIdentifierIs(line, F.name);
+  F.probable_macro = false;
+  F.probable_macro_unread = true;  // looked at on this line's end
   G.scope.class_pending = false;  // "struct foo *f(void)" returns a struct
   UpdateCollecting(G);
 }
@@ -411,11 +415,13 @@ int GroupEnd(const char* line, int paren) {
 
 // "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
 // "decltype(x) g(": a macro, attribute or keyword group before the name.
-bool PrefixGroup(const GlobalData& G, const char* line, int paren) {
+// A word before the "(" that is none of those goes to *plain.
+bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_view* plain) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
-      !RejectedWords().contains(word)) {
+      (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
+    *plain = word;
     return false;
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
@@ -448,7 +454,7 @@ BraceKind BeginCompactConstructor(GlobalData& G, const char* line) {
   F.name = std::string(dot == std::string_view::npos ? cls : cls.substr(dot + 1));
   F.prefix.clear();
   F.is_operator = false;
-  AcceptHeader(G, line);
+  AcceptHeader(G);
   F.header_text.Assign("()");
   F.params_closed = true;
   F.header_paren_depth = 0;
@@ -505,16 +511,15 @@ bool ValFunctionName(const GlobalData& G, std::string_view name,
   // dotted names in Java and C#.
   const uint8_t allowed = kNameBasic | (f.c ? 0 : kNameColon | kNameAngle) |
                           (f.java || f.csharp ? kNameDot : 0);
-  if (name.find('<') == std::string_view::npos) {
-    // No template arguments: every character is checked by class alone (a
-    // ">" without "<" is a qualifier character like ":").
-    for (char c : name) {
-      if ((kNameChars[static_cast<unsigned char>(c)] & allowed) == 0) return false;
-    }
-    return true;
+  // Up to the first "<" every character is checked by class alone (a ">"
+  // without "<" is a qualifier character like ":"); from there on the
+  // template arguments are passed over.
+  size_t k = 0;
+  for (; k < name.size() && name[k] != '<'; ++k) {
+    if ((kNameChars[static_cast<unsigned char>(name[k])] & allowed) == 0) return false;
   }
   int angle = 0;
-  for (char c : name) {
+  for (const char c : name.substr(k)) {
     if (c == '<') ++angle;
     if (c == '>' && angle > 0) {
       --angle;
@@ -594,17 +599,17 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
-bool GetFunction(GlobalData& G, const char* line, int paren) {
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
   if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
-  bool ok = NameAccepted(G, scanned, F.is_operator, line);
+  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
     ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line);
+    ok = NameAccepted(G, scanned, false, line, plain);
   }
   if (!ok) {
     F.name.clear();
@@ -615,7 +620,7 @@ bool GetFunction(GlobalData& G, const char* line, int paren) {
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
-    F.prefix = CollapseBlanks(std::string(line, scanned.start), " \t\r\n");
+    CollapseBlanksInto(std::string_view(line, scanned.start), " \t\r\n", F.prefix);
   }
   return true;
 }
@@ -659,7 +664,8 @@ namespace {
     return;
   }
   if (!HeaderCandidateAllowed(G)) return;
-  if (PrefixGroup(G, line, i)) {
+  std::string_view plain;
+  if (PrefixGroup(G, line, i, &plain)) {
     F.skip_group_depth = 1;
     return;
   }
@@ -675,12 +681,13 @@ namespace {
     // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
     // line before.
     const std::string joined = std::string(F.line_end_word.data()) + (line + i);
-    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())));
+    accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())),
+                           plain);
   } else {
-    accepted = GetFunction(G, line, i);
+    accepted = GetFunction(G, line, i, plain);
   }
   if (accepted) {
-    AcceptHeader(G, line);
+    AcceptHeader(G);
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
   }
@@ -783,12 +790,20 @@ void EndFunction(GlobalData& G) {
   FunctionState& F = G.func;
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
+  // The record borrows the parameter text and the file name's room and
+  // gives both back at the end (the name stays: notices raised on the way
+  // name the function from G.func).
   FunctionRecord r;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters = F.parameters;
+  r.parameters = std::move(F.parameters);
   r.template_text = F.template_text;
-  r.file_name = CurrentFileName(G);
+  r.file_name = std::move(F.file_name_room);
+  if (G.current_entry != nullptr) {
+    r.file_name.assign(G.current_entry->name);
+  } else {
+    r.file_name.clear();
+  }
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -813,7 +828,8 @@ void EndFunction(GlobalData& G) {
   const bool plain = std::none_of(r.name.begin(), r.name.end(),
                                   [](char c) { return c == '.' || c == ':'; });
   if (F.in_class_body && S.in_class) {
-    if (ClassRecord* c = FindOrCreateClass(G, S.cls.name, false)) {
+    if (S.cls.class_record == nullptr) S.cls.class_record = FindOrCreateClass(G, S.cls.name, false);
+    if (ClassRecord* c = S.cls.class_record) {
       AddMethodFigures(*c, r, false);
     }
     S.cls.params += r.params;
@@ -843,6 +859,8 @@ void EndFunction(GlobalData& G) {
 
   G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
+  F.parameters = std::move(r.parameters);
+  F.file_name_room = std::move(r.file_name);
 
   F.header_pending = false;
   F.in_body = false;
@@ -922,12 +940,14 @@ void FunctionCharacter(GlobalData& G, const char* line, int i) {
   if (ch == '&' && line[i + 1] == '&' && prev != '&') ++c.logical_and;
 }
 
-void FunctionLineEnd(GlobalData& G, const char* line) {
+void FunctionLineEndDetails(GlobalData& G, const char* line) {
   FunctionState& F = G.func;
   const LexState& L = G.lex;
-  F.candidate_on_line = false;
-  F.use_next_paren = false;
-  F.skip_group_depth = 0;
+  if (F.probable_macro_unread) {
+    // Only a header still open reads it later; F.name is its name.
+    F.probable_macro_unread = false;
+    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name);
+  }
   if (F.enabled && L.code_seen && !L.directive_line) {
     // Keep the identifier that ends this code line, if any.
     int e = IsIdentChar(static_cast<unsigned char>(L.last_nonblank))

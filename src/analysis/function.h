@@ -49,7 +49,15 @@ void FunctionWord(GlobalData& G, const char* line, int start, int end,
 void FunctionCharacter(GlobalData& G, const char* line, int i);
 
 // At the end of each line: the first-"(" rule, macro listings, directives.
-void FunctionLineEnd(GlobalData& G, const char* line);
+// Inline, since most lines need only the first-"(" state reset.
+void FunctionLineEndDetails(GlobalData& G, const char* line);
+inline void FunctionLineEnd(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  F.candidate_on_line = false;
+  F.use_next_paren = false;
+  F.skip_group_depth = 0;
+  if (F.enabled || F.in_header || G.sw.macros) FunctionLineEndDetails(G, line);
+}
 
 // At the end of the file: the open-scope and brace-balance NOTICE texts.
 void FunctionEndOfFile(GlobalData& G);
@@ -58,7 +66,9 @@ void FunctionEndOfFile(GlobalData& G);
 
 // Extracts the function name and prefix from the text before the
 // parenthesis at line[paren]; false when no acceptable name is found.
-bool GetFunction(GlobalData& G, const char* line, int paren);
+// `plain`, when given, is a word known to be no header qualifier, macro
+// name or keyword, which a name equal to it need not be looked up as.
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain = {});
 
 // The character check of a function name.
 bool ValFunctionName(const GlobalData& G, std::string_view name,

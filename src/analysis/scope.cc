@@ -18,13 +18,12 @@ bool IsNameStart(char c) {
   return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || c == '_' || c == '~';
 }
 
-// Copies a balanced "<...>" starting at text[pos] into out; returns the
-// position after it.
-size_t CopyAngleList(const std::string& text, size_t pos, std::string& out) {
+// The position after the balanced "<...>" that starts at text[pos], or the
+// text's end.
+size_t SkipAngleList(std::string_view text, size_t pos) {
   int depth = 0;
   for (; pos < text.size(); ++pos) {
-    char c = text[pos];
-    out.push_back(c);
+    const char c = text[pos];
     if (c == '<') ++depth;
     if (c == '>' && --depth == 0) return pos + 1;
   }
@@ -32,13 +31,14 @@ size_t CopyAngleList(const std::string& text, size_t pos, std::string& out) {
 }
 
 // Reads one class-name word at text[pos]: letters, digits and anything but
-// the stop characters, with "<...>" lists copied whole.
-std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
-  std::string name;
+// the stop characters, with "<...>" lists taken whole. The name is a piece
+// of `text`.
+std::string_view ReadNameWord(std::string_view text, size_t& pos, bool& forward) {
   while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
-  if (pos >= text.size() || !IsNameStart(text[pos])) return name;
+  const size_t start = pos;
+  if (pos >= text.size() || !IsNameStart(text[pos])) return {};
   while (pos < text.size()) {
-    char c = text[pos];
+    const char c = text[pos];
     if (c == ';') {
       forward = true;
       break;
@@ -46,29 +46,27 @@ std::string ReadNameWord(const std::string& text, size_t& pos, bool& forward) {
     if (IsWhiteSpace(c) || InSet(c, "({}:")) {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
-        name += "::";
         pos += 2;
         continue;
       }
       break;
     }
     if (c == '<') {
-      pos = CopyAngleList(text, pos, name);
+      pos = SkipAngleList(text, pos);
       continue;
     }
-    name.push_back(c);
     ++pos;
   }
-  return name;
+  return text.substr(start, pos - start);
 }
 
 // The class name of a class header; export and calling-convention macros
 // (names in the macro list) standing before it are passed over.
-std::string ReadClassName(const GlobalData& G, const std::string& text,
-                          size_t& pos, bool& forward) {
+std::string_view ReadClassName(const GlobalData& G, std::string_view text,
+                               size_t& pos, bool& forward) {
   for (int guard = 0; guard < 8; ++guard) {
     size_t start = pos;
-    std::string name = ReadNameWord(text, pos, forward);
+    const std::string_view name = ReadNameWord(text, pos, forward);
     if (name.empty() || forward) return name;
     if (!G.lists.macro_names.contains(name)) return name;
     // A macro name: skip its argument list too, e.g. __declspec(dllexport).
@@ -89,7 +87,7 @@ std::string ReadClassName(const GlobalData& G, const std::string& text,
 }
 
 // The raw inheritance text after the class name.
-std::string InheritancePart(const GlobalData& G, const std::string& rest) {
+std::string_view InheritancePart(const GlobalData& G, std::string_view rest) {
   if (G.lang.flags.java) return rest;
   for (size_t i = 0; i < rest.size(); ++i) {
     if (rest[i] != ':') continue;
@@ -172,11 +170,12 @@ void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
 BraceKind BeginClass(GlobalData& G) {
   ScopeState& S = G.scope;
   S.class_pending = false;
-  std::string header(S.class_header.text, S.class_header.length);
-  S.class_header.Clear();
+  // The header is read in place: nothing below adds to class_header before
+  // it is cleared.
+  const std::string_view header(S.class_header.text, S.class_header.length);
   size_t pos = 0;
   bool forward = false;
-  std::string name = ReadClassName(G, header, pos, forward);
+  const std::string_view name = ReadClassName(G, header, pos, forward);
   // A Java record's components: attributes of the record, not inheritance.
   int components = 0;
   const bool record = S.record_pending;
@@ -190,8 +189,8 @@ BraceKind BeginClass(GlobalData& G) {
         if (header[close] == '(') ++depth;
         if (header[close] == ')' && --depth == 0) break;
       }
-      const std::string inside = header.substr(pos + 1, close - pos - 1);
-      if (inside.find_first_not_of(" \t\r\n") != std::string::npos) {
+      const std::string_view inside = header.substr(pos + 1, close - pos - 1);
+      if (inside.find_first_not_of(" \t\r\n") != std::string_view::npos) {
         components = 1 + TopLevelCommas(inside);
       }
       pos = close < header.size() ? close + 1 : close;
@@ -203,25 +202,30 @@ BraceKind BeginClass(GlobalData& G) {
   if (S.in_class) {
     // Deeper than the stack: the body is not tracked as a class, but the
     // declarations in it are still found.
-    if (S.class_depth >= kScopeStackDepth) return BraceKind::kTransparent;
+    if (S.class_depth >= kScopeStackDepth) {
+      S.class_header.Clear();
+      return BraceKind::kTransparent;
+    }
     S.class_stack[S.class_depth++] = S.cls;
   }
   std::string qualified;
   if (!name.empty()) {
-    if (S.class_depth > 0) {
-      qualified = S.class_stack[S.class_depth - 1].name + QualifierSeparator(G) + name;
-    } else if (!S.namespace_name.empty()) {
-      qualified = S.namespace_name + QualifierSeparator(G) + name;
-    } else {
-      qualified = name;
+    // Inside a class the separator follows even a nameless outer class.
+    const std::string& outer =
+        S.class_depth > 0 ? S.class_stack[S.class_depth - 1].name : S.namespace_name;
+    if (S.class_depth > 0 || !outer.empty()) {
+      const std::string_view separator = QualifierSeparator(G);
+      qualified.reserve(outer.size() + separator.size() + name.size());
+      qualified.append(outer).append(separator);
     }
+    qualified.append(name);
   }
+  S.class_header.Clear();
   ClassFrame& c = S.cls;
   c = ClassFrame{};
-  c.name = qualified;
-  c.inheritance = inheritance;
-  c.template_text = S.template_text;
-  S.template_text.clear();
+  c.name = std::move(qualified);
+  c.inheritance = std::move(inheritance);
+  TakeTemplateText(S, c.template_text);
   c.kind = S.pending_kind;
   c.typedef_named = S.pending_typedef;
   c.in_class = true;
@@ -232,15 +236,17 @@ BraceKind BeginClass(GlobalData& G) {
   c.record = record;
   S.in_class = true;
   S.member_text.Clear();
-  if (!inheritance.empty()) ++G.file.classes_with_inheritance_count;
+  if (!c.inheritance.empty()) ++G.file.classes_with_inheritance_count;
 
   // A nameless class or struct ("typedef struct { ... } Name;") gets its
   // record at its end, under the name that follows the closing brace.
-  const bool counted = qualified.empty() ||
-                       (FindOrCreateClass(G, qualified, false) == nullptr &&
-                        !G.lists.namespace_index.contains(qualified));
+  bool counted = c.name.empty();
+  if (!counted) {
+    c.class_record = FindClass(G, c.name);
+    counted = c.class_record == nullptr && !G.lists.namespace_index.contains(c.name);
+    if (counted) c.class_record = CreateClass(G, c.name);
+  }
   if (counted) {
-    if (!qualified.empty()) FindOrCreateClass(G, qualified, true);
     if (c.kind == ClassKind::kInterface) {
       ++G.file.interface_count;
     } else {
@@ -299,14 +305,11 @@ std::string WithoutAttributes(std::string_view text) {
 // A member declaration that declares data: not a friend, using, typedef or
 // static_assert declaration, and not a method.
 bool IsDataDeclaration(std::string_view text) {
-  static constexpr std::string_view kNotData[] = {"friend", "using", "typedef",
-                                                  "static_assert"};
-  for (std::string_view word : kNotData) {
-    if (text.substr(0, word.size()) == word &&
-        (text.size() == word.size() ||
-         !IsIdentChar(static_cast<unsigned char>(text[word.size()])))) {
-      return false;
-    }
+  size_t n = 0;  // the leading word, compared whole
+  while (n < text.size() && IsIdentChar(static_cast<unsigned char>(text[n]))) ++n;
+  const std::string_view first = text.substr(0, n);
+  if (first == "friend" || first == "using" || first == "typedef" || first == "static_assert") {
+    return false;
   }
   return !IsMethodDeclaration(text);
 }
@@ -364,12 +367,15 @@ const char* QualifierSeparator(const GlobalData& G) {
   return (G.lang.flags.java || G.lang.flags.csharp) ? "." : "::";
 }
 
-ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
-                               bool create) {
+ClassRecord* FindClass(GlobalData& G, const std::string& name) {
   RecordLists& lists = G.lists;
   auto it = lists.class_index.find(name);
-  if (it != lists.class_index.end()) return lists.ClassAt(it->second);
-  if (!create || lists.namespace_index.contains(name)) return nullptr;
+  return it != lists.class_index.end() ? lists.ClassAt(it->second) : nullptr;
+}
+
+ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
+  // An unkept class needs only its name in the index.
+  if (!G.lists.keep_classes) return G.lists.AddClass(name, ClassRecord{});
   ClassRecord record;
   record.kind = RecordKind::kClass;
   if (G.scope.in_class && G.scope.cls.name == name) {
@@ -383,45 +389,56 @@ ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
   record.name = name;
   record.file_name = CurrentFileName(G);
   record.line = G.reader.line_number;
-  return lists.AddClass(name, std::move(record));
+  return G.lists.AddClass(name, std::move(record));
 }
 
-std::string CleanInheritance(const GlobalData& G, const std::string& raw) {
-  std::string text = raw;
+ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
+                               bool create) {
+  if (ClassRecord* found = FindClass(G, name)) return found;
+  if (!create || G.lists.namespace_index.contains(name)) return nullptr;
+  return CreateClass(G, name);
+}
+
+std::string CleanInheritance(const GlobalData& G, std::string_view text) {
+  if (text.empty()) return {};
   if (G.lang.flags.java) {
     size_t ext = FindWholeWord(text, "extends");
     size_t imp = FindWholeWord(text, "implements");
-    if (imp != std::string::npos) {
-      if (ext != std::string::npos && ext < imp) {
-        text.resize(imp);
+    if (imp != std::string_view::npos) {
+      if (ext != std::string_view::npos && ext < imp) {
+        text = text.substr(0, imp);
       } else {
-        text = ext == std::string::npos ? std::string() : text.substr(ext);
+        text = ext == std::string_view::npos ? std::string_view() : text.substr(ext);
       }
     }
   }
   if (G.lang.flags.csharp) {
     size_t where = FindWholeWord(text, "where");
-    if (where != std::string::npos) text.resize(where);
+    if (where != std::string_view::npos) text = text.substr(0, where);
   }
-  std::string spaced;
-  for (char c : text) {
-    if (c == '\t' || c == '\r' || c == '\n' || c == '{') {
-      spaced.push_back(' ');
+  // The words between blanks (tabs, line breaks and "{" read as blanks; a
+  // comma ends its word), rejoined by single blanks without the access and
+  // "extends" words; a comma keeps no blank before it.
+  auto blank = [](char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '{';
+  };
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && blank(text[i])) ++i;
+    size_t j = i;
+    while (j < text.size() && !blank(text[j]) && text[j] != ',') ++j;
+    if (j < text.size() && text[j] == ',') ++j;  // "A," is one word
+    if (j == i) break;
+    const std::string_view word = text.substr(i, j - i);
+    i = j;
+    if (word == "public" || word == "private" || word == "protected" || word == "extends") {
       continue;
     }
-    spaced.push_back(c);
-    if (c == ',') spaced.push_back(' ');
+    if (!out.empty() && word[0] != ',') out.push_back(' ');
+    out.append(word);
   }
-  static const char* const kDropped[] = {"public", "private", "protected",
-                                         "extends", nullptr};
-  std::string cleaned = DropWords(spaced, kDropped);
-  // A comma keeps no blank before it.
-  std::string out;
-  for (char c : cleaned) {
-    if (c == ',' && !out.empty() && out.back() == ' ') out.pop_back();
-    out.push_back(c);
-  }
-  RightTrim(out);
   return out;
 }
 
@@ -448,7 +465,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
       return;
     }
     // "using namespace X;" and "namespace A = B;" open nothing.
-    if (CharOutsideComments(line, ';') && !CharOutsideComments(line, '{')) return;
+    if (SemicolonWithoutBrace(line)) return;
     S.namespace_pending = true;
     S.pending_namespace = name;
     return;
@@ -464,7 +481,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   if (G.file.open_paren_count > G.file.close_paren_count) return;  // a type
   std::string previous = PreviousWord(line, start);
   if (previous == "enum" || previous == "friend") return;
-  const bool forward = CharOutsideComments(line, ';') && !CharOutsideComments(line, '{');
+  const bool forward = SemicolonWithoutBrace(line);
   // A macro invocation line without ";" does not own the class after it;
   // "f(p) struct s *p;" (K&R) keeps its header.
   if (!forward && HeaderAwaitsBody(G)) DropPendingHeader(G);
@@ -603,7 +620,8 @@ void EndClass(GlobalData& G, const char* line, int brace) {
   const int32_t characters = f.characters_count - c.start.characters;
   CheckClassEnd(G, span, spaces, characters);
 
-  if (ClassRecord* r = FindOrCreateClass(G, c.name, false)) {
+  if (c.class_record == nullptr) c.class_record = FindOrCreateClass(G, c.name, false);
+  if (ClassRecord* r = c.class_record) {
     r->loc += span.loc;
     r->eloc += span.eloc;
     r->lloc += span.lloc;

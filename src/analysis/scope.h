@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/keywords.h"
 #include "zav/global_data.h"
@@ -58,6 +59,10 @@ void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
 // the namespace list knows it (nullptr when only the namespace list does).
 ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,
                                bool create);
+// The class record of a name, or nullptr.
+ClassRecord* FindClass(GlobalData& G, const std::string& name);
+// A new class record under `name`, which no record has yet.
+ClassRecord* CreateClass(GlobalData& G, const std::string& name);
 
 // The file counters a class or function body measures its growth from.
 void TakeSnapshot(const GlobalData& G, CounterSnapshot& s);
@@ -76,6 +81,6 @@ std::string CurrentFileName(const GlobalData& G);
 const char* QualifierSeparator(const GlobalData& G);
 
 // Cleans an inheritance text as written after a class name.
-std::string CleanInheritance(const GlobalData& G, const std::string& text);
+std::string CleanInheritance(const GlobalData& G, std::string_view text);
 
 }  // namespace zav

@@ -59,8 +59,8 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   if (k <= 0) return false;
   const char c = t.text[k - 1];
   if (!IsIdentChar(static_cast<unsigned char>(c)) && c != ']') return false;
-  const std::string first = FirstIdentifier(t.text, 0);
-  return first != "enum" && first != "union" && first != "typedef" && first != "extern";
+  return !FirstIdentifierIs(t.text, "enum") && !FirstIdentifierIs(t.text, "union") &&
+         !FirstIdentifierIs(t.text, "typedef") && !FirstIdentifierIs(t.text, "extern");
 }
 
 [[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
@@ -147,7 +147,10 @@ bool MemberInitialiserBrace(const GlobalData& G) {
         S.braces[S.brace_depth - 1] == BraceKind::kEnum) {
       S.enum_constants = false;  // the methods of the enum follow
     }
-    if (!S.template_open) S.template_text.clear();
+    if (!S.template_open) {
+      S.template_text.clear();
+      S.template_unread = false;
+    }
     S.where_clause = false;
   }
   F.assignment_seen = false;
@@ -165,6 +168,20 @@ bool IsAssignment(const char* line, int i) {
 }
 
 }  // namespace
+
+std::string& TemplateText(ScopeState& S) {
+  if (S.template_unread) {
+    S.template_unread = false;
+    CollapseBlanksInto(std::string_view(S.template_header.text, S.template_header.length),
+                       " \t\r\n", S.template_text);
+  }
+  return S.template_text;
+}
+
+void TakeTemplateText(ScopeState& S, std::string& to) {
+  to = TemplateText(S);
+  S.template_text.clear();
+}
 
 bool AtDeclarationLevel(const GlobalData& G) {
   const ScopeState& S = G.scope;
@@ -206,6 +223,7 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
       if (!G.lang.flags.c && ScopeKeywordBoundary(line, start, end, word) &&
           !G.func.in_body) {
         ScopeState& S = G.scope;
+        TemplateText(S);  // the header before this one, while it is there
         S.template_open = true;
         S.template_angle_depth = 0;
         S.template_header.Clear();
@@ -260,8 +278,7 @@ namespace {
   S.template_angle_depth += c == '<' ? 1 : -1;
   if (c == '>' && S.template_angle_depth <= 0) {
     S.template_open = false;
-    S.template_text = CollapseBlanks(
-        std::string(S.template_header.text, S.template_header.length), " \t\r\n");
+    S.template_unread = true;
     UpdateCollecting(G);
   }
 }
@@ -285,11 +302,19 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       OnSemicolon(G, line);
       break;
     case '(':
-      OnFunctionParen(G, line, i, true);
+    case ')': {
+      // What OnFunctionParen does first, here: a parenthesis in a body
+      // is counted, and one outside headers that cannot start one
+      // (function detection off, or a later "(" of the line) is passed by.
+      const bool open = c == '(';
+      if (F.in_body && !F.in_header) {
+        F.paren_depth += open ? 1 : -1;
+      } else if (F.in_header || F.skip_group_depth > 0 ||
+                 (open && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
+        OnFunctionParen(G, line, i, open);
+      }
       break;
-    case ')':
-      OnFunctionParen(G, line, i, false);
-      break;
+    }
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
@@ -333,8 +358,15 @@ std::string_view DirectiveWord(const char* line) {
 // the later branch are taken back when they are plain blocks.
 void TrackConditional(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
+  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
+  // matter: "#define" and most others end here, before their word is read.
+  int p = 0;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != '#') return;
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != 'i' && line[p] != 'e') return;
   const std::string_view word = DirectiveWord(line);
-  if (word.empty()) return;
   const int depth = S.brace_depth + S.brace_overflow;
   const bool tracked = S.conditional_depth > 0 && S.conditional_depth <= kScopeStackDepth;
   if (word == "if" || word == "ifdef" || word == "ifndef") {

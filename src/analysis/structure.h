@@ -34,6 +34,11 @@ inline void CollectText(GlobalData& G, const char* text, int length) {
   if (S.collect_member) S.member_text.Append(text, length);
 }
 
+// The text of the last closed template header, for the class or function
+// it stands before; TakeTemplateText hands it over and forgets it.
+std::string& TemplateText(ScopeState& S);
+void TakeTemplateText(ScopeState& S, std::string& to);
+
 // Recomputes whether any collector is active (G.lex.collecting).
 void UpdateCollecting(GlobalData& G);
 

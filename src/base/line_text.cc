@@ -93,19 +93,27 @@ void CutLineComment(std::string& s) {
   if (pos != std::string::npos) s.resize(pos);
 }
 
-std::string CollapseBlanks(const std::string& s, const char* delimiters) {
-  std::string out;
-  size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && std::strchr(delimiters, s[i]) != nullptr) ++i;
-    size_t j = i;
-    while (j < s.size() && std::strchr(delimiters, s[j]) == nullptr) ++j;
-    if (j > i) {
-      if (!out.empty()) out.push_back(' ');
-      out.append(s, i, j - i);
+void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out) {
+  const CharSet stop(delimiters);  // one test a character, no string search
+  out.resize(s.size());  // room for every character; cut to size below
+  char* const begin = out.data();
+  char* o = begin;
+  bool gap = false;  // a delimiter since the last character kept
+  for (const char c : s) {
+    if (stop.Has(c)) {
+      gap = true;
+      continue;
     }
-    i = j;
+    if (gap && o != begin) *o++ = ' ';
+    gap = false;
+    *o++ = c;
   }
+  out.resize(o - begin);
+}
+
+std::string CollapseBlanks(std::string_view s, const char* delimiters) {
+  std::string out;
+  CollapseBlanksInto(s, delimiters, out);
   return out;
 }
 
@@ -212,12 +220,57 @@ bool CharOutsideComments(const char* line, char c) {
   return false;
 }
 
+bool SemicolonWithoutBrace(const char* line) {
+  bool semicolon = false;
+  int i = 0;
+  // From one character of interest to the next by the library's search.
+  for (const char* p; i < kLinePieceMax && (p = std::strpbrk(line + i, ";{/")) != nullptr;) {
+    i = static_cast<int>(p - line);
+    if (i >= kLinePieceMax) break;
+    if (*p == '{') return false;
+    if (*p == ';') {
+      semicolon = true;
+      ++i;
+    } else if (p[1] == '/') {
+      break;
+    } else if (p[1] == '*') {
+      i = SkipBlockComment(line, i);
+    } else {
+      ++i;
+    }
+  }
+  return semicolon;
+}
+
 std::string FirstWord(const char* line, int start) {
   return FirstWordImpl(line, start, WordStop::kBlanks, false, false);
 }
 
 std::string FirstIdentifier(const char* line, int start) {
   return FirstWordImpl(line, start, WordStop::kIdentifier, false, true);
+}
+
+// In place: after blanks and carriage returns, a word that starts with a
+// letter, "_" or "~" and ends at white space, the NUL or one of "{:(;)/".
+// A line that starts with a comment is left to FirstIdentifier.
+bool FirstIdentifierIs(const char* line, std::string_view name) {
+  int i = 0;
+  while (IsBlank(line[i]) || line[i] == '\r') ++i;
+  if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
+  static constexpr CharSet kStops = [] {
+    CharSet stops(" \t\r\n{:(;)/");
+    stops.Add('\0');
+    return stops;
+  }();
+  const char c0 = name[0];
+  if (!((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || c0 == '_' || c0 == '~')) {
+    return false;
+  }
+  // A mismatch ends the loop at the line's NUL at the latest.
+  for (size_t k = 0; k < name.size(); ++k) {
+    if (line[i + k] != name[k] || kStops.Has(name[k])) return false;
+  }
+  return kStops.Has(line[i + name.size()]);
 }
 
 std::string FirstNameAfterOpeners(const char* line, int start) {

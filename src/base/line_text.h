@@ -21,7 +21,9 @@ void RemoveBlockComment(std::string& s);
 void CutLineComment(std::string& s);
 // Splits at any of `delimiters` and rejoins the non-empty pieces with
 // single spaces.
-std::string CollapseBlanks(const std::string& s, const char* delimiters);
+std::string CollapseBlanks(std::string_view s, const char* delimiters);
+// As CollapseBlanks, into `out` (its room is kept for the next text).
+void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out);
 // Splits at " \t\r\n" and rejoins with single spaces the words that are not
 // in `words` (a null-terminated array).
 std::string DropWords(const std::string& s, const char* const* words);
@@ -72,6 +74,9 @@ bool OnlyCharacter(const char* line, char c);
 
 // True when `c` occurs on the line outside block and "//" comments.
 bool CharOutsideComments(const char* line, char c);
+// CharOutsideComments(line, ';') && !CharOutsideComments(line, '{') in one
+// pass: a declaration that ends on this line opens no body on it.
+bool SemicolonWithoutBrace(const char* line);
 
 // First word from `start`: skips spaces, tabs and carriage returns, one
 // leading block comment; empty for an empty line or a "//" comment; copies
@@ -80,6 +85,8 @@ std::string FirstWord(const char* line, int start);
 // As FirstWord, but also stops at "{", ":", "(", ";", ")" and "/", and gives
 // nothing unless the word starts with a letter, "_" or "~".
 std::string FirstIdentifier(const char* line, int start);
+// FirstIdentifier(line, 0) == name, compared in place where it can be.
+bool FirstIdentifierIs(const char* line, std::string_view name);
 // As FirstIdentifier, but first skips any run of spaces, tabs, "{" and "(",
 // and gives the word whatever character it starts with.
 std::string FirstNameAfterOpeners(const char* line, int start);

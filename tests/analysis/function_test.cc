@@ -167,6 +167,11 @@ TEST(HeaderRecognition, ConstructorsOperatorsAndTemplates) {
   EXPECT_EQ(tmpl.only().name, "max");
   EXPECT_EQ(tmpl.only().template_text, "template <typename T>");
   EXPECT_EQ(tmpl.only().cyclomatic, 2);
+  // A ";" forgets the template header; a second header replaces the first.
+  Analysed forgotten("template <class T> int v;\nint plain(int a) { return a; }\n");
+  EXPECT_EQ(forgotten.only().template_text, "");
+  Analysed second("template <class A>\ntemplate <class  B> void f(B b) { }\n");
+  EXPECT_EQ(second.only().template_text, "template <class B>");
 }
 
 TEST(HeaderRecognition, JavaAnonymousClassMethodsStayInside) {

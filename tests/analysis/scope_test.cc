@@ -129,6 +129,8 @@ TEST(Inheritance, CleaningPerLanguage) {
   EXPECT_EQ(cs.Class("K<T>").inheritance, "L, IM");
   Scoped split("class S\n  : public virtual Base\n{\n};\n");
   EXPECT_EQ(split.Class("S").inheritance, "virtual Base");
+  Scoped comma("class X : protected A ,B {};\n");
+  EXPECT_EQ(comma.Class("X").inheritance, "A, B");
 }
 
 TEST(ClassMetrics, SpanFiguresAndMethods) {

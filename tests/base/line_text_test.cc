@@ -44,6 +44,10 @@ TEST(LineText, LoneCharacterAndCharacterOutsideComments) {
   EXPECT_FALSE(OnlyCharacter("x }\n", '}'));
   EXPECT_TRUE(CharOutsideComments("/* { */ a { // }", '{'));
   EXPECT_FALSE(CharOutsideComments("/* { */ a // {", '{'));
+  EXPECT_TRUE(SemicolonWithoutBrace("class A; /* { */"));
+  EXPECT_TRUE(SemicolonWithoutBrace("x = a / b; // {"));  // a lone "/" is no comment
+  EXPECT_FALSE(SemicolonWithoutBrace("struct s { int a; };"));
+  EXPECT_FALSE(SemicolonWithoutBrace("int f() // ;"));
 }
 
 TEST(LineText, WholeWords) {
@@ -62,6 +66,10 @@ TEST(LineText, FirstWordForms) {
   EXPECT_EQ(FirstIdentifier("A:B", 0), "A");
   EXPECT_EQ(FirstIdentifier("9lives", 0), "");
   EXPECT_EQ(FirstNameAfterOpeners(" {( 9x)", 0), "9x");
+  EXPECT_TRUE(FirstIdentifierIs(" \t~A(); x", "~A"));
+  EXPECT_TRUE(FirstIdentifierIs("/* c */ enum {", "enum"));
+  EXPECT_FALSE(FirstIdentifierIs("foobar (x)", "foo"));
+  EXPECT_FALSE(FirstIdentifierIs("A::f (x)", "A::f"));  // the identifier is "A"
 }
 
 }  // namespace
