@@ -354,6 +354,12 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         }
       }
       i = end;
+      // A single space after an identifier, the most frequent case, is
+      // taken here rather than by another round of the loop.
+      if (line[i] == ' ' && line[i + 1] != ' ' && i < length) {
+        ++spaces;
+        ++i;
+      }
       continue;
     }
     if (k & kAction) {

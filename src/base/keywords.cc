@@ -86,6 +86,7 @@ constexpr Entry kWords[] = {
 };
 
 constexpr int kMaxWordLength = 16;
+static_assert(kMaxWordLength < 31, "CouldBeWord tests bit 31 for longer words");
 constexpr int kTableSize = 256;  // power of two, well above the word count
 
 // A word of 2 to 16 characters is known by its length and two machine
@@ -167,8 +168,8 @@ struct Table {
 constexpr Table kTable;
 
 // `last`: by the last character instead of the first.
-constexpr std::array<uint32_t, 128> WordLengths(bool last) {
-  std::array<uint32_t, 128> bits{};
+constexpr std::array<uint32_t, 256> WordLengths(bool last) {
+  std::array<uint32_t, 256> bits{};
   for (const Entry& e : kWords) {
     int length = 0;
     while (e.text[length] != '\0') ++length;
@@ -179,8 +180,8 @@ constexpr std::array<uint32_t, 128> WordLengths(bool last) {
 
 }  // namespace
 
-constinit const std::array<uint32_t, 128> kWordLengthsByFirst = WordLengths(false);
-constinit const std::array<uint32_t, 128> kWordLengthsByLast = WordLengths(true);
+constinit const std::array<uint32_t, 256> kWordLengthsByFirst = WordLengths(false);
+constinit const std::array<uint32_t, 256> kWordLengthsByLast = WordLengths(true);
 
 Word LookupWord(const char* s, int length) {
   if (length < 2 || length > kMaxWordLength) return Word::kNone;
