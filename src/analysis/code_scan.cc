@@ -109,6 +109,16 @@ inline __attribute__((always_inline)) int SpacesEnd(const char* line, int i) {
 #endif
 }
 
+// The code characters that StructureActsOn must look at; for the others
+// in kCodeCharacters with kStructure the answer is always true.
+struct ConditionalTable {
+  bool test[256] = {};
+  constexpr ConditionalTable() {
+    for (unsigned char c : {'-', '+', '.', '<', '>', '|', '&'}) test[c] = true;
+  }
+};
+constexpr ConditionalTable kConditional;
+
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
 // is known to do nothing with the code character line[i]: "-", "+" and "."
 // act only when doubled ("--", "++", "..."), "<" and ">" only inside a
@@ -367,7 +377,9 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       last = static_cast<char>(c);
       flush(i + 1);
       const uint8_t acts = kCodeCharacters.acts[c];
-      if ((acts & kStructure) && StructureActsOn(G, line, i)) StructureCharacter(G, line, i);
+      if ((acts & kStructure) && (!kConditional.test[c] || StructureActsOn(G, line, i))) {
+        StructureCharacter(G, line, i);
+      }
       if (acts & kCounts) CountCodeCharacter(G, line, i);
       ++i;
       if (!InPlainCode(L)) return i;
