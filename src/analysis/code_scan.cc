@@ -116,8 +116,17 @@ struct ConditionalTable {
   constexpr ConditionalTable() {
     for (unsigned char c : {'-', '+', '.', '<', '>', '|', '&'}) test[c] = true;
   }
+  // The code scanner passes over these characters without any call, so
+  // they must have no counting action.
+  constexpr bool OnlyStructure() const {
+    for (int c = 0; c < 256; ++c) {
+      if (test[c] && kCodeCharacters.acts[c] != kStructure) return false;
+    }
+    return true;
+  }
 };
 constexpr ConditionalTable kConditional;
+static_assert(kConditional.OnlyStructure());
 
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
 // is known to do nothing with the code character line[i]: "-", "+" and "."
@@ -375,11 +384,16 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
     if (k & kAction) {
       visible = true;
       last = static_cast<char>(c);
+      // A character whose action depends on its neighbours and that has
+      // none here ("->", "a.b", "a < b" outside a template header) is
+      // inert: nothing is called, so nothing needs writing back yet.
+      if (kConditional.test[c] && !StructureActsOn(G, line, i)) {
+        ++i;
+        continue;
+      }
       flush(i + 1);
       const uint8_t acts = kCodeCharacters.acts[c];
-      if ((acts & kStructure) && (!kConditional.test[c] || StructureActsOn(G, line, i))) {
-        StructureCharacter(G, line, i);
-      }
+      if (acts & kStructure) StructureCharacter(G, line, i);
       if (acts & kCounts) CountCodeCharacter(G, line, i);
       ++i;
       if (!InPlainCode(L)) return i;
