@@ -177,7 +177,7 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
 [[gnu::noinline]] void TestOnlyCharacterLine(GlobalData& G, const char* line, int i,
                                              int64_t& counter) {
   const char c = line[i];
-  if (OnlyCharacter(line, c)) {
+  if (NothingFollows(line, i + 1)) {
     ++counter;
     if (c == '{' || c == '}') {
       G.lex.brace_line = true;
