@@ -87,7 +87,8 @@ constexpr Entry kWords[] = {
 
 constexpr int kMaxWordLength = 16;
 static_assert(kMaxWordLength < 31, "CouldBeWord tests bit 31 for longer words");
-constexpr int kTableSize = 256;  // power of two, well above the word count
+constexpr int kTableBits = 8;
+constexpr int kTableSize = 1 << kTableBits;  // well above the word count
 
 // A word of 2 to 16 characters is known by its length and two machine
 // words of its text: for 8 or more characters the first and the last
@@ -141,7 +142,7 @@ Key LoadKey(const char* s, int length) {
 constexpr unsigned Hash(const Key& key, int length) {
   const uint64_t h = (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ static_cast<uint64_t>(length)) *
                      0xC2B2AE3D27D4EB4Full;
-  return static_cast<unsigned>(h >> 56) & (kTableSize - 1);
+  return static_cast<unsigned>(h >> (64 - kTableBits));
 }
 
 struct Slot {
