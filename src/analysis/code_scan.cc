@@ -37,23 +37,26 @@ enum : uint8_t {
   kWordStart = 1 << 0,   // a letter or "_": an identifier
   kAction = 1 << 1,      // a code-character action (kCodeCharacters)
   kBlankSpace = 1 << 2,  // a space
-  kDigit = 1 << 3,       // a number, letters and digits up to its end
+  kDigit = 1 << 3,       // a number, letters and digits up to its end; also
+                         // an identifier where no words are looked up
   kTab = 1 << 4,         // a tab: spaces and notice 30
   kSpecial = 1 << 5      // anything else: a full character step
 };
 struct CodeScanTable {
   uint8_t kind[256] = {};
-  // `other`: a language without the C-family actions, where their
-  // characters are inert.
+  // `other`: a language without the C-family actions and words, where
+  // their characters are inert and identifiers are passed over like
+  // numbers.
   constexpr explicit CodeScanTable(bool other) {
     for (int c = 0; c < 256; ++c) {
       if (c <= 32 || c >= 128) kind[c] = kSpecial;  // blanks, controls, high bytes
     }
     kind[static_cast<unsigned char>(' ')] = kBlankSpace;
     kind[static_cast<unsigned char>('\t')] = kTab;
-    for (int c = 'a'; c <= 'z'; ++c) kind[c] = kWordStart;
-    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = kWordStart;
-    kind[static_cast<unsigned char>('_')] = kWordStart;
+    const uint8_t word = other ? kDigit : kWordStart;
+    for (int c = 'a'; c <= 'z'; ++c) kind[c] = word;
+    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = word;
+    kind[static_cast<unsigned char>('_')] = word;
     for (int c = '0'; c <= '9'; ++c) kind[c] = kDigit;
     for (unsigned char c : {'"', '\'', '/', '\\'}) kind[c] = kSpecial;
     for (int c = 0; c < 256; ++c) {
@@ -360,8 +363,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       const int end = IdentifierEnd(line, i + 1);
       visible = true;
       last = line[end - 1];
-      if (kind == kCodeScan.kind &&
-          CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
+      if (CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
         const Word word = LookupWord(line + i, end - i);
         if (word != Word::kNone) {
           // The detectors see the word collected like the code before
