@@ -19,7 +19,7 @@ namespace zav {
 class NameSet {
  public:
   bool contains(std::string_view name) const {
-    if (count_ == 0) return false;
+    if (!MayHold(name)) return false;
     const uint64_t h = Hash(name);
     for (size_t i = h & mask_;; i = (i + 1) & mask_) {
       if (hashes_[i] == 0) return false;
@@ -36,6 +36,8 @@ class NameSet {
       if (hashes_[i] == h) return false;
     }
     hashes_[i] = h;
+    const size_t bit = FilterBit(name);
+    filter_[bit / 64] |= uint64_t{1} << (bit % 64);
     refs_[i] = static_cast<uint32_t>(names_.size());
     names_.push_back(Store(name));
     ++count_;
@@ -46,6 +48,24 @@ class NameSet {
   bool empty() const { return count_ == 0; }
 
  private:
+  // A filter in front of the table: one bit for each class of names of
+  // the same length, first and last character, set by insert. Most names
+  // asked about are not in the set, and most of those fall in a class
+  // that holds none of its names: they are answered without a hash.
+  static constexpr int kFilterBits = 16;
+  static size_t FilterBit(std::string_view s) {
+    const uint32_t key =
+        s.empty() ? 0
+                  : static_cast<uint32_t>(s.size()) << 16 |
+                        static_cast<uint32_t>(static_cast<unsigned char>(s.front())) << 8 |
+                        static_cast<unsigned char>(s.back());
+    return (key * 0x9E3779B1u) >> (32 - kFilterBits);
+  }
+  bool MayHold(std::string_view s) const {
+    const size_t bit = FilterBit(s);
+    return (filter_[bit / 64] >> (bit % 64) & 1) != 0;
+  }
+
   // Eight bytes a step: each step is a bijection of the state for a given
   // word, so names of one length that differ in one word never collide;
   // the length seeds the state, and the tail is padded with zeros.
@@ -115,6 +135,7 @@ class NameSet {
     }
   }
 
+  uint64_t filter_[(1 << kFilterBits) / 64] = {};
   std::vector<uint64_t> hashes_;
   std::vector<uint32_t> refs_;
   std::vector<std::string_view> names_;

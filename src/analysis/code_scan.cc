@@ -28,29 +28,35 @@ __m128i FirstBytes(int n) {
 }
 #endif
 
-// What the fast code scanner does with a character in code state.
+// What the fast code scanner does with a character in code state. Each
+// kind but kInert is a bit of its own, so that the scanner tests them one
+// by one in the order of their frequency instead of jumping through a
+// table on every character.
 enum : uint8_t {
-  kInert = 0,      // visible code that changes nothing: "*", "!", "%", ...
-  kBlankSpace,     // a space
-  kTab,            // a tab: spaces and notice 30
-  kWordStart,      // a letter or "_": an identifier
-  kDigit,          // a number, letters and digits up to its end
-  kAction,         // a code-character action (kCodeCharacters)
-  kSpecial         // anything else: a full character step
+  kInert = 0,            // visible code that changes nothing: "*", "!", "%", ...
+  kWordStart = 1 << 0,   // a letter or "_": an identifier
+  kAction = 1 << 1,      // a code-character action (kCodeCharacters)
+  kBlankSpace = 1 << 2,  // a space
+  kDigit = 1 << 3,       // a number, letters and digits up to its end; also
+                         // an identifier where no words are looked up
+  kTab = 1 << 4,         // a tab: spaces and notice 30
+  kSpecial = 1 << 5      // anything else: a full character step
 };
 struct CodeScanTable {
   uint8_t kind[256] = {};
-  // `other`: a language without the C-family actions, where their
-  // characters are inert.
+  // `other`: a language without the C-family actions and words, where
+  // their characters are inert and identifiers are passed over like
+  // numbers.
   constexpr explicit CodeScanTable(bool other) {
     for (int c = 0; c < 256; ++c) {
       if (c <= 32 || c >= 128) kind[c] = kSpecial;  // blanks, controls, high bytes
     }
     kind[static_cast<unsigned char>(' ')] = kBlankSpace;
     kind[static_cast<unsigned char>('\t')] = kTab;
-    for (int c = 'a'; c <= 'z'; ++c) kind[c] = kWordStart;
-    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = kWordStart;
-    kind[static_cast<unsigned char>('_')] = kWordStart;
+    const uint8_t word = other ? kDigit : kWordStart;
+    for (int c = 'a'; c <= 'z'; ++c) kind[c] = word;
+    for (int c = 'A'; c <= 'Z'; ++c) kind[c] = word;
+    kind[static_cast<unsigned char>('_')] = word;
     for (int c = '0'; c <= '9'; ++c) kind[c] = kDigit;
     for (unsigned char c : {'"', '\'', '/', '\\'}) kind[c] = kSpecial;
     for (int c = 0; c < 256; ++c) {
@@ -105,6 +111,25 @@ inline __attribute__((always_inline)) int SpacesEnd(const char* line, int i) {
   return i;
 #endif
 }
+
+// The code characters that StructureActsOn must look at; for the others
+// in kCodeCharacters with kStructure the answer is always true.
+struct ConditionalTable {
+  bool test[256] = {};
+  constexpr ConditionalTable() {
+    for (unsigned char c : {'-', '+', '.', '<', '>', '|', '&'}) test[c] = true;
+  }
+  // The code scanner passes over these characters without any call, so
+  // they must have no counting action.
+  constexpr bool OnlyStructure() const {
+    for (int c = 0; c < 256; ++c) {
+      if (test[c] && kCodeCharacters.acts[c] != kStructure) return false;
+    }
+    return true;
+  }
+};
+constexpr ConditionalTable kConditional;
+static_assert(kConditional.OnlyStructure());
 
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
 // is known to do nothing with the code character line[i]: "-", "+" and "."
@@ -344,67 +369,79 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
   }
   while (i < length) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
-    switch (kind[c]) {
-      case kBlankSpace: {
-        // Most blanks stand alone; runs of them (alignment) go sixteen at
-        // a time.
-        int end = line[i + 1] == ' ' ? SpacesEnd(line, i + 2) : i + 1;
-        if (end > length) end = length;
-        spaces += end - i;
-        i = end;
-        continue;
-      }
-      case kInert:
-        visible = true;
-        last = static_cast<char>(c);
-        ++i;
-        continue;
-      case kDigit: {
-        const int end = IdentifierEnd(line, i + 1);
-        visible = true;
-        last = line[end - 1];
-        i = end;
-        continue;
-      }
-      case kTab:
-        spaces += G.settings.tab_spaces;
-        RaiseNotice(G, kNoticeTab, line_number);
-        ++i;
-        continue;
-      case kWordStart: {
-        const int end = IdentifierEnd(line, i + 1);
-        visible = true;
-        last = line[end - 1];
-        if (kind == kCodeScan.kind &&
-            CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
-          const Word word = LookupWord(line + i, end - i);
-          if (word != Word::kNone) {
-            // The detectors see the word collected like the code before
-            // it; other identifiers stay in the pending run.
-            flush(end);
-            StructureWord(G, line, i, end, word);
-            CountCodeWord(G, line, i, end, word);
-            if (!InPlainCode(L)) return end;
-          }
+    const uint8_t k = kind[c];
+    if (k & kWordStart) {
+      const int end = IdentifierEnd(line, i + 1);
+      visible = true;
+      last = line[end - 1];
+      if (CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
+        const Word word = LookupWord(line + i, end - i);
+        if (word != Word::kNone) {
+          // The detectors see the word collected like the code before
+          // it; other identifiers stay in the pending run.
+          flush(end);
+          StructureWord(G, line, i, end, word);
+          CountCodeWord(G, line, i, end, word);
+          if (!InPlainCode(L)) return end;
         }
-        i = end;
-        continue;
       }
-      case kAction: {
-        visible = true;
-        last = static_cast<char>(c);
-        flush(i + 1);
-        const uint8_t acts = kCodeCharacters.acts[c];
-        if ((acts & kStructure) && StructureActsOn(G, line, i)) StructureCharacter(G, line, i);
-        if (acts & kCounts) CountCodeCharacter(G, line, i);
+      i = end;
+      // A single space after an identifier, the most frequent case, is
+      // taken here rather than by another round of the loop.
+      if (line[i] == ' ' && line[i + 1] != ' ' && i < length) {
+        ++spaces;
         ++i;
-        if (!InPlainCode(L)) return i;
+      }
+      continue;
+    }
+    if (k & kAction) {
+      visible = true;
+      last = static_cast<char>(c);
+      // A character whose action depends on its neighbours and that has
+      // none here ("->", "a.b", "a < b" outside a template header) is
+      // inert: nothing is called, so nothing needs writing back yet.
+      if (kConditional.test[c] && !StructureActsOn(G, line, i)) {
+        ++i;
         continue;
       }
-      default:
-        flush(i);
-        return i;
+      flush(i + 1);
+      const uint8_t acts = kCodeCharacters.acts[c];
+      if (acts & kStructure) StructureCharacter(G, line, i);
+      if (acts & kCounts) CountCodeCharacter(G, line, i);
+      ++i;
+      if (!InPlainCode(L)) return i;
+      continue;
     }
+    if (k & kBlankSpace) {
+      // Most blanks stand alone; runs of them (alignment) go sixteen at
+      // a time.
+      int end = line[i + 1] == ' ' ? SpacesEnd(line, i + 2) : i + 1;
+      if (end > length) end = length;
+      spaces += end - i;
+      i = end;
+      continue;
+    }
+    if (k == kInert) {
+      visible = true;
+      last = static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    if (k & kDigit) {
+      const int end = IdentifierEnd(line, i + 1);
+      visible = true;
+      last = line[end - 1];
+      i = end;
+      continue;
+    }
+    if (k & kTab) {
+      spaces += G.settings.tab_spaces;
+      RaiseNotice(G, kNoticeTab, line_number);
+      ++i;
+      continue;
+    }
+    flush(i);
+    return i;
   }
   flush(i);
   return i;

@@ -1,5 +1,6 @@
 #include "base/keywords.h"
 
+#include <bit>
 #include <cstring>
 
 namespace zav {
@@ -85,26 +86,82 @@ constexpr Entry kWords[] = {
 };
 
 constexpr int kMaxWordLength = 16;
-constexpr int kTableSize = 512;  // power of two, well above the word count
+static_assert(kMaxWordLength < 31, "CouldBeWord tests bit 31 for longer words");
+constexpr int kTableBits = 8;
+constexpr int kTableSize = 1 << kTableBits;  // well above the word count
 
-constexpr unsigned Hash(const char* s, int length) {
-  unsigned h = static_cast<unsigned>(length) * 31u;
-  h = h * 131u + static_cast<unsigned char>(s[0]);
-  h = h * 131u + static_cast<unsigned char>(s[length - 1]);
-  if (length > 2) h = h * 131u + static_cast<unsigned char>(s[length / 2]);
-  return h & (kTableSize - 1);
+// A word of 2 to 16 characters is known by its length and two machine
+// words of its text: for 8 or more characters the first and the last
+// eight (overlapping), for 4 to 7 the first and the last four, for 2 or 3
+// the first, middle and last character. Together they cover every
+// character, so equal keys mean equal texts; the loads stay inside the
+// text.
+struct Key {
+  uint64_t head = 0, tail = 0;
+};
+
+// `n` bytes from p as a number, in the machine's byte order (as memcpy
+// would load them; usable at compile time).
+constexpr uint64_t Bytes(const char* p, int n) {
+  uint64_t v = 0;
+  for (int k = 0; k < n; ++k) {
+    const int shift = std::endian::native == std::endian::little ? 8 * k : 8 * (n - 1 - k);
+    v |= uint64_t{static_cast<unsigned char>(p[k])} << shift;
+  }
+  return v;
 }
 
-// Open-addressed table of indexes into kWords (+1; 0 is empty).
+template <int N>
+uint64_t Load(const char* p) {
+  if constexpr (N == 8) {
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
+  } else {
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+  }
+}
+
+constexpr Key KeyOf(const char* s, int length) {
+  if (length >= 8) return {Bytes(s, 8), Bytes(s + length - 8, 8)};
+  if (length >= 4) return {Bytes(s, 4), Bytes(s + length - 4, 4)};
+  return {Bytes(s, 1) | Bytes(s + length / 2, 1) << 8, Bytes(s + length - 1, 1)};
+}
+
+// KeyOf with machine loads, for the lookups.
+Key LoadKey(const char* s, int length) {
+  if (length >= 8) return {Load<8>(s), Load<8>(s + length - 8)};
+  if (length >= 4) return {Load<4>(s), Load<4>(s + length - 4)};
+  return {static_cast<unsigned char>(s[0]) |
+              uint64_t{static_cast<unsigned char>(s[length / 2])} << 8,
+          static_cast<unsigned char>(s[length - 1])};
+}
+
+constexpr unsigned Hash(const Key& key, int length) {
+  const uint64_t h = (key.head ^ (key.tail * 0x9E3779B97F4A7C15ull) ^ static_cast<uint64_t>(length)) *
+                     0xC2B2AE3D27D4EB4Full;
+  return static_cast<unsigned>(h >> (64 - kTableBits));
+}
+
+struct Slot {
+  Key key;
+  uint8_t length = 0;  // 0: empty
+  Word word = Word::kNone;
+};
+
+// Open-addressed table of the words by their keys.
 struct Table {
-  unsigned char slot[kTableSize] = {};
+  Slot slot[kTableSize] = {};
   constexpr Table() {
-    for (unsigned i = 0; i < sizeof(kWords) / sizeof(kWords[0]); ++i) {
+    for (const Entry& e : kWords) {
       int length = 0;
-      while (kWords[i].text[length] != '\0') ++length;
-      unsigned h = Hash(kWords[i].text, length);
-      while (slot[h] != 0) h = (h + 1) & (kTableSize - 1);
-      slot[h] = static_cast<unsigned char>(i + 1);
+      while (e.text[length] != '\0') ++length;
+      const Key key = KeyOf(e.text, length);
+      unsigned h = Hash(key, length);
+      while (slot[h].length != 0) h = (h + 1) & (kTableSize - 1);
+      slot[h] = {key, static_cast<uint8_t>(length), e.word};
     }
   }
 };
@@ -112,8 +169,8 @@ struct Table {
 constexpr Table kTable;
 
 // `last`: by the last character instead of the first.
-constexpr std::array<uint32_t, 128> WordLengths(bool last) {
-  std::array<uint32_t, 128> bits{};
+constexpr std::array<uint32_t, 256> WordLengths(bool last) {
+  std::array<uint32_t, 256> bits{};
   for (const Entry& e : kWords) {
     int length = 0;
     while (e.text[length] != '\0') ++length;
@@ -124,22 +181,19 @@ constexpr std::array<uint32_t, 128> WordLengths(bool last) {
 
 }  // namespace
 
-constinit const std::array<uint32_t, 128> kWordLengthsByFirst = WordLengths(false);
-constinit const std::array<uint32_t, 128> kWordLengthsByLast = WordLengths(true);
+constinit const std::array<uint32_t, 256> kWordLengthsByFirst = WordLengths(false);
+constinit const std::array<uint32_t, 256> kWordLengthsByLast = WordLengths(true);
 
 Word LookupWord(const char* s, int length) {
   if (length < 2 || length > kMaxWordLength) return Word::kNone;
-  // Every word starts with a lower-case letter or "_".
-  if ((s[0] < 'a' || s[0] > 'z') && s[0] != '_') return Word::kNone;
-  unsigned h = Hash(s, length);
-  while (kTable.slot[h] != 0) {
-    const Entry& e = kWords[kTable.slot[h] - 1];
-    int k = 0;
-    while (k < length && e.text[k] == s[k]) ++k;
-    if (k == length && e.text[length] == '\0') return e.word;
-    h = (h + 1) & (kTableSize - 1);
+  const Key key = LoadKey(s, length);
+  for (unsigned h = Hash(key, length);; h = (h + 1) & (kTableSize - 1)) {
+    const Slot& slot = kTable.slot[h];
+    if (slot.length == 0) return Word::kNone;
+    if (slot.length == length && slot.key.head == key.head && slot.key.tail == key.tail) {
+      return slot.word;
+    }
   }
-  return Word::kNone;
 }
 
 const char* WordText(Word w) {

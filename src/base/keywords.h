@@ -32,14 +32,16 @@ Word LookupWord(const char* s, int length);
 
 // Bit n of kWordLengthsByFirst[c] (kWordLengthsByLast[c]) is set when a
 // word of n characters starts (ends) with the character c.
-extern const std::array<uint32_t, 128> kWordLengthsByFirst;
-extern const std::array<uint32_t, 128> kWordLengthsByLast;
+extern const std::array<uint32_t, 256> kWordLengthsByFirst;
+extern const std::array<uint32_t, 256> kWordLengthsByLast;
 
 // A quick filter before LookupWord: false when no word of `length`
-// characters starts with `first` and ends with `last`.
+// characters starts with `first` and ends with `last`. Branch-free but
+// for the answer: no word is 31 characters long, so longer lengths test
+// that bit.
 inline bool CouldBeWord(unsigned char first, unsigned char last, int length) {
-  return first < 128 && last < 128 && length < 32 &&
-         ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> length & 1) != 0;
+  const int bit = length < 31 ? length : 31;
+  return ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> bit & 1) != 0;
 }
 
 // The spelling of a word ("" for kNone).

@@ -189,9 +189,11 @@ bool NextWordIs(const char* line, int end, const char* word) {
 }
 
 bool OnlyCharacter(const char* line, char c) {
-  int i = SkipBlanks(line, 0);
-  if (line[i] != c) return false;
-  ++i;
+  const int i = SkipBlanks(line, 0);
+  return line[i] == c && NothingFollows(line, i + 1);
+}
+
+bool NothingFollows(const char* line, int i) {
   while (i < kLinePieceMax) {
     char d = line[i];
     if (d == '\0' || d == '\n' || d == '\r') return true;

@@ -71,6 +71,9 @@ bool NextWordIs(const char* line, int end, const char* word);
 // True when the line, with any "//" comment cut off, is optional blanks, the
 // character `c`, then only spaces, tabs, ";" and block comments.
 bool OnlyCharacter(const char* line, char c);
+// True when line[pos..] up to the line end or a "//" comment holds only
+// spaces, tabs, ";" and block comments.
+bool NothingFollows(const char* line, int pos);
 
 // True when `c` occurs on the line outside block and "//" comments.
 bool CharOutsideComments(const char* line, char c);

@@ -219,6 +219,7 @@ TEST(OtherLanguage, OnlyLineCountersMove) {
   EXPECT_EQ(f.if_count, 0);
   EXPECT_EQ(f.semicolon_count, 0);
   EXPECT_EQ(f.open_brace_count, 0);
+  EXPECT_EQ(f.spaces_count, 6);  // five in the code, one in the comment
 }
 
 class Filing : public test::HarnessTest {};

@@ -23,6 +23,12 @@ TEST(Words, OnlyWholeSpellingsMatch) {
   EXPECT_EQ(LookupWord("iffy", 4), Word::kNone);
   EXPECT_EQ(LookupWord("If", 2), Word::kNone);
   EXPECT_EQ(LookupWord("", 0), Word::kNone);
+  // One character off, at the middle of short words and inside the
+  // overlap of the two halves of long ones.
+  for (const char* near_miss : {"fxr", "whxle", "typedif", "dynamic_cbst", "reinterprex_cast"}) {
+    EXPECT_EQ(LookupWord(near_miss, static_cast<int>(std::strlen(near_miss))), Word::kNone)
+        << near_miss;
+  }
 }
 
 TEST(CharClasses, BlanksIdentifiersAndSets) {

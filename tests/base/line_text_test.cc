@@ -42,6 +42,8 @@ TEST(LineText, LoneCharacterAndCharacterOutsideComments) {
   EXPECT_TRUE(OnlyCharacter("  } ; /* end */ // x\n", '}'));
   EXPECT_FALSE(OnlyCharacter("  } else\n", '}'));
   EXPECT_FALSE(OnlyCharacter("x }\n", '}'));
+  EXPECT_TRUE(NothingFollows("x ;\t/* a */;", 1));  // up to the NUL
+  EXPECT_FALSE(NothingFollows("x /* a */ y\n", 1));
   EXPECT_TRUE(CharOutsideComments("/* { */ a { // }", '{'));
   EXPECT_FALSE(CharOutsideComments("/* { */ a // {", '{'));
   EXPECT_TRUE(SemicolonWithoutBrace("class A; /* { */"));
