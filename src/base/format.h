@@ -35,6 +35,27 @@ inline void WriteToStream(FILE* out, const char* s, size_t n) {
   fwrite_unlocked(s, 1, n, out);
 }
 
+// Room for more than `n` bytes in the buffer of `out`, written in place
+// and handed back with StreamCommit; null when the buffer has less room
+// (or the stream none), and the caller then writes through WriteToStream.
+inline char* StreamRoom(FILE* out, size_t n) {
+#ifdef __GLIBC__
+  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) > n) {
+    return out->_IO_write_ptr;
+  }
+#endif
+  (void)out;
+  (void)n;
+  return nullptr;
+}
+
+// Takes the end of what was written at StreamRoom's place.
+inline void StreamCommit([[maybe_unused]] FILE* out, [[maybe_unused]] char* end) {
+#ifdef __GLIBC__
+  out->_IO_write_ptr = end;
+#endif
+}
+
 // Formats like snprintf and appends the result to `text`.
 void FormatAppend(std::string& text, const char* format, ...)
     __attribute__((format(printf, 2, 3)));

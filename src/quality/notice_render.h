@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "quality/notices.h"
@@ -33,8 +34,9 @@ enum class NoticeMarkup {
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup);
 
-// The text form (kText) appended to `out`.
-void AppendNoticeText(std::string& out, const char* format, const char* fields,
-                      const NoticeValues& values);
+// The text form written to `out`, straight into its buffer where there is
+// room.
+void WriteNoticeText(FILE* out, const char* format, const char* fields,
+                     const NoticeValues& values);
 
 }  // namespace zav

@@ -74,16 +74,13 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
       markup = NoticeMarkup::kHtmlVerbatim;
     }
   }
-  // The text form, by far the most common, is built in one reused string.
-  static std::string text_form;
-  std::string rendered;
-  std::string& out = markup == NoticeMarkup::kText ? text_form : rendered;
-  if (markup == NoticeMarkup::kText) {
-    text_form.clear();
-    AppendNoticeText(text_form, text, fields, values);
-  } else {
-    rendered = RenderNotice(text, fields, values, markup);
+  // The text form, by far the most common, goes straight to the report.
+  if (markup == NoticeMarkup::kText && !G.report.machine.silent) {
+    WriteNoticeText(G.report.out, text, fields, values);
+    if (immediate_paren) PutText(G, kParenForcedEqualText);
+    return;
   }
+  std::string out = RenderNotice(text, fields, values, markup);
   if (immediate_paren) out += kParenForcedEqualText;
   PutText(G, out);
 }
