@@ -21,21 +21,21 @@ namespace {
 int IntegerField(const NoticeValues& v, char field) {
   if (field == 'L') return v.line;
   if (field == 'N') return v.number;
-  if (field >= '0' && field <= '5') return v.args.ints[field - '0'];
+  if (field >= '0' && field <= '5') return v.args->ints[field - '0'];
   return 0;
 }
 
 double RealField(const NoticeValues& v, char field) {
-  if (field == 'a') return v.args.reals[0];
-  if (field == 'b') return v.args.reals[1];
+  if (field == 'a') return v.args->reals[0];
+  if (field == 'b') return v.args->reals[1];
   return 0.0;
 }
 
 const char* TextField(const NoticeValues& v, char field) {
   const char* text = nullptr;
   switch (field) {
-    case 's': text = v.args.texts[0]; break;
-    case 't': text = v.args.texts[1]; break;
+    case 's': text = v.first_text; break;
+    case 't': text = v.args->texts[1]; break;
     case 'F': text = v.file; break;
     case 'C': text = v.color; break;
     case 'D': text = v.description; break;
@@ -195,12 +195,17 @@ std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
   return pieces;
 }
 
+}  // namespace
+
 // A parsed form with the most bytes it can write: its literal text and
 // each value at its longest.
 struct ParsedTextForm {
   std::vector<TextPiece> pieces;
   size_t bound = 0;
+  bool names_description = false;
 };
+
+namespace {
 
 ParsedTextForm ParseWithBound(const char* format, const char* fields) {
   ParsedTextForm form;
@@ -208,6 +213,7 @@ ParsedTextForm ParseWithBound(const char* format, const char* fields) {
   for (const TextPiece& piece : form.pieces) {
     form.bound += piece.literal.size();
     if (piece.field == '\0') continue;
+    if (piece.field == 'D') form.names_description = true;
     switch (piece.kind) {
       case 'd': form.bound += 11; break;  // "-2147483648"
       // A double has at most 309 integer digits, a sign, a point and
@@ -219,11 +225,11 @@ ParsedTextForm ParseWithBound(const char* format, const char* fields) {
   return form;
 }
 
-// The parsed form of `format`, parsed the first time it is written: forms
-// are static texts, so their addresses stand for them. An open-addressed
-// table by address: a run writes hundreds of thousands of notices from a
-// few hundred forms.
-const ParsedTextForm& ParsedForm(const char* format, const char* fields) {
+}  // namespace
+
+// An open-addressed table by address: a run writes hundreds of thousands of
+// notices from a few hundred forms.
+const ParsedTextForm& ParsedNoticeText(const char* format, const char* fields) {
   constexpr size_t kSlots = 1024;
   struct Slot {
     const char* format = nullptr;
@@ -245,6 +251,10 @@ const ParsedTextForm& ParsedForm(const char* format, const char* fields) {
   overflow = ParseWithBound(format, fields);
   return overflow;
 }
+
+bool NamesDescription(const ParsedTextForm& form) { return form.names_description; }
+
+namespace {
 
 // A conversion the C library formats, cut at kValueLimit bytes.
 [[gnu::noinline]] char* PutLibraryValue(char* at, const TextPiece& piece,
@@ -274,7 +284,7 @@ char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
     if (piece.field == '\0') continue;
     switch (piece.kind) {
       case 'd':
-        at = std::to_chars(at, at + 11, IntegerField(v, piece.field)).ptr;
+        at = PutDecimal(at, IntegerField(v, piece.field));
         break;
       case 's': {
         const char* text = TextField(v, piece.field);
@@ -311,7 +321,7 @@ char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
 
 void AppendTextForm(std::string& out, const char* format, const char* fields,
                     const NoticeValues& v) {
-  const ParsedTextForm& form = ParsedForm(format, fields);
+  const ParsedTextForm& form = ParsedNoticeText(format, fields);
   const size_t start = out.size();
   out.resize(start + form.bound);
   char* end = PutTextForm(out.data() + start, form, v);
@@ -320,9 +330,7 @@ void AppendTextForm(std::string& out, const char* format, const char* fields,
 
 }  // namespace
 
-void WriteNoticeText(FILE* out, const char* format, const char* fields,
-                     const NoticeValues& values) {
-  const ParsedTextForm& form = ParsedForm(format, fields);
+void WriteNoticeText(FILE* out, const ParsedTextForm& form, const NoticeValues& values) {
   if (char* at = StreamRoom(out, form.bound)) {
     StreamCommit(out, PutTextForm(at, form, values));
     return;
