@@ -67,24 +67,33 @@ std::string KeywordNoticeText(std::string_view keyword) {
   return text;
 }
 
-// A file's JSON notice whose text member is not kept yet (the first of its
-// number) or not kept at all (notice 22 names its keyword).
+// A file's JSON notice whose parts are not kept by number: the first of
+// its number, notice 22 (which names its keyword) and numbers beyond the
+// usual range.
 [[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
                                                 int32_t line, const char* keyword,
                                                 const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
-  std::string uncached;
-  std::string_view text_json;
+  JsonNoticeParts uncached;
+  const JsonNoticeParts* parts = nullptr;
   if (keyword != nullptr && *keyword != '\0') {
-    text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
+    // Notice 22 names one of a few keywords: its parts are kept per keyword.
+    for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
+      if (kept == keyword) parts = &kept_parts;
+    }
+    if (parts == nullptr) {
+      parts = &M.keyword_notice_parts
+                   .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
+                   .second;
+    }
   } else {
-    text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
-    if (text_json.empty()) {
-      text_json = uncached = JsonNoticeText(NoticeText(G, number));
+    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number));
+    if (parts == nullptr) {
+      uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
+      parts = &uncached;
     }
   }
-  AppendJsonFileNotice(M, number, line, text_json, context.name,
-                       context.is_class);
+  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
 }
 
 }  // namespace
@@ -123,12 +132,11 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   const bool sarif = G.sw.machine == MachineFormat::kSarif;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (!sarif && G.current_entry != nullptr) {
-    // A file's notices can be many: each goes straight into its JSON, its
-    // text member escaped once per number.
+    // A file's notices can be many: each goes straight into its JSON, the
+    // parts its number fixes made once per number.
     if (keyword == nullptr || *keyword == '\0') {
-      if (const std::string* cached = CachedJsonNoticeText(M, number)) {
-        return AppendJsonFileNotice(M, number, line, *cached, context.name,
-                                    context.is_class);
+      if (const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number)) {
+        return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
       }
     }
     return AppendUncachedJsonNotice(G, number, line, keyword, context);
