@@ -122,25 +122,15 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   M.file_notices_json.clear();
 }
 
-void RecordMachineNotice(GlobalData& G, int number, int32_t line,
-                         const char* file, const char* keyword,
-                         int variant, const char* class_name) {
-  // Notices are part of the document when quality notices are on, as in
-  // the report (--sarif turns them on).
-  if (G.report.machine.doc == nullptr || !G.sw.notices) return;
+namespace {
+
+// A SARIF result, or a JSON notice raised after the file loop (kept for
+// the inheritance part).
+[[gnu::noinline]] void RecordOtherNotice(GlobalData& G, int number, int32_t line,
+                                         const char* file, const char* keyword,
+                                         const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
   const bool sarif = G.sw.machine == MachineFormat::kSarif;
-  const NoticeContext context = ContextOf(G, number, variant, class_name);
-  if (!sarif && G.current_entry != nullptr) {
-    // A file's notices can be many: each goes straight into its JSON, the
-    // parts its number fixes made once per number.
-    if (keyword == nullptr || *keyword == '\0') {
-      if (const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number)) {
-        return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
-      }
-    }
-    return AppendUncachedJsonNotice(G, number, line, keyword, context);
-  }
   MachineNotice sarif_notice;
   MachineNotice& n = sarif ? sarif_notice : M.run_notices.emplace_back();
   n.number = number;
@@ -152,6 +142,29 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // The file name is kept only where it is not the file being analysed.
   if (sarif || G.current_entry == nullptr) n.file = file;
   if (sarif) WriteSarifResult(G, n);
+}
+
+}  // namespace
+
+void RecordMachineNotice(GlobalData& G, int number, int32_t line,
+                         const char* file, const char* keyword,
+                         int variant, const char* class_name) {
+  // Notices are part of the document when quality notices are on, as in
+  // the report (--sarif turns them on).
+  if (G.report.machine.doc == nullptr || !G.sw.notices) return;
+  MachineOutput& M = G.report.machine;
+  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  if (G.sw.machine == MachineFormat::kSarif || G.current_entry == nullptr) {
+    return RecordOtherNotice(G, number, line, file, keyword, context);
+  }
+  // A file's notices can be many: each goes straight into its JSON, the
+  // parts its number fixes made once per number.
+  if (keyword == nullptr || *keyword == '\0') {
+    if (const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number)) {
+      return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+    }
+  }
+  AppendUncachedJsonNotice(G, number, line, keyword, context);
 }
 
 void EndMachineDocument(GlobalData& G) {
