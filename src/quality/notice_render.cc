@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -246,10 +247,14 @@ const ParsedTextForm& ParsedNoticeText(const char* format, const char* fields) {
       return *slot.form;
     }
   }
-  // More distinct forms than slots: never with the built-in texts.
-  static ParsedTextForm overflow;
-  overflow = ParseWithBound(format, fields);
-  return overflow;
+  // More distinct forms than slots (never with the built-in texts): a
+  // list of its own, whose forms stay where they are as it grows.
+  static std::vector<Slot> overflow;
+  for (const Slot& slot : overflow) {
+    if (slot.format == format) return *slot.form;
+  }
+  overflow.push_back({format, std::make_unique<ParsedTextForm>(ParseWithBound(format, fields))});
+  return *overflow.back().form;
 }
 
 bool NamesDescription(const ParsedTextForm& form) { return form.names_description; }
