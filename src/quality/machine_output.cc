@@ -1,6 +1,7 @@
 #include "report/machine_output.h"
 
 #include "base/output.h"
+#include "quality/machine_notice.h"
 #include "quality/notices.h"
 #include "report/banner.h"
 #include "report/json_records.h"
@@ -9,56 +10,6 @@
 
 namespace zav {
 namespace {
-
-// Notices about one function: raised at its header or its end while its
-// name is known. Notices 16 and 46 concern a function in their first form
-// and a class in their second.
-bool IsFunctionNotice(int number, int variant) {
-  switch (number) {
-    case 2: case 10: case 13: case 14: case 17: case 18: case 27: case 28:
-    case 29: case 48: case 49: case 51:
-      return true;
-    case 16: case 46:
-      return variant == 0;
-    default:
-      return false;
-  }
-}
-
-// Notices about one class, struct or interface, raised inside its body or
-// at its ends.
-bool IsClassNotice(int number, int variant) {
-  switch (number) {
-    case 15: case 31: case 34: case 35: case 36: case 37: case 39: case 42:
-    case 52:
-    case 53: case 54:
-      return true;
-    case 16: case 46:
-      return variant == 1;
-    default:
-      return false;
-  }
-}
-
-// The function or class a notice concerns: empty when it concerns a line
-// or the file.
-struct NoticeContext {
-  std::string_view name;
-  bool is_class = false;
-};
-
-NoticeContext ContextOf(const GlobalData& G, int number, int variant,
-                        const char* class_name) {
-  if (class_name != nullptr && *class_name != '\0') return {class_name, true};
-  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
-    return {G.func.name, false};
-  }
-  if (IsClassNotice(number, variant) && G.scope.in_class &&
-      !G.scope.cls.name.empty()) {
-    return {G.scope.cls.name, true};
-  }
-  return {};
-}
 
 std::string KeywordNoticeText(std::string_view keyword) {
   std::string text = "'";
@@ -152,17 +103,10 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).
   if (G.report.machine.doc == nullptr || !G.sw.notices) return;
-  MachineOutput& M = G.report.machine;
+  if (AppendKeptJsonNotice(G, number, line, keyword, variant, class_name)) return;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (G.sw.machine == MachineFormat::kSarif || G.current_entry == nullptr) {
     return RecordOtherNotice(G, number, line, file, keyword, context);
-  }
-  // A file's notices can be many: each goes straight into its JSON, the
-  // parts its number fixes made once per number.
-  if (keyword == nullptr || *keyword == '\0') {
-    if (const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number)) {
-      return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
-    }
   }
   AppendUncachedJsonNotice(G, number, line, keyword, context);
 }

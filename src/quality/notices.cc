@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "quality/machine_notice.h"
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
@@ -202,9 +203,10 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
   if (MachineActive(G)) {
     // The document lists notices when quality notices are on.
     if (!G.sw.notices) return;
-    RecordMachineNotice(G, number, line, NoticeFile(G, args),
-                        number == kNoticeUnboundScope ? args.texts[0] : nullptr,
-                        args.variant, args.class_name);
+    const char* keyword = number == kNoticeUnboundScope ? args.texts[0] : nullptr;
+    if (AppendKeptJsonNotice(G, number, line, keyword, args.variant, args.class_name)) return;
+    RecordMachineNotice(G, number, line, NoticeFile(G, args), keyword, args.variant,
+                        args.class_name);
     return;  // the machine-readable document replaces every notice form
   }
   const Switches& sw = G.sw;

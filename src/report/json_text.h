@@ -40,7 +40,7 @@ inline constexpr auto kJsonPlainByte = [] {
 // Whether all of `text` is plain (kJsonPlainByte): sixteen bytes at a time
 // where SSE2 is at hand (the last block overlapping the one before), a
 // short text as one word.
-inline bool IsJsonPlain(std::string_view text) {
+[[gnu::always_inline]] inline bool IsJsonPlain(std::string_view text) {
   const char* p = text.data();
   const size_t n = text.size();
 #ifdef __SSE2__
