@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zav {
@@ -55,6 +56,15 @@ struct ByteBuffer {
   size_t size = 0, capacity = 0;
 };
 
+// The parts of a JSON notice record that its number fixes: the text before
+// the line, '{"number":N,"line":', and the text member after it,
+// ',"text":"..."'. Each string is padded to whole blocks of 32 bytes, so
+// that it is copied in blocks of known size; the sizes count the text.
+struct JsonNoticeParts {
+  std::string head, text;
+  uint32_t head_size = 0, text_size = 0;
+};
+
 struct MachineOutput {
   // Where the document goes (standard output or the -O file); null when no
   // machine format is active. While one is, the report writers are silent.
@@ -67,8 +77,11 @@ struct MachineOutput {
   // (the inheritance notices).
   ByteBuffer file_notices_json;
   std::vector<MachineNotice> run_notices;
-  // JSON: the "text" member of each notice number, escaped once per run.
-  std::vector<std::string> notice_texts;
+  // JSON: the fixed parts of each notice number's record, made once per
+  // run (see JsonNoticeParts).
+  std::vector<JsonNoticeParts> notice_parts;
+  // The same for notice 22, per keyword it names.
+  std::vector<std::pair<std::string, JsonNoticeParts>> keyword_notice_parts;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
   // SARIF: results written but not yet drained into the document.
   std::string pending_results;

@@ -458,21 +458,16 @@ void FormatCore(Sink& sink, const char* format, va_list args) {
 
 }  // namespace
 LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
-  const uint64_t magnitude =
-      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  // Sign and digits (21 at most) are written backwards into the middle of a
-  // scratch buffer and then moved as one fixed block of 24 bytes, so the
-  // digits need not be counted first; the line keeps room for the block.
-  char scratch[48];
-  char* const end = scratch + 24;
-  char* p = PutDigitsBefore(end, magnitude);
-  if (value < 0) *--p = '-';
-  const int length = static_cast<int>(end - p);
+  // Sign and digits (20 at most) are written into a scratch buffer and
+  // then moved as one fixed block of 24 bytes; the line keeps room for the
+  // block.
+  char digits[24];
+  const int length = static_cast<int>(PutDecimal(digits, value) - digits);
   const int pad = width > length ? width - length : 0;
   char* at = Room(static_cast<size_t>(length + pad) + 32);
   char* const start = at;
   if (!left) at = PutRun(at, ' ', pad);
-  std::memcpy(at, p, 24);
+  std::memcpy(at, digits, 24);
   at += length;
   if (left) at = PutRun(at, ' ', pad);
   used_ += static_cast<size_t>(at - start);

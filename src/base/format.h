@@ -10,6 +10,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,82 @@ inline void WriteToStream(FILE* out, const char* s, size_t n) {
   }
 #endif
   fwrite_unlocked(s, 1, n, out);
+}
+
+// Room for more than `n` bytes in the buffer of `out`, written in place
+// and handed back with StreamCommit; null when the buffer has less room
+// (or the stream none), and the caller then writes through WriteToStream.
+inline char* StreamRoom(FILE* out, size_t n) {
+#ifdef __GLIBC__
+  if (static_cast<size_t>(out->_IO_write_end - out->_IO_write_ptr) > n) {
+    return out->_IO_write_ptr;
+  }
+#endif
+  (void)out;
+  (void)n;
+  return nullptr;
+}
+
+// Takes the end of what was written at StreamRoom's place.
+inline void StreamCommit([[maybe_unused]] FILE* out, [[maybe_unused]] char* end) {
+#ifdef __GLIBC__
+  out->_IO_write_ptr = end;
+#endif
+}
+
+// Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
+// the digits are counted first, then written from the last two at a time.
+[[gnu::always_inline]] inline char* PutDecimal(char* at, int64_t value) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  uint64_t u = static_cast<uint64_t>(value);
+  // Most figures are below 100 (a negative one is not, as unsigned).
+  if (u < 10) {
+    *at = static_cast<char>('0' + u);
+    return at + 1;
+  }
+  if (u < 100) {
+    std::memcpy(at, kPairs + u * 2, 2);
+    return at + 2;
+  }
+  // Line numbers mostly have three or four digits.
+  if (u < 1000) {
+    *at = static_cast<char>('0' + u / 100);
+    std::memcpy(at + 1, kPairs + (u % 100) * 2, 2);
+    return at + 3;
+  }
+  if (u < 10000) {
+    std::memcpy(at, kPairs + (u / 100) * 2, 2);
+    std::memcpy(at + 2, kPairs + (u % 100) * 2, 2);
+    return at + 4;
+  }
+  if (value < 0) {
+    *at++ = '-';
+    u = 0 - u;
+  }
+  // Most figures have one to three digits.
+  int digits = 1;
+  if (u >= 10) {
+    digits = 2;
+    if (u >= 100) {
+      digits = 3;
+      for (uint64_t rest = u / 1000; rest > 0; rest /= 10) ++digits;
+    }
+  }
+  char* end = at + digits;
+  char* p = end;
+  for (; u >= 100; u /= 100) {
+    p -= 2;
+    std::memcpy(p, kPairs + (u % 100) * 2, 2);
+  }
+  if (u >= 10) {
+    std::memcpy(p - 2, kPairs + u * 2, 2);
+  } else {
+    p[-1] = static_cast<char>('0' + u);
+  }
+  return end;
 }
 
 // Formats like snprintf and appends the result to `text`.

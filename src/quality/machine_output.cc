@@ -1,6 +1,7 @@
 #include "report/machine_output.h"
 
 #include "base/output.h"
+#include "quality/machine_notice.h"
 #include "quality/notices.h"
 #include "report/banner.h"
 #include "report/json_records.h"
@@ -10,56 +11,6 @@
 namespace zav {
 namespace {
 
-// Notices about one function: raised at its header or its end while its
-// name is known. Notices 16 and 46 concern a function in their first form
-// and a class in their second.
-bool IsFunctionNotice(int number, int variant) {
-  switch (number) {
-    case 2: case 10: case 13: case 14: case 17: case 18: case 27: case 28:
-    case 29: case 48: case 49: case 51:
-      return true;
-    case 16: case 46:
-      return variant == 0;
-    default:
-      return false;
-  }
-}
-
-// Notices about one class, struct or interface, raised inside its body or
-// at its ends.
-bool IsClassNotice(int number, int variant) {
-  switch (number) {
-    case 15: case 31: case 34: case 35: case 36: case 37: case 39: case 42:
-    case 52:
-    case 53: case 54:
-      return true;
-    case 16: case 46:
-      return variant == 1;
-    default:
-      return false;
-  }
-}
-
-// The function or class a notice concerns: empty when it concerns a line
-// or the file.
-struct NoticeContext {
-  std::string_view name;
-  bool is_class = false;
-};
-
-NoticeContext ContextOf(const GlobalData& G, int number, int variant,
-                        const char* class_name) {
-  if (class_name != nullptr && *class_name != '\0') return {class_name, true};
-  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
-    return {G.func.name, false};
-  }
-  if (IsClassNotice(number, variant) && G.scope.in_class &&
-      !G.scope.cls.name.empty()) {
-    return {G.scope.cls.name, true};
-  }
-  return {};
-}
-
 std::string KeywordNoticeText(std::string_view keyword) {
   std::string text = "'";
   text += keyword;
@@ -67,24 +18,33 @@ std::string KeywordNoticeText(std::string_view keyword) {
   return text;
 }
 
-// A file's JSON notice whose text member is not kept yet (the first of its
-// number) or not kept at all (notice 22 names its keyword).
+// A file's JSON notice whose parts are not kept by number: the first of
+// its number, notice 22 (which names its keyword) and numbers beyond the
+// usual range.
 [[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
                                                 int32_t line, const char* keyword,
                                                 const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
-  std::string uncached;
-  std::string_view text_json;
+  JsonNoticeParts uncached;
+  const JsonNoticeParts* parts = nullptr;
   if (keyword != nullptr && *keyword != '\0') {
-    text_json = uncached = JsonNoticeText(KeywordNoticeText(keyword));
+    // Notice 22 names one of a few keywords: its parts are kept per keyword.
+    for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
+      if (kept == keyword) parts = &kept_parts;
+    }
+    if (parts == nullptr) {
+      parts = &M.keyword_notice_parts
+                   .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
+                   .second;
+    }
   } else {
-    text_json = CacheJsonNoticeText(M, number, NoticeText(G, number));
-    if (text_json.empty()) {
-      text_json = uncached = JsonNoticeText(NoticeText(G, number));
+    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number));
+    if (parts == nullptr) {
+      uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
+      parts = &uncached;
     }
   }
-  AppendJsonFileNotice(M, number, line, text_json, context.name,
-                       context.is_class);
+  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
 }
 
 }  // namespace
@@ -113,26 +73,15 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   M.file_notices_json.clear();
 }
 
-void RecordMachineNotice(GlobalData& G, int number, int32_t line,
-                         const char* file, const char* keyword,
-                         int variant, const char* class_name) {
-  // Notices are part of the document when quality notices are on, as in
-  // the report (--sarif turns them on).
-  if (G.report.machine.doc == nullptr || !G.sw.notices) return;
+namespace {
+
+// A SARIF result, or a JSON notice raised after the file loop (kept for
+// the inheritance part).
+[[gnu::noinline]] void RecordOtherNotice(GlobalData& G, int number, int32_t line,
+                                         const char* file, const char* keyword,
+                                         const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
   const bool sarif = G.sw.machine == MachineFormat::kSarif;
-  const NoticeContext context = ContextOf(G, number, variant, class_name);
-  if (!sarif && G.current_entry != nullptr) {
-    // A file's notices can be many: each goes straight into its JSON, its
-    // text member escaped once per number.
-    if (keyword == nullptr || *keyword == '\0') {
-      if (const std::string* cached = CachedJsonNoticeText(M, number)) {
-        return AppendJsonFileNotice(M, number, line, *cached, context.name,
-                                    context.is_class);
-      }
-    }
-    return AppendUncachedJsonNotice(G, number, line, keyword, context);
-  }
   MachineNotice sarif_notice;
   MachineNotice& n = sarif ? sarif_notice : M.run_notices.emplace_back();
   n.number = number;
@@ -144,6 +93,22 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // The file name is kept only where it is not the file being analysed.
   if (sarif || G.current_entry == nullptr) n.file = file;
   if (sarif) WriteSarifResult(G, n);
+}
+
+}  // namespace
+
+void RecordMachineNotice(GlobalData& G, int number, int32_t line,
+                         const char* file, const char* keyword,
+                         int variant, const char* class_name) {
+  // Notices are part of the document when quality notices are on, as in
+  // the report (--sarif turns them on).
+  if (G.report.machine.doc == nullptr || !G.sw.notices) return;
+  if (AppendKeptJsonNotice(G, number, line, keyword, variant, class_name)) return;
+  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  if (G.sw.machine == MachineFormat::kSarif || G.current_entry == nullptr) {
+    return RecordOtherNotice(G, number, line, file, keyword, context);
+  }
+  AppendUncachedJsonNotice(G, number, line, keyword, context);
 }
 
 void EndMachineDocument(GlobalData& G) {

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "base/csv_field.h"
@@ -21,21 +22,21 @@ namespace {
 int IntegerField(const NoticeValues& v, char field) {
   if (field == 'L') return v.line;
   if (field == 'N') return v.number;
-  if (field >= '0' && field <= '5') return v.args.ints[field - '0'];
+  if (field >= '0' && field <= '5') return v.args->ints[field - '0'];
   return 0;
 }
 
 double RealField(const NoticeValues& v, char field) {
-  if (field == 'a') return v.args.reals[0];
-  if (field == 'b') return v.args.reals[1];
+  if (field == 'a') return v.args->reals[0];
+  if (field == 'b') return v.args->reals[1];
   return 0.0;
 }
 
 const char* TextField(const NoticeValues& v, char field) {
   const char* text = nullptr;
   switch (field) {
-    case 's': text = v.args.texts[0]; break;
-    case 't': text = v.args.texts[1]; break;
+    case 's': text = v.first_text; break;
+    case 't': text = v.args->texts[1]; break;
     case 'F': text = v.file; break;
     case 'C': text = v.color; break;
     case 'D': text = v.description; break;
@@ -195,67 +196,154 @@ std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
   return pieces;
 }
 
-// The text form, appended to `out` value by value: a plain "%d" or "%s"
-// directly, any other conversion through the report formatter. A form is
-// parsed the first time it is written; forms are static texts.
-void AppendTextForm(std::string& out, const char* format, const char* fields,
-                    const NoticeValues& v) {
-  static std::unordered_map<const char*, std::vector<TextPiece>> parsed;
-  auto found = parsed.find(format);
-  if (found == parsed.end()) {
-    found = parsed.emplace(format, ParseTextForm(format, fields)).first;
+}  // namespace
+
+// A parsed form with the most bytes it can write: its literal text and
+// each value at its longest.
+struct ParsedTextForm {
+  std::vector<TextPiece> pieces;
+  size_t bound = 0;
+  bool names_description = false;
+};
+
+namespace {
+
+ParsedTextForm ParseWithBound(const char* format, const char* fields) {
+  ParsedTextForm form;
+  form.pieces = ParseTextForm(format, fields);
+  for (const TextPiece& piece : form.pieces) {
+    form.bound += piece.literal.size();
+    if (piece.field == '\0') continue;
+    if (piece.field == 'D') form.names_description = true;
+    switch (piece.kind) {
+      case 'd': form.bound += 11; break;  // "-2147483648"
+      // A double has at most 309 integer digits, a sign, a point and
+      // three decimals.
+      case 'F': form.bound += static_cast<size_t>(piece.width) + 320; break;
+      default: form.bound += kValueLimit; break;
+    }
   }
-  for (const TextPiece& piece : found->second) {
-    out += piece.literal;
+  return form;
+}
+
+}  // namespace
+
+// An open-addressed table by address: a run writes hundreds of thousands of
+// notices from a few hundred forms.
+const ParsedTextForm& ParsedNoticeText(const char* format, const char* fields) {
+  constexpr size_t kSlots = 1024;
+  struct Slot {
+    const char* format = nullptr;
+    std::unique_ptr<ParsedTextForm> form;
+  };
+  static Slot slots[kSlots];
+  size_t i = (reinterpret_cast<uintptr_t>(format) >> 3) % kSlots;
+  for (size_t probes = 0; probes < kSlots; ++probes, i = (i + 1) % kSlots) {
+    Slot& slot = slots[i];
+    if (slot.format == format) return *slot.form;
+    if (slot.format == nullptr) {
+      slot.format = format;
+      slot.form = std::make_unique<ParsedTextForm>(ParseWithBound(format, fields));
+      return *slot.form;
+    }
+  }
+  // More distinct forms than slots (never with the built-in texts): a
+  // list of its own, whose forms stay where they are as it grows.
+  static std::vector<Slot> overflow;
+  for (const Slot& slot : overflow) {
+    if (slot.format == format) return *slot.form;
+  }
+  overflow.push_back({format, std::make_unique<ParsedTextForm>(ParseWithBound(format, fields))});
+  return *overflow.back().form;
+}
+
+bool NamesDescription(const ParsedTextForm& form) { return form.names_description; }
+
+namespace {
+
+// A conversion the C library formats, cut at kValueLimit bytes.
+[[gnu::noinline]] char* PutLibraryValue(char* at, const TextPiece& piece,
+                                        const NoticeValues& v) {
+  std::string value;
+  const char* conversion = piece.conversion.c_str();
+  if (piece.kind == 'D') {
+    FormatAppend(value, conversion, IntegerField(v, piece.field));
+  } else if (piece.kind == 'f' || piece.kind == 'F') {
+    FormatAppend(value, conversion, RealField(v, piece.field));
+  } else {
+    FormatAppend(value, conversion, TextField(v, piece.field));
+  }
+  // "%.Nf" (kind 'F') is never cut, as it was never longer.
+  const size_t n = piece.kind == 'F' ? value.size() : std::min(value.size(), kValueLimit);
+  std::memcpy(at, value.data(), n);
+  return at + n;
+}
+
+// The text form written at `at` (room for form.bound bytes) value by value:
+// a plain "%d" or "%s" and the usual "%.Nf" directly, any other conversion
+// through the report formatter. Returns the end.
+char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
+  for (const TextPiece& piece : form.pieces) {
+    std::memcpy(at, piece.literal.data(), piece.literal.size());
+    at += piece.literal.size();
     if (piece.field == '\0') continue;
     switch (piece.kind) {
-      case 'd': {
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, IntegerField(v, piece.field)).ptr;
-        out.append(digits, static_cast<size_t>(end - digits));
+      case 'd':
+        at = PutDecimal(at, IntegerField(v, piece.field));
         break;
-      }
       case 's': {
         const char* text = TextField(v, piece.field);
-        out.append(text, strnlen(text, kValueLimit));
+        const size_t n = strnlen(text, kValueLimit);
+        std::memcpy(at, text, n);
+        at += n;
         break;
       }
       case 'F': {
         const double value = RealField(v, piece.field);
         char digits[24];
         const int n = FixedDecimal(value, piece.precision, digits);
-        if (n > 0) {
-          const bool negative = std::signbit(value);
-          const int length = n + (negative ? 1 : 0);
-          if (piece.width > length) out.append(static_cast<size_t>(piece.width - length), ' ');
-          if (negative) out += '-';
-          out.append(digits, static_cast<size_t>(n));
+        if (n <= 0) {
+          at = PutLibraryValue(at, piece, v);
           break;
         }
-        FormatAppend(out, piece.conversion.c_str(), value);
+        const bool negative = std::signbit(value);
+        const int length = n + (negative ? 1 : 0);
+        if (piece.width > length) {
+          std::memset(at, ' ', static_cast<size_t>(piece.width - length));
+          at += piece.width - length;
+        }
+        if (negative) *at++ = '-';
+        std::memcpy(at, digits, static_cast<size_t>(n));
+        at += n;
         break;
       }
-      default: {
-        const size_t start = out.size();
-        const char* conversion = piece.conversion.c_str();
-        if (piece.kind == 'D') {
-          FormatAppend(out, conversion, IntegerField(v, piece.field));
-        } else if (piece.kind == 'f') {
-          FormatAppend(out, conversion, RealField(v, piece.field));
-        } else {
-          FormatAppend(out, conversion, TextField(v, piece.field));
-        }
-        if (out.size() - start > kValueLimit) out.resize(start + kValueLimit);
-      }
+      default:
+        at = PutLibraryValue(at, piece, v);
     }
   }
+  return at;
+}
+
+void AppendTextForm(std::string& out, const char* format, const char* fields,
+                    const NoticeValues& v) {
+  const ParsedTextForm& form = ParsedNoticeText(format, fields);
+  const size_t start = out.size();
+  out.resize(start + form.bound);
+  char* end = PutTextForm(out.data() + start, form, v);
+  out.resize(static_cast<size_t>(end - out.data()));
 }
 
 }  // namespace
 
-void AppendNoticeText(std::string& out, const char* format, const char* fields,
-                      const NoticeValues& values) {
-  AppendTextForm(out, format, fields, values);
+void WriteNoticeText(FILE* out, const ParsedTextForm& form, const NoticeValues& values) {
+  if (char* at = StreamRoom(out, form.bound)) {
+    StreamCommit(out, PutTextForm(at, form, values));
+    return;
+  }
+  static std::string spill;  // the stream's buffer is full or absent
+  spill.resize(form.bound);
+  char* end = PutTextForm(spill.data(), form, values);
+  std::fwrite(spill.data(), 1, static_cast<size_t>(end - spill.data()), out);
 }
 
 std::string RenderNotice(const char* format, const char* fields,

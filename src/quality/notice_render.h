@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "quality/notices.h"
@@ -15,7 +16,10 @@ struct NoticeValues {
   const char* file = "";
   const char* description = "";
   const char* color = "";
-  NoticeArgs args;
+  const NoticeArgs* args = &kNoArgs;
+  const char* first_text = nullptr;  // in place of args->texts[0]
+
+  static constexpr NoticeArgs kNoArgs{};
 };
 
 enum class NoticeMarkup {
@@ -33,8 +37,19 @@ enum class NoticeMarkup {
 std::string RenderNotice(const char* format, const char* fields,
                          const NoticeValues& values, NoticeMarkup markup);
 
-// The text form (kText) appended to `out`.
-void AppendNoticeText(std::string& out, const char* format, const char* fields,
-                      const NoticeValues& values);
+// A text form taken apart once (see ParsedNoticeText).
+struct ParsedTextForm;
+
+// `format` with `fields` taken apart, the first time it is asked for:
+// forms are static texts, so their addresses stand for them.
+const ParsedTextForm& ParsedNoticeText(const char* format, const char* fields);
+
+// Whether the form names the description ('D'), which the caller then
+// fills in.
+bool NamesDescription(const ParsedTextForm& form);
+
+// The text form written to `out`, straight into its buffer where there is
+// room.
+void WriteNoticeText(FILE* out, const ParsedTextForm& form, const NoticeValues& values);
 
 }  // namespace zav

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "quality/machine_notice.h"
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
 #include "quality/notice_render.h"
@@ -38,6 +39,50 @@ const char* UncommentedBlockWord(int number) {
   }
 }
 
+// The form notice `number` is written in, in `variant`, for the markup,
+// and the markup itself.
+struct ChosenForm {
+  const char* text;
+  const char* fields;
+  NoticeMarkup markup;
+};
+
+ChosenForm ChooseForm(const GlobalData& G, int number, int variant, ReportFormat format) {
+  const NoticeForm& form = FindNoticeForm(number, variant);
+  ChosenForm chosen{form.text, form.fields, NoticeMarkup::kText};
+  if (G.settings.reorder_notices && form.reordered != nullptr) {
+    chosen.text = form.reordered;
+    chosen.fields = form.reordered_fields;
+  }
+  if (format == ReportFormat::kCsv) chosen.markup = NoticeMarkup::kCsv;
+  if (format == ReportFormat::kHtml) {
+    chosen.markup = NoticeMarkup::kHtml;
+    if (form.html != nullptr && chosen.text == form.text) {
+      chosen.text = form.html;
+      chosen.fields = form.html_fields;
+      chosen.markup = NoticeMarkup::kHtmlVerbatim;
+    }
+  }
+  return chosen;
+}
+
+// The parsed text form of a built-in notice, found once per number and
+// variant: the reorder setting stays as it is through the run.
+const ParsedTextForm& TextFormOf(const GlobalData& G, int number, int variant) {
+  constexpr int kNumbers = 64;
+  if (number < 0 || number >= kNumbers || (variant != 0 && variant != 1)) {
+    const ChosenForm chosen = ChooseForm(G, number, variant, ReportFormat::kText);
+    return ParsedNoticeText(chosen.text, chosen.fields);
+  }
+  static const ParsedTextForm* forms[kNumbers][2][2] = {};
+  const ParsedTextForm*& form = forms[number][variant][G.settings.reorder_notices];
+  if (form == nullptr) {
+    const ChosenForm chosen = ChooseForm(G, number, variant, ReportFormat::kText);
+    form = &ParsedNoticeText(chosen.text, chosen.fields);
+  }
+  return *form;
+}
+
 void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
                         const NoticeArgs& args) {
   const ReportFormat format = G.sw.Format();
@@ -50,44 +95,26 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
   values.number = number;
   values.line = line;
   values.file = NoticeFile(G, args);
-  values.description = NoticeText(G, number);
   values.color = G.settings.colors[kColorNotice].c_str();
-  values.args = args;
-  if (values.args.texts[0] == nullptr) {
-    values.args.texts[0] = UncommentedBlockWord(number);
-  }
+  values.args = &args;
+  values.first_text = args.texts[0];
+  if (values.first_text == nullptr) values.first_text = UncommentedBlockWord(number);
 
-  const NoticeForm& form = FindNoticeForm(number, args.variant);
-  const char* text = form.text;
-  const char* fields = form.fields;
-  if (G.settings.reorder_notices && form.reordered != nullptr) {
-    text = form.reordered;
-    fields = form.reordered_fields;
+  // The text form, by far the most common, goes straight to the report.
+  if (format != ReportFormat::kHtml && format != ReportFormat::kCsv &&
+      !G.report.machine.silent) {
+    const ParsedTextForm& form = TextFormOf(G, number, args.variant);
+    if (NamesDescription(form)) values.description = NoticeText(G, number);
+    WriteNoticeText(G.report.out, form, values);
+    if (immediate_paren) PutText(G, kParenForcedEqualText);
+    return;
   }
-  NoticeMarkup markup = NoticeMarkup::kText;
-  if (format == ReportFormat::kCsv) markup = NoticeMarkup::kCsv;
-  if (format == ReportFormat::kHtml) {
-    markup = NoticeMarkup::kHtml;
-    if (form.html != nullptr && text == form.text) {
-      text = form.html;
-      fields = form.html_fields;
-      markup = NoticeMarkup::kHtmlVerbatim;
-    }
-  }
-  // The text form, by far the most common, is built in one reused string.
-  static std::string text_form;
-  std::string rendered;
-  std::string& out = markup == NoticeMarkup::kText ? text_form : rendered;
-  if (markup == NoticeMarkup::kText) {
-    text_form.clear();
-    AppendNoticeText(text_form, text, fields, values);
-  } else {
-    rendered = RenderNotice(text, fields, values, markup);
-  }
+  values.description = NoticeText(G, number);
+  const ChosenForm chosen = ChooseForm(G, number, args.variant, format);
+  std::string out = RenderNotice(chosen.text, chosen.fields, values, chosen.markup);
   if (immediate_paren) out += kParenForcedEqualText;
   PutText(G, out);
 }
-
 
 }  // namespace
 
@@ -176,9 +203,10 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
   if (MachineActive(G)) {
     // The document lists notices when quality notices are on.
     if (!G.sw.notices) return;
-    RecordMachineNotice(G, number, line, NoticeFile(G, args),
-                        number == kNoticeUnboundScope ? args.texts[0] : nullptr,
-                        args.variant, args.class_name);
+    const char* keyword = number == kNoticeUnboundScope ? args.texts[0] : nullptr;
+    if (AppendKeptJsonNotice(G, number, line, keyword, args.variant, args.class_name)) return;
+    RecordMachineNotice(G, number, line, NoticeFile(G, args), keyword, args.variant,
+                        args.class_name);
     return;  // the machine-readable document replaces every notice form
   }
   const Switches& sw = G.sw;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "report/machine_output.h"
 
@@ -88,67 +89,34 @@ constexpr int kCachedNotices = 1024;
 
 }  // namespace
 
-std::string JsonNoticeText(std::string_view text) {
-  std::string json = ",\"text\":";
-  AppendJsonStr(json, text);
-  return json;
+JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text) {
+  JsonNoticeParts parts;
+  parts.head = "{\"number\":" + std::to_string(number) + ",\"line\":";
+  parts.text = ",\"text\":";
+  AppendJsonStr(parts.text, text);
+  parts.head_size = static_cast<uint32_t>(parts.head.size());
+  parts.text_size = static_cast<uint32_t>(parts.text.size());
+  auto pad = [](std::string& part) { part.resize((part.size() + 31) / 32 * 32); };
+  pad(parts.head);
+  pad(parts.text);
+  return parts;
 }
 
-std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
-                                     std::string_view text) {
-  if (number < 0 || number >= kCachedNotices) return {};
-  if (M.notice_texts.size() <= static_cast<size_t>(number)) {
-    M.notice_texts.resize(number + 1);
+const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
+                                           std::string_view text) {
+  if (number < 0 || number >= kCachedNotices) return nullptr;
+  if (M.notice_parts.size() <= static_cast<size_t>(number)) {
+    M.notice_parts.resize(number + 1);
   }
-  return M.notice_texts[number] = JsonNoticeText(text);
+  return &(M.notice_parts[number] = MakeJsonNoticeParts(number, text));
 }
 
-namespace {
-
-// Appends one notice record. `context` is the function or class name as
-// JSON string content (escaped, without its quotes); empty for a notice
-// of the file.
-void PutNoticeRecord(ByteBuffer& out, int number, int32_t line,
-                     std::string_view text_json, std::string_view context,
-                     bool is_class) {
-  // Room for the comma, the number and line members, the text, the
-  // context member with its quotes and the closing brace.
-  char* at = out.Reserve(80 + text_json.size() + context.size());
-  if (!out.empty()) *at++ = ',';
-  at = WriteJsonInt(PutJsonLiteral(at, "{\"number\":"), number);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"line\":"), line);
-  at = PutJsonText(at, text_json);
-  if (!context.empty()) {
-    at = is_class ? PutJsonLiteral(at, ",\"class\":\"")
-                  : PutJsonLiteral(at, ",\"function\":\"");
-    at = PutJsonText(at, context);
-    *at++ = '"';
-  }
-  *at++ = '}';
-  out.Commit(at);
-}
-
-// A notice whose function or class name needs escaping (rare).
-[[gnu::noinline]] void AppendEscapedContextNotice(MachineOutput& M, int number,
-                                                  int32_t line,
-                                                  std::string_view text_json,
-                                                  std::string_view context,
-                                                  bool is_class) {
+void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
+                             int32_t line, std::string_view context, bool is_class) {
   std::string escaped;
   AppendJsonString(escaped, context);
   const std::string_view content(escaped.data() + 1, escaped.size() - 2);
-  PutNoticeRecord(M.file_notices_json, number, line, text_json, content, is_class);
-}
-
-}  // namespace
-
-void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
-                          std::string_view text_json, std::string_view context,
-                          bool is_class) {
-  if (!IsJsonPlain(context)) {
-    return AppendEscapedContextNotice(M, number, line, text_json, context, is_class);
-  }
-  PutNoticeRecord(M.file_notices_json, number, line, text_json, context, is_class);
+  PutJsonNoticeRecord(M.file_notices_json, parts, line, content, is_class);
 }
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {

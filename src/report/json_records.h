@@ -32,25 +32,68 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 void WriteJsonNotices(JsonWriter& w, const std::vector<MachineNotice>& list,
                       bool with_file);
 
-// The ',"text":"..."' member of a notice with text `text`.
-std::string JsonNoticeText(std::string_view text);
+// The fixed parts of a record of notice `number` with text `text`.
+JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text);
 
-// The text member of notice `number` kept for the run, if it was made: a
-// notice's description does not change during a run. CacheJsonNoticeText
-// keeps it (for the usual range of numbers; otherwise it returns nothing).
-inline const std::string* CachedJsonNoticeText(const MachineOutput& M, int number) {
-  if (static_cast<unsigned>(number) >= M.notice_texts.size()) return nullptr;
-  const std::string& json = M.notice_texts[number];
-  return json.empty() ? nullptr : &json;
+// The parts of notice `number` kept for the run, if they were made: a
+// notice's description does not change during a run. KeepJsonNoticeParts
+// makes and keeps them (for the usual range of numbers; otherwise it
+// returns null).
+inline const JsonNoticeParts* KeptJsonNoticeParts(const MachineOutput& M, int number) {
+  if (static_cast<unsigned>(number) >= M.notice_parts.size()) return nullptr;
+  const JsonNoticeParts& parts = M.notice_parts[number];
+  return parts.head_size == 0 ? nullptr : &parts;
 }
-std::string_view CacheJsonNoticeText(MachineOutput& M, int number,
-                                     std::string_view text);
+const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
+                                           std::string_view text);
 
-// Appends one notice of the file being analysed to M.file_notices_json, in
-// the form WriteJsonNotices gives it without the file. `text_json` is its
-// text member; `context` names the function or class, if any.
-void AppendJsonFileNotice(MachineOutput& M, int number, int32_t line,
-                          std::string_view text_json, std::string_view context,
-                          bool is_class);
+// Copies `n` bytes from `from` to `at` in whole blocks of 32 bytes: both
+// must hold `n` rounded up to a block.
+[[gnu::always_inline]] inline char* PutBlocks(char* at, const char* from, size_t n) {
+  for (size_t i = 0; i < n; i += 32) std::memcpy(at + i, from + i, 32);
+  return at + n;
+}
+
+// Appends a notice record to `out`, in the form WriteJsonNotices gives it
+// without the file. `context` is the function or class name as JSON string
+// content (escaped, without its quotes); empty for a notice of the file.
+[[gnu::always_inline]] inline void PutJsonNoticeRecord(ByteBuffer& out,
+                                                       const JsonNoticeParts& parts,
+                                                       int32_t line,
+                                                       std::string_view context,
+                                                       bool is_class) {
+  // Room for the comma, the parts with their padding, the line, the
+  // context member and the closing brace.
+  char* at = out.Reserve(parts.head.size() + parts.text.size() + context.size() + 64);
+  if (!out.empty()) *at++ = ',';
+  at = PutBlocks(at, parts.head.data(), parts.head_size);
+  at = PutDecimal(at, line);
+  at = PutBlocks(at, parts.text.data(), parts.text_size);
+  if (!context.empty()) {
+    at = is_class ? PutJsonLiteral(at, ",\"class\":\"")
+                  : PutJsonLiteral(at, ",\"function\":\"");
+    at = PutJsonText(at, context);
+    *at++ = '"';
+  }
+  *at++ = '}';
+  out.Commit(at);
+}
+
+// A notice whose function or class name needs escaping (rare).
+void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
+                             int32_t line, std::string_view context, bool is_class);
+
+// Appends one notice of the file being analysed to M.file_notices_json;
+// `context` names the function or class, if any.
+[[gnu::always_inline]] inline void AppendJsonFileNotice(MachineOutput& M,
+                                                        const JsonNoticeParts& parts,
+                                                        int32_t line,
+                                                        std::string_view context,
+                                                        bool is_class) {
+  if (!context.empty() && !IsJsonPlain(context)) {
+    return AppendEscapedJsonNotice(M, parts, line, context, is_class);
+  }
+  PutJsonNoticeRecord(M.file_notices_json, parts, line, context, is_class);
+}
 
 }  // namespace zav

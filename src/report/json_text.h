@@ -12,6 +12,12 @@
 #include <memory>
 #include <string_view>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+#include "base/format.h"
+
 namespace zav {
 
 // Appends `text` as a quoted JSON string. Bytes follow one rule: a valid
@@ -31,86 +37,71 @@ inline constexpr auto kJsonPlainByte = [] {
   return plain;
 }();
 
-// Whether all of `text` is plain (kJsonPlainByte), eight bytes at a time.
-inline bool IsJsonPlain(std::string_view text) {
+// Whether all of `text` is plain (kJsonPlainByte): sixteen bytes at a time
+// where SSE2 is at hand (the last block overlapping the one before), a
+// short text as one word.
+[[gnu::always_inline]] inline bool IsJsonPlain(std::string_view text) {
+  const char* p = text.data();
+  const size_t n = text.size();
+#ifdef __SSE2__
+  // A byte below 0x20 or of 0x80 and above is below 0x20 as a signed byte.
+  auto plain_block = [](__m128i v) {
+    const __m128i bad = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))),
+        _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
+    return _mm_movemask_epi8(bad) == 0;
+  };
+  if (n >= 16) {
+    for (size_t i = 0; i + 16 <= n; i += 16) {
+      if (!plain_block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)))) return false;
+    }
+    return plain_block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16)));
+  }
+  if (n >= 8) {
+    return plain_block(
+        _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
+                           _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n - 8))));
+  }
+#endif
   constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   // A byte of zero in `x` sets its high bit in the result.
   auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
-  auto plain_word = [&](const char* at) {
-    uint64_t x;
-    std::memcpy(&x, at, 8);
-    // Bytes of 0x80 and above, below 0x20, '"' and '\\'.
-    // Without high bits no byte carries into the next when 0x60 is added,
-    // and only a byte below 0x20 stays below 0x80.
+  // Bytes of 0x80 and above, below 0x20, '"' and '\\'.
+  // Without high bits no byte carries into the next when 0x60 is added,
+  // and only a byte below 0x20 stays below 0x80.
+  auto plain_word = [&](uint64_t x) {
     return (x & kHighs) == 0 && ((x + 0x6060606060606060u) & kHighs) == kHighs &&
            !has_zero(x ^ (kOnes * '"')) && !has_zero(x ^ (kOnes * '\\'));
   };
-  if (text.size() < 8) {
-    for (const char c : text) {
-      if (!kJsonPlainByte[static_cast<unsigned char>(c)]) return false;
+  auto word_at = [](const char* at) {
+    uint64_t x;
+    std::memcpy(&x, at, 8);
+    return x;
+  };
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 <= n; i += 8) {
+      if (!plain_word(word_at(p + i))) return false;
     }
-    return true;
+    // The last bytes as one word that overlaps the one before.
+    return plain_word(word_at(p + n - 8));
   }
-  for (size_t i = 0; i + 8 <= text.size(); i += 8) {
-    if (!plain_word(text.data() + i)) return false;
+  if (n >= 4) {  // the first and the last four bytes, overlapping
+    uint32_t first, last;
+    std::memcpy(&first, p, 4);
+    std::memcpy(&last, p + n - 4, 4);
+    return plain_word(first | uint64_t{last} << 32);
   }
-  // The last bytes as one word that overlaps the one before.
-  return plain_word(text.data() + text.size() - 8);
+  if (n == 0) return true;
+  // One to three bytes: the first, the middle and the last cover them; the
+  // other bytes of the word are spaces.
+  const auto byte = [](char c) { return uint64_t{static_cast<unsigned char>(c)}; };
+  return plain_word((kOnes * ' ' & ~uint64_t{0xFFFFFF}) | byte(p[0]) | byte(p[n / 2]) << 8 |
+                    byte(p[n - 1]) << 16);
 }
 
-// Writes `value` in decimal at `at` (room for 20 bytes), returning the end:
-// the digits are counted first, then written from the last two at a time.
+// Writes `value` in decimal at `at` (room for 20 bytes), returning the end.
 [[gnu::always_inline]] inline char* WriteJsonInt(char* at, int64_t value) {
-  static constexpr char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
-  uint64_t u = static_cast<uint64_t>(value);
-  // Most figures are below 100 (a negative one is not, as unsigned).
-  if (u < 10) {
-    *at = static_cast<char>('0' + u);
-    return at + 1;
-  }
-  if (u < 100) {
-    std::memcpy(at, kPairs + u * 2, 2);
-    return at + 2;
-  }
-  // Line numbers mostly have three or four digits.
-  if (u < 1000) {
-    *at = static_cast<char>('0' + u / 100);
-    std::memcpy(at + 1, kPairs + (u % 100) * 2, 2);
-    return at + 3;
-  }
-  if (u < 10000) {
-    std::memcpy(at, kPairs + (u / 100) * 2, 2);
-    std::memcpy(at + 2, kPairs + (u % 100) * 2, 2);
-    return at + 4;
-  }
-  if (value < 0) {
-    *at++ = '-';
-    u = 0 - u;
-  }
-  // Most figures have one to three digits.
-  int digits = 1;
-  if (u >= 10) {
-    digits = 2;
-    if (u >= 100) {
-      digits = 3;
-      for (uint64_t rest = u / 1000; rest > 0; rest /= 10) ++digits;
-    }
-  }
-  char* end = at + digits;
-  char* p = end;
-  for (; u >= 100; u /= 100) {
-    p -= 2;
-    std::memcpy(p, kPairs + (u % 100) * 2, 2);
-  }
-  if (u >= 10) {
-    std::memcpy(p - 2, kPairs + u * 2, 2);
-  } else {
-    p[-1] = static_cast<char>('0' + u);
-  }
-  return end;
+  return PutDecimal(at, value);
 }
 
 // Writes `text` (a literal) at `at`, returning the end.

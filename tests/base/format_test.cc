@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -92,6 +93,9 @@ TEST(Format, LineBuilderPadsLikePrintf) {
   LineBuilder line;
   line.Text("  LOC ").Left(42, 7).Text("|").Right(-5, 4).Text("|").Left(123456789, 3);
   EXPECT_EQ(line.View(), "  LOC 42     |  -5|123456789");
+  LineBuilder extremes;
+  extremes.Right(INT64_MIN, 22).Text("|").Left(-10000, 7).Text("|");
+  EXPECT_EQ(extremes.View(), "  -9223372036854775808|-10000 |");
   LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
   fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
   EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");

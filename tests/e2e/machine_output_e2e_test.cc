@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <string>
 
 #include "report/json_text.h"
 #include "report/report_run.h"
@@ -181,6 +182,24 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
             "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
             "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
             "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000}\n");
+}
+
+// A string is copied as it is only when every byte is printable ASCII but
+// '"' and '\\': one byte to escape at any place of any length is found.
+TEST(MachineText, PlainTextCheckSeesEveryByte) {
+  EXPECT_TRUE(IsJsonPlain(""));
+  for (size_t length = 1; length <= 40; ++length) {
+    std::string text(length, ' ');
+    text.back() = '\x7f';
+    EXPECT_TRUE(IsJsonPlain(text)) << length;
+    for (size_t at = 0; at < length; ++at) {
+      for (const char bad : {'"', '\\', '\x1f', '\x80', '\xff'}) {
+        std::string marked(length, 'a');
+        marked[at] = bad;
+        EXPECT_FALSE(IsJsonPlain(marked)) << length << " " << at << " " << int{bad};
+      }
+    }
+  }
 }
 
 }  // namespace

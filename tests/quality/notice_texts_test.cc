@@ -1,7 +1,9 @@
 // The verbose notice texts: values, reordered forms and HTML markup.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "notice_test_support.h"
 
@@ -30,6 +32,22 @@ TEST_F(VerboseText, ValuesFillTheTextInOrder) {
             "           a_really_long_function_name_here_x\n"
             "           of 34 characters is greater than 32 characters in length.\n"
             "           This can be a portability and/or maintenance issue.\n");
+}
+
+TEST_F(VerboseText, AStreamWithoutBufferGetsTheSameText) {
+  FILE* file = std::tmpfile();
+  ASSERT_NE(file, nullptr);
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  std::swap(n.G().report.out, file);
+  RaiseNotice(n.G(), 1, -12, NoticeArgs{.ints = {-2147483647 - 1, 80}});
+  std::swap(n.G().report.out, file);
+  char text[256] = {};
+  std::rewind(file);
+  std::fread(text, 1, sizeof text - 1, file);
+  std::fclose(file);
+  EXPECT_STREQ(text,
+               "\n    Notice #1: Line -12: Line character length = -2147483648.  This width\n"
+               "           exceeds the standard terminal width of 80 characters.\n");
 }
 
 class ReorderedText : public VerboseText {

@@ -1,0 +1,86 @@
+// The function or class a machine-readable notice concerns, and the
+// common case of a JSON notice written in place: shared by the notice
+// emission procedure, which takes that case without a call, and
+// RecordMachineNotice.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "report/json_records.h"
+#include "zav/global_data.h"
+
+namespace zav {
+
+// Notices about one function: raised at its header or its end while its
+// name is known. Notices 16 and 46 concern a function in their first form
+// and a class in their second.
+inline bool IsFunctionNotice(int number, int variant) {
+  switch (number) {
+    case 2: case 10: case 13: case 14: case 17: case 18: case 27: case 28:
+    case 29: case 48: case 49: case 51:
+      return true;
+    case 16: case 46:
+      return variant == 0;
+    default:
+      return false;
+  }
+}
+
+// Notices about one class, struct or interface, raised inside its body or
+// at its ends.
+inline bool IsClassNotice(int number, int variant) {
+  switch (number) {
+    case 15: case 31: case 34: case 35: case 36: case 37: case 39: case 42:
+    case 52:
+    case 53: case 54:
+      return true;
+    case 16: case 46:
+      return variant == 1;
+    default:
+      return false;
+  }
+}
+
+// The function or class a notice concerns: empty when it concerns a line
+// or the file.
+struct NoticeContext {
+  std::string_view name;
+  bool is_class = false;
+};
+
+inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
+                               const char* class_name) {
+  if (class_name != nullptr && *class_name != '\0') return {class_name, true};
+  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
+    return {G.func.name, false};
+  }
+  if (IsClassNotice(number, variant) && G.scope.in_class &&
+      !G.scope.cls.name.empty()) {
+    return {G.scope.cls.name, true};
+  }
+  return {};
+}
+
+// Appends a notice of the file being analysed to its JSON when the parts
+// of its number are kept (see KeptJsonNoticeParts): a file's notices can
+// be many. False when the notice takes another way (a SARIF result, a
+// notice after the file loop, notice 22 naming its keyword, the first
+// notice of its number): RecordMachineNotice then.
+[[gnu::always_inline]] inline bool AppendKeptJsonNotice(GlobalData& G, int number,
+                                                        int32_t line, const char* keyword,
+                                                        int variant,
+                                                        const char* class_name) {
+  MachineOutput& M = G.report.machine;
+  if (M.doc == nullptr || G.sw.machine != MachineFormat::kJson ||
+      G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
+    return false;
+  }
+  const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
+  if (parts == nullptr) return false;
+  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  return true;
+}
+
+}  // namespace zav
