@@ -303,38 +303,45 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
                (open && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
       OnFunctionParen(G, line, i, open);
     }
-    CheckCharacter(G, line, i);
+    CheckParen(G, line, i, open);
     return;
   }
+  // One dispatch for the rest, that also picks the character's checks:
+  // CheckCharacter does nothing with "[", "]", "<", ">", "@", "|" and "&".
   switch (c) {
     case '{':
       G.scope.where_clause = false;
       OnOpenBrace(G, line, i);
-      break;
+      CheckBrace(G, true);
+      return;
     case '}':
       OnCloseBrace(G, line, i);
-      break;
+      CheckBrace(G, false);
+      return;
     case ';':
       OnSemicolon(G, line);
-      break;
+      CheckSemicolon(G);
+      return;
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
-      break;
+      return;
     case '=':
       OnEquals(G, line, i);
       break;
     case '<':
     case '>':
       if (G.scope.template_open) OnTemplateAngle(G, c);
-      break;
+      return;
     case '@':
       G.lex.java_annotation = true;
-      break;
-    case '?':
+      return;
     case '|':
     case '&':
       // The decision characters of a body (no other character counts there).
+      if (F.in_body) FunctionCharacter(G, line, i);
+      return;
+    case '?':
       if (F.in_body) FunctionCharacter(G, line, i);
       break;
     default:

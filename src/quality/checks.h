@@ -22,6 +22,11 @@ struct FunctionFigures {
 // and strings.
 void CheckWord(GlobalData& G, const char* line, int start, int end, Word word);
 void CheckCharacter(GlobalData& G, const char* line, int i);
+// CheckCharacter's part for the most frequent characters, for callers that
+// have told them apart already: "(" or ")", ";", "{" or "}".
+void CheckParen(GlobalData& G, const char* line, int i, bool open);
+void CheckSemicolon(GlobalData& G);
+void CheckBrace(GlobalData& G, bool open);
 
 // At the start of each analysed line (notice 22's unbound keyword).
 void CheckLineStart(GlobalData& G, const char* line);

@@ -259,10 +259,9 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
 // The parentheses, most of the characters that come here, are tested
 // first and apart: a jump table would be mispredicted on nearly every
 // character.
-void CheckCharacter(GlobalData& G, const char* line, int i) {
+void CheckParen(GlobalData& G, const char* line, int i, bool open) {
   CheckState& C = G.checks;
-  const char c = line[i];
-  if (c == '(') {
+  if (open) {
     if (C.if_waiting) {
       C.if_condition_level = C.paren_level;
       C.if_waiting = false;
@@ -274,17 +273,52 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
     ++C.paren_level;
     return;
   }
-  if (c == ')') {
-    if (C.paren_level > 0) --C.paren_level;
-    if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
-    if (C.paren_level == C.while_cond_level) {
-      C.while_cond_level = -1;
-      // "while (x);" ends a do-while or is an empty loop: nothing pends.
-      if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
-    }
-    return;
+  if (C.paren_level > 0) --C.paren_level;
+  if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
+  if (C.paren_level == C.while_cond_level) {
+    C.while_cond_level = -1;
+    // "while (x);" ends a do-while or is an empty loop: nothing pends.
+    if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
   }
+}
+
+void CheckSemicolon(GlobalData& G) {
+  CheckState& C = G.checks;
+  if (C.friend_class) RaiseFriendClass(G);
+  C.friend_seen = C.friend_class = false;
+  C.const_in_statement = false;
+  if (!C.in_break_statement) C.last_was_break = false;
+  C.in_break_statement = false;
+  if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
+}
+
+void CheckBrace(GlobalData& G, bool open) {
+  CheckState& C = G.checks;
+  if (open) {
+    C.pending_keyword = kPendingNone;
+    if (C.switch_pending) PushSwitch(G);
+  } else {
+    PopSwitchAtBrace(G);
+  }
+  C.last_was_break = false;
+  C.const_in_statement = false;
+  if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
+}
+
+void CheckCharacter(GlobalData& G, const char* line, int i) {
+  const char c = line[i];
   switch (c) {
+    case '(':
+    case ')':
+      CheckParen(G, line, i, c == '(');
+      break;
+    case ';':
+      CheckSemicolon(G);
+      break;
+    case '{':
+    case '}':
+      CheckBrace(G, c == '{');
+      break;
     case '.':
       CheckEllipsis(G, line, i);
       break;
@@ -297,27 +331,6 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       break;
     case '?':
       if (line[i + 1] != '?' && (i == 0 || line[i - 1] != '?')) RaiseLineNotice(G, kNoticeTernary);
-      break;
-    case ';':
-      if (C.friend_class) RaiseFriendClass(G);
-      C.friend_seen = C.friend_class = false;
-      C.const_in_statement = false;
-      if (!C.in_break_statement) C.last_was_break = false;
-      C.in_break_statement = false;
-      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
-      break;
-    case '{':
-      C.pending_keyword = kPendingNone;
-      if (C.switch_pending) PushSwitch(G);
-      C.last_was_break = false;
-      C.const_in_statement = false;
-      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
-      break;
-    case '}':
-      PopSwitchAtBrace(G);
-      C.last_was_break = false;
-      C.const_in_statement = false;
-      if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
       break;
     case '~':
       if (G.scope.in_class && ClassFlags(G).virtual_in_declaration) {
