@@ -112,18 +112,26 @@ inline __attribute__((always_inline)) int SpacesEnd(const char* line, int i) {
 #endif
 }
 
-// The code characters that StructureActsOn must look at; for the others
-// in kCodeCharacters with kStructure the answer is always true.
+// The code characters that StructureActsOn must look at, by what they
+// need; for the others in kCodeCharacters with kStructure the answer is
+// always true.
+enum : uint8_t {
+  kWhenDoubled = 1,         // "-", "+", ".": only as "--", "++", "..."
+  kInTemplateHeader = 2,    // "<", ">": only inside a template header
+  kDoubledInBody = 4        // "|", "&": only as "||" and "&&" in a body
+};
 struct ConditionalTable {
-  bool test[256] = {};
+  uint8_t test[256] = {};
   constexpr ConditionalTable() {
-    for (unsigned char c : {'-', '+', '.', '<', '>', '|', '&'}) test[c] = true;
+    for (unsigned char c : {'-', '+', '.'}) test[c] = kWhenDoubled;
+    for (unsigned char c : {'<', '>'}) test[c] = kInTemplateHeader;
+    for (unsigned char c : {'|', '&'}) test[c] = kDoubledInBody;
   }
   // The code scanner passes over these characters without any call, so
   // they must have no counting action.
   constexpr bool OnlyStructure() const {
     for (int c = 0; c < 256; ++c) {
-      if (test[c] && kCodeCharacters.acts[c] != kStructure) return false;
+      if (test[c] != 0 && kCodeCharacters.acts[c] != kStructure) return false;
     }
     return true;
   }
@@ -132,26 +140,17 @@ constexpr ConditionalTable kConditional;
 static_assert(kConditional.OnlyStructure());
 
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
-// is known to do nothing with the code character line[i]: "-", "+" and "."
-// act only when doubled ("--", "++", "..."), "<" and ">" only inside a
-// template header, "|" and "&" only as "||" and "&&" in a function body.
-// Keep in step with those three functions.
+// is known to do nothing with the code character line[i], one that
+// kConditional lists. Keep in step with those three functions. Computed
+// without branches (the three cases mix in any order in code).
 bool StructureActsOn(const GlobalData& G, const char* line, int i) {
-  const char c = line[i];
-  switch (c) {
-    case '-':
-    case '+':
-    case '.':
-      return line[i + 1] == c;
-    case '<':
-    case '>':
-      return G.scope.template_open;
-    case '|':
-    case '&':
-      return G.func.in_body && line[i + 1] == c;
-    default:
-      return true;
-  }
+  const uint8_t test = kConditional.test[static_cast<unsigned char>(line[i])];
+  const bool doubled = line[i + 1] == line[i];
+  const bool when_doubled = (test & kWhenDoubled) != 0;
+  const bool in_template = (test & kInTemplateHeader) != 0;
+  const bool in_body = (test & kDoubledInBody) != 0;
+  return (when_doubled & doubled) | (in_template & G.scope.template_open) |
+         (in_body & G.func.in_body & doubled);
 }
 
 // CollectText out of line, for the code scanner's rare collected runs.
