@@ -139,6 +139,15 @@ struct ConditionalTable {
 constexpr ConditionalTable kConditional;
 static_assert(kConditional.OnlyStructure());
 
+// "#" is the only code character with a count but no structure action.
+constexpr bool OnlyHashCountsAlone() {
+  for (int c = 0; c < 256; ++c) {
+    if (kCodeCharacters.acts[c] == kCounts && c != '#') return false;
+  }
+  return kCodeCharacters.acts[static_cast<unsigned char>('#')] == kCounts;
+}
+static_assert(OnlyHashCountsAlone());
+
 // False where StructureCharacter (with FunctionCharacter and CheckCharacter)
 // is known to do nothing with the code character line[i], one that
 // kConditional lists. Keep in step with those three functions. Computed
@@ -404,9 +413,11 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
         continue;
       }
       flush(i + 1);
-      const uint8_t acts = kCodeCharacters.acts[c];
-      if (acts & kStructure) StructureCharacter(G, line, i);
-      if (acts & kCounts) CountCodeCharacter(G, line, i);
+      if (kCodeCharacters.acts[c] & kStructure) {
+        StructureAndCountCharacter(G, line, i);
+      } else {
+        CountCodeCharacter(G, line, i);  // "#"
+      }
       ++i;
       if (!InPlainCode(L)) return i;
       continue;

@@ -199,68 +199,92 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
 
 }  // namespace
 
-// The parentheses, most of the characters that come here, are tested
-// first and apart from the rest.
-void CountCodeCharacter(GlobalData& G, const char* line, int i) {
+void CountParen(GlobalData& G, const char* line, int i, bool open) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
-  const char c = line[i];
   const bool starts_line = i == L.first_nonblank;
-  if (c == '(') {
+  if (open) {
     ++F.open_paren_count;
     if (starts_line && !L.attribute_open && !L.class_header_paren) {
       TestOnlyCharacterLine(G, line, i, F.parenline_count);
     }
     return;
   }
-  if (c == ')') {
-    ++F.close_paren_count;
-    if (L.class_header_paren) {
-      L.class_header_paren = false;
-    } else if (starts_line && !L.attribute_open) {
-      TestOnlyCharacterLine(G, line, i, F.parenline_count);
+  ++F.close_paren_count;
+  if (L.class_header_paren) {
+    L.class_header_paren = false;
+  } else if (starts_line && !L.attribute_open) {
+    TestOnlyCharacterLine(G, line, i, F.parenline_count);
+  }
+  if (F.close_paren_count > F.open_paren_count) RaiseParenthesesUnequal(G);
+}
+
+void CountBrace(GlobalData& G, const char* line, int i, bool open) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+  const bool starts_line = i == L.first_nonblank;
+  if (open) {
+    ++F.open_brace_count;
+    if (L.enum_pending) {
+      ++F.enum_count;
+      L.enum_pending = false;
     }
-    if (F.close_paren_count > F.open_paren_count) RaiseParenthesesUnequal(G);
+    if (starts_line) TestOnlyCharacterLine(G, line, i, F.braceline_count);
+    return;
+  }
+  ++F.close_brace_count;
+  if (starts_line) TestOnlyCharacterLine(G, line, i, F.braceline_count);
+  if (F.close_brace_count > F.open_brace_count) {
+    F.close_brace_count = F.open_brace_count;
+  }
+}
+
+void CountBracket(GlobalData& G, bool open) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+  if (open) {
+    ++F.open_bracket_count;
+    if (L.attribute_open) {
+      ++L.attribute_depth;
+    } else if ((G.lang.flags.cpp || G.lang.flags.header || G.lang.flags.csharp) &&
+               !G.scope.in_class && !G.func.in_header) {
+      L.attribute_open = true;
+      L.attribute_depth = 1;
+    }
+    return;
+  }
+  ++F.close_bracket_count;
+  if (L.attribute_open && --L.attribute_depth <= 0) {
+    L.attribute_open = false;
+    L.attribute_depth = 0;
+  }
+}
+
+void CountSemicolon(GlobalData& G) {
+  ++G.file.semicolon_count;
+  G.lex.logical = true;
+  G.lex.delegate_mark = false;
+}
+
+// The parentheses, most of the characters that come here, are tested
+// first and apart from the rest.
+void CountCodeCharacter(GlobalData& G, const char* line, int i) {
+  const char c = line[i];
+  if (c == '(' || c == ')') {
+    CountParen(G, line, i, c == '(');
     return;
   }
   switch (c) {
     case '{':
-      ++F.open_brace_count;
-      if (L.enum_pending) {
-        ++F.enum_count;
-        L.enum_pending = false;
-      }
-      if (starts_line) TestOnlyCharacterLine(G, line, i, F.braceline_count);
-      break;
     case '}':
-      ++F.close_brace_count;
-      if (starts_line) TestOnlyCharacterLine(G, line, i, F.braceline_count);
-      if (F.close_brace_count > F.open_brace_count) {
-        F.close_brace_count = F.open_brace_count;
-      }
+      CountBrace(G, line, i, c == '{');
       break;
     case '[':
-      ++F.open_bracket_count;
-      if (L.attribute_open) {
-        ++L.attribute_depth;
-      } else if ((G.lang.flags.cpp || G.lang.flags.header ||
-                  G.lang.flags.csharp) &&
-                 !G.scope.in_class && !G.func.in_header) {
-        L.attribute_open = true;
-        L.attribute_depth = 1;
-      }
-      break;
     case ']':
-      ++F.close_bracket_count;
-      if (L.attribute_open && --L.attribute_depth <= 0) {
-        L.attribute_open = false;
-        L.attribute_depth = 0;
-      }
+      CountBracket(G, c == '[');
       break;
     case ';':
-      ++F.semicolon_count;
-      L.logical = true;
-      L.delegate_mark = false;
+      CountSemicolon(G);
       break;
     case '#':
       if (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t') {

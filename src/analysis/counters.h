@@ -11,6 +11,12 @@ namespace zav {
 // Acts on a punctuation character at line[i] outside comments, strings and
 // character literals: parentheses, braces, brackets, ";" and "#".
 void CountCodeCharacter(GlobalData& G, const char* line, int i);
+// Its parts for callers that have told the character apart already:
+// "(" or ")", "{" or "}", "[" or "]", ";".
+void CountParen(GlobalData& G, const char* line, int i, bool open);
+void CountBrace(GlobalData& G, const char* line, int i, bool open);
+void CountBracket(GlobalData& G, bool open);
+void CountSemicolon(GlobalData& G);
 
 // Acts on the word line[start..end) (an identifier that starts at `start`)
 // outside comments, strings and character literals.

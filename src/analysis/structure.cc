@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "analysis/counters.h"
 #include "analysis/function.h"
 #include "base/line_text.h"
 #include "analysis/scope.h"
@@ -285,9 +286,13 @@ namespace {
 
 }  // namespace
 
+namespace {
+
 // A dispatcher kept small (the handlers are out of line), since every
-// punctuation character of the code passes through it.
-void StructureCharacter(GlobalData& G, const char* line, int i) {
+// punctuation character of the code passes through it. kCount: the
+// character's counts (CountCodeCharacter) follow in the same dispatch.
+template <bool kCount>
+void CodeCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
   const char c = line[i];
   // The parentheses, most of the characters that come here, are tested
@@ -304,6 +309,7 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       OnFunctionParen(G, line, i, open);
     }
     CheckParen(G, line, i, open);
+    if constexpr (kCount) CountParen(G, line, i, open);
     return;
   }
   // One dispatch for the rest, that also picks the character's checks:
@@ -313,18 +319,22 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       G.scope.where_clause = false;
       OnOpenBrace(G, line, i);
       CheckBrace(G, true);
+      if constexpr (kCount) CountBrace(G, line, i, true);
       return;
     case '}':
       OnCloseBrace(G, line, i);
       CheckBrace(G, false);
+      if constexpr (kCount) CountBrace(G, line, i, false);
       return;
     case ';':
       OnSemicolon(G, line);
       CheckSemicolon(G);
+      if constexpr (kCount) CountSemicolon(G);
       return;
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
+      if constexpr (kCount) CountBracket(G, c == '[');
       return;
     case '=':
       OnEquals(G, line, i);
@@ -348,6 +358,16 @@ void StructureCharacter(GlobalData& G, const char* line, int i) {
       break;
   }
   CheckCharacter(G, line, i);
+}
+
+}  // namespace
+
+void StructureCharacter(GlobalData& G, const char* line, int i) {
+  CodeCharacter<false>(G, line, i);
+}
+
+void StructureAndCountCharacter(GlobalData& G, const char* line, int i) {
+  CodeCharacter<true>(G, line, i);
 }
 
 // The directive word of a preprocessor line ("if", "else", ...), or "".

@@ -14,6 +14,8 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
 
 // A punctuation character at line[i], outside comments and strings.
 void StructureCharacter(GlobalData& G, const char* line, int i);
+// StructureCharacter, then CountCodeCharacter, in one dispatch.
+void StructureAndCountCharacter(GlobalData& G, const char* line, int i);
 
 // Appends code text to the active collectors (class header, function
 // header, template header, member declaration). Inline: the line analyser
