@@ -187,6 +187,8 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
   }
 }
 
+}  // namespace
+
 // More ")" than "(" so far: the immediate form of the notice, and the
 // count is held at the opening ones. Out of line, as the character
 // counts run for most code characters.
@@ -197,26 +199,8 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
   G.file.close_paren_count = G.file.open_paren_count;
 }
 
-}  // namespace
-
-void CountParen(GlobalData& G, const char* line, int i, bool open) {
-  LexState& L = G.lex;
-  FileMetrics& F = G.file;
-  const bool starts_line = i == L.first_nonblank;
-  if (open) {
-    ++F.open_paren_count;
-    if (starts_line && !L.attribute_open && !L.class_header_paren) {
-      TestOnlyCharacterLine(G, line, i, F.parenline_count);
-    }
-    return;
-  }
-  ++F.close_paren_count;
-  if (L.class_header_paren) {
-    L.class_header_paren = false;
-  } else if (starts_line && !L.attribute_open) {
-    TestOnlyCharacterLine(G, line, i, F.parenline_count);
-  }
-  if (F.close_paren_count > F.open_paren_count) RaiseParenthesesUnequal(G);
+void CountParenLine(GlobalData& G, const char* line, int i) {
+  TestOnlyCharacterLine(G, line, i, G.file.parenline_count);
 }
 
 void CountBrace(GlobalData& G, const char* line, int i, bool open) {

@@ -13,7 +13,29 @@ namespace zav {
 void CountCodeCharacter(GlobalData& G, const char* line, int i);
 // Its parts for callers that have told the character apart already:
 // "(" or ")", "{" or "}", "[" or "]", ";".
-void CountParen(GlobalData& G, const char* line, int i, bool open);
+// The one for the parentheses, the most frequent of all, is inline; its
+// rare parts are the test of a line that may hold only the parenthesis
+// and the notice for more ")" than "(" so far (which holds the count at
+// the opening ones).
+void CountParenLine(GlobalData& G, const char* line, int i);
+void RaiseParenthesesUnequal(GlobalData& G);
+inline void CountParen(GlobalData& G, const char* line, int i, bool open) {
+  LexState& L = G.lex;
+  FileMetrics& F = G.file;
+  const bool starts_line = i == L.first_nonblank;
+  if (open) {
+    ++F.open_paren_count;
+    if (starts_line && !L.attribute_open && !L.class_header_paren) CountParenLine(G, line, i);
+    return;
+  }
+  ++F.close_paren_count;
+  if (L.class_header_paren) {
+    L.class_header_paren = false;
+  } else if (starts_line && !L.attribute_open) {
+    CountParenLine(G, line, i);
+  }
+  if (F.close_paren_count > F.open_paren_count) RaiseParenthesesUnequal(G);
+}
 void CountBrace(GlobalData& G, const char* line, int i, bool open);
 void CountBracket(GlobalData& G, bool open);
 void CountSemicolon(GlobalData& G);

@@ -288,6 +288,23 @@ namespace {
 
 namespace {
 
+// "(" (kOpen) or ")": what OnFunctionParen does first is done here: a
+// parenthesis in a body is counted, and one outside headers that cannot
+// start one (function detection off, or a later "(" of the line) is passed
+// by. Then the checks and (kCount) the counts of the character.
+template <bool kCount, bool kOpen>
+[[gnu::always_inline]] inline void ParenCharacter(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  if (F.in_body && !F.in_header) {
+    F.paren_depth += kOpen ? 1 : -1;
+  } else if (F.in_header || F.skip_group_depth > 0 ||
+             (kOpen && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
+    OnFunctionParen(G, line, i, kOpen);
+  }
+  CheckParen(G, line, i, kOpen);
+  if constexpr (kCount) CountParen(G, line, i, kOpen);
+}
+
 // A dispatcher kept small (the handlers are out of line), since every
 // punctuation character of the code passes through it. kCount: the
 // character's counts (CountCodeCharacter) follow in the same dispatch.
@@ -297,19 +314,13 @@ void CodeCharacter(GlobalData& G, const char* line, int i) {
   const char c = line[i];
   // The parentheses, most of the characters that come here, are tested
   // first and apart from the rest, without a jump through the switch's
-  // table. What OnFunctionParen does first is done here: a parenthesis in
-  // a body is counted, and one outside headers that cannot start one
-  // (function detection off, or a later "(" of the line) is passed by.
-  if (c == '(' || c == ')') {
-    const bool open = c == '(';
-    if (F.in_body && !F.in_header) {
-      F.paren_depth += open ? 1 : -1;
-    } else if (F.in_header || F.skip_group_depth > 0 ||
-               (open && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
-      OnFunctionParen(G, line, i, open);
-    }
-    CheckParen(G, line, i, open);
-    if constexpr (kCount) CountParen(G, line, i, open);
+  // table, and each on a path of its own.
+  if (c == '(') {
+    ParenCharacter<kCount, true>(G, line, i);
+    return;
+  }
+  if (c == ')') {
+    ParenCharacter<kCount, false>(G, line, i);
     return;
   }
   // One dispatch for the rest, that also picks the character's checks:

@@ -259,27 +259,10 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
 // The parentheses, most of the characters that come here, are tested
 // first and apart: a jump table would be mispredicted on nearly every
 // character.
-void CheckParen(GlobalData& G, const char* line, int i, bool open) {
-  CheckState& C = G.checks;
-  if (open) {
-    if (C.if_waiting) {
-      C.if_condition_level = C.paren_level;
-      C.if_waiting = false;
-    }
-    if (C.while_waiting) {
-      C.while_cond_level = C.paren_level;
-      C.while_waiting = false;
-    }
-    ++C.paren_level;
-    return;
-  }
-  if (C.paren_level > 0) --C.paren_level;
-  if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
-  if (C.paren_level == C.while_cond_level) {
-    C.while_cond_level = -1;
-    // "while (x);" ends a do-while or is an empty loop: nothing pends.
-    if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
-  }
+void CheckWhileConditionEnd(GlobalData& G, const char* line, int i) {
+  G.checks.while_cond_level = -1;
+  // "while (x);" ends a do-while or is an empty loop: nothing pends.
+  if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
 }
 
 void CheckSemicolon(GlobalData& G) {
