@@ -37,6 +37,19 @@ struct TextBuffer {
     length += n;
     text[length] = '\0';
   }
+  // Append for text that may be read sixteen bytes past its start (a
+  // line's text, which the line's padding follows): a short text is copied
+  // sixteen bytes at once instead of through a memcpy call; the bytes
+  // past it are overwritten by later appends or lie past the NUL.
+  void AppendPadded(const char* s, int n) {
+    if (n > 0 && n <= 16 && length + 16 <= kLinePieceMax) {
+      std::memcpy(text + length, s, 16);
+      length += n;
+      text[length] = '\0';
+      return;
+    }
+    Append(s, n);
+  }
   void Assign(const char* s) {
     size_t n = std::strlen(s);
     if (n > static_cast<size_t>(kLinePieceMax)) n = kLinePieceMax;

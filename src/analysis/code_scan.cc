@@ -162,9 +162,10 @@ bool StructureActsOn(const GlobalData& G, const char* line, int i) {
          (in_body & G.func.in_body & doubled);
 }
 
-// CollectText out of line, for the code scanner's rare collected runs.
+// CollectText out of line, for the code scanner's rare collected runs
+// (parts of a line, so the line's padding follows them).
 [[gnu::noinline]] void CollectRun(GlobalData& G, const char* text, int length) {
-  CollectText(G, text, length);
+  CollectText(G, text, length, true);
 }
 
 // True while the lexer is in plain code with nothing suppressed.

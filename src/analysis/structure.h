@@ -20,7 +20,9 @@ void StructureAndCountCharacter(GlobalData& G, const char* line, int i);
 // Appends code text to the active collectors (class header, function
 // header, template header, member declaration). Inline: the line analyser
 // calls it for most characters of a declaration.
-inline void CollectText(GlobalData& G, const char* text, int length) {
+// `padded`: the text may be read sixteen bytes past its start (see
+// TextBuffer::AppendPadded).
+inline void CollectText(GlobalData& G, const char* text, int length, bool padded = false) {
   ScopeState& S = G.scope;
   if (length == 1) {  // most calls: one character, no copy call
     const char c = *text;
@@ -30,10 +32,17 @@ inline void CollectText(GlobalData& G, const char* text, int length) {
     if (S.collect_member) S.member_text.Append(c);
     return;
   }
-  if (S.class_pending) S.class_header.Append(text, length);
-  if (S.template_open) S.template_header.Append(text, length);
-  if (G.func.in_header) G.func.header_text.Append(text, length);
-  if (S.collect_member) S.member_text.Append(text, length);
+  auto add = [&](TextBuffer& to) {
+    if (padded) {
+      to.AppendPadded(text, length);
+    } else {
+      to.Append(text, length);
+    }
+  };
+  if (S.class_pending) add(S.class_header);
+  if (S.template_open) add(S.template_header);
+  if (G.func.in_header) add(G.func.header_text);
+  if (S.collect_member) add(S.member_text);
 }
 
 // The text of the last closed template header, for the class or function
