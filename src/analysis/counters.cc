@@ -144,10 +144,18 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
     ++F.define_count;
     ++F.macros_count;
     L.define_line = true;
-    int n = SkipBlanks(line, p + 6);
-    // The name fits: it lies inside the line's 2,047 characters.
+    int n = p + 6;
+    while (n < kLinePieceMax && IsBlank(line[n])) ++n;
+    // The name fits: it lies inside the line's 2,047 characters. Most
+    // names are short: up to 32 characters are copied in two fixed steps
+    // (the line's padding makes them readable), longer ones by memcpy.
     const int e = n < kLinePieceMax ? MacroNameEnd(line, n) : n;
-    std::memcpy(L.macro_name.text, line + n, e - n);
+    if (e - n <= 32) {
+      std::memcpy(L.macro_name.text, line + n, 16);
+      std::memcpy(L.macro_name.text + 16, line + n + 16, 16);
+    } else {
+      std::memcpy(L.macro_name.text, line + n, e - n);
+    }
     L.macro_name.text[e - n] = '\0';
     L.macro_name.length = e - n;
     L.function_like_macro = line[e] == '(';
