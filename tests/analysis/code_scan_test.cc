@@ -46,5 +46,22 @@ TEST(CommentClose, SkipsTheOpenersOwnAsteriskAndStopsAtTheLength) {
   EXPECT_EQ(Close(" * text */", 0, 8, -1), 8);  // "*/" lies past the length
 }
 
+// Collected code runs are appended sixteen bytes at a time: the text is
+// still exactly what was appended, and the 2,047-character limit holds.
+TEST(PaddedAppend, KeepsTheTextAndTheLimit) {
+  std::string source = "abcdefghij";
+  source.append(kLinePadding, 'x');
+  TextBuffer b;
+  b.AppendPadded(source.data(), 3);
+  b.AppendPadded(source.data() + 3, 2);
+  EXPECT_STREQ(b.text, "abcde");
+  b.Clear();
+  for (int k = 0; k < 204; ++k) b.AppendPadded(source.data(), 10);
+  ASSERT_EQ(b.length, 2040);
+  b.AppendPadded(source.data(), 10);  // cut to its first seven characters
+  EXPECT_EQ(b.length, 2047);
+  EXPECT_EQ(std::string(b.text + 2036), "ghijabcdefg");
+}
+
 }  // namespace
 }  // namespace zav
