@@ -284,10 +284,6 @@ namespace {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // "(" (kOpen) or ")": what OnFunctionParen does first is done here: a
 // parenthesis in a body is counted, and one outside headers that cannot
 // start one (function detection off, or a later "(" of the line) is passed
