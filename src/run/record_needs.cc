@@ -31,6 +31,7 @@ void KeepReportedRecords(GlobalData& G) {
   const bool json = sw.machine == MachineFormat::kJson;
   G.lists.keep_classes = classes_read_at_end || json;
   G.report.machine.drop_written_classes = json && !classes_read_at_end;
+  G.lists.keep_class_texts = !G.report.machine.drop_written_classes;
   G.notices.keep_list =
       WritesProjectReports(G) && (sw.totals_all || sw.totals_notice_summary);
 }
