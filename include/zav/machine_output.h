@@ -72,6 +72,8 @@ struct MachineOutput {
   bool silent = false;
   // First records of the run-long lists not yet written with a file.
   size_t function_start = 0, class_start = 0, namespace_start = 0;
+  // JSON: no class record is read after its file is written.
+  bool drop_written_classes = false;
   // JSON: notices of the file being analysed, already written as the
   // elements of its "notices" array, and those raised after the file loop
   // (the inheritance notices).

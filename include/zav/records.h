@@ -142,6 +142,10 @@ struct RecordLists {
   // `unkept_class`, which nothing reads.
   std::deque<ClassRecord> classes;
   bool keep_classes = true;
+  // Whether a class record gets its file name and template text: the
+  // JSON document's class objects name neither.
+  bool keep_class_texts = true;
+  size_t dropped_classes = 0;  // records let go of by DropClasses
   ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Positions in the lists by qualified name.
@@ -150,17 +154,26 @@ struct RecordLists {
   NameSet macro_names;  // predefined macros and #define names
 
   ClassRecord* ClassAt(size_t index) {
-    return index == kUnkeptClass ? &unkept_class : &classes[index];
+    return index == kUnkeptClass || index < dropped_classes
+               ? &unkept_class
+               : &classes[index - dropped_classes];
   }
-  // Enters a new class under `name` and returns its record.
-  ClassRecord* AddClass(const std::string& name, ClassRecord&& record) {
+  // Enters a new class under `name` and returns its record, empty and in
+  // its place (`unkept_class` without keep_classes).
+  ClassRecord* AddClass(const std::string& name) {
     if (!keep_classes) {
       class_index.emplace(name, kUnkeptClass);
       return &unkept_class;
     }
-    class_index.emplace(name, classes.size());
-    classes.push_back(std::move(record));
-    return &classes.back();
+    class_index.emplace(name, dropped_classes + classes.size());
+    return &classes.emplace_back();
+  }
+  // Lets go of the records held: their names stay in the index, and what
+  // is added to them later goes to `unkept_class`. For a run that writes
+  // each file's classes after the file and reads no class afterwards.
+  void DropClasses() {
+    dropped_classes += classes.size();
+    classes.clear();
   }
 
   static constexpr size_t kUnkeptClass = ~size_t{0};

@@ -374,9 +374,11 @@ ClassRecord* FindClass(GlobalData& G, const std::string& name) {
 }
 
 ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
+  RecordLists& lists = G.lists;
+  ClassRecord* added = lists.AddClass(name);
   // An unkept class needs only its name in the index.
-  if (!G.lists.keep_classes) return G.lists.AddClass(name, ClassRecord{});
-  ClassRecord record;
+  if (!lists.keep_classes) return added;
+  ClassRecord& record = *added;
   record.kind = RecordKind::kClass;
   if (G.scope.in_class && G.scope.cls.name == name) {
     record.kind = G.scope.cls.kind == ClassKind::kStruct      ? RecordKind::kStruct
@@ -384,12 +386,12 @@ ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
                                                               : RecordKind::kClass;
     record.nesting = G.scope.class_depth;
     record.inheritance = G.scope.cls.inheritance;
-    record.template_text = G.scope.cls.template_text;
+    if (lists.keep_class_texts) record.template_text = G.scope.cls.template_text;
   }
   record.name = name;
-  record.file_name = CurrentFileName(G);
+  if (lists.keep_class_texts) record.file_name = CurrentFileName(G);
   record.line = G.reader.line_number;
-  return G.lists.AddClass(name, std::move(record));
+  return added;
 }
 
 ClassRecord* FindOrCreateClass(GlobalData& G, const std::string& name,

@@ -68,6 +68,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   // after reads them (it writes no project report): the run-wide list
   // keeps only the current file's records (see KeepReportedRecords).
   M.function_start = G.lists.functions.size();
+  if (M.drop_written_classes) G.lists.DropClasses();
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();

@@ -141,6 +141,8 @@ constexpr size_t kValueLimit = 2047;
 // (none after the last).
 struct TextPiece {
   std::string literal;     // "%%" already made "%"
+  // A literal of 32 bytes or less, padded: copied as one block of 32.
+  char short_literal[32] = {};
   char field = '\0';       // '\0': no value follows
   char kind = '\0';        // 'd', 's': plain; otherwise the conversion's letter
   std::string conversion;  // the whole conversion, when it is not plain
@@ -198,8 +200,8 @@ std::vector<TextPiece> ParseTextForm(const char* format, const char* fields) {
 
 }  // namespace
 
-// A parsed form with the most bytes it can write: its literal text and
-// each value at its longest.
+// A parsed form with the most bytes it can write: its literal text, each
+// value at its longest, and the overhang of a short literal's block.
 struct ParsedTextForm {
   std::vector<TextPiece> pieces;
   size_t bound = 0;
@@ -211,8 +213,12 @@ namespace {
 ParsedTextForm ParseWithBound(const char* format, const char* fields) {
   ParsedTextForm form;
   form.pieces = ParseTextForm(format, fields);
-  for (const TextPiece& piece : form.pieces) {
+  form.bound = sizeof(TextPiece::short_literal);  // room for a short literal's block
+  for (TextPiece& piece : form.pieces) {
     form.bound += piece.literal.size();
+    if (piece.literal.size() <= sizeof piece.short_literal) {
+      std::memcpy(piece.short_literal, piece.literal.data(), piece.literal.size());
+    }
     if (piece.field == '\0') continue;
     if (piece.field == 'D') form.names_description = true;
     switch (piece.kind) {
@@ -284,8 +290,13 @@ namespace {
 // through the report formatter. Returns the end.
 char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
   for (const TextPiece& piece : form.pieces) {
-    std::memcpy(at, piece.literal.data(), piece.literal.size());
-    at += piece.literal.size();
+    const size_t n = piece.literal.size();
+    if (n <= sizeof piece.short_literal) {
+      std::memcpy(at, piece.short_literal, sizeof piece.short_literal);
+    } else {
+      std::memcpy(at, piece.literal.data(), n);
+    }
+    at += n;
     if (piece.field == '\0') continue;
     switch (piece.kind) {
       case 'd':

@@ -102,6 +102,7 @@ int GroupOfKind(int kind) {
 }
 
 FileGroups::FileGroups(const GlobalData& G) {
+  groups_.reserve(G.files.entries.size());
   for (const FileEntry& entry : G.files.entries) {
     groups_.emplace(entry.name, GroupOfKind(entry.kind));
   }
@@ -111,8 +112,9 @@ int FileGroups::Of(const std::string& file_name) const {
   // The records of one file follow each other: its group is looked up once.
   if (last_group_ >= 0 && file_name == last_name_) return last_group_;
   auto it = groups_.find(file_name);
-  last_name_ = file_name;
-  last_group_ = it == groups_.end() ? kGroupOther : it->second;
+  if (it == groups_.end()) return kGroupOther;
+  last_name_ = it->first;
+  last_group_ = it->second;
   return last_group_;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -67,8 +68,10 @@ class FileGroups {
   int Of(const std::string& file_name) const;
 
  private:
-  std::unordered_map<std::string, int> groups_;
-  mutable std::string last_name_;
+  // Keyed by views of the file set's names, which stay put while the
+  // project reports are written.
+  std::unordered_map<std::string_view, int> groups_;
+  mutable std::string_view last_name_;  // a key of groups_
   mutable int last_group_ = -1;
 };
 

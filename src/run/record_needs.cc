@@ -23,10 +23,15 @@ void KeepReportedRecords(GlobalData& G) {
   G.lists.functions.keep_all =
       WritesProjectReports(G) && (function_section || sw.estimate);
   // Class records: the objects reports, the inheritance tree (built, and
-  // its notices raised, whatever else the run writes) and the
-  // machine-readable documents' per-file class lists.
-  G.lists.keep_classes = sw.objects || sw.totals_objects || sw.totals_all ||
-                         sw.inheritance || sw.totals_inheritance || MachineActive(G);
+  // its notices raised, whatever else the run writes) and the JSON
+  // document's per-file class lists. The document has a file's classes
+  // once the file is written: without a later reader they are let go of.
+  const bool classes_read_at_end = sw.objects || sw.totals_objects || sw.totals_all ||
+                                   sw.inheritance || sw.totals_inheritance;
+  const bool json = sw.machine == MachineFormat::kJson;
+  G.lists.keep_classes = classes_read_at_end || json;
+  G.report.machine.drop_written_classes = json && !classes_read_at_end;
+  G.lists.keep_class_texts = !G.report.machine.drop_written_classes;
   G.notices.keep_list =
       WritesProjectReports(G) && (sw.totals_all || sw.totals_notice_summary);
 }
