@@ -1,5 +1,6 @@
 #include "analysis/analyze_line.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -354,8 +355,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   // The line-start check only moves a pending keyword (or clears the last
   // line's unbound one).
   const CheckState& C = G.checks;
-  if (!G.lang.flags.other &&
-      (C.pending_keyword != kPendingNone || C.unbound_keyword != kPendingNone)) {
+  if ((C.pending_keyword | C.unbound_keyword) != kPendingNone && !G.lang.flags.other) {
     CheckLineStart(G, line);
   }
   // The text after `length` is a line end or the NUL, never a blank.
@@ -367,13 +367,12 @@ void StartLine(GlobalData& G, const char* line, int length) {
     L.extraction.Clear();
     L.quote_parity = 0;
   }
-  L.blank = true;
-  L.code_seen = false;
+  // The per-line flags from `blank` to `last_nonblank` lie together, one
+  // byte each, and are reset with one store.
+  static_assert(offsetof(LexState, last_nonblank) - offsetof(LexState, blank) == 7);
+  static constexpr char kLineStart[8] = {true, false, false, false, false, false, false, ' '};
+  std::memcpy(&L.blank, kLineStart, sizeof kLineStart);
   L.comment_seen = L.in_block_comment;
-  L.brace_line = L.paren_line = false;
-  L.logical = false;
-  L.comment_line = false;
-  L.last_nonblank = ' ';
   L.no_fall_through = false;
   if (length > G.settings.max_line_length) {
     NoticeArgs args;
