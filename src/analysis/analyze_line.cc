@@ -455,6 +455,10 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
 
 void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\n') --length;
+  AnalyzeLineText(line, length, line_number, G);
+}
+
+void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);
   const bool extras = G.lex.line_extras;
