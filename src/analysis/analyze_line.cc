@@ -303,6 +303,15 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   return i + 1;
 }
 
+// No comment, string or character literal is open: the four flags, which
+// lie together, read as one word.
+bool InPlainCode(const LexState& L) {
+  static_assert(offsetof(LexState, in_char_literal) - offsetof(LexState, in_block_comment) == 3);
+  uint32_t open;
+  std::memcpy(&open, &L.in_block_comment, sizeof open);
+  return open == 0;
+}
+
 // The fast character loop: segments that change no state are counted a
 // piece at a time; every other character takes a full step.
 void FastCharacterLoop(GlobalData& G, const char* line, int length,
@@ -311,31 +320,11 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   int i = 0;
   while (i < length) {
     if (!L.suppress_rest_of_line) {
-      if (L.in_line_comment) {
-        if (i == 0 || i == L.first_nonblank + 1) {
-          // Only blanks and the comment's first slash before it: the
-          // fall-through search is done with the count.
-          L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
-        } else {
-          CountSegment(G, line + i, length - i, true, false, line_number);
-        }
-        return;
-      }
-      if (L.in_block_comment) {
-        i = ScanBlockComment(G, line, i, length, line_number);
-        continue;
-      }
-      if (L.in_string) {
-        if (!L.collecting) {
-          i = ScanString(G, line, i, length, line_number);
-          if (i >= length) return;
-        }
-      } else if (!L.in_char_literal) {
+      if (InPlainCode(L)) {
         i = ScanCode(G, line, i, length, line_number);
         if (i >= length) return;
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
-            !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
-              L.suppress_rest_of_line)) {
+            InPlainCode(L) && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
           // which is neither code nor collected text.
           L.blank = false;
@@ -344,6 +333,21 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           ++i;
           continue;
         }
+      } else if (L.in_line_comment) {
+        if (i == 0 || i == L.first_nonblank + 1) {
+          // Only blanks and the comment's first slash before it: the
+          // fall-through search is done with the count.
+          L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
+        } else {
+          CountSegment(G, line + i, length - i, true, false, line_number);
+        }
+        return;
+      } else if (L.in_block_comment) {
+        i = ScanBlockComment(G, line, i, length, line_number);
+        continue;
+      } else if (L.in_string && !L.collecting) {
+        i = ScanString(G, line, i, length, line_number);
+        if (i >= length) return;
       }
     }
     i = Step<false>(G, line, i, line_number);
