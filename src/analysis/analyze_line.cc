@@ -305,7 +305,7 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
 
 // No comment, string or character literal is open: the four flags, which
 // lie together, read as one word.
-bool InPlainCode(const LexState& L) {
+bool NothingOpen(const LexState& L) {
   static_assert(offsetof(LexState, in_char_literal) - offsetof(LexState, in_block_comment) == 3);
   uint32_t open;
   std::memcpy(&open, &L.in_block_comment, sizeof open);
@@ -320,11 +320,11 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   int i = 0;
   while (i < length) {
     if (!L.suppress_rest_of_line) {
-      if (InPlainCode(L)) {
+      if (NothingOpen(L)) {
         i = ScanCode(G, line, i, length, line_number);
         if (i >= length) return;
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
-            InPlainCode(L) && !L.suppress_rest_of_line) {
+            NothingOpen(L) && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
           // which is neither code nor collected text.
           L.blank = false;
