@@ -413,7 +413,10 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    if (!L.no_fall_through && HasFallThroughPhrase(line, length)) ++F.fall_through_count;
+    // "fall thru", the shortest phrase, has nine characters.
+    if (!L.no_fall_through && length >= 9 && HasFallThroughPhrase(line, length)) {
+      ++F.fall_through_count;
+    }
     if (kExtras && ExtractsComments(G) && G.utility.extraction_sink != nullptr) {
       G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);
     }
