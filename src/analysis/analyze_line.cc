@@ -1,5 +1,6 @@
 #include "analysis/analyze_line.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -302,6 +303,15 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   return i + 1;
 }
 
+// No comment, string or character literal is open: the four flags, which
+// lie together, read as one word.
+bool NothingOpen(const LexState& L) {
+  static_assert(offsetof(LexState, in_char_literal) - offsetof(LexState, in_block_comment) == 3);
+  uint32_t open;
+  std::memcpy(&open, &L.in_block_comment, sizeof open);
+  return open == 0;
+}
+
 // The fast character loop: segments that change no state are counted a
 // piece at a time; every other character takes a full step.
 void FastCharacterLoop(GlobalData& G, const char* line, int length,
@@ -310,31 +320,11 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   int i = 0;
   while (i < length) {
     if (!L.suppress_rest_of_line) {
-      if (L.in_line_comment) {
-        if (i == 0 || i == L.first_nonblank + 1) {
-          // Only blanks and the comment's first slash before it: the
-          // fall-through search is done with the count.
-          L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
-        } else {
-          CountSegment(G, line + i, length - i, true, false, line_number);
-        }
-        return;
-      }
-      if (L.in_block_comment) {
-        i = ScanBlockComment(G, line, i, length, line_number);
-        continue;
-      }
-      if (L.in_string) {
-        if (!L.collecting) {
-          i = ScanString(G, line, i, length, line_number);
-          if (i >= length) return;
-        }
-      } else if (!L.in_char_literal) {
+      if (NothingOpen(L)) {
         i = ScanCode(G, line, i, length, line_number);
         if (i >= length) return;
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
-            !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
-              L.suppress_rest_of_line)) {
+            NothingOpen(L) && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
           // which is neither code nor collected text.
           L.blank = false;
@@ -343,6 +333,21 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           ++i;
           continue;
         }
+      } else if (L.in_line_comment) {
+        if (i == 0 || i == L.first_nonblank + 1) {
+          // Only blanks and the comment's first slash before it: the
+          // fall-through search is done with the count.
+          L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
+        } else {
+          CountSegment(G, line + i, length - i, true, false, line_number);
+        }
+        return;
+      } else if (L.in_block_comment) {
+        i = ScanBlockComment(G, line, i, length, line_number);
+        continue;
+      } else if (L.in_string && !L.collecting) {
+        i = ScanString(G, line, i, length, line_number);
+        if (i >= length) return;
       }
     }
     i = Step<false>(G, line, i, line_number);
@@ -354,8 +359,7 @@ void StartLine(GlobalData& G, const char* line, int length) {
   // The line-start check only moves a pending keyword (or clears the last
   // line's unbound one).
   const CheckState& C = G.checks;
-  if (!G.lang.flags.other &&
-      (C.pending_keyword != kPendingNone || C.unbound_keyword != kPendingNone)) {
+  if ((C.pending_keyword | C.unbound_keyword) != kPendingNone && !G.lang.flags.other) {
     CheckLineStart(G, line);
   }
   // The text after `length` is a line end or the NUL, never a blank.
@@ -367,13 +371,12 @@ void StartLine(GlobalData& G, const char* line, int length) {
     L.extraction.Clear();
     L.quote_parity = 0;
   }
-  L.blank = true;
-  L.code_seen = false;
+  // The per-line flags from `blank` to `last_nonblank` lie together, one
+  // byte each, and are reset with one store.
+  static_assert(offsetof(LexState, last_nonblank) - offsetof(LexState, blank) == 7);
+  static constexpr char kLineStart[8] = {true, false, false, false, false, false, false, ' '};
+  std::memcpy(&L.blank, kLineStart, sizeof kLineStart);
   L.comment_seen = L.in_block_comment;
-  L.brace_line = L.paren_line = false;
-  L.logical = false;
-  L.comment_line = false;
-  L.last_nonblank = ' ';
   L.no_fall_through = false;
   if (length > G.settings.max_line_length) {
     NoticeArgs args;
@@ -410,7 +413,10 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    if (!L.no_fall_through && HasFallThroughPhrase(line, length)) ++F.fall_through_count;
+    // "fall thru", the shortest phrase, has nine characters.
+    if (!L.no_fall_through && length >= 9 && HasFallThroughPhrase(line, length)) {
+      ++F.fall_through_count;
+    }
     if (kExtras && ExtractsComments(G) && G.utility.extraction_sink != nullptr) {
       G.utility.extraction_sink(G, ExtractionEvent::kCommentLineEnd, line_number);
     }
@@ -456,6 +462,10 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G) {
 
 void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\n') --length;
+  AnalyzeLineText(line, length, line_number, G);
+}
+
+void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\r') --length;
   StartLine(G, line, length);
   const bool extras = G.lex.line_extras;

@@ -16,6 +16,8 @@ void AnalyzeLine(const char* line, int32_t line_number, GlobalData& G);
 // readable (the line reader's buffer has them).
 inline constexpr int kLinePadding = 64;
 void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& G);
+// The same for a line given without its line feed: `length` stops before it.
+void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalData& G);
 
 // The line type letter of the line just analysed (before the per-line flags
 // are cleared), or '\0' when the line has none.

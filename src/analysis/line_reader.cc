@@ -115,7 +115,7 @@ inline __attribute__((always_inline)) bool PieceReader::TakePiece(char*& text, i
                                     : limit;
   at_eof = newline == nullptr && piece < static_cast<size_t>(kLinePieceMax) &&
            file_done_;
-  text_length_ = static_cast<int>(piece);
+  text_length_ = static_cast<int>(piece) - (newline != nullptr);
   if (nul_pos_ < begin_ + piece) {
     if (nul_pos_ < begin_) FindNul();  // the last NUL was passed
     if (nul_pos_ < begin_ + piece) text_length_ = static_cast<int>(nul_pos_ - begin_);
@@ -190,7 +190,7 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
         continue;
       }
     }
-    AnalyzeLine(text, text_length, G.reader.line_number, G);
+    AnalyzeLineText(text, text_length, G.reader.line_number, G);
     if (G.baseline.line_hook != nullptr) {
       G.baseline.line_hook(G, text, G.reader.line_number);
     }

@@ -31,8 +31,8 @@ class PieceReader {
   // ends the file without asking the system once more.
   void ExpectSize(int64_t size) { expected_size_ = size; }
 
-  // The length of the last piece's text: its byte count, or the position
-  // of the first NUL byte inside it.
+  // The length of the last piece's text: its byte count without the line
+  // feed that ends it, or the position of the first NUL byte inside it.
   int TextLength() const { return text_length_; }
 
   // The bytes read and not yet handed out, after a first fill when nothing

@@ -433,13 +433,6 @@ void TrackConditional(GlobalData& G, const char* line) {
   }
 }
 
-void StructureLineEnd(GlobalData& G, const char* line) {
-  if (G.lex.preprocessor_line) TrackConditional(G, line);
-  if (G.lex.collecting) CollectText(G, " ", 1);
-  FunctionLineEnd(G, line);
-  CheckLineEnd(G, line);
-}
-
 void StructureEndOfFile(GlobalData& G) {
   CloseScopesAtEndOfFile(G);
 }

@@ -3,7 +3,9 @@
 // function detection and the quality checks.
 #pragma once
 
+#include "analysis/function.h"
 #include "base/keywords.h"
+#include "quality/checks.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -53,8 +55,16 @@ void TakeTemplateText(ScopeState& S, std::string& to);
 // Recomputes whether any collector is active (G.lex.collecting).
 void UpdateCollecting(GlobalData& G);
 
-// At the end of each analysed line.
-void StructureLineEnd(GlobalData& G, const char* line);
+// The #if/#else brace tracking of a preprocessor line.
+void TrackConditional(GlobalData& G, const char* line);
+
+// At the end of each analysed line. Inline, as it runs for every line.
+inline void StructureLineEnd(GlobalData& G, const char* line) {
+  if (G.lex.preprocessor_line) TrackConditional(G, line);
+  if (G.lex.collecting) CollectText(G, " ", 1);
+  FunctionLineEnd(G, line);
+  CheckLineEnd(G, line);
+}
 
 // At the end of the file: open namespaces and packages are closed.
 void StructureEndOfFile(GlobalData& G);

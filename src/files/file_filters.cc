@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 #include "analysis/language.h"
@@ -44,11 +45,27 @@ std::vector<std::string> SplitWords(const std::string& list,
 bool ListHasWord(const std::string& list, const char* separators,
                  const std::string& word, bool exact) {
   if (word.empty()) return false;
+  // The separators below 64 as a bit set (with the NUL, which strchr
+  // finds too); any others are looked up with strchr.
+  uint64_t low = 1;
+  bool high = false;
+  for (const char* s = separators; *s != '\0'; ++s) {
+    const unsigned char c = static_cast<unsigned char>(*s);
+    if (c < 64) {
+      low |= uint64_t{1} << c;
+    } else {
+      high = true;
+    }
+  }
+  const auto is_separator = [&](unsigned char c) {
+    return c < 64 ? ((low >> c) & 1) != 0
+                  : high && std::strchr(separators, static_cast<char>(c)) != nullptr;
+  };
   // The words of the list as SplitWords cuts them, compared in place.
   size_t i = 0;
   while (i < list.size()) {
     size_t j = i;
-    while (j < list.size() && std::strchr(separators, list[j]) == nullptr) ++j;
+    while (j < list.size() && !is_separator(static_cast<unsigned char>(list[j]))) ++j;
     const size_t n = j - i;
     if (n > 0 && n == word.size() &&
         (exact ? list.compare(i, n, word) == 0

@@ -48,6 +48,16 @@ TEST(ExtensionIsValid, FollowsTheListValidationAndCaseSetting) {
   EXPECT_FALSE(ExtensionIsValid(s, "c"));
 }
 
+TEST(ListHasWord, CutsAtEverySeparatorLowOrHigh) {
+  // "|" and "~" lie above the first 64 characters, "," and ";" below.
+  EXPECT_TRUE(ListHasWord("a|bb~c", "|~", "bb", true));
+  EXPECT_TRUE(ListHasWord("a|bb~c", "|~", "c", true));
+  EXPECT_FALSE(ListHasWord("a|bb~c", "~", "bb", true));  // "a|bb" is one word
+  EXPECT_TRUE(ListHasWord("x;y,z", ",;|", "y", true));
+  EXPECT_FALSE(ListHasWord("x;y,z", ",", "y", true));
+  EXPECT_FALSE(ListHasWord("aa", ",", "a", true));
+}
+
 TEST(DirectoryIsExcluded, OnlyWhenExclusionIsOn) {
   Settings s;
   s.excluded_directory_names = "sccs,cvs rcs\tsvn";
