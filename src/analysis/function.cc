@@ -38,6 +38,7 @@ struct ScannedName {
   std::string_view name;
   int start = 0;  // position of the name's first character
   int end = 0;    // position after its last character
+  bool ident_only = false;  // every character of `name` is a name character
   std::array<char, 2 * kLineBufferSize> buffer;
 
   ScannedName() = default;
@@ -54,8 +55,10 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
   char* const first = out.buffer.data();
   char* const last = first + out.buffer.size();
   char* p = last;
+  bool ident_only = true;
   auto take = [&](char c) {
     if (p > first) *--p = c;
+    ident_only = false;
   };
   int j = from;
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t' || line[j] == '\r' ||
@@ -119,6 +122,7 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
   }
   out.start = j + 1;
   out.name = std::string_view(p, last - p);
+  out.ident_only = ident_only;
 }
 
 // "operator" as a whole word before the parenthesis: the name is the
@@ -219,7 +223,12 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
-  if (!ValFunctionName(G, name, is_operator)) return false;
+  // A name of letters, digits and "_" alone is valid when it starts with a
+  // letter or "_": the character checks of ValFunctionName are not needed.
+  const bool valid = scanned.ident_only && !is_operator
+                         ? !name.empty() && IsIdentStart(static_cast<unsigned char>(name[0]))
+                         : ValFunctionName(G, name, is_operator);
+  if (!valid) return false;
   const bool known = !plain.empty() && name == plain;
   if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
@@ -386,21 +395,46 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
   t.func_returns_max = std::max<int64_t>(t.func_returns_max, r.returns);
 }
 
-// The first balanced "(...)" group of a parameter text.
-std::string_view FirstGroup(std::string_view p) {
-  int depth = 0;
-  for (size_t i = 0; i < p.size(); ++i) {
-    if (p[i] == '(') ++depth;
-    if (p[i] == ')' && --depth == 0) return p.substr(0, i + 1);
-  }
-  return p;
-}
+// What BeginFunction needs of the first balanced "(...)" group of a
+// parameter text (the whole text when none closes), found in one pass:
+// its parameters, 0 for "()" and "(void)", else the commas at its top
+// level plus one; and whether "void" stands in it as a word.
+struct GroupFacts {
+  int params = 0;
+  bool void_word = false;
+};
 
-// The parameters of a first group "(...)": 0 for "()" and "(void)", else
-// the commas at its top level plus one.
-int GroupParameters(std::string_view group) {
-  if (group == "()" || group == "(void)") return 0;
-  return CommasAtDepth(group, 1) + 1;
+GroupFacts FirstGroupFacts(std::string_view p) {
+  GroupFacts facts;
+  int parens = 0;  // "(" only: where the group ends
+  int depth = 0;   // every bracket: which commas count
+  int commas = 0;
+  size_t size = p.size();
+  for (size_t i = 0; i < p.size(); ++i) {
+    const char c = p[i];
+    const Nesting n = NestingOf(c);
+    if (n == Nesting::kNone) {
+      if (c == 'v' && !facts.void_word && p.compare(i, 4, "void") == 0 &&
+          (i == 0 || !IsIdentChar(static_cast<unsigned char>(p[i - 1]))) &&
+          (i + 4 >= p.size() || !IsIdentChar(static_cast<unsigned char>(p[i + 4])))) {
+        facts.void_word = true;
+      }
+    } else if (n == Nesting::kOpen) {
+      ++depth;
+      if (c == '(') ++parens;
+    } else if (n == Nesting::kClose) {
+      if (depth > 0) --depth;
+      if (c == ')' && --parens == 0) {
+        size = i + 1;
+        break;
+      }
+    } else if (depth == 1) {
+      ++commas;
+    }
+  }
+  const std::string_view group = p.substr(0, size);
+  facts.params = group == "()" || group == "(void)" ? 0 : commas + 1;
+  return facts;
 }
 
 // The position after the ")" that closes the "(" at line[paren], or -1.
@@ -580,7 +614,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
 }
 
 int CountParameters(std::string_view parameters) {
-  return GroupParameters(FirstGroup(parameters));
+  return FirstGroupFacts(parameters).params;
 }
 
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
@@ -746,9 +780,9 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
                           F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  const std::string_view group = FirstGroup(F.parameters);
-  F.param_count = GroupParameters(group);
-  F.void_seen = FindWholeWord(group, "void") != std::string::npos;
+  const GroupFacts group = FirstGroupFacts(F.parameters);
+  F.param_count = group.params;
+  F.void_seen = group.void_word;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
                     (S.braces[S.brace_depth - 1] == BraceKind::kClass ||
