@@ -50,8 +50,10 @@ struct ScannedName {
 // returns and ")" are skipped, then characters are taken up to a blank,
 // "(", "*", "&" or the line start; "<...>" is taken whole without blanks,
 // a block comment is skipped and "A :: f" is joined. The name is written
-// into out.buffer from its end leftwards.
-void ScanNameBackward(const char* line, int from, ScannedName& out) {
+// into out.buffer from its end leftwards. line[known_start, known_end), if
+// given, is a word already found, whose run need not be walked again.
+void ScanNameBackward(const char* line, int from, ScannedName& out, int known_start = -1,
+                      int known_end = -1) {
   char* const first = out.buffer.data();
   char* const last = first + out.buffer.size();
   char* p = last;
@@ -108,7 +110,11 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
       // A run of name characters at once (most of a name): none of them
       // is a character the tests above look for.
       int k = j - 1;
-      while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      if (j + 1 == known_end) {
+        k = known_start - 1;
+      } else {
+        while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      }
       // Taken from the right while there is room, as take() does.
       const int room = static_cast<int>(p - first);
       const int n = std::min(j - k, room);
@@ -633,12 +639,16 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
-bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain) {
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain,
+                 int plain_at) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
+  if (!F.is_operator) {
+    ScanNameBackward(line, paren - 1, scanned, plain_at,
+                     plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
+  }
   bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
@@ -718,7 +728,8 @@ namespace {
     accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())),
                            plain);
   } else {
-    accepted = GetFunction(G, line, i, plain);
+    accepted = GetFunction(G, line, i, plain,
+                           plain.empty() ? -1 : static_cast<int>(plain.data() - line));
   }
   if (accepted) {
     AcceptHeader(G);

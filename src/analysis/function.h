@@ -67,8 +67,10 @@ void FunctionEndOfFile(GlobalData& G);
 // Extracts the function name and prefix from the text before the
 // parenthesis at line[paren]; false when no acceptable name is found.
 // `plain`, when given, is a word known to be no header qualifier, macro
-// name or keyword, which a name equal to it need not be looked up as.
-bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain = {});
+// name or keyword, which a name equal to it need not be looked up as;
+// `plain_at`, when not -1, is where `plain` stands in `line`.
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain = {},
+                 int plain_at = -1);
 
 // The character check of a function name.
 bool ValFunctionName(const GlobalData& G, std::string_view name,
