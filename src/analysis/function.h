@@ -56,7 +56,13 @@ inline void FunctionLineEnd(GlobalData& G, const char* line) {
   F.candidate_on_line = false;
   F.use_next_paren = false;
   F.skip_group_depth = 0;
-  if (F.enabled || F.in_header || G.sw.macros) FunctionLineEndDetails(G, line);
+  // Blank, comment and directive lines have no details to take unless a
+  // header is open, a header's macro test is unread or macros are listed.
+  const LexState& L = G.lex;
+  if ((F.enabled && (F.probable_macro_unread || (L.code_seen && !L.directive_line))) ||
+      F.in_header || G.sw.macros) {
+    FunctionLineEndDetails(G, line);
+  }
 }
 
 // At the end of the file: the open-scope and brace-balance NOTICE texts.
