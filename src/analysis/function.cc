@@ -584,33 +584,45 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
       t.find('(', 2) != std::string_view::npos) {
     t.remove_prefix(2);  // operator()(...)
   }
-  int depth = 0;
-  size_t close = std::string_view::npos;
-  for (size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '(') ++depth;
-    if (t[i] == ')' && --depth == 0) {
-      close = i;
-      break;
-    }
-  }
-  for (size_t j = close == std::string_view::npos ? 0 : close + 1; j < t.size(); ++j) {
-    const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
-                            (j == 0 || t[j - 1] != ':');
-    if (t[j] == '{' || (!is_operator && close != std::string_view::npos && lone_colon)) {
-      t = t.substr(0, j);
-      break;
-    }
-  }
   // Line breaks and tabs read as blanks; no blank after "(" or before ")",
   // none doubled, none at the end.
   out.resize(t.size());  // room for every character; cut to size below
   char* const begin = out.data();
   char* o = begin;
-  for (char c : t) {
+  auto put = [&](char c) {
     if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) continue;
+    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) return;
     if (c == ')' && o != begin && o[-1] == ' ') --o;
     *o++ = c;
+  };
+  // The first group is written while the ")" that closes it is looked for.
+  int depth = 0;
+  size_t close = std::string_view::npos;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    put(c);
+    if (c == '(') ++depth;
+    if (c == ')' && --depth == 0) {
+      close = i;
+      break;
+    }
+  }
+  if (close == std::string_view::npos) {
+    // No group closes (rare): the text up to its first "{" is written again.
+    const size_t brace = t.find('{');
+    if (brace != std::string_view::npos) {
+      o = begin;
+      for (const char c : t.substr(0, brace)) put(c);
+    }
+  } else {
+    // After the group, the text up to a "{" or an initialiser list's ":".
+    size_t j = close + 1;
+    for (; j < t.size(); ++j) {
+      const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
+                              (j == 0 || t[j - 1] != ':');
+      if (t[j] == '{' || (!is_operator && lone_colon)) break;
+    }
+    for (size_t k = close + 1; k < j; ++k) put(t[k]);
   }
   while (o != begin && o[-1] == ' ') --o;
   out.resize(o - begin);
