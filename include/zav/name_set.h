@@ -48,6 +48,8 @@ class NameSet {
   bool empty() const { return count_ == 0; }
 
  private:
+  friend class TextStore;  // hashes its texts the same way
+
   // A filter in front of the table: one bit for each class of names of
   // the same length, first and last character, set by insert. Most names
   // asked about are not in the set, and most of those fall in a class

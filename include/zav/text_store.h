@@ -40,6 +40,7 @@ class TextStore {
  private:
   const char* Append(std::string_view text);
   void Rehash(size_t slot_count);
+  static size_t HashOf(std::string_view text);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t used_ = 0;      // bytes taken in blocks_.back()

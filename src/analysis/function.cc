@@ -38,6 +38,7 @@ struct ScannedName {
   std::string_view name;
   int start = 0;  // position of the name's first character
   int end = 0;    // position after its last character
+  bool ident_only = false;  // every character of `name` is a name character
   std::array<char, 2 * kLineBufferSize> buffer;
 
   ScannedName() = default;
@@ -49,13 +50,17 @@ struct ScannedName {
 // returns and ")" are skipped, then characters are taken up to a blank,
 // "(", "*", "&" or the line start; "<...>" is taken whole without blanks,
 // a block comment is skipped and "A :: f" is joined. The name is written
-// into out.buffer from its end leftwards.
-void ScanNameBackward(const char* line, int from, ScannedName& out) {
+// into out.buffer from its end leftwards. line[known_start, known_end), if
+// given, is a word already found, whose run need not be walked again.
+void ScanNameBackward(const char* line, int from, ScannedName& out, int known_start = -1,
+                      int known_end = -1) {
   char* const first = out.buffer.data();
   char* const last = first + out.buffer.size();
   char* p = last;
+  bool ident_only = true;
   auto take = [&](char c) {
     if (p > first) *--p = c;
+    ident_only = false;
   };
   int j = from;
   while (j >= 0 && (line[j] == ' ' || line[j] == '\t' || line[j] == '\r' ||
@@ -105,7 +110,11 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
       // A run of name characters at once (most of a name): none of them
       // is a character the tests above look for.
       int k = j - 1;
-      while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      if (j + 1 == known_end) {
+        k = known_start - 1;
+      } else {
+        while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
+      }
       // Taken from the right while there is room, as take() does.
       const int room = static_cast<int>(p - first);
       const int n = std::min(j - k, room);
@@ -119,6 +128,7 @@ void ScanNameBackward(const char* line, int from, ScannedName& out) {
   }
   out.start = j + 1;
   out.name = std::string_view(p, last - p);
+  out.ident_only = ident_only;
 }
 
 // "operator" as a whole word before the parenthesis: the name is the
@@ -219,7 +229,12 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
-  if (!ValFunctionName(G, name, is_operator)) return false;
+  // A name of letters, digits and "_" alone is valid when it starts with a
+  // letter or "_": the character checks of ValFunctionName are not needed.
+  const bool valid = scanned.ident_only && !is_operator
+                         ? !name.empty() && IsIdentStart(static_cast<unsigned char>(name[0]))
+                         : ValFunctionName(G, name, is_operator);
+  if (!valid) return false;
   const bool known = !plain.empty() && name == plain;
   if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
@@ -386,21 +401,46 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
   t.func_returns_max = std::max<int64_t>(t.func_returns_max, r.returns);
 }
 
-// The first balanced "(...)" group of a parameter text.
-std::string_view FirstGroup(std::string_view p) {
-  int depth = 0;
-  for (size_t i = 0; i < p.size(); ++i) {
-    if (p[i] == '(') ++depth;
-    if (p[i] == ')' && --depth == 0) return p.substr(0, i + 1);
-  }
-  return p;
-}
+// What BeginFunction needs of the first balanced "(...)" group of a
+// parameter text (the whole text when none closes), found in one pass:
+// its parameters, 0 for "()" and "(void)", else the commas at its top
+// level plus one; and whether "void" stands in it as a word.
+struct GroupFacts {
+  int params = 0;
+  bool void_word = false;
+};
 
-// The parameters of a first group "(...)": 0 for "()" and "(void)", else
-// the commas at its top level plus one.
-int GroupParameters(std::string_view group) {
-  if (group == "()" || group == "(void)") return 0;
-  return CommasAtDepth(group, 1) + 1;
+GroupFacts FirstGroupFacts(std::string_view p) {
+  GroupFacts facts;
+  int parens = 0;  // "(" only: where the group ends
+  int depth = 0;   // every bracket: which commas count
+  int commas = 0;
+  size_t size = p.size();
+  for (size_t i = 0; i < p.size(); ++i) {
+    const char c = p[i];
+    const Nesting n = NestingOf(c);
+    if (n == Nesting::kNone) {
+      if (c == 'v' && !facts.void_word && p.compare(i, 4, "void") == 0 &&
+          (i == 0 || !IsIdentChar(static_cast<unsigned char>(p[i - 1]))) &&
+          (i + 4 >= p.size() || !IsIdentChar(static_cast<unsigned char>(p[i + 4])))) {
+        facts.void_word = true;
+      }
+    } else if (n == Nesting::kOpen) {
+      ++depth;
+      if (c == '(') ++parens;
+    } else if (n == Nesting::kClose) {
+      if (depth > 0) --depth;
+      if (c == ')' && --parens == 0) {
+        size = i + 1;
+        break;
+      }
+    } else if (depth == 1) {
+      ++commas;
+    }
+  }
+  const std::string_view group = p.substr(0, size);
+  facts.params = group == "()" || group == "(void)" ? 0 : commas + 1;
+  return facts;
 }
 
 // The position after the ")" that closes the "(" at line[paren], or -1.
@@ -544,33 +584,45 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
       t.find('(', 2) != std::string_view::npos) {
     t.remove_prefix(2);  // operator()(...)
   }
-  int depth = 0;
-  size_t close = std::string_view::npos;
-  for (size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '(') ++depth;
-    if (t[i] == ')' && --depth == 0) {
-      close = i;
-      break;
-    }
-  }
-  for (size_t j = close == std::string_view::npos ? 0 : close + 1; j < t.size(); ++j) {
-    const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
-                            (j == 0 || t[j - 1] != ':');
-    if (t[j] == '{' || (!is_operator && close != std::string_view::npos && lone_colon)) {
-      t = t.substr(0, j);
-      break;
-    }
-  }
   // Line breaks and tabs read as blanks; no blank after "(" or before ")",
   // none doubled, none at the end.
   out.resize(t.size());  // room for every character; cut to size below
   char* const begin = out.data();
   char* o = begin;
-  for (char c : t) {
+  auto put = [&](char c) {
     if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) continue;
+    if (c == ' ' && (o == begin || o[-1] == ' ' || o[-1] == '(')) return;
     if (c == ')' && o != begin && o[-1] == ' ') --o;
     *o++ = c;
+  };
+  // The first group is written while the ")" that closes it is looked for.
+  int depth = 0;
+  size_t close = std::string_view::npos;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    put(c);
+    if (c == '(') ++depth;
+    if (c == ')' && --depth == 0) {
+      close = i;
+      break;
+    }
+  }
+  if (close == std::string_view::npos) {
+    // No group closes (rare): the text up to its first "{" is written again.
+    const size_t brace = t.find('{');
+    if (brace != std::string_view::npos) {
+      o = begin;
+      for (const char c : t.substr(0, brace)) put(c);
+    }
+  } else {
+    // After the group, the text up to a "{" or an initialiser list's ":".
+    size_t j = close + 1;
+    for (; j < t.size(); ++j) {
+      const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
+                              (j == 0 || t[j - 1] != ':');
+      if (t[j] == '{' || (!is_operator && lone_colon)) break;
+    }
+    for (size_t k = close + 1; k < j; ++k) put(t[k]);
   }
   while (o != begin && o[-1] == ' ') --o;
   out.resize(o - begin);
@@ -580,7 +632,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
 }
 
 int CountParameters(std::string_view parameters) {
-  return GroupParameters(FirstGroup(parameters));
+  return FirstGroupFacts(parameters).params;
 }
 
 int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
@@ -599,12 +651,16 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
-bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain) {
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain,
+                 int plain_at) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) ScanNameBackward(line, paren - 1, scanned);
+  if (!F.is_operator) {
+    ScanNameBackward(line, paren - 1, scanned, plain_at,
+                     plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
+  }
   bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
@@ -684,7 +740,8 @@ namespace {
     accepted = GetFunction(G, joined.c_str(), static_cast<int>(std::strlen(F.line_end_word.data())),
                            plain);
   } else {
-    accepted = GetFunction(G, line, i, plain);
+    accepted = GetFunction(G, line, i, plain,
+                           plain.empty() ? -1 : static_cast<int>(plain.data() - line));
   }
   if (accepted) {
     AcceptHeader(G);
@@ -746,9 +803,9 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
                           F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  const std::string_view group = FirstGroup(F.parameters);
-  F.param_count = GroupParameters(group);
-  F.void_seen = FindWholeWord(group, "void") != std::string::npos;
+  const GroupFacts group = FirstGroupFacts(F.parameters);
+  F.param_count = group.params;
+  F.void_seen = group.void_word;
   // A method of a Java enum nested in a class counts for that class.
   F.in_class_body = S.in_class && S.brace_overflow == 0 && S.brace_depth > 0 &&
                     (S.braces[S.brace_depth - 1] == BraceKind::kClass ||

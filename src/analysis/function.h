@@ -56,7 +56,13 @@ inline void FunctionLineEnd(GlobalData& G, const char* line) {
   F.candidate_on_line = false;
   F.use_next_paren = false;
   F.skip_group_depth = 0;
-  if (F.enabled || F.in_header || G.sw.macros) FunctionLineEndDetails(G, line);
+  // Blank, comment and directive lines have no details to take unless a
+  // header is open, a header's macro test is unread or macros are listed.
+  const LexState& L = G.lex;
+  if ((F.enabled && (F.probable_macro_unread || (L.code_seen && !L.directive_line))) ||
+      F.in_header || G.sw.macros) {
+    FunctionLineEndDetails(G, line);
+  }
 }
 
 // At the end of the file: the open-scope and brace-balance NOTICE texts.
@@ -67,8 +73,10 @@ void FunctionEndOfFile(GlobalData& G);
 // Extracts the function name and prefix from the text before the
 // parenthesis at line[paren]; false when no acceptable name is found.
 // `plain`, when given, is a word known to be no header qualifier, macro
-// name or keyword, which a name equal to it need not be looked up as.
-bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain = {});
+// name or keyword, which a name equal to it need not be looked up as;
+// `plain_at`, when not -1, is where `plain` stands in `line`.
+bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain = {},
+                 int plain_at = -1);
 
 // The character check of a function name.
 bool ValFunctionName(const GlobalData& G, std::string_view name,

@@ -180,7 +180,7 @@ std::string& TemplateText(ScopeState& S) {
 }
 
 void TakeTemplateText(ScopeState& S, std::string& to) {
-  to = TemplateText(S);
+  to.swap(TemplateText(S));  // the room of `to` goes back for the next text
   S.template_text.clear();
 }
 

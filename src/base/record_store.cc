@@ -1,8 +1,8 @@
 // The compact run-wide function list and the text store behind it.
 #include <algorithm>
 #include <cassert>
-#include <functional>
 
+#include "zav/name_set.h"
 #include "zav/records.h"
 #include "zav/text_store.h"
 
@@ -16,9 +16,9 @@ constexpr size_t kFirstSlots = 1024;
 // The empty text: a zero length prefix and the NUL.
 alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
 
-size_t HashOf(std::string_view text) { return std::hash<std::string_view>{}(text); }
-
 }  // namespace
+
+size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
 
 const char* TextStore::Intern(std::string_view text) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);

@@ -223,6 +223,7 @@ TEST(Normalisation, RulesOfTheParameterText) {
   EXPECT_EQ(NormaliseParameters("(int x) -> std::string {", false, false, false),
             "(int x) -> std::string");
   EXPECT_EQ(NormaliseParameters("(int x", false, false, false), "(int x)");
+  EXPECT_EQ(NormaliseParameters("(int a, (b {x", false, false, false), "(int a, (b)");
   EXPECT_EQ(CountParameters("()"), 0);
   EXPECT_EQ(CountParameters("(void)"), 0);
   EXPECT_EQ(CountParameters("(void *p)"), 1);
@@ -241,6 +242,10 @@ TEST_F(Validation, FunctionNameCharacters) {
   EXPECT_FALSE(ValFunctionName(G, "a.b", false));
   EXPECT_FALSE(ValFunctionName(G, "x-y", false));
   EXPECT_TRUE(ValFunctionName(G, "operator+=", true));
+  // A plain word before the "(", told or found: a digit may not start it.
+  EXPECT_FALSE(GetFunction(G, "int 2f(int a)", 6));
+  EXPECT_TRUE(GetFunction(G, "int _f2 (int a)", 8, "_f2", 4));
+  EXPECT_EQ(G.func.name, "_f2");
 }
 
 TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {
