@@ -67,29 +67,41 @@ struct CodeScanTable {
 constexpr CodeScanTable kCodeScan(false);
 constexpr CodeScanTable kCodeScanOther(true);
 
+#if defined(__SSE2__)
+// A bit for each of the sixteen bytes of v that is not an identifier
+// character (letter, digit, "_").
+inline __attribute__((always_inline)) unsigned NonIdentifierBytes(__m128i v) {
+  // Letters: (c | 0x20) - 'a' below 26; digits: c - '0' below 10. SSE2
+  // compares signed bytes, so both ranges are moved to start at -128.
+  const __m128i letter =
+      _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, _mm_set1_epi8(0x20)),
+                                  _mm_set1_epi8(static_cast<char>(0x80 - 'a'))),
+                     _mm_set1_epi8(static_cast<char>(-128 + 26)));
+  const __m128i digit = _mm_cmplt_epi8(_mm_add_epi8(v, _mm_set1_epi8(static_cast<char>(0x80 - '0'))),
+                                       _mm_set1_epi8(static_cast<char>(-128 + 10)));
+  const __m128i ident =
+      _mm_or_si128(_mm_or_si128(letter, digit), _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
+  return ~static_cast<unsigned>(_mm_movemask_epi8(ident)) & 0xFFFF;
+}
+
+// IdentifierEnd past its first sixteen characters: out of line, so that
+// the usual short run keeps no vector constants in registers.
+[[gnu::noinline]] int LongIdentifierEnd(const char* line, int i) {
+  for (;; i += 16) {
+    const unsigned others = NonIdentifierBytes(Load16(line + i));
+    if (others != 0) return i + __builtin_ctz(others);
+  }
+}
+#endif
+
 // The end of the run of identifier characters (letters, digits, "_") that
 // starts at `i`, sixteen characters at a time. The run ends at the line's
 // end at the latest: the text is followed by a line end or NUL.
 inline __attribute__((always_inline)) int IdentifierEnd(const char* line, int i) {
 #if defined(__SSE2__)
-  // Letters: (c | 0x20) - 'a' below 26; digits: c - '0' below 10. SSE2
-  // compares signed bytes, so both ranges are moved to start at -128.
-  const __m128i lower_bit = _mm_set1_epi8(0x20);
-  const __m128i to_a = _mm_set1_epi8(static_cast<char>(0x80 - 'a'));
-  const __m128i letters = _mm_set1_epi8(static_cast<char>(-128 + 26));
-  const __m128i to_0 = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
-  const __m128i digits = _mm_set1_epi8(static_cast<char>(-128 + 10));
-  const __m128i underscore = _mm_set1_epi8('_');
-  for (;; i += 16) {
-    const __m128i v = Load16(line + i);
-    const __m128i letter =
-        _mm_cmplt_epi8(_mm_add_epi8(_mm_or_si128(v, lower_bit), to_a), letters);
-    const __m128i digit = _mm_cmplt_epi8(_mm_add_epi8(v, to_0), digits);
-    const __m128i ident =
-        _mm_or_si128(_mm_or_si128(letter, digit), _mm_cmpeq_epi8(v, underscore));
-    const unsigned others = ~static_cast<unsigned>(_mm_movemask_epi8(ident)) & 0xFFFF;
-    if (others != 0) return i + __builtin_ctz(others);
-  }
+  const unsigned others = NonIdentifierBytes(Load16(line + i));
+  if (others != 0) return i + __builtin_ctz(others);
+  return LongIdentifierEnd(line, i + 16);
 #else
   while (IsIdentChar(line[i])) ++i;
   return i;
