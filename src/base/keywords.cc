@@ -86,7 +86,7 @@ constexpr Entry kWords[] = {
 };
 
 constexpr int kMaxWordLength = 16;
-static_assert(kMaxWordLength < 31, "CouldBeWord tests bit 31 for longer words");
+static_assert(kMaxWordLength < 32, "CouldBeWord tests one bit of 32 by length");
 constexpr int kTableBits = 8;
 constexpr int kTableSize = 1 << kTableBits;  // well above the word count
 

@@ -37,11 +37,10 @@ extern const std::array<uint32_t, 256> kWordLengthsByLast;
 
 // A quick filter before LookupWord: false when no word of `length`
 // characters starts with `first` and ends with `last`. Branch-free but
-// for the answer: no word is 31 characters long, so longer lengths test
-// that bit.
+// for the answer: the length is taken modulo 32, so a long identifier may
+// pass the filter, and LookupWord then turns it down by its length.
 inline bool CouldBeWord(unsigned char first, unsigned char last, int length) {
-  const int bit = length < 31 ? length : 31;
-  return ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> bit & 1) != 0;
+  return ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> (length & 31) & 1) != 0;
 }
 
 // The spelling of a word ("" for kNone).

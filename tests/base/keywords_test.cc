@@ -31,6 +31,16 @@ TEST(Words, OnlyWholeSpellingsMatch) {
   }
 }
 
+TEST(Words, FilterPassesEveryWordAndLongNamesFailLater) {
+  EXPECT_TRUE(CouldBeWord('i', 'f', 2));
+  EXPECT_FALSE(CouldBeWord('i', 'f', 3));
+  // 34 characters test the same bit as 2; the lookup turns the name down.
+  const char* long_name = "ixxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxf";
+  ASSERT_EQ(std::strlen(long_name), 34u);
+  EXPECT_TRUE(CouldBeWord('i', 'f', 34));
+  EXPECT_EQ(LookupWord(long_name, 34), Word::kNone);
+}
+
 TEST(CharClasses, BlanksIdentifiersAndSets) {
   EXPECT_TRUE(IsBlank(' ') && IsBlank('\t'));
   EXPECT_FALSE(IsBlank('\r') || IsBlank('\n') || IsBlank('\0'));
