@@ -1,5 +1,6 @@
 #include "analysis/code_scan.h"
 
+#include <cstddef>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -180,10 +181,18 @@ bool StructureActsOn(const GlobalData& G, const char* line, int i) {
   CollectText(G, text, length, true);
 }
 
+// The four lexical states that end plain code sit side by side in
+// LexState, so that InPlainCode reads them as one word.
+constexpr size_t kOpenStates = offsetof(LexState, in_block_comment);
+static_assert(offsetof(LexState, in_line_comment) == kOpenStates + 1 &&
+              offsetof(LexState, in_string) == kOpenStates + 2 &&
+              offsetof(LexState, in_char_literal) == kOpenStates + 3);
+
 // True while the lexer is in plain code with nothing suppressed.
 bool InPlainCode(const LexState& L) {
-  return !(L.in_string | L.in_char_literal | L.in_block_comment | L.in_line_comment |
-           L.suppress_rest_of_line);
+  uint32_t open;
+  std::memcpy(&open, reinterpret_cast<const unsigned char*>(&L) + kOpenStates, sizeof open);
+  return (open | static_cast<uint32_t>(L.suppress_rest_of_line)) == 0;
 }
 
 // True when a "thr" at line[k] is the middle of "fall through", "drop
