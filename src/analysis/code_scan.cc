@@ -447,7 +447,12 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
     if (k & kBlankSpace) {
       // Most blanks stand alone; runs of them (alignment) go sixteen at
       // a time.
-      int end = line[i + 1] == ' ' ? SpacesEnd(line, i + 2) : i + 1;
+      if (line[i + 1] != ' ') {
+        ++spaces;
+        ++i;
+        continue;
+      }
+      int end = SpacesEnd(line, i + 2);
       if (end > length) end = length;
       spaces += end - i;
       i = end;
