@@ -41,7 +41,10 @@ enum : uint8_t {
   kDigit = 1 << 3,       // a number, letters and digits up to its end; also
                          // an identifier where no words are looked up
   kTab = 1 << 4,         // a tab: spaces and notice 30
-  kSpecial = 1 << 5      // anything else: a full character step
+  kSpecial = 1 << 5,     // anything else: a full character step
+  // Added to kAction:
+  kNeighbours = 1 << 6,  // acts only with certain neighbours (kConditional)
+  kCountsOnly = 1 << 7   // "#": a count, no structure action
 };
 struct CodeScanTable {
   uint8_t kind[256] = {};
@@ -62,6 +65,10 @@ struct CodeScanTable {
     for (unsigned char c : {'"', '\'', '/', '\\'}) kind[c] = kSpecial;
     for (int c = 0; c < 256; ++c) {
       if (kCodeCharacters.acts[c] != 0) kind[c] = other ? kInert : kAction;
+    }
+    if (!other) {
+      for (unsigned char c : {'-', '+', '.', '<', '>', '|', '&'}) kind[c] |= kNeighbours;
+      kind[static_cast<unsigned char>('#')] |= kCountsOnly;
     }
   }
 };
@@ -152,12 +159,22 @@ struct ConditionalTable {
 constexpr ConditionalTable kConditional;
 static_assert(kConditional.OnlyStructure());
 
+// The scanner's kind table marks the same characters.
+constexpr bool NeighboursMarked() {
+  for (int c = 0; c < 256; ++c) {
+    if ((kConditional.test[c] != 0) != ((kCodeScan.kind[c] & kNeighbours) != 0)) return false;
+  }
+  return true;
+}
+static_assert(NeighboursMarked());
+
 // "#" is the only code character with a count but no structure action.
 constexpr bool OnlyHashCountsAlone() {
   for (int c = 0; c < 256; ++c) {
     if (kCodeCharacters.acts[c] == kCounts && c != '#') return false;
   }
-  return kCodeCharacters.acts[static_cast<unsigned char>('#')] == kCounts;
+  return kCodeCharacters.acts[static_cast<unsigned char>('#')] == kCounts &&
+         kCodeScan.kind[static_cast<unsigned char>('#')] == (kAction | kCountsOnly);
 }
 static_assert(OnlyHashCountsAlone());
 
@@ -430,12 +447,12 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       // A character whose action depends on its neighbours and that has
       // none here ("->", "a.b", "a < b" outside a template header) is
       // inert: nothing is called, so nothing needs writing back yet.
-      if (kConditional.test[c] && !StructureActsOn(G, line, i)) {
+      if ((k & kNeighbours) && !StructureActsOn(G, line, i)) {
         ++i;
         continue;
       }
       flush(i + 1);
-      if (kCodeCharacters.acts[c] & kStructure) {
+      if (!(k & kCountsOnly)) {
         StructureAndCountCharacter(G, line, i);
       } else {
         CountCodeCharacter(G, line, i);  // "#"
