@@ -157,26 +157,30 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
   int length;
   bool at_eof;
   while (reader.TakePiece(text, length, at_eof)) {
-    const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
-    // Bytes with the top bit set at the start of a piece (a byte-order mark
-    // or another non-ASCII lead) are dropped.
     int text_length = reader.TextLength();
-    while (static_cast<unsigned char>(*text) & 0x80) {
-      ++text;
-      --length;
-      --text_length;
-    }
-    if (at_eof && static_cast<unsigned char>(text[0]) < 12 && text[0] != '\t') {
-      break;  // nothing but an empty or control-led tail was read
-    }
-    if (over_long) {
-      // The physical line goes on beyond this piece; the rest is read as
-      // the next piece.
-      Print(G,
-            "\n  Error: Text line %d length greater than %d characters\n"
-            "         Examine file for proper text file formatting.\n",
-            G.reader.line_number, kLineBufferSize);
-      continue;
+    // The last piece, a full-length piece and a high first byte are rare:
+    // one test for the three.
+    if (at_eof | (length == kLinePieceMax) | (static_cast<unsigned char>(*text) >> 7)) [[unlikely]] {
+      const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
+      // Bytes with the top bit set at the start of a piece (a byte-order
+      // mark or another non-ASCII lead) are dropped.
+      while (static_cast<unsigned char>(*text) & 0x80) {
+        ++text;
+        --length;
+        --text_length;
+      }
+      if (at_eof && static_cast<unsigned char>(text[0]) < 12 && text[0] != '\t') {
+        break;  // nothing but an empty or control-led tail was read
+      }
+      if (over_long) {
+        // The physical line goes on beyond this piece; the rest is read as
+        // the next piece.
+        Print(G,
+              "\n  Error: Text line %d length greater than %d characters\n"
+              "         Examine file for proper text file formatting.\n",
+              G.reader.line_number, kLineBufferSize);
+        continue;
+      }
     }
     ++G.reader.line_number;
     ++G.file.total_physical_lines_count;
