@@ -151,8 +151,13 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
     }
   }
   StartFileLines(G);
-  // The key string and the skip tokens, tested together as both are rare.
-  const bool line_tests = G.settings.key_string_configured || G.settings.skip_tokens_active;
+  // The key string (until it is found) and the skip tokens, tested
+  // together as both are rare.
+  bool seek_key = G.settings.key_string_configured && !G.reader.key_string_found;
+  const bool skip_tokens = G.settings.skip_tokens_active;
+  bool line_tests = seek_key || skip_tokens;
+  // Set once for the run, before the first file.
+  const auto line_hook = G.baseline.line_hook;
   char* text;
   int length;
   bool at_eof;
@@ -185,19 +190,18 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
     ++G.reader.line_number;
     ++G.file.total_physical_lines_count;
     if (line_tests) {
-      if (G.settings.key_string_configured && !G.reader.key_string_found &&
-          std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
+      if (seek_key && std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
         G.reader.key_string_found = true;  // notice 21 looks for it at the end
+        seek_key = false;
+        line_tests = skip_tokens;
       }
-      if (G.settings.skip_tokens_active && !ApplySkipTokens(G, text)) {
+      if (skip_tokens && !ApplySkipTokens(G, text)) {
         ++G.file.skipped_lines_count;
         continue;
       }
     }
     AnalyzeLineText(text, text_length, G.reader.line_number, G);
-    if (G.baseline.line_hook != nullptr) {
-      G.baseline.line_hook(G, text, G.reader.line_number);
-    }
+    if (line_hook != nullptr) line_hook(G, text, G.reader.line_number);
     G.lex.suppress_rest_of_line = false;
     G.lex.java_annotation = false;
   }
