@@ -354,7 +354,7 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   }
 }
 
-void StartLine(GlobalData& G, const char* line, int length) {
+void StartLine(GlobalData& G, const char* line, int length, bool extras) {
   LexState& L = G.lex;
   // The line-start check only moves a pending keyword (or clears the last
   // line's unbound one).
@@ -368,7 +368,10 @@ void StartLine(GlobalData& G, const char* line, int length) {
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;
   if (!L.continuation) {
-    L.extraction.Clear();
+    // Only the extraction reads the extraction text; its switches hold
+    // for the whole run and make every file's line extras run. Elsewhere
+    // the text is left to fill up (appends stop at its end).
+    if (extras) L.extraction.Clear();
     L.quote_parity = 0;
   }
   // The per-line flags from `blank` to `last_nonblank` lie together, one
@@ -467,8 +470,8 @@ void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& 
 
 void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\r') --length;
-  StartLine(G, line, length);
   const bool extras = G.lex.line_extras;
+  StartLine(G, line, length, extras);
   // User-defined notices need the split texts only on lines that could
   // hold a match.
   const bool full = extras && ((G.udqn.line_pass && PrefilterUdqnLine(G, line, length)) ||
