@@ -326,9 +326,17 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
             NothingOpen(L) && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
-          // which is neither code nor collected text.
+          // which is neither code nor collected text (nor extracted: the
+          // extraction runs take full steps only).
           L.blank = false;
-          OnSlash(G, line, i, line_number);
+          if (line[i + 1] == '*') {
+            L.in_block_comment = true;
+            L.block_comment_start_line = line_number;
+            L.block_comment_open_pos = i;
+            L.comment_seen = true;
+          } else if (i == 0 || line[i - 1] != '*') {
+            L.in_line_comment = true;
+          }
           L.last_nonblank = '/';
           ++i;
           continue;
