@@ -189,14 +189,19 @@ bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
 // position after that asterisk, or `length` when the comment goes on.
 int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
                      int32_t line_number) {
-  const LexState& L = G.lex;
+  LexState& L = G.lex;
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
   const int k = FindCommentClose(line, i, length, opener_end);
   if (k < length) {
     CountSegment(G, line + i, k + 1 - i, true, false, line_number);
-    OnAsterisk(G, line, k, line_number);
+    // The asterisk's full step, in place: the close is past the opener and
+    // no extraction run comes here.
+    if (!L.in_string && !L.in_char_literal) {
+      L.in_block_comment = false;
+      L.comment_seen = true;
+    }
     return k + 1;
   }
   if (i == 0) {
