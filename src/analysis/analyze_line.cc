@@ -189,14 +189,19 @@ bool CommentMarkerSlash(const LexState& L, const char* line, int i) {
 // position after that asterisk, or `length` when the comment goes on.
 int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
                      int32_t line_number) {
-  const LexState& L = G.lex;
+  LexState& L = G.lex;
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
   const int k = FindCommentClose(line, i, length, opener_end);
   if (k < length) {
     CountSegment(G, line + i, k + 1 - i, true, false, line_number);
-    OnAsterisk(G, line, k, line_number);
+    // The asterisk's full step, in place: the close is past the opener and
+    // no extraction run comes here.
+    if (!L.in_string && !L.in_char_literal) {
+      L.in_block_comment = false;
+      L.comment_seen = true;
+    }
     return k + 1;
   }
   if (i == 0) {
@@ -326,9 +331,17 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
             NothingOpen(L) && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
-          // which is neither code nor collected text.
+          // which is neither code nor collected text (nor extracted: the
+          // extraction runs take full steps only).
           L.blank = false;
-          OnSlash(G, line, i, line_number);
+          if (line[i + 1] == '*') {
+            L.in_block_comment = true;
+            L.block_comment_start_line = line_number;
+            L.block_comment_open_pos = i;
+            L.comment_seen = true;
+          } else if (i == 0 || line[i - 1] != '*') {
+            L.in_line_comment = true;
+          }
           L.last_nonblank = '/';
           ++i;
           continue;
@@ -354,7 +367,7 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   }
 }
 
-void StartLine(GlobalData& G, const char* line, int length) {
+void StartLine(GlobalData& G, const char* line, int length, bool extras) {
   LexState& L = G.lex;
   // The line-start check only moves a pending keyword (or clears the last
   // line's unbound one).
@@ -368,7 +381,10 @@ void StartLine(GlobalData& G, const char* line, int length) {
   L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;
   if (!L.continuation) {
-    L.extraction.Clear();
+    // Only the extraction reads the extraction text; its switches hold
+    // for the whole run and make every file's line extras run. Elsewhere
+    // the text is left to fill up (appends stop at its end).
+    if (extras) L.extraction.Clear();
     L.quote_parity = 0;
   }
   // The per-line flags from `blank` to `last_nonblank` lie together, one
@@ -467,8 +483,8 @@ void AnalyzeLine(const char* line, int length, int32_t line_number, GlobalData& 
 
 void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalData& G) {
   if (length > 0 && line[length - 1] == '\r') --length;
-  StartLine(G, line, length);
   const bool extras = G.lex.line_extras;
+  StartLine(G, line, length, extras);
   // User-defined notices need the split texts only on lines that could
   // hold a match.
   const bool full = extras && ((G.udqn.line_pass && PrefilterUdqnLine(G, line, length)) ||

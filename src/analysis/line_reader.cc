@@ -151,49 +151,57 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
     }
   }
   StartFileLines(G);
-  // The key string and the skip tokens, tested together as both are rare.
-  const bool line_tests = G.settings.key_string_configured || G.settings.skip_tokens_active;
+  // The key string (until it is found) and the skip tokens, tested
+  // together as both are rare.
+  bool seek_key = G.settings.key_string_configured && !G.reader.key_string_found;
+  const bool skip_tokens = G.settings.skip_tokens_active;
+  bool line_tests = seek_key || skip_tokens;
+  // Set once for the run, before the first file.
+  const auto line_hook = G.baseline.line_hook;
   char* text;
   int length;
   bool at_eof;
   while (reader.TakePiece(text, length, at_eof)) {
-    const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
-    // Bytes with the top bit set at the start of a piece (a byte-order mark
-    // or another non-ASCII lead) are dropped.
     int text_length = reader.TextLength();
-    while (static_cast<unsigned char>(*text) & 0x80) {
-      ++text;
-      --length;
-      --text_length;
-    }
-    if (at_eof && static_cast<unsigned char>(text[0]) < 12 && text[0] != '\t') {
-      break;  // nothing but an empty or control-led tail was read
-    }
-    if (over_long) {
-      // The physical line goes on beyond this piece; the rest is read as
-      // the next piece.
-      Print(G,
-            "\n  Error: Text line %d length greater than %d characters\n"
-            "         Examine file for proper text file formatting.\n",
-            G.reader.line_number, kLineBufferSize);
-      continue;
+    // The last piece, a full-length piece and a high first byte are rare:
+    // one test for the three.
+    if (at_eof | (length == kLinePieceMax) | (static_cast<unsigned char>(*text) >> 7)) [[unlikely]] {
+      const bool over_long = length == kLinePieceMax && text[length - 1] != '\n';
+      // Bytes with the top bit set at the start of a piece (a byte-order
+      // mark or another non-ASCII lead) are dropped.
+      while (static_cast<unsigned char>(*text) & 0x80) {
+        ++text;
+        --length;
+        --text_length;
+      }
+      if (at_eof && static_cast<unsigned char>(text[0]) < 12 && text[0] != '\t') {
+        break;  // nothing but an empty or control-led tail was read
+      }
+      if (over_long) {
+        // The physical line goes on beyond this piece; the rest is read as
+        // the next piece.
+        Print(G,
+              "\n  Error: Text line %d length greater than %d characters\n"
+              "         Examine file for proper text file formatting.\n",
+              G.reader.line_number, kLineBufferSize);
+        continue;
+      }
     }
     ++G.reader.line_number;
     ++G.file.total_physical_lines_count;
     if (line_tests) {
-      if (G.settings.key_string_configured && !G.reader.key_string_found &&
-          std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
+      if (seek_key && std::strstr(text, G.settings.key_string.c_str()) != nullptr) {
         G.reader.key_string_found = true;  // notice 21 looks for it at the end
+        seek_key = false;
+        line_tests = skip_tokens;
       }
-      if (G.settings.skip_tokens_active && !ApplySkipTokens(G, text)) {
+      if (skip_tokens && !ApplySkipTokens(G, text)) {
         ++G.file.skipped_lines_count;
         continue;
       }
     }
     AnalyzeLineText(text, text_length, G.reader.line_number, G);
-    if (G.baseline.line_hook != nullptr) {
-      G.baseline.line_hook(G, text, G.reader.line_number);
-    }
+    if (line_hook != nullptr) line_hook(G, text, G.reader.line_number);
     G.lex.suppress_rest_of_line = false;
     G.lex.java_annotation = false;
   }

@@ -377,18 +377,6 @@ void StructureAndCountCharacter(GlobalData& G, const char* line, int i) {
   CodeCharacter<true>(G, line, i);
 }
 
-// The directive word of a preprocessor line ("if", "else", ...), or "".
-std::string_view DirectiveWord(const char* line) {
-  int p = 0;
-  while (line[p] == ' ' || line[p] == '\t') ++p;
-  if (line[p] != '#') return {};
-  ++p;
-  while (line[p] == ' ' || line[p] == '\t') ++p;
-  int e = p;
-  while (line[e] >= 'a' && line[e] <= 'z') ++e;
-  return std::string_view(line + p, e - p);
-}
-
 // Alternative #if/#else branches that open the same number of braces open
 // them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
 // the later branch are taken back when they are plain blocks.
@@ -396,13 +384,15 @@ void TrackConditional(GlobalData& G, const char* line) {
   ScopeState& S = G.scope;
   // Only directives that start with "i" or "e" ("if", "else", "endif"...)
   // matter: "#define" and most others end here, before their word is read.
-  int p = 0;
-  while (line[p] == ' ' || line[p] == '\t') ++p;
+  // The line start found the first character that is no blank.
+  int p = G.lex.first_nonblank;
   if (line[p] != '#') return;
   ++p;
   while (line[p] == ' ' || line[p] == '\t') ++p;
   if (line[p] != 'i' && line[p] != 'e') return;
-  const std::string_view word = DirectiveWord(line);
+  int e = p + 1;
+  while (line[e] >= 'a' && line[e] <= 'z') ++e;
+  const std::string_view word(line + p, e - p);
   const int depth = S.brace_depth + S.brace_overflow;
   const bool tracked = S.conditional_depth > 0 && S.conditional_depth <= kScopeStackDepth;
   if (word == "if" || word == "ifdef" || word == "ifndef") {
