@@ -458,18 +458,24 @@ void FormatCore(Sink& sink, const char* format, va_list args) {
 
 }  // namespace
 LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
-  // Sign and digits (20 at most) are written into a scratch buffer and
-  // then moved as one fixed block of 24 bytes; the line keeps room for the
-  // block.
+  // Room for the padding, the sign and digits (20 at most) and the 16-byte
+  // stores of PutRun.
+  char* const start = Room(static_cast<size_t>(width > 0 ? width : 0) + 40);
+  if (left) {  // the digits go straight into the line, the padding after them
+    char* at = PutDecimal(start, value);
+    const int pad = width - static_cast<int>(at - start);
+    if (pad > 0) at = PutRun(at, ' ', pad);
+    used_ += static_cast<size_t>(at - start);
+    return *this;
+  }
+  // Right-aligned: the digits are counted in a scratch buffer first and then
+  // moved as one fixed block of 24 bytes behind the padding.
   char digits[24];
   const int length = static_cast<int>(PutDecimal(digits, value) - digits);
   const int pad = width > length ? width - length : 0;
-  char* at = Room(static_cast<size_t>(length + pad) + 32);
-  char* const start = at;
-  if (!left) at = PutRun(at, ' ', pad);
+  char* at = PutRun(start, ' ', pad);
   std::memcpy(at, digits, 24);
   at += length;
-  if (left) at = PutRun(at, ' ', pad);
   used_ += static_cast<size_t>(at - start);
   return *this;
 }
