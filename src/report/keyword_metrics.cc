@@ -77,6 +77,12 @@ class TwoColumns {
     if (width < 36) line_.Text(std::string_view("                                    ", 36 - width));
     Written();
   }
+  // A header line of its own.
+  void HeaderLine(const char* left, const char* word, const char* right) {
+    if (html_) return Text(Header(left, word, right) + "\n");
+    line_.Text("  ").Text(left).Text(word).Text(right).Text("\n");
+    Written();
+  }
   // The right column, closing the line: "<label>%<w0>ld,%<w1>ld...\n"
   // with the widths and values given.
   void Right(const char* label, std::initializer_list<std::pair<int64_t, int>> values) {
@@ -148,7 +154,7 @@ void WriteKeywordMetricsText(GlobalData& G) {
   t.One("  Total Physical Lines : ", f.total_physical_lines_count);
   t.Right("  Memory new, delete ..:", {{f.memory_new_count, 6}, {f.memory_delete_count, 6}});
   t.Rule("------------ ", "Key Words", " ------------");
-  t.Text(t.Header("------------- ", "Analysis", " ------------") + "\n");
+  t.HeaderLine("------------- ", "Analysis", " ------------");
   t.One("  Literal Strings .....: ", f.literal_strings_count);
   t.Right("  Continuation Lines \\.:", {{f.continuation_lines_count, 13}});
   t.One("  Preprocessor Lines #.: ", f.preprocessor_lines_count);
