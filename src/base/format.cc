@@ -274,18 +274,20 @@ int FixedDecimal(double value, int precision, char* digits) {
   uint64_t units = static_cast<uint64_t>(scaled);
   const long double fraction = scaled - static_cast<long double>(units);
   if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
-  char reversed[24];
-  int n = 0;
+  // The length first (at least one integer digit), then the digits from
+  // the last one back.
+  const int integer_digits = std::max(DigitCount(units) - precision, 1);
+  const int n = integer_digits + precision + (precision > 0 ? 1 : 0);
+  char* at = digits + n;
   for (int i = 0; i < precision; ++i) {
-    reversed[n++] = static_cast<char>('0' + units % 10);
+    *--at = static_cast<char>('0' + units % 10);
     units /= 10;
   }
-  if (precision > 0) reversed[n++] = '.';
+  if (precision > 0) *--at = '.';
   do {
-    reversed[n++] = static_cast<char>('0' + units % 10);
+    *--at = static_cast<char>('0' + units % 10);
     units /= 10;
   } while (units != 0);
-  for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
   return n;
 }
 
