@@ -117,24 +117,39 @@ void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
   const int used = static_cast<int>(std::min(full, kCoreLimit));
   const int left = used >= kWidth ? 0 : (kWidth - used) / 2;
   const int right = used >= kWidth ? 0 : kWidth - used - left;
-  char marker[1 + 2 + kWidth + kCoreLimit + 1];
+  // Room for both runs of hyphens copied whole (72 bytes each), of which
+  // only `left` and `right` count, and for the digits' buffer copied whole.
+  char marker[1 + 2 + kWidth + kCoreLimit + kWidth + 1];
   char* at = marker;
   if (name.find("End") == std::string_view::npos) *at++ = '\n';
   *at++ = ' ';
   *at++ = ' ';
-  at = std::copy_n(kHyphens, left, at);
-  size_t room = kCoreLimit;
-  auto put = [&](std::string_view piece) {
-    const size_t n = std::min(piece.size(), room);
-    at = std::copy_n(piece.data(), n, at);
-    room -= n;
-  };
-  put(" ");
-  put(name);
-  put(" Line: ");
-  put(std::string_view(digits, digit_count));
-  put(" ");
-  at = std::copy_n(kHyphens, right, at);
+  std::memcpy(at, kHyphens, kWidth);
+  at += left;
+  if (full <= kCoreLimit) {
+    *at++ = ' ';
+    std::memcpy(at, name.data(), name.size());
+    at += name.size();
+    std::memcpy(at, " Line: ", 7);
+    at += 7;
+    std::memcpy(at, digits, sizeof digits);
+    at += digit_count;
+    *at++ = ' ';
+  } else {
+    size_t room = kCoreLimit;
+    auto put = [&](std::string_view piece) {
+      const size_t n = std::min(piece.size(), room);
+      at = std::copy_n(piece.data(), n, at);
+      room -= n;
+    };
+    put(" ");
+    put(name);
+    put(" Line: ");
+    put(std::string_view(digits, digit_count));
+    put(" ");
+  }
+  std::memcpy(at, kHyphens, kWidth);
+  at += right;
   *at++ = '\n';
   PutText(G, std::string_view(marker, static_cast<size_t>(at - marker)));
 }
