@@ -470,7 +470,20 @@ LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
     used_ += static_cast<size_t>(at - start);
     return *this;
   }
-  // Right-aligned: the digits are counted in a scratch buffer first and then
+  // Right-aligned within a field of at most 16 that holds the figure: the
+  // field is blanked as one block and the digits written from its end back.
+  static constexpr uint64_t kFieldLimit[17] = {
+      0, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+      10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+      1000000000000000, 10000000000000000};
+  if (width >= 1 && width <= 16 && value >= 0 &&
+      static_cast<uint64_t>(value) < kFieldLimit[width]) {
+    std::memset(start, ' ', 16);
+    PutDigitsBefore(start + width, static_cast<uint64_t>(value));
+    used_ += static_cast<size_t>(width);
+    return *this;
+  }
+  // Otherwise the digits are counted in a scratch buffer first and then
   // moved as one fixed block of 24 bytes behind the padding.
   char digits[24];
   const int length = static_cast<int>(PutDecimal(digits, value) - digits);
