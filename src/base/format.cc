@@ -274,18 +274,20 @@ int FixedDecimal(double value, int precision, char* digits) {
   uint64_t units = static_cast<uint64_t>(scaled);
   const long double fraction = scaled - static_cast<long double>(units);
   if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
-  char reversed[24];
-  int n = 0;
+  // The length first (at least one integer digit), then the digits from
+  // the last one back.
+  const int integer_digits = std::max(DigitCount(units) - precision, 1);
+  const int n = integer_digits + precision + (precision > 0 ? 1 : 0);
+  char* at = digits + n;
   for (int i = 0; i < precision; ++i) {
-    reversed[n++] = static_cast<char>('0' + units % 10);
+    *--at = static_cast<char>('0' + units % 10);
     units /= 10;
   }
-  if (precision > 0) reversed[n++] = '.';
+  if (precision > 0) *--at = '.';
   do {
-    reversed[n++] = static_cast<char>('0' + units % 10);
+    *--at = static_cast<char>('0' + units % 10);
     units /= 10;
   } while (units != 0);
-  for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
   return n;
 }
 
@@ -458,18 +460,37 @@ void FormatCore(Sink& sink, const char* format, va_list args) {
 
 }  // namespace
 LineBuilder& LineBuilder::Number(int64_t value, int width, bool left) {
-  // Sign and digits (20 at most) are written into a scratch buffer and
-  // then moved as one fixed block of 24 bytes; the line keeps room for the
-  // block.
+  // Room for the padding, the sign and digits (20 at most) and the 16-byte
+  // stores of PutRun.
+  char* const start = Room(static_cast<size_t>(width > 0 ? width : 0) + 40);
+  if (left) {  // the digits go straight into the line, the padding after them
+    char* at = PutDecimal(start, value);
+    const int pad = width - static_cast<int>(at - start);
+    if (pad > 0) at = PutRun(at, ' ', pad);
+    used_ += static_cast<size_t>(at - start);
+    return *this;
+  }
+  // Right-aligned within a field of at most 16 that holds the figure: the
+  // field is blanked as one block and the digits written from its end back.
+  static constexpr uint64_t kFieldLimit[17] = {
+      0, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+      10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+      1000000000000000, 10000000000000000};
+  if (width >= 1 && width <= 16 && value >= 0 &&
+      static_cast<uint64_t>(value) < kFieldLimit[width]) {
+    std::memset(start, ' ', 16);
+    PutDigitsBefore(start + width, static_cast<uint64_t>(value));
+    used_ += static_cast<size_t>(width);
+    return *this;
+  }
+  // Otherwise the digits are counted in a scratch buffer first and then
+  // moved as one fixed block of 24 bytes behind the padding.
   char digits[24];
   const int length = static_cast<int>(PutDecimal(digits, value) - digits);
   const int pad = width > length ? width - length : 0;
-  char* at = Room(static_cast<size_t>(length + pad) + 32);
-  char* const start = at;
-  if (!left) at = PutRun(at, ' ', pad);
+  char* at = PutRun(start, ' ', pad);
   std::memcpy(at, digits, 24);
   at += length;
-  if (left) at = PutRun(at, ' ', pad);
   used_ += static_cast<size_t>(at - start);
   return *this;
 }

@@ -145,6 +145,7 @@ class LineBuilder {
   // "%<width>.<precision>f"
   LineBuilder& Fixed(double value, int width, int precision);
   std::string_view View() const { return {data_, used_}; }
+  void Clear() { used_ = 0; }
 
  private:
   LineBuilder& Number(int64_t value, int width, bool left);

@@ -34,7 +34,8 @@ int CharsPerNonBlankLine(const FileMetrics& f) {
   return divisor == 0 ? 0 : static_cast<int>((f.characters_count - f.spaces_count) / divisor);
 }
 
-// Text and HTML share one layout; HTML bolds the labels.
+// Text and HTML share one layout; HTML bolds the labels. The block is
+// built a few lines at a time and written with Finish.
 class TwoColumns {
  public:
   explicit TwoColumns(GlobalData& G)
@@ -53,58 +54,78 @@ class TwoColumns {
            G_.settings.colors[kColorHeader] + "\">" + word + "</font>" + right +
            "</b>";
   }
+  void Text(std::string_view text) {
+    line_.Text(text);
+    Written();
+  }
   // "<label>%12ld"
   void One(const char* label, int64_t value) {
-    LineBuilder line;
-    PutLabel(line, label).Right(value, 12);
-    PutText(G_, line.View());
+    PutLabel(label).Right(value, 12);
+    Written();
   }
   // "<label>%6ld,%5ld"
   void Two(const char* label, int64_t a, int64_t b) {
-    LineBuilder line;
-    PutLabel(line, label).Right(a, 6).Text(",").Right(b, 5);
-    PutText(G_, line.View());
+    PutLabel(label).Right(a, 6).Text(",").Right(b, 5);
+    Written();
   }
+  // The header padded to 36 columns as "%-36s" pads it; HTML unpadded.
   void Rule(const char* left, const char* word, const char* right) {
-    std::string h = Header(left, word, right);
-    Print(G_, html_ ? "%s" : "%-36s", h.c_str());
+    if (html_) return Text(Header(left, word, right));
+    const size_t before = line_.View().size();
+    line_.Text("  ").Text(left).Text(word).Text(right);
+    const size_t width = line_.View().size() - before;
+    if (width < 36) line_.Text(std::string_view("                                    ", 36 - width));
+    Written();
+  }
+  // A header line of its own.
+  void HeaderLine(const char* left, const char* word, const char* right) {
+    if (html_) return Text(Header(left, word, right) + "\n");
+    line_.Text("  ").Text(left).Text(word).Text(right).Text("\n");
+    Written();
   }
   // The right column, closing the line: "<label>%<w0>ld,%<w1>ld...\n"
   // with the widths and values given.
   void Right(const char* label, std::initializer_list<std::pair<int64_t, int>> values) {
-    LineBuilder line;
-    PutLabel(line, label);
+    PutLabel(label);
     bool first = true;
     for (const auto& [value, width] : values) {
-      if (!first) line.Text(",");
+      if (!first) line_.Text(",");
       first = false;
-      line.Right(value, width);
+      line_.Right(value, width);
     }
-    line.Text("\n");
-    PutText(G_, line.View());
+    line_.Text("\n");
+    Written();
   }
   // "<label>%5.1f%%,%5.1f%%\n"
   void Percents(const char* label, double a, double b) {
-    LineBuilder line;
-    PutLabel(line, label).Fixed(a, 5, 1).Text("%,").Fixed(b, 5, 1).Text("%\n");
-    PutText(G_, line.View());
+    PutLabel(label).Fixed(a, 5, 1).Text("%,").Fixed(b, 5, 1).Text("%\n");
+    Written();
+  }
+  void Finish() {
+    PutText(G_, line_.View());
+    line_.Clear();
   }
 
  private:
-  LineBuilder& PutLabel(LineBuilder& line, const char* label) const {
-    if (!html_) return line.Text(label);
-    return line.Text(Label(label));
+  LineBuilder& PutLabel(const char* label) {
+    if (!html_) return line_.Text(label);
+    return line_.Text(Label(label));
+  }
+  // Passes the text on before the builder's own buffer would be outgrown.
+  void Written() {
+    if (line_.View().size() > 160) Finish();
   }
 
   GlobalData& G_;
   bool html_;
+  LineBuilder line_;
 };
 
 void WriteKeywordMetricsText(GlobalData& G) {
   const FileMetrics& f = G.file;
   const Percentages p = ComputePercentages(f);
   TwoColumns t(G);
-  PutText(G, "\n");
+  t.Text("\n");
   t.Rule("--------------- ", "LOC", " ---------------");
   t.Right("  case, break .........:", {{f.case_count, 6}, {f.break_count, 6}});
   t.One("  Lines of Code (LOC) .: ", f.loc_count);
@@ -133,7 +154,7 @@ void WriteKeywordMetricsText(GlobalData& G) {
   t.One("  Total Physical Lines : ", f.total_physical_lines_count);
   t.Right("  Memory new, delete ..:", {{f.memory_new_count, 6}, {f.memory_delete_count, 6}});
   t.Rule("------------ ", "Key Words", " ------------");
-  PutText(G, t.Header("------------- ", "Analysis", " ------------") + "\n");
+  t.HeaderLine("------------- ", "Analysis", " ------------");
   t.One("  Literal Strings .....: ", f.literal_strings_count);
   t.Right("  Continuation Lines \\.:", {{f.continuation_lines_count, 13}});
   t.One("  Preprocessor Lines #.: ", f.preprocessor_lines_count);
@@ -150,6 +171,7 @@ void WriteKeywordMetricsText(GlobalData& G) {
   t.Percents("  Comment, Blank Lines :", p.comment, p.blank);
   t.One("  for .................: ", f.for_count);
   t.Percents("  Characters, Spaces ..:", p.characters, p.spaces);
+  t.Finish();
 }
 
 void XmlPercent(GlobalData& G, const char* name, float value, bool have) {

@@ -180,6 +180,9 @@ int MeasureOf(const MetricRecord& r, int measure) { return MeasureValue(r, measu
 void AddToStats(const GlobalData& G, const FileGroups& groups,
                 const MetricRecord& r, RecordStats& s) {
   const int first = s.count == 0 ? 1 : 0;
+  // Unrolled, each measure is a plain load instead of a pass through the
+  // switch of MeasureValue.
+#pragma GCC unroll 32
   for (int m = 0; m < kRmCount; ++m) {
     const int value = MeasureValue(r, m);
     s.sum[m] += value;

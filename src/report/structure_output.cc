@@ -103,34 +103,54 @@ void WriteCyclomaticDetail(GlobalData& G) {
 void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
   if (Csv(G) || Xml(G)) return;
   // " <label> Line: <line> " centred in 72 columns of hyphens; the label
-  // and line are cut at 127 characters.
-  char core[128];
-  size_t length = 0;
-  auto put = [&](std::string_view piece) {
-    const size_t n = std::min(piece.size(), sizeof core - 1 - length);
-    std::memcpy(core + length, piece.data(), n);
-    length += n;
-  };
+  // and line are cut at 127 characters. A marker other than an end one
+  // follows a blank line. Written as one piece.
+  constexpr int kWidth = 72;
+  constexpr size_t kCoreLimit = 127;
+  static constexpr char kHyphens[] =
+      "------------------------------------------------------------------------";
+  const std::string_view name(label);
   char digits[16];
-  const char* digits_end = std::to_chars(digits, digits + sizeof digits, line).ptr;
-  put(" ");
-  put(label);
-  put(" Line: ");
-  put(std::string_view(digits, static_cast<size_t>(digits_end - digits)));
-  put(" ");
-  const int width = 72;
-  const int used = static_cast<int>(length);
-  const int left = used >= width ? 0 : (width - used) / 2;
-  const int right = used >= width ? 0 : width - used - left;
-  char marker[2 + width + sizeof core + 1];
+  const size_t digit_count =
+      static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, line).ptr - digits);
+  const size_t full = 1 + name.size() + 7 + digit_count + 1;
+  const int used = static_cast<int>(std::min(full, kCoreLimit));
+  const int left = used >= kWidth ? 0 : (kWidth - used) / 2;
+  const int right = used >= kWidth ? 0 : kWidth - used - left;
+  // Room for both runs of hyphens copied whole (72 bytes each), of which
+  // only `left` and `right` count, and for the digits' buffer copied whole.
+  char marker[1 + 2 + kWidth + kCoreLimit + kWidth + 1];
   char* at = marker;
+  if (name.find("End") == std::string_view::npos) *at++ = '\n';
   *at++ = ' ';
   *at++ = ' ';
-  at = std::fill_n(at, left, '-');
-  at = std::copy_n(core, length, at);
-  at = std::fill_n(at, right, '-');
+  std::memcpy(at, kHyphens, kWidth);
+  at += left;
+  if (full <= kCoreLimit) {
+    *at++ = ' ';
+    std::memcpy(at, name.data(), name.size());
+    at += name.size();
+    std::memcpy(at, " Line: ", 7);
+    at += 7;
+    std::memcpy(at, digits, sizeof digits);
+    at += digit_count;
+    *at++ = ' ';
+  } else {
+    size_t room = kCoreLimit;
+    auto put = [&](std::string_view piece) {
+      const size_t n = std::min(piece.size(), room);
+      at = std::copy_n(piece.data(), n, at);
+      room -= n;
+    };
+    put(" ");
+    put(name);
+    put(" Line: ");
+    put(std::string_view(digits, digit_count));
+    put(" ");
+  }
+  std::memcpy(at, kHyphens, kWidth);
+  at += right;
   *at++ = '\n';
-  if (std::strstr(label, "End") == nullptr) PutText(G, "\n");
   PutText(G, std::string_view(marker, static_cast<size_t>(at - marker)));
 }
 

@@ -96,6 +96,9 @@ TEST(Format, LineBuilderPadsLikePrintf) {
   LineBuilder extremes;
   extremes.Right(INT64_MIN, 22).Text("|").Left(-10000, 7).Text("|");
   EXPECT_EQ(extremes.View(), "  -9223372036854775808|-10000 |");
+  LineBuilder edges;  // a field just filled, one digit too narrow, none
+  edges.Right(99999, 5).Text("|").Right(100000, 5).Text("|").Right(0, 0).Text("|").Right(7, 16);
+  EXPECT_EQ(edges.View(), "99999|100000|0|               7");
   LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
   fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
   EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");
