@@ -79,6 +79,9 @@ std::string ToUtf8(std::string_view text) {
 }
 
 void JsonWriter::Put(std::string_view text) {
+  // An empty view may carry no pointer at all (a file without notices),
+  // which memcpy must not be given.
+  if (text.empty()) return;
   char* at = Reserve(text.size());
   std::memcpy(at, text.data(), text.size());
   used_ += text.size();

@@ -176,12 +176,15 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
   w.Int("i", 99);
   w.Int("j", 100);
   w.Int("k", 1000);
+  w.BeginArray("l");
+  w.LongText(std::string_view());  // a file without notices: no pointer at all
+  w.End();
   w.End();
   w.Flush(h.G().report.out);
   EXPECT_EQ(h.Output(),
             "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
             "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
-            "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000}\n");
+            "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000,\"l\":[]}\n");
 }
 
 // A string is copied as it is only when every byte is printable ASCII but
