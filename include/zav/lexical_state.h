@@ -4,6 +4,7 @@
 // The scope model, function detection and quality checks read it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -131,6 +132,19 @@ struct LexState {
   // The macro name of the #define being read.
   TextBuffer macro_name;
 };
+
+// The four flags of an open comment, string or character literal, which
+// lie side by side at the start of LexState, read as one word: zero when
+// none is open.
+inline uint32_t OpenLexicalStates(const LexState& L) {
+  static_assert(offsetof(LexState, in_block_comment) == 0 &&
+                offsetof(LexState, in_line_comment) == 1 &&
+                offsetof(LexState, in_string) == 2 &&
+                offsetof(LexState, in_char_literal) == 3);
+  uint32_t open;
+  std::memcpy(&open, &L.in_block_comment, sizeof open);
+  return open;
+}
 
 // The read buffer of the line reader, allocated once and reused for every
 // file of the run.

@@ -308,15 +308,6 @@ int Step(GlobalData& G, const char* line, int i, int32_t line_number) {
   return i + 1;
 }
 
-// No comment, string or character literal is open: the four flags, which
-// lie together, read as one word.
-bool NothingOpen(const LexState& L) {
-  static_assert(offsetof(LexState, in_char_literal) - offsetof(LexState, in_block_comment) == 3);
-  uint32_t open;
-  std::memcpy(&open, &L.in_block_comment, sizeof open);
-  return open == 0;
-}
-
 // The fast character loop: segments that change no state are counted a
 // piece at a time; every other character takes a full step.
 void FastCharacterLoop(GlobalData& G, const char* line, int length,
@@ -325,11 +316,11 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
   int i = 0;
   while (i < length) {
     if (!L.suppress_rest_of_line) {
-      if (NothingOpen(L)) {
+      if (OpenLexicalStates(L) == 0) {
         i = ScanCode(G, line, i, length, line_number);
         if (i >= length) return;
         if (line[i] == '/' && (line[i + 1] == '/' || line[i + 1] == '*') &&
-            NothingOpen(L) && !L.suppress_rest_of_line) {
+            OpenLexicalStates(L) == 0 && !L.suppress_rest_of_line) {
           // A comment opener in plain code: the full step of its slash,
           // which is neither code nor collected text (nor extracted: the
           // extraction runs take full steps only).

@@ -198,18 +198,9 @@ bool StructureActsOn(const GlobalData& G, const char* line, int i) {
   CollectText(G, text, length, true);
 }
 
-// The four lexical states that end plain code sit side by side in
-// LexState, so that InPlainCode reads them as one word.
-constexpr size_t kOpenStates = offsetof(LexState, in_block_comment);
-static_assert(offsetof(LexState, in_line_comment) == kOpenStates + 1 &&
-              offsetof(LexState, in_string) == kOpenStates + 2 &&
-              offsetof(LexState, in_char_literal) == kOpenStates + 3);
-
 // True while the lexer is in plain code with nothing suppressed.
 bool InPlainCode(const LexState& L) {
-  uint32_t open;
-  std::memcpy(&open, reinterpret_cast<const unsigned char*>(&L) + kOpenStates, sizeof open);
-  return (open | static_cast<uint32_t>(L.suppress_rest_of_line)) == 0;
+  return (OpenLexicalStates(L) | static_cast<uint32_t>(L.suppress_rest_of_line)) == 0;
 }
 
 // True when a "thr" at line[k] is the middle of "fall through", "drop
