@@ -3,7 +3,8 @@
 // The analyser adds every #define name it meets, most of them again and
 // again, so insertion is the hot operation. The table holds only the 64-bit
 // hashes (8 bytes a slot, so it stays small in the cache); names themselves
-// are copied into large arena blocks. Adding a name whose hash is present is
+// are copied into large arena blocks, each after its length, and a second
+// array beside the hashes points at them. Adding a name whose hash is present is
 // taken as adding it again: two different names with the same 64-bit hash
 // are not expected in practice, and lookups still compare the names.
 //
@@ -31,7 +32,7 @@ class NameSet {
     const uint64_t h = Hash(name);
     for (size_t i = h & mask_;; i = (i + 1) & mask_) {
       if (hashes_[i] == 0) return false;
-      if (hashes_[i] == h && names_[refs_[i]] == name) return true;
+      if (hashes_[i] == h && StoredName(stored_[i]) == name) return true;
     }
   }
 
@@ -49,7 +50,7 @@ class NameSet {
     Pending& p = pending_[pending_count_++];
     p.hash = Hash(name);
     __builtin_prefetch(&hashes_[p.hash & mask_]);
-    __builtin_prefetch(&refs_[p.hash & mask_], 1);  // written if the name is new
+    __builtin_prefetch(&stored_[p.hash & mask_], 1);  // written if the name is new
     p.name.assign(name);
   }
 
@@ -124,8 +125,7 @@ class NameSet {
     hashes_[i] = h;
     const size_t bit = FilterBit(name);
     filter_[bit / 64] |= uint64_t{1} << (bit % 64);
-    refs_[i] = static_cast<uint32_t>(names_.size());
-    names_.push_back(Store(name));
+    stored_[i] = Store(name);
     ++count_;
     return true;
   }
@@ -137,38 +137,48 @@ class NameSet {
     pending_count_ = 0;
   }
 
-  std::string_view Store(std::string_view name) const {
+  static std::string_view StoredName(const char* stored) {
+    uint32_t size;
+    std::memcpy(&size, stored - sizeof size, sizeof size);
+    return {stored, size};
+  }
+
+  // The stored copy of `name`, after its length.
+  const char* Store(std::string_view name) const {
     constexpr size_t kBlock = 64 * 1024;
+    const size_t need = sizeof(uint32_t) + name.size();
     char* p;
-    if (name.size() > kBlock / 4) {
-      blocks_.emplace_back(new char[name.size()]);
+    if (need > kBlock / 4) {
+      blocks_.emplace_back(new char[need]);
       p = blocks_.back().get();
     } else {
-      if (current_ == nullptr || block_used_ + name.size() > kBlock) {
+      if (current_ == nullptr || block_used_ + need > kBlock) {
         blocks_.emplace_back(new char[kBlock]);
         current_ = blocks_.back().get();
         block_used_ = 0;
       }
       p = current_ + block_used_;
-      block_used_ += name.size();
+      block_used_ += need;
     }
-    std::memcpy(p, name.data(), name.size());
-    return std::string_view(p, name.size());
+    const auto size = static_cast<uint32_t>(name.size());
+    std::memcpy(p, &size, sizeof size);
+    std::memcpy(p + sizeof size, name.data(), name.size());
+    return p + sizeof size;
   }
 
   void Grow() const {
     const size_t size = hashes_.empty() ? (1u << 14) : hashes_.size() * 2;
     std::vector<uint64_t> old_hashes(size, 0);
-    std::vector<uint32_t> old_refs(size, 0);
+    std::vector<const char*> old_stored(size, nullptr);
     old_hashes.swap(hashes_);
-    old_refs.swap(refs_);
+    old_stored.swap(stored_);
     mask_ = size - 1;
     for (size_t k = 0; k < old_hashes.size(); ++k) {
       if (old_hashes[k] == 0) continue;
       size_t i = old_hashes[k] & mask_;
       while (hashes_[i] != 0) i = (i + 1) & mask_;
       hashes_[i] = old_hashes[k];
-      refs_[i] = old_refs[k];
+      stored_[i] = old_stored[k];
     }
   }
 
@@ -177,8 +187,7 @@ class NameSet {
   // can see them, do not change there.
   mutable uint64_t filter_[(1 << kFilterBits) / 64] = {};
   mutable std::vector<uint64_t> hashes_;
-  mutable std::vector<uint32_t> refs_;
-  mutable std::vector<std::string_view> names_;
+  mutable std::vector<const char*> stored_;  // the name of each slot
   mutable size_t mask_ = 0;
   mutable size_t count_ = 0;
   mutable std::vector<std::unique_ptr<char[]>> blocks_;

@@ -40,16 +40,16 @@ bool NameIndex::emplace(std::string_view name, size_t position) {
 }
 
 void NameIndex::Grow() {
-  // A slot keeps only half the hash: the home of each entry is found again
-  // from its name.
-  std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
-  old.swap(slots_);
+  // A slot keeps only half the hash: the entries are hashed again, read
+  // in their order rather than in the old table's.
+  slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
   const size_t mask = slots_.size() - 1;
-  for (const Slot& s : old) {
-    if (s.entry == 0) continue;
-    size_t i = NameSet::Hash(entries_[s.entry - 1].name) & mask;
+  uint32_t entry = 0;
+  for (const Entry& e : entries_) {
+    const uint64_t h = NameSet::Hash(e.name);
+    size_t i = h & mask;
     while (slots_[i].entry != 0) i = (i + 1) & mask;
-    slots_[i] = s;
+    slots_[i] = {static_cast<uint32_t>(h >> 32), ++entry};
   }
 }
 
