@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,16 +41,22 @@ class NameSet {
     return Enter(name, Hash(name));
   }
 
-  // Adds the name by the next use of the set; the name is copied.
+  // Adds the name by the next use of the set; the name is copied. A name
+  // too long for the queue is added at once.
   void insert_soon(std::string_view name) {
-    if (pending_count_ == kPendingMax) EnterPending();
+    if (pending_count_ == kPendingMax || name.size() > kPendingText) EnterPending();
+    if (name.size() > kPendingText) {
+      Enter(name, Hash(name));
+      return;
+    }
     // Room for every queued name, so that no growth moves the slots asked for.
     if ((count_ + pending_count_ + 1) * 2 > hashes_.size()) Grow();
     Pending& p = pending_[pending_count_++];
     p.hash = Hash(name);
     __builtin_prefetch(&hashes_[p.hash & mask_]);
     __builtin_prefetch(&stored_[p.hash & mask_], 1);  // written if the name is new
-    p.name.assign(name);
+    p.size = static_cast<uint32_t>(name.size());
+    std::memcpy(p.text, name.data(), name.size());
   }
 
   size_t size() const {
@@ -133,7 +138,9 @@ class NameSet {
   // Kept out of line: it runs once for each insert_soon(), and the
   // members that call it are inlined where the set is read.
   [[gnu::noinline]] void EnterPending() const {
-    for (size_t k = 0; k < pending_count_; ++k) Enter(pending_[k].name, pending_[k].hash);
+    for (size_t k = 0; k < pending_count_; ++k) {
+      Enter(std::string_view(pending_[k].text, pending_[k].size), pending_[k].hash);
+    }
     pending_count_ = 0;
   }
 
@@ -195,9 +202,11 @@ class NameSet {
   mutable size_t block_used_ = 0;
   // Names given to insert_soon() and not yet entered, oldest first. Eight
   // #define lines take about as long as the slot of the first to arrive.
+  static constexpr size_t kPendingText = 52;  // a slot of 64 bytes
   struct Pending {
     uint64_t hash = 0;
-    std::string name;
+    uint32_t size = 0;
+    char text[kPendingText];
   };
   static constexpr size_t kPendingMax = 8;
   Pending pending_[kPendingMax];

@@ -41,6 +41,13 @@ TEST(NameSet, QueuedNamesAreSeenAtOnce) {
   set.insert_soon("K");
   EXPECT_TRUE(set.contains("K"));
   EXPECT_FALSE(set.contains("L"));
+  // A name longer than a queue entry holds (52) is added at once.
+  const std::string long_name(60, 'X');
+  set.insert_soon("L");
+  set.insert_soon(long_name);
+  EXPECT_EQ(set.size(), 13u);
+  EXPECT_TRUE(set.contains(long_name));
+  EXPECT_FALSE(set.contains(long_name.substr(1)));
   // Queued from an empty table through two growths.
   NameSet grown;
   for (int k = 0; k < 20000; ++k) grown.insert_soon("M" + std::to_string(k % 15000));
