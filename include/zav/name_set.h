@@ -200,8 +200,9 @@ class NameSet {
   mutable std::vector<std::unique_ptr<char[]>> blocks_;
   mutable char* current_ = nullptr;
   mutable size_t block_used_ = 0;
-  // Names given to insert_soon() and not yet entered, oldest first. Eight
-  // #define lines take about as long as the slot of the first to arrive.
+  // Names given to insert_soon() and not yet entered, oldest first. One
+  // name queued hid little of the wait for its slot in runs over large
+  // header trees (the next #define is often the next line); eight hide most.
   static constexpr size_t kPendingText = 52;  // a slot of 64 bytes
   struct Pending {
     uint64_t hash = 0;
