@@ -16,10 +16,11 @@ void FileCollector::Append(const std::string& name,
                            const std::string& extension) {
   FileEntry entry;
   entry.name = name;
-  // A file that cannot be examined keeps size and time 0; the run reports
-  // it when it fails to open it.
+  // The run takes size and time from the open file. Only the debug listing
+  // of the set shows the size before that; a file that cannot be examined
+  // keeps size and time 0, and the run reports it when it fails to open it.
   struct stat st;
-  if (::stat(name.c_str(), &st) == 0) {
+  if (G_.sw.debug && ::stat(name.c_str(), &st) == 0) {
     entry.time = static_cast<int64_t>(st.st_mtime);
     entry.size = static_cast<int64_t>(st.st_size);
   }

@@ -17,8 +17,9 @@ class FileCollector {
   GlobalData& G() { return G_; }
   const PathFilter& filter() const { return filter_; }
 
-  // Appends `name` (its size and time read now) to the header list when
-  // `extension` begins with "h" or "H", else to the source list.
+  // Appends `name` to the header list when `extension` begins with "h" or
+  // "H", else to the source list. Its size and time are read when the file
+  // is opened (with the debug flag also now, for the listing of the set).
   void Append(const std::string& name, const std::string& extension);
 
   // A file named on the command line or in a list file: passed over
