@@ -147,7 +147,11 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
   return TakePiece(text, length, at_eof);
 }
 
-void AnalyzePieces(GlobalData& G, PieceReader& reader, bool utf16_check) {
+// Analyses the file read through the stream `file`, or read from the
+// descriptor `fd` directly when that is not negative.
+void AnalyzePieces(GlobalData& G, FILE* file, int fd, bool utf16_check) {
+  PieceReader reader = fd >= 0 ? PieceReader(fd, G.source_buffer)
+                               : PieceReader(file, G.source_buffer, true);
   if (G.current_entry != nullptr) reader.ExpectSize(G.current_entry->size);
   // The byte-order mark is looked for in the reader's first fill, which
   // spares a read of its own.
@@ -223,13 +227,11 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
   // The reader has its own large buffer: the stream needs none (and so
   // does not query the file to size one).
   std::setvbuf(file, nullptr, _IONBF, 0);
-  PieceReader reader(file, G.source_buffer, true);
-  AnalyzePieces(G, reader, utf16_check);
+  AnalyzePieces(G, file, -1, utf16_check);
 }
 
 void ReadAndAnalyzeDescriptor(GlobalData& G, int fd, bool utf16_check) {
-  PieceReader reader(fd, G.source_buffer);
-  AnalyzePieces(G, reader, utf16_check);
+  AnalyzePieces(G, nullptr, fd, utf16_check);
 }
 
 }  // namespace zav

@@ -53,7 +53,7 @@ class PieceReader {
   void FindNul();
   // Next's body, inlined into the analyser's line loop.
   bool TakePiece(char*& text, int& length, bool& at_eof);
-  friend void AnalyzePieces(GlobalData& G, PieceReader& reader, bool utf16_check);
+  friend void AnalyzePieces(GlobalData& G, FILE* file, int fd, bool utf16_check);
 
   FILE* file_;
   int fd_;  // read with read() when not negative, else through file_
