@@ -10,17 +10,20 @@
 
 namespace zav {
 
+bool SizesReadWhileCollecting(const GlobalData& G) {
+  return G.sw.debug || G.sw.Decharacter();
+}
+
 FileCollector::FileCollector(GlobalData& G) : G_(G), filter_(G.settings) {}
 
 void FileCollector::Append(const std::string& name,
                            const std::string& extension) {
   FileEntry entry;
   entry.name = name;
-  // The run takes size and time from the open file. Only the debug listing
-  // of the set shows the size before that; a file that cannot be examined
-  // keeps size and time 0, and the run reports it when it fails to open it.
+  // A file that cannot be examined keeps size and time 0; the run reports
+  // it when it fails to open it.
   struct stat st;
-  if (G_.sw.debug && ::stat(name.c_str(), &st) == 0) {
+  if (SizesReadWhileCollecting(G_) && ::stat(name.c_str(), &st) == 0) {
     entry.time = static_cast<int64_t>(st.st_mtime);
     entry.size = static_cast<int64_t>(st.st_size);
   }

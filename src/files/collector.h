@@ -10,6 +10,14 @@
 
 namespace zav {
 
+// True when each file's size and time are read as it joins the set and
+// kept for its reports: the debug listing of the set shows them before any
+// file is opened, and -D rewrites files during the run (a file named twice,
+// or through a link, keeps what it had before the run changed it).
+// Otherwise they are read from the open file, which spares a look-up of
+// every name.
+bool SizesReadWhileCollecting(const GlobalData& G);
+
 class FileCollector {
  public:
   explicit FileCollector(GlobalData& G);
@@ -18,8 +26,8 @@ class FileCollector {
   const PathFilter& filter() const { return filter_; }
 
   // Appends `name` to the header list when `extension` begins with "h" or
-  // "H", else to the source list. Its size and time are read when the file
-  // is opened (with the debug flag also now, for the listing of the set).
+  // "H", else to the source list, with its size and time when
+  // SizesReadWhileCollecting.
   void Append(const std::string& name, const std::string& extension);
 
   // A file named on the command line or in a list file: passed over

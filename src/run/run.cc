@@ -19,6 +19,7 @@
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "baseline/work_file.h"
+#include "files/collector.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -143,8 +144,8 @@ void ReportOpenProblem(GlobalData& G, const FileEntry& entry, bool modify) {
 }
 
 // Opens the entry's file (`modify`: for reading and writing) and takes its
-// date and size from the open descriptor: the open is the only look-up of
-// the name. FIFOs, devices and sockets (or links to them) are never read:
+// date and size from the open descriptor unless the set has them already:
+// the open is the only look-up of the name. FIFOs, devices and sockets (or links to them) are never read:
 // a FIFO is opened without waiting and closed again, as is a device. -1
 // after the message when the file is not taken.
 int OpenEntry(GlobalData& G, FileEntry& entry, bool modify) {
@@ -166,8 +167,10 @@ int OpenEntry(GlobalData& G, FileEntry& entry, bool modify) {
     ReportOpenProblem(G, entry, modify);
     return -1;
   }
-  entry.time = static_cast<int64_t>(info.st_mtime);
-  entry.size = static_cast<int64_t>(info.st_size);
+  if (!SizesReadWhileCollecting(G)) {
+    entry.time = static_cast<int64_t>(info.st_mtime);
+    entry.size = static_cast<int64_t>(info.st_size);
+  }
   return fd;
 }
 
