@@ -145,9 +145,10 @@ void ReportOpenProblem(GlobalData& G, const FileEntry& entry, bool modify) {
 
 // Opens the entry's file (`modify`: for reading and writing) and takes its
 // date and size from the open descriptor unless the set has them already:
-// the open is the only look-up of the name. FIFOs, devices and sockets (or links to them) are never read:
-// a FIFO is opened without waiting and closed again, as is a device. -1
-// after the message when the file is not taken.
+// the open is the file loop's one look-up of the name. FIFOs, devices and
+// sockets (or links to them) are never read: a FIFO or device is opened
+// without waiting and closed again at once. -1 after the message when the
+// file is not taken.
 int OpenEntry(GlobalData& G, FileEntry& entry, bool modify) {
   bool not_regular = false;
   struct stat info;
