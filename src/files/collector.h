@@ -28,13 +28,13 @@ class FileCollector {
   // Appends `name` to the header list when `extension` begins with "h" or
   // "H", else to the source list, with its size and time when
   // SizesReadWhileCollecting.
-  void Append(const std::string& name, const std::string& extension);
+  void Append(std::string name, const std::string& extension);
 
   // A file named on the command line or in a list file: passed over
   // silently without an extension or when the pattern filter takes it;
   // reported when its extension is not valid (except the -O output file
   // when `is_argument`); appended otherwise.
-  void AddNamedFile(const std::string& name, bool is_argument);
+  void AddNamedFile(std::string name, bool is_argument);
 
   // Advances the progress display of the descent by one file.
   void AdvanceProgress();
