@@ -369,7 +369,7 @@ void StartLine(GlobalData& G, const char* line, int length, bool extras) {
   // The text after `length` is a line end or the NUL, never a blank.
   const int first = FirstNonBlank(line, length);
   L.first_nonblank = first;
-  L.directive_line = (line[first] == '#') | (L.continuation & L.preprocessor_line);
+  L.directive_line = line[first] == '#' || (L.continuation && L.preprocessor_line);
   G.file.characters_count += length;
   if (!L.continuation) {
     // Only the extraction reads the extraction text; its switches hold
@@ -407,15 +407,13 @@ template <bool kExtras>
 void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   LexState& L = G.lex;
   FileMetrics& F = G.file;
-  // The line's kind (blank, code, comment) changes from line to line with
-  // no pattern a branch predictor could learn: the flags are counted
-  // without branches.
-  const bool blank = L.blank;
-  L.comment_seen = L.comment_seen & !blank;
+  if (L.blank) L.comment_seen = false;
   if (kExtras && TracesLines(G)) TraceLine(G, line, line_number);
-  F.blank_lines_count += blank;
-  L.consecutive_comment_lines &= static_cast<int>(blank) - 1;  // 0 on a blank line
-  F.loc_count += L.code_seen;
+  if (L.blank) {
+    ++F.blank_lines_count;
+    L.consecutive_comment_lines = 0;
+  }
+  if (L.code_seen) ++F.loc_count;
   if (kExtras && G.udqn.line_pass) ApplyUdqns(G, line, length, line_number);
   const bool comment_line = IsCommentLine(L);
   L.comment_line = comment_line;
@@ -431,11 +429,10 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     }
   }
   if (!G.lang.flags.other) StructureLineEnd(G, line);
-  // A code line sets the extern mark for the next one and, unless it also
-  // holds a comment, ends a run of comment lines.
-  const bool code = L.code_seen;
-  L.previous_line_extern = (code & L.extern_on_line) | (!code & L.previous_line_extern);
-  L.consecutive_comment_lines &= static_cast<int>(code & !comment_line) - 1;
+  if (L.code_seen) {
+    L.previous_line_extern = L.extern_on_line;
+    if (!comment_line) L.consecutive_comment_lines = 0;
+  }
   L.if_directive_line = false;
   L.extern_on_line = false;
   if (L.last_nonblank == '\\') {
