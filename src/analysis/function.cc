@@ -224,8 +224,8 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   return true;
 }
 
-// `plain` is a word already known to be no header qualifier, macro name or
-// rejected word (or empty): a name equal to it is not looked up again.
+// `plain` is a word already known to be no header qualifier or rejected
+// word (or empty): a name equal to it is not looked up again.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
@@ -252,15 +252,13 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
     return false;
   }
   if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
+  if (!known && IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
-  if (known) {
-    // none of the lookups below can refuse it
-  } else if (G.lists.macro_names.contains(name) &&
-             (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
+  // The run-wide macro table is asked last, and only for a name that does
+  // not stand right before a "(".
+  if (line[SkipBlanks(line, scanned.end)] != '(' && G.lists.macro_names.contains(name)) {
     return false;
-  } else if (IsHeaderQualifier(name)) {
-    return false;  // "requires (...)", "noexcept (...)"
   }
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
@@ -323,7 +321,12 @@ void AcceptHeader(GlobalData& G) {
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
-  TakeTemplateText(G.scope, F.template_text);
+  // Most headers follow no template header: then there is nothing to take.
+  if (G.scope.template_unread || !G.scope.template_text.empty()) {
+    TakeTemplateText(G.scope, F.template_text);
+  } else {
+    F.template_text.clear();
+  }
   F.comments_before_header = G.lex.consecutive_comment_lines;
   F.probable_macro = false;
   F.probable_macro_unread = true;  // looked at on this line's end
@@ -455,14 +458,21 @@ int GroupEnd(const char* line, int paren) {
 
 // "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
 // "decltype(x) g(": a macro, attribute or keyword group before the name.
-// A word before the "(" that is none of those goes to *plain.
+// A word before the "(" that is no qualifier or keyword, and no macro name
+// where that matters, goes to *plain.
 bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_view* plain) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
-  if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
+  if (!IsHeaderQualifier(word) &&
       (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
-    *plain = word;
-    return false;
+    // A group is a prefix only when another "(" follows it; without one
+    // on the line, whether the word names a macro decides nothing here,
+    // and the run-wide macro table (large, so slow to reach) is not asked.
+    if (std::strchr(line + paren + 1, '(') == nullptr ||
+        !G.lists.macro_names.contains(word)) {
+      *plain = word;
+      return false;
+    }
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
   // is a definition, not a prefix.

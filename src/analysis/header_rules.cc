@@ -51,8 +51,10 @@ std::string_view WordBefore(const char* line, int end, int* start) {
 // The collected header text after the parameter list, without leading blanks.
 std::string_view HeaderTail(const FunctionState& F) {
   std::string_view tail(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
-  const size_t first = tail.find_first_not_of(" \t\r\n");
-  return first == std::string_view::npos ? std::string_view() : tail.substr(first);
+  // A loop: find_first_not_of searches the set again for every character.
+  size_t first = 0;
+  while (first < tail.size() && IsWhiteSpace(tail[first])) ++first;
+  return tail.substr(first);
 }
 
 bool StartsInitialiserList(std::string_view tail) {
