@@ -419,7 +419,8 @@ GroupFacts FirstGroupFacts(std::string_view p) {
   int depth = 0;   // every bracket: which commas count
   int commas = 0;
   size_t size = p.size();
-  for (size_t i = 0; i < p.size(); ++i) {
+  for (size_t i = NextNestingCandidate(p, 0, 'v'); i < p.size();
+       i = NextNestingCandidate(p, i + 1, 'v')) {
     const char c = p[i];
     const Nesting n = NestingOf(c);
     if (n == Nesting::kNone) {
@@ -610,6 +611,10 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
   size_t close = std::string_view::npos;
   for (size_t i = 0; i < t.size(); ++i) {
     const char c = t[i];
+    if (static_cast<unsigned char>(c) > ')') {  // most characters: no blank, no parenthesis
+      *o++ = c;
+      continue;
+    }
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {

@@ -275,7 +275,8 @@ void PopClass(GlobalData& G) {
 // not start with "*" or "&" (a pointer to function stays data).
 bool IsMethodDeclaration(std::string_view text) {
   int angle = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
+  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
+       i = NextNestingCandidate(text, i + 1, '=')) {
     char c = text[i];
     if (c > '>' || c < '(') continue;  // none of "<>=("
     if (c == '<') ++angle;

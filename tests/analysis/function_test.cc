@@ -228,6 +228,7 @@ TEST(Normalisation, RulesOfTheParameterText) {
   EXPECT_EQ(CountParameters("(void)"), 0);
   EXPECT_EQ(CountParameters("(void *p)"), 1);
   EXPECT_EQ(CountParameters("(std::pair<int, int> p, int q[2])"), 2);
+  EXPECT_EQ(CountParameters("(const std::vector<std::pair<int, int>>& values, long count, void* user)"), 3);
 }
 
 class Validation : public test::HarnessTest {};
