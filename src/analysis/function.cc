@@ -109,12 +109,7 @@ void ScanNameBackward(const char* line, int from, ScannedName& out, int known_st
     if (IsIdentChar(static_cast<unsigned char>(c))) {
       // A run of name characters at once (most of a name): none of them
       // is a character the tests above look for.
-      int k = j - 1;
-      if (j + 1 == known_end) {
-        k = known_start - 1;
-      } else {
-        while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
-      }
+      const int k = (j + 1 == known_end ? known_start : NameRunStart(line, j)) - 1;
       // Taken from the right while there is room, as take() does.
       const int room = static_cast<int>(p - first);
       const int n = std::min(j - k, room);
