@@ -252,7 +252,8 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
   // is a header candidate like any capital name; elsewhere it is not a name.
   // The run-wide macro table is asked last, and only for a name that does
   // not stand right before a "(".
-  if (line[SkipBlanks(line, scanned.end)] != '(' && G.lists.macro_names.contains(name)) {
+  if (line[scanned.end] != '(' && line[SkipBlanks(line, scanned.end)] != '(' &&
+      G.lists.macro_names.contains(name)) {
     return false;
   }
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
@@ -682,7 +683,8 @@ bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view pl
     F.prefix.clear();
     return false;
   }
-  F.name.assign(scanned.name);
+  F.name.clear();
+  F.name.append(scanned.name);  // a plain append: no overlap to allow for
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
@@ -743,7 +745,7 @@ namespace {
     }
   }
   bool accepted = false;
-  if (first && SkipBlanks(line, 0) == i && F.line_end_word[0] != '\0') {
+  if (first && F.line_end_word[0] != '\0' && SkipBlanks(line, 0) == i) {
     // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
     // line before.
     const std::string joined = std::string(F.line_end_word.data()) + (line + i);

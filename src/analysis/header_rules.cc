@@ -149,7 +149,10 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   }
   before.remove_suffix(std::min(before.size(), name.size()));
   // "static const ElfW(Sym) *" / "check_match (": a declarator follows.
-  if (before.find_first_of("*&") != std::string_view::npos) return true;
+  // A loop: find_first_of searches the set again for every character.
+  if (std::any_of(before.begin(), before.end(), [](char c) { return c == '*' || c == '&'; })) {
+    return true;
+  }
   return TailHoldsDeclarationWord(before);
 }
 
