@@ -737,7 +737,9 @@ namespace {
     F.skip_group_depth = 1;
     return;
   }
-  if (G.lang.flags.java) {
+  // "record Name(": one search of the text before the "(" rules out most
+  // candidates before the words before it are taken apart.
+  if (G.lang.flags.java && std::string_view(line, i).find("record") != std::string_view::npos) {
     const std::string record = RecordName(line, i);
     if (!record.empty()) {
       BeginRecordHeader(G, record);

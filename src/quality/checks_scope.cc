@@ -157,12 +157,12 @@ void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
   const Settings& s = G.settings;
   if (text.find('*') != std::string_view::npos) RaiseNotice(G, kNoticePointerData, Line(G));
   if (visibility == 0) {
-    const bool event = HasWord(text, "event");
-    const bool constant = HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final"));
-    const bool delegate = HasWord(text, "delegate");
-    const bool ignored = (event && s.ignore_public_event) ||
-                         (constant && s.ignore_public_const) ||
-                         (delegate && s.ignore_public_delegate);
+    // A word is looked for only when its setting can make it count.
+    const bool ignored =
+        (s.ignore_public_event && HasWord(text, "event")) ||
+        (s.ignore_public_const &&
+         (HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final")))) ||
+        (s.ignore_public_delegate && HasWord(text, "delegate"));
     if (!ignored) RaiseNotice(G, kNoticePublicData, Line(G));
   } else if (visibility == 1) {
     RaiseNotice(G, kNoticeProtectedData, Line(G));
