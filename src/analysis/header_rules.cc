@@ -5,6 +5,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "analysis/nesting.h"
 #include "base/keywords.h"
 #include "base/line_text.h"
 
@@ -91,7 +92,8 @@ bool StartsInitialiserList(std::string_view tail) {
 // initialiser list, whatever qualifiers precede it.
 static bool HasInitialiserList(std::string_view tail) {
   int depth = 0;
-  for (size_t k = 0; k < tail.size(); ++k) {
+  for (size_t k = NextNestingCandidate(tail, 0, ':'); k < tail.size();
+       k = NextNestingCandidate(tail, k + 1, ':')) {
     const char c = tail[k];
     if (c == '(') ++depth;
     if (c == ')' && depth > 0) --depth;
