@@ -626,14 +626,17 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
       for (const char c : t.substr(0, brace)) put(c);
     }
   } else {
-    // After the group, the text up to a "{" or an initialiser list's ":".
-    size_t j = close + 1;
-    for (; j < t.size(); ++j) {
-      const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
-                              (j == 0 || t[j - 1] != ':');
-      if (t[j] == '{' || (!is_operator && lone_colon)) break;
+    // After the group, the text up to a "{" or an initialiser list's ":",
+    // written as it is passed.
+    for (size_t j = close + 1; j < t.size(); ++j) {
+      const char c = t[j];
+      if (c == '{') break;
+      if (c == ':' && !is_operator && (j + 1 >= t.size() || t[j + 1] != ':') &&
+          t[j - 1] != ':') {
+        break;  // a lone ":"
+      }
+      put(c);
     }
-    for (size_t k = close + 1; k < j; ++k) put(t[k]);
   }
   while (o != begin && o[-1] == ' ') --o;
   out.resize(o - begin);
