@@ -403,10 +403,12 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
 // What BeginFunction needs of the first balanced "(...)" group of a
 // parameter text (the whole text when none closes), found in one pass:
 // its parameters, 0 for "()" and "(void)", else the commas at its top
-// level plus one; and whether "void" stands in it as a word.
+// level plus one; and whether "void" stands in it as a word, which is
+// read only for a list without parameters: there it stands exactly when
+// the list is "(void)", so no list is searched for it.
 struct GroupFacts {
   int params = 0;
-  bool void_word = false;
+  bool void_word = false;  // the list is "(void)"
 };
 
 GroupFacts FirstGroupFacts(std::string_view p) {
@@ -415,17 +417,12 @@ GroupFacts FirstGroupFacts(std::string_view p) {
   int depth = 0;   // every bracket: which commas count
   int commas = 0;
   size_t size = p.size();
-  for (size_t i = NextNestingCandidate(p, 0, 'v'); i < p.size();
-       i = NextNestingCandidate(p, i + 1, 'v')) {
+  for (size_t i = NextNestingCandidate(p, 0, ','); i < p.size();
+       i = NextNestingCandidate(p, i + 1, ',')) {
     const char c = p[i];
     const Nesting n = NestingOf(c);
-    if (n == Nesting::kNone) {
-      if (c == 'v' && !facts.void_word && p.compare(i, 4, "void") == 0 &&
-          (i == 0 || !IsIdentChar(static_cast<unsigned char>(p[i - 1]))) &&
-          (i + 4 >= p.size() || !IsIdentChar(static_cast<unsigned char>(p[i + 4])))) {
-        facts.void_word = true;
-      }
-    } else if (n == Nesting::kOpen) {
+    if (n == Nesting::kNone) continue;  // a character folded onto the set
+    if (n == Nesting::kOpen) {
       ++depth;
       if (c == '(') ++parens;
     } else if (n == Nesting::kClose) {
@@ -439,7 +436,8 @@ GroupFacts FirstGroupFacts(std::string_view p) {
     }
   }
   const std::string_view group = p.substr(0, size);
-  facts.params = group == "()" || group == "(void)" ? 0 : commas + 1;
+  facts.void_word = group == "(void)";
+  facts.params = group == "()" || facts.void_word ? 0 : commas + 1;
   return facts;
 }
 
