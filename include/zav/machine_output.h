@@ -78,6 +78,14 @@ struct MachineOutput {
   // elements of its "notices" array, and those raised after the file loop
   // (the inheritance notices).
   ByteBuffer file_notices_json;
+  // JSON: the last record in file_notices_json of a notice that names no
+  // function or class. Such a notice raised again for the same line (one
+  // per tab of the line) has the same record, copied from there.
+  struct LineNoticeRecord {
+    int number = -1;  // none yet in this file
+    int32_t line = 0;
+    size_t start = 0, size = 0;  // the record, without the comma before it
+  } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
   // run (see JsonNoticeParts).

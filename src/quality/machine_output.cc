@@ -72,6 +72,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();
+  M.last_line_notice = {};
 }
 
 namespace {
