@@ -74,8 +74,8 @@ void CloseReportStream(GlobalData& G) {
   if (G.report.owns_file) CloseOwnedFile(G);
 }
 
-void UseLargeReportFileBuffer(GlobalData& G) {
-  if (G.report.owns_file) std::setvbuf(G.report.out, nullptr, _IOFBF, size_t{1} << 18);
+void UnbufferReportFile(GlobalData& G) {
+  if (G.report.owns_file) std::setvbuf(G.report.out, nullptr, _IONBF, 0);
 }
 
 void Print(GlobalData& G, const char* format, ...) {

@@ -21,11 +21,10 @@ bool OpenReportFile(GlobalData& G, const std::string& path);
 // sets G.report.write_failed (the run then exits with 1).
 void CloseReportStream(GlobalData& G);
 
-// Gives the report file, before anything is written to it, a buffer of
-// 256 KB: the JSON and SARIF documents come in pieces of a file object
-// (often a few KB) or less, and a system call per piece costs more than
-// copying it once more.
-void UseLargeReportFileBuffer(GlobalData& G);
+// Leaves the report file, before anything is written to it, without a
+// buffer of the C library: the JSON and SARIF documents are built in large
+// pieces by their own writers, which a buffer would only copy again.
+void UnbufferReportFile(GlobalData& G);
 
 // printf to the report stream.
 void Print(GlobalData& G, const char* format, ...)

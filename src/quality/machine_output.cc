@@ -51,7 +51,7 @@ std::string KeywordNoticeText(std::string_view keyword) {
 
 void BeginMachineDocument(GlobalData& G) {
   MachineOutput& M = G.report.machine;
-  UseLargeReportFileBuffer(G);
+  UnbufferReportFile(G);
   M.doc = G.report.out;
   M.silent = true;
   // User-defined notices load now, so that the document can list them
