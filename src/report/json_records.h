@@ -17,13 +17,11 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 // "counters": every keyword and token counter, by its XML element name.
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
-// One function, class or namespace record.
-// `plain_parameters`: a stored parameter text known to need no escaping
-// (or null), updated to the function's own when it needs none: pointers
-// into the list's store stand for their texts until the list starts
-// another file.
-void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
-                       const char*& plain_parameters);
+// Appends a function record to `out`, a comma first unless it is empty: the
+// elements of a "functions" array.
+void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r);
+
+// One class or namespace record.
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 
