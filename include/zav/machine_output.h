@@ -70,14 +70,28 @@ struct MachineOutput {
   // machine format is active. While one is, the report writers are silent.
   FILE* doc = nullptr;
   bool silent = false;
-  // First records of the run-long lists not yet written with a file.
-  size_t function_start = 0, class_start = 0, namespace_start = 0;
+  // First records of the run-long class and namespace lists not yet
+  // written with a file.
+  size_t class_start = 0, namespace_start = 0;
   // JSON: no class record is read after its file is written.
   bool drop_written_classes = false;
+  // JSON: the functions of the file being analysed, already written as the
+  // elements of its "functions" array as each one ends, in place of the
+  // run-wide function list, which nothing else reads in such a run.
+  bool functions_in_place = false;
+  ByteBuffer file_functions_json;
   // JSON: notices of the file being analysed, already written as the
   // elements of its "notices" array, and those raised after the file loop
   // (the inheritance notices).
   ByteBuffer file_notices_json;
+  // JSON: the last record in file_notices_json of a notice that names no
+  // function or class. Such a notice raised again for the same line (one
+  // per tab of the line) has the same record, copied from there.
+  struct LineNoticeRecord {
+    int number = -1;  // none yet in this file
+    int32_t line = 0;
+    size_t start = 0, size = 0;  // the record, without the comma before it
+  } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
   // run (see JsonNoticeParts).

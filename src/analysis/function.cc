@@ -13,6 +13,7 @@
 #include "base/complexity.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
+#include "report/machine_output.h"
 #include "report/structure_output.h"
 #include "quality/checks.h"
 
@@ -929,7 +930,7 @@ void EndFunction(GlobalData& G) {
     }
   }
 
-  G.lists.functions.push_back(r);
+  if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
   F.parameters = std::move(r.parameters);
   F.file_name_room = std::move(r.file_name);

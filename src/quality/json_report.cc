@@ -186,11 +186,7 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");
-  const FunctionList& functions = G.lists.functions;
-  const char* plain_parameters = nullptr;
-  for (size_t i = M.function_start; i < functions.size(); ++i) {
-    WriteJsonFunction(w, functions.Stored(i), plain_parameters);
-  }
+  w.LongText(M.file_functions_json.View());
   w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
                     WriteJsonClass);
