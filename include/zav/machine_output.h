@@ -16,6 +16,8 @@
 
 namespace zav {
 
+class JsonWriter;
+
 enum class MachineFormat { kNone, kJson, kSarif };
 
 // A notice as the machine documents carry it: its number, line and text,
@@ -98,6 +100,11 @@ struct MachineOutput {
   std::vector<JsonNoticeParts> notice_parts;
   // The same for notice 22, per keyword it names.
   std::vector<std::pair<std::string, JsonNoticeParts>> keyword_notice_parts;
+  // JSON: the writer of the file objects, kept for the whole run so that
+  // the document leaves in blocks of its full buffer rather than in a
+  // write per file (shared_ptr: the type is complete only where it is
+  // made).
+  std::shared_ptr<JsonWriter> file_writer;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
   // SARIF: results written but not yet drained into the document.
   std::string pending_results;

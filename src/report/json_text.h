@@ -203,6 +203,8 @@ class JsonWriter {
   // costs no copying of what was already built. The caller still flushes
   // the rest.
   explicit JsonWriter(FILE* sink) : JsonWriter() { sink_ = sink; }
+  // The same with a buffer of `size` bytes.
+  JsonWriter(FILE* sink, size_t size) : JsonWriter(size) { sink_ = sink; }
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);
