@@ -16,6 +16,8 @@
 
 namespace zav {
 
+class JsonWriter;
+
 enum class MachineFormat { kNone, kJson, kSarif };
 
 // A notice as the machine documents carry it: its number, line and text,
@@ -70,20 +72,39 @@ struct MachineOutput {
   // machine format is active. While one is, the report writers are silent.
   FILE* doc = nullptr;
   bool silent = false;
-  // First records of the run-long lists not yet written with a file.
-  size_t function_start = 0, class_start = 0, namespace_start = 0;
+  // First records of the run-long class and namespace lists not yet
+  // written with a file.
+  size_t class_start = 0, namespace_start = 0;
   // JSON: no class record is read after its file is written.
   bool drop_written_classes = false;
+  // JSON: the functions of the file being analysed, already written as the
+  // elements of its "functions" array as each one ends, in place of the
+  // run-wide function list, which nothing else reads in such a run.
+  bool functions_in_place = false;
+  ByteBuffer file_functions_json;
   // JSON: notices of the file being analysed, already written as the
   // elements of its "notices" array, and those raised after the file loop
   // (the inheritance notices).
   ByteBuffer file_notices_json;
+  // JSON: the last record in file_notices_json of a notice that names no
+  // function or class. Such a notice raised again for the same line (one
+  // per tab of the line) has the same record, copied from there.
+  struct LineNoticeRecord {
+    int number = -1;  // none yet in this file
+    int32_t line = 0;
+    size_t start = 0, size = 0;  // the record, without the comma before it
+  } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
   // run (see JsonNoticeParts).
   std::vector<JsonNoticeParts> notice_parts;
   // The same for notice 22, per keyword it names.
   std::vector<std::pair<std::string, JsonNoticeParts>> keyword_notice_parts;
+  // JSON: the writer of the file objects, kept for the whole run so that
+  // the document leaves in blocks of its full buffer rather than in a
+  // write per file (shared_ptr: the type is complete only where it is
+  // made).
+  std::shared_ptr<JsonWriter> file_writer;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
   // SARIF: results written but not yet drained into the document.
   std::string pending_results;

@@ -273,7 +273,7 @@ namespace {
 
 // Notice 30 for each of `tabs` tabs; out of line, as tabs are rare.
 [[gnu::noinline]] void RaiseTabNotices(GlobalData& G, int tabs, int32_t line_number) {
-  for (int t = 0; t < tabs; ++t) RaiseNotice(G, kNoticeTab, line_number);
+  RaiseRepeatedNotice(G, kNoticeTab, line_number, tabs);
 }
 
 // CountSegment for comment text (kCode false) or code and string text.
@@ -479,10 +479,16 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       i = end;
       continue;
     }
-    if (k & kTab) {
-      spaces += G.settings.tab_spaces;
-      RaiseNotice(G, kNoticeTab, line_number);
-      ++i;
+    if (k & kTab) {  // a run of tabs, a notice for each
+      int tabs = 1;
+      while (i + tabs < length && line[i + tabs] == '\t') ++tabs;
+      spaces += static_cast<int64_t>(tabs) * G.settings.tab_spaces;
+      if (tabs == 1) {
+        RaiseNotice(G, kNoticeTab, line_number);
+      } else {
+        RaiseRepeatedNotice(G, kNoticeTab, line_number, tabs);
+      }
+      i += tabs;
       continue;
     }
     flush(i);

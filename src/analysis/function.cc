@@ -13,6 +13,7 @@
 #include "base/complexity.h"
 #include "analysis/scope.h"
 #include "analysis/structure.h"
+#include "report/machine_output.h"
 #include "report/structure_output.h"
 #include "quality/checks.h"
 
@@ -109,12 +110,7 @@ void ScanNameBackward(const char* line, int from, ScannedName& out, int known_st
     if (IsIdentChar(static_cast<unsigned char>(c))) {
       // A run of name characters at once (most of a name): none of them
       // is a character the tests above look for.
-      int k = j - 1;
-      if (j + 1 == known_end) {
-        k = known_start - 1;
-      } else {
-        while (k >= 0 && IsIdentChar(static_cast<unsigned char>(line[k]))) --k;
-      }
+      const int k = (j + 1 == known_end ? known_start : NameRunStart(line, j)) - 1;
       // Taken from the right while there is room, as take() does.
       const int room = static_cast<int>(p - first);
       const int n = std::min(j - k, room);
@@ -224,8 +220,8 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
   return true;
 }
 
-// `plain` is a word already known to be no header qualifier, macro name or
-// rejected word (or empty): a name equal to it is not looked up again.
+// `plain` is a word already known to be no header qualifier or rejected
+// word (or empty): a name equal to it is not looked up again.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                   const char* line, std::string_view plain) {
   const std::string_view name = scanned.name;
@@ -252,15 +248,14 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
     return false;
   }
   if (G.lang.flags.csharp && name.find('[') != std::string_view::npos) return false;
+  if (!known && IsHeaderQualifier(name)) return false;  // "requires (...)", "noexcept (...)"
   // A macro name standing before its own parameter list ("STRCPY (...)")
   // is a header candidate like any capital name; elsewhere it is not a name.
-  if (known) {
-    // none of the lookups below can refuse it
-  } else if (G.lists.macro_names.contains(name) &&
-             (line[SkipBlanks(line, scanned.end)] != '(' || IsHeaderQualifier(name))) {
+  // The run-wide macro table is asked last, and only for a name that does
+  // not stand right before a "(".
+  if (line[scanned.end] != '(' && line[SkipBlanks(line, scanned.end)] != '(' &&
+      G.lists.macro_names.contains(name)) {
     return false;
-  } else if (IsHeaderQualifier(name)) {
-    return false;  // "requires (...)", "noexcept (...)"
   }
   if (scanned.start > 0 && line[scanned.start - 1] == '@') return false;  // annotation
   return true;
@@ -323,7 +318,12 @@ void AcceptHeader(GlobalData& G) {
   F.params_end = 0;
   F.header_line = G.reader.line_number;
   F.header_text.Assign("(");
-  TakeTemplateText(G.scope, F.template_text);
+  // Most headers follow no template header: then there is nothing to take.
+  if (G.scope.template_unread || !G.scope.template_text.empty()) {
+    TakeTemplateText(G.scope, F.template_text);
+  } else {
+    F.template_text.clear();
+  }
   F.comments_before_header = G.lex.consecutive_comment_lines;
   F.probable_macro = false;
   F.probable_macro_unread = true;  // looked at on this line's end
@@ -404,10 +404,12 @@ void UpdateFileTotals(FileMetrics& t, const FunctionRecord& r) {
 // What BeginFunction needs of the first balanced "(...)" group of a
 // parameter text (the whole text when none closes), found in one pass:
 // its parameters, 0 for "()" and "(void)", else the commas at its top
-// level plus one; and whether "void" stands in it as a word.
+// level plus one; and whether "void" stands in it as a word, which is
+// read only for a list without parameters: there it stands exactly when
+// the list is "(void)", so no list is searched for it.
 struct GroupFacts {
   int params = 0;
-  bool void_word = false;
+  bool void_word = false;  // the list is "(void)"
 };
 
 GroupFacts FirstGroupFacts(std::string_view p) {
@@ -416,16 +418,12 @@ GroupFacts FirstGroupFacts(std::string_view p) {
   int depth = 0;   // every bracket: which commas count
   int commas = 0;
   size_t size = p.size();
-  for (size_t i = 0; i < p.size(); ++i) {
+  for (size_t i = NextNestingCandidate(p, 0, ','); i < p.size();
+       i = NextNestingCandidate(p, i + 1, ',')) {
     const char c = p[i];
     const Nesting n = NestingOf(c);
-    if (n == Nesting::kNone) {
-      if (c == 'v' && !facts.void_word && p.compare(i, 4, "void") == 0 &&
-          (i == 0 || !IsIdentChar(static_cast<unsigned char>(p[i - 1]))) &&
-          (i + 4 >= p.size() || !IsIdentChar(static_cast<unsigned char>(p[i + 4])))) {
-        facts.void_word = true;
-      }
-    } else if (n == Nesting::kOpen) {
+    if (n == Nesting::kNone) continue;  // a character folded onto the set
+    if (n == Nesting::kOpen) {
       ++depth;
       if (c == '(') ++parens;
     } else if (n == Nesting::kClose) {
@@ -439,7 +437,8 @@ GroupFacts FirstGroupFacts(std::string_view p) {
     }
   }
   const std::string_view group = p.substr(0, size);
-  facts.params = group == "()" || group == "(void)" ? 0 : commas + 1;
+  facts.void_word = group == "(void)";
+  facts.params = group == "()" || facts.void_word ? 0 : commas + 1;
   return facts;
 }
 
@@ -455,14 +454,21 @@ int GroupEnd(const char* line, int paren) {
 
 // "__attribute__((noreturn)) die(", "__declspec(dllexport) int f(",
 // "decltype(x) g(": a macro, attribute or keyword group before the name.
-// A word before the "(" that is none of those goes to *plain.
+// A word before the "(" that is no qualifier or keyword, and no macro name
+// where that matters, goes to *plain.
 bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_view* plain) {
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
-  if (!IsHeaderQualifier(word) && !G.lists.macro_names.contains(word) &&
+  if (!IsHeaderQualifier(word) &&
       (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
-    *plain = word;
-    return false;
+    // A group is a prefix only when another "(" follows it; without one
+    // on the line, whether the word names a macro decides nothing here,
+    // and the run-wide macro table (large, so slow to reach) is not asked.
+    if (std::strchr(line + paren + 1, '(') == nullptr ||
+        !G.lists.macro_names.contains(word)) {
+      *plain = word;
+      return false;
+    }
   }
   // A "(" must follow on the line before any "{" or ";": "TEST(a, b) { f(); }"
   // is a definition, not a prefix.
@@ -600,6 +606,10 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
   size_t close = std::string_view::npos;
   for (size_t i = 0; i < t.size(); ++i) {
     const char c = t[i];
+    if (static_cast<unsigned char>(c) > ')') {  // most characters: no blank, no parenthesis
+      *o++ = c;
+      continue;
+    }
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {
@@ -615,14 +625,17 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
       for (const char c : t.substr(0, brace)) put(c);
     }
   } else {
-    // After the group, the text up to a "{" or an initialiser list's ":".
-    size_t j = close + 1;
-    for (; j < t.size(); ++j) {
-      const bool lone_colon = t[j] == ':' && (j + 1 >= t.size() || t[j + 1] != ':') &&
-                              (j == 0 || t[j - 1] != ':');
-      if (t[j] == '{' || (!is_operator && lone_colon)) break;
+    // After the group, the text up to a "{" or an initialiser list's ":",
+    // written as it is passed.
+    for (size_t j = close + 1; j < t.size(); ++j) {
+      const char c = t[j];
+      if (c == '{') break;
+      if (c == ':' && !is_operator && (j + 1 >= t.size() || t[j + 1] != ':') &&
+          t[j - 1] != ':') {
+        break;  // a lone ":"
+      }
+      put(c);
     }
-    for (size_t k = close + 1; k < j; ++k) put(t[k]);
   }
   while (o != begin && o[-1] == ' ') --o;
   out.resize(o - begin);
@@ -672,7 +685,8 @@ bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view pl
     F.prefix.clear();
     return false;
   }
-  F.name.assign(scanned.name);
+  F.name.clear();
+  F.name.append(scanned.name);  // a plain append: no overlap to allow for
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
@@ -725,7 +739,9 @@ namespace {
     F.skip_group_depth = 1;
     return;
   }
-  if (G.lang.flags.java) {
+  // "record Name(": one search of the text before the "(" rules out most
+  // candidates before the words before it are taken apart.
+  if (G.lang.flags.java && std::string_view(line, i).find("record") != std::string_view::npos) {
     const std::string record = RecordName(line, i);
     if (!record.empty()) {
       BeginRecordHeader(G, record);
@@ -733,7 +749,7 @@ namespace {
     }
   }
   bool accepted = false;
-  if (first && SkipBlanks(line, 0) == i && F.line_end_word[0] != '\0') {
+  if (first && F.line_end_word[0] != '\0' && SkipBlanks(line, 0) == i) {
     // "ForEachKeyTask" / "(BulkTask<K,V,?> p, ...) {": the name ended the
     // line before.
     const std::string joined = std::string(F.line_end_word.data()) + (line + i);
@@ -914,7 +930,7 @@ void EndFunction(GlobalData& G) {
     }
   }
 
-  G.lists.functions.push_back(r);
+  if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
   F.parameters = std::move(r.parameters);
   F.file_name_room = std::move(r.file_name);

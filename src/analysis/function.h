@@ -59,8 +59,15 @@ inline void FunctionLineEnd(GlobalData& G, const char* line) {
   // Blank, comment and directive lines have no details to take unless a
   // header is open, a header's macro test is unread or macros are listed.
   const LexState& L = G.lex;
-  if ((F.enabled && (F.probable_macro_unread || (L.code_seen && !L.directive_line))) ||
-      F.in_header || G.sw.macros) {
+  const bool code_line = F.enabled && L.code_seen && !L.directive_line;
+  // Most code lines end in no name and leave nothing else to do: no name
+  // is kept for the next line.
+  if (code_line && !F.probable_macro_unread && !F.in_header && !G.sw.macros &&
+      !IsIdentChar(static_cast<unsigned char>(L.last_nonblank))) {
+    F.line_end_word[0] = '\0';
+    return;
+  }
+  if (code_line || (F.enabled && F.probable_macro_unread) || F.in_header || G.sw.macros) {
     FunctionLineEndDetails(G, line);
   }
 }

@@ -1,7 +1,11 @@
 #include "analysis/header_rules.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
+#include "analysis/nesting.h"
 #include "base/keywords.h"
 #include "base/line_text.h"
 
@@ -39,11 +43,34 @@ bool IsHeaderQualifier(std::string_view w) {
 
 // The identifier ending right before line[end] (blanks skipped); its first
 // position goes to *start.
+int NameRunStart(const char* line, int end) {
+  int b = end;
+#if defined(__SSE2__)
+  // Sixteen characters before `b` at a time while the line holds them:
+  // names are often long, and a loop a character ends on a branch that
+  // is hard to predict.
+  while (b >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + b - 16));
+    const __m128i folded = _mm_or_si128(v, _mm_set1_epi8(0x20));  // "A" to "a"
+    const __m128i letter = _mm_and_si128(_mm_cmpgt_epi8(folded, _mm_set1_epi8('a' - 1)),
+                                         _mm_cmpgt_epi8(_mm_set1_epi8('z' + 1), folded));
+    const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)),
+                                        _mm_cmpgt_epi8(_mm_set1_epi8('9' + 1), v));
+    const __m128i name = _mm_or_si128(_mm_or_si128(letter, digit),
+                                      _mm_cmpeq_epi8(v, _mm_set1_epi8('_')));
+    const unsigned other = ~static_cast<unsigned>(_mm_movemask_epi8(name)) & 0xFFFFu;
+    if (other != 0) return b - 16 + (31 - __builtin_clz(other)) + 1;
+    b -= 16;
+  }
+#endif
+  while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+  return b;
+}
+
 std::string_view WordBefore(const char* line, int end, int* start) {
   int e = end;
   while (e > 0 && (line[e - 1] == ' ' || line[e - 1] == '\t')) --e;
-  int b = e;
-  while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
+  const int b = NameRunStart(line, e);
   if (start != nullptr) *start = b;
   return std::string_view(line + b, e - b);
 }
@@ -51,8 +78,10 @@ std::string_view WordBefore(const char* line, int end, int* start) {
 // The collected header text after the parameter list, without leading blanks.
 std::string_view HeaderTail(const FunctionState& F) {
   std::string_view tail(F.header_text.text + F.params_end, F.header_text.length - F.params_end);
-  const size_t first = tail.find_first_not_of(" \t\r\n");
-  return first == std::string_view::npos ? std::string_view() : tail.substr(first);
+  // A loop: find_first_not_of searches the set again for every character.
+  size_t first = 0;
+  while (first < tail.size() && IsWhiteSpace(tail[first])) ++first;
+  return tail.substr(first);
 }
 
 bool StartsInitialiserList(std::string_view tail) {
@@ -63,7 +92,8 @@ bool StartsInitialiserList(std::string_view tail) {
 // initialiser list, whatever qualifiers precede it.
 static bool HasInitialiserList(std::string_view tail) {
   int depth = 0;
-  for (size_t k = 0; k < tail.size(); ++k) {
+  for (size_t k = NextNestingCandidate(tail, 0, ':'); k < tail.size();
+       k = NextNestingCandidate(tail, k + 1, ':')) {
     const char c = tail[k];
     if (c == '(') ++depth;
     if (c == ')' && depth > 0) --depth;
@@ -121,7 +151,10 @@ bool NewHeaderReplaces(const GlobalData& G, const char* line, int paren) {
   }
   before.remove_suffix(std::min(before.size(), name.size()));
   // "static const ElfW(Sym) *" / "check_match (": a declarator follows.
-  if (before.find_first_of("*&") != std::string_view::npos) return true;
+  // A loop: find_first_of searches the set again for every character.
+  if (std::any_of(before.begin(), before.end(), [](char c) { return c == '*' || c == '&'; })) {
+    return true;
+  }
   return TailHoldsDeclarationWord(before);
 }
 

@@ -14,6 +14,10 @@ namespace zav {
 // position goes to *start.
 std::string_view WordBefore(const char* line, int end, int* start = nullptr);
 
+// The first position of the run of name characters (letters, digits, "_")
+// that ends right before line[end]; `end` itself when there is none.
+int NameRunStart(const char* line, int end);
+
 // Qualifiers, exception specifications and attribute words, which may stand
 // between a parameter list and the body.
 bool IsHeaderQualifier(std::string_view word);

@@ -23,16 +23,29 @@ constexpr size_t kBufferSize = 1 << 18;
 // at a time and may read up to kLinePadding bytes past a line's text.
 constexpr size_t kPadding = kLinePadding;
 
-// The first line feed in p[0..n), or nullptr; reads up to 15 bytes past
-// p + n, which the buffer's padding allows.
-const char* FindLineFeed(const char* p, size_t n) {
+// The first line feed in p[0..n), or nullptr; reads up to 64 bytes past p
+// and 15 past p + n, which the buffer's padding allows.
+inline __attribute__((always_inline)) const char* FindLineFeed(const char* p, size_t n) {
 #if defined(__SSE2__)
   const __m128i feed = _mm_set1_epi8('\n');
-  for (size_t k = 0; k < n; k += 16) {
+  auto feeds = [&](size_t k) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-    const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, feed)));
-    if (m != 0) {
-      const size_t at = k + static_cast<size_t>(__builtin_ctz(m));
+    return static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, feed))));
+  };
+  // Three lines in four are shorter than 64 bytes: their line feed is
+  // found in one mask of 64 bytes, with one test whose outcome is nearly
+  // always the same, where a loop of sixteen bytes ends after a number of
+  // rounds that the branch predictor cannot know. Feeds past n are stale
+  // buffer bytes.
+  const uint64_t m = feeds(0) | feeds(16) << 16 | feeds(32) << 32 | feeds(48) << 48;
+  if (m != 0) [[likely]] {
+    const size_t at = static_cast<size_t>(__builtin_ctzll(m));
+    return at < n ? p + at : nullptr;
+  }
+  for (size_t k = 64; k < n; k += 16) {
+    const unsigned m16 = static_cast<unsigned>(feeds(k));
+    if (m16 != 0) {
+      const size_t at = k + static_cast<size_t>(__builtin_ctz(m16));
       return at < n ? p + at : nullptr;
     }
   }
@@ -45,19 +58,22 @@ const char* FindLineFeed(const char* p, size_t n) {
 }  // namespace
 
 PieceReader::PieceReader(FILE* file, SourceBuffer& buffer, bool direct)
-    : file_(file), direct_(direct), saved_pos_(kBufferSize) {
+    : file_(file), fd_(direct ? ::fileno(file) : -1), saved_pos_(kBufferSize) {
   if (!buffer.data) buffer.data.reset(new char[kBufferSize + 1 + kPadding]());
   buffer_ = buffer.data.get();
+}
+
+PieceReader::PieceReader(int fd, SourceBuffer& buffer) : PieceReader(nullptr, buffer) {
+  fd_ = fd;
 }
 
 // Reads up to `want` bytes at end_. An unbuffered stream on a descriptor
 // is read with read() directly, which takes one system call per block
 // where the stream would ask again after a short read.
 size_t PieceReader::ReadSome(size_t want) {
-  const int fd = ::fileno(file_);
-  if (fd >= 0 && direct_) {
+  if (fd_ >= 0) {
     for (;;) {
-      const ssize_t n = ::read(fd, buffer_ + end_, want);
+      const ssize_t n = ::read(fd_, buffer_ + end_, want);
       if (n >= 0) return static_cast<size_t>(n);
       if (errno != EINTR) return 0;
     }
@@ -89,6 +105,17 @@ bool PieceReader::Fill() {
 std::string_view PieceReader::Peek() {
   if (end_ == 0 && !file_done_) Fill();
   return std::string_view(buffer_ + begin_, end_ - begin_);
+}
+
+void PieceReader::TakeRest(std::string& bytes) {
+  for (;;) {
+    bytes.append(buffer_ + begin_, end_ - begin_);
+    begin_ = end_ = 0;
+    if (file_done_) return;
+    const size_t n = ReadSome(kBufferSize);
+    if (n == 0) file_done_ = true;
+    end_ = n;
+  }
 }
 
 void PieceReader::FindNul() {
@@ -133,22 +160,24 @@ bool PieceReader::Next(char*& text, int& length, bool& at_eof) {
   return TakePiece(text, length, at_eof);
 }
 
-void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
-  // The reader has its own large buffer: the stream needs none (and so
-  // does not query the file to size one).
-  std::setvbuf(file, nullptr, _IONBF, 0);
-  PieceReader reader(file, G.source_buffer, true);
+// Analyses the file read through the stream `file`, or read from the
+// descriptor `fd` directly when that is not negative.
+void AnalyzePieces(GlobalData& G, FILE* file, int fd, bool utf16_check) {
+  PieceReader reader = fd >= 0 ? PieceReader(fd, G.source_buffer)
+                               : PieceReader(file, G.source_buffer, true);
   if (G.current_entry != nullptr) reader.ExpectSize(G.current_entry->size);
-  if (utf16_check) {
-    // The byte-order mark is looked for in the reader's first fill, which
-    // spares a read of its own.
+  // The byte-order mark is looked for in the reader's first fill, which
+  // spares a read of its own.
+  if (utf16_check && StartsWithUtf16Mark(reader.Peek())) {
+    std::string bytes;
+    reader.TakeRest(bytes);
     std::string utf8;
-    FILE* converted = OpenUtf16AsUtf8(reader.Peek(), file, utf8);
+    FILE* converted = OpenUtf16AsUtf8(bytes, utf8);
     if (converted != nullptr) {
       ReadAndAnalyzeFile(G, converted, false);
       std::fclose(converted);
-      return;
     }
+    return;
   }
   StartFileLines(G);
   // The key string (until it is found) and the skip tokens, tested
@@ -205,6 +234,17 @@ void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
     G.lex.suppress_rest_of_line = false;
     G.lex.java_annotation = false;
   }
+}
+
+void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check) {
+  // The reader has its own large buffer: the stream needs none (and so
+  // does not query the file to size one).
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  AnalyzePieces(G, file, -1, utf16_check);
+}
+
+void ReadAndAnalyzeDescriptor(GlobalData& G, int fd, bool utf16_check) {
+  AnalyzePieces(G, nullptr, fd, utf16_check);
 }
 
 }  // namespace zav

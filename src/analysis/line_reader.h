@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "zav/global_data.h"
@@ -20,6 +21,8 @@ class PieceReader {
   // kept for the next file. `direct`: the stream is unbuffered and nothing
   // was read through it yet, so its descriptor may be read directly.
   PieceReader(FILE* file, SourceBuffer& buffer, bool direct = false);
+  // Reads the open descriptor `fd` directly.
+  PieceReader(int fd, SourceBuffer& buffer);
 
   // Reads the next piece. Returns false when nothing was read (end of file).
   // `text` points at the NUL-terminated piece, valid until the next call;
@@ -40,16 +43,20 @@ class PieceReader {
   // Valid until the next call of Next.
   std::string_view Peek();
 
+  // Appends the bytes not yet handed out and the rest of the file to
+  // `bytes`; nothing is left to read afterwards.
+  void TakeRest(std::string& bytes);
+
  private:
   bool Fill();
   size_t ReadSome(size_t want);
   void FindNul();
   // Next's body, inlined into the analyser's line loop.
   bool TakePiece(char*& text, int& length, bool& at_eof);
-  friend void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check);
+  friend void AnalyzePieces(GlobalData& G, FILE* file, int fd, bool utf16_check);
 
   FILE* file_;
-  bool direct_;
+  int fd_;  // read with read() when not negative, else through file_
   char* buffer_;
   size_t begin_ = 0;  // first unread byte
   size_t end_ = 0;    // one past the last byte read from the file
@@ -71,5 +78,7 @@ class PieceReader {
 // tested against the skip tokens and analysed. `utf16_check`: a file that
 // begins with a UTF-16 byte-order mark is analysed as its UTF-8 text.
 void ReadAndAnalyzeFile(GlobalData& G, FILE* file, bool utf16_check = false);
+// The same over an open descriptor, read without a stream.
+void ReadAndAnalyzeDescriptor(GlobalData& G, int fd, bool utf16_check);
 
 }  // namespace zav

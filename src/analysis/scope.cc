@@ -275,7 +275,8 @@ void PopClass(GlobalData& G) {
 // not start with "*" or "&" (a pointer to function stays data).
 bool IsMethodDeclaration(std::string_view text) {
   int angle = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
+  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
+       i = NextNestingCandidate(text, i + 1, '=')) {
     char c = text[i];
     if (c > '>' || c < '(') continue;  // none of "<>=("
     if (c == '<') ++angle;
@@ -305,11 +306,16 @@ std::string WithoutAttributes(std::string_view text) {
 // A member declaration that declares data: not a friend, using, typedef or
 // static_assert declaration, and not a method.
 bool IsDataDeclaration(std::string_view text) {
-  size_t n = 0;  // the leading word, compared whole
-  while (n < text.size() && IsIdentChar(static_cast<unsigned char>(text[n]))) ++n;
-  const std::string_view first = text.substr(0, n);
-  if (first == "friend" || first == "using" || first == "typedef" || first == "static_assert") {
-    return false;
+  // The leading word, compared whole: only taken apart when its first
+  // letter is one of those words' ("text" is not empty here).
+  const char c = text[0];
+  if (c == 'f' || c == 'u' || c == 't' || c == 's') {
+    size_t n = 0;
+    while (n < text.size() && IsIdentChar(static_cast<unsigned char>(text[n]))) ++n;
+    const std::string_view first = text.substr(0, n);
+    if (first == "friend" || first == "using" || first == "typedef" || first == "static_assert") {
+      return false;
+    }
   }
   return !IsMethodDeclaration(text);
 }

@@ -48,18 +48,14 @@ std::string Utf16ToUtf8(std::string_view bytes, bool little_endian) {
   return out;
 }
 
-FILE* OpenUtf16AsUtf8(std::string_view head, FILE* file, std::string& text) {
-  if (head.size() < 2) return nullptr;
-  const auto mark0 = static_cast<unsigned char>(head[0]);
-  const auto mark1 = static_cast<unsigned char>(head[1]);
-  const bool little = mark0 == 0xFF && mark1 == 0xFE;
-  const bool big = mark0 == 0xFE && mark1 == 0xFF;
-  if (!little && !big) return nullptr;
-  std::string bytes(head);
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-  text = Utf16ToUtf8(std::string_view(bytes).substr(2), little);
+bool StartsWithUtf16Mark(std::string_view head) {
+  return head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF");
+}
+
+FILE* OpenUtf16AsUtf8(std::string_view bytes, std::string& text) {
+  if (!StartsWithUtf16Mark(bytes)) return nullptr;
+  const bool little = bytes[0] == '\xFF';
+  text = Utf16ToUtf8(bytes.substr(2), little);
   if (text.empty()) text.push_back('\n');  // fmemopen needs a buffer
   return ::fmemopen(text.data(), text.size(), "rb");
 }

@@ -12,11 +12,13 @@ namespace zav {
 // unpaired surrogate becomes U+FFFD; an odd last byte is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool little_endian);
 
-// `head` is the start of a file already read, `file` the stream over the
-// rest. When `head` begins with a UTF-16 byte-order mark, reads the rest
-// and returns a stream over the whole file's UTF-8 text, kept in `text`;
-// the caller closes that stream. Otherwise returns null and leaves `file`
-// untouched.
-FILE* OpenUtf16AsUtf8(std::string_view head, FILE* file, std::string& text);
+// True when `head`, the start of a file, begins with a UTF-16 byte-order
+// mark.
+bool StartsWithUtf16Mark(std::string_view head);
+
+// A stream over the UTF-8 text of `bytes`, a whole file that begins with
+// a UTF-16 byte-order mark, kept in `text`; the caller closes the stream.
+// Null when `bytes` has no such mark.
+FILE* OpenUtf16AsUtf8(std::string_view bytes, std::string& text);
 
 }  // namespace zav

@@ -95,12 +95,18 @@ void CutLineComment(std::string& s) {
 
 void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out) {
   const CharSet stop(delimiters);  // one test a character, no string search
+  // With delimiters no higher than the blank (the usual " \t\r\n"), any
+  // character above the blank is kept after one comparison.
+  unsigned char kept_above = ' ';
+  for (const char* d = delimiters; *d != '\0'; ++d) {
+    if (static_cast<unsigned char>(*d) > ' ') kept_above = 0xFF;
+  }
   out.resize(s.size());  // room for every character; cut to size below
   char* const begin = out.data();
   char* o = begin;
   bool gap = false;  // a delimiter since the last character kept
   for (const char c : s) {
-    if (stop.Has(c)) {
+    if (static_cast<unsigned char>(c) <= kept_above && stop.Has(c)) {
       gap = true;
       continue;
     }
@@ -209,6 +215,8 @@ bool NothingFollows(const char* line, int i) {
 }
 
 bool CharOutsideComments(const char* line, char c) {
+  // Most lines asked about hold no `c` at all: one library search says so.
+  if (std::strchr(line, c) == nullptr) return false;
   int i = 0;
   while (i < kLinePieceMax && line[i] != '\0') {
     if (line[i] == '/' && line[i + 1] == '/') return false;

@@ -141,12 +141,23 @@ MetricRecord ExpandFunction(const StoredFunction& s) {
   return r;
 }
 
+namespace {
+
+// Replaces `to` with `text`: a plain append into the room `to` has (an
+// assignment from a view allows for overlap, which stored texts never have).
+void AssignText(std::string& to, std::string_view text) {
+  to.clear();
+  to.append(text);
+}
+
+}  // namespace
+
 void ExpandFunctionInto(const StoredFunction& s, MetricRecord& r) {
   r.kind = RecordKind::kFunction;
-  r.name = TextStore::View(s.name);
-  r.parameters = TextStore::View(s.parameters);
-  r.template_text = TextStore::View(s.template_text);
-  r.file_name = TextStore::View(s.file_name);
+  AssignText(r.name, TextStore::View(s.name));
+  AssignText(r.parameters, TextStore::View(s.parameters));
+  AssignText(r.template_text, TextStore::View(s.template_text));
+  AssignText(r.file_name, TextStore::View(s.file_name));
   r.line = s.line;
   r.last_line = s.last_line;
   r.loc = s.loc;

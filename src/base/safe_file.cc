@@ -73,19 +73,28 @@ FILE* OpenGeneratedFile(const std::string& path) {
   return out;
 }
 
-FILE* OpenRegularFile(const std::string& path, bool update, bool& not_regular) {
+int OpenRegularDescriptor(const std::string& path, bool update, bool& not_regular,
+                          struct stat& info) {
   not_regular = false;
-  int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  struct stat info;
+  // O_NOCTTY: a terminal named by mistake does not become the process's.
+  int fd = ::open(path.c_str(),
+                  (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     not_regular = true;
     ::close(fd);
     errno = EINVAL;
-    return nullptr;
+    return -1;
   }
   // O_NONBLOCK only kept the open itself from waiting on a FIFO or device;
   // reads and writes of a regular file never block, so the flag can stay.
+  return fd;
+}
+
+FILE* OpenRegularFile(const std::string& path, bool update, bool& not_regular) {
+  struct stat info;
+  const int fd = OpenRegularDescriptor(path, update, not_regular, info);
+  if (fd < 0) return nullptr;
   FILE* file = ::fdopen(fd, update ? "r+b" : "rb");
   if (file == nullptr) ::close(fd);
   return file;

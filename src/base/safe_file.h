@@ -2,6 +2,7 @@
 // configuration) without ever harming a file that is not theirs.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdio>
@@ -20,6 +21,11 @@ FILE* OpenGeneratedFile(const std::string& path);
 // but closed again at once, and `not_regular` is set. Null with errno set
 // when the file cannot be opened.
 FILE* OpenRegularFile(const std::string& path, bool update, bool& not_regular);
+
+// The same as a descriptor, with the file's status in `info`; -1 with
+// errno set when it cannot be opened.
+int OpenRegularDescriptor(const std::string& path, bool update, bool& not_regular,
+                          struct stat& info);
 
 // A file written beside its final name and moved into place in one step,
 // so that the name holds the old content or the new, never a part of it,

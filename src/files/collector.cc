@@ -4,29 +4,33 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "base/output.h"
 #include "base/xml_text.h"
 
 namespace zav {
 
+bool SizesReadWhileCollecting(const GlobalData& G) {
+  return G.sw.debug || G.sw.Decharacter();
+}
+
 FileCollector::FileCollector(GlobalData& G) : G_(G), filter_(G.settings) {}
 
-void FileCollector::Append(const std::string& name,
-                           const std::string& extension) {
+void FileCollector::Append(std::string name, const std::string& extension) {
   FileEntry entry;
-  entry.name = name;
+  entry.name = std::move(name);
   // A file that cannot be examined keeps size and time 0; the run reports
   // it when it fails to open it.
   struct stat st;
-  if (::stat(name.c_str(), &st) == 0) {
+  if (SizesReadWhileCollecting(G_) && ::stat(entry.name.c_str(), &st) == 0) {
     entry.time = static_cast<int64_t>(st.st_mtime);
     entry.size = static_cast<int64_t>(st.st_size);
   }
   (IsHeaderExtension(extension) ? headers_ : sources_).push_back(std::move(entry));
 }
 
-void FileCollector::AddNamedFile(const std::string& name, bool is_argument) {
+void FileCollector::AddNamedFile(std::string name, bool is_argument) {
   std::string extension;
   if (!NameExtension(G_, name, extension)) return;
   if (filter_.Filtered(name)) return;
@@ -41,7 +45,7 @@ void FileCollector::AddNamedFile(const std::string& name, bool is_argument) {
     }
     return;
   }
-  Append(name, extension);
+  Append(std::move(name), extension);
 }
 
 void FileCollector::AdvanceProgress() {

@@ -10,6 +10,14 @@
 
 namespace zav {
 
+// True when each file's size and time are read as it joins the set and
+// kept for its reports: the debug listing of the set shows them before any
+// file is opened, and -D rewrites files during the run (a file named twice,
+// or through a link, keeps what it had before the run changed it).
+// Otherwise they are read from the open file, which spares a look-up of
+// every name.
+bool SizesReadWhileCollecting(const GlobalData& G);
+
 class FileCollector {
  public:
   explicit FileCollector(GlobalData& G);
@@ -17,15 +25,16 @@ class FileCollector {
   GlobalData& G() { return G_; }
   const PathFilter& filter() const { return filter_; }
 
-  // Appends `name` (its size and time read now) to the header list when
-  // `extension` begins with "h" or "H", else to the source list.
-  void Append(const std::string& name, const std::string& extension);
+  // Appends `name` to the header list when `extension` begins with "h" or
+  // "H", else to the source list, with its size and time when
+  // SizesReadWhileCollecting.
+  void Append(std::string name, const std::string& extension);
 
   // A file named on the command line or in a list file: passed over
   // silently without an extension or when the pattern filter takes it;
   // reported when its extension is not valid (except the -O output file
   // when `is_argument`); appended otherwise.
-  void AddNamedFile(const std::string& name, bool is_argument);
+  void AddNamedFile(std::string name, bool is_argument);
 
   // Advances the progress display of the descent by one file.
   void AdvanceProgress();

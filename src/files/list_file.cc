@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "files/descent.h"
 #include "files/directory_totals.h"
@@ -64,15 +65,18 @@ void ReadDirectoryLine(FileCollector& collector, const std::string& line) {
 }
 
 void ReadListLine(FileCollector& collector, const std::string& piece) {
-  std::string line = ExpandListLine(collector.G(), WithoutLineEnd(piece));
+  std::string line = WithoutLineEnd(piece);
+  // Most lines name no environment variable.
+  if (line.find('%') != std::string::npos) line = ExpandListLine(collector.G(), line);
   const size_t begin = line.find_first_not_of(" \t");
   if (begin == std::string::npos || line[begin] == '#') return;
   const size_t end = line.find_last_not_of(" \t\r\n");
-  line = line.substr(begin, end - begin + 1);
+  line.erase(end == std::string::npos ? 0 : end + 1);  // the blanks around it
+  line.erase(0, begin);
   if (line[0] == '-') {
     ReadDirectoryLine(collector, line);
   } else {
-    collector.AddNamedFile(SlashPath(line), false);
+    collector.AddNamedFile(SlashPath(std::move(line)), false);
   }
 }
 

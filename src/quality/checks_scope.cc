@@ -46,20 +46,17 @@ void RaiseLimit(GlobalData& G, int number, int value, int limit) {
   RaiseNotice(G, number, Line(G), args);
 }
 
-// The function name without its qualifiers.
-std::string ShortName(const GlobalData& G, const std::string& name) {
+// The function name without its qualifiers (a view into `name`).
+std::string_view ShortName(const GlobalData& G, std::string_view name) {
   const LanguageFlags& f = G.lang.flags;
-  std::string s = name;
+  std::string_view s = name;
   if (f.java || f.csharp) {
-    size_t dot = s.rfind('.');
-    if (dot != std::string::npos) s.erase(0, dot + 1);
-    if (f.csharp) {
-      size_t angle = s.find('<');
-      if (angle != std::string::npos) s.resize(angle);
-    }
+    const size_t dot = s.rfind('.');
+    if (dot != std::string_view::npos) s.remove_prefix(dot + 1);
+    if (f.csharp) s = s.substr(0, s.find('<'));
   } else if (!f.c) {
-    size_t colon = s.rfind(':');
-    if (colon != std::string::npos) s.erase(0, colon + 1);
+    const size_t colon = s.rfind(':');
+    if (colon != std::string_view::npos) s.remove_prefix(colon + 1);
   }
   return s;
 }
@@ -160,12 +157,12 @@ void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
   const Settings& s = G.settings;
   if (text.find('*') != std::string_view::npos) RaiseNotice(G, kNoticePointerData, Line(G));
   if (visibility == 0) {
-    const bool event = HasWord(text, "event");
-    const bool constant = HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final"));
-    const bool delegate = HasWord(text, "delegate");
-    const bool ignored = (event && s.ignore_public_event) ||
-                         (constant && s.ignore_public_const) ||
-                         (delegate && s.ignore_public_delegate);
+    // A word is looked for only when its setting can make it count.
+    const bool ignored =
+        (s.ignore_public_event && HasWord(text, "event")) ||
+        (s.ignore_public_const &&
+         (HasWord(text, "const") || (G.lang.flags.java && HasWord(text, "final")))) ||
+        (s.ignore_public_delegate && HasWord(text, "delegate"));
     if (!ignored) RaiseNotice(G, kNoticePublicData, Line(G));
   } else if (visibility == 1) {
     RaiseNotice(G, kNoticeProtectedData, Line(G));
@@ -183,8 +180,9 @@ void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
                       const FunctionFigures& figures) {
   const Settings& s = G.settings;
   const FunctionState& F = G.func;
-  const std::string name = ShortName(G, r.name);
-  if (static_cast<int>(name.size()) > s.max_function_name_length) {
+  const std::string_view short_name = ShortName(G, r.name);
+  if (static_cast<int>(short_name.size()) > s.max_function_name_length) {
+    const std::string name(short_name);  // the notice reads a C string
     NoticeArgs args;
     args.texts[0] = name.c_str();
     args.ints[0] = static_cast<int>(name.size());

@@ -24,6 +24,10 @@
 namespace zav {
 namespace {
 
+// The buffer of the file objects' writer: the document leaves in blocks
+// of this size.
+constexpr size_t kFileWriterSize = size_t{1} << 18;
+
 // Language group names of the "languages" totals.
 constexpr const char* kGroupNames[kGroupCount] = {"Header", "C",  "C++",
                                                   "Java",   "C#", "Other"};
@@ -175,7 +179,8 @@ void BeginJsonReport(GlobalData& G) {
 void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   MachineOutput& M = G.report.machine;
   const FileMetrics& f = G.file;
-  JsonWriter w(M.doc);
+  if (M.file_writer == nullptr) M.file_writer = std::make_shared<JsonWriter>(M.doc, kFileWriterSize);
+  JsonWriter& w = *M.file_writer;
   if (M.items_written++ > 0) w.Text(",");
   w.BeginObject();
   w.Str("path", entry.name);
@@ -186,11 +191,7 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");
-  const FunctionList& functions = G.lists.functions;
-  const char* plain_parameters = nullptr;
-  for (size_t i = M.function_start; i < functions.size(); ++i) {
-    WriteJsonFunction(w, functions.Stored(i), plain_parameters);
-  }
+  w.LongText(M.file_functions_json.View());
   w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
                     WriteJsonClass);
@@ -200,10 +201,10 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   w.LongText(M.file_notices_json.View());
   w.End();
   w.End();
-  w.Flush(M.doc);
 }
 
 void EndJsonReport(GlobalData& G) {
+  if (G.report.machine.file_writer != nullptr) G.report.machine.file_writer->Flush(G.report.machine.doc);
   JsonWriter w;
   w.Text("]");
   w.Resume('}');  // the document object opened by BeginJsonReport

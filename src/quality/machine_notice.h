@@ -79,7 +79,11 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
   if (parts == nullptr) return false;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
-  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  if (context.name.empty()) {
+    AppendJsonLineNotice(M, *parts, number, line);
+  } else {
+    AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  }
   return true;
 }
 

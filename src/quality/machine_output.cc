@@ -64,14 +64,19 @@ void BeginMachineDocument(GlobalData& G) {
 void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   if (G.sw.machine == MachineFormat::kJson) WriteJsonFile(G, entry);
   MachineOutput& M = G.report.machine;
-  // A document has its functions once the file is written, and nothing
-  // after reads them (it writes no project report): the run-wide list
-  // keeps only the current file's records (see KeepReportedRecords).
-  M.function_start = G.lists.functions.size();
+  // A JSON document writes each function as it ends (TakeMachineFunction);
+  // the run-wide list, which a SARIF log keeps as usual, holds only the
+  // current file's records (see KeepReportedRecords).
   if (M.drop_written_classes) G.lists.DropClasses();
   M.class_start = G.lists.classes.size();
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();
+  M.file_functions_json.clear();
+  M.last_line_notice = {};
+}
+
+void WriteMachineFunction(GlobalData& G, const FunctionRecord& r) {
+  AppendJsonFunction(G.report.machine.file_functions_json, r);
 }
 
 namespace {

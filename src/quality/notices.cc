@@ -231,6 +231,19 @@ void RaiseNotice(GlobalData& G, int number, int32_t line,
   EmitNotice(G, number, line, args);
 }
 
+void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count) {
+  static constexpr NoticeArgs kNoArgs;
+  if (count <= 0 || NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+  EmitNotice(G, number, line, kNoArgs);
+  // In a JSON document the others repeat the record the first one left.
+  if (count > 1 && MachineActive(G) && G.sw.notices &&
+      RepeatJsonLineNotice(G.report.machine, number, line, count - 1)) {
+    for (int i = 1; i < count; ++i) CountNotice(G, number);
+    return;
+  }
+  for (int i = 1; i < count; ++i) EmitNotice(G, number, line, kNoArgs);
+}
+
 void RaiseRunNotice(GlobalData& G, int number, int32_t line,
                     const NoticeArgs& args) {
   if (NoticeEnabled(G, number) == 0) return;

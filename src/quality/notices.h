@@ -89,6 +89,10 @@ const char* NoticeText(GlobalData& G, int number);
 void RaiseNotice(GlobalData& G, int number, int32_t line,
                  const NoticeArgs& args = {});
 
+// Raises notice `number` `count` times for line `line` of the current
+// file, as that many calls of RaiseNotice would.
+void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count);
+
 // Raises a notice of the whole run, raised after the last file (the
 // inheritance notices 40 and 41): a quality skip left open in the last file
 // does not silence it, and the project totals count it as the files' totals

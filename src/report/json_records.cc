@@ -144,30 +144,27 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
 }
 
-void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
-                       const char*& plain_parameters) {
-  // The common case, plain names, is written in one piece from the kept
-  // record: a file can hold thousands of functions. Its functions often
-  // share one parameter text, stored once: that one is checked once.
-  const std::string_view name = TextStore::View(s.name);
-  const std::string_view parameters = TextStore::View(s.parameters);
-  const bool plain = IsJsonPlain(name) && (s.parameters == plain_parameters ||
-                                           IsJsonPlain(parameters));
-  if (plain) {
-    plain_parameters = s.parameters;
-    char* at = w.Element(kRecordRoom + name.size() + parameters.size());
+void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
+  // The common case, plain names, is written in one piece: a file can hold
+  // thousands of functions.
+  if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
+    char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
+    if (!out.empty()) *at++ = ',';
     at = PutJsonLiteral(at, "{\"name\":\"");
-    at = PutJsonText(at, name);
+    at = PutJsonText(at, r.name);
     at = PutJsonLiteral(at, "\",\"parameters\":\"");
-    at = PutJsonText(at, parameters);
-    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), s.line);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), s.last_line);
-    at = PutComplexity(PutSpan(at, s), s);
+    at = PutJsonText(at, r.parameters);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
+    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
+    at = PutComplexity(PutSpan(at, r), r);
     *at++ = '}';
-    w.EndElement(at);
+    out.Commit(at);
     return;
   }
-  const FunctionRecord r = ExpandFunction(s);
+  // The object as the writer gives it, as an element of an array it is
+  // the only element of.
+  JsonWriter w(kRecordRoom);
+  w.BeginArray();
   w.BeginObject();
   w.Str("name", r.name);
   w.Str("parameters", r.parameters);
@@ -176,6 +173,11 @@ void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
   WriteSpan(w, r);
   WriteComplexity(w, r);
   w.End();
+  const std::string_view object = w.View().substr(1);  // without the '['
+  char* at = out.Reserve(object.size() + 1);
+  if (!out.empty()) *at++ = ',';
+  std::memcpy(at, object.data(), object.size());
+  out.Commit(at + object.size());
 }
 
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {

@@ -17,13 +17,11 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 // "counters": every keyword and token counter, by its XML element name.
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
-// One function, class or namespace record.
-// `plain_parameters`: a stored parameter text known to need no escaping
-// (or null), updated to the function's own when it needs none: pointers
-// into the list's store stand for their texts until the list starts
-// another file.
-void WriteJsonFunction(JsonWriter& w, const StoredFunction& s,
-                       const char*& plain_parameters);
+// Appends a function record to `out`, a comma first unless it is empty: the
+// elements of a "functions" array.
+void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r);
+
+// One class or namespace record.
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);
 
@@ -66,7 +64,10 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
   // context member and the closing brace.
   char* at = out.Reserve(parts.head.size() + parts.text.size() + context.size() + 64);
   if (!out.empty()) *at++ = ',';
-  at = PutBlocks(at, parts.head.data(), parts.head_size);
+  // The head is at most 29 bytes (a number of ten digits and a sign): one
+  // block.
+  std::memcpy(at, parts.head.data(), 32);
+  at += parts.head_size;
   at = PutDecimal(at, line);
   at = PutBlocks(at, parts.text.data(), parts.text_size);
   if (!context.empty()) {
@@ -82,6 +83,47 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
 // A notice whose function or class name needs escaping (rare).
 void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
                              int32_t line, std::string_view context, bool is_class);
+
+// Appends notice `number` of the file being analysed, which names no
+// function or class, to M.file_notices_json. A notice raised again for the
+// same line (notice 30 comes once per tab) has the record of the last one,
+// copied as it stands.
+[[gnu::always_inline]] inline void AppendJsonLineNotice(MachineOutput& M,
+                                                        const JsonNoticeParts& parts,
+                                                        int number, int32_t line) {
+  ByteBuffer& out = M.file_notices_json;
+  MachineOutput::LineNoticeRecord& last = M.last_line_notice;
+  // A record is longer than a block (its keys alone are), so no block
+  // copied overlaps the one it is copied to.
+  if (number == last.number && line == last.line && last.size > 32) {
+    char* at = out.Reserve(last.size + 33);
+    *at++ = ',';
+    const size_t start = static_cast<size_t>(at - out.data.get());
+    PutBlocks(at, out.data.get() + last.start, last.size);
+    out.Commit(at + last.size);
+    last.start = start;
+    return;
+  }
+  const size_t start = out.size + (out.empty() ? 0 : 1);
+  PutJsonNoticeRecord(out, parts, line, {}, false);
+  last = {number, line, start, out.size - start};
+}
+
+// Appends `count` more copies of the last record AppendJsonLineNotice
+// wrote, if that was one of notice `number` for line `line`; false (and
+// nothing written) otherwise.
+inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int count) {
+  const MachineOutput::LineNoticeRecord& last = M.last_line_notice;
+  if (number != last.number || line != last.line || last.size <= 32) return false;
+  ByteBuffer& out = M.file_notices_json;
+  for (int i = 0; i < count; ++i) {
+    char* at = out.Reserve(last.size + 33);
+    *at++ = ',';
+    PutBlocks(at, out.data.get() + last.start, last.size);
+    out.Commit(at + last.size);
+  }
+  return true;
+}
 
 // Appends one notice of the file being analysed to M.file_notices_json;
 // `context` names the function or class, if any.

@@ -111,10 +111,34 @@ template <size_t N>
   return at + N - 1;
 }
 
-// Writes `text` at `at`, returning the end.
-inline char* PutJsonText(char* at, std::string_view text) {
-  std::memcpy(at, text.data(), text.size());
-  return at + text.size();
+// Writes `text` at `at`, returning the end. Names and parameter lists are
+// short: up to 32 bytes they are copied inline, as two blocks that may
+// overlap, rather than by a call.
+[[gnu::always_inline]] inline char* PutJsonText(char* at, std::string_view text) {
+  const char* p = text.data();
+  const size_t n = text.size();
+  // The first and the last `size` bytes, both read before either is written.
+  auto two_blocks = [&]<size_t size>() __attribute__((always_inline)) {
+    char first[size], last[size];
+    std::memcpy(first, p, size);
+    std::memcpy(last, p + n - size, size);
+    std::memcpy(at, first, size);
+    std::memcpy(at + n - size, last, size);
+  };
+  if (n > 32) {
+    std::memcpy(at, p, n);
+  } else if (n >= 16) {
+    two_blocks.template operator()<16>();
+  } else if (n >= 8) {
+    two_blocks.template operator()<8>();
+  } else if (n >= 4) {
+    two_blocks.template operator()<4>();
+  } else if (n > 0) {
+    at[0] = p[0];
+    at[n / 2] = p[n / 2];
+    at[n - 1] = p[n - 1];
+  }
+  return at + n;
 }
 
 // Writes JSON into a string buffer that the caller drains with Flush, so a
@@ -179,6 +203,8 @@ class JsonWriter {
   // costs no copying of what was already built. The caller still flushes
   // the rest.
   explicit JsonWriter(FILE* sink) : JsonWriter() { sink_ = sink; }
+  // The same with a buffer of `size` bytes.
+  JsonWriter(FILE* sink, size_t size) : JsonWriter(size) { sink_ = sink; }
 
   // Writes what was built so far to `file` and empties the buffer.
   void Flush(FILE* file);

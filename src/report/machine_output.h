@@ -26,6 +26,18 @@ void BeginMachineDocument(GlobalData& G);
 // the file, before its counters go into the project totals.
 void WriteMachineFile(GlobalData& G, const FileEntry& entry);
 
+// Writes the record of a function that has just ended into the JSON
+// document's functions of the file.
+void WriteMachineFunction(GlobalData& G, const FunctionRecord& r);
+
+// Takes the record of a function that has just ended, when the JSON
+// document writes it in place of the run-wide function list: true if it did.
+inline bool TakeMachineFunction(GlobalData& G, const FunctionRecord& r) {
+  if (!G.report.machine.functions_in_place) return false;
+  WriteMachineFunction(G, r);
+  return true;
+}
+
 // Takes one raised notice (`file`: the file it belongs to; `keyword`: the
 // keyword notice 22 names; `class_name`: the class a notice raised outside
 // the class's body concerns).

@@ -32,6 +32,9 @@ void KeepReportedRecords(GlobalData& G) {
   G.lists.keep_classes = classes_read_at_end || json;
   G.report.machine.drop_written_classes = json && !classes_read_at_end;
   G.lists.keep_class_texts = !G.report.machine.drop_written_classes;
+  // The JSON document writes each function as it ends; nothing else reads
+  // the function list in such a run.
+  G.report.machine.functions_in_place = json;
   G.notices.keep_list =
       WritesProjectReports(G) && (sw.totals_all || sw.totals_notice_summary);
 }

@@ -1,6 +1,7 @@
 #include "run/run.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "analysis/language.h"
 #include "analysis/line_reader.h"
 #include "baseline/work_file.h"
+#include "files/collector.h"
 #include "files/directory_totals.h"
 #include "files/file_set.h"
 #include "files/list_file.h"
@@ -105,7 +107,7 @@ void EndOfFile(GlobalData& G, FileEntry& entry) {
   WriteXmlFileClose(G);
 }
 
-void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
+void AnalyzeFile(GlobalData& G, FileEntry& entry, int fd) {
   ShowFileProgress(G, entry);
   G.files.total_bytes += entry.size;
   ResetFileState(G);
@@ -124,7 +126,7 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   OpenDifferentialFile(G, entry.name);
   // A UTF-16 source is analysed as its UTF-8 text (not when -D modifies
   // the file in place).
-  ReadAndAnalyzeFile(G, file, !G.sw.Decharacter());
+  ReadAndAnalyzeDescriptor(G, fd, !G.sw.Decharacter());
   // -l: the file's functions, one line each, before its summary.
   if (G.sw.function_list && !G.sw.totals_only && !G.sw.csv_detail) {
     WriteFileFunctionList(G, first_function);
@@ -132,27 +134,65 @@ void AnalyzeFile(GlobalData& G, FileEntry& entry, FILE* file) {
   EndOfFile(G, entry);
 }
 
+void ReportOpenProblem(GlobalData& G, const FileEntry& entry, bool modify) {
+  Print(G,
+        modify ? "\n  Error: Problem opening input file:\n         %s\n"
+                 "         For modification, %s\n\n"
+               : "\n  Error: Problem opening input file:\n         %s\n"
+                 "         For read, %s\n\n",
+        MessageName(G, entry.name).c_str(), std::strerror(errno));
+}
+
+// Opens the entry's file (`modify`: for reading and writing) and takes its
+// date and size from the open descriptor unless the set has them already:
+// the open is the file loop's one look-up of the name. FIFOs, devices and
+// sockets (or links to them) are never read: a FIFO or device is opened
+// without waiting and closed again at once. -1 after the message when the
+// file is not taken.
+int OpenEntry(GlobalData& G, FileEntry& entry, bool modify) {
+  bool not_regular = false;
+  struct stat info;
+  const int fd = OpenRegularDescriptor(entry.name, modify, not_regular, info);
+  if (fd < 0 && !not_regular) {
+    // A socket, or a FIFO or device the user may not open, is reported
+    // as not regular all the same.
+    const int open_error = errno;
+    not_regular = ::stat(entry.name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+    errno = open_error;
+  }
+  if (not_regular) {
+    Print(G, "  Error: Not a regular file [%s]\n", entry.name.c_str());
+    return -1;
+  }
+  if (fd < 0) {
+    ReportOpenProblem(G, entry, modify);
+    return -1;
+  }
+  if (!SizesReadWhileCollecting(G)) {
+    entry.time = static_cast<int64_t>(info.st_mtime);
+    entry.size = static_cast<int64_t>(info.st_size);
+  }
+  return fd;
+}
+
 void ProcessFiles(GlobalData& G) {
   for (FileEntry& entry : G.files.entries) {
     G.current_entry = &entry;
     if (SkippedEntryName(entry.name)) continue;
     const bool modify = G.sw.Decharacter();
-    // FIFOs, devices and sockets (or links to them) are never opened: a
-    // FIFO would block the run, a device could read without end.
-    struct stat info;
-    bool not_regular = ::stat(entry.name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
-    FILE* file = not_regular ? nullptr : OpenRegularFile(entry.name, modify, not_regular);
-    if (not_regular) {
-      Print(G, "  Error: Not a regular file [%s]\n", entry.name.c_str());
+    const int fd = OpenEntry(G, entry, modify);
+    if (fd < 0) continue;
+    if (!G.sw.code_listing && !modify) {
+      AnalyzeFile(G, entry, fd);
+      ::close(fd);
       continue;
     }
+    FILE* file = ::fdopen(fd, modify ? "r+b" : "rb");
     if (file == nullptr) {
-      Print(G,
-            modify ? "\n  Error: Problem opening input file:\n         %s\n"
-                     "         For modification, %s\n\n"
-                   : "\n  Error: Problem opening input file:\n         %s\n"
-                     "         For read, %s\n\n",
-            MessageName(G, entry.name).c_str(), std::strerror(errno));
+      const int error = errno;
+      ::close(fd);
+      errno = error;
+      ReportOpenProblem(G, entry, modify);
       continue;
     }
     // The source utilities take the whole file instead of the analysis.
@@ -162,13 +202,8 @@ void ProcessFiles(GlobalData& G) {
       std::fclose(file);
       continue;
     }
-    if (modify) {
-      DecharacterFile(G, file, entry);  // closes the file
-      ++G.files.files_processed;
-      continue;
-    }
-    AnalyzeFile(G, entry, file);
-    std::fclose(file);
+    DecharacterFile(G, file, entry);  // closes the file
+    ++G.files.files_processed;
   }
   G.current_entry = nullptr;
 }

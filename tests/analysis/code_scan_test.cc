@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/code_scan.h"
+#include "test_support.h"
 
 namespace zav {
 namespace {
@@ -61,6 +62,34 @@ TEST(PaddedAppend, KeepsTheTextAndTheLimit) {
   b.AppendPadded(source.data(), 10);  // cut to its first seven characters
   EXPECT_EQ(b.length, 2047);
   EXPECT_EQ(std::string(b.text + 2036), "ghijabcdefg");
+}
+
+// The code scanner finds the end of an identifier or of a run of spaces
+// sixteen characters at a time: runs across those blocks, up to the line
+// end and through a line of 2,046 characters (the longest whole line) end
+// where the text says: the words and brackets after them still count.
+TEST(CodeScan, RunsEndAcrossBlockEdgesAndAtTheLineEnd) {
+  const std::string x70(70, 'x');
+  FileMetrics m = test::Count(x70 + "=1; if(y) return;\n");  // 70 > 64
+  EXPECT_EQ(m.if_count, 1);
+  EXPECT_EQ(m.return_count, 1);
+  EXPECT_EQ(m.spaces_count, 2);
+  // Identifiers ending just before and at the block edges: the brackets
+  // right after them still count.
+  m = test::Count(std::string(17, 'x') + "(a);\n" + std::string(63, 'x') + "[1];\n" +
+                  std::string(64, 'x') + "(b);\n");
+  EXPECT_EQ(m.open_paren_count, 2);
+  EXPECT_EQ(m.open_bracket_count, 1);
+  m = test::Count(std::string(61, ' ') + "if(x);\n" + "x;" + std::string(70, ' ') + "\n");
+  EXPECT_EQ(m.if_count, 1);
+  EXPECT_EQ(m.spaces_count, 131);
+  // 2,046 characters: a 2,038-character identifier and " return;", then
+  // "return " and an identifier up to the line end.
+  m = test::Count(std::string(2038, 'b') + " return;\n" + "return " + std::string(2039, 'c') +
+                  "\nif(z);\n");
+  EXPECT_EQ(m.return_count, 2);
+  EXPECT_EQ(m.if_count, 1);
+  EXPECT_EQ(m.spaces_count, 2);
 }
 
 }  // namespace

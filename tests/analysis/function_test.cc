@@ -1,5 +1,6 @@
 // Function detection and functional metrics.
 #include "analysis/function.h"
+#include "analysis/header_rules.h"
 #include "analysis/language.h"
 
 #include <gtest/gtest.h>
@@ -228,6 +229,7 @@ TEST(Normalisation, RulesOfTheParameterText) {
   EXPECT_EQ(CountParameters("(void)"), 0);
   EXPECT_EQ(CountParameters("(void *p)"), 1);
   EXPECT_EQ(CountParameters("(std::pair<int, int> p, int q[2])"), 2);
+  EXPECT_EQ(CountParameters("(const std::vector<std::pair<int, int>>& values, long count, void* user)"), 3);
 }
 
 class Validation : public test::HarnessTest {};
@@ -260,6 +262,27 @@ TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {
                       (s.back() == '\n' ? 0 : 1);
     EXPECT_EQ(a.h.G().file.total_physical_lines_count, lines) << text;
     for (const FunctionRecord& f : a.functions()) EXPECT_GE(f.loc, 0) << text;
+  }
+}
+
+}  // namespace
+}  // namespace zav
+
+namespace zav {
+namespace {
+
+TEST(NameRunStart, FindsWhereTheNameBeforeAPositionBegins) {
+  // Past sixteen characters, in the sixteen before them and at the line's start.
+  const char* line = "static unsigned long __glibc_reserved_name_of_length_40_chars_x (";
+  EXPECT_EQ(NameRunStart(line, 63), 21);
+  EXPECT_EQ(WordBefore(line, 64), std::string_view(line + 21, 42));
+  EXPECT_EQ(NameRunStart("Zy_09", 5), 0);
+  EXPECT_EQ(NameRunStart("a+b", 2), 2);  // "+" before the position: no name
+  // The characters next to the name characters' ranges, and bytes above
+  // 0x7F, end a name.
+  for (const char c : {'@', '[', '`', '{', '/', ':', '^', '\xC3'}) {
+    const std::string text = "abcdefghi" + std::string(1, c) + "ZYXWV_9876";
+    EXPECT_EQ(NameRunStart(text.c_str(), 20), 10) << c;
   }
 }
 

@@ -75,6 +75,24 @@ TEST_F(LineReader, LineOf2047CharactersLeavesItsLineFeedAsBlankLine) {
             std::string::npos);
 }
 
+// Line feeds are looked for in blocks of 16 and 64 bytes: lines about
+// those lengths, then a last line without a line feed read after a file
+// whose line feeds still lie in the reader's buffer past the new text.
+TEST_F(LineReader, LineEndsAtTheEdgesOfTheSearchBlocks) {
+  std::string text;
+  for (int n : {15, 16, 17, 62, 63, 64, 65, 127, 128, 129}) {
+    text += "a;" + std::string(n - 2, 'y') + "\n";
+  }
+  const FileMetrics f = Count(text);
+  EXPECT_EQ(f.total_physical_lines_count, 10);
+  EXPECT_EQ(f.semicolon_count, 10);
+  EXPECT_EQ(f.characters_count, 48 + 254 + 384);
+  h.AnalyzeFile(std::string(300, '\n'));
+  h.AnalyzeFile("b;");
+  EXPECT_EQ(h.G().file.total_physical_lines_count, 1);
+  EXPECT_EQ(h.G().file.characters_count, 2);
+}
+
 TEST_F(LineReader, ManyLinesAcrossBufferRefills) {
   std::string text;
   for (int i = 0; i < 100000; ++i) text += "int v" + std::to_string(i) + ";\n";

@@ -18,5 +18,22 @@ TEST(CommasAtDepth, CountOnlyAtTheAskedDepth) {
   EXPECT_EQ(CommasAtDepth("x), y", 0), 1);
 }
 
+TEST(CommasAtDepth, LongTextsAreSearchedPastEachSixteenCharacters) {
+  // Brackets and commas in the first, second and last (short) block.
+  const std::string_view text = "std::map<long_key_name, value> first_name, second[N, M], x";
+  EXPECT_EQ(CommasAtDepth(text, 0), 2);
+  EXPECT_EQ(CommasAtDepth(text, 1), 2);
+  // A tab is no comma, though it is looked at.
+  EXPECT_EQ(CommasAtDepth("int\tfirst_parameter_name,\tsecond_parameter_name", 0), 1);
+}
+
+TEST(NextNestingCandidate, FindsTheFirstBracketCommaOrExtra) {
+  const std::string_view text = "abcdefghijklmnopqrstuvwxyz[0]";
+  EXPECT_EQ(NextNestingCandidate(text, 0, '='), 26u);
+  EXPECT_EQ(NextNestingCandidate(text, 0, 'v'), 21u);
+  EXPECT_EQ(NextNestingCandidate(text, 27, '='), 28u);
+  EXPECT_EQ(NextNestingCandidate("abcdefghijklmnopqrstu", 0, '='), 21u);  // none: the size
+}
+
 }  // namespace
 }  // namespace zav

@@ -1,9 +1,12 @@
 // End-to-end runs of the input modes: -r, -F, -Rl, -O progress.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "files/files_test_support.h"
+#include "report/report_run.h"
 #include "test_support.h"
 
 namespace zav {
@@ -58,6 +61,44 @@ TEST_F(FileInput, ListFileWithDirectoryLineThenRelativeFile) {
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_TRUE(Has(r.out, "~~ Project Analysis For 2 Files ~~"));
   EXPECT_EQ(r.out.find("Error"), std::string::npos);
+}
+
+// A listed name is first looked up when the run opens it: each one that
+// cannot be analysed gets its message in list order, and a file that opens
+// shows the date and size of the open file.
+TEST_F(FileInput, ListedNamesThatCannotBeAnalysedAreReportedInOrder) {
+  setenv("TZ", "UTC", 1);
+  test::SetFileTime(dir.Write("a.c", "int a;\n"), 1700000000);
+  std::filesystem::create_directory(dir.path() + "/sub.c");
+  ASSERT_EQ(mkfifo((dir.path() + "/pipe.c").c_str(), 0644), 0);
+  ASSERT_EQ(chmod(dir.Write("locked.c", "int l;\n").c_str(), 0), 0);
+  dir.Write("files.lst", "gone.c\nsub.c\npipe.c\nlocked.c\na.c\n");
+  test::RunResult r = RunZav({"-v", "-Ffiles.lst"}, dir.path());
+  EXPECT_EQ(r.exit_code, 0);
+  std::string expected =
+      "\n  Error: Problem opening input file:\n         gone.c\n"
+      "         For read, No such file or directory\n\n"
+      "  Error: Not a regular file [sub.c]\n"
+      "  Error: Not a regular file [pipe.c]\n";
+  // Root reads every file; anyone else is refused the locked one.
+  if (geteuid() != 0) {
+    expected += "\n  Error: Problem opening input file:\n         locked.c\n"
+                "         For read, Permission denied\n\n";
+  }
+  EXPECT_TRUE(Has(r.out, expected)) << r.out;
+  EXPECT_TRUE(Has(r.out, "\n  File: a.c\n  Date: Tue Nov 14 22:13:20 2023" +
+                             std::string(24, ' ') + "File Size: 7 Bytes\n"));
+}
+
+// -D rewrites the files it reads: a file named twice shows the size it
+// had before the run both times.
+TEST_F(FileInput, DecharacterShowsTheSizesFromBeforeTheRun) {
+  dir.Write("t.c", "\tint t;\n");
+  test::RunResult r = RunZav({"-Dt", "t.c", "t.c"}, dir.path());
+  const size_t first = r.out.find("File Size: 8 Bytes\n");
+  ASSERT_NE(first, std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("File Size: 8 Bytes\n", first + 1), std::string::npos) << r.out;
+  EXPECT_NE(test::ReadFile(dir.path() + "/t.c"), "\tint t;\n");
 }
 
 TEST_F(FileInput, TheOutputFileAmongTheArgumentsIsNotReported) {

@@ -83,6 +83,24 @@ print("exit", doc["notice_profile"]["total"])
   EXPECT_TRUE(Has(out, "exit " + std::to_string(r.exit_code) + "\n")) << out;
 }
 
+// Notice 30 comes once per tab: line 2 has one, line 5 two in a row in
+// code and one in a comment. Function b's parameter text holds a quote, so
+// its record is escaped; a's, written before it, is not.
+TEST_F(MachineOutput, JsonKeepsRepeatedNoticesAndEscapedFunctionsInOrder) {
+  dir.Write("t.cpp", "int a(int x) {\n\treturn x;\n}\nvoid b(char c = '\"') { }\n"
+                     "int\t\ty; /*\tz */\n");
+  test::RunResult r = RunZav({"--json", "-fa", "-n", "-Ojson.out", "t.cpp"}, dir.path());
+  ASSERT_LT(r.exit_code, 128) << r.err;
+  const std::string out = Python(dir, R"(import json, sys
+f = json.load(open(sys.argv[1]))["files"][0]
+print("tabs", [n["line"] for n in f["notices"] if n["number"] == 30])
+print("functions", [(x["name"], '"' in x["parameters"]) for x in f["functions"]])
+)",
+                                 "json.out");
+  EXPECT_TRUE(Has(out, "tabs [2, 5, 5, 5]\n")) << out;
+  EXPECT_TRUE(Has(out, "functions [('a', False), ('b', True)]\n")) << out;
+}
+
 TEST_F(MachineOutput, SarifResultCarriesRuleLevelLocationAndFunction) {
   WriteTree(dir);
   test::RunResult r = RunZav({"--sarif", "-fa", "src/a.c"}, dir.path());

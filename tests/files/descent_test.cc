@@ -105,6 +105,7 @@ TEST_F(Descent, LinksToFilesAreTakenDirectoryLinksAreNotFollowed) {
   fs::create_symlink(outside.path() + "/lib", dir.path() + "/lib");
   fs::create_symlink(dir.path() + "/gone.c", dir.path() + "/broken.c");
   Harness h;
+  h.G().sw.debug = true;  // sizes read while collecting
   EXPECT_EQ(Descend(h, dir, "c"), (Strings{"link.c", "sub/a.c"}));
   EXPECT_EQ(h.G().files.entries[0].size, 7);  // the target's size
 }

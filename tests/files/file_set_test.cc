@@ -60,10 +60,13 @@ TEST_F(FileArguments, PatternFilterTestsTheWholeArgument) {
   EXPECT_EQ(h.Output(), "");  // the filtered .txt is not reported
 }
 
-TEST_F(FileArguments, SizeAndTimeAreReadMissingFilesStayWithZero) {
+// The run reads them from the open file; the debug listing of the set
+// shows them before that.
+TEST_F(FileArguments, DebugReadsSizeAndTimeMissingFilesStayWithZero) {
   std::string path = dir.Write("a.c", "int a;\n");
   struct stat st;
   ASSERT_EQ(stat(path.c_str(), &st), 0);
+  h.G().sw.debug = true;
   ASSERT_EQ(Build({path, dir.path() + "/missing.c"}), 2);
   const FileEntry& a = h.G().files.entries[0];
   EXPECT_EQ(a.size, 7);
