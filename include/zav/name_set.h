@@ -3,9 +3,16 @@
 // The analyser adds every #define name it meets, most of them again and
 // again, so insertion is the hot operation. The table holds only the 64-bit
 // hashes (8 bytes a slot, so it stays small in the cache); names themselves
-// are copied into large arena blocks. Adding a name whose hash is present is
+// are copied into large arena blocks, each after its length, and a second
+// array beside the hashes points at them. Adding a name whose hash is present is
 // taken as adding it again: two different names with the same 64-bit hash
 // are not expected in practice, and lookups still compare the names.
+//
+// A run-wide table outgrows the cache, so the slot an insertion needs is
+// mostly far away. insert_soon() asks for that slot and queues the name;
+// the queue is entered in order when it is full or when the set is next
+// read (any other member), by which time the slots have arrived: whoever
+// reads the set sees the names exactly as if they had been inserted at once.
 #pragma once
 
 #include <cstdint>
@@ -19,36 +26,48 @@ namespace zav {
 class NameSet {
  public:
   bool contains(std::string_view name) const {
+    if (pending_count_ != 0) EnterPending();
     if (!MayHold(name)) return false;
     const uint64_t h = Hash(name);
     for (size_t i = h & mask_;; i = (i + 1) & mask_) {
       if (hashes_[i] == 0) return false;
-      if (hashes_[i] == h && names_[refs_[i]] == name) return true;
+      if (hashes_[i] == h && StoredName(stored_[i]) == name) return true;
     }
   }
 
   // Adds the name; returns false when it was already present.
   bool insert(std::string_view name) {
-    if ((count_ + 1) * 2 > hashes_.size()) Grow();
-    const uint64_t h = Hash(name);
-    size_t i = h & mask_;
-    for (; hashes_[i] != 0; i = (i + 1) & mask_) {
-      if (hashes_[i] == h) return false;
-    }
-    hashes_[i] = h;
-    const size_t bit = FilterBit(name);
-    filter_[bit / 64] |= uint64_t{1} << (bit % 64);
-    refs_[i] = static_cast<uint32_t>(names_.size());
-    names_.push_back(Store(name));
-    ++count_;
-    return true;
+    if (pending_count_ != 0) EnterPending();
+    return Enter(name, Hash(name));
   }
 
-  size_t size() const { return count_; }
-  bool empty() const { return count_ == 0; }
+  // Adds the name by the next use of the set; the name is copied. A name
+  // too long for the queue is added at once.
+  void insert_soon(std::string_view name) {
+    if (pending_count_ == kPendingMax || name.size() > kPendingText) EnterPending();
+    if (name.size() > kPendingText) {
+      Enter(name, Hash(name));
+      return;
+    }
+    // Room for every queued name, so that no growth moves the slots asked for.
+    if ((count_ + pending_count_ + 1) * 2 > hashes_.size()) Grow();
+    Pending& p = pending_[pending_count_++];
+    p.hash = Hash(name);
+    __builtin_prefetch(&hashes_[p.hash & mask_]);
+    __builtin_prefetch(&stored_[p.hash & mask_], 1);  // written if the name is new
+    p.size = static_cast<uint32_t>(name.size());
+    std::memcpy(p.text, name.data(), name.size());
+  }
+
+  size_t size() const {
+    if (pending_count_ != 0) EnterPending();
+    return count_;
+  }
+  bool empty() const { return size() == 0; }
 
  private:
-  friend class TextStore;  // hashes its texts the same way
+  friend class TextStore;  // hash their texts the same way
+  friend class NameIndex;
 
   // A filter in front of the table: one bit for each class of names of
   // the same length, first and last character, set by insert. Most names
@@ -102,50 +121,97 @@ class NameSet {
     return h == 0 ? 1 : h;  // 0 marks an empty slot
   }
 
-  std::string_view Store(std::string_view name) {
+  bool Enter(std::string_view name, uint64_t h) const {
+    if ((count_ + 1) * 2 > hashes_.size()) Grow();
+    size_t i = h & mask_;
+    for (; hashes_[i] != 0; i = (i + 1) & mask_) {
+      if (hashes_[i] == h) return false;
+    }
+    hashes_[i] = h;
+    const size_t bit = FilterBit(name);
+    filter_[bit / 64] |= uint64_t{1} << (bit % 64);
+    stored_[i] = Store(name);
+    ++count_;
+    return true;
+  }
+
+  // Kept out of line: it runs once for each insert_soon(), and the
+  // members that call it are inlined where the set is read.
+  [[gnu::noinline]] void EnterPending() const {
+    for (size_t k = 0; k < pending_count_; ++k) {
+      Enter(std::string_view(pending_[k].text, pending_[k].size), pending_[k].hash);
+    }
+    pending_count_ = 0;
+  }
+
+  static std::string_view StoredName(const char* stored) {
+    uint32_t size;
+    std::memcpy(&size, stored - sizeof size, sizeof size);
+    return {stored, size};
+  }
+
+  // The stored copy of `name`, after its length.
+  const char* Store(std::string_view name) const {
     constexpr size_t kBlock = 64 * 1024;
+    const size_t need = sizeof(uint32_t) + name.size();
     char* p;
-    if (name.size() > kBlock / 4) {
-      blocks_.emplace_back(new char[name.size()]);
+    if (need > kBlock / 4) {
+      blocks_.emplace_back(new char[need]);
       p = blocks_.back().get();
     } else {
-      if (current_ == nullptr || block_used_ + name.size() > kBlock) {
+      if (current_ == nullptr || block_used_ + need > kBlock) {
         blocks_.emplace_back(new char[kBlock]);
         current_ = blocks_.back().get();
         block_used_ = 0;
       }
       p = current_ + block_used_;
-      block_used_ += name.size();
+      block_used_ += need;
     }
-    std::memcpy(p, name.data(), name.size());
-    return std::string_view(p, name.size());
+    const auto size = static_cast<uint32_t>(name.size());
+    std::memcpy(p, &size, sizeof size);
+    std::memcpy(p + sizeof size, name.data(), name.size());
+    return p + sizeof size;
   }
 
-  void Grow() {
+  void Grow() const {
     const size_t size = hashes_.empty() ? (1u << 14) : hashes_.size() * 2;
     std::vector<uint64_t> old_hashes(size, 0);
-    std::vector<uint32_t> old_refs(size, 0);
+    std::vector<const char*> old_stored(size, nullptr);
     old_hashes.swap(hashes_);
-    old_refs.swap(refs_);
+    old_stored.swap(stored_);
     mask_ = size - 1;
     for (size_t k = 0; k < old_hashes.size(); ++k) {
       if (old_hashes[k] == 0) continue;
       size_t i = old_hashes[k] & mask_;
       while (hashes_[i] != 0) i = (i + 1) & mask_;
       hashes_[i] = old_hashes[k];
-      refs_[i] = old_refs[k];
+      stored_[i] = old_stored[k];
     }
   }
 
-  uint64_t filter_[(1 << kFilterBits) / 64] = {};
-  std::vector<uint64_t> hashes_;
-  std::vector<uint32_t> refs_;
-  std::vector<std::string_view> names_;
-  size_t mask_ = 0;
-  size_t count_ = 0;
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  char* current_ = nullptr;
-  size_t block_used_ = 0;
+  // Mutable: a name given to insert_soon() is entered by whichever member
+  // runs next, reading ones included; the set's contents, as any caller
+  // can see them, do not change there.
+  mutable uint64_t filter_[(1 << kFilterBits) / 64] = {};
+  mutable std::vector<uint64_t> hashes_;
+  mutable std::vector<const char*> stored_;  // the name of each slot
+  mutable size_t mask_ = 0;
+  mutable size_t count_ = 0;
+  mutable std::vector<std::unique_ptr<char[]>> blocks_;
+  mutable char* current_ = nullptr;
+  mutable size_t block_used_ = 0;
+  // Names given to insert_soon() and not yet entered, oldest first. One
+  // name queued hid little of the wait for its slot in runs over large
+  // header trees (the next #define is often the next line); eight hide most.
+  static constexpr size_t kPendingText = 52;  // a slot of 64 bytes
+  struct Pending {
+    uint64_t hash = 0;
+    uint32_t size = 0;
+    char text[kPendingText];
+  };
+  static constexpr size_t kPendingMax = 8;
+  Pending pending_[kPendingMax];
+  mutable size_t pending_count_ = 0;
 };
 
 }  // namespace zav

@@ -11,9 +11,9 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "zav/name_index.h"
 #include "zav/name_set.h"
 #include "zav/text_store.h"
 
@@ -149,8 +149,8 @@ struct RecordLists {
   ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Positions in the lists by qualified name.
-  std::unordered_map<std::string, size_t> class_index;
-  std::unordered_map<std::string, size_t> namespace_index;
+  NameIndex class_index;
+  NameIndex namespace_index;
   NameSet macro_names;  // predefined macros and #define names
 
   ClassRecord* ClassAt(size_t index) {

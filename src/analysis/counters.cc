@@ -160,7 +160,7 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
     L.macro_name.length = e - n;
     L.function_like_macro = line[e] == '(';
     if (!L.macro_name.Empty()) {
-      G.lists.macro_names.insert(
+      G.lists.macro_names.insert_soon(
           std::string_view(L.macro_name.text, L.macro_name.length));
     }
   } else if (DirectiveIs(line, p, "include") && DirectiveEnd(line, p + 7)) {

@@ -375,8 +375,8 @@ const char* QualifierSeparator(const GlobalData& G) {
 
 ClassRecord* FindClass(GlobalData& G, const std::string& name) {
   RecordLists& lists = G.lists;
-  auto it = lists.class_index.find(name);
-  return it != lists.class_index.end() ? lists.ClassAt(it->second) : nullptr;
+  const size_t* at = lists.class_index.find(name);
+  return at != nullptr ? lists.ClassAt(*at) : nullptr;
 }
 
 ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
@@ -708,8 +708,8 @@ bool CutLastQualifier(std::string& name) {
 long InnermostNamespace(const RecordLists& lists, std::string& prefix) {
   do {
     if (prefix.empty() || prefix == "Anonymous") continue;
-    auto it = lists.namespace_index.find(prefix);
-    if (it != lists.namespace_index.end()) return static_cast<long>(it->second);
+    const size_t* at = lists.namespace_index.find(prefix);
+    if (at != nullptr) return static_cast<long>(*at);
   } while (CutLastQualifier(prefix));
   return -1;
 }

@@ -27,5 +27,34 @@ TEST(NameSet, FindsWhatWasAddedAndNothingElse) {
   EXPECT_TRUE(set.contains(""));
 }
 
+// Names queued by insert_soon() are there for every reader at once: the
+// queue (eight names) is entered when full or when the set is read.
+TEST(NameSet, QueuedNamesAreSeenAtOnce) {
+  NameSet set;
+  set.insert("A1");
+  for (const char* name : {"A1", "B", "C", "B", "D", "E", "F", "G", "H", "I", "J"}) {
+    set.insert_soon(name);
+  }
+  EXPECT_EQ(set.size(), 10u);  // "A1" and "B" count once
+  EXPECT_TRUE(set.contains("J"));
+  EXPECT_FALSE(set.insert("C"));
+  set.insert_soon("K");
+  EXPECT_TRUE(set.contains("K"));
+  EXPECT_FALSE(set.contains("L"));
+  // A name longer than a queue entry holds (52) is added at once.
+  const std::string long_name(60, 'X');
+  set.insert_soon("L");
+  set.insert_soon(long_name);
+  EXPECT_EQ(set.size(), 13u);
+  EXPECT_TRUE(set.contains(long_name));
+  EXPECT_FALSE(set.contains(long_name.substr(1)));
+  // Queued from an empty table through two growths.
+  NameSet grown;
+  for (int k = 0; k < 20000; ++k) grown.insert_soon("M" + std::to_string(k % 15000));
+  EXPECT_EQ(grown.size(), 15000u);
+  EXPECT_TRUE(grown.contains("M14999"));
+  EXPECT_FALSE(grown.contains("M15000"));
+}
+
 }  // namespace
 }  // namespace zav
