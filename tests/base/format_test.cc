@@ -99,6 +99,10 @@ TEST(Format, LineBuilderPadsLikePrintf) {
   LineBuilder edges;  // a field just filled, one digit too narrow, none
   edges.Right(99999, 5).Text("|").Right(100000, 5).Text("|").Right(0, 0).Text("|").Right(7, 16);
   EXPECT_EQ(edges.View(), "99999|100000|0|               7");
+  LineBuilder small;  // four digits fill a field of four; a fifth or a zero width spills it
+  small.Left(9999, 4).Text("|").Left(10000, 4).Text("|").Left(5, 0).Text("|").Left(0, 16);
+  small.Text("|").Right(9999, 4).Text("|").Right(1000, 3).Text("|").Right(1, 1);
+  EXPECT_EQ(small.View(), "9999|10000|5|0               |9999|1000|1");
   LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
   fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
   EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");
