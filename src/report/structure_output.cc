@@ -195,7 +195,7 @@ void AnnounceClassBegin(GlobalData& G) {
   WriteLabelledName(G, ClassLabel(c, nested), c.name,
                     c.kind == ClassKind::kStruct ? kColorStruct : kColorClass);
   WriteTemplateLine(G, c.template_text);
-  WriteInheritanceLine(G, OccurrenceRecord(c, MetricRecord{}));
+  WriteInheritanceLine(G, c.inheritance);
 }
 
 void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
@@ -203,9 +203,8 @@ void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
   const ScopeState& S = G.scope;
   const ClassFrame& c = S.cls;
   const bool nested = S.class_depth > 0;
-  const ClassRecord record = OccurrenceRecord(c, span);
   if (!G.sw.notices) {
-    WriteClassBlock(G, ClassLabel(c, nested), record);
+    WriteClassBlock(G, ClassLabel(c, nested), OccurrenceRecord(c, span));
     return;
   }
   WriteAttributesLine(G, span.attributes_public, span.attributes_protected,
