@@ -261,11 +261,44 @@ void PutRest(Sink& sink, const char* start, va_list args) {
   text->resize(at + static_cast<size_t>(n));
 }
 
+uint64_t LargeFixedUnits(double value, int precision);
+int PutFixedDigits(uint64_t units, int precision, char* digits);
+
 }  // namespace
 
 int FixedDecimal(double value, int precision, char* digits) {
   static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
   if (!std::isfinite(value) || precision < 0 || precision > 3) return 0;
+  uint64_t units = 0;
+  // A double is mantissa / 2^shift. Below 2^52 the shift is positive and
+  // the scaled mantissa (53 bits times at most 1000) fits in 64 bits, so
+  // the units and the rounding are found exactly in integers; below 2^-11
+  // the scaled value is under a half and rounds to 0.
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const int shift = 1075 - static_cast<int>((bits >> 52) & 0x7ff);
+  if (shift >= 64) {
+    units = 0;
+  } else if (shift >= 1) {
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const uint64_t product = mantissa * kScale[precision];
+    units = product >> shift;
+    const uint64_t rest = product & ((uint64_t{1} << shift) - 1);
+    const uint64_t half = uint64_t{1} << (shift - 1);
+    if (rest > half || (rest == half && (units & 1) != 0)) ++units;
+  } else {
+    units = LargeFixedUnits(value, precision);
+    if (units == 0) return 0;
+  }
+  return PutFixedDigits(units, precision, digits);
+}
+
+namespace {
+
+// |value| * 10^precision rounded to the nearest, a half to even, for a
+// value of 2^52 or more; 0 when it is too large.
+uint64_t LargeFixedUnits(double value, int precision) {
+  static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
   // A double's 53-bit mantissa times at most 1000 (10 bits) fits in the
   // 64-bit mantissa of long double: the scaled value and its fraction are
   // exact, so the rounding decision is too.
@@ -274,6 +307,12 @@ int FixedDecimal(double value, int precision, char* digits) {
   uint64_t units = static_cast<uint64_t>(scaled);
   const long double fraction = scaled - static_cast<long double>(units);
   if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
+  return units;
+}
+
+// The digits of `units` with `precision` decimals, at least one integer
+// digit; returns their count.
+int PutFixedDigits(uint64_t units, int precision, char* digits) {
   // The length first (at least one integer digit), then the digits from
   // the last one back.
   const int integer_digits = std::max(DigitCount(units) - precision, 1);
@@ -290,6 +329,8 @@ int FixedDecimal(double value, int precision, char* digits) {
   } while (units != 0);
   return n;
 }
+
+}  // namespace
 
 void FormatTo(FILE* out, const char* format, va_list args) {
   Sink sink(out);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -74,6 +75,17 @@ TEST(Format, FixedDecimalRoundsTheStoredValue) {
   EXPECT_EQ(Fixed(-99.95, 1), "100.0");  // the sign is the caller's
   EXPECT_EQ(Fixed(1234.5, 3), "1234.500");
   EXPECT_EQ(Fixed(1e300, 1), "");  // too large: left to the library
+  // Either side of 2^52 and of 2^-11, below which nothing rounds up.
+  EXPECT_EQ(Fixed(4503599627370495.5, 0), "4503599627370496");
+  EXPECT_EQ(Fixed(4503599627370496.0, 3), "4503599627370496.000");
+  EXPECT_EQ(Fixed(0.00048828125, 3), "0.000");
+  EXPECT_EQ(Fixed(0.0005, 3), "0.001");  // 0.000500000000000000010...
+  EXPECT_EQ(Fixed(0.0, 2), "0.00");
+  EXPECT_EQ(Fixed(5e-324, 1), "0.0");
+  for (int e = -64; e <= 60; e += 4) {  // every binary exponent range, odd mantissas
+    const double v = std::ldexp(0x1.fffffffffffffp0 - e * 0x1p-40, e);
+    EXPECT_SAME("%.0f %.1f %.2f %.3f", v, v, v, v);
+  }
   EXPECT_SAME("%5.1f|%-7.1f|%+.2f|%08.1f|% .0f|%.1f", 99.95f, -0.04, 0.125, -3.25, 0.5, -0.0);
   for (int i = -2000; i <= 2000; ++i) {
     const double v = i / 16.0 + i * 0.0001;
