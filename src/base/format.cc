@@ -310,24 +310,42 @@ uint64_t LargeFixedUnits(double value, int precision) {
   return units;
 }
 
-// The digits of `units` with `precision` decimals, at least one integer
-// digit; returns their count.
+// The digits of `units` with `precision` decimals (0 to 3), at least one
+// integer digit; returns their count. `units` is below 2^63.
 int PutFixedDigits(uint64_t units, int precision, char* digits) {
-  // The length first (at least one integer digit), then the digits from
-  // the last one back.
-  const int integer_digits = std::max(DigitCount(units) - precision, 1);
-  const int n = integer_digits + precision + (precision > 0 ? 1 : 0);
-  char* at = digits + n;
-  for (int i = 0; i < precision; ++i) {
-    *--at = static_cast<char>('0' + units % 10);
-    units /= 10;
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  // Each precision divides by its own constant, which the compiler turns
+  // into a multiplication.
+  uint64_t whole = units;
+  uint64_t part = 0;
+  switch (precision) {
+    case 1: whole = units / 10; part = units % 10; break;
+    case 2: whole = units / 100; part = units % 100; break;
+    case 3: whole = units / 1000; part = units % 1000; break;
+    default: break;
   }
-  if (precision > 0) *--at = '.';
-  do {
-    *--at = static_cast<char>('0' + units % 10);
-    units /= 10;
-  } while (units != 0);
-  return n;
+  char* at = PutDecimal(digits, static_cast<int64_t>(whole));
+  if (precision > 0) *at++ = '.';
+  switch (precision) {
+    case 1:
+      *at++ = static_cast<char>('0' + part);
+      break;
+    case 2:
+      std::memcpy(at, kPairs + 2 * part, 2);
+      at += 2;
+      break;
+    case 3:
+      *at++ = static_cast<char>('0' + part / 100);
+      std::memcpy(at, kPairs + 2 * (part % 100), 2);
+      at += 2;
+      break;
+    default:
+      break;
+  }
+  return static_cast<int>(at - digits);
 }
 
 }  // namespace
