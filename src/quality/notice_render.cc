@@ -288,7 +288,8 @@ namespace {
 // The text form written at `at` (room for form.bound bytes) value by value:
 // a plain "%d" or "%s" and the usual "%.Nf" directly, any other conversion
 // through the report formatter. Returns the end.
-char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
+[[gnu::always_inline]] inline char* PutTextForm(char* at, const ParsedTextForm& form,
+                                             const NoticeValues& v) {
   for (const TextPiece& piece : form.pieces) {
     const size_t n = piece.literal.size();
     if (n <= sizeof piece.short_literal) {
