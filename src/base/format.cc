@@ -565,11 +565,13 @@ LineBuilder& LineBuilder::Fixed(double value, int width, int precision) {
   const bool negative = std::signbit(value);
   const int length = n + (negative ? 1 : 0);
   const int pad = width > length ? width - length : 0;
-  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  // Room for the 16-byte stores of PutRun and the digits' buffer copied whole.
+  char* at = Room(static_cast<size_t>(length + pad) + sizeof digits);
   char* const start = at;
   at = PutRun(at, ' ', pad);
   if (negative) *at++ = '-';
-  at = std::copy_n(digits, n, at);
+  std::memcpy(at, digits, sizeof digits);
+  at += n;
   used_ += static_cast<size_t>(at - start);
   return *this;
 }
