@@ -5,7 +5,6 @@
 
 #include <cstdarg>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -47,36 +46,6 @@ void CloseOwnedFile(GlobalData& G) {
   }
   G.report.owns_file = false;
   G.report.out = stdout;
-}
-
-// Copies a piece at `at` and returns its end. A piece of 16 bytes or less,
-// as most labels and separators are, is moved by two overlapping loads
-// and stores of its first and last bytes instead of a library call.
-[[gnu::always_inline]] inline char* CopyPiece(char* at, std::string_view piece) {
-  const char* from = piece.data();
-  const size_t n = piece.size();
-  if (n > 16) {
-    std::memcpy(at, from, n);
-  } else if (n >= 8) {
-    uint64_t head;
-    uint64_t tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + n - 8, 8);
-    std::memcpy(at, &head, 8);
-    std::memcpy(at + n - 8, &tail, 8);
-  } else if (n >= 4) {
-    uint32_t head;
-    uint32_t tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + n - 4, 4);
-    std::memcpy(at, &head, 4);
-    std::memcpy(at + n - 4, &tail, 4);
-  } else if (n > 0) {
-    at[0] = from[0];
-    at[n / 2] = from[n / 2];
-    at[n - 1] = from[n - 1];
-  }
-  return at + n;
 }
 
 }  // namespace
@@ -128,15 +97,7 @@ void PutText(GlobalData& G, std::string_view text) {
   WriteToStream(G.report.out, text.data(), text.size());
 }
 
-void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces) {
-  // Straight into the stream's buffer where it has room for the whole text.
-  size_t total = 0;
-  for (std::string_view piece : pieces) total += piece.size();
-  if (char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, total)) {
-    for (std::string_view piece : pieces) at = CopyPiece(at, piece);
-    StreamCommit(G.report.out, at);
-    return;
-  }
+void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces) {
   LineBuilder line;
   for (std::string_view piece : pieces) line.Text(piece);
   PutText(G, line.View());
