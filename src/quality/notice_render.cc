@@ -353,7 +353,7 @@ void WriteNoticeText(FILE* out, const ParsedTextForm& form, const NoticeValues& 
     return;
   }
   static std::string spill;  // the stream's buffer is full or absent
-  spill.resize(form.bound);
+  if (spill.size() < form.bound) spill.resize(form.bound);  // kept at its largest
   char* end = PutTextForm(spill.data(), form, values);
   std::fwrite(spill.data(), 1, static_cast<size_t>(end - spill.data()), out);
 }
