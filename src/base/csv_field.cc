@@ -4,35 +4,57 @@
 
 namespace zav {
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    return std::string(text);
+namespace {
+
+// Whether the text must be quoted: it holds a comma, a double quote, a
+// carriage return or a line feed.
+bool NeedsQuotes(std::string_view text) {
+  for (char c : text) {
+    if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
   }
-  std::string out;
-  out.reserve(text.size() + 8);
+  return false;
+}
+
+// Appends the text as CsvField returns it.
+void AppendCsvField(std::string& out, std::string_view text) {
+  if (!NeedsQuotes(text)) {
+    out.append(text);
+    return;
+  }
+  out.reserve(out.size() + text.size() + 8);
   out.push_back('"');
   for (char c : text) {
     if (c == '"') out.push_back('"');
     out.push_back(c);
   }
   out.push_back('"');
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+  std::string out;
+  AppendCsvField(out, text);
   return out;
 }
 
 void CsvFormWriter::Literal(std::string_view text) {
-  for (char c : text) {
-    if (c == ',' || c == '\n') {
-      out_ += CsvField(field_);
-      out_.push_back(c);
-      field_.clear();
-    } else {
-      field_.push_back(c);
-    }
+  // The text between separators joins the open field in one piece.
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != ',' && c != '\n') continue;
+    field_.append(text.data() + start, i - start);
+    AppendCsvField(out_, field_);
+    out_.push_back(c);
+    field_.clear();
+    start = i + 1;
   }
+  field_.append(text.data() + start, text.size() - start);
 }
 
 std::string CsvFormWriter::Finish() {
-  out_ += CsvField(field_);
+  AppendCsvField(out_, field_);
   field_.clear();
   return std::move(out_);
 }
