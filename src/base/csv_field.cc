@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/byte_search.h"
+
 namespace zav {
 
 namespace {
@@ -9,10 +11,7 @@ namespace {
 // Whether the text must be quoted: it holds a comma, a double quote, a
 // carriage return or a line feed.
 bool NeedsQuotes(std::string_view text) {
-  for (char c : text) {
-    if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
-  }
-  return false;
+  return FindFirstOf<',', '"', '\r', '\n'>(text, 0) < text.size();
 }
 
 // Appends the text as CsvField returns it.
@@ -41,12 +40,11 @@ std::string CsvField(std::string_view text) {
 void CsvFormWriter::Literal(std::string_view text) {
   // The text between separators joins the open field in one piece.
   size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != ',' && c != '\n') continue;
+  for (size_t i = FindFirstOf<',', '\n'>(text, 0); i < text.size();
+       i = FindFirstOf<',', '\n'>(text, start)) {
     field_.append(text.data() + start, i - start);
     AppendCsvField(out_, field_);
-    out_.push_back(c);
+    out_.push_back(text[i]);
     field_.clear();
     start = i + 1;
   }

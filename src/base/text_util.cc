@@ -2,10 +2,10 @@
 
 #include <unistd.h>
 
-#include <array>
 #include <cstring>
 #include <ctime>
 
+#include "base/byte_search.h"
 #include "base/xml_text.h"
 
 namespace zav {
@@ -36,23 +36,16 @@ std::string XmlEscape(std::string_view text) {
 
 namespace {
 
-// The entity of a character HTML escapes, or null: the quotes only when
-// `quotes` is set. Copied in runs between them, a character at a time
-// costs a table lookup.
+// Copied in runs between the characters HTML escapes; the quotes are
+// escaped only when `quotes` is set.
 std::string EscapeHtml(std::string_view text, bool quotes) {
-  static constexpr auto kSpecial = [] {
-    std::array<bool, 256> special{};
-    for (unsigned char c : {'&', '<', '>', '"', '\''}) special[c] = true;
-    return special;
-  }();
   std::string out;
   out.reserve(text.size());
   size_t run = 0;  // the start of the characters not yet copied
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (!kSpecial[static_cast<unsigned char>(c)]) continue;
+  for (size_t i = FindFirstOf<'&', '<', '>', '"', '\''>(text, 0); i < text.size();
+       i = FindFirstOf<'&', '<', '>', '"', '\''>(text, i + 1)) {
     const char* entity = nullptr;
-    switch (c) {
+    switch (text[i]) {
       case '&': entity = "&amp;"; break;
       case '<': entity = "&lt;"; break;
       case '>': entity = "&gt;"; break;
