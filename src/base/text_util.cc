@@ -38,9 +38,7 @@ namespace {
 
 // Copied in runs between the characters HTML escapes; the quotes are
 // escaped only when `quotes` is set.
-std::string EscapeHtml(std::string_view text, bool quotes) {
-  std::string out;
-  out.reserve(text.size());
+void AppendEscapedHtml(std::string& out, std::string_view text, bool quotes) {
   size_t run = 0;  // the start of the characters not yet copied
   for (size_t i = FindFirstOf<'&', '<', '>', '"', '\''>(text, 0); i < text.size();
        i = FindFirstOf<'&', '<', '>', '"', '\''>(text, i + 1)) {
@@ -58,12 +56,22 @@ std::string EscapeHtml(std::string_view text, bool quotes) {
     run = i + 1;
   }
   out.append(text.data() + run, text.size() - run);
+}
+
+std::string EscapeHtml(std::string_view text, bool quotes) {
+  std::string out;
+  out.reserve(text.size());
+  AppendEscapedHtml(out, text, quotes);
   return out;
 }
 
 }  // namespace
 
 std::string HtmlText(std::string_view text) { return EscapeHtml(text, false); }
+
+void AppendHtmlText(std::string& out, std::string_view text) {
+  AppendEscapedHtml(out, text, false);
+}
 
 std::string HtmlEscape(std::string_view text) { return EscapeHtml(text, true); }
 
