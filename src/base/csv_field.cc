@@ -38,14 +38,22 @@ std::string CsvField(std::string_view text) {
 }
 
 void CsvFormWriter::Literal(std::string_view text) {
-  // The text between separators joins the open field in one piece.
+  // Most of the literal text ends up in the output: room for it at once.
+  out_.reserve(out_.size() + text.size() + 16);
+  // The text between separators joins the open field in one piece; a
+  // field of literal text alone goes to the output directly.
   size_t start = 0;
   for (size_t i = FindFirstOf<',', '\n'>(text, 0); i < text.size();
        i = FindFirstOf<',', '\n'>(text, start)) {
-    field_.append(text.data() + start, i - start);
-    AppendCsvField(out_, field_);
+    const std::string_view piece = text.substr(start, i - start);
+    if (field_.empty()) {
+      AppendCsvField(out_, piece);
+    } else {
+      field_.append(piece);
+      AppendCsvField(out_, field_);
+      field_.clear();
+    }
     out_.push_back(text[i]);
-    field_.clear();
     start = i + 1;
   }
   field_.append(text.data() + start, text.size() - start);
