@@ -87,14 +87,8 @@ void Print(GlobalData& G, const char* format, ...) {
   va_end(args);
 }
 
-void PutText(GlobalData& G, std::string_view text) {
-  if (G.report.machine.silent) {
-    if (IsErrorText(text)) {
-      std::fwrite(text.data(), 1, text.size(), stderr);
-    }
-    return;
-  }
-  WriteToStream(G.report.out, text.data(), text.size());
+void PutSilencedText(std::string_view text) {
+  if (IsErrorText(text)) std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces) {

@@ -33,8 +33,19 @@ void UnbufferReportFile(GlobalData& G);
 void Print(GlobalData& G, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// Writes text unchanged to the report stream.
-void PutText(GlobalData& G, std::string_view text);
+// PutText's way while a machine-readable document silences the report
+// writers: an error message goes to standard error, anything else nowhere.
+void PutSilencedText(std::string_view text);
+
+// Writes text unchanged to the report stream. Inline: a literal text is
+// stored by its known length.
+inline void PutText(GlobalData& G, std::string_view text) {
+  if (G.report.machine.silent) {
+    PutSilencedText(text);
+    return;
+  }
+  WriteToStream(G.report.out, text.data(), text.size());
+}
 
 // PutJoined's way when the stream's buffer lacks the room.
 void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces);
