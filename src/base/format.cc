@@ -261,11 +261,44 @@ void PutRest(Sink& sink, const char* start, va_list args) {
   text->resize(at + static_cast<size_t>(n));
 }
 
+uint64_t LargeFixedUnits(double value, int precision);
+int PutFixedDigits(uint64_t units, int precision, char* digits);
+
 }  // namespace
 
 int FixedDecimal(double value, int precision, char* digits) {
   static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
   if (!std::isfinite(value) || precision < 0 || precision > 3) return 0;
+  uint64_t units = 0;
+  // A double is mantissa / 2^shift. Below 2^52 the shift is positive and
+  // the scaled mantissa (53 bits times at most 1000) fits in 64 bits, so
+  // the units and the rounding are found exactly in integers; below 2^-11
+  // the scaled value is under a half and rounds to 0.
+  uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  const int shift = 1075 - static_cast<int>((bits >> 52) & 0x7ff);
+  if (shift >= 64) {
+    units = 0;
+  } else if (shift >= 1) {
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const uint64_t product = mantissa * kScale[precision];
+    units = product >> shift;
+    const uint64_t rest = product & ((uint64_t{1} << shift) - 1);
+    const uint64_t half = uint64_t{1} << (shift - 1);
+    if (rest > half || (rest == half && (units & 1) != 0)) ++units;
+  } else {
+    units = LargeFixedUnits(value, precision);
+    if (units == 0) return 0;
+  }
+  return PutFixedDigits(units, precision, digits);
+}
+
+namespace {
+
+// |value| * 10^precision rounded to the nearest, a half to even, for a
+// value of 2^52 or more; 0 when it is too large.
+uint64_t LargeFixedUnits(double value, int precision) {
+  static constexpr uint64_t kScale[] = {1, 10, 100, 1000};
   // A double's 53-bit mantissa times at most 1000 (10 bits) fits in the
   // 64-bit mantissa of long double: the scaled value and its fraction are
   // exact, so the rounding decision is too.
@@ -274,22 +307,48 @@ int FixedDecimal(double value, int precision, char* digits) {
   uint64_t units = static_cast<uint64_t>(scaled);
   const long double fraction = scaled - static_cast<long double>(units);
   if (fraction > 0.5L || (fraction == 0.5L && (units & 1) != 0)) ++units;
-  // The length first (at least one integer digit), then the digits from
-  // the last one back.
-  const int integer_digits = std::max(DigitCount(units) - precision, 1);
-  const int n = integer_digits + precision + (precision > 0 ? 1 : 0);
-  char* at = digits + n;
-  for (int i = 0; i < precision; ++i) {
-    *--at = static_cast<char>('0' + units % 10);
-    units /= 10;
-  }
-  if (precision > 0) *--at = '.';
-  do {
-    *--at = static_cast<char>('0' + units % 10);
-    units /= 10;
-  } while (units != 0);
-  return n;
+  return units;
 }
+
+// The digits of `units` with `precision` decimals (0 to 3), at least one
+// integer digit; returns their count. `units` is below 2^63.
+int PutFixedDigits(uint64_t units, int precision, char* digits) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  // Each precision divides by its own constant, which the compiler turns
+  // into a multiplication.
+  uint64_t whole = units;
+  uint64_t part = 0;
+  switch (precision) {
+    case 1: whole = units / 10; part = units % 10; break;
+    case 2: whole = units / 100; part = units % 100; break;
+    case 3: whole = units / 1000; part = units % 1000; break;
+    default: break;
+  }
+  char* at = PutDecimal(digits, static_cast<int64_t>(whole));
+  if (precision > 0) *at++ = '.';
+  switch (precision) {
+    case 1:
+      *at++ = static_cast<char>('0' + part);
+      break;
+    case 2:
+      std::memcpy(at, kPairs + 2 * part, 2);
+      at += 2;
+      break;
+    case 3:
+      *at++ = static_cast<char>('0' + part / 100);
+      std::memcpy(at, kPairs + 2 * (part % 100), 2);
+      at += 2;
+      break;
+    default:
+      break;
+  }
+  return static_cast<int>(at - digits);
+}
+
+}  // namespace
 
 void FormatTo(FILE* out, const char* format, va_list args) {
   Sink sink(out);
@@ -506,11 +565,13 @@ LineBuilder& LineBuilder::Fixed(double value, int width, int precision) {
   const bool negative = std::signbit(value);
   const int length = n + (negative ? 1 : 0);
   const int pad = width > length ? width - length : 0;
-  char* at = Room(static_cast<size_t>(length + pad) + 16);
+  // Room for the 16-byte stores of PutRun and the digits' buffer copied whole.
+  char* at = Room(static_cast<size_t>(length + pad) + sizeof digits);
   char* const start = at;
   at = PutRun(at, ' ', pad);
   if (negative) *at++ = '-';
-  at = std::copy_n(digits, n, at);
+  std::memcpy(at, digits, sizeof digits);
+  at += n;
   used_ += static_cast<size_t>(at - start);
   return *this;
 }

@@ -139,9 +139,35 @@ class LineBuilder {
     return *this;
   }
   // "%-<width>ld"
-  LineBuilder& Left(int64_t value, int width) { return Number(value, width, true); }
+  LineBuilder& Left(int64_t value, int width) {
+    // Most figures of a report line are small: the field of at most 16
+    // is blanked as one block and the digits written at its start.
+    if (static_cast<uint64_t>(value) < 10000 && width >= 0 && width <= 16 &&
+        used_ + 16 <= capacity_) {
+      char* const at = data_ + used_;
+      std::memset(at, ' ', 16);
+      const int length = static_cast<int>(PutDecimal(at, value) - at);
+      used_ += static_cast<size_t>(width > length ? width : length);
+      return *this;
+    }
+    return Number(value, width, true);
+  }
   // "%<width>ld"
-  LineBuilder& Right(int64_t value, int width) { return Number(value, width, false); }
+  LineBuilder& Right(int64_t value, int width) {
+    // As Left, the digits written at the end of the blanked field.
+    const uint64_t u = static_cast<uint64_t>(value);
+    if (u < 10000 && width <= 16 && used_ + 16 <= capacity_) {
+      const int length = 1 + (u >= 10) + (u >= 100) + (u >= 1000);
+      if (width >= length) {
+        char* const at = data_ + used_;
+        std::memset(at, ' ', 16);
+        PutDecimal(at + width - length, value);
+        used_ += static_cast<size_t>(width);
+        return *this;
+      }
+    }
+    return Number(value, width, false);
+  }
   // "%<width>.<precision>f"
   LineBuilder& Fixed(double value, int width, int precision);
   std::string_view View() const { return {data_, used_}; }

@@ -87,28 +87,11 @@ void Print(GlobalData& G, const char* format, ...) {
   va_end(args);
 }
 
-void PutText(GlobalData& G, std::string_view text) {
-  if (G.report.machine.silent) {
-    if (IsErrorText(text)) {
-      std::fwrite(text.data(), 1, text.size(), stderr);
-    }
-    return;
-  }
-  WriteToStream(G.report.out, text.data(), text.size());
+void PutSilencedText(std::string_view text) {
+  if (IsErrorText(text)) std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces) {
-  // Straight into the stream's buffer where it has room for the whole text.
-  size_t total = 0;
-  for (std::string_view piece : pieces) total += piece.size();
-  if (char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, total)) {
-    for (std::string_view piece : pieces) {
-      std::memcpy(at, piece.data(), piece.size());
-      at += piece.size();
-    }
-    StreamCommit(G.report.out, at);
-    return;
-  }
+void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces) {
   LineBuilder line;
   for (std::string_view piece : pieces) line.Text(piece);
   PutText(G, line.View());

@@ -1,10 +1,13 @@
 // Writing to the report stream.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "base/format.h"
 #include "zav/global_data.h"
 
 namespace zav {
@@ -30,13 +33,69 @@ void UnbufferReportFile(GlobalData& G);
 void Print(GlobalData& G, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// Writes text unchanged to the report stream.
-void PutText(GlobalData& G, std::string_view text);
+// PutText's way while a machine-readable document silences the report
+// writers: an error message goes to standard error, anything else nowhere.
+void PutSilencedText(std::string_view text);
+
+// Writes text unchanged to the report stream. Inline: a literal text is
+// stored by its known length.
+inline void PutText(GlobalData& G, std::string_view text) {
+  if (G.report.machine.silent) {
+    PutSilencedText(text);
+    return;
+  }
+  WriteToStream(G.report.out, text.data(), text.size());
+}
+
+// PutJoined's way when the stream's buffer lacks the room.
+void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces);
+
+// Copies a piece at `at` and returns its end. A piece of 16 bytes or less,
+// as most labels and separators are, is moved by two overlapping loads
+// and stores of its first and last bytes instead of a library call; a
+// piece of a known length, by the stores for that length.
+[[gnu::always_inline]] inline char* CopyPiece(char* at, std::string_view piece) {
+  const char* from = piece.data();
+  const size_t n = piece.size();
+  if (n > 16) {
+    std::memcpy(at, from, n);
+  } else if (n >= 8) {
+    uint64_t head;
+    uint64_t tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + n - 8, 8);
+    std::memcpy(at, &head, 8);
+    std::memcpy(at + n - 8, &tail, 8);
+  } else if (n >= 4) {
+    uint32_t head;
+    uint32_t tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + n - 4, 4);
+    std::memcpy(at, &head, 4);
+    std::memcpy(at + n - 4, &tail, 4);
+  } else if (n > 0) {
+    at[0] = from[0];
+    at[n / 2] = from[n / 2];
+    at[n - 1] = from[n - 1];
+  }
+  return at + n;
+}
 
 // Writes the pieces joined as one text, as PutText would: for the labelled
 // lines written for every function and class, where a printf format would
 // be taken apart again each time. A piece made from a C string ends at its
-// first NUL, as "%s" would end it.
-void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces);
+// first NUL, as "%s" would end it. Inline, so that the literal pieces are
+// copied by stores of their known lengths.
+inline void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pieces) {
+  // Straight into the stream's buffer where it has room for the whole text.
+  size_t total = 0;
+  for (std::string_view piece : pieces) total += piece.size();
+  if (char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, total)) {
+    for (std::string_view piece : pieces) at = CopyPiece(at, piece);
+    StreamCommit(G.report.out, at);
+    return;
+  }
+  PutJoinedSlowly(G, pieces);
+}
 
 }  // namespace zav

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "base/byte_search.h"
 #include "base/xml_text.h"
 
 namespace zav {
@@ -35,37 +36,42 @@ std::string XmlEscape(std::string_view text) {
 
 namespace {
 
+// Copied in runs between the characters HTML escapes; the quotes are
+// escaped only when `quotes` is set.
+void AppendEscapedHtml(std::string& out, std::string_view text, bool quotes) {
+  size_t run = 0;  // the start of the characters not yet copied
+  for (size_t i = FindFirstOf<'&', '<', '>', '"', '\''>(text, 0); i < text.size();
+       i = FindFirstOf<'&', '<', '>', '"', '\''>(text, i + 1)) {
+    const char* entity = nullptr;
+    switch (text[i]) {
+      case '&': entity = "&amp;"; break;
+      case '<': entity = "&lt;"; break;
+      case '>': entity = "&gt;"; break;
+      case '"': entity = quotes ? "&quot;" : nullptr; break;
+      default: entity = quotes ? "&#39;" : nullptr; break;
+    }
+    if (entity == nullptr) continue;
+    out.append(text.data() + run, i - run);
+    out.append(entity);
+    run = i + 1;
+  }
+  out.append(text.data() + run, text.size() - run);
+}
+
 std::string EscapeHtml(std::string_view text, bool quotes) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"':
-        if (quotes) {
-          out += "&quot;";
-        } else {
-          out.push_back(c);
-        }
-        break;
-      case '\'':
-        if (quotes) {
-          out += "&#39;";
-        } else {
-          out.push_back(c);
-        }
-        break;
-      default: out.push_back(c); break;
-    }
-  }
+  AppendEscapedHtml(out, text, quotes);
   return out;
 }
 
 }  // namespace
 
 std::string HtmlText(std::string_view text) { return EscapeHtml(text, false); }
+
+void AppendHtmlText(std::string& out, std::string_view text) {
+  AppendEscapedHtml(out, text, false);
+}
 
 std::string HtmlEscape(std::string_view text) { return EscapeHtml(text, true); }
 

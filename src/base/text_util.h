@@ -30,6 +30,9 @@ std::string XmlEscape(std::string_view text);
 // HTML report (quotes stay as they are, so ordinary texts keep their bytes).
 std::string HtmlText(std::string_view text);
 
+// Appends HtmlText(text) to `out`.
+void AppendHtmlText(std::string& out, std::string_view text);
+
 // HtmlText that also writes a double quote as "&quot;" and an apostrophe as
 // "&#39;", for names and source text shown in the HTML report.
 std::string HtmlEscape(std::string_view text);

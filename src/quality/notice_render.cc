@@ -92,40 +92,56 @@ class HtmlBuilder {
   void Literal(std::string_view text) { pending_ += text; }
 
   void Value(char field, const std::string& value, bool percent) {
-    std::string label = TakeLabel(field);
+    const std::string_view label = TakeLabel(field);
     Flush();
-    out_ += "<b>" + label + value + (percent ? "%" : "") + "</b>";
+    out_ += "<b>";
+    out_ += label;
+    out_ += value;
+    if (percent) out_ += '%';
+    out_ += "</b>";
   }
 
+  // The held-back text, escaped, with its first "Notice" (the first of
+  // the whole notice) in the notice colour. Escaping leaves letters as
+  // they are and adds none, so the word is looked for before it.
   void Flush() {
-    std::string text = HtmlText(pending_);
-    pending_.clear();
-    const size_t at = text.find("Notice");
-    if (!notice_marked_ && at != std::string::npos) {
-      text.replace(at, 6,
-                   std::string("<font color=\"") + color_ +
-                       "\"><b>Notice</b></font>");
+    const std::string_view text = pending_;
+    const size_t at = notice_marked_ ? std::string_view::npos : text.find("Notice");
+    if (at == std::string_view::npos) {
+      AppendHtmlText(out_, text);
+    } else {
+      AppendHtmlText(out_, text.substr(0, at));
+      out_ += "<font color=\"";
+      out_ += color_;
+      out_ += "\"><b>Notice</b></font>";
+      AppendHtmlText(out_, text.substr(at + 6));
       notice_marked_ = true;
     }
-    out_ += text;
+    pending_.clear();
   }
 
  private:
   // "Line " before a line number and "File " before a file name move into
   // the value's bold.
-  std::string TakeLabel(char field) {
-    const char* label = field == 'L' ? "Line" : field == 'F' ? "File" : nullptr;
-    if (label == nullptr) return "";
-    for (const char* tail : {" ", ": "}) {
-      const std::string candidate = std::string(label) + tail;
-      if (pending_.size() >= candidate.size() &&
-          pending_.compare(pending_.size() - candidate.size(), candidate.size(),
-                           candidate) == 0) {
+  std::string_view TakeLabel(char field) {
+    std::string_view spaced;
+    std::string_view colon;
+    if (field == 'L') {
+      spaced = "Line ";
+      colon = "Line: ";
+    } else if (field == 'F') {
+      spaced = "File ";
+      colon = "File: ";
+    } else {
+      return {};
+    }
+    for (const std::string_view candidate : {spaced, colon}) {
+      if (std::string_view(pending_).ends_with(candidate)) {
         pending_.resize(pending_.size() - candidate.size());
         return candidate;
       }
     }
-    return "";
+    return {};
   }
 
   std::string& out_;
@@ -288,7 +304,8 @@ namespace {
 // The text form written at `at` (room for form.bound bytes) value by value:
 // a plain "%d" or "%s" and the usual "%.Nf" directly, any other conversion
 // through the report formatter. Returns the end.
-char* PutTextForm(char* at, const ParsedTextForm& form, const NoticeValues& v) {
+[[gnu::always_inline]] inline char* PutTextForm(char* at, const ParsedTextForm& form,
+                                             const NoticeValues& v) {
   for (const TextPiece& piece : form.pieces) {
     const size_t n = piece.literal.size();
     if (n <= sizeof piece.short_literal) {
@@ -352,7 +369,7 @@ void WriteNoticeText(FILE* out, const ParsedTextForm& form, const NoticeValues& 
     return;
   }
   static std::string spill;  // the stream's buffer is full or absent
-  spill.resize(form.bound);
+  if (spill.size() < form.bound) spill.resize(form.bound);  // kept at its largest
   char* end = PutTextForm(spill.data(), form, values);
   std::fwrite(spill.data(), 1, static_cast<size_t>(end - spill.data()), out);
 }

@@ -1,10 +1,12 @@
 #include "report/csv_rows.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <string>
 
 #include "base/csv_field.h"
+#include "base/format.h"
 #include "report/metric_lines.h"
 #include "base/output.h"
 #include "base/text_util.h"
@@ -18,11 +20,23 @@ using Values = std::array<double, kCsvColumnCount>;
 // function, sums and extremes (integers), or averages ("%.2f").
 enum class RowKind { kValue, kInteger, kAverage };
 
+// "%.<precision>f", the digits written here where FixedDecimal can.
+std::string FixedText(double value, int precision) {
+  char digits[24];
+  const int n = FixedDecimal(value, precision, digits);
+  if (n == 0) {  // cut at 63 characters as the row's figures always were
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", precision, value);
+    return buffer;
+  }
+  std::string text;
+  if (std::signbit(value)) text.push_back('-');
+  text.append(digits, static_cast<size_t>(n));
+  return text;
+}
+
 std::string Number(double value, RowKind kind) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, kind == RowKind::kAverage ? "%.2f" : "%.0f",
-                value);
-  return buffer;
+  return FixedText(value, kind == RowKind::kAverage ? 2 : 0);
 }
 
 // A size column; with function points on, "count/fp" ("%d/%-10.1f").
@@ -37,11 +51,7 @@ std::string SizeColumn(const GlobalData& G, const Values& v, int count_column,
   return text;
 }
 
-std::string Ratio(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  return buffer;
-}
+std::string Ratio(double value) { return FixedText(value, 2); }
 
 // The columns from LOC to Comment/eLOC, shared by both row kinds.
 std::string SizeColumns(const GlobalData& G, const Values& v, double ratio,

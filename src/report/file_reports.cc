@@ -119,10 +119,12 @@ void WriteMemorySummary(GlobalData& G) {
 void WriteEndOfFile(GlobalData& G, const std::string& name) {
   if (!G.sw.PerFileDetail() || G.sw.totals_only) return;
   switch (Fmt(G)) {
-    case ReportFormat::kText:
-      Print(G, "  %s%s\n", kUnderscores36, kUnderscores36);
-      Print(G, "  End of File: %s\n\n", WrapName(G, name, 66, 8).c_str());
+    case ReportFormat::kText: {
+      const std::string wrapped = WrapName(G, name, 66, 8);
+      PutJoined(G, {"  ", kUnderscores36, kUnderscores36, "\n  End of File: ", wrapped.c_str(),
+                    "\n\n"});
       break;
+    }
     case ReportFormat::kHtml: {
       Print(G, "  %s%s\n", kUnderscores36, kUnderscores36);
       char marker[3 * 2048 + 128];

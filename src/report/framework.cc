@@ -9,10 +9,11 @@ namespace zav {
 namespace {
 
 // Blanks that centre a text of `length` visible characters.
-std::string CenterIndent(size_t length) {
+std::string_view CenterIndent(size_t length) {
+  static constexpr std::string_view kBlanks = "                                      ";  // 38
   int indent = 37 - static_cast<int>(length / 2);
   if (indent < 0) indent = 0;
-  return std::string(1 + indent, ' ');
+  return kBlanks.substr(0, static_cast<size_t>(1 + indent));
 }
 
 }  // namespace
@@ -36,27 +37,33 @@ std::string Label(const GlobalData& G, std::string_view label) {
 
 void CenterLine(GlobalData& G, std::string_view text) {
   if (text.size() > kReportTextMax) text = text.substr(0, kReportTextMax);
-  std::string line = CenterIndent(text.size());
-  line.append(text);
-  line.push_back('\n');
-  Print(G, "%s", line.c_str());
+  // Written as "%s" writes it: nothing while the report writers are
+  // silenced, and the line ends at a NUL of the text (its newline too).
+  if (G.report.machine.silent) return;
+  const std::string_view indent = CenterIndent(text.size());
+  const size_t nul = text.find('\0');
+  if (nul != std::string_view::npos) {
+    PutJoined(G, {indent, text.substr(0, nul)});
+  } else {
+    PutJoined(G, {indent, text, "\n"});
+  }
 }
 
 void CenterHtmlLine(GlobalData& G, std::string_view visible,
                     std::string_view markup) {
   if (visible.size() > kReportTextMax) visible = visible.substr(0, kReportTextMax);
-  std::string line = CenterIndent(visible.size());
-  line.append(markup);
-  line.push_back('\n');
-  PutText(G, line);
+  PutJoined(G, {CenterIndent(visible.size()), markup, "\n"});
 }
 
+// The rules are constant lines: written whole, not formatted each time.
 void WriteHyphenRule(GlobalData& G) {
-  Print(G, "\n  %s%s\n\n", kHyphens36, kHyphens36);
+  static const std::string rule = std::string("\n  ") + kHyphens36 + kHyphens36 + "\n\n";
+  PutText(G, rule);
 }
 
 void WriteUnderscoreRule(GlobalData& G) {
-  Print(G, "  %s%s\n\n", kUnderscores36, kUnderscores36);
+  static const std::string rule = std::string("  ") + kUnderscores36 + kUnderscores36 + "\n\n";
+  PutText(G, rule);
 }
 
 void CenterTitle(GlobalData& G, std::string_view title) {

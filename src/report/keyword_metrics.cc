@@ -41,8 +41,8 @@ class TwoColumns {
   explicit TwoColumns(GlobalData& G)
       : G_(G), html_(G.sw.Format() == ReportFormat::kHtml) {}
 
-  std::string Label(const char* label) const {
-    if (!html_) return label;
+  std::string Label(std::string_view label) const {
+    if (!html_) return std::string(label);
     // "  Label ....: " -> "  <b>Label ....:</b> "
     std::string s(label);
     size_t colon = s.rfind(':');
@@ -59,12 +59,12 @@ class TwoColumns {
     Written();
   }
   // "<label>%12ld"
-  void One(const char* label, int64_t value) {
+  void One(std::string_view label, int64_t value) {
     PutLabel(label).Right(value, 12);
     Written();
   }
   // "<label>%6ld,%5ld"
-  void Two(const char* label, int64_t a, int64_t b) {
+  void Two(std::string_view label, int64_t a, int64_t b) {
     PutLabel(label).Right(a, 6).Text(",").Right(b, 5);
     Written();
   }
@@ -85,7 +85,7 @@ class TwoColumns {
   }
   // The right column, closing the line: "<label>%<w0>ld,%<w1>ld...\n"
   // with the widths and values given.
-  void Right(const char* label, std::initializer_list<std::pair<int64_t, int>> values) {
+  void Right(std::string_view label, std::initializer_list<std::pair<int64_t, int>> values) {
     PutLabel(label);
     bool first = true;
     for (const auto& [value, width] : values) {
@@ -97,7 +97,7 @@ class TwoColumns {
     Written();
   }
   // "<label>%5.1f%%,%5.1f%%\n"
-  void Percents(const char* label, double a, double b) {
+  void Percents(std::string_view label, double a, double b) {
     PutLabel(label).Fixed(a, 5, 1).Text("%,").Fixed(b, 5, 1).Text("%\n");
     Written();
   }
@@ -107,7 +107,7 @@ class TwoColumns {
   }
 
  private:
-  LineBuilder& PutLabel(const char* label) {
+  LineBuilder& PutLabel(std::string_view label) {
     if (!html_) return line_.Text(label);
     return line_.Text(Label(label));
   }

@@ -35,12 +35,17 @@ void WriteVisibilityLine(GlobalData& G, const char* title, const char* xml,
       PutText(G, line.View());
       break;
     }
-    case ReportFormat::kHtml:
+    case ReportFormat::kHtml: {
+      // The constant labels are marked up once (here the format is HTML).
+      static const std::string publ_label = Label(G, "  Publ ");
+      static const std::string prot_label = Label(G, "  Prot ");
+      static const std::string priv_label = Label(G, "  Private ");
+      static const std::string total_label = Label(G, "  Total ");
       Print(G, "%s", Label(G, title).c_str());
-      Print(G, "%s%-7d%s%-7d%s%-7d%s%8d\n", Label(G, "  Publ ").c_str(), publ,
-            Label(G, "  Prot ").c_str(), prot, Label(G, "  Private ").c_str(),
-            priv, Label(G, "  Total ").c_str(), total);
+      Print(G, "%s%-7d%s%-7d%s%-7d%s%8d\n", publ_label.c_str(), publ, prot_label.c_str(), prot,
+            priv_label.c_str(), priv, total_label.c_str(), total);
       break;
+    }
     case ReportFormat::kCsv:
       Print(G, "%s,", Bare(title).c_str());
       if (csv_padded) {
@@ -80,12 +85,16 @@ void WriteLocLine(GlobalData& G, int64_t loc, int64_t eloc, int64_t lloc, int64_
       PutText(G, line.View());
       break;
     }
-    case ReportFormat::kHtml:
-      Print(G, "%s%-7ld%s%-7ld%s%-7ld%s%-7ld%s%8ld\n", Label(G, "  LOC ").c_str(),
-            loc, Label(G, "  eLOC ").c_str(), eloc, Label(G, "  lLOC ").c_str(),
-            lloc, Label(G, "  Comment ").c_str(), comments,
-            Label(G, "  Lines ").c_str(), lines);
+    case ReportFormat::kHtml: {
+      // The labels are marked up once (here the format is HTML).
+      static const std::string labels[] = {Label(G, "  LOC "), Label(G, "  eLOC "),
+                                           Label(G, "  lLOC "), Label(G, "  Comment "),
+                                           Label(G, "  Lines ")};
+      Print(G, "%s%-7ld%s%-7ld%s%-7ld%s%-7ld%s%8ld\n", labels[0].c_str(), loc,
+            labels[1].c_str(), eloc, labels[2].c_str(), lloc, labels[3].c_str(), comments,
+            labels[4].c_str(), lines);
       break;
+    }
     case ReportFormat::kCsv:
       Print(G, "%s,%ld,%s,%ld,%s,%ld,%s,%ld,%s,%ld\n", "LOC", loc, "eLOC", eloc,
             "lLOC", lloc, "Comment", comments, "Lines", lines);

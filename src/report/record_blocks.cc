@@ -100,21 +100,25 @@ void WriteClassHeading(GlobalData& G, const std::string& label,
 }
 
 void WriteInheritanceLine(GlobalData& G, const ClassRecord& r) {
-  if (r.inheritance.empty()) return;
+  WriteInheritanceLine(G, r.inheritance);
+}
+
+void WriteInheritanceLine(GlobalData& G, const std::string& inheritance) {
+  if (inheritance.empty()) return;
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      Print(G, "  Inheritance: %s\n", WrapName(G, r.inheritance, 58, 15).c_str());
+      Print(G, "  Inheritance: %s\n", WrapName(G, inheritance, 58, 15).c_str());
       break;
     case ReportFormat::kHtml:
       Print(G, "  <b>Inheritance</b>: <b><font color=\"%s\">%s</font></b>\n",
             Color(G, kColorInheritance),
-            HtmlEscape(WrapName(G, r.inheritance, 58, 15)).c_str());
+            HtmlEscape(WrapName(G, inheritance, 58, 15)).c_str());
       break;
     case ReportFormat::kCsv:
-      Print(G, "Inheritance,%s\n", CsvField(r.inheritance).c_str());
+      Print(G, "Inheritance,%s\n", CsvField(inheritance).c_str());
       break;
     case ReportFormat::kXml:
-      Print(G, "<inheritance>%s</inheritance>\n", XmlEscape(r.inheritance).c_str());
+      Print(G, "<inheritance>%s</inheritance>\n", XmlEscape(inheritance).c_str());
       break;
   }
 }

@@ -42,6 +42,8 @@ void WriteClassHeading(GlobalData& G, const std::string& label,
 // CSV "Inheritance,%s\n", XML "<inheritance>%s</inheritance>\n". Nothing
 // when the record has no inheritance text.
 void WriteInheritanceLine(GlobalData& G, const ClassRecord& record);
+// The inheritance line of a class with the inheritance text given.
+void WriteInheritanceLine(GlobalData& G, const std::string& inheritance);
 
 // The class block written when a class, struct or interface ends in class
 // metrics mode: the heading, the inheritance line, the attributes line,

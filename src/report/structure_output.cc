@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/csv_field.h"
+#include "base/format.h"
 #include "report/file_reports.h"
 #include "report/metric_lines.h"
 #include "report/record_blocks.h"
@@ -120,7 +121,11 @@ void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
   // Room for both runs of hyphens copied whole (72 bytes each), of which
   // only `left` and `right` count, and for the digits' buffer copied whole.
   char marker[1 + 2 + kWidth + kCoreLimit + kWidth + 1];
-  char* at = marker;
+  // Built straight in the report stream's buffer where it has the room.
+  char* const in_stream =
+      G.report.machine.silent ? nullptr : StreamRoom(G.report.out, sizeof marker);
+  char* const start = in_stream != nullptr ? in_stream : marker;
+  char* at = start;
   if (name.find("End") == std::string_view::npos) *at++ = '\n';
   *at++ = ' ';
   *at++ = ' ';
@@ -151,7 +156,11 @@ void WriteScopeMarker(GlobalData& G, const char* label, int32_t line) {
   std::memcpy(at, kHyphens, kWidth);
   at += right;
   *at++ = '\n';
-  PutText(G, std::string_view(marker, static_cast<size_t>(at - marker)));
+  if (in_stream != nullptr) {
+    StreamCommit(G.report.out, at);
+  } else {
+    PutText(G, std::string_view(marker, static_cast<size_t>(at - marker)));
+  }
 }
 
 void AnnounceNamespace(GlobalData& G, bool begin, bool package, bool nested,
@@ -186,7 +195,7 @@ void AnnounceClassBegin(GlobalData& G) {
   WriteLabelledName(G, ClassLabel(c, nested), c.name,
                     c.kind == ClassKind::kStruct ? kColorStruct : kColorClass);
   WriteTemplateLine(G, c.template_text);
-  WriteInheritanceLine(G, OccurrenceRecord(c, MetricRecord{}));
+  WriteInheritanceLine(G, c.inheritance);
 }
 
 void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
@@ -194,9 +203,8 @@ void AnnounceClassEnd(GlobalData& G, const MetricRecord& span) {
   const ScopeState& S = G.scope;
   const ClassFrame& c = S.cls;
   const bool nested = S.class_depth > 0;
-  const ClassRecord record = OccurrenceRecord(c, span);
   if (!G.sw.notices) {
-    WriteClassBlock(G, ClassLabel(c, nested), record);
+    WriteClassBlock(G, ClassLabel(c, nested), OccurrenceRecord(c, span));
     return;
   }
   WriteAttributesLine(G, span.attributes_public, span.attributes_protected,

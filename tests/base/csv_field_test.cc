@@ -25,6 +25,11 @@ TEST(CsvFormWriter, QuotesTheFieldAValueMakesAmbiguous) {
   EXPECT_EQ(w.Finish(),
             "\n\"    Notice #42: Class Map<K, V> has more than one parent\","
             "\" see a\"\"b.h\"\n  plain, text\n");
+  CsvFormWriter empty_fields;  // separators side by side and at the ends
+  empty_fields.Literal(",a,,");
+  empty_fields.Value("x,y");
+  empty_fields.Literal("\n");
+  EXPECT_EQ(empty_fields.Finish(), ",a,,\"x,y\"\n");
 }
 
 }  // namespace

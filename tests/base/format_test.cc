@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -74,6 +75,17 @@ TEST(Format, FixedDecimalRoundsTheStoredValue) {
   EXPECT_EQ(Fixed(-99.95, 1), "100.0");  // the sign is the caller's
   EXPECT_EQ(Fixed(1234.5, 3), "1234.500");
   EXPECT_EQ(Fixed(1e300, 1), "");  // too large: left to the library
+  // Either side of 2^52 and of 2^-11, below which nothing rounds up.
+  EXPECT_EQ(Fixed(4503599627370495.5, 0), "4503599627370496");
+  EXPECT_EQ(Fixed(4503599627370496.0, 3), "4503599627370496.000");
+  EXPECT_EQ(Fixed(0.00048828125, 3), "0.000");
+  EXPECT_EQ(Fixed(0.0005, 3), "0.001");  // 0.000500000000000000010...
+  EXPECT_EQ(Fixed(0.0, 2), "0.00");
+  EXPECT_EQ(Fixed(5e-324, 1), "0.0");
+  for (int e = -64; e <= 60; e += 4) {  // every binary exponent range, odd mantissas
+    const double v = std::ldexp(0x1.fffffffffffffp0 - e * 0x1p-40, e);
+    EXPECT_SAME("%.0f %.1f %.2f %.3f", v, v, v, v);
+  }
   EXPECT_SAME("%5.1f|%-7.1f|%+.2f|%08.1f|% .0f|%.1f", 99.95f, -0.04, 0.125, -3.25, 0.5, -0.0);
   for (int i = -2000; i <= 2000; ++i) {
     const double v = i / 16.0 + i * 0.0001;
@@ -99,6 +111,10 @@ TEST(Format, LineBuilderPadsLikePrintf) {
   LineBuilder edges;  // a field just filled, one digit too narrow, none
   edges.Right(99999, 5).Text("|").Right(100000, 5).Text("|").Right(0, 0).Text("|").Right(7, 16);
   EXPECT_EQ(edges.View(), "99999|100000|0|               7");
+  LineBuilder small;  // four digits fill a field of four; a fifth or a zero width spills it
+  small.Left(9999, 4).Text("|").Left(10000, 4).Text("|").Left(5, 0).Text("|").Left(0, 16);
+  small.Text("|").Right(9999, 4).Text("|").Right(1000, 3).Text("|").Right(1, 1);
+  EXPECT_EQ(small.View(), "9999|10000|5|0               |9999|1000|1");
   LineBuilder fixed;  // 2.675 is stored as 2.67499..., 99.95 as 99.95000...03
   fixed.Fixed(2.675, 8, 2).Text("|").Fixed(99.95, 4, 1).Text("|").Fixed(-0.04, 5, 1);
   EXPECT_EQ(fixed.View(), "    2.67|100.0| -0.0");

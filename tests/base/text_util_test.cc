@@ -40,6 +40,8 @@ TEST(HtmlText, EscapesMarkupButKeepsQuotes) {
   EXPECT_EQ(HtmlText("-r\"h,c .\" a&b<c>.c"), "-r\"h,c .\" a&amp;b&lt;c&gt;.c");
   EXPECT_EQ(HtmlEscape("-r\"h,c .\" a&b<c>'.c"),
             "-r&quot;h,c .&quot; a&amp;b&lt;c&gt;&#39;.c");
+  EXPECT_EQ(HtmlText("<&>'"), "&lt;&amp;&gt;'");  // at both ends and side by side
+  EXPECT_EQ(HtmlEscape("\"\""), "&quot;&quot;");
 }
 
 TEST(MakeFileLink, RelativeLinksOrFileUrls) {
