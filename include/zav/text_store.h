@@ -27,18 +27,7 @@ class TextStore {
  public:
   // The stored copy of `text`: equal texts give the same pointer. The empty
   // text is a shared static one and takes no room.
-  const char* Intern(std::string_view text) { return Intern(text, Ask(text)); }
-
-  // Two steps of Intern() for callers with several texts at hand: Ask()
-  // hashes the text and asks for its slot; Intern(text, hash) then finds
-  // or adds it, by which time the slot may have arrived.
-  size_t Ask(std::string_view text) const {
-    if (text.empty()) return 0;  // never stored
-    const size_t hash = HashOf(text);
-    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-    return hash;
-  }
-  const char* Intern(std::string_view text, size_t hash);
+  const char* Intern(std::string_view text);
 
   // The text a pointer from Intern() stands for.
   static std::string_view View(const char* stored) {

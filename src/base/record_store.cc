@@ -20,8 +20,9 @@ alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
 
 size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
 
-const char* TextStore::Intern(std::string_view text, size_t hash) {
+const char* TextStore::Intern(std::string_view text) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);
+  const size_t hash = HashOf(text);
   if ((count_ + 1) * 2 > slots_.size()) {
     Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
   }
@@ -99,13 +100,9 @@ void FunctionList::push_back(const MetricRecord& r) {
   }
   StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
   ++count_;
-  // The three slots are asked for together, so their waits overlap.
-  const size_t name_hash = texts_.Ask(r.name);
-  const size_t parameters_hash = texts_.Ask(r.parameters);
-  const size_t template_hash = texts_.Ask(r.template_text);
-  s.name = texts_.Intern(r.name, name_hash);
-  s.parameters = texts_.Intern(r.parameters, parameters_hash);
-  s.template_text = texts_.Intern(r.template_text, template_hash);
+  s.name = texts_.Intern(r.name);
+  s.parameters = texts_.Intern(r.parameters);
+  s.template_text = texts_.Intern(r.template_text);
   // A file's records come one after the other: its name is looked up once.
   if (file_ == nullptr || TextStore::View(file_) != r.file_name) {
     file_ = texts_.Intern(r.file_name);
