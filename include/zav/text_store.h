@@ -5,8 +5,13 @@
 // its functions). The store copies each distinct text once into 64 KB
 // blocks that never move, so a stored text is a plain, stable pointer to
 // its characters: the four bytes before them hold its length and a NUL
-// follows them. The lookup table holds only those pointers (8 bytes a
-// slot) and is the one part that grows by doubling.
+// follows them. The lookup table is the one part that grows by doubling.
+//
+// A run-wide table outgrows the cache, so each probe is a likely miss;
+// a slot keeps the text's full hash beside its pointer, so that a probe
+// reads a stored text only when the hashes agree (nearly always the text
+// asked for), and growth re-places the slots from their hashes alone,
+// without reaching every stored text.
 #pragma once
 
 #include <cstddef>
@@ -45,7 +50,11 @@ class TextStore {
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t used_ = 0;      // bytes taken in blocks_.back()
   size_t capacity_ = 0;  // bytes of blocks_.back()
-  std::vector<const char*> slots_;  // open addressing; nullptr is free
+  struct Slot {
+    size_t hash = 0;
+    const char* text = nullptr;  // nullptr: the slot is free
+  };
+  std::vector<Slot> slots_;  // open addressing
   size_t count_ = 0;
 };
 

@@ -22,16 +22,19 @@ size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
 
 const char* TextStore::Intern(std::string_view text) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);
+  const size_t hash = HashOf(text);
   if ((count_ + 1) * 2 > slots_.size()) {
     Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
   }
   const size_t mask = slots_.size() - 1;
-  for (size_t i = HashOf(text) & mask;; i = (i + 1) & mask) {
-    if (slots_[i] == nullptr) {
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    Slot& slot = slots_[i];
+    if (slot.text == nullptr) {
       ++count_;
-      return slots_[i] = Append(text);
+      slot.hash = hash;
+      return slot.text = Append(text);
     }
-    if (View(slots_[i]) == text) return slots_[i];
+    if (slot.hash == hash && View(slot.text) == text) return slot.text;
   }
 }
 
@@ -53,14 +56,14 @@ const char* TextStore::Append(std::string_view text) {
 }
 
 void TextStore::Rehash(size_t slot_count) {
-  std::vector<const char*> old(slot_count, nullptr);
+  std::vector<Slot> old(slot_count);
   old.swap(slots_);
   const size_t mask = slots_.size() - 1;
-  for (const char* stored : old) {
-    if (stored == nullptr) continue;
-    size_t i = HashOf(View(stored)) & mask;
-    while (slots_[i] != nullptr) i = (i + 1) & mask;
-    slots_[i] = stored;
+  for (const Slot& slot : old) {
+    if (slot.text == nullptr) continue;
+    size_t i = slot.hash & mask;
+    while (slots_[i].text != nullptr) i = (i + 1) & mask;
+    slots_[i] = slot;
   }
 }
 
@@ -76,12 +79,12 @@ void TextStore::Clear() {
       const char* stored = block + at + sizeof(uint32_t);
       const std::string_view text = View(stored);
       size_t i = HashOf(text) & mask;
-      while (slots_[i] != stored) i = (i + 1) & mask;
-      slots_[i] = nullptr;
+      while (slots_[i].text != stored) i = (i + 1) & mask;
+      slots_[i] = Slot{};
       at += sizeof(uint32_t) + text.size() + 1;
     }
   } else if (count_ > 0) {
-    std::fill(slots_.begin(), slots_.end(), nullptr);
+    std::fill(slots_.begin(), slots_.end(), Slot{});
   }
   count_ = 0;
   if (blocks_.size() > 1 || capacity_ != kBlockBytes) {
