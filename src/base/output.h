@@ -50,6 +50,18 @@ inline void PutText(GlobalData& G, std::string_view text) {
 // PutJoined's way when the stream's buffer lacks the room.
 void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces);
 
+// The n bytes at `from` (sizeof(Word) <= n <= 2 * sizeof(Word)) as two
+// overlapping words, its first and its last.
+template <typename Word>
+[[gnu::always_inline]] inline void CopyByEnds(char* at, const char* from, size_t n) {
+  Word head;
+  Word tail;
+  std::memcpy(&head, from, sizeof(Word));
+  std::memcpy(&tail, from + n - sizeof(Word), sizeof(Word));
+  std::memcpy(at, &head, sizeof(Word));
+  std::memcpy(at + n - sizeof(Word), &tail, sizeof(Word));
+}
+
 // Copies a piece at `at` and returns its end. A piece of 16 bytes or less,
 // as most labels and separators are, is moved by two overlapping loads
 // and stores of its first and last bytes instead of a library call; a
@@ -60,19 +72,9 @@ void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> piec
   if (n > 16) {
     std::memcpy(at, from, n);
   } else if (n >= 8) {
-    uint64_t head;
-    uint64_t tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + n - 8, 8);
-    std::memcpy(at, &head, 8);
-    std::memcpy(at + n - 8, &tail, 8);
+    CopyByEnds<uint64_t>(at, from, n);
   } else if (n >= 4) {
-    uint32_t head;
-    uint32_t tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + n - 4, 4);
-    std::memcpy(at, &head, 4);
-    std::memcpy(at + n - 4, &tail, 4);
+    CopyByEnds<uint32_t>(at, from, n);
   } else if (n > 0) {
     at[0] = from[0];
     at[n / 2] = from[n / 2];
