@@ -193,6 +193,16 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
+  // The whole line is comment text: the fall-through search is done with
+  // its count.
+  const bool whole_line = i == 0;
+  if (whole_line && line[0] == ' ') {
+    // The usual comment line " * ...": its first byte, just written back
+    // by the reader, is counted alone, as a wide load over a byte just
+    // written waits for that write. A space changes no flag.
+    ++G.file.spaces_count;
+    i = 1;
+  }
   const int k = FindCommentClose(line, i, length, opener_end);
   if (k < length) {
     CountSegment(G, line + i, k + 1 - i, true, false, line_number);
@@ -204,10 +214,8 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
     }
     return k + 1;
   }
-  if (i == 0) {
-    // The whole line is comment text: the fall-through search is done
-    // with its count.
-    G.lex.no_fall_through = !CountCommentText(G, line, length, line_number);
+  if (whole_line) {
+    G.lex.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
   } else {
     CountSegment(G, line + i, length - i, true, false, line_number);
   }
