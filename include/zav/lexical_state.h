@@ -131,6 +131,9 @@ struct LexState {
   bool previous_line_extern = false;
   // The macro name of the #define being read.
   TextBuffer macro_name;
+  // The #define lines' names are read, into macro_name and the run-wide
+  // macro list (see KeepsMacroNames); set as a file's lines begin.
+  bool keep_macro_names = true;
 };
 
 // The four flags of an open comment, string or character literal, which

@@ -20,6 +20,15 @@
 namespace zav {
 namespace {
 
+// Sets the four flags that OpenLexicalStates reads as one word with one
+// store of that word: a wide load over bytes just written one by one
+// waits for those writes, a load of the word just written does not.
+void SetOpenStates(LexState& L, bool block_comment, bool line_comment, bool string,
+                   bool char_literal) {
+  const bool states[4] = {block_comment, line_comment, string, char_literal};
+  std::memcpy(&L.in_block_comment, states, sizeof states);
+}
+
 bool IsCommentLine(const LexState& L) {
   return L.comment_seen || L.in_line_comment;
 }
@@ -209,7 +218,7 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
     // The asterisk's full step, in place: the close is past the opener and
     // no extraction run comes here.
     if (!L.in_string && !L.in_char_literal) {
-      L.in_block_comment = false;
+      SetOpenStates(L, false, L.in_line_comment, false, false);
       L.comment_seen = true;
     }
     return k + 1;
@@ -334,12 +343,12 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           // extraction runs take full steps only).
           L.blank = false;
           if (line[i + 1] == '*') {
-            L.in_block_comment = true;
+            SetOpenStates(L, true, false, false, false);
             L.block_comment_start_line = line_number;
             L.block_comment_open_pos = i;
             L.comment_seen = true;
           } else if (i == 0 || line[i - 1] != '*') {
-            L.in_line_comment = true;
+            SetOpenStates(L, false, true, false, false);
           }
           L.last_nonblank = '/';
           ++i;
@@ -448,12 +457,12 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     L.continuation = true;
   } else {
     L.continuation = false;
-    L.in_line_comment = false;
+    SetOpenStates(L, L.in_block_comment, false, L.in_string && L.quote_parity % 2 != 0,
+                  L.in_char_literal);
     L.preprocessor_line = false;
     L.define_line = false;
     L.error_directive = false;
     L.function_like_macro = false;
-    if (L.quote_parity % 2 == 0) L.in_string = false;
   }
   if constexpr (kExtras) {
     if (G.sw.debug) DebugSplitTexts(G, line);
@@ -502,6 +511,7 @@ void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalDa
 }
 
 void StartFileLines(GlobalData& G) {
+  G.lex.keep_macro_names = KeepsMacroNames(G);
   G.lex.line_extras = TracesLines(G) || G.udqn.line_pass || G.lex.want_split_texts ||
                       G.udqn.wants_split_texts || G.sw.debug || G.sw.extract_strings ||
                       ExtractsComments(G);

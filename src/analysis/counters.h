@@ -45,6 +45,12 @@ void CountSemicolon(GlobalData& G);
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word);
 
+// True when something in the run reads the names of the #define lines:
+// function detection and the macro listing, and through the run-wide macro
+// list the class names that the class and inheritance reports and the
+// notices show. A run of the line counts alone (-s) reads none of them.
+bool KeepsMacroNames(const GlobalData& G);
+
 // Clears the lexer's per-file state before the first line of a file (the
 // line-continuation flag carries over).
 void ResetLexState(GlobalData& G);

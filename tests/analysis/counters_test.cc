@@ -153,17 +153,26 @@ TEST(Preprocessor, DirectivesAndMarkers) {
   EXPECT_EQ(Count("# define A 1 # x\n").preprocessor_lines_count, 2);
 }
 
-TEST(Preprocessor, DefineNamesJoinTheMacroList) {
+// Function detection reads the list; a run of the line counts alone keeps
+// no name, but counts the definitions all the same.
+TEST(Preprocessor, DefineNamesJoinTheMacroListWhenARunReadsIt) {
   test::Harness h;
+  h.G().sw.functional = true;
   h.AnalyzeFile("#define MAX_SIZE 10\n#define SQUARE(x) ((x)*(x))\n");
   EXPECT_TRUE(h.G().lists.macro_names.contains("MAX_SIZE"));
   EXPECT_TRUE(h.G().lists.macro_names.contains("SQUARE"));
+
+  test::Harness summary;
+  summary.AnalyzeFile("#define MAX_SIZE 10\n");
+  EXPECT_FALSE(summary.G().lists.macro_names.contains("MAX_SIZE"));
+  EXPECT_EQ(summary.G().file.define_count, 1);
 }
 
 // Names of one to thirty-six characters, ended by a tab, "(", a carriage
 // return, a blank and the end of the file.
 TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
   test::Harness h;
+  h.G().sw.macros = true;
   h.AnalyzeFile("#define A\tx\n#define AB(y) y\n#define ABCDE\r\n"
                 "#define ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789 1\n#define ABCDF");
   const NameSet& names = h.G().lists.macro_names;
