@@ -1,6 +1,8 @@
 #include "analysis/analyze_line.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -27,6 +29,12 @@ void SetOpenStates(LexState& L, bool block_comment, bool line_comment, bool stri
                    bool char_literal) {
   const bool states[4] = {block_comment, line_comment, string, char_literal};
   std::memcpy(&L.in_block_comment, states, sizeof states);
+}
+
+// The bits of OpenLexicalStates' word that hold the flag at offset k
+// (0: block comment, 1: line comment, 2: string, 3: character literal).
+constexpr uint32_t OpenStateByte(int k) {
+  return std::endian::native == std::endian::little ? 0xFFu << (8 * k) : 0xFFu << (8 * (3 - k));
 }
 
 bool IsCommentLine(const LexState& L) {
@@ -457,8 +465,11 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     L.continuation = true;
   } else {
     L.continuation = false;
-    SetOpenStates(L, L.in_block_comment, false, L.in_string && L.quote_parity % 2 != 0,
-                  L.in_char_literal);
+    // The line comment ends; a string ends unless an odd number of quotes
+    // leaves it open.
+    uint32_t open = OpenLexicalStates(L) & ~OpenStateByte(1);
+    if (L.quote_parity % 2 == 0) open &= ~OpenStateByte(2);
+    std::memcpy(&L.in_block_comment, &open, sizeof open);
     L.preprocessor_line = false;
     L.define_line = false;
     L.error_directive = false;
