@@ -131,9 +131,10 @@ struct LexState {
   bool previous_line_extern = false;
   // The macro name of the #define being read.
   TextBuffer macro_name;
-  // The #define lines' names are read, into macro_name and the run-wide
-  // macro list (see KeepsMacroNames); set as a file's lines begin.
-  bool keep_macro_names = true;
+  // The run's reports show the line counts alone (see ShowsLineCountsOnly):
+  // the #define names, the keyword counts but "for" and the fall-through
+  // comments are left alone. Set as a file's lines begin.
+  bool line_counts_only = false;
 };
 
 // The four flags of an open comment, string or character literal, which

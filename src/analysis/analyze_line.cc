@@ -210,10 +210,10 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
-  // The whole line is comment text: the fall-through search is done with
-  // its count.
-  const bool whole_line = i == 0;
-  if (whole_line && line[0] == ' ') {
+  // The whole line is comment text: the fall-through search (when the run
+  // shows it) is done with its count.
+  const bool whole_line = i == 0 && !L.line_counts_only;
+  if (i == 0 && line[0] == ' ') {
     // The usual comment line " * ...": its first byte, just written back
     // by the reader, is counted alone, as a wide load over a byte just
     // written waits for that write. A space changes no flag.
@@ -363,7 +363,7 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           continue;
         }
       } else if (L.in_line_comment) {
-        if (i == 0 || i == L.first_nonblank + 1) {
+        if ((i == 0 || i == L.first_nonblank + 1) && !L.line_counts_only) {
           // Only blanks and the comment's first slash before it: the
           // fall-through search is done with the count.
           L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
@@ -446,7 +446,8 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
     // "fall thru", the shortest phrase, has nine characters.
-    if (!L.no_fall_through && length >= 9 && HasFallThroughPhrase(line, length)) {
+    if (!L.no_fall_through && length >= 9 && !L.line_counts_only &&
+        HasFallThroughPhrase(line, length)) {
       ++F.fall_through_count;
     }
     if (kExtras && ExtractsComments(G) && G.utility.extraction_sink != nullptr) {
@@ -522,7 +523,7 @@ void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalDa
 }
 
 void StartFileLines(GlobalData& G) {
-  G.lex.keep_macro_names = KeepsMacroNames(G);
+  G.lex.line_counts_only = ShowsLineCountsOnly(G);
   G.lex.line_extras = TracesLines(G) || G.udqn.line_pass || G.lex.want_split_texts ||
                       G.udqn.wants_split_texts || G.sw.debug || G.sw.extract_strings ||
                       ExtractsComments(G);

@@ -167,7 +167,7 @@ void ReadMacroName(GlobalData& G, const char* line, int n) {
     ++F.define_count;
     ++F.macros_count;
     L.define_line = true;
-    if (L.keep_macro_names) ReadMacroName(G, line, p + 6);
+    if (!L.line_counts_only) ReadMacroName(G, line, p + 6);
   } else if (DirectiveIs(line, p, "include") && DirectiveEnd(line, p + 7)) {
     ++F.include_count;
   } else if (DirectiveIs(line, p, "if")) {
@@ -391,6 +391,8 @@ static_assert(RulesInWordOrder());
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   if (word < Word::kIf || word > Word::kDelegate) return;
+  // lLOC takes "for" off the ";" count.
+  if (G.lex.line_counts_only && word != Word::kFor) return;
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
@@ -421,15 +423,16 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
   if (word == Word::kGoto) RaiseNotice(G, kNoticeGoto, G.reader.line_number);
 }
 
-bool KeepsMacroNames(const GlobalData& G) {
+bool ShowsLineCountsOnly(const GlobalData& G) {
   const Switches& sw = G.sw;
-  // Every report switch but -s, and every output format but text and
-  // HTML, may show something that depends on the names: a function, a
-  // listed macro, a class name or count, a notice.
-  return sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
-         sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
-         sw.csv || sw.xml || sw.machine != MachineFormat::kNone || sw.work_create ||
-         G.baseline.line_hook != nullptr;
+  // Every report switch but -s, every output format but text and HTML,
+  // and a baseline run may show more: a count, a function, a listed macro,
+  // a class, a notice.
+  return sw.summary &&
+         !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
+           sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
+           sw.csv || sw.xml || sw.machine != MachineFormat::kNone || sw.work_create ||
+           G.baseline.line_hook != nullptr);
 }
 
 void ResetLexState(GlobalData& G) {

@@ -45,11 +45,13 @@ void CountSemicolon(GlobalData& G);
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word);
 
-// True when something in the run reads the names of the #define lines:
-// function detection and the macro listing, and through the run-wide macro
-// list the class names that the class and inheritance reports and the
-// notices show. A run of the line counts alone (-s) reads none of them.
-bool KeepsMacroNames(const GlobalData& G);
+// True when the run's reports show the line counts alone (-s in text or
+// HTML): LOC, eLOC, lLOC (";" less "for"), comment lines and lines. Such a
+// run reads no keyword count but "for", no fall-through comment, and none
+// of the names of the #define lines, which function detection, the macro
+// listing and (through the run-wide macro list) the class names of the
+// class and inheritance reports and of the notices read.
+bool ShowsLineCountsOnly(const GlobalData& G);
 
 // Clears the lexer's per-file state before the first line of a file (the
 // line-continuation flag carries over).

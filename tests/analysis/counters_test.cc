@@ -153,26 +153,39 @@ TEST(Preprocessor, DirectivesAndMarkers) {
   EXPECT_EQ(Count("# define A 1 # x\n").preprocessor_lines_count, 2);
 }
 
-// Function detection reads the list; a run of the line counts alone keeps
-// no name, but counts the definitions all the same.
-TEST(Preprocessor, DefineNamesJoinTheMacroListWhenARunReadsIt) {
+TEST(Preprocessor, DefineNamesJoinTheMacroList) {
   test::Harness h;
-  h.G().sw.functional = true;
   h.AnalyzeFile("#define MAX_SIZE 10\n#define SQUARE(x) ((x)*(x))\n");
   EXPECT_TRUE(h.G().lists.macro_names.contains("MAX_SIZE"));
   EXPECT_TRUE(h.G().lists.macro_names.contains("SQUARE"));
+}
 
-  test::Harness summary;
-  summary.AnalyzeFile("#define MAX_SIZE 10\n");
-  EXPECT_FALSE(summary.G().lists.macro_names.contains("MAX_SIZE"));
-  EXPECT_EQ(summary.G().file.define_count, 1);
+// A run that shows the line counts alone (-s) keeps no #define name and
+// counts no keyword but "for", which lLOC reads; with -v it counts them all.
+TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
+  const std::string text =
+      "#define MAX 10\nint f(int n) {\n  for (int i = 0; i < n; ++i) if (i) return i;\n"
+      "  return 0;\n}\n";
+  for (const bool verbose : {false, true}) {
+    test::Harness h;
+    h.G().sw.summary = true;
+    h.G().sw.verbose = verbose;
+    h.AnalyzeFile(text);
+    const FileMetrics& f = h.G().file;
+    EXPECT_EQ(h.G().lists.macro_names.contains("MAX"), verbose);
+    EXPECT_EQ(f.define_count, 1);
+    EXPECT_EQ(f.for_count, 1);
+    EXPECT_EQ(f.semicolon_count, 4);
+    EXPECT_EQ(f.Lloc(), 3);
+    EXPECT_EQ(f.if_count, verbose ? 1 : 0);
+    EXPECT_EQ(f.return_count, verbose ? 2 : 0);
+  }
 }
 
 // Names of one to thirty-six characters, ended by a tab, "(", a carriage
 // return, a blank and the end of the file.
 TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
   test::Harness h;
-  h.G().sw.macros = true;
   h.AnalyzeFile("#define A\tx\n#define AB(y) y\n#define ABCDE\r\n"
                 "#define ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789 1\n#define ABCDF");
   const NameSet& names = h.G().lists.macro_names;
