@@ -391,9 +391,9 @@ static_assert(RulesInWordOrder());
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   if (word < Word::kIf || word > Word::kDelegate) return;
-  // lLOC takes "for" off the ";" count.
-  if (G.lex.line_counts_only && word != Word::kFor) return;
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
+  // lLOC takes the "for" and "foreach" loops off the ";" count.
+  if (G.lex.line_counts_only && rule.counter != &FileMetrics::for_count) return;
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {

@@ -197,8 +197,11 @@ void UpdateCollecting(GlobalData& G) {
   S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
                      S.brace_depth > 0 && S.brace_overflow == 0 &&
                      S.braces[S.brace_depth - 1] == BraceKind::kClass;
-  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
-                     S.collect_member;
+  // A run that shows the line counts alone reads no member declaration
+  // and no template header: only a class header is collected there, as its
+  // text decides what the class's brace opens.
+  G.lex.collecting = S.class_pending || G.func.in_header ||
+                     (!G.lex.line_counts_only && (S.template_open || S.collect_member));
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,

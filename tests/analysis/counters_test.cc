@@ -161,7 +161,8 @@ TEST(Preprocessor, DefineNamesJoinTheMacroList) {
 }
 
 // A run that shows the line counts alone (-s) keeps no #define name and
-// counts no keyword but "for", which lLOC reads; with -v it counts them all.
+// counts no keyword but the loops that lLOC reads; with -v it counts them
+// all.
 TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
   const std::string text =
       "#define MAX 10\nint f(int n) {\n  for (int i = 0; i < n; ++i) if (i) return i;\n"
@@ -179,6 +180,12 @@ TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
     EXPECT_EQ(f.Lloc(), 3);
     EXPECT_EQ(f.if_count, verbose ? 1 : 0);
     EXPECT_EQ(f.return_count, verbose ? 2 : 0);
+
+    test::Harness cs;
+    cs.G().sw.summary = true;
+    cs.G().sw.verbose = verbose;
+    cs.AnalyzeFile("foreach (var x in xs) f(x);\n", "t.cs");
+    EXPECT_EQ(cs.G().file.Lloc(), 0);
   }
 }
 
