@@ -1,8 +1,6 @@
 #include "analysis/analyze_line.h"
 
-#include <bit>
 #include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -21,21 +19,6 @@
 
 namespace zav {
 namespace {
-
-// Sets the four flags that OpenLexicalStates reads as one word with one
-// store of that word: a wide load over bytes just written one by one
-// waits for those writes, a load of the word just written does not.
-void SetOpenStates(LexState& L, bool block_comment, bool line_comment, bool string,
-                   bool char_literal) {
-  const bool states[4] = {block_comment, line_comment, string, char_literal};
-  std::memcpy(&L.in_block_comment, states, sizeof states);
-}
-
-// The bits of OpenLexicalStates' word that hold the flag at offset k
-// (0: block comment, 1: line comment, 2: string, 3: character literal).
-constexpr uint32_t OpenStateByte(int k) {
-  return std::endian::native == std::endian::little ? 0xFFu << (8 * k) : 0xFFu << (8 * (3 - k));
-}
 
 bool IsCommentLine(const LexState& L) {
   return L.comment_seen || L.in_line_comment;
@@ -210,29 +193,21 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
-  // The whole line is comment text: the fall-through search (when the run
-  // shows it) is done with its count.
-  const bool whole_line = i == 0 && !L.line_counts_only;
-  if (i == 0 && line[0] == ' ') {
-    // The usual comment line " * ...": its first byte, just written back
-    // by the reader, is counted alone, as a wide load over a byte just
-    // written waits for that write. A space changes no flag.
-    ++G.file.spaces_count;
-    i = 1;
-  }
   const int k = FindCommentClose(line, i, length, opener_end);
   if (k < length) {
     CountSegment(G, line + i, k + 1 - i, true, false, line_number);
     // The asterisk's full step, in place: the close is past the opener and
     // no extraction run comes here.
     if (!L.in_string && !L.in_char_literal) {
-      SetOpenStates(L, false, L.in_line_comment, false, false);
+      L.in_block_comment = false;
       L.comment_seen = true;
     }
     return k + 1;
   }
-  if (whole_line) {
-    G.lex.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
+  if (i == 0 && !L.line_counts_only) {
+    // The whole line is comment text: the fall-through search (when the
+    // run shows it) is done with its count.
+    G.lex.no_fall_through = !CountCommentText(G, line, length, line_number);
   } else {
     CountSegment(G, line + i, length - i, true, false, line_number);
   }
@@ -351,12 +326,12 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           // extraction runs take full steps only).
           L.blank = false;
           if (line[i + 1] == '*') {
-            SetOpenStates(L, true, false, false, false);
+            L.in_block_comment = true;
             L.block_comment_start_line = line_number;
             L.block_comment_open_pos = i;
             L.comment_seen = true;
           } else if (i == 0 || line[i - 1] != '*') {
-            SetOpenStates(L, false, true, false, false);
+            L.in_line_comment = true;
           }
           L.last_nonblank = '/';
           ++i;
@@ -466,15 +441,12 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     L.continuation = true;
   } else {
     L.continuation = false;
-    // The line comment ends; a string ends unless an odd number of quotes
-    // leaves it open.
-    uint32_t open = OpenLexicalStates(L) & ~OpenStateByte(1);
-    if (L.quote_parity % 2 == 0) open &= ~OpenStateByte(2);
-    std::memcpy(&L.in_block_comment, &open, sizeof open);
+    L.in_line_comment = false;
     L.preprocessor_line = false;
     L.define_line = false;
     L.error_directive = false;
     L.function_like_macro = false;
+    if (L.quote_parity % 2 == 0) L.in_string = false;
   }
   if constexpr (kExtras) {
     if (G.sw.debug) DebugSplitTexts(G, line);

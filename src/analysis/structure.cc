@@ -200,8 +200,8 @@ void UpdateCollecting(GlobalData& G) {
   // A run that shows the line counts alone reads no member declaration
   // and no template header: only a class header is collected there, as its
   // text decides what the class's brace opens.
-  G.lex.collecting = S.class_pending || G.func.in_header ||
-                     (!G.lex.line_counts_only && (S.template_open || S.collect_member));
+  G.lex.collecting = S.class_pending | G.func.in_header |
+                     ((S.template_open | S.collect_member) & !G.lex.line_counts_only);
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,
