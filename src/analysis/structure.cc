@@ -194,14 +194,15 @@ bool AtDeclarationLevel(const GlobalData& G) {
 
 void UpdateCollecting(GlobalData& G) {
   ScopeState& S = G.scope;
+  // A run that shows the line counts alone reads no member declaration:
+  // what such a declaration or a member's brace adds to its class's record
+  // no report of the run shows.
   S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
                      S.brace_depth > 0 && S.brace_overflow == 0 &&
-                     S.braces[S.brace_depth - 1] == BraceKind::kClass;
-  // A run that shows the line counts alone reads no member declaration
-  // and no template header: only a class header is collected there, as its
-  // text decides what the class's brace opens.
-  G.lex.collecting = S.class_pending | G.func.in_header |
-                     ((S.template_open | S.collect_member) & !G.lex.line_counts_only);
+                     S.braces[S.brace_depth - 1] == BraceKind::kClass &&
+                     !G.lex.line_counts_only;
+  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
+                     S.collect_member;
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,
