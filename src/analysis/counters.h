@@ -48,7 +48,7 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
 // True when the run's reports show the line counts alone (-s in text or
 // HTML): LOC, eLOC, lLOC (";" less the "for" and "foreach" loops), comment
 // lines and lines. Such a run reads no other keyword count, no member
-// declaration or template header text, no fall-through comment, and none
+// declaration, no fall-through comment, opens no function body, and none
 // of the names of the #define lines, which function detection, the macro
 // listing and (through the run-wide macro list) the class names of the
 // class and inheritance reports and of the notices read.
