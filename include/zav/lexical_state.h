@@ -131,6 +131,11 @@ struct LexState {
   bool previous_line_extern = false;
   // The macro name of the #define being read.
   TextBuffer macro_name;
+  // The run's reports show the line counts alone (see ShowsLineCountsOnly):
+  // the #define names, the keyword counts but the loops', the member
+  // declarations, the #if tracking and the fall-through comments are left
+  // alone. Set as a file's lines begin.
+  bool line_counts_only = false;
 };
 
 // The four flags of an open comment, string or character literal, which

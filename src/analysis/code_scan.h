@@ -57,8 +57,11 @@ int FindCommentClose(const char* line, int from, int length, int opener_end);
 inline int FirstNonBlank(const char* line, int length) {
 #if defined(__SSE2__)
   // The text is followed by a line end or NUL, so the search stops there.
+  // The first byte is tested on its own: the reader has just written it
+  // back, and a wide load over a byte just written waits for that write.
   (void)length;
-  for (int k = 0;; k += 16) {
+  if (line[0] != ' ' && line[0] != '\t') return 0;
+  for (int k = 1;; k += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + k));
     const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
                                        _mm_cmpeq_epi8(v, _mm_set1_epi8('\t')));

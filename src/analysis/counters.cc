@@ -129,6 +129,29 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
   }
 }
 
+// The name of a #define whose word ends before line[n]: the line's macro
+// name, whether a "(" follows it, and the run-wide macro list.
+void ReadMacroName(GlobalData& G, const char* line, int n) {
+  LexState& L = G.lex;
+  while (n < kLinePieceMax && IsBlank(line[n])) ++n;
+  // The name fits: it lies inside the line's 2,047 characters. Most
+  // names are short: up to 32 characters are copied in two fixed steps
+  // (the line's padding makes them readable), longer ones by memcpy.
+  const int e = n < kLinePieceMax ? MacroNameEnd(line, n) : n;
+  if (e - n <= 32) {
+    std::memcpy(L.macro_name.text, line + n, 16);
+    std::memcpy(L.macro_name.text + 16, line + n + 16, 16);
+  } else {
+    std::memcpy(L.macro_name.text, line + n, e - n);
+  }
+  L.macro_name.text[e - n] = '\0';
+  L.macro_name.length = e - n;
+  L.function_like_macro = line[e] == '(';
+  if (!L.macro_name.Empty()) {
+    G.lists.macro_names.insert_soon(std::string_view(L.macro_name.text, L.macro_name.length));
+  }
+}
+
 // A "#" that starts a preprocessor marker.
 [[gnu::noinline]] void CountPreprocessor(GlobalData& G, const char* line, int i) {
   LexState& L = G.lex;
@@ -144,25 +167,7 @@ bool DirectiveIs(const char* line, int pos, const char (&word)[N]) {
     ++F.define_count;
     ++F.macros_count;
     L.define_line = true;
-    int n = p + 6;
-    while (n < kLinePieceMax && IsBlank(line[n])) ++n;
-    // The name fits: it lies inside the line's 2,047 characters. Most
-    // names are short: up to 32 characters are copied in two fixed steps
-    // (the line's padding makes them readable), longer ones by memcpy.
-    const int e = n < kLinePieceMax ? MacroNameEnd(line, n) : n;
-    if (e - n <= 32) {
-      std::memcpy(L.macro_name.text, line + n, 16);
-      std::memcpy(L.macro_name.text + 16, line + n + 16, 16);
-    } else {
-      std::memcpy(L.macro_name.text, line + n, e - n);
-    }
-    L.macro_name.text[e - n] = '\0';
-    L.macro_name.length = e - n;
-    L.function_like_macro = line[e] == '(';
-    if (!L.macro_name.Empty()) {
-      G.lists.macro_names.insert_soon(
-          std::string_view(L.macro_name.text, L.macro_name.length));
-    }
+    if (!L.line_counts_only) ReadMacroName(G, line, p + 6);
   } else if (DirectiveIs(line, p, "include") && DirectiveEnd(line, p + 7)) {
     ++F.include_count;
   } else if (DirectiveIs(line, p, "if")) {
@@ -387,6 +392,8 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   if (word < Word::kIf || word > Word::kDelegate) return;
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
+  // lLOC takes the "for" and "foreach" loops off the ";" count.
+  if (G.lex.line_counts_only && rule.counter != &FileMetrics::for_count) return;
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {
@@ -414,6 +421,18 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
   ++(G.file.*rule.counter);
   if (word == Word::kTemplate) ApplyTemplateRule(G, line);
   if (word == Word::kGoto) RaiseNotice(G, kNoticeGoto, G.reader.line_number);
+}
+
+bool ShowsLineCountsOnly(const GlobalData& G) {
+  const Switches& sw = G.sw;
+  // Every report switch but -s, every output format but text and HTML,
+  // and a baseline run may show more: a count, a function, a listed macro,
+  // a class, a notice.
+  return sw.summary &&
+         !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
+           sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
+           sw.csv || sw.xml || sw.machine != MachineFormat::kNone || sw.work_create ||
+           G.baseline.line_hook != nullptr);
 }
 
 void ResetLexState(GlobalData& G) {

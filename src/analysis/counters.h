@@ -45,6 +45,15 @@ void CountSemicolon(GlobalData& G);
 void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word);
 
+// True when the run's reports show the line counts alone (-s in text or
+// HTML): LOC, eLOC, lLOC (";" less the "for" and "foreach" loops), comment
+// lines and lines. Such a run reads no other keyword count, no member
+// declaration, no fall-through comment, opens no function body, and none
+// of the names of the #define lines, which function detection, the macro
+// listing and (through the run-wide macro list) the class names of the
+// class and inheritance reports and of the notices read.
+bool ShowsLineCountsOnly(const GlobalData& G);
+
 // Clears the lexer's per-file state before the first line of a file (the
 // line-continuation flag carries over).
 void ResetLexState(GlobalData& G);

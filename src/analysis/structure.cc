@@ -194,9 +194,13 @@ bool AtDeclarationLevel(const GlobalData& G) {
 
 void UpdateCollecting(GlobalData& G) {
   ScopeState& S = G.scope;
+  // A run that shows the line counts alone reads no member declaration:
+  // what such a declaration or a member's brace adds to its class's record
+  // no report of the run shows.
   S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
                      S.brace_depth > 0 && S.brace_overflow == 0 &&
-                     S.braces[S.brace_depth - 1] == BraceKind::kClass;
+                     S.braces[S.brace_depth - 1] == BraceKind::kClass &&
+                     !G.lex.line_counts_only;
   G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
                      S.collect_member;
 }

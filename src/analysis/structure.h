@@ -60,7 +60,9 @@ void TrackConditional(GlobalData& G, const char* line);
 
 // At the end of each analysed line. Inline, as it runs for every line.
 inline void StructureLineEnd(GlobalData& G, const char* line) {
-  if (G.lex.preprocessor_line) TrackConditional(G, line);
+  // The tracking takes braces back only in function bodies, which a run of
+  // the line counts alone never opens.
+  if (G.lex.preprocessor_line && !G.lex.line_counts_only) TrackConditional(G, line);
   if (G.lex.collecting) CollectText(G, " ", 1);
   FunctionLineEnd(G, line);
   CheckLineEnd(G, line);

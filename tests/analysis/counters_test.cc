@@ -160,6 +160,35 @@ TEST(Preprocessor, DefineNamesJoinTheMacroList) {
   EXPECT_TRUE(h.G().lists.macro_names.contains("SQUARE"));
 }
 
+// A run that shows the line counts alone (-s) keeps no #define name and
+// counts no keyword but the loops that lLOC reads; with -v it counts them
+// all.
+TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
+  const std::string text =
+      "#define MAX 10\nint f(int n) {\n  for (int i = 0; i < n; ++i) if (i) return i;\n"
+      "  return 0;\n}\n";
+  for (const bool verbose : {false, true}) {
+    test::Harness h;
+    h.G().sw.summary = true;
+    h.G().sw.verbose = verbose;
+    h.AnalyzeFile(text);
+    const FileMetrics& f = h.G().file;
+    EXPECT_EQ(h.G().lists.macro_names.contains("MAX"), verbose);
+    EXPECT_EQ(f.define_count, 1);
+    EXPECT_EQ(f.for_count, 1);
+    EXPECT_EQ(f.semicolon_count, 4);
+    EXPECT_EQ(f.Lloc(), 3);
+    EXPECT_EQ(f.if_count, verbose ? 1 : 0);
+    EXPECT_EQ(f.return_count, verbose ? 2 : 0);
+
+    test::Harness cs;
+    cs.G().sw.summary = true;
+    cs.G().sw.verbose = verbose;
+    cs.AnalyzeFile("foreach (var x in xs) f(x);\n", "t.cs");
+    EXPECT_EQ(cs.G().file.Lloc(), 0);
+  }
+}
+
 // Names of one to thirty-six characters, ended by a tab, "(", a carriage
 // return, a blank and the end of the file.
 TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
