@@ -13,6 +13,10 @@ namespace zav {
 
 inline constexpr int kSwitchStackDepth = 32;
 
+// The bits of CheckState::waiting.
+inline constexpr uint8_t kIfWaiting = 1;
+inline constexpr uint8_t kWhileWaiting = 2;
+
 // The keyword of notice 22 whose body may lack braces; the values index
 // the keyword texts of the notice.
 enum PendingKeyword : int {
@@ -32,6 +36,11 @@ struct ClassCheckFlags {
 };
 
 struct CheckState {
+  // Set when no further notice of this file can change what the run shows
+  // (see NoticeNeed): the checks then do nothing and raise nothing. No
+  // analysis result reads the checks' state.
+  bool quiet = false;
+
   // Per open class, indexed by the scope model's class depth: a nested
   // class's flags sit above those of the classes around it, which wait
   // unchanged until it ends. Cleared when a class begins.
@@ -55,7 +64,9 @@ struct CheckState {
 
   // Notices 4 and 5: an if or while condition is open.
   int paren_level = 0;  // "(" minus ")" seen by the checks
-  bool if_waiting = false, while_waiting = false;
+  // "if" (kIfWaiting) or "while" (kWhileWaiting) seen, its "(" not yet:
+  // one byte, so that an "(" tests both at once.
+  uint8_t waiting = 0;
   int if_condition_level = -1;
   int while_cond_level = -1;
 

@@ -2,6 +2,8 @@
 // and raises it through RaiseNotice.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,9 +20,30 @@ struct FunctionFigures {
   int32_t fall_through = 0;  // fall-through comment lines in the function
 };
 
+// At the start of each file: fresh check state, quiet from the first line
+// in a run that shows nothing of the notices.
+inline void StartFileChecks(GlobalData& G) {
+  G.checks = CheckState{};
+  G.checks.quiet = G.notices.need == NoticeNeed::kNone;
+}
+
+// The rest of the file's checks can change nothing the run shows: they stop,
+// and no unbound keyword is left for the line starts to look at.
+inline void QuietChecks(CheckState& C) {
+  C.quiet = true;
+  C.pending_keyword = C.unbound_keyword = kPendingNone;
+}
+
 // Line-level checks on a word or a punctuation character outside comments
-// and strings.
-void CheckWord(GlobalData& G, const char* line, int start, int end, Word word);
+// and strings. Most words of a file mean nothing to the checks
+// (kCheckedWords) and are passed by without a call.
+extern const std::array<bool, static_cast<size_t>(Word::kCount)> kCheckedWords;
+void CheckListedWord(GlobalData& G, const char* line, int start, int end, Word word);
+inline void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
+  if (kCheckedWords[static_cast<size_t>(word)] && !G.checks.quiet) {
+    CheckListedWord(G, line, start, end, word);
+  }
+}
 void CheckCharacter(GlobalData& G, const char* line, int i);
 // CheckCharacter's part for the most frequent characters, for callers that
 // have told them apart already: "(" or ")", ";", "{" or "}". The one for
@@ -28,19 +51,19 @@ void CheckCharacter(GlobalData& G, const char* line, int i);
 // "while" condition is its rare part.
 void CheckWhileConditionEnd(GlobalData& G, const char* line, int i);
 inline void CheckParen(GlobalData& G, const char* line, int i, bool open) {
+  // A quiet file counts its "(" on, which costs less than a test of the
+  // quiet flag would in the other runs: nothing reads the count.
   CheckState& C = G.checks;
   if (open) {
-    if (C.if_waiting) {
-      C.if_condition_level = C.paren_level;
-      C.if_waiting = false;
-    }
-    if (C.while_waiting) {
-      C.while_cond_level = C.paren_level;
-      C.while_waiting = false;
+    if (C.waiting != 0) {
+      if (C.waiting & kIfWaiting) C.if_condition_level = C.paren_level;
+      if (C.waiting & kWhileWaiting) C.while_cond_level = C.paren_level;
+      C.waiting = 0;
     }
     ++C.paren_level;
     return;
   }
+  if (C.quiet) return;
   if (C.paren_level > 0) --C.paren_level;
   if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
   if (C.paren_level == C.while_cond_level) CheckWhileConditionEnd(G, line, i);
