@@ -44,7 +44,12 @@ inline void CheckWord(GlobalData& G, const char* line, int start, int end, Word 
     CheckListedWord(G, line, start, end, word);
   }
 }
-void CheckCharacter(GlobalData& G, const char* line, int i);
+// The character checks below that have an out-of-line body test the quiet
+// flag before the call.
+void CheckCharacterBody(GlobalData& G, const char* line, int i);
+inline void CheckCharacter(GlobalData& G, const char* line, int i) {
+  if (!G.checks.quiet) [[likely]] CheckCharacterBody(G, line, i);
+}
 // CheckCharacter's part for the most frequent characters, for callers that
 // have told them apart already: "(" or ")", ";", "{" or "}". The one for
 // the parentheses, the most frequent of all, is inline; the close of a
@@ -68,8 +73,14 @@ inline void CheckParen(GlobalData& G, const char* line, int i, bool open) {
   if (C.paren_level == C.if_condition_level) C.if_condition_level = -1;
   if (C.paren_level == C.while_cond_level) CheckWhileConditionEnd(G, line, i);
 }
-void CheckSemicolon(GlobalData& G);
-void CheckBrace(GlobalData& G, bool open);
+void CheckSemicolonBody(GlobalData& G);
+inline void CheckSemicolon(GlobalData& G) {
+  if (!G.checks.quiet) [[likely]] CheckSemicolonBody(G);
+}
+void CheckBraceBody(GlobalData& G, bool open);
+inline void CheckBrace(GlobalData& G, bool open) {
+  if (!G.checks.quiet) [[likely]] CheckBraceBody(G, open);
+}
 
 // At the start of each analysed line (notice 22's unbound keyword).
 void CheckLineStart(GlobalData& G, const char* line);

@@ -287,9 +287,8 @@ void CheckWhileConditionEnd(GlobalData& G, const char* line, int i) {
   if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
 }
 
-void CheckSemicolon(GlobalData& G) {
+void CheckSemicolonBody(GlobalData& G) {
   CheckState& C = G.checks;
-  if (C.quiet) return;
   const bool friend_class = C.friend_class;
   C.friend_seen = C.friend_class = false;
   C.const_in_statement = false;
@@ -300,9 +299,8 @@ void CheckSemicolon(GlobalData& G) {
   if (friend_class) RaiseFriendClass(G);
 }
 
-void CheckBrace(GlobalData& G, bool open) {
+void CheckBraceBody(GlobalData& G, bool open) {
   CheckState& C = G.checks;
-  if (C.quiet) return;
   if (open) {
     C.pending_keyword = kPendingNone;
     if (C.switch_pending) PushSwitch(G);
@@ -314,8 +312,7 @@ void CheckBrace(GlobalData& G, bool open) {
   if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
 }
 
-void CheckCharacter(GlobalData& G, const char* line, int i) {
-  if (G.checks.quiet) return;
+void CheckCharacterBody(GlobalData& G, const char* line, int i) {
   const char c = line[i];
   switch (c) {
     case '(':
@@ -323,11 +320,11 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       CheckParen(G, line, i, c == '(');
       break;
     case ';':
-      CheckSemicolon(G);
+      CheckSemicolonBody(G);
       break;
     case '{':
     case '}':
-      CheckBrace(G, c == '{');
+      CheckBraceBody(G, c == '{');
       break;
     case '.':
       CheckEllipsis(G, line, i);
