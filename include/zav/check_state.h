@@ -1,6 +1,7 @@
 // State of the quality checks of the file being analysed.
 //
-// Owned by src/quality/ (checks.cc); reset at the start of every file.
+// Owned by src/quality/ (checks_*.cc); reset at the start of every file
+// (StartFileChecks).
 #pragma once
 
 #include <array>
@@ -36,11 +37,6 @@ struct ClassCheckFlags {
 };
 
 struct CheckState {
-  // Set when no further notice of this file can change what the run shows
-  // (see NoticeNeed): the checks then do nothing and raise nothing. No
-  // analysis result reads the checks' state.
-  bool quiet = false;
-
   // Per open class, indexed by the scope model's class depth: a nested
   // class's flags sit above those of the classes around it, which wait
   // unchanged until it ends. Cleared when a class begins.
@@ -67,6 +63,12 @@ struct CheckState {
   // "if" (kIfWaiting) or "while" (kWhileWaiting) seen, its "(" not yet:
   // one byte, so that an "(" tests both at once.
   uint8_t waiting = 0;
+
+  // Set when no further notice of this file can change what the run shows
+  // (see NoticeNeed): the checks then do nothing and raise nothing. No
+  // analysis result reads the checks' state. Beside the state of the
+  // most frequent checks.
+  bool quiet = false;
   int if_condition_level = -1;
   int while_cond_level = -1;
 

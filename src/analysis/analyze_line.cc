@@ -420,9 +420,8 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    // "fall thru", the shortest phrase, has nine characters. The count
-    // is read by the checks and the JSON counters only.
-    if (!L.no_fall_through && length >= 9 && !G.checks.quiet &&
+    // "fall thru", the shortest phrase, has nine characters.
+    if (!L.no_fall_through && length >= 9 && FallThroughCounted(G) &&
         HasFallThroughPhrase(line, length)) {
       ++F.fall_through_count;
     }

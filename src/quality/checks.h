@@ -34,6 +34,14 @@ inline void QuietChecks(CheckState& C) {
   C.pending_keyword = C.unbound_keyword = kPendingNone;
 }
 
+// Whether the file's fall-through comments are counted. The count is read
+// by the case and break check at a function's end, which never runs where
+// only whether a file raised a notice shows (a function quiets the file),
+// and by the JSON document's counters.
+inline bool FallThroughCounted(const GlobalData& G) {
+  return G.notices.need == NoticeNeed::kEvery;
+}
+
 // Line-level checks on a word or a punctuation character outside comments
 // and strings. Most words of a file mean nothing to the checks
 // (kCheckedWords) and are passed by without a call.
