@@ -1,6 +1,7 @@
 // State of the quality checks of the file being analysed.
 //
-// Owned by src/quality/ (checks.cc); reset at the start of every file.
+// Owned by src/quality/ (checks_*.cc); reset at the start of every file
+// (StartFileChecks).
 #pragma once
 
 #include <array>
@@ -12,6 +13,10 @@
 namespace zav {
 
 inline constexpr int kSwitchStackDepth = 32;
+
+// The bits of CheckState::waiting.
+inline constexpr uint8_t kIfWaiting = 1;
+inline constexpr uint8_t kWhileWaiting = 2;
 
 // The keyword of notice 22 whose body may lack braces; the values index
 // the keyword texts of the notice.
@@ -55,7 +60,15 @@ struct CheckState {
 
   // Notices 4 and 5: an if or while condition is open.
   int paren_level = 0;  // "(" minus ")" seen by the checks
-  bool if_waiting = false, while_waiting = false;
+  // "if" (kIfWaiting) or "while" (kWhileWaiting) seen, its "(" not yet:
+  // one byte, so that an "(" tests both at once.
+  uint8_t waiting = 0;
+
+  // Set when no further notice of this file can change what the run shows
+  // (see NoticeNeed): the checks then do nothing and raise nothing. No
+  // analysis result reads the checks' state. Beside the state of the
+  // most frequent checks.
+  bool quiet = false;
   int if_condition_level = -1;
   int while_cond_level = -1;
 

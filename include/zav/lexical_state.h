@@ -133,8 +133,9 @@ struct LexState {
   TextBuffer macro_name;
   // The run's reports show the line counts alone (see ShowsLineCountsOnly):
   // the #define names, the keyword counts but the loops', the member
-  // declarations, the #if tracking and the fall-through comments are left
-  // alone. Set as a file's lines begin.
+  // declarations and the #if tracking are left alone (the fall-through
+  // comments follow the notices' need, FallThroughCounted). Set as a
+  // file's lines begin.
   bool line_counts_only = false;
 };
 

@@ -13,7 +13,15 @@
 
 namespace zav {
 
+// What the reports of a run can show of the files' quality notices (decided
+// once the switches are read, see DecideNoticeNeed):
+//   kEvery  every notice and every count;
+//   kAny    only whether a file raised any notice;
+//   kNone   nothing: the checks of every file stay quiet.
+enum class NoticeNeed : uint8_t { kNone, kAny, kEvery };
+
 struct NoticeState {
+  NoticeNeed need = NoticeNeed::kEvery;
   bool descriptions_ready = false;
   std::array<std::string, kNoticeCount + 1> descriptions;  // 0: "Unsupported"
   std::array<int32_t, kNoticeCount + 1> run_counts{};      // per type

@@ -204,7 +204,7 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
     }
     return k + 1;
   }
-  if (i == 0 && !L.line_counts_only) {
+  if (i == 0 && FallThroughCounted(G)) {
     // The whole line is comment text: the fall-through search (when the
     // run shows it) is done with its count.
     G.lex.no_fall_through = !CountCommentText(G, line, length, line_number);
@@ -338,7 +338,7 @@ void FastCharacterLoop(GlobalData& G, const char* line, int length,
           continue;
         }
       } else if (L.in_line_comment) {
-        if ((i == 0 || i == L.first_nonblank + 1) && !L.line_counts_only) {
+        if ((i == 0 || i == L.first_nonblank + 1) && FallThroughCounted(G)) {
           // Only blanks and the comment's first slash before it: the
           // fall-through search is done with the count.
           L.no_fall_through = !CountCommentText(G, line + i, length - i, line_number);
@@ -421,7 +421,7 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
     // "fall thru", the shortest phrase, has nine characters.
-    if (!L.no_fall_through && length >= 9 && !L.line_counts_only &&
+    if (!L.no_fall_through && length >= 9 && FallThroughCounted(G) &&
         HasFallThroughPhrase(line, length)) {
       ++F.fall_through_count;
     }

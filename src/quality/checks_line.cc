@@ -14,7 +14,7 @@ namespace {
 int32_t Line(const GlobalData& G) { return G.reader.line_number; }
 
 // The C++ words a C file should not use as names.
-bool IsCppOnlyWord(Word w) {
+constexpr bool IsCppOnlyWord(Word w) {
   switch (w) {
     case Word::kAsm: case Word::kBool: case Word::kCatch: case Word::kClass:
     case Word::kConstCast: case Word::kDelete: case Word::kDynamicCast:
@@ -32,7 +32,7 @@ bool IsCppOnlyWord(Word w) {
 }
 
 void SetPendingKeyword(GlobalData& G, int keyword) {
-  if (!G.sw.functional || !G.func.in_body) return;
+  if (!G.sw.functional || !G.func.in_body || G.checks.quiet) return;
   G.checks.pending_keyword = keyword;
   G.checks.pending_line = Line(G);
 }
@@ -153,11 +153,34 @@ void OnBreak(GlobalData& G) {
   C.in_break_statement = true;
 }
 
+// The words of CheckListedWord's switch (a case added there is added here).
+constexpr bool HasWordCase(Word w) {
+  switch (w) {
+    case Word::kRealloc: case Word::kContinue: case Word::kTry: case Word::kCatch:
+    case Word::kVoid: case Word::kUsing: case Word::kFriend: case Word::kClass:
+    case Word::kBreak: case Word::kCase: case Word::kDefault: case Word::kIf:
+    case Word::kElse: case Word::kFor: case Word::kForeach: case Word::kWhile:
+    case Word::kDo: case Word::kSwitch: case Word::kConst: case Word::kFinal:
+    case Word::kVirtual:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
+
+const std::array<bool, static_cast<size_t>(Word::kCount)> kCheckedWords = [] {
+  std::array<bool, static_cast<size_t>(Word::kCount)> words{};
+  for (size_t w = 0; w < words.size(); ++w) {
+    words[w] = HasWordCase(static_cast<Word>(w)) || IsCppOnlyWord(static_cast<Word>(w));
+  }
+  return words;
+}();
 
 // A switch, not a rule table as for the counters: each word moves its own
 // piece of check state, so a table would only scatter these cases.
-void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
+void CheckListedWord(GlobalData& G, const char* line, int start, int end, Word word) {
   CheckState& C = G.checks;
   const LanguageFlags& lang = G.lang.flags;
   if (lang.c && !G.lex.error_directive && IsCppOnlyWord(word) &&
@@ -217,7 +240,7 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
     case Word::kIf:
       if (WholeKeyword(line, start, end, "(")) {
         C.last_was_break = false;
-        C.if_waiting = true;
+        C.waiting |= kIfWaiting;
         SetPendingKeyword(G, kPendingIf);
       }
       break;
@@ -231,7 +254,7 @@ void CheckWord(GlobalData& G, const char* line, int start, int end, Word word) {
       if (WholeKeyword(line, start, end, "(")) SetPendingKeyword(G, kPendingFor);
       break;
     case Word::kWhile:
-      if (WholeKeyword(line, start, end, "(")) C.while_waiting = true;
+      if (WholeKeyword(line, start, end, "(")) C.waiting |= kWhileWaiting;
       break;
     case Word::kDo:
       if (WholeKeyword(line, start, end, "")) SetPendingKeyword(G, kPendingDo);
@@ -264,17 +287,19 @@ void CheckWhileConditionEnd(GlobalData& G, const char* line, int i) {
   if (NextSignificant(line, i) != ';') SetPendingKeyword(G, kPendingWhile);
 }
 
-void CheckSemicolon(GlobalData& G) {
+void CheckSemicolonBody(GlobalData& G) {
   CheckState& C = G.checks;
-  if (C.friend_class) RaiseFriendClass(G);
+  const bool friend_class = C.friend_class;
   C.friend_seen = C.friend_class = false;
   C.const_in_statement = false;
   if (!C.in_break_statement) C.last_was_break = false;
   C.in_break_statement = false;
   if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
+  // Last, so that the common path saves no registers for the call.
+  if (friend_class) RaiseFriendClass(G);
 }
 
-void CheckBrace(GlobalData& G, bool open) {
+void CheckBraceBody(GlobalData& G, bool open) {
   CheckState& C = G.checks;
   if (open) {
     C.pending_keyword = kPendingNone;
@@ -287,7 +312,7 @@ void CheckBrace(GlobalData& G, bool open) {
   if (G.scope.in_class) ClassFlags(G).virtual_in_declaration = false;
 }
 
-void CheckCharacter(GlobalData& G, const char* line, int i) {
+void CheckCharacterBody(GlobalData& G, const char* line, int i) {
   const char c = line[i];
   switch (c) {
     case '(':
@@ -295,11 +320,11 @@ void CheckCharacter(GlobalData& G, const char* line, int i) {
       CheckParen(G, line, i, c == '(');
       break;
     case ';':
-      CheckSemicolon(G);
+      CheckSemicolonBody(G);
       break;
     case '{':
     case '}':
-      CheckBrace(G, c == '{');
+      CheckBraceBody(G, c == '{');
       break;
     case '.':
       CheckEllipsis(G, line, i);
@@ -351,7 +376,7 @@ void CheckUnboundLineEnd(GlobalData& G, const char* line) {
 
 void CheckScopeDepth(GlobalData& G, int depth) {
   int limit = G.settings.max_scope_depth;
-  if (depth > limit) {
+  if (depth > limit && !G.checks.quiet) {
     NoticeArgs args;
     args.ints[0] = depth;
     args.ints[1] = limit;

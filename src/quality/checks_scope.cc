@@ -87,6 +87,7 @@ void CheckCaseBreak(GlobalData& G, const DecisionCounts& c, int fall_through) {
 }  // namespace
 
 void CheckClassBegin(GlobalData& G, int comments_before) {
+  if (G.checks.quiet) return;
   ClassFlags(G) = ClassCheckFlags{};
   if (comments_before > 0) return;
   const ClassKind kind = G.scope.cls.kind;
@@ -117,6 +118,7 @@ void CheckClassInFunction(GlobalData& G) { RaiseNotice(G, kNoticeClassInFunction
 
 void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
                    int32_t characters) {
+  if (G.checks.quiet) return;
   const Settings& s = G.settings;
   const ClassFrame& c = G.scope.cls;
   const char* kind = KindWord(c.kind, true);
@@ -153,7 +155,7 @@ void CheckClassEnd(GlobalData& G, const MetricRecord& span, int32_t spaces,
 
 void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
   const ClassFrame& c = G.scope.cls;
-  if (c.kind != ClassKind::kClass) return;  // structs and interfaces are open
+  if (c.kind != ClassKind::kClass || G.checks.quiet) return;  // structs and interfaces are open
   const Settings& s = G.settings;
   if (text.find('*') != std::string_view::npos) RaiseNotice(G, kNoticePointerData, Line(G));
   if (visibility == 0) {
@@ -170,6 +172,14 @@ void CheckDataMember(GlobalData& G, std::string_view text, int visibility) {
 }
 
 void CheckFunctionBegin(GlobalData& G) {
+  CheckState& C = G.checks;
+  if (C.quiet) return;
+  // Where only whether a file raised a notice can show, a file with a
+  // function shows the same whatever its notices.
+  if (G.notices.need == NoticeNeed::kAny) {
+    QuietChecks(C);
+    return;
+  }
   if (G.func.comments_before_header > 0) return;
   NoticeArgs args;
   args.texts[0] = "function";
@@ -178,6 +188,7 @@ void CheckFunctionBegin(GlobalData& G) {
 
 void CheckFunctionEnd(GlobalData& G, const FunctionRecord& r,
                       const FunctionFigures& figures) {
+  if (G.checks.quiet) return;
   const Settings& s = G.settings;
   const FunctionState& F = G.func;
   const std::string_view short_name = ShortName(G, r.name);

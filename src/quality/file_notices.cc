@@ -18,6 +18,7 @@ void RaiseIfBelow(GlobalData& G, int number, float percent, float minimum,
 }  // namespace
 
 void RaiseFileLevelNotices(GlobalData& G) {
+  if (G.checks.quiet) return;
   const FileMetrics& f = G.file;
   const Settings& s = G.settings;
   const int32_t last_line = G.reader.line_number;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "quality/checks.h"
 #include "quality/machine_notice.h"
 #include "quality/notice_catalogue.h"
 #include "quality/notice_forms.h"
@@ -30,13 +31,12 @@ void CountNotice(GlobalData& G, int number) {
 
 // The word notices 51 to 54 name when the caller gave none.
 const char* UncommentedBlockWord(int number) {
-  switch (number) {
-    case kNoticeFunctionNoComment: return "function";
-    case kNoticeClassNoComment: return "class";
-    case kNoticeStructNoComment: return "struct";
-    case kNoticeInterfaceNoComment: return "interface";
-    default: return nullptr;
-  }
+  static_assert(kNoticeClassNoComment == kNoticeFunctionNoComment + 1 &&
+                kNoticeStructNoComment == kNoticeFunctionNoComment + 2 &&
+                kNoticeInterfaceNoComment == kNoticeFunctionNoComment + 3);
+  static constexpr const char* kWords[] = {"function", "class", "struct", "interface"};
+  const unsigned index = static_cast<unsigned>(number - kNoticeFunctionNoComment);
+  return index < 4 ? kWords[index] : nullptr;
 }
 
 // The form notice `number` is written in, in `variant`, for the markup,
@@ -66,21 +66,28 @@ ChosenForm ChooseForm(const GlobalData& G, int number, int variant, ReportFormat
   return chosen;
 }
 
-// The parsed text form of a built-in notice, found once per number and
-// variant: the reorder setting stays as it is through the run.
-const ParsedTextForm& TextFormOf(const GlobalData& G, int number, int variant) {
-  constexpr int kNumbers = 64;
-  if (number < 0 || number >= kNumbers || (variant != 0 && variant != 1)) {
+// The parsed text form of a notice and whether it names the description.
+struct KnownTextForm {
+  const ParsedTextForm* form = nullptr;
+  bool names_description = false;
+};
+
+// Found once per built-in number and variant: the reorder setting stays as
+// it is through the run.
+KnownTextForm TextFormOf(const GlobalData& G, int number, int variant) {
+  constexpr unsigned kNumbers = 64;
+  auto find = [&] {
     const ChosenForm chosen = ChooseForm(G, number, variant, ReportFormat::kText);
-    return ParsedNoticeText(chosen.text, chosen.fields);
+    const ParsedTextForm& form = ParsedNoticeText(chosen.text, chosen.fields);
+    return KnownTextForm{&form, NamesDescription(form)};
+  };
+  if (static_cast<unsigned>(number) >= kNumbers || static_cast<unsigned>(variant) > 1) {
+    return find();
   }
-  static const ParsedTextForm* forms[kNumbers][2][2] = {};
-  const ParsedTextForm*& form = forms[number][variant][G.settings.reorder_notices];
-  if (form == nullptr) {
-    const ChosenForm chosen = ChooseForm(G, number, variant, ReportFormat::kText);
-    form = &ParsedNoticeText(chosen.text, chosen.fields);
-  }
-  return *form;
+  static KnownTextForm forms[kNumbers][2][2];
+  KnownTextForm& known = forms[number][variant][G.settings.reorder_notices];
+  if (known.form == nullptr) known = find();
+  return known;
 }
 
 void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
@@ -103,9 +110,9 @@ void WriteVerboseNotice(GlobalData& G, int number, int32_t line,
   // The text form, by far the most common, goes straight to the report.
   if (format != ReportFormat::kHtml && format != ReportFormat::kCsv &&
       !G.report.machine.silent) {
-    const ParsedTextForm& form = TextFormOf(G, number, args.variant);
-    if (NamesDescription(form)) values.description = NoticeText(G, number);
-    WriteNoticeText(G.report.out, form, values);
+    const KnownTextForm known = TextFormOf(G, number, args.variant);
+    if (known.names_description) values.description = NoticeText(G, number);
+    WriteNoticeText(G.report.out, *known.form, values);
     if (immediate_paren) PutText(G, kParenForcedEqualText);
     return;
   }
@@ -216,6 +223,9 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
       return;
     }
   } else if (!sw.notice_collect) {
+    // Not written: where only whether a file raised a notice can show,
+    // one is enough.
+    if (G.notices.need == NoticeNeed::kAny) QuietChecks(G.checks);
     return;
   }
   const char* keyword = nullptr;
@@ -225,15 +235,14 @@ void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args)
 
 }  // namespace
 
-void RaiseNotice(GlobalData& G, int number, int32_t line,
-                 const NoticeArgs& args) {
+void RaiseNoticeBody(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
   EmitNotice(G, number, line, args);
 }
 
-void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count) {
+void RaiseRepeatedNoticeBody(GlobalData& G, int number, int32_t line, int count) {
   static constexpr NoticeArgs kNoArgs;
-  if (count <= 0 || NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
+  if (NoticeEnabled(G, number) == 0 || G.reader.quality_skipping) return;
   EmitNotice(G, number, line, kNoArgs);
   // In a JSON document the others repeat the record the first one left.
   if (count > 1 && MachineActive(G) && G.sw.notices &&

@@ -1,10 +1,11 @@
 // Raising quality notices.
 //
-// Every check of the analyser ends in RaiseNotice: the enable flag and the
-// quality skip state are tested, the notice is counted for the file, its
-// type and the run, and then written in the form the command line asked
-// for: the verbose text (-n), the one-line form (-Ns, -Nv, and the listings
-// -N, -Tq, -Tn, which also keep it in the notice list), or not at all.
+// Every check of the analyser ends in RaiseNotice: the file's quiet flag
+// (CheckState::quiet), the enable flag and the quality skip state are
+// tested, the notice is counted for the file, its type and the run, and
+// then written in the form the command line asked for: the verbose text
+// (-n), the one-line form (-Ns, -Nv, and the listings -N, -Tq, -Tn, which
+// also keep it in the notice list), or not at all.
 #pragma once
 
 #include <cstdint>
@@ -85,13 +86,20 @@ int NoticeEnabled(const GlobalData& G, int number);
 // The one-line description of a notice ("Unsupported" for unknown numbers).
 const char* NoticeText(GlobalData& G, int number);
 
-// Raises notice `number` for line `line` of the current file.
-void RaiseNotice(GlobalData& G, int number, int32_t line,
-                 const NoticeArgs& args = {});
+// Raises notice `number` for line `line` of the current file. A quiet
+// file's notices (CheckState::quiet) cost no call.
+void RaiseNoticeBody(GlobalData& G, int number, int32_t line, const NoticeArgs& args);
+inline void RaiseNotice(GlobalData& G, int number, int32_t line,
+                        const NoticeArgs& args = {}) {
+  if (!G.checks.quiet) RaiseNoticeBody(G, number, line, args);
+}
 
 // Raises notice `number` `count` times for line `line` of the current
 // file, as that many calls of RaiseNotice would.
-void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count);
+void RaiseRepeatedNoticeBody(GlobalData& G, int number, int32_t line, int count);
+inline void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count) {
+  if (count > 0 && !G.checks.quiet) RaiseRepeatedNoticeBody(G, number, line, count);
+}
 
 // Raises a notice of the whole run, raised after the last file (the
 // inheritance notices 40 and 41): a quality skip left open in the last file

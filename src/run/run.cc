@@ -327,6 +327,7 @@ int RunSequence(GlobalData& G, int first_file_argument) {
   if (ListsFilesOnly(G)) return ListFilesAndExit(G);
   DebugListFileSet(G);
   AnnounceFileProcessing(G, file_count);
+  DecideNoticeNeed(G);
   KeepReportedRecords(G);
   ProcessFiles(G);
   WriteEndOfRunReports(G);
@@ -344,7 +345,7 @@ void ResetFileState(GlobalData& G) {
   G.reader = ReaderState{};
   G.scope.Reset();
   G.func.Reset(G.sw.functional);
-  G.checks = CheckState{};
+  StartFileChecks(G);
 }
 
 }  // namespace zav

@@ -70,6 +70,35 @@ std::string LocateConfigFile(const GlobalData& G, const std::string& name) {
   return name;  // the current directory
 }
 
+// What reads the notices of the files, and so keeps their checks running:
+// - the notices themselves: -n, the -N forms, every -T form (each sets
+//   `notices` or `notice_collect`), the JSON and SARIF documents, and the
+//   exit status of a run with notices;
+// - each file's count: the keyword metrics (-v, -Tv), the CSV file rows and
+//   totals, the work file's records (-w), the entries of the -Td listing and
+//   its sort key 8, the quality profile and notice summary (-T forms), and
+//   the JSON document's counters (with the fall-through comment count);
+// - whether a file raised any notice: in function analysis the rule before
+//   a file's summary closes the blocks the file wrote, and a file without
+//   functions wrote one only if it raised a notice.
+// The inheritance tree's notices and the user-defined notices are raised
+// whatever this decides.
+void DecideNoticeNeed(GlobalData& G) {
+  const Switches& sw = G.sw;
+  const bool every = sw.notices || sw.notice_collect || sw.notice_single_line ||
+                     sw.notice_visual_studio || sw.machine != MachineFormat::kNone ||
+                     sw.verbose || sw.totals_verbose || sw.csv || sw.work_create ||
+                     sw.totals_detail || sw.sort_key == 8 || sw.totals_all ||
+                     sw.totals_profile || sw.totals_notice_summary;
+  if (every) {
+    G.notices.need = NoticeNeed::kEvery;
+  } else if (sw.functional || sw.objects) {
+    G.notices.need = NoticeNeed::kAny;
+  } else {
+    G.notices.need = NoticeNeed::kNone;
+  }
+}
+
 void StartUp(GlobalData& G, int argc, char** argv) {
   SetDefaults(G);
   G.run.program_path = argv[0] != nullptr ? argv[0] : "zav";

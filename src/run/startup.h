@@ -11,6 +11,10 @@ namespace zav {
 // Start-up steps before the command line is parsed.
 void StartUp(GlobalData& G, int argc, char** argv);
 
+// Decides, once the switches are read, how much of the files' quality
+// notices the run's reports can show (G.notices.need).
+void DecideNoticeNeed(GlobalData& G);
+
 // The path of a configuration file `name`, located as start-up locates
 // zav.cfg: in the ZAVCFGHOME directory when set, else in the home
 // directory, else in the current directory.
