@@ -863,15 +863,14 @@ void EndFunction(GlobalData& G) {
   FunctionState& F = G.func;
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
-  // The record borrows the parameter text and the file name's room and
-  // gives both back at the end (the name stays: notices raised on the way
-  // name the function from G.func).
-  FunctionRecord r;
+  // The record is kept in G.func, and the parameter and template texts are
+  // lent to it and taken back (the name is copied: notices raised on the
+  // way name the function from G.func).
+  FunctionRecord& r = F.finished;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters = std::move(F.parameters);
-  r.template_text = F.template_text;
-  r.file_name = std::move(F.file_name_room);
+  r.parameters.swap(F.parameters);
+  r.template_text.swap(F.template_text);
   if (G.current_entry != nullptr) {
     r.file_name.assign(G.current_entry->name);
   } else {
@@ -894,12 +893,19 @@ void EndFunction(GlobalData& G) {
   CheckFunctionEnd(G, r, figures);
   UpdateFileTotals(G.file, r);
 
-  const bool qualified_cpp = r.name.find("::") != std::string::npos;
-  const bool qualified_dot = r.name.find('.') != std::string::npos;
-  // No '.' and no ':' at all (a loop: find_first_of searches the set again
-  // for every character).
-  const bool plain = std::none_of(r.name.begin(), r.name.end(),
-                                  [](char c) { return c == '.' || c == ':'; });
+  // "::", "." and ":" in the name, in one pass.
+  bool qualified_cpp = false;
+  bool qualified_dot = false;
+  bool colon = false;
+  for (size_t k = 0; k < r.name.size(); ++k) {
+    const char c = r.name[k];
+    if (c == '.') qualified_dot = true;
+    if (c == ':') {
+      colon = true;
+      if (k + 1 < r.name.size() && r.name[k + 1] == ':') qualified_cpp = true;
+    }
+  }
+  const bool plain = !qualified_dot && !colon;
   if (F.in_class_body && S.in_class) {
     if (S.cls.class_record == nullptr) S.cls.class_record = FindOrCreateClass(G, S.cls.name, false);
     if (ClassRecord* c = S.cls.class_record) {
@@ -932,8 +938,8 @@ void EndFunction(GlobalData& G) {
 
   if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
-  F.parameters = std::move(r.parameters);
-  F.file_name_room = std::move(r.file_name);
+  F.parameters.swap(r.parameters);
+  F.template_text.swap(r.template_text);
 
   F.header_pending = false;
   F.in_body = false;

@@ -206,7 +206,7 @@ BraceKind BeginClass(GlobalData& G) {
       S.class_header.Clear();
       return BraceKind::kTransparent;
     }
-    S.class_stack[S.class_depth++] = S.cls;
+    S.class_stack[S.class_depth++] = std::move(S.cls);  // reset below
   }
   std::string qualified;
   if (!name.empty()) {
@@ -266,7 +266,7 @@ void PopClass(GlobalData& G) {
     S.in_class = false;
     return;
   }
-  S.cls = S.class_stack[--S.class_depth];
+  S.cls = std::move(S.class_stack[--S.class_depth]);
   S.in_class = true;
 }
 
@@ -644,7 +644,8 @@ void EndClass(GlobalData& G, const char* line, int brace) {
     r->attributes_protected += span.attributes_protected;
     r->attributes_private += span.attributes_private;
   }
-  AddToNamespace(G, c.name, span, true, false);
+  // No namespace record can hold it without one: the name is not copied.
+  if (!G.lists.namespace_index.empty()) AddToNamespace(G, c.name, span, true, false);
   AnnounceClassEnd(G, span);
   PopClass(G);
   S.member_text.Clear();

@@ -160,10 +160,12 @@ bool MemberInitialiserBrace(const GlobalData& G) {
 
 // "=" that is an assignment, not "==", "!=", "<=", ">=" or "operator=".
 bool IsAssignment(const char* line, int i) {
+  static constexpr CharSet kComparison("=!<>");
+  static constexpr CharSet kOperatorSymbols("+-*/%^&|<>~");
   if (line[i + 1] == '=') return false;
-  if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
+  if (i > 0 && kComparison.Has(line[i - 1])) return false;
   int j = i - 1;
-  while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
+  while (j >= 0 && kOperatorSymbols.Has(line[j])) --j;  // "operator+=", "operator<<="
   while (j >= 0 && IsBlank(line[j])) --j;
   return !(j >= 7 && std::memcmp(line + j - 7, "operator", 8) == 0);
 }
@@ -264,10 +266,11 @@ namespace {
 // of an annotation or attribute, belongs to no statement.
 [[gnu::noinline]] void OnEquals(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
-  if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
+  // The state is asked first: it costs no scan of the line.
+  if (!G.lex.preprocessor_line && !G.lex.define_line &&
       !G.scope.template_open &&  // "template <typename T = int>"
       G.file.open_paren_count == G.file.close_paren_count &&
-      G.file.open_bracket_count == G.file.close_bracket_count) {
+      G.file.open_bracket_count == G.file.close_bracket_count && IsAssignment(line, i)) {
     if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
     if (!F.in_header) F.assignment_seen = true;
   }
