@@ -221,9 +221,11 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
 }
 
 // `plain` is a word already known to be no header qualifier or rejected
-// word (or empty): a name equal to it is not looked up again.
+// word (or empty): a name equal to it is not looked up again. `plain_at`,
+// when not -1, is where `plain` stands in `line`: a name taken whole from
+// there is `plain` without a comparison of their characters.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
-                  const char* line, std::string_view plain) {
+                  const char* line, std::string_view plain, int plain_at) {
   const std::string_view name = scanned.name;
   // A name of letters, digits and "_" alone is valid when it starts with a
   // letter or "_": the character checks of ValFunctionName are not needed.
@@ -231,7 +233,10 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                          ? !name.empty() && IsIdentStart(static_cast<unsigned char>(name[0]))
                          : ValFunctionName(G, name, is_operator);
   if (!valid) return false;
-  const bool known = !plain.empty() && name == plain;
+  const bool known =
+      plain_at >= 0 ? scanned.start == plain_at && name.size() == plain.size() &&
+                          scanned.end - scanned.start == static_cast<int>(name.size())
+                    : !plain.empty() && name == plain;
   if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
     const bool system_type =
@@ -674,11 +679,11 @@ bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view pl
     ScanNameBackward(line, paren - 1, scanned, plain_at,
                      plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
   }
-  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
+  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
     ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line, plain);
+    ok = NameAccepted(G, scanned, false, line, plain, plain_at);
   }
   if (!ok) {
     F.name.clear();
@@ -1026,7 +1031,7 @@ void FunctionLineEndDetails(GlobalData& G, const char* line) {
   if (F.probable_macro_unread) {
     // Only a header still open reads it later; F.name is its name.
     F.probable_macro_unread = false;
-    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name);
+    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name, L.first_nonblank);
   }
   if (F.enabled && L.code_seen && !L.directive_line) {
     // Keep the identifier that ends this code line, if any.

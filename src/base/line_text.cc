@@ -263,8 +263,8 @@ std::string FirstIdentifier(const char* line, int start) {
 // In place: after blanks and carriage returns, a word that starts with a
 // letter, "_" or "~" and ends at white space, the NUL or one of "{:(;)/".
 // A line that starts with a comment is left to FirstIdentifier.
-bool FirstIdentifierIs(const char* line, std::string_view name) {
-  int i = 0;
+bool FirstIdentifierIs(const char* line, std::string_view name, int blanks) {
+  int i = blanks;
   while (IsBlank(line[i]) || line[i] == '\r') ++i;
   if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
   static constexpr CharSet kStops = [] {

@@ -89,7 +89,8 @@ std::string FirstWord(const char* line, int start);
 // nothing unless the word starts with a letter, "_" or "~".
 std::string FirstIdentifier(const char* line, int start);
 // FirstIdentifier(line, 0) == name, compared in place where it can be.
-bool FirstIdentifierIs(const char* line, std::string_view name);
+// line[0, blanks) is known to hold blanks alone.
+bool FirstIdentifierIs(const char* line, std::string_view name, int blanks = 0);
 // As FirstIdentifier, but first skips any run of spaces, tabs, "{" and "(",
 // and gives the word whatever character it starts with.
 std::string FirstNameAfterOpeners(const char* line, int start);
