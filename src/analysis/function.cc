@@ -607,18 +607,21 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     *o++ = c;
   };
   // The first group is written while the ")" that closes it is looked for.
+  // Most characters are no blank and no parenthesis (all are above ")"):
+  // they are copied a run at a time (the output never runs ahead of the
+  // input).
   int depth = 0;
   size_t close = std::string_view::npos;
-  for (size_t i = 0; i < t.size(); ++i) {
-    const char c = t[i];
-    if (static_cast<unsigned char>(c) > ')') {  // most characters: no blank, no parenthesis
-      *o++ = c;
-      continue;
-    }
+  const char* in = t.data();
+  const char* const end = in + t.size();
+  while (true) {
+    CopyRunAbove(in, end, o, ')');
+    if (in == end) break;
+    const char c = *in++;
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {
-      close = i;
+      close = static_cast<size_t>(in - t.data()) - 1;
       break;
     }
   }

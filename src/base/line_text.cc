@@ -105,7 +105,12 @@ void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string&
   char* const begin = out.data();
   char* o = begin;
   bool gap = false;  // a delimiter since the last character kept
-  for (const char c : s) {
+  // The output never runs ahead of the input: a blank written for a gap
+  // stands for a delimiter passed over.
+  const char* in = s.data();
+  const char* const end = in + s.size();
+  while (in != end) {
+    const char c = *in++;
     if (static_cast<unsigned char>(c) <= kept_above && stop.Has(c)) {
       gap = true;
       continue;
@@ -113,6 +118,8 @@ void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string&
     if (gap && o != begin) *o++ = ' ';
     gap = false;
     *o++ = c;
+    // The characters above the blank that follow, a word at a time.
+    if (kept_above == ' ') CopyRunAbove(in, end, o, ' ');
   }
   out.resize(o - begin);
 }

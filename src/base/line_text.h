@@ -6,10 +6,38 @@
 
 #include <string>
 #include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "base/keywords.h"
 
 namespace zav {
+
+// Copies the characters from `in` that are above `floor` (as unsigned
+// bytes, floor below 0xFF) to `out`, up to the first that is not or to
+// `end`; both pointers move past what was copied. Sixteen characters are
+// compared and stored at a time: `out` needs room for end - in of them.
+inline void CopyRunAbove(const char*& in, const char* end, char*& out, unsigned char floor) {
+#if defined(__SSE2__)
+  const __m128i least = _mm_set1_epi8(static_cast<char>(floor + 1));
+  while (end - in >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    const unsigned above =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, least), v)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+    if (above != 0xFFFFu) {
+      const int run = __builtin_ctz(~above);
+      in += run;
+      out += run;
+      return;
+    }
+    in += 16;
+    out += 16;
+  }
+#endif
+  while (in != end && static_cast<unsigned char>(*in) > floor) *out++ = *in++;
+}
 
 // Removes leading spaces and tabs.
 void LeftTrim(std::string& s);
