@@ -194,15 +194,6 @@ bool AtDeclarationLevel(const GlobalData& G) {
          kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
 }
 
-void UpdateCollecting(GlobalData& G) {
-  ScopeState& S = G.scope;
-  S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
-                     S.brace_depth > 0 && S.brace_overflow == 0 &&
-                     S.braces[S.brace_depth - 1] == BraceKind::kClass;
-  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
-                     S.collect_member;
-}
-
 void StructureWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   switch (word) {

@@ -52,8 +52,16 @@ inline void CollectText(GlobalData& G, const char* text, int length, bool padded
 std::string& TemplateText(ScopeState& S);
 void TakeTemplateText(ScopeState& S, std::string& to);
 
-// Recomputes whether any collector is active (G.lex.collecting).
-void UpdateCollecting(GlobalData& G);
+// Recomputes whether any collector is active (G.lex.collecting). Inline:
+// every ";", brace and header change asks it again.
+inline void UpdateCollecting(GlobalData& G) {
+  ScopeState& S = G.scope;
+  S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
+                     S.brace_depth > 0 && S.brace_overflow == 0 &&
+                     S.braces[S.brace_depth - 1] == BraceKind::kClass;
+  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
+                     S.collect_member;
+}
 
 // The #if/#else brace tracking of a preprocessor line.
 void TrackConditional(GlobalData& G, const char* line);
