@@ -183,6 +183,26 @@ constexpr size_t kLongestRejected = [] {
   return n;
 }();
 
+// For each length up to kLongestRejected, the first letters of the words
+// of kSystemTypes and kOtherKeywords of that length (all start with "a" to
+// "z"), one bit each: most names are of none of them.
+constexpr std::array<uint32_t, kLongestRejected + 1> kRejectedStarts = [] {
+  std::array<uint32_t, kLongestRejected + 1> starts{};
+  auto add = [&](const char* word) {
+    starts[std::char_traits<char>::length(word)] |= uint32_t{1} << (word[0] - 'a');
+  };
+  for (const char* word : kSystemTypes) add(word);
+  for (const char* word : kOtherKeywords) add(word);
+  return starts;
+}();
+
+// False for a name that is none of the words of RejectedWords().
+bool MayBeRejected(std::string_view name) {
+  if (name.empty() || name.size() > kLongestRejected) return false;
+  const unsigned letter = static_cast<unsigned char>(name[0]) - 'a';
+  return letter < 26 && (kRejectedStarts[name.size()] >> letter & 1) != 0;
+}
+
 // The words of kSystemTypes and kOtherKeywords, for constant-time lookup.
 const NameSet& RejectedWords() {
   static const NameSet words = [] {
@@ -237,7 +257,7 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
       plain_at >= 0 ? scanned.start == plain_at && name.size() == plain.size() &&
                           scanned.end - scanned.start == static_cast<int>(name.size())
                     : !plain.empty() && name == plain;
-  if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+  if (!known && MayBeRejected(name) && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
@@ -465,7 +485,7 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_v
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) &&
-      (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
+      (!MayBeRejected(word) || !RejectedWords().contains(word))) {
     // A group is a prefix only when another "(" follows it; without one
     // on the line, whether the word names a macro decides nothing here,
     // and the run-wide macro table (large, so slow to reach) is not asked.
