@@ -728,8 +728,7 @@ namespace {
 // A parenthesis while a header is pending: part of the header, unless a
 // "(" starts a new header that replaces it (then true: the header is
 // dropped and the "(" is looked at as a candidate).
-[[gnu::noinline]] bool HeaderParenStartsOver(GlobalData& G, const char* line, int i,
-                                             bool open) {
+bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
   const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
                         NewHeaderReplaces(G, line, i);
@@ -794,13 +793,9 @@ namespace {
   }
 }
 
-}  // namespace
-
-// Every parenthesis of the code passes here: the common cases (inside a
-// body, a skipped group, a later "(" of a line) return at once.
-void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+// OnFunctionParen when no header is pending (any more).
+inline void ParenOutsideHeader(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
-  if (F.in_header && !HeaderParenStartsOver(G, line, i, open)) return;
   if (F.in_body) {
     F.paren_depth += open ? 1 : -1;
     return;
@@ -816,6 +811,25 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   // annotation.
   if (F.candidate_on_line && !F.use_next_paren) return;
   CandidateParen(G, line, i);
+}
+
+// OnFunctionParen while a header is pending. Apart from the rest, so that
+// OnFunctionParen itself calls only in its last step and keeps nothing
+// across a call.
+[[gnu::noinline]] void HeaderParen(GlobalData& G, const char* line, int i, bool open) {
+  if (HeaderParenStartsOver(G, line, i, open)) ParenOutsideHeader(G, line, i, open);
+}
+
+}  // namespace
+
+// Every parenthesis of the code passes here: the common cases (inside a
+// body, a skipped group, a later "(" of a line) return at once.
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+  if (G.func.in_header) {
+    HeaderParen(G, line, i, open);
+    return;
+  }
+  ParenOutsideHeader(G, line, i, open);
 }
 
 void OnHeaderSemicolon(GlobalData& G) {
