@@ -749,6 +749,15 @@ bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   return true;
 }
 
+// NextSignificant(line, paren) == '*': mostly told by the character after
+// the "(" alone.
+bool PointerDeclaratorFollows(const char* line, int paren) {
+  if (paren + 1 >= kLinePieceMax) return false;
+  const char c = line[paren + 1];
+  if (c == '*') return true;
+  return (IsBlank(c) || c == '/') && NextSignificant(line, paren) == '*';
+}
+
 // The "(" that may begin a header: the first of its line, or the one
 // after a declarator, attribute group or annotation.
 [[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
@@ -756,7 +765,7 @@ bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
   F.use_next_paren = false;
-  if (first && NextSignificant(line, i) == '*') {
+  if (first && PointerDeclaratorFollows(line, i)) {
     F.use_next_paren = true;
     return;
   }
