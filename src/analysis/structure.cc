@@ -12,11 +12,6 @@
 namespace zav {
 namespace {
 
-BraceKind Innermost(const ScopeState& S) {
-  if (S.brace_overflow > 0) return BraceKind::kBlock;
-  return S.braces[S.brace_depth - 1];
-}
-
 void PushBrace(ScopeState& S, BraceKind kind) {
   if (S.brace_overflow > 0 || S.brace_depth >= kBraceStackDepth) {
     ++S.brace_overflow;
@@ -184,14 +179,6 @@ std::string& TemplateText(ScopeState& S) {
 void TakeTemplateText(ScopeState& S, std::string& to) {
   to.swap(TemplateText(S));  // the room of `to` goes back for the next text
   S.template_text.clear();
-}
-
-bool AtDeclarationLevel(const GlobalData& G) {
-  const ScopeState& S = G.scope;
-  if (S.brace_depth == 0 && S.brace_overflow == 0) return true;
-  BraceKind kind = Innermost(S);
-  return kind == BraceKind::kNamespace || kind == BraceKind::kClass ||
-         kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,

@@ -79,6 +79,13 @@ void StructureEndOfFile(GlobalData& G);
 
 // True when no enclosing brace keeps function headers from being found:
 // file scope, a namespace, a class body or an extern "C" block.
-bool AtDeclarationLevel(const GlobalData& G);
+inline bool AtDeclarationLevel(const GlobalData& G) {
+  const ScopeState& S = G.scope;
+  if (S.brace_overflow > 0) return false;  // an untracked level is a block
+  if (S.brace_depth == 0) return true;
+  const BraceKind kind = S.braces[S.brace_depth - 1];
+  return kind == BraceKind::kNamespace || kind == BraceKind::kClass ||
+         kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
+}
 
 }  // namespace zav
