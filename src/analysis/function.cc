@@ -958,6 +958,9 @@ void EndFunction(GlobalData& G) {
     }
   }
   const bool plain = !qualified_dot && !colon;
+  // A qualified name's namespace is looked for only where one may be found
+  // and its figures are read.
+  const bool namespaces = !G.lists.namespace_index.empty() && G.lists.keep_namespace_figures;
   if (F.in_class_body && S.in_class) {
     if (S.cls.class_record == nullptr) S.cls.class_record = FindOrCreateClass(G, S.cls.name, false);
     if (ClassRecord* c = S.cls.class_record) {
@@ -969,7 +972,7 @@ void EndFunction(GlobalData& G) {
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
     if (plain) {
       AddFunctionToNamespaceOf(G, S.cls.name, r, true);
-    } else if (!G.lists.namespace_index.empty()) {
+    } else if (namespaces) {
       const std::string_view separator = QualifierSeparator(G);
       std::string qualified;
       qualified.reserve(S.cls.name.size() + separator.size() + r.name.size());
@@ -981,7 +984,7 @@ void EndFunction(GlobalData& G) {
     if (plain) {
       // A plain name outside any namespace rolls up into none.
       if (!S.namespace_name.empty()) AddFunctionToNamespaceOf(G, S.namespace_name, r, false);
-    } else if (!G.lists.namespace_index.empty()) {
+    } else if (namespaces) {
       std::string qualified = r.name;
       if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
       AddToNamespace(G, std::move(qualified), r, false, false);

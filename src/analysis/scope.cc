@@ -655,8 +655,11 @@ void EndClass(GlobalData& G, const char* line, int brace) {
     r->attributes_protected += span.attributes_protected;
     r->attributes_private += span.attributes_private;
   }
-  // No namespace record can hold it without one: the name is not copied.
-  if (!G.lists.namespace_index.empty()) AddToNamespace(G, c.name, span, true, false);
+  // Without a namespace record or a reader of their figures the name is
+  // not copied.
+  if (G.lists.keep_namespace_figures && !G.lists.namespace_index.empty()) {
+    AddToNamespace(G, c.name, span, true, false);
+  }
   AnnounceClassEnd(G, span);
   PopClass(G);
   S.member_text.Clear();
@@ -761,7 +764,9 @@ void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_cla
 void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
-  if (lists.namespace_index.empty()) return;  // no prefix can name one
+  // No prefix can name a record without one; nothing reads the figures
+  // without keep_namespace_figures.
+  if (lists.namespace_index.empty() || !lists.keep_namespace_figures) return;
   if (!CutLastQualifier(qualified_name)) return;
   const long record = InnermostNamespace(lists, qualified_name);
   if (record >= 0) AddToNamespaceRecord(lists.namespaces[record], m, is_class, count_only);
@@ -770,7 +775,7 @@ void AddToNamespace(GlobalData& G, std::string qualified_name,
 void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
                               const MetricRecord& f, bool count_only) {
   RecordLists& lists = G.lists;
-  if (lists.namespace_index.empty()) return;
+  if (lists.namespace_index.empty() || !lists.keep_namespace_figures) return;
   // The methods of a class, or the functions of a namespace, mostly follow
   // one another: the last answer holds while no namespace has been added.
   ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
