@@ -358,19 +358,13 @@ void StructureAndCountCharacter(GlobalData& G, const char* line, int i) {
   CodeCharacter<true>(G, line, i);
 }
 
-// Alternative #if/#else branches that open the same number of braces open
-// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
-// the later branch are taken back when they are plain blocks.
-void TrackConditional(GlobalData& G, const char* line) {
+namespace {
+
+// TrackConditional for a directive whose word, at line[p], starts with "i"
+// or "e". Apart, so that the common directives and continuation lines
+// return from TrackConditional without keeping anything across a call.
+[[gnu::noinline]] void TrackDirective(GlobalData& G, const char* line, int p) {
   ScopeState& S = G.scope;
-  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
-  // matter: "#define" and most others end here, before their word is read.
-  // The line start found the first character that is no blank.
-  int p = G.lex.first_nonblank;
-  if (line[p] != '#') return;
-  ++p;
-  while (line[p] == ' ' || line[p] == '\t') ++p;
-  if (line[p] != 'i' && line[p] != 'e') return;
   int e = p + 1;
   while (line[e] >= 'a' && line[e] <= 'z') ++e;
   const std::string_view word(line + p, e - p);
@@ -402,6 +396,23 @@ void TrackConditional(GlobalData& G, const char* line) {
     }
     --S.conditional_depth;
   }
+}
+
+}  // namespace
+
+// Alternative #if/#else branches that open the same number of braces open
+// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
+// the later branch are taken back when they are plain blocks.
+void TrackConditional(GlobalData& G, const char* line) {
+  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
+  // matter: "#define" and most others end here, before their word is read.
+  // The line start found the first character that is no blank.
+  int p = G.lex.first_nonblank;
+  if (line[p] != '#') return;
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != 'i' && line[p] != 'e') return;
+  TrackDirective(G, line, p);
 }
 
 void StructureEndOfFile(GlobalData& G) {
