@@ -50,7 +50,8 @@ void CutLineComment(std::string& s);
 // Splits at any of `delimiters` and rejoins the non-empty pieces with
 // single spaces.
 std::string CollapseBlanks(std::string_view s, const char* delimiters);
-// As CollapseBlanks, into `out` (its room is kept for the next text).
+// As CollapseBlanks, into `out` (its room is kept for the next text); `s`
+// views no part of `out`.
 void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out);
 // Splits at " \t\r\n" and rejoins with single spaces the words that are not
 // in `words` (a null-terminated array).
