@@ -105,10 +105,6 @@ class FunctionList {
   };
 
   void push_back(const MetricRecord& r);
-  // Announces the name and parameter text of a record to come, while its
-  // function body is read: their places in the text store's table, which a
-  // long run makes far larger than the cache, are on their way by then.
-  void Expect(std::string_view name, std::string_view parameters);
   size_t size() const { return first_ + count_; }
   bool empty() const { return size() == 0; }
   const StoredFunction& Stored(size_t i) const;
@@ -128,13 +124,6 @@ class FunctionList {
   size_t first_ = 0;  // index of the first record held
   size_t count_ = 0;  // records held
   const char* file_ = nullptr;  // the file name of the last record
-  // The texts announced by Expect(), by size and hash (a size of npos: none).
-  struct ExpectedText {
-    size_t size = std::string_view::npos;
-    size_t hash = 0;
-  };
-  ExpectedText expected_name_, expected_parameters_;
-  const char* InternExpected(std::string_view text, ExpectedText& expected);
 };
 
 // One emitted notice, kept in emission order for the notice reports.

@@ -27,17 +27,7 @@ class TextStore {
  public:
   // The stored copy of `text`: equal texts give the same pointer. The empty
   // text is a shared static one and takes no room.
-  const char* Intern(std::string_view text) { return Intern(text, Hash(text)); }
-  // As Intern(text), given Hash(text). A wrong hash costs only sharing: the
-  // text is then stored again, and found again under that hash alone.
-  const char* Intern(std::string_view text, size_t hash);
-
-  static size_t Hash(std::string_view text);
-  // Asks for the table slot that Intern(text, hash) probes first, so that
-  // an Intern a little later need not wait for it.
-  void Prefetch(size_t hash) const {
-    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-  }
+  const char* Intern(std::string_view text);
 
   // The text a pointer from Intern() stands for.
   static std::string_view View(const char* stored) {
@@ -55,6 +45,7 @@ class TextStore {
  private:
   const char* Append(std::string_view text);
   void Rehash(size_t slot_count);
+  static size_t HashOf(std::string_view text);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t used_ = 0;      // bytes taken in blocks_.back()

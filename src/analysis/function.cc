@@ -870,7 +870,6 @@ BraceKind BeginFunction(GlobalData& G, const char* line) {
   NormaliseParametersInto(std::string_view(F.header_text.text, F.header_text.length),
                           F.is_operator, F.non_ansi, F.by_directive, F.parameters);
   F.header_text.Clear();
-  G.lists.functions.Expect(F.name, F.parameters);
   const GroupFacts group = FirstGroupFacts(F.parameters);
   F.param_count = group.params;
   F.void_seen = group.void_word;

@@ -18,10 +18,11 @@ alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
 
 }  // namespace
 
-size_t TextStore::Hash(std::string_view text) { return NameSet::Hash(text); }
+size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
 
-const char* TextStore::Intern(std::string_view text, size_t hash) {
+const char* TextStore::Intern(std::string_view text) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);
+  const size_t hash = HashOf(text);
   if ((count_ + 1) * 2 > slots_.size()) {
     Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
   }
@@ -77,7 +78,7 @@ void TextStore::Clear() {
     for (size_t at = 0; at < used_;) {
       const char* stored = block + at + sizeof(uint32_t);
       const std::string_view text = View(stored);
-      size_t i = Hash(text) & mask;
+      size_t i = HashOf(text) & mask;
       while (slots_[i].text != stored) i = (i + 1) & mask;
       slots_[i] = Slot{};
       at += sizeof(uint32_t) + text.size() + 1;
@@ -93,30 +94,14 @@ void TextStore::Clear() {
   used_ = 0;
 }
 
-void FunctionList::Expect(std::string_view name, std::string_view parameters) {
-  expected_name_ = {name.size(), TextStore::Hash(name)};
-  expected_parameters_ = {parameters.size(), TextStore::Hash(parameters)};
-  texts_.Prefetch(expected_name_.hash);
-  texts_.Prefetch(expected_parameters_.hash);
-}
-
-// The text announced by Expect() is interned with the hash worked out
-// there (a text of another size is hashed again); the announcement is used
-// up either way.
-const char* FunctionList::InternExpected(std::string_view text, ExpectedText& expected) {
-  const bool announced = expected.size == text.size();
-  expected.size = std::string_view::npos;
-  return announced ? texts_.Intern(text, expected.hash) : texts_.Intern(text);
-}
-
 void FunctionList::push_back(const MetricRecord& r) {
   if (count_ == chunks_.size() * kFunctionsPerChunk) {
     chunks_.push_back(std::make_unique<StoredFunction[]>(kFunctionsPerChunk));
   }
   StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
   ++count_;
-  s.name = InternExpected(r.name, expected_name_);
-  s.parameters = InternExpected(r.parameters, expected_parameters_);
+  s.name = texts_.Intern(r.name);
+  s.parameters = texts_.Intern(r.parameters);
   s.template_text = texts_.Intern(r.template_text);
   // A file's records come one after the other: its name is looked up once.
   if (file_ == nullptr || TextStore::View(file_) != r.file_name) {

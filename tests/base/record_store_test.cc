@@ -53,20 +53,6 @@ TEST(TextStore, ClearedStoreHoldsOnlyNewTexts) {
   EXPECT_EQ(store.distinct(), 701u);  // "name5" is new again, "x5" is not
 }
 
-// A hash given to Intern that is not the text's own costs sharing, never
-// the text; a store holding such a slot still clears.
-TEST(TextStore, AForeignHashOnlyCostsSharing) {
-  TextStore store;
-  const char* own = store.Intern("name");
-  const char* foreign = store.Intern("name", TextStore::Hash("other"));
-  EXPECT_EQ(TextStore::View(foreign), "name");
-  EXPECT_NE(foreign, own);
-  EXPECT_EQ(store.Intern("name", TextStore::Hash("name")), own);
-  store.Clear();
-  EXPECT_EQ(store.distinct(), 0u);
-  EXPECT_EQ(TextStore::View(store.Intern("name")), "name");
-}
-
 MetricRecord Record(const char* name, const char* file, int32_t loc) {
   MetricRecord r;
   r.name = name;
@@ -90,22 +76,6 @@ TEST(FunctionList, KeepsEveryRecordWhole) {
   EXPECT_EQ(r.loc, 2049);
   EXPECT_EQ(r.functional_complexity, 7);
   EXPECT_EQ(list.Stored(0).file_name, list.Stored(2499).file_name);
-}
-
-// Announced texts are shared like any others; an announcement the record
-// does not match (a name of the same size, parameters of another) leaves
-// its texts whole.
-TEST(FunctionList, AnnouncedTextsAreSharedAsAnyOther) {
-  FunctionList list;
-  list.push_back(Record("f", "a.c", 1));
-  list.Expect("f", "(int a)");
-  list.push_back(Record("f", "a.c", 2));
-  list.Expect("g", "(void)");
-  list.push_back(Record("h", "a.c", 3));
-  EXPECT_EQ(list.Stored(1).name, list.Stored(0).name);
-  EXPECT_EQ(list.Stored(1).parameters, list.Stored(0).parameters);
-  EXPECT_EQ(list[2].name, "h");
-  EXPECT_EQ(list.Stored(2).parameters, list.Stored(0).parameters);
 }
 
 TEST(FunctionList, ForgetsEarlierFilesUnlessKeepingAll) {
