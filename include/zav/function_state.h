@@ -8,6 +8,7 @@
 #include <string>
 
 #include "zav/lexical_state.h"
+#include "zav/records.h"
 #include "zav/scope_state.h"
 
 namespace zav {
@@ -59,9 +60,9 @@ struct FunctionState {
   int32_t start_line = 0;
   CounterSnapshot start;
   std::string parameters;  // normalised parameter text
-  // Room for the file name of each finished function's record, lent to it
-  // and taken back, so that the record's strings allocate nothing.
-  std::string file_name_room;
+  // The record of each finished function, kept from one function to the
+  // next, so that its strings allocate nothing once they have grown.
+  MetricRecord finished;
   int32_t param_count = 0;
   int32_t returns = 0;
   int paren_depth = 0;    // "(" minus ")" in the body

@@ -148,6 +148,10 @@ struct RecordLists {
   size_t dropped_classes = 0;  // records let go of by DropClasses
   ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
+  // Whether the figures of functions and classes are added up into their
+  // namespace records (the records themselves are always made): only the
+  // namespace reports and the JSON document read them.
+  bool keep_namespace_figures = true;
   // Positions in the lists by qualified name.
   NameIndex class_index;
   NameIndex namespace_index;

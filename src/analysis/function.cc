@@ -183,6 +183,26 @@ constexpr size_t kLongestRejected = [] {
   return n;
 }();
 
+// For each length up to kLongestRejected, the first letters of the words
+// of kSystemTypes and kOtherKeywords of that length (all start with "a" to
+// "z"), one bit each: most names are of none of them.
+constexpr std::array<uint32_t, kLongestRejected + 1> kRejectedStarts = [] {
+  std::array<uint32_t, kLongestRejected + 1> starts{};
+  auto add = [&](const char* word) {
+    starts[std::char_traits<char>::length(word)] |= uint32_t{1} << (word[0] - 'a');
+  };
+  for (const char* word : kSystemTypes) add(word);
+  for (const char* word : kOtherKeywords) add(word);
+  return starts;
+}();
+
+// False for a name that is none of the words of RejectedWords().
+bool MayBeRejected(std::string_view name) {
+  if (name.empty() || name.size() > kLongestRejected) return false;
+  const unsigned letter = static_cast<unsigned char>(name[0]) - 'a';
+  return letter < 26 && (kRejectedStarts[name.size()] >> letter & 1) != 0;
+}
+
 // The words of kSystemTypes and kOtherKeywords, for constant-time lookup.
 const NameSet& RejectedWords() {
   static const NameSet words = [] {
@@ -221,9 +241,11 @@ bool IsKeywordOf(const GlobalData& G, std::string_view name) {
 }
 
 // `plain` is a word already known to be no header qualifier or rejected
-// word (or empty): a name equal to it is not looked up again.
+// word (or empty): a name equal to it is not looked up again. `plain_at`,
+// when not -1, is where `plain` stands in `line`: a name taken whole from
+// there is `plain` without a comparison of their characters.
 bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
-                  const char* line, std::string_view plain) {
+                  const char* line, std::string_view plain, int plain_at) {
   const std::string_view name = scanned.name;
   // A name of letters, digits and "_" alone is valid when it starts with a
   // letter or "_": the character checks of ValFunctionName are not needed.
@@ -231,8 +253,11 @@ bool NameAccepted(GlobalData& G, const ScannedName& scanned, bool is_operator,
                          ? !name.empty() && IsIdentStart(static_cast<unsigned char>(name[0]))
                          : ValFunctionName(G, name, is_operator);
   if (!valid) return false;
-  const bool known = !plain.empty() && name == plain;
-  if (!known && name.size() <= kLongestRejected && RejectedWords().contains(name) &&
+  const bool known =
+      plain_at >= 0 ? scanned.start == plain_at && name.size() == plain.size() &&
+                          scanned.end - scanned.start == static_cast<int>(name.size())
+                    : !plain.empty() && name == plain;
+  if (!known && MayBeRejected(name) && RejectedWords().contains(name) &&
       IsKeywordOf(G, name)) {
     const bool system_type =
         std::find(std::begin(kSystemTypes), std::end(kSystemTypes), name) !=
@@ -460,7 +485,7 @@ bool PrefixGroup(const GlobalData& G, const char* line, int paren, std::string_v
   const std::string_view word = WordBefore(line, paren);
   if (word.empty()) return false;
   if (!IsHeaderQualifier(word) &&
-      (word.size() > kLongestRejected || !RejectedWords().contains(word))) {
+      (!MayBeRejected(word) || !RejectedWords().contains(word))) {
     // A group is a prefix only when another "(" follows it; without one
     // on the line, whether the word names a macro decides nothing here,
     // and the run-wide macro table (large, so slow to reach) is not asked.
@@ -602,18 +627,21 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     *o++ = c;
   };
   // The first group is written while the ")" that closes it is looked for.
+  // Most characters are no blank and no parenthesis (all are above ")"):
+  // they are copied a run at a time (the output never runs ahead of the
+  // input).
   int depth = 0;
   size_t close = std::string_view::npos;
-  for (size_t i = 0; i < t.size(); ++i) {
-    const char c = t[i];
-    if (static_cast<unsigned char>(c) > ')') {  // most characters: no blank, no parenthesis
-      *o++ = c;
-      continue;
-    }
+  const char* in = t.data();
+  const char* const end = in + t.size();
+  while (true) {
+    CopyRunAbove(in, end, o, ')');
+    if (in == end) break;
+    const char c = *in++;
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {
-      close = i;
+      close = static_cast<size_t>(in - t.data()) - 1;
       break;
     }
   }
@@ -674,11 +702,11 @@ bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view pl
     ScanNameBackward(line, paren - 1, scanned, plain_at,
                      plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
   }
-  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain);
+  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
   if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
       !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
     ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line, plain);
+    ok = NameAccepted(G, scanned, false, line, plain, plain_at);
   }
   if (!ok) {
     F.name.clear();
@@ -700,8 +728,7 @@ namespace {
 // A parenthesis while a header is pending: part of the header, unless a
 // "(" starts a new header that replaces it (then true: the header is
 // dropped and the "(" is looked at as a candidate).
-[[gnu::noinline]] bool HeaderParenStartsOver(GlobalData& G, const char* line, int i,
-                                             bool open) {
+bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
   const bool replaces = open && !F.candidate_on_line && HeaderAwaitsBody(G) &&
                         NewHeaderReplaces(G, line, i);
@@ -722,6 +749,15 @@ namespace {
   return true;
 }
 
+// NextSignificant(line, paren) == '*': mostly told by the character after
+// the "(" alone.
+bool PointerDeclaratorFollows(const char* line, int paren) {
+  if (paren + 1 >= kLinePieceMax) return false;
+  const char c = line[paren + 1];
+  if (c == '*') return true;
+  return (IsBlank(c) || c == '/') && NextSignificant(line, paren) == '*';
+}
+
 // The "(" that may begin a header: the first of its line, or the one
 // after a declarator, attribute group or annotation.
 [[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
@@ -729,7 +765,7 @@ namespace {
   const bool first = !F.candidate_on_line;
   F.candidate_on_line = true;
   F.use_next_paren = false;
-  if (first && NextSignificant(line, i) == '*') {
+  if (first && PointerDeclaratorFollows(line, i)) {
     F.use_next_paren = true;
     return;
   }
@@ -766,13 +802,9 @@ namespace {
   }
 }
 
-}  // namespace
-
-// Every parenthesis of the code passes here: the common cases (inside a
-// body, a skipped group, a later "(" of a line) return at once.
-void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+// OnFunctionParen when no header is pending (any more).
+inline void ParenOutsideHeader(GlobalData& G, const char* line, int i, bool open) {
   FunctionState& F = G.func;
-  if (F.in_header && !HeaderParenStartsOver(G, line, i, open)) return;
   if (F.in_body) {
     F.paren_depth += open ? 1 : -1;
     return;
@@ -788,6 +820,25 @@ void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
   // annotation.
   if (F.candidate_on_line && !F.use_next_paren) return;
   CandidateParen(G, line, i);
+}
+
+// OnFunctionParen while a header is pending. Apart from the rest, so that
+// OnFunctionParen itself calls only in its last step and keeps nothing
+// across a call.
+[[gnu::noinline]] void HeaderParen(GlobalData& G, const char* line, int i, bool open) {
+  if (HeaderParenStartsOver(G, line, i, open)) ParenOutsideHeader(G, line, i, open);
+}
+
+}  // namespace
+
+// Every parenthesis of the code passes here: the common cases (inside a
+// body, a skipped group, a later "(" of a line) return at once.
+void OnFunctionParen(GlobalData& G, const char* line, int i, bool open) {
+  if (G.func.in_header) {
+    HeaderParen(G, line, i, open);
+    return;
+  }
+  ParenOutsideHeader(G, line, i, open);
 }
 
 void OnHeaderSemicolon(GlobalData& G) {
@@ -863,15 +914,14 @@ void EndFunction(GlobalData& G) {
   FunctionState& F = G.func;
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
-  // The record borrows the parameter text and the file name's room and
-  // gives both back at the end (the name stays: notices raised on the way
-  // name the function from G.func).
-  FunctionRecord r;
+  // The record is kept in G.func, and the parameter and template texts are
+  // lent to it and taken back (the name is copied: notices raised on the
+  // way name the function from G.func).
+  FunctionRecord& r = F.finished;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters = std::move(F.parameters);
-  r.template_text = F.template_text;
-  r.file_name = std::move(F.file_name_room);
+  r.parameters.swap(F.parameters);
+  r.template_text.swap(F.template_text);
   if (G.current_entry != nullptr) {
     r.file_name.assign(G.current_entry->name);
   } else {
@@ -894,12 +944,22 @@ void EndFunction(GlobalData& G) {
   CheckFunctionEnd(G, r, figures);
   UpdateFileTotals(G.file, r);
 
-  const bool qualified_cpp = r.name.find("::") != std::string::npos;
-  const bool qualified_dot = r.name.find('.') != std::string::npos;
-  // No '.' and no ':' at all (a loop: find_first_of searches the set again
-  // for every character).
-  const bool plain = std::none_of(r.name.begin(), r.name.end(),
-                                  [](char c) { return c == '.' || c == ':'; });
+  // "::", "." and ":" in the name, in one pass.
+  bool qualified_cpp = false;
+  bool qualified_dot = false;
+  bool colon = false;
+  for (size_t k = 0; k < r.name.size(); ++k) {
+    const char c = r.name[k];
+    if (c == '.') qualified_dot = true;
+    if (c == ':') {
+      colon = true;
+      if (k + 1 < r.name.size() && r.name[k + 1] == ':') qualified_cpp = true;
+    }
+  }
+  const bool plain = !qualified_dot && !colon;
+  // A qualified name's namespace is looked for only where one may be found
+  // and its figures are read.
+  const bool namespaces = !G.lists.namespace_index.empty() && G.lists.keep_namespace_figures;
   if (F.in_class_body && S.in_class) {
     if (S.cls.class_record == nullptr) S.cls.class_record = FindOrCreateClass(G, S.cls.name, false);
     if (ClassRecord* c = S.cls.class_record) {
@@ -911,7 +971,7 @@ void EndFunction(GlobalData& G) {
     if (qualified_cpp || qualified_dot) AddFunctionToClass(G, r);
     if (plain) {
       AddFunctionToNamespaceOf(G, S.cls.name, r, true);
-    } else if (!G.lists.namespace_index.empty()) {
+    } else if (namespaces) {
       const std::string_view separator = QualifierSeparator(G);
       std::string qualified;
       qualified.reserve(S.cls.name.size() + separator.size() + r.name.size());
@@ -923,7 +983,7 @@ void EndFunction(GlobalData& G) {
     if (plain) {
       // A plain name outside any namespace rolls up into none.
       if (!S.namespace_name.empty()) AddFunctionToNamespaceOf(G, S.namespace_name, r, false);
-    } else if (!G.lists.namespace_index.empty()) {
+    } else if (namespaces) {
       std::string qualified = r.name;
       if (!S.namespace_name.empty()) qualified = S.namespace_name + QualifierSeparator(G) + r.name;
       AddToNamespace(G, std::move(qualified), r, false, false);
@@ -932,8 +992,8 @@ void EndFunction(GlobalData& G) {
 
   if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
-  F.parameters = std::move(r.parameters);
-  F.file_name_room = std::move(r.file_name);
+  F.parameters.swap(r.parameters);
+  F.template_text.swap(r.template_text);
 
   F.header_pending = false;
   F.in_body = false;
@@ -1019,7 +1079,7 @@ void FunctionLineEndDetails(GlobalData& G, const char* line) {
   if (F.probable_macro_unread) {
     // Only a header still open reads it later; F.name is its name.
     F.probable_macro_unread = false;
-    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name);
+    if (F.in_header) F.probable_macro = FirstIdentifierIs(line, F.name, L.first_nonblank);
   }
   if (F.enabled && L.code_seen && !L.directive_line) {
     // Keep the identifier that ends this code line, if any.

@@ -206,7 +206,7 @@ BraceKind BeginClass(GlobalData& G) {
       S.class_header.Clear();
       return BraceKind::kTransparent;
     }
-    S.class_stack[S.class_depth++] = S.cls;
+    S.class_stack[S.class_depth++] = std::move(S.cls);  // reset below
   }
   std::string qualified;
   if (!name.empty()) {
@@ -266,29 +266,8 @@ void PopClass(GlobalData& G) {
     S.in_class = false;
     return;
   }
-  S.cls = S.class_stack[--S.class_depth];
+  S.cls = std::move(S.class_stack[--S.class_depth]);
   S.in_class = true;
-}
-
-// A member declaration is a method (or a macro invocation) when its first
-// "(" outside "<...>" comes before any "=" and its parenthesised text does
-// not start with "*" or "&" (a pointer to function stays data).
-bool IsMethodDeclaration(std::string_view text) {
-  int angle = 0;
-  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
-       i = NextNestingCandidate(text, i + 1, '=')) {
-    char c = text[i];
-    if (c > '>' || c < '(') continue;  // none of "<>=("
-    if (c == '<') ++angle;
-    if (c == '>' && angle > 0) --angle;
-    if (c == '=' && angle == 0) return false;
-    if (c == '(' && angle == 0) {
-      size_t j = i + 1;
-      while (j < text.size() && IsWhiteSpace(text[j])) ++j;
-      return j >= text.size() || (text[j] != '*' && text[j] != '&');
-    }
-  }
-  return false;
 }
 
 // Removes "[...]" attribute lists from a declaration.
@@ -303,21 +282,53 @@ std::string WithoutAttributes(std::string_view text) {
   return out;
 }
 
-// A member declaration that declares data: not a friend, using, typedef or
-// static_assert declaration, and not a method.
-bool IsDataDeclaration(std::string_view text) {
+// The declarators of a member declaration that declares data (its commas
+// outside "<...>", "(...)", "[...]" and "{...}", plus one); 0 for a friend,
+// using, typedef or static_assert declaration and for a method (or a macro
+// invocation): a declaration whose first "(" outside "<...>" comes before
+// any "=" and whose parenthesised text does not start with "*" or "&" (a
+// pointer to function stays data). One pass finds both: the commas are
+// counted from the start while the method test is still open.
+int DataDeclarators(std::string_view text) {
   // The leading word, compared whole: only taken apart when its first
   // letter is one of those words' ("text" is not empty here).
-  const char c = text[0];
-  if (c == 'f' || c == 'u' || c == 't' || c == 's') {
+  const char first_char = text[0];
+  if (first_char == 'f' || first_char == 'u' || first_char == 't' || first_char == 's') {
     size_t n = 0;
     while (n < text.size() && IsIdentChar(static_cast<unsigned char>(text[n]))) ++n;
     const std::string_view first = text.substr(0, n);
     if (first == "friend" || first == "using" || first == "typedef" || first == "static_assert") {
-      return false;
+      return 0;
     }
   }
-  return !IsMethodDeclaration(text);
+  bool method_test = true;  // no "=" or "(" has decided it yet
+  int angle = 0;            // "<" minus ">" for the method test
+  int depth = 0;            // every bracket, for the commas
+  int commas = 0;
+  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
+       i = NextNestingCandidate(text, i + 1, '=')) {
+    const char c = text[i];
+    if (method_test && c >= '(' && c <= '>') {  // of these, "<>=(" matter
+      if (c == '<') ++angle;
+      if (c == '>' && angle > 0) --angle;
+      if (c == '=' && angle == 0) method_test = false;
+      if (c == '(' && angle == 0) {
+        size_t j = i + 1;
+        while (j < text.size() && IsWhiteSpace(text[j])) ++j;
+        if (j >= text.size() || (text[j] != '*' && text[j] != '&')) return 0;
+        method_test = false;
+      }
+    }
+    const Nesting n = NestingOf(c);
+    if (n == Nesting::kOpen) {
+      ++depth;
+    } else if (n == Nesting::kClose) {
+      if (depth > 0) --depth;
+    } else if (n == Nesting::kComma && depth == 0) {
+      ++commas;
+    }
+  }
+  return commas + 1;
 }
 
 }  // namespace
@@ -644,7 +655,11 @@ void EndClass(GlobalData& G, const char* line, int brace) {
     r->attributes_protected += span.attributes_protected;
     r->attributes_private += span.attributes_private;
   }
-  AddToNamespace(G, c.name, span, true, false);
+  // Without a namespace record or a reader of their figures the name is
+  // not copied.
+  if (G.lists.keep_namespace_figures && !G.lists.namespace_index.empty()) {
+    AddToNamespace(G, c.name, span, true, false);
+  }
   AnnounceClassEnd(G, span);
   PopClass(G);
   S.member_text.Clear();
@@ -663,9 +678,10 @@ void EndMemberDeclaration(GlobalData& G, const char* line) {
   while (first < text.size() && (IsWhiteSpace(text[first]) || text[first] == ';')) ++first;
   if (first < text.size()) {
     text.remove_prefix(first);
-    if (IsDataDeclaration(text)) {
+    const int declarators = DataDeclarators(text);
+    if (declarators > 0) {
       const int visibility = S.cls.visibility;
-      S.cls.attributes[visibility] += 1 + TopLevelCommas(text);
+      S.cls.attributes[visibility] += declarators;
       if (G.sw.class_methods) ListClassData(G, visibility, G.reader.line_number, line);
       CheckDataMember(G, text, visibility);
     }
@@ -748,7 +764,9 @@ void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_cla
 void AddToNamespace(GlobalData& G, std::string qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
-  if (lists.namespace_index.empty()) return;  // no prefix can name one
+  // No prefix can name a record without one; nothing reads the figures
+  // without keep_namespace_figures.
+  if (lists.namespace_index.empty() || !lists.keep_namespace_figures) return;
   if (!CutLastQualifier(qualified_name)) return;
   const long record = InnermostNamespace(lists, qualified_name);
   if (record >= 0) AddToNamespaceRecord(lists.namespaces[record], m, is_class, count_only);
@@ -757,7 +775,7 @@ void AddToNamespace(GlobalData& G, std::string qualified_name,
 void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
                               const MetricRecord& f, bool count_only) {
   RecordLists& lists = G.lists;
-  if (lists.namespace_index.empty()) return;
+  if (lists.namespace_index.empty() || !lists.keep_namespace_figures) return;
   // The methods of a class, or the functions of a namespace, mostly follow
   // one another: the last answer holds while no namespace has been added.
   ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;

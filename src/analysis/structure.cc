@@ -12,11 +12,6 @@
 namespace zav {
 namespace {
 
-BraceKind Innermost(const ScopeState& S) {
-  if (S.brace_overflow > 0) return BraceKind::kBlock;
-  return S.braces[S.brace_depth - 1];
-}
-
 void PushBrace(ScopeState& S, BraceKind kind) {
   if (S.brace_overflow > 0 || S.brace_depth >= kBraceStackDepth) {
     ++S.brace_overflow;
@@ -160,10 +155,12 @@ bool MemberInitialiserBrace(const GlobalData& G) {
 
 // "=" that is an assignment, not "==", "!=", "<=", ">=" or "operator=".
 bool IsAssignment(const char* line, int i) {
+  static constexpr CharSet kComparison("=!<>");
+  static constexpr CharSet kOperatorSymbols("+-*/%^&|<>~");
   if (line[i + 1] == '=') return false;
-  if (i > 0 && InSet(line[i - 1], "=!<>")) return false;
+  if (i > 0 && kComparison.Has(line[i - 1])) return false;
   int j = i - 1;
-  while (j >= 0 && InSet(line[j], "+-*/%^&|<>~")) --j;  // "operator+=", "operator<<="
+  while (j >= 0 && kOperatorSymbols.Has(line[j])) --j;  // "operator+=", "operator<<="
   while (j >= 0 && IsBlank(line[j])) --j;
   return !(j >= 7 && std::memcmp(line + j - 7, "operator", 8) == 0);
 }
@@ -182,27 +179,6 @@ std::string& TemplateText(ScopeState& S) {
 void TakeTemplateText(ScopeState& S, std::string& to) {
   to.swap(TemplateText(S));  // the room of `to` goes back for the next text
   S.template_text.clear();
-}
-
-bool AtDeclarationLevel(const GlobalData& G) {
-  const ScopeState& S = G.scope;
-  if (S.brace_depth == 0 && S.brace_overflow == 0) return true;
-  BraceKind kind = Innermost(S);
-  return kind == BraceKind::kNamespace || kind == BraceKind::kClass ||
-         kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
-}
-
-void UpdateCollecting(GlobalData& G) {
-  ScopeState& S = G.scope;
-  // A run that shows the line counts alone reads no member declaration:
-  // what such a declaration or a member's brace adds to its class's record
-  // no report of the run shows.
-  S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
-                     S.brace_depth > 0 && S.brace_overflow == 0 &&
-                     S.braces[S.brace_depth - 1] == BraceKind::kClass &&
-                     !G.lex.line_counts_only;
-  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
-                     S.collect_member;
 }
 
 void StructureWord(GlobalData& G, const char* line, int start, int end,
@@ -268,10 +244,11 @@ namespace {
 // of an annotation or attribute, belongs to no statement.
 [[gnu::noinline]] void OnEquals(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
-  if (IsAssignment(line, i) && !G.lex.preprocessor_line && !G.lex.define_line &&
+  // The state is asked first: it costs no scan of the line.
+  if (!G.lex.preprocessor_line && !G.lex.define_line &&
       !G.scope.template_open &&  // "template <typename T = int>"
       G.file.open_paren_count == G.file.close_paren_count &&
-      G.file.open_bracket_count == G.file.close_bracket_count) {
+      G.file.open_bracket_count == G.file.close_bracket_count && IsAssignment(line, i)) {
     if (F.in_header && HeaderAwaitsBody(G)) DropPendingHeader(G);  // "f() = 0"
     if (!F.in_header) F.assignment_seen = true;
   }
@@ -381,19 +358,13 @@ void StructureAndCountCharacter(GlobalData& G, const char* line, int i) {
   CodeCharacter<true>(G, line, i);
 }
 
-// Alternative #if/#else branches that open the same number of braces open
-// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
-// the later branch are taken back when they are plain blocks.
-void TrackConditional(GlobalData& G, const char* line) {
+namespace {
+
+// TrackConditional for a directive whose word, at line[p], starts with "i"
+// or "e". Apart, so that the common directives and continuation lines
+// return from TrackConditional without keeping anything across a call.
+[[gnu::noinline]] void TrackDirective(GlobalData& G, const char* line, int p) {
   ScopeState& S = G.scope;
-  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
-  // matter: "#define" and most others end here, before their word is read.
-  // The line start found the first character that is no blank.
-  int p = G.lex.first_nonblank;
-  if (line[p] != '#') return;
-  ++p;
-  while (line[p] == ' ' || line[p] == '\t') ++p;
-  if (line[p] != 'i' && line[p] != 'e') return;
   int e = p + 1;
   while (line[e] >= 'a' && line[e] <= 'z') ++e;
   const std::string_view word(line + p, e - p);
@@ -425,6 +396,23 @@ void TrackConditional(GlobalData& G, const char* line) {
     }
     --S.conditional_depth;
   }
+}
+
+}  // namespace
+
+// Alternative #if/#else branches that open the same number of braces open
+// them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
+// the later branch are taken back when they are plain blocks.
+void TrackConditional(GlobalData& G, const char* line) {
+  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
+  // matter: "#define" and most others end here, before their word is read.
+  // The line start found the first character that is no blank.
+  int p = G.lex.first_nonblank;
+  if (line[p] != '#') return;
+  ++p;
+  while (line[p] == ' ' || line[p] == '\t') ++p;
+  if (line[p] != 'i' && line[p] != 'e') return;
+  TrackDirective(G, line, p);
 }
 
 void StructureEndOfFile(GlobalData& G) {

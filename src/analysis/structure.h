@@ -52,8 +52,20 @@ inline void CollectText(GlobalData& G, const char* text, int length, bool padded
 std::string& TemplateText(ScopeState& S);
 void TakeTemplateText(ScopeState& S, std::string& to);
 
-// Recomputes whether any collector is active (G.lex.collecting).
-void UpdateCollecting(GlobalData& G);
+// Recomputes whether any collector is active (G.lex.collecting). Inline:
+// every ";", brace and header change asks it again.
+inline void UpdateCollecting(GlobalData& G) {
+  ScopeState& S = G.scope;
+  // A run that shows the line counts alone reads no member declaration:
+  // what such a declaration or a member's brace adds to its class's record
+  // no report of the run shows.
+  S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
+                     S.brace_depth > 0 && S.brace_overflow == 0 &&
+                     S.braces[S.brace_depth - 1] == BraceKind::kClass &&
+                     !G.lex.line_counts_only;
+  G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
+                     S.collect_member;
+}
 
 // The #if/#else brace tracking of a preprocessor line.
 void TrackConditional(GlobalData& G, const char* line);
@@ -73,6 +85,13 @@ void StructureEndOfFile(GlobalData& G);
 
 // True when no enclosing brace keeps function headers from being found:
 // file scope, a namespace, a class body or an extern "C" block.
-bool AtDeclarationLevel(const GlobalData& G);
+inline bool AtDeclarationLevel(const GlobalData& G) {
+  const ScopeState& S = G.scope;
+  if (S.brace_overflow > 0) return false;  // an untracked level is a block
+  if (S.brace_depth == 0) return true;
+  const BraceKind kind = S.braces[S.brace_depth - 1];
+  return kind == BraceKind::kNamespace || kind == BraceKind::kClass ||
+         kind == BraceKind::kTransparent || kind == BraceKind::kEnum;
+}
 
 }  // namespace zav

@@ -105,7 +105,12 @@ void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string&
   char* const begin = out.data();
   char* o = begin;
   bool gap = false;  // a delimiter since the last character kept
-  for (const char c : s) {
+  // The output never runs ahead of the input: a blank written for a gap
+  // stands for a delimiter passed over.
+  const char* in = s.data();
+  const char* const end = in + s.size();
+  while (in != end) {
+    const char c = *in++;
     if (static_cast<unsigned char>(c) <= kept_above && stop.Has(c)) {
       gap = true;
       continue;
@@ -113,6 +118,8 @@ void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string&
     if (gap && o != begin) *o++ = ' ';
     gap = false;
     *o++ = c;
+    // The characters above the blank that follow, a word at a time.
+    if (kept_above == ' ') CopyRunAbove(in, end, o, ' ');
   }
   out.resize(o - begin);
 }
@@ -263,8 +270,8 @@ std::string FirstIdentifier(const char* line, int start) {
 // In place: after blanks and carriage returns, a word that starts with a
 // letter, "_" or "~" and ends at white space, the NUL or one of "{:(;)/".
 // A line that starts with a comment is left to FirstIdentifier.
-bool FirstIdentifierIs(const char* line, std::string_view name) {
-  int i = 0;
+bool FirstIdentifierIs(const char* line, std::string_view name, int blanks) {
+  int i = blanks;
   while (IsBlank(line[i]) || line[i] == '\r') ++i;
   if (line[i] == '/' || name.empty()) return name == FirstIdentifier(line, 0);
   static constexpr CharSet kStops = [] {

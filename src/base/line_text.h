@@ -6,10 +6,38 @@
 
 #include <string>
 #include <string_view>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "base/keywords.h"
 
 namespace zav {
+
+// Copies the characters from `in` that are above `floor` (as unsigned
+// bytes, floor below 0xFF) to `out`, up to the first that is not or to
+// `end`; both pointers move past what was copied. Sixteen characters are
+// compared and stored at a time: `out` needs room for end - in of them.
+inline void CopyRunAbove(const char*& in, const char* end, char*& out, unsigned char floor) {
+#if defined(__SSE2__)
+  const __m128i least = _mm_set1_epi8(static_cast<char>(floor + 1));
+  while (end - in >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    const unsigned above =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, least), v)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+    if (above != 0xFFFFu) {
+      const int run = __builtin_ctz(~above);
+      in += run;
+      out += run;
+      return;
+    }
+    in += 16;
+    out += 16;
+  }
+#endif
+  while (in != end && static_cast<unsigned char>(*in) > floor) *out++ = *in++;
+}
 
 // Removes leading spaces and tabs.
 void LeftTrim(std::string& s);
@@ -22,7 +50,8 @@ void CutLineComment(std::string& s);
 // Splits at any of `delimiters` and rejoins the non-empty pieces with
 // single spaces.
 std::string CollapseBlanks(std::string_view s, const char* delimiters);
-// As CollapseBlanks, into `out` (its room is kept for the next text).
+// As CollapseBlanks, into `out` (its room is kept for the next text); `s`
+// views no part of `out`.
 void CollapseBlanksInto(std::string_view s, const char* delimiters, std::string& out);
 // Splits at " \t\r\n" and rejoins with single spaces the words that are not
 // in `words` (a null-terminated array).
@@ -89,7 +118,8 @@ std::string FirstWord(const char* line, int start);
 // nothing unless the word starts with a letter, "_" or "~".
 std::string FirstIdentifier(const char* line, int start);
 // FirstIdentifier(line, 0) == name, compared in place where it can be.
-bool FirstIdentifierIs(const char* line, std::string_view name);
+// line[0, blanks) is known to hold blanks alone.
+bool FirstIdentifierIs(const char* line, std::string_view name, int blanks = 0);
 // As FirstIdentifier, but first skips any run of spaces, tabs, "{" and "(",
 // and gives the word whatever character it starts with.
 std::string FirstNameAfterOpeners(const char* line, int start);

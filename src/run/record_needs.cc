@@ -30,6 +30,7 @@ void KeepReportedRecords(GlobalData& G) {
                                    sw.inheritance || sw.totals_inheritance;
   const bool json = sw.machine == MachineFormat::kJson;
   G.lists.keep_classes = classes_read_at_end || json;
+  G.lists.keep_namespace_figures = sw.objects || sw.totals_objects || sw.totals_all || json;
   G.report.machine.drop_written_classes = json && !classes_read_at_end;
   G.lists.keep_class_texts = !G.report.machine.drop_written_classes;
   // The JSON document writes each function as it ends; nothing else reads

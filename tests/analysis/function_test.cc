@@ -225,6 +225,13 @@ TEST(Normalisation, RulesOfTheParameterText) {
             "(int x) -> std::string");
   EXPECT_EQ(NormaliseParameters("(int x", false, false, false), "(int x)");
   EXPECT_EQ(NormaliseParameters("(int a, (b {x", false, false, false), "(int a, (b)");
+  // Runs of more than sixteen characters between blanks and parentheses.
+  EXPECT_EQ(NormaliseParameters("(const char *__restrict __format,\n\t\t  __gnuc_va_list __arg) {",
+                                false, false, false),
+            "(const char *__restrict __format, __gnuc_va_list __arg)");
+  EXPECT_EQ(NormaliseParameters("( int gr\xc3\xb6\xc3\x9f""e_of_a_long_name_here ) {", false,
+                                false, false),
+            "(int gr\xc3\xb6\xc3\x9f""e_of_a_long_name_here)");
   EXPECT_EQ(CountParameters("()"), 0);
   EXPECT_EQ(CountParameters("(void)"), 0);
   EXPECT_EQ(CountParameters("(void *p)"), 1);

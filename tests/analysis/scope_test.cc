@@ -115,6 +115,12 @@ TEST(Attributes, WhatCountsAsData) {
       "  virtual ~C() = 0;\n  std::map<int, int> table;\n  DECLARE_MESSAGE_MAP()\n"
       "  friend class D;\n  typedef int T;\n};\n");
   EXPECT_EQ(s.Class("C").attributes_private, 4);  // a, b, handler, table
+  // Commas count outside brackets only, after an "=" or a pointer to a
+  // function as before them.
+  Scoped k(
+      "class K {\n  int b = f(1, 2), c;\n  void (*cb)(int, int), *d;\n"
+      "  std::pair<int, int> p, q;\n  int g(int a, int b);\n};\n");
+  EXPECT_EQ(k.Class("K").attributes_private, 6);  // b, c, cb, d, p, q
 }
 
 TEST(Inheritance, CleaningPerLanguage) {
@@ -166,6 +172,18 @@ TEST(Namespaces, ClassesAndFunctionsAddUp) {
   EXPECT_EQ(n.functions, 1);
   EXPECT_EQ(n.loc, 2);  // the class (1) and the function (1)
   EXPECT_EQ(n.attributes_private, 1);
+}
+
+// Without a reader of namespace figures the records are made and stay
+// empty.
+TEST(Namespaces, FiguresOnlyForTheirReaders) {
+  test::Harness h;
+  h.G().sw.functional = true;
+  h.G().lists.keep_namespace_figures = false;
+  h.AnalyzeFile("namespace n {\nclass A { int x; };\nint f() { return 1; }\n}\n", "t.cpp");
+  const NamespaceRecord& n = h.G().lists.namespaces.at(0);
+  EXPECT_EQ(n.name, "n");
+  EXPECT_EQ(n.classes + n.functions + n.loc + n.attributes_private, 0);
 }
 
 TEST(Nesting, BeyondThirtyTwoLevelsStaysInsideTheStacks) {

@@ -24,6 +24,13 @@ TEST(LineText, TrimsAndComments) {
 
 TEST(LineText, WordsAreRejoinedWithSingleSpaces) {
   EXPECT_EQ(CollapseBlanks(",,a, b,,c ", ", "), "a b c");
+  // Words longer than sixteen characters, gaps across sixteen-character
+  // steps, and bytes above 0x7F (kept as any character above the blank).
+  EXPECT_EQ(CollapseBlanks("template <typename\tT,\n   typename  Alloc = std::allocator<T> >",
+                           " \t\r\n"),
+            "template <typename T, typename Alloc = std::allocator<T> >");
+  EXPECT_EQ(CollapseBlanks(" abcdefghijklmnopqrstuvwxyz0123  gr\xc3\xb6\xc3\x9f""e\r\n", " \t\r\n"),
+            "abcdefghijklmnopqrstuvwxyz0123 gr\xc3\xb6\xc3\x9f""e");
   const char* const words[] = {"const", "static", nullptr};
   EXPECT_EQ(DropWords("static  const int\tconstant\n", words), "int constant");
 }
