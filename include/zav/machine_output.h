@@ -58,13 +58,18 @@ struct ByteBuffer {
   size_t size = 0, capacity = 0;
 };
 
-// The parts of a JSON notice record that its number fixes: the text before
-// the line, '{"number":N,"line":', and the text member after it,
-// ',"text":"..."'. Each string is padded to whole blocks of 32 bytes, so
-// that it is copied in blocks of known size; the sizes count the text.
+// The parts of a JSON notice record that its number fixes, each with the
+// comma before the record: the text before the line,
+// ',{"number":N,"line":', and what follows the line: the text member and
+// the closing brace for a notice of a line or the file, or the text member
+// and the key of the function or class named after it. Each string is
+// padded to whole blocks of 32 bytes, so that it is copied in blocks of
+// known size; the sizes count the text.
 struct JsonNoticeParts {
-  std::string head, text;
-  uint32_t head_size = 0, text_size = 0;
+  std::string head, line_tail, function_tail, class_tail;
+  uint32_t head_size = 0, line_tail_size = 0, function_tail_size = 0, class_tail_size = 0;
+  // Room a record needs beside a function or class name.
+  uint32_t room = 0;
 };
 
 struct MachineOutput {
@@ -77,9 +82,14 @@ struct MachineOutput {
   size_t class_start = 0, namespace_start = 0;
   // JSON: no class record is read after its file is written.
   bool drop_written_classes = false;
+  // A JSON document is being written: notices of the file being analysed
+  // are written into file_notices_json as they are raised.
+  bool json = false;
   // JSON: the functions of the file being analysed, already written as the
   // elements of its "functions" array as each one ends, in place of the
-  // run-wide function list, which nothing else reads in such a run.
+  // run-wide function list, which nothing else reads in such a run. Each
+  // element here and in file_notices_json has a comma before it, the
+  // first one too.
   bool functions_in_place = false;
   ByteBuffer file_functions_json;
   // JSON: notices of the file being analysed, already written as the
@@ -92,7 +102,7 @@ struct MachineOutput {
   struct LineNoticeRecord {
     int number = -1;  // none yet in this file
     int32_t line = 0;
-    size_t start = 0, size = 0;  // the record, without the comma before it
+    size_t start = 0, size = 0;  // the record with the comma before it
   } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per

@@ -146,6 +146,11 @@ struct RecordLists {
   // JSON document's class objects name neither.
   bool keep_class_texts = true;
   size_t dropped_classes = 0;  // records let go of by DropClasses
+  // Records in use: the first ones of `classes`. After DropClasses the
+  // list keeps the records let go of, and AddClass empties and reuses
+  // them, so that a run which drops them after each file allocates no
+  // record, nor room for a name, for most of its classes.
+  size_t class_count = 0;
   ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Positions in the lists by qualified name.
@@ -165,15 +170,23 @@ struct RecordLists {
       class_index.emplace(name, kUnkeptClass);
       return &unkept_class;
     }
-    class_index.emplace(name, dropped_classes + classes.size());
+    class_index.emplace(name, dropped_classes + class_count);
+    if (class_count < classes.size()) {
+      // Assigning a new record empties the strings but keeps their room.
+      ClassRecord& reused = classes[class_count++];
+      reused = ClassRecord();
+      return &reused;
+    }
+    ++class_count;
     return &classes.emplace_back();
   }
   // Lets go of the records held: their names stay in the index, and what
   // is added to them later goes to `unkept_class`. For a run that writes
   // each file's classes after the file and reads no class afterwards.
+  // Only `class_count` records of `classes` are in use afterwards.
   void DropClasses() {
-    dropped_classes += classes.size();
-    classes.clear();
+    dropped_classes += class_count;
+    class_count = 0;
   }
 
   static constexpr size_t kUnkeptClass = ~size_t{0};

@@ -60,13 +60,13 @@ std::string_view LanguageName(const GlobalData& G, int kind) {
   return "Unknown";
 }
 
-// The records of one list created since `start`.
+// The records of one list created since `start`, up to `end`.
 template <typename List, typename WriteRecord>
 void WriteRecordsSince(JsonWriter& w, const char* key,
-                       const List& list, size_t start,
+                       const List& list, size_t start, size_t end,
                        WriteRecord write) {
   w.BeginArray(key);
-  for (size_t i = start; i < list.size(); ++i) write(w, list[i]);
+  for (size_t i = start; i < end; ++i) write(w, list[i]);
   w.End();
 }
 
@@ -191,14 +191,14 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");
-  w.LongText(M.file_functions_json.View());
+  w.LongText(JsonElements(M.file_functions_json));
   w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
-                    WriteJsonClass);
+                    G.lists.class_count, WriteJsonClass);
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
-                    WriteJsonNamespace);
+                    G.lists.namespaces.size(), WriteJsonNamespace);
   w.BeginArray("notices");
-  w.LongText(M.file_notices_json.View());
+  w.LongText(JsonElements(M.file_notices_json));
   w.End();
   w.End();
 }

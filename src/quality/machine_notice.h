@@ -72,8 +72,7 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
                                                         int variant,
                                                         const char* class_name) {
   MachineOutput& M = G.report.machine;
-  if (M.doc == nullptr || G.sw.machine != MachineFormat::kJson ||
-      G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
+  if (!M.json || G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
     return false;
   }
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);

@@ -57,7 +57,8 @@ void BeginMachineDocument(GlobalData& G) {
   // User-defined notices load now, so that the document can list them
   // among its rules; their announcements stay out of the document.
   LoadUdqnsWithBanner(G);
-  if (G.sw.machine == MachineFormat::kJson) BeginJsonReport(G);
+  M.json = G.sw.machine == MachineFormat::kJson;
+  if (M.json) BeginJsonReport(G);
   if (G.sw.machine == MachineFormat::kSarif) BeginSarifLog(G);
 }
 
@@ -68,7 +69,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   // the run-wide list, which a SARIF log keeps as usual, holds only the
   // current file's records (see KeepReportedRecords).
   if (M.drop_written_classes) G.lists.DropClasses();
-  M.class_start = G.lists.classes.size();
+  M.class_start = G.lists.class_count;
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();
   M.file_functions_json.clear();

@@ -40,9 +40,7 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
 
 // The members of WriteSpan and WriteComplexity, each after a comma, written
 // at `at` (room for 160 bytes each); returns the end.
-// (A full record or a function as the run-wide list keeps it.)
-template <typename Record>
-char* PutSpan(char* at, const Record& r) {
+[[gnu::always_inline]] inline char* PutSpan(char* at, const MetricRecord& r) {
   at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
@@ -51,8 +49,7 @@ char* PutSpan(char* at, const Record& r) {
   return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
 }
 
-template <typename Record>
-char* PutComplexity(char* at, const Record& r) {
+[[gnu::always_inline]] inline char* PutComplexity(char* at, const MetricRecord& r) {
   at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
   at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
@@ -91,14 +88,25 @@ constexpr int kCachedNotices = 1024;
 
 JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text) {
   JsonNoticeParts parts;
-  parts.head = "{\"number\":" + std::to_string(number) + ",\"line\":";
-  parts.text = ",\"text\":";
-  AppendJsonStr(parts.text, text);
-  parts.head_size = static_cast<uint32_t>(parts.head.size());
-  parts.text_size = static_cast<uint32_t>(parts.text.size());
-  auto pad = [](std::string& part) { part.resize((part.size() + 31) / 32 * 32); };
-  pad(parts.head);
-  pad(parts.text);
+  parts.head = ",{\"number\":" + std::to_string(number) + ",\"line\":";
+  std::string text_member = ",\"text\":";
+  AppendJsonStr(text_member, text);
+  parts.line_tail = text_member + "}";
+  parts.function_tail = text_member + ",\"function\":\"";
+  parts.class_tail = text_member + ",\"class\":\"";
+  // Each padded to whole blocks, its size the text's.
+  auto pad = [](std::string& part) {
+    const auto size = static_cast<uint32_t>(part.size());
+    part.resize((part.size() + 31) / 32 * 32);
+    return size;
+  };
+  parts.head_size = pad(parts.head);
+  parts.line_tail_size = pad(parts.line_tail);
+  parts.function_tail_size = pad(parts.function_tail);
+  parts.class_tail_size = pad(parts.class_tail);
+  // The head, a line number (20 bytes at most), the longest tail with its
+  // padding, and the closing '"}'.
+  parts.room = static_cast<uint32_t>(32 + 20 + parts.function_tail.size() + 2);
   return parts;
 }
 
@@ -115,6 +123,7 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
                              int32_t line, std::string_view context, bool is_class) {
   std::string escaped;
   AppendJsonString(escaped, context);
+  // Without its quotes.
   const std::string_view content(escaped.data() + 1, escaped.size() - 2);
   PutJsonNoticeRecord(M.file_notices_json, parts, line, content, is_class);
 }
@@ -149,8 +158,7 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   // thousands of functions.
   if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
     char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
-    if (!out.empty()) *at++ = ',';
-    at = PutJsonLiteral(at, "{\"name\":\"");
+    at = PutJsonLiteral(at, ",{\"name\":\"");
     at = PutJsonText(at, r.name);
     at = PutJsonLiteral(at, "\",\"parameters\":\"");
     at = PutJsonText(at, r.parameters);
@@ -175,7 +183,7 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   w.End();
   const std::string_view object = w.View().substr(1);  // without the '['
   char* at = out.Reserve(object.size() + 1);
-  if (!out.empty()) *at++ = ',';
+  *at++ = ',';
   std::memcpy(at, object.data(), object.size());
   out.Commit(at + object.size());
 }
