@@ -5,6 +5,7 @@
 // by src/report/ (machine_output.cc and the JSON and SARIF writers).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -70,6 +71,9 @@ struct JsonNoticeParts {
   uint32_t head_size = 0, line_tail_size = 0, function_tail_size = 0, class_tail_size = 0;
   // Room a record needs beside a function or class name.
   uint32_t room = 0;
+  // What the notice concerns (a NoticeContextKind) when raised in its
+  // first form, its second, and any other.
+  uint8_t context_kind[3] = {};
 };
 
 struct MachineOutput {
@@ -106,8 +110,10 @@ struct MachineOutput {
   } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
-  // run (see JsonNoticeParts).
-  std::vector<JsonNoticeParts> notice_parts;
+  // run (see JsonNoticeParts), for the built-in numbers and the
+  // user-defined ones of the usual range.
+  static constexpr int kKeptNoticeParts = 1024;
+  std::array<std::unique_ptr<JsonNoticeParts>, kKeptNoticeParts> notice_parts;
   // The same for notice 22, per keyword it names.
   std::vector<std::pair<std::string, JsonNoticeParts>> keyword_notice_parts;
   // JSON: the writer of the file objects, kept for the whole run so that

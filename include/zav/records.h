@@ -171,14 +171,16 @@ struct RecordLists {
       return &unkept_class;
     }
     class_index.emplace(name, dropped_classes + class_count);
-    if (class_count < classes.size()) {
-      // Assigning a new record empties the strings but keeps their room.
-      ClassRecord& reused = classes[class_count++];
-      reused = ClassRecord();
-      return &reused;
-    }
+    if (class_count < classes.size()) return ReuseClass();
     ++class_count;
     return &classes.emplace_back();
+  }
+  // The first record let go of, emptied: assigning a new record empties
+  // the strings but keeps their room.
+  [[gnu::noinline]] ClassRecord* ReuseClass() {
+    ClassRecord& reused = classes[class_count++];
+    reused = ClassRecord();
+    return &reused;
   }
   // Lets go of the records held: their names stay in the index, and what
   // is added to them later goes to `unkept_class`. For a run that writes

@@ -42,6 +42,20 @@ inline bool IsClassNotice(int number, int variant) {
   }
 }
 
+// What a notice concerns: a line or the file, a function or a class.
+enum NoticeContextKind : uint8_t { kLineContext, kFunctionContext, kClassContext };
+
+inline NoticeContextKind ContextKindOf(int number, int variant) {
+  if (IsFunctionNotice(number, variant)) return kFunctionContext;
+  return IsClassNotice(number, variant) ? kClassContext : kLineContext;
+}
+
+// ContextKindOf a notice number's first form, its second and any other,
+// as JsonNoticeParts keep them.
+inline void ContextKindsOf(int number, uint8_t (&kinds)[3]) {
+  for (int variant = 0; variant < 3; ++variant) kinds[variant] = ContextKindOf(number, variant);
+}
+
 // The function or class a notice concerns: empty when it concerns a line
 // or the file.
 struct NoticeContext {
@@ -49,17 +63,22 @@ struct NoticeContext {
   bool is_class = false;
 };
 
-inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
-                               const char* class_name) {
+// The context of a notice of kind `kind` (ContextKindOf): a class named by
+// the caller, or the function or class being analysed.
+[[gnu::always_inline]] inline NoticeContext ContextByKind(const GlobalData& G, int kind,
+                                                          const char* class_name) {
   if (class_name != nullptr && *class_name != '\0') return {class_name, true};
-  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
-    return {G.func.name, false};
-  }
-  if (IsClassNotice(number, variant) && G.scope.in_class &&
-      !G.scope.cls.name.empty()) {
+  if (kind == kFunctionContext) {
+    if (!G.func.name.empty()) return {G.func.name, false};
+  } else if (kind == kClassContext && G.scope.in_class && !G.scope.cls.name.empty()) {
     return {G.scope.cls.name, true};
   }
   return {};
+}
+
+inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
+                               const char* class_name) {
+  return ContextByKind(G, ContextKindOf(number, variant), class_name);
 }
 
 // Appends a notice of the file being analysed to its JSON when the parts
@@ -77,7 +96,8 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
   }
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
   if (parts == nullptr) return false;
-  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
+  const NoticeContext context = ContextByKind(G, kind, class_name);
   if (context.name.empty()) {
     AppendJsonLineNotice(M, *parts, number, line);
   } else {

@@ -1,5 +1,7 @@
 #include "report/machine_output.h"
 
+#include <cstring>
+
 #include "base/output.h"
 #include "quality/machine_notice.h"
 #include "quality/notices.h"
@@ -30,7 +32,10 @@ std::string KeywordNoticeText(std::string_view keyword) {
   if (keyword != nullptr && *keyword != '\0') {
     // Notice 22 names one of a few keywords: its parts are kept per keyword.
     for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
-      if (kept == keyword) parts = &kept_parts;
+      if (std::strcmp(kept.c_str(), keyword) == 0) {
+        parts = &kept_parts;
+        break;
+      }
     }
     if (parts == nullptr) {
       parts = &M.keyword_notice_parts
@@ -38,7 +43,9 @@ std::string KeywordNoticeText(std::string_view keyword) {
                    .second;
     }
   } else {
-    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number));
+    uint8_t kinds[3];
+    ContextKindsOf(number, kinds);
+    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds);
     if (parts == nullptr) {
       uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
       parts = &uncached;

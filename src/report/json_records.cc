@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <memory>
 #include <string>
 
 #include "report/machine_output.h"
@@ -80,10 +82,6 @@ void AppendJsonStr(std::string& out, std::string_view text) {
   out += '"';
 }
 
-// Notice numbers whose text member is kept: the built-in ones and the
-// user-defined ones of the usual range.
-constexpr int kCachedNotices = 1024;
-
 }  // namespace
 
 JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text) {
@@ -111,12 +109,12 @@ JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text) {
 }
 
 const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
-                                           std::string_view text) {
-  if (number < 0 || number >= kCachedNotices) return nullptr;
-  if (M.notice_parts.size() <= static_cast<size_t>(number)) {
-    M.notice_parts.resize(number + 1);
-  }
-  return &(M.notice_parts[number] = MakeJsonNoticeParts(number, text));
+                                           std::string_view text,
+                                           const uint8_t (&context_kind)[3]) {
+  if (number < 0 || number >= MachineOutput::kKeptNoticeParts) return nullptr;
+  auto parts = std::make_unique<JsonNoticeParts>(MakeJsonNoticeParts(number, text));
+  std::copy(std::begin(context_kind), std::end(context_kind), parts->context_kind);
+  return (M.notice_parts[number] = std::move(parts)).get();
 }
 
 void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,

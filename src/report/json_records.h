@@ -41,20 +41,25 @@ JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text);
 
 // The parts of notice `number` kept for the run, if they were made: a
 // notice's description does not change during a run. KeepJsonNoticeParts
-// makes and keeps them (for the usual range of numbers; otherwise it
-// returns null).
+// makes and keeps them, with the context kinds of the notice's forms (for
+// the usual range of numbers; otherwise it returns null).
 inline const JsonNoticeParts* KeptJsonNoticeParts(const MachineOutput& M, int number) {
-  if (static_cast<unsigned>(number) >= M.notice_parts.size()) return nullptr;
-  const JsonNoticeParts& parts = M.notice_parts[number];
-  return parts.head_size == 0 ? nullptr : &parts;
+  if (static_cast<unsigned>(number) >= MachineOutput::kKeptNoticeParts) return nullptr;
+  return M.notice_parts[number].get();
 }
 const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
-                                           std::string_view text);
+                                           std::string_view text,
+                                           const uint8_t (&context_kind)[3]);
 
 // Copies `n` bytes from `from` to `at` in whole blocks of 32 bytes: both
 // must hold `n` rounded up to a block.
 [[gnu::always_inline]] inline char* PutBlocks(char* at, const char* from, size_t n) {
-  for (size_t i = 0; i < n; i += 32) std::memcpy(at + i, from + i, 32);
+  // Texts of notices take two or three blocks: those without a loop.
+  std::memcpy(at, from, 32);
+  if (n > 32) {
+    std::memcpy(at + 32, from + 32, 32);
+    for (size_t i = 64; i < n; i += 32) std::memcpy(at + i, from + i, 32);
+  }
   return at + n;
 }
 
