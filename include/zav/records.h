@@ -175,12 +175,26 @@ struct RecordLists {
     ++class_count;
     return &classes.emplace_back();
   }
-  // The first record let go of, emptied: assigning a new record empties
-  // the strings but keeps their room.
+  // The first record let go of, emptied as a new record but for the room
+  // of its strings.
   [[gnu::noinline]] ClassRecord* ReuseClass() {
-    ClassRecord& reused = classes[class_count++];
-    reused = ClassRecord();
-    return &reused;
+    ClassRecord& r = classes[class_count++];
+    // Every member: one added to MetricRecord is emptied here too.
+    static_assert(sizeof(ClassRecord) <= 272, "ReuseClass empties every member");
+    r.kind = RecordKind::kFunction;
+    r.name.clear();
+    r.parameters.clear();
+    r.inheritance.clear();
+    r.template_text.clear();
+    r.file_name.clear();
+    r.line = r.last_line = r.nesting = 0;
+    r.loc = r.eloc = r.lloc = r.comments = r.blanks = r.lines = 0;
+    r.params = r.returns = r.interface_complexity = r.cyclomatic = r.functional_complexity = 0;
+    r.methods = 0;
+    r.methods_public = r.methods_protected = r.methods_private = 0;
+    r.attributes = r.attributes_public = r.attributes_protected = r.attributes_private = 0;
+    r.classes = r.functions = 0;
+    return &r;
   }
   // Lets go of the records held: their names stay in the index, and what
   // is added to them later goes to `unkept_class`. For a run that writes

@@ -32,12 +32,39 @@ constexpr size_t kFileWriterSize = size_t{1} << 18;
 constexpr const char* kGroupNames[kGroupCount] = {"Header", "C",  "C++",
                                                   "Java",   "C#", "Other"};
 
+// The calendar date and time of day of `seconds` after the epoch, as
+// gmtime_r gives them (years 0 to 9999), by arithmetic on days rather than
+// a library call: a file object has one.
+bool UtcFields(int64_t seconds, std::tm& tm) {
+  constexpr int64_t kFirst = -62167219200, kLast = 253402300799;  // 0000-01-01, 9999-12-31
+  if (seconds < kFirst || seconds > kLast) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    return gmtime_r(&t, &tm) != nullptr;
+  }
+  const int64_t days = (seconds - kFirst) / 86400 + kFirst / 86400;  // rounded down
+  const int64_t in_day = seconds - days * 86400;
+  tm.tm_hour = static_cast<int>(in_day / 3600);
+  tm.tm_min = static_cast<int>(in_day / 60 % 60);
+  tm.tm_sec = static_cast<int>(in_day % 60);
+  // Days since 0000-03-01 in 400-year eras, years starting in March.
+  const int64_t z = days + 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t day_of_era = z - era * 146097;
+  const int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const int64_t month_from_march = (5 * day_of_year + 2) / 153;
+  tm.tm_mday = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
+  tm.tm_mon = static_cast<int>(month_from_march < 10 ? month_from_march + 2 : month_from_march - 10);
+  tm.tm_year = static_cast<int>(year_of_era + era * 400 + (tm.tm_mon < 2) - 1900);
+  return true;
+}
+
 // "%Y-%m-%dT%H:%M:%SZ" of the time, written directly into `text` (room
-// for 48 bytes): a file object has one.
+// for 48 bytes).
 std::string_view IsoUtcTime(int64_t seconds, char* text) {
-  const std::time_t t = static_cast<std::time_t>(seconds);
   std::tm tm{};
-  if (gmtime_r(&t, &tm) == nullptr) return {};
+  if (!UtcFields(seconds, tm)) return {};
   char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
   auto two_digits = [&at](char separator, int value) {
     *at++ = separator;
@@ -182,12 +209,26 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   if (M.file_writer == nullptr) M.file_writer = std::make_shared<JsonWriter>(M.doc, kFileWriterSize);
   JsonWriter& w = *M.file_writer;
   if (M.items_written++ > 0) w.Text(",");
-  w.BeginObject();
-  w.Str("path", entry.name);
-  w.Str("language", LanguageName(G, entry.kind));
-  w.Int("size", entry.size);
+  const std::string_view language = LanguageName(G, entry.kind);
   char time_text[48];
-  w.Str("modified", IsoUtcTime(entry.time, time_text));
+  const std::string_view modified = IsoUtcTime(entry.time, time_text);
+  if (IsJsonPlain(entry.name) && IsJsonPlain(language)) {
+    // The usual case in one piece, then the object continued.
+    char* at = w.Element(entry.name.size() + language.size() + 160);
+    at = PutJsonText(PutJsonLiteral(at, "{\"path\":\""), entry.name);
+    at = PutJsonText(PutJsonLiteral(at, "\",\"language\":\""), language);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"size\":"), entry.size);
+    at = PutJsonText(PutJsonLiteral(at, ",\"modified\":\""), modified);
+    *at++ = '"';
+    w.EndElement(at);
+    w.Resume('}');
+  } else {
+    w.BeginObject();
+    w.Str("path", entry.name);
+    w.Str("language", language);
+    w.Int("size", entry.size);
+    w.Str("modified", modified);
+  }
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");

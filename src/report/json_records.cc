@@ -127,28 +127,29 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
 }
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
-  w.BeginObject("lines");
-  w.Int("loc", NotNegative(f.loc_count));
-  w.Int("eloc", NotNegative(f.Eloc()));
-  w.Int("lloc", NotNegative(f.Lloc()));
-  w.Int("comments", NotNegative(f.comment_lines_count));
-  w.Int("blanks", NotNegative(f.blank_lines_count));
-  w.Int("lines", NotNegative(f.total_physical_lines_count));
-  w.End();
+  char* at = w.Member("lines", 256);
+  at = WriteJsonInt(PutJsonLiteral(at, "{\"loc\":"), NotNegative(f.loc_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), NotNegative(f.Eloc()));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), NotNegative(f.Lloc()));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), NotNegative(f.comment_lines_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), NotNegative(f.blank_lines_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), NotNegative(f.total_physical_lines_count));
+  *at++ = '}';
+  w.EndElement(at);
 }
 
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   // The object in one piece, as BeginObject, Int and End would write it:
   // every member after a comma, the first comma then made the opening brace.
-  char text[8192];
-  char* at = text;
+  char* const start = w.Member("counters", 8192);
+  char* at = start;
 #define ZAV_JSON_COUNTER(name) at = WriteJsonInt(PutJsonLiteral(at, ",\"" #name "\":"), f.name);
   ZAV_SUMMED_COUNTERS(ZAV_JSON_COUNTER)
   ZAV_MAXIMUM_COUNTERS(ZAV_JSON_COUNTER)
 #undef ZAV_JSON_COUNTER
-  text[0] = '{';
+  *start = '{';
   *at++ = '}';
-  w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
+  w.EndElement(at);
 }
 
 void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
