@@ -20,38 +20,35 @@ std::string KeywordNoticeText(std::string_view keyword) {
   return text;
 }
 
+// The parts of notice 22 naming `keyword`: kept per keyword, the checks
+// name a few.
+const JsonNoticeParts& KeywordJsonNoticeParts(MachineOutput& M, int number,
+                                              const char* keyword) {
+  for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
+    if (std::strcmp(kept.c_str(), keyword) == 0) return kept_parts;
+  }
+  return M.keyword_notice_parts
+      .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
+      .second;
+}
+
 // A file's JSON notice whose parts are not kept by number: the first of
-// its number, notice 22 (which names its keyword) and numbers beyond the
-// usual range.
+// its number and numbers beyond the usual range.
 [[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
                                                 int32_t line, const char* keyword,
                                                 const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
-  JsonNoticeParts uncached;
-  const JsonNoticeParts* parts = nullptr;
   if (keyword != nullptr && *keyword != '\0') {
-    // Notice 22 names one of a few keywords: its parts are kept per keyword.
-    for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
-      if (std::strcmp(kept.c_str(), keyword) == 0) {
-        parts = &kept_parts;
-        break;
-      }
-    }
-    if (parts == nullptr) {
-      parts = &M.keyword_notice_parts
-                   .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
-                   .second;
-    }
-  } else {
-    uint8_t kinds[3];
-    ContextKindsOf(number, kinds);
-    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds);
-    if (parts == nullptr) {
-      uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
-      parts = &uncached;
-    }
+    return AppendJsonFileNotice(M, KeywordJsonNoticeParts(M, number, keyword), line,
+                                context.name, context.is_class);
   }
-  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  uint8_t kinds[3];
+  ContextKindsOf(number, kinds);
+  if (const JsonNoticeParts* parts = KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds)) {
+    return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  }
+  const JsonNoticeParts uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
+  AppendJsonFileNotice(M, uncached, line, context.name, context.is_class);
 }
 
 }  // namespace
@@ -110,6 +107,17 @@ namespace {
 }
 
 }  // namespace
+
+[[gnu::noinline]] void AppendKeywordJsonNotice(GlobalData& G, int number, int32_t line,
+                                               const char* keyword, int variant,
+                                               const char* class_name) {
+  // Not through AppendJsonLineNotice: notices of one line may name
+  // different keywords.
+  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  MachineOutput& M = G.report.machine;
+  AppendJsonFileNotice(M, KeywordJsonNoticeParts(M, number, keyword), line, context.name,
+                       context.is_class);
+}
 
 void RecordMachineNotice(GlobalData& G, int number, int32_t line,
                          const char* file, const char* keyword,

@@ -41,24 +41,72 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
 }
 
 // The members of WriteSpan and WriteComplexity, each after a comma, written
-// at `at` (room for 160 bytes each); returns the end.
+// at `at` (room for 160 bytes each); returns the end. With kSmall every
+// figure of the record is small (SpanAndComplexityBits).
+template <bool kSmall>
 [[gnu::always_inline]] inline char* PutSpan(char* at, const MetricRecord& r) {
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), r.comments);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
-  return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"loc\":"), r.loc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"comments\":"), r.comments);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
+  return PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"lines\":"), r.lines);
 }
 
+template <bool kSmall>
 [[gnu::always_inline]] inline char* PutComplexity(char* at, const MetricRecord& r) {
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"interface_complexity\":"),
-                    r.interface_complexity);
-  return WriteJsonInt(PutJsonLiteral(at, ",\"total_complexity\":"),
-                      r.functional_complexity);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"params\":"), r.params);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"returns\":"), r.returns);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"interface_complexity\":"),
+                          r.interface_complexity);
+  return PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"total_complexity\":"),
+                            r.functional_complexity);
+}
+
+// The figures of PutSpan and PutComplexity or-ed, for AllJsonSmall: one
+// test for a record's figures rather than one per figure.
+int64_t SpanAndComplexityBits(const MetricRecord& r) {
+  return r.loc | r.eloc | r.lloc | r.comments | r.blanks | r.lines | r.params | r.returns |
+         r.cyclomatic | r.interface_complexity | r.functional_complexity;
+}
+
+// The figures of a function record after its lines.
+template <bool kSmall>
+char* PutFunctionFigures(char* at, const FunctionRecord& r) {
+  return PutComplexity<kSmall>(PutSpan<kSmall>(at, r), r);
+}
+
+// The figures of a class record after its line.
+template <bool kSmall>
+char* PutClassFigures(char* at, const ClassRecord& r) {
+  at = PutSpan<kSmall>(at, r);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
+                          static_cast<int32_t>(r.methods));
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, "},\"attributes\":{\"total\":"), r.attributes);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
+  *at++ = '}';
+  return PutComplexity<kSmall>(at, r);
+}
+
+int64_t ClassFigureBits(const ClassRecord& r) {
+  return SpanAndComplexityBits(r) | static_cast<int32_t>(r.methods) | r.methods_public |
+         r.methods_protected | r.methods_private | r.attributes | r.attributes_public |
+         r.attributes_protected | r.attributes_private;
+}
+
+// The figures of a namespace record after its line.
+template <bool kSmall>
+char* PutNamespaceFigures(char* at, const NamespaceRecord& r) {
+  at = PutSpan<kSmall>(at, r);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"classes\":"), r.classes);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"functions\":"), r.functions);
+  return PutComplexity<kSmall>(at, r);
 }
 
 // Room for a record's keys and numbers, beside its strings.
@@ -163,7 +211,8 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
     at = PutJsonText(at, r.parameters);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
     at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = PutComplexity(PutSpan(at, r), r);
+    at = AllJsonSmall(SpanAndComplexityBits(r)) ? PutFunctionFigures<true>(at, r)
+                                                : PutFunctionFigures<false>(at, r);
     *at++ = '}';
     out.Commit(at);
     return;
@@ -197,19 +246,8 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
     at = PutJsonLiteral(at, "\",\"inheritance\":\"");
     at = PutJsonText(at, r.inheritance);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
-    at = PutSpan(at, r);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
-                      static_cast<int32_t>(r.methods));
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
-    at = WriteJsonInt(PutJsonLiteral(at, "},\"attributes\":{\"total\":"),
-                      r.attributes);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
-    *at++ = '}';
-    at = PutComplexity(at, r);
+    at = AllJsonSmall(ClassFigureBits(r)) ? PutClassFigures<true>(at, r)
+                                          : PutClassFigures<false>(at, r);
     *at++ = '}';
     w.EndElement(at);
     return;
@@ -235,10 +273,9 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
     at = PutJsonLiteral(at, "{\"name\":\"");
     at = PutJsonText(at, r.name);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
-    at = PutSpan(at, r);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"classes\":"), r.classes);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"functions\":"), r.functions);
-    at = PutComplexity(at, r);
+    at = AllJsonSmall(SpanAndComplexityBits(r) | r.classes | r.functions)
+             ? PutNamespaceFigures<true>(at, r)
+             : PutNamespaceFigures<false>(at, r);
     *at++ = '}';
     w.EndElement(at);
     return;

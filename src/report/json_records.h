@@ -128,7 +128,16 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
 inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int count) {
   MachineOutput::LineNoticeRecord& last = M.last_line_notice;
   if (number != last.number || line != last.line) return false;
-  for (int i = 0; i < count; ++i) RepeatLastJsonRecord(M.file_notices_json, last);
+  if (count <= 0) return true;
+  // All copies from the one record (as in RepeatLastJsonRecord), with room
+  // for them made at once.
+  ByteBuffer& out = M.file_notices_json;
+  const size_t size = last.size;
+  char* at = out.Reserve(size * static_cast<size_t>(count) + 32);
+  const char* from = out.data.get() + last.start;
+  for (int i = 0; i < count; ++i) at = PutBlocks(at, from, size);
+  last.start = static_cast<size_t>(at - size - out.data.get());
+  out.Commit(at);
   return true;
 }
 

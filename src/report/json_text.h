@@ -99,33 +99,54 @@ inline constexpr auto kJsonPlainByte = [] {
                     byte(p[n - 1]) << 16);
 }
 
-// The decimal digits of 0 to 999, each in four bytes: the digits, then
-// their count in the last byte.
+// The figures written from a table: most figures of a document.
+inline constexpr uint64_t kJsonSmallLimit = 1024;
+
+// The decimal digits of 0 to kJsonSmallLimit - 1, each in eight bytes:
+// the digits, then their count in the last byte.
 inline constexpr auto kJsonSmallInts = [] {
-  std::array<std::array<char, 4>, 1000> table{};
-  for (int v = 0; v < 1000; ++v) {
-    std::array<char, 4>& entry = table[v];
-    const int count = v < 10 ? 1 : v < 100 ? 2 : 3;
+  std::array<std::array<char, 8>, kJsonSmallLimit> table{};
+  for (int v = 0; v < static_cast<int>(kJsonSmallLimit); ++v) {
+    std::array<char, 8>& entry = table[v];
+    const int count = v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : 4;
     for (int i = count - 1, rest = v; i >= 0; --i, rest /= 10) {
       entry[i] = static_cast<char>('0' + rest % 10);
     }
-    entry[3] = static_cast<char>(count);
+    entry[7] = static_cast<char>(count);
   }
   return table;
 }();
 
+// Whether figures whose bits are or-ed into `bits` are all below
+// kJsonSmallLimit (and none negative).
+[[gnu::always_inline]] inline bool AllJsonSmall(int64_t bits) {
+  return static_cast<uint64_t>(bits) < kJsonSmallLimit;
+}
+
+// Writes `value`, which is below kJsonSmallLimit, at `at` (room for 8
+// bytes), returning the end: one copy of eight bytes from the table, the
+// bytes after the digits overwritten by what follows.
+[[gnu::always_inline]] inline char* PutSmallJsonInt(char* at, int64_t value) {
+  const char* entry = kJsonSmallInts[static_cast<uint64_t>(value)].data();
+  std::memcpy(at, entry, 8);
+  return at + entry[7];
+}
+
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end.
-// Most figures of a document are below 1000: their digits are one copy of
-// four bytes from a table, the bytes after them overwritten by what
-// follows.
 [[gnu::always_inline]] inline char* WriteJsonInt(char* at, int64_t value) {
-  const uint64_t u = static_cast<uint64_t>(value);
-  if (u < 1000) [[likely]] {
-    const char* entry = kJsonSmallInts[u].data();
-    std::memcpy(at, entry, 4);
-    return at + entry[3];
-  }
+  if (AllJsonSmall(value)) [[likely]] return PutSmallJsonInt(at, value);
   return PutDecimal(at, value);
+}
+
+// WriteJsonInt, or PutSmallJsonInt where the caller knows the figure is
+// small: the record writers below take both forms.
+template <bool kSmall>
+[[gnu::always_inline]] inline char* PutJsonInt(char* at, int64_t value) {
+  if constexpr (kSmall) {
+    return PutSmallJsonInt(at, value);
+  } else {
+    return WriteJsonInt(at, value);
+  }
 }
 
 // Writes `text` (a literal) at `at`, returning the end.
