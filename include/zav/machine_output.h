@@ -101,12 +101,12 @@ struct MachineOutput {
   // (the inheritance notices).
   ByteBuffer file_notices_json;
   // JSON: the last record in file_notices_json of a notice that names no
-  // function or class. Such a notice raised again for the same line (one
-  // per tab of the line) has the same record, copied from there.
+  // function or class. Such a notice raised again at once for the same
+  // line (one per tab of the line) has the same record, copied from there.
   struct LineNoticeRecord {
     int number = -1;  // none yet in this file
     int32_t line = 0;
-    size_t start = 0, size = 0;  // the record with the comma before it
+    size_t start = 0, end = 0;  // the record with the comma before it
   } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per

@@ -93,51 +93,35 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
 void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
                              int32_t line, std::string_view context, bool is_class);
 
-// Appends a copy of the record `last` points at, and points it at the copy.
-// A record is at least a block long (its keys alone are), so no block
-// copied overlaps the one it is copied to.
-[[gnu::always_inline]] inline void RepeatLastJsonRecord(ByteBuffer& out,
-                                                        MachineOutput::LineNoticeRecord& last) {
-  char* at = out.Reserve(last.size + 32);
-  PutBlocks(at, out.data.get() + last.start, last.size);
-  last.start = out.size;
-  out.Commit(at + last.size);
-}
-
 // Appends notice `number` of the file being analysed, which names no
-// function or class, to M.file_notices_json. A notice raised again for the
-// same line (notice 30 comes once per tab) has the record of the last one,
-// copied as it stands.
+// function or class, to M.file_notices_json, and notes where its record is.
 [[gnu::always_inline]] inline void AppendJsonLineNotice(MachineOutput& M,
                                                         const JsonNoticeParts& parts,
                                                         int number, int32_t line) {
   ByteBuffer& out = M.file_notices_json;
-  MachineOutput::LineNoticeRecord& last = M.last_line_notice;
-  if (number == last.number && line == last.line) {
-    RepeatLastJsonRecord(out, last);
-    return;
-  }
   const size_t start = out.size;
   PutJsonNoticeRecord(out, parts, line, {}, false);
-  last = {number, line, start, out.size - start};
+  M.last_line_notice = {number, line, start, out.size};
 }
 
-// Appends `count` more copies of the last record AppendJsonLineNotice
-// wrote, if that was one of notice `number` for line `line`; false (and
-// nothing written) otherwise.
+// Appends `count` more copies of the record AppendJsonLineNotice wrote
+// last, if that was one of notice `number` for line `line` and nothing
+// followed it; false (and nothing written) otherwise.
 inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int count) {
   MachineOutput::LineNoticeRecord& last = M.last_line_notice;
-  if (number != last.number || line != last.line) return false;
-  if (count <= 0) return true;
-  // All copies from the one record (as in RepeatLastJsonRecord), with room
-  // for them made at once.
   ByteBuffer& out = M.file_notices_json;
-  const size_t size = last.size;
+  if (number != last.number || line != last.line || last.end != out.size) return false;
+  if (count <= 0) return true;
+  // All copies from the one record, with room for them made at once. A
+  // record is at least a block long (its keys alone are), so no block
+  // copied overlaps the one it is copied to.
+  const size_t size = last.end - last.start;
   char* at = out.Reserve(size * static_cast<size_t>(count) + 32);
   const char* from = out.data.get() + last.start;
   for (int i = 0; i < count; ++i) at = PutBlocks(at, from, size);
-  last.start = static_cast<size_t>(at - size - out.data.get());
   out.Commit(at);
+  last.start = out.size - size;
+  last.end = out.size;
   return true;
 }
 
