@@ -60,25 +60,6 @@ bool UtcFields(int64_t seconds, std::tm& tm) {
   return true;
 }
 
-// "%Y-%m-%dT%H:%M:%SZ" of the time, written directly into `text` (room
-// for 48 bytes).
-std::string_view IsoUtcTime(int64_t seconds, char* text) {
-  std::tm tm{};
-  if (!UtcFields(seconds, tm)) return {};
-  char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
-  auto two_digits = [&at](char separator, int value) {
-    *at++ = separator;
-    *at++ = static_cast<char>('0' + value / 10);
-    *at++ = static_cast<char>('0' + value % 10);
-  };
-  two_digits('-', tm.tm_mon + 1);
-  two_digits('-', tm.tm_mday);
-  two_digits('T', tm.tm_hour);
-  two_digits(':', tm.tm_min);
-  two_digits(':', tm.tm_sec);
-  *at++ = 'Z';
-  return std::string_view(text, static_cast<size_t>(at - text));
-}
 
 std::string_view LanguageName(const GlobalData& G, int kind) {
   if (kind >= 0 && kind < static_cast<int>(G.lang.table.size())) {
@@ -189,6 +170,24 @@ void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
 }
 
 }  // namespace
+
+std::string_view IsoUtcTime(int64_t seconds, char* text) {
+  std::tm tm{};
+  if (!UtcFields(seconds, tm)) return {};
+  char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
+  auto two_digits = [&at](char separator, int value) {
+    *at++ = separator;
+    *at++ = static_cast<char>('0' + value / 10);
+    *at++ = static_cast<char>('0' + value % 10);
+  };
+  two_digits('-', tm.tm_mon + 1);
+  two_digits('-', tm.tm_mday);
+  two_digits('T', tm.tm_hour);
+  two_digits(':', tm.tm_min);
+  two_digits(':', tm.tm_sec);
+  *at++ = 'Z';
+  return std::string_view(text, static_cast<size_t>(at - text));
+}
 
 void BeginJsonReport(GlobalData& G) {
   JsonWriter w;

@@ -81,25 +81,18 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
   return ContextByKind(G, ContextKindOf(number, variant), class_name);
 }
 
-// Appends notice 22 of the file being analysed, which names `keyword`, to
-// its JSON.
-void AppendKeywordJsonNotice(GlobalData& G, int number, int32_t line, const char* keyword,
-                             int variant, const char* class_name);
-
 // Appends a notice of the file being analysed to its JSON when the parts
 // of its number are kept (see KeptJsonNoticeParts): a file's notices can
 // be many. False when the notice takes another way (a SARIF result, a
-// notice after the file loop, the first notice of its number):
-// RecordMachineNotice then.
+// notice after the file loop, notice 22 naming its keyword, the first
+// notice of its number): RecordMachineNotice then.
 [[gnu::always_inline]] inline bool AppendKeptJsonNotice(GlobalData& G, int number,
                                                         int32_t line, const char* keyword,
                                                         int variant,
                                                         const char* class_name) {
   MachineOutput& M = G.report.machine;
-  if (!M.json || G.current_entry == nullptr) return false;
-  if (keyword != nullptr && *keyword != '\0') {
-    AppendKeywordJsonNotice(G, number, line, keyword, variant, class_name);
-    return true;
+  if (!M.json || G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
+    return false;
   }
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
   if (parts == nullptr) return false;

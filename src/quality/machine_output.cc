@@ -33,7 +33,9 @@ const JsonNoticeParts& KeywordJsonNoticeParts(MachineOutput& M, int number,
 }
 
 // A file's JSON notice whose parts are not kept by number: the first of
-// its number and numbers beyond the usual range.
+// its number, notice 22 (which names its keyword; not through
+// AppendJsonLineNotice, as notices of one line may name different
+// keywords) and numbers beyond the usual range.
 [[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
                                                 int32_t line, const char* keyword,
                                                 const NoticeContext& context) {
@@ -107,17 +109,6 @@ namespace {
 }
 
 }  // namespace
-
-[[gnu::noinline]] void AppendKeywordJsonNotice(GlobalData& G, int number, int32_t line,
-                                               const char* keyword, int variant,
-                                               const char* class_name) {
-  // Not through AppendJsonLineNotice: notices of one line may name
-  // different keywords.
-  const NoticeContext context = ContextOf(G, number, variant, class_name);
-  MachineOutput& M = G.report.machine;
-  AppendJsonFileNotice(M, KeywordJsonNoticeParts(M, number, keyword), line, context.name,
-                       context.is_class);
-}
 
 void RecordMachineNotice(GlobalData& G, int number, int32_t line,
                          const char* file, const char* keyword,
