@@ -122,6 +122,12 @@ struct MachineOutput {
   // made).
   std::shared_ptr<JsonWriter> file_writer;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
+  // JSON: the day of the last modification time written (days since the
+  // epoch) and its date as written, up to the 'T': files of a tree are
+  // mostly changed on a few days.
+  int64_t modified_day = INT64_MIN;
+  char modified_date[16] = {};
+  uint8_t modified_date_size = 0;
   // SARIF: results written but not yet drained into the document.
   std::string pending_results;
 };

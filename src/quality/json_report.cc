@@ -13,6 +13,7 @@
 #include "report/json_report.h"
 
 #include <charconv>
+#include <cstring>
 #include <ctime>
 
 #include "quality/notices.h"
@@ -189,6 +190,33 @@ std::string_view IsoUtcTime(int64_t seconds, char* text) {
   return std::string_view(text, static_cast<size_t>(at - text));
 }
 
+std::string_view CachedIsoUtcTime(MachineOutput& M, int64_t seconds, char* text) {
+  // The years 1 to 9999: dates of four digits or fewer, as UtcFields works
+  // them out.
+  constexpr int64_t kFirst = -62135596800, kLast = 253402300799;
+  if (seconds < kFirst || seconds > kLast) return IsoUtcTime(seconds, text);
+  const int64_t day = (seconds - kFirst) / 86400 + kFirst / 86400;  // rounded down
+  if (day != M.modified_day) {
+    const std::string_view full = IsoUtcTime(seconds, text);
+    const size_t date_size = full.size() - 9;  // up to "hh:mm:ssZ"
+    std::memcpy(M.modified_date, full.data(), date_size);
+    M.modified_date_size = static_cast<uint8_t>(date_size);
+    M.modified_day = day;
+    return full;
+  }
+  const auto in_day = static_cast<int>(seconds - day * 86400);
+  std::memcpy(text, M.modified_date, sizeof M.modified_date);
+  char* at = text + M.modified_date_size;
+  const int parts[3] = {in_day / 3600, in_day / 60 % 60, in_day % 60};
+  for (int i = 0; i < 3; ++i) {
+    at[0] = static_cast<char>('0' + parts[i] / 10);
+    at[1] = static_cast<char>('0' + parts[i] % 10);
+    at[2] = i < 2 ? ':' : 'Z';
+    at += 3;
+  }
+  return std::string_view(text, static_cast<size_t>(at - text));
+}
+
 void BeginJsonReport(GlobalData& G) {
   JsonWriter w;
   w.BeginObject();
@@ -210,7 +238,7 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   if (M.items_written++ > 0) w.Text(",");
   const std::string_view language = LanguageName(G, entry.kind);
   char time_text[48];
-  const std::string_view modified = IsoUtcTime(entry.time, time_text);
+  const std::string_view modified = CachedIsoUtcTime(M, entry.time, time_text);
   if (IsJsonPlain(entry.name) && IsJsonPlain(language)) {
     // The usual case in one piece, then the object continued.
     char* at = w.Element(entry.name.size() + language.size() + 160);

@@ -28,6 +28,13 @@ void CountNotice(GlobalData& G, int number) {
   ++G.notices.total_emitted;
 }
 
+// CountNotice `count` times at once.
+void CountNotices(GlobalData& G, int number, int count) {
+  G.file.quality_notice_count += count;
+  if (number >= 1 && number <= kNoticeCount) G.notices.run_counts[number] += count;
+  G.notices.total_emitted += count;
+}
+
 // The word notices 51 to 54 name when the caller gave none.
 const char* UncommentedBlockWord(int number) {
   switch (number) {
@@ -238,7 +245,7 @@ void RaiseRepeatedNotice(GlobalData& G, int number, int32_t line, int count) {
   // In a JSON document the others repeat the record the first one left.
   if (count > 1 && MachineActive(G) && G.sw.notices &&
       RepeatJsonLineNotice(G.report.machine, number, line, count - 1)) {
-    for (int i = 1; i < count; ++i) CountNotice(G, number);
+    CountNotices(G, number, count - 1);
     return;
   }
   for (int i = 1; i < count; ++i) EmitNotice(G, number, line, kNoArgs);

@@ -14,6 +14,8 @@ void BeginJsonReport(GlobalData& G);
 // strftime give it, written into `text` (room for 48 bytes): a file
 // object's modification time.
 std::string_view IsoUtcTime(int64_t seconds, char* text);
+// IsoUtcTime, the date taken from M when the day is the last one written.
+std::string_view CachedIsoUtcTime(MachineOutput& M, int64_t seconds, char* text);
 void WriteJsonFile(GlobalData& G, const FileEntry& entry);
 void EndJsonReport(GlobalData& G);
 

@@ -221,6 +221,18 @@ TEST(MachineText, ModificationTimesInUtc) {
   EXPECT_EQ(IsoUtcTime(253402300799, text), "9999-12-31T23:59:59Z");
 }
 
+// A date kept from the time before: the same day's last second, the next
+// day, the day before the epoch, and back to the kept day of 2000.
+TEST(MachineText, ModificationTimesShareTheirDay) {
+  zav::MachineOutput M;
+  char text[48];
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 3723, text), "2000-01-01T01:02:03Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 86399, text), "2000-01-01T23:59:59Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 86400, text), "2000-01-02T00:00:00Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, -1, text), "1969-12-31T23:59:59Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, -86400, text), "1969-12-31T00:00:00Z");
+}
+
 // A string is copied as it is only when every byte is printable ASCII but
 // '"' and '\\': one byte to escape at any place of any length is found.
 TEST(MachineText, PlainTextCheckSeesEveryByte) {
