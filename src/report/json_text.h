@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -127,9 +128,12 @@ inline constexpr auto kJsonSmallInts = [] {
 // bytes), returning the end: one copy of eight bytes from the table, the
 // bytes after the digits overwritten by what follows.
 [[gnu::always_inline]] inline char* PutSmallJsonInt(char* at, int64_t value) {
-  const char* entry = kJsonSmallInts[static_cast<uint64_t>(value)].data();
-  std::memcpy(at, entry, 8);
-  return at + entry[7];
+  // The entry as one word: its last byte, the count, is its top byte here.
+  static_assert(std::endian::native == std::endian::little);
+  uint64_t entry;
+  std::memcpy(&entry, kJsonSmallInts[static_cast<uint64_t>(value)].data(), 8);
+  std::memcpy(at, &entry, 8);
+  return at + (entry >> 56);
 }
 
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end.
