@@ -39,19 +39,21 @@ inline constexpr auto kJsonPlainByte = [] {
 }();
 
 // Whether all of `text` is plain (kJsonPlainByte): sixteen bytes at a time
-// where SSE2 is at hand (the last block overlapping the one before), a
-// short text as one word.
+// where SSE2 is at hand (the last block overlapping the one before, a
+// short text in part of one), otherwise eight bytes at a time.
 [[gnu::always_inline]] inline bool IsJsonPlain(std::string_view text) {
   const char* p = text.data();
   const size_t n = text.size();
 #ifdef __SSE2__
-  // A byte below 0x20 or of 0x80 and above is below 0x20 as a signed byte.
-  auto plain_block = [](__m128i v) {
+  // The bytes of a block that are not plain, one bit each: a byte below
+  // 0x20 or of 0x80 and above is below 0x20 as a signed byte.
+  auto bad_bytes = [](__m128i v) {
     const __m128i bad = _mm_or_si128(
         _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))),
         _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
-    return _mm_movemask_epi8(bad) == 0;
+    return _mm_movemask_epi8(bad);
   };
+  auto plain_block = [&](__m128i v) { return bad_bytes(v) == 0; };
   if (n >= 16) {
     for (size_t i = 0; i + 16 <= n; i += 16) {
       if (!plain_block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)))) return false;
@@ -63,7 +65,22 @@ inline constexpr auto kJsonPlainByte = [] {
         _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n - 8))));
   }
-#endif
+  // Short texts, most names, in the low bytes of a block: the first and
+  // the last four bytes, overlapping, or for one to three bytes the first,
+  // the middle and the last.
+  if (n >= 4) {
+    uint32_t first, last;
+    std::memcpy(&first, p, 4);
+    std::memcpy(&last, p + n - 4, 4);
+    const __m128i v = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(first)),
+                                         _mm_cvtsi32_si128(static_cast<int>(last)));
+    return (bad_bytes(v) & 0xFF) == 0;
+  }
+  if (n == 0) return true;
+  const auto byte_at = [p](size_t i) { return uint32_t{static_cast<unsigned char>(p[i])}; };
+  const uint32_t three = byte_at(0) | byte_at(n / 2) << 8 | byte_at(n - 1) << 16;
+  return (bad_bytes(_mm_cvtsi32_si128(static_cast<int>(three))) & 0x7) == 0;
+#else
   constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   // A byte of zero in `x` sets its high bit in the result.
   auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
@@ -98,6 +115,7 @@ inline constexpr auto kJsonPlainByte = [] {
   const auto byte = [](char c) { return uint64_t{static_cast<unsigned char>(c)}; };
   return plain_word((kOnes * ' ' & ~uint64_t{0xFFFFFF}) | byte(p[0]) | byte(p[n / 2]) << 8 |
                     byte(p[n - 1]) << 16);
+#endif
 }
 
 // The figures written from a table: most figures of a document.
