@@ -111,7 +111,8 @@ struct MachineOutput {
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
   // run (see JsonNoticeParts), for the built-in numbers and the
-  // user-defined ones of the usual range.
+  // user-defined ones of the usual range; made only while notices are on,
+  // and never for notice 22 (see keyword_notice_parts).
   static constexpr int kKeptNoticeParts = 1024;
   std::array<std::unique_ptr<JsonNoticeParts>, kKeptNoticeParts> notice_parts;
   // The same for notice 22, per keyword it names.

@@ -83,19 +83,17 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
 
 // Appends a notice of the file being analysed to its JSON when the parts
 // of its number are kept (see KeptJsonNoticeParts): a file's notices can
-// be many. False when the notice takes another way (a SARIF result, a
-// notice after the file loop, notice 22 naming its keyword, the first
-// notice of its number): RecordMachineNotice then.
+// be many. Parts are kept only in a JSON run with notices on, and never
+// for notice 22, which names its keyword: finding them is the whole test.
+// False when the notice takes another way (a SARIF result, a notice after
+// the file loop, notice 22, the first notice of its number):
+// RecordMachineNotice then.
 [[gnu::always_inline]] inline bool AppendKeptJsonNotice(GlobalData& G, int number,
-                                                        int32_t line, const char* keyword,
-                                                        int variant,
+                                                        int32_t line, int variant,
                                                         const char* class_name) {
   MachineOutput& M = G.report.machine;
-  if (!M.json || G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
-    return false;
-  }
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
-  if (parts == nullptr) return false;
+  if (parts == nullptr || G.current_entry == nullptr) return false;
   const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
   const NoticeContext context = ContextByKind(G, kind, class_name);
   if (context.name.empty()) {

@@ -44,9 +44,14 @@ const JsonNoticeParts& KeywordJsonNoticeParts(MachineOutput& M, int number,
     return AppendJsonFileNotice(M, KeywordJsonNoticeParts(M, number, keyword), line,
                                 context.name, context.is_class);
   }
+  // Notice 22's parts are not kept by number, so that AppendKeptJsonNotice
+  // need not look for its keyword.
   uint8_t kinds[3];
   ContextKindsOf(number, kinds);
-  if (const JsonNoticeParts* parts = KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds)) {
+  const JsonNoticeParts* parts =
+      number == kNoticeUnboundScope ? nullptr
+                                    : KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds);
+  if (parts != nullptr) {
     return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
   }
   const JsonNoticeParts uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
@@ -116,7 +121,7 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).
   if (G.report.machine.doc == nullptr || !G.sw.notices) return;
-  if (AppendKeptJsonNotice(G, number, line, keyword, variant, class_name)) return;
+  if (AppendKeptJsonNotice(G, number, line, variant, class_name)) return;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (G.sw.machine == MachineFormat::kSarif || G.current_entry == nullptr) {
     return RecordOtherNotice(G, number, line, file, keyword, context);

@@ -208,10 +208,10 @@ namespace {
 void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   if (MachineActive(G)) {
+    if (AppendKeptJsonNotice(G, number, line, args.variant, args.class_name)) return;
     // The document lists notices when quality notices are on.
     if (!G.sw.notices) return;
     const char* keyword = number == kNoticeUnboundScope ? args.texts[0] : nullptr;
-    if (AppendKeptJsonNotice(G, number, line, keyword, args.variant, args.class_name)) return;
     RecordMachineNotice(G, number, line, NoticeFile(G, args), keyword, args.variant,
                         args.class_name);
     return;  // the machine-readable document replaces every notice form
