@@ -74,6 +74,9 @@ struct JsonNoticeParts {
   // What the notice concerns (a NoticeContextKind) when raised in its
   // first form, its second, and any other.
   uint8_t context_kind[3] = {};
+  // Whether any form concerns a function or class: most notices concern
+  // their line in every form.
+  bool any_context = false;
 };
 
 struct MachineOutput {

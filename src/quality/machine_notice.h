@@ -44,6 +44,8 @@ inline bool IsClassNotice(int number, int variant) {
 
 // What a notice concerns: a line or the file, a function or a class.
 enum NoticeContextKind : uint8_t { kLineContext, kFunctionContext, kClassContext };
+// JsonNoticeParts::any_context takes a kind of 0 for a line.
+static_assert(kLineContext == 0);
 
 inline NoticeContextKind ContextKindOf(int number, int variant) {
   if (IsFunctionNotice(number, variant)) return kFunctionContext;
@@ -94,6 +96,10 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
   MachineOutput& M = G.report.machine;
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
   if (parts == nullptr || G.current_entry == nullptr) return false;
+  if (!parts->any_context && (class_name == nullptr || *class_name == '\0')) {
+    AppendJsonLineNotice(M, *parts, number, line);
+    return true;
+  }
   const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
   const NoticeContext context = ContextByKind(G, kind, class_name);
   if (context.name.empty()) {

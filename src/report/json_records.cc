@@ -162,6 +162,7 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
   if (number < 0 || number >= MachineOutput::kKeptNoticeParts) return nullptr;
   auto parts = std::make_unique<JsonNoticeParts>(MakeJsonNoticeParts(number, text));
   std::copy(std::begin(context_kind), std::end(context_kind), parts->context_kind);
+  parts->any_context = (context_kind[0] | context_kind[1] | context_kind[2]) != 0;
   return (M.notice_parts[number] = std::move(parts)).get();
 }
 
