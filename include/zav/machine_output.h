@@ -5,6 +5,7 @@
 // by src/report/ (machine_output.cc and the JSON and SARIF writers).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -58,13 +59,24 @@ struct ByteBuffer {
   size_t size = 0, capacity = 0;
 };
 
-// The parts of a JSON notice record that its number fixes: the text before
-// the line, '{"number":N,"line":', and the text member after it,
-// ',"text":"..."'. Each string is padded to whole blocks of 32 bytes, so
-// that it is copied in blocks of known size; the sizes count the text.
+// The parts of a JSON notice record that its number fixes, each with the
+// comma before the record: the text before the line,
+// ',{"number":N,"line":', and what follows the line: the text member and
+// the closing brace for a notice of a line or the file, or the text member
+// and the key of the function or class named after it. Each string is
+// padded to whole blocks of 32 bytes, so that it is copied in blocks of
+// known size; the sizes count the text.
 struct JsonNoticeParts {
-  std::string head, text;
-  uint32_t head_size = 0, text_size = 0;
+  std::string head, line_tail, function_tail, class_tail;
+  uint32_t head_size = 0, line_tail_size = 0, function_tail_size = 0, class_tail_size = 0;
+  // Room a record needs beside a function or class name.
+  uint32_t room = 0;
+  // What the notice concerns (a NoticeContextKind) when raised in its
+  // first form, its second, and any other.
+  uint8_t context_kind[3] = {};
+  // Whether any form concerns a function or class: most notices concern
+  // their line in every form.
+  bool any_context = false;
 };
 
 struct MachineOutput {
@@ -77,9 +89,14 @@ struct MachineOutput {
   size_t class_start = 0, namespace_start = 0;
   // JSON: no class record is read after its file is written.
   bool drop_written_classes = false;
+  // A JSON document is being written: notices of the file being analysed
+  // are written into file_notices_json as they are raised.
+  bool json = false;
   // JSON: the functions of the file being analysed, already written as the
   // elements of its "functions" array as each one ends, in place of the
-  // run-wide function list, which nothing else reads in such a run.
+  // run-wide function list, which nothing else reads in such a run. Each
+  // element here and in file_notices_json has a comma before it, the
+  // first one too.
   bool functions_in_place = false;
   ByteBuffer file_functions_json;
   // JSON: notices of the file being analysed, already written as the
@@ -87,17 +104,20 @@ struct MachineOutput {
   // (the inheritance notices).
   ByteBuffer file_notices_json;
   // JSON: the last record in file_notices_json of a notice that names no
-  // function or class. Such a notice raised again for the same line (one
-  // per tab of the line) has the same record, copied from there.
+  // function or class. Such a notice raised again at once for the same
+  // line (one per tab of the line) has the same record, copied from there.
   struct LineNoticeRecord {
     int number = -1;  // none yet in this file
     int32_t line = 0;
-    size_t start = 0, size = 0;  // the record, without the comma before it
+    size_t start = 0, end = 0;  // the record with the comma before it
   } last_line_notice;
   std::vector<MachineNotice> run_notices;
   // JSON: the fixed parts of each notice number's record, made once per
-  // run (see JsonNoticeParts).
-  std::vector<JsonNoticeParts> notice_parts;
+  // run (see JsonNoticeParts), for the built-in numbers and the
+  // user-defined ones of the usual range; made only while notices are on,
+  // and never for notice 22 (see keyword_notice_parts).
+  static constexpr int kKeptNoticeParts = 1024;
+  std::array<std::unique_ptr<JsonNoticeParts>, kKeptNoticeParts> notice_parts;
   // The same for notice 22, per keyword it names.
   std::vector<std::pair<std::string, JsonNoticeParts>> keyword_notice_parts;
   // JSON: the writer of the file objects, kept for the whole run so that
@@ -106,6 +126,12 @@ struct MachineOutput {
   // made).
   std::shared_ptr<JsonWriter> file_writer;
   int64_t items_written = 0;  // file objects (JSON) or results (SARIF)
+  // JSON: the day of the last modification time written (days since the
+  // epoch) and its date as written, up to the 'T': files of a tree are
+  // mostly changed on a few days.
+  int64_t modified_day = INT64_MIN;
+  char modified_date[16] = {};
+  uint8_t modified_date_size = 0;
   // SARIF: results written but not yet drained into the document.
   std::string pending_results;
 };

@@ -146,6 +146,11 @@ struct RecordLists {
   // JSON document's class objects name neither.
   bool keep_class_texts = true;
   size_t dropped_classes = 0;  // records let go of by DropClasses
+  // Records in use: the first ones of `classes`. After DropClasses the
+  // list keeps the records let go of, and AddClass empties and reuses
+  // them, so that a run which drops them after each file allocates no
+  // record, nor room for a name, for most of its classes.
+  size_t class_count = 0;
   ClassRecord unkept_class;
   std::vector<NamespaceRecord> namespaces;  // in order of creation
   // Whether the figures of functions and classes are added up into their
@@ -169,15 +174,39 @@ struct RecordLists {
       class_index.emplace(name, kUnkeptClass);
       return &unkept_class;
     }
-    class_index.emplace(name, dropped_classes + classes.size());
+    class_index.emplace(name, dropped_classes + class_count);
+    if (class_count < classes.size()) return ReuseClass();
+    ++class_count;
     return &classes.emplace_back();
+  }
+  // The first record let go of, emptied as a new record but for the room
+  // of its strings.
+  [[gnu::noinline]] ClassRecord* ReuseClass() {
+    ClassRecord& r = classes[class_count++];
+    // Every member: one added to MetricRecord is emptied here too.
+    static_assert(sizeof(ClassRecord) <= 272, "ReuseClass empties every member");
+    r.kind = RecordKind::kFunction;
+    r.name.clear();
+    r.parameters.clear();
+    r.inheritance.clear();
+    r.template_text.clear();
+    r.file_name.clear();
+    r.line = r.last_line = r.nesting = 0;
+    r.loc = r.eloc = r.lloc = r.comments = r.blanks = r.lines = 0;
+    r.params = r.returns = r.interface_complexity = r.cyclomatic = r.functional_complexity = 0;
+    r.methods = 0;
+    r.methods_public = r.methods_protected = r.methods_private = 0;
+    r.attributes = r.attributes_public = r.attributes_protected = r.attributes_private = 0;
+    r.classes = r.functions = 0;
+    return &r;
   }
   // Lets go of the records held: their names stay in the index, and what
   // is added to them later goes to `unkept_class`. For a run that writes
   // each file's classes after the file and reads no class afterwards.
+  // Only `class_count` records of `classes` are in use afterwards.
   void DropClasses() {
-    dropped_classes += classes.size();
-    classes.clear();
+    dropped_classes += class_count;
+    class_count = 0;
   }
 
   static constexpr size_t kUnkeptClass = ~size_t{0};

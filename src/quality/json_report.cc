@@ -13,6 +13,7 @@
 #include "report/json_report.h"
 
 #include <charconv>
+#include <cstring>
 #include <ctime>
 
 #include "quality/notices.h"
@@ -32,26 +33,34 @@ constexpr size_t kFileWriterSize = size_t{1} << 18;
 constexpr const char* kGroupNames[kGroupCount] = {"Header", "C",  "C++",
                                                   "Java",   "C#", "Other"};
 
-// "%Y-%m-%dT%H:%M:%SZ" of the time, written directly into `text` (room
-// for 48 bytes): a file object has one.
-std::string_view IsoUtcTime(int64_t seconds, char* text) {
-  const std::time_t t = static_cast<std::time_t>(seconds);
-  std::tm tm{};
-  if (gmtime_r(&t, &tm) == nullptr) return {};
-  char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
-  auto two_digits = [&at](char separator, int value) {
-    *at++ = separator;
-    *at++ = static_cast<char>('0' + value / 10);
-    *at++ = static_cast<char>('0' + value % 10);
-  };
-  two_digits('-', tm.tm_mon + 1);
-  two_digits('-', tm.tm_mday);
-  two_digits('T', tm.tm_hour);
-  two_digits(':', tm.tm_min);
-  two_digits(':', tm.tm_sec);
-  *at++ = 'Z';
-  return std::string_view(text, static_cast<size_t>(at - text));
+// The calendar date and time of day of `seconds` after the epoch, as
+// gmtime_r gives them (years 0 to 9999), by arithmetic on days rather than
+// a library call: a file object has one.
+bool UtcFields(int64_t seconds, std::tm& tm) {
+  constexpr int64_t kFirst = -62167219200, kLast = 253402300799;  // 0000-01-01, 9999-12-31
+  if (seconds < kFirst || seconds > kLast) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    return gmtime_r(&t, &tm) != nullptr;
+  }
+  const int64_t days = (seconds - kFirst) / 86400 + kFirst / 86400;  // rounded down
+  const int64_t in_day = seconds - days * 86400;
+  tm.tm_hour = static_cast<int>(in_day / 3600);
+  tm.tm_min = static_cast<int>(in_day / 60 % 60);
+  tm.tm_sec = static_cast<int>(in_day % 60);
+  // Days since 0000-03-01 in 400-year eras, years starting in March.
+  const int64_t z = days + 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t day_of_era = z - era * 146097;
+  const int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const int64_t month_from_march = (5 * day_of_year + 2) / 153;
+  tm.tm_mday = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
+  tm.tm_mon = static_cast<int>(month_from_march < 10 ? month_from_march + 2 : month_from_march - 10);
+  tm.tm_year = static_cast<int>(year_of_era + era * 400 + (tm.tm_mon < 2) - 1900);
+  return true;
 }
+
 
 std::string_view LanguageName(const GlobalData& G, int kind) {
   if (kind >= 0 && kind < static_cast<int>(G.lang.table.size())) {
@@ -60,13 +69,13 @@ std::string_view LanguageName(const GlobalData& G, int kind) {
   return "Unknown";
 }
 
-// The records of one list created since `start`.
+// The records of one list created since `start`, up to `end`.
 template <typename List, typename WriteRecord>
 void WriteRecordsSince(JsonWriter& w, const char* key,
-                       const List& list, size_t start,
+                       const List& list, size_t start, size_t end,
                        WriteRecord write) {
   w.BeginArray(key);
-  for (size_t i = start; i < list.size(); ++i) write(w, list[i]);
+  for (size_t i = start; i < end; ++i) write(w, list[i]);
   w.End();
 }
 
@@ -163,6 +172,51 @@ void WriteNoticeProfile(JsonWriter& w, GlobalData& G) {
 
 }  // namespace
 
+std::string_view IsoUtcTime(int64_t seconds, char* text) {
+  std::tm tm{};
+  if (!UtcFields(seconds, tm)) return {};
+  char* at = std::to_chars(text, text + 16, tm.tm_year + 1900L).ptr;  // as %Y: no padding
+  auto two_digits = [&at](char separator, int value) {
+    *at++ = separator;
+    *at++ = static_cast<char>('0' + value / 10);
+    *at++ = static_cast<char>('0' + value % 10);
+  };
+  two_digits('-', tm.tm_mon + 1);
+  two_digits('-', tm.tm_mday);
+  two_digits('T', tm.tm_hour);
+  two_digits(':', tm.tm_min);
+  two_digits(':', tm.tm_sec);
+  *at++ = 'Z';
+  return std::string_view(text, static_cast<size_t>(at - text));
+}
+
+std::string_view CachedIsoUtcTime(MachineOutput& M, int64_t seconds, char* text) {
+  // The years 1 to 9999: dates of four digits or fewer, as UtcFields works
+  // them out.
+  constexpr int64_t kFirst = -62135596800, kLast = 253402300799;
+  if (seconds < kFirst || seconds > kLast) return IsoUtcTime(seconds, text);
+  const int64_t day = (seconds - kFirst) / 86400 + kFirst / 86400;  // rounded down
+  if (day != M.modified_day) {
+    const std::string_view full = IsoUtcTime(seconds, text);
+    const size_t date_size = full.size() - 9;  // up to "hh:mm:ssZ"
+    std::memcpy(M.modified_date, full.data(), date_size);
+    M.modified_date_size = static_cast<uint8_t>(date_size);
+    M.modified_day = day;
+    return full;
+  }
+  const auto in_day = static_cast<int>(seconds - day * 86400);
+  std::memcpy(text, M.modified_date, sizeof M.modified_date);
+  char* at = text + M.modified_date_size;
+  const int parts[3] = {in_day / 3600, in_day / 60 % 60, in_day % 60};
+  for (int i = 0; i < 3; ++i) {
+    at[0] = static_cast<char>('0' + parts[i] / 10);
+    at[1] = static_cast<char>('0' + parts[i] % 10);
+    at[2] = i < 2 ? ':' : 'Z';
+    at += 3;
+  }
+  return std::string_view(text, static_cast<size_t>(at - text));
+}
+
 void BeginJsonReport(GlobalData& G) {
   JsonWriter w;
   w.BeginObject();
@@ -182,23 +236,37 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   if (M.file_writer == nullptr) M.file_writer = std::make_shared<JsonWriter>(M.doc, kFileWriterSize);
   JsonWriter& w = *M.file_writer;
   if (M.items_written++ > 0) w.Text(",");
-  w.BeginObject();
-  w.Str("path", entry.name);
-  w.Str("language", LanguageName(G, entry.kind));
-  w.Int("size", entry.size);
+  const std::string_view language = LanguageName(G, entry.kind);
   char time_text[48];
-  w.Str("modified", IsoUtcTime(entry.time, time_text));
+  const std::string_view modified = CachedIsoUtcTime(M, entry.time, time_text);
+  if (IsJsonPlain(entry.name) && IsJsonPlain(language)) {
+    // The usual case in one piece, then the object continued.
+    char* at = w.Element(entry.name.size() + language.size() + 160);
+    at = PutJsonText(PutJsonLiteral(at, "{\"path\":\""), entry.name);
+    at = PutJsonText(PutJsonLiteral(at, "\",\"language\":\""), language);
+    at = WriteJsonInt(PutJsonLiteral(at, "\",\"size\":"), entry.size);
+    at = PutJsonText(PutJsonLiteral(at, ",\"modified\":\""), modified);
+    *at++ = '"';
+    w.EndElement(at);
+    w.Resume('}');
+  } else {
+    w.BeginObject();
+    w.Str("path", entry.name);
+    w.Str("language", language);
+    w.Int("size", entry.size);
+    w.Str("modified", modified);
+  }
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");
-  w.LongText(M.file_functions_json.View());
+  w.LongText(JsonElements(M.file_functions_json));
   w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
-                    WriteJsonClass);
+                    G.lists.class_count, WriteJsonClass);
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
-                    WriteJsonNamespace);
+                    G.lists.namespaces.size(), WriteJsonNamespace);
   w.BeginArray("notices");
-  w.LongText(M.file_notices_json.View());
+  w.LongText(JsonElements(M.file_notices_json));
   w.End();
   w.End();
 }

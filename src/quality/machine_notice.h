@@ -42,6 +42,22 @@ inline bool IsClassNotice(int number, int variant) {
   }
 }
 
+// What a notice concerns: a line or the file, a function or a class.
+enum NoticeContextKind : uint8_t { kLineContext, kFunctionContext, kClassContext };
+// JsonNoticeParts::any_context takes a kind of 0 for a line.
+static_assert(kLineContext == 0);
+
+inline NoticeContextKind ContextKindOf(int number, int variant) {
+  if (IsFunctionNotice(number, variant)) return kFunctionContext;
+  return IsClassNotice(number, variant) ? kClassContext : kLineContext;
+}
+
+// ContextKindOf a notice number's first form, its second and any other,
+// as JsonNoticeParts keep them.
+inline void ContextKindsOf(int number, uint8_t (&kinds)[3]) {
+  for (int variant = 0; variant < 3; ++variant) kinds[variant] = ContextKindOf(number, variant);
+}
+
 // The function or class a notice concerns: empty when it concerns a line
 // or the file.
 struct NoticeContext {
@@ -49,36 +65,43 @@ struct NoticeContext {
   bool is_class = false;
 };
 
-inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
-                               const char* class_name) {
+// The context of a notice of kind `kind` (ContextKindOf): a class named by
+// the caller, or the function or class being analysed.
+[[gnu::always_inline]] inline NoticeContext ContextByKind(const GlobalData& G, int kind,
+                                                          const char* class_name) {
   if (class_name != nullptr && *class_name != '\0') return {class_name, true};
-  if (IsFunctionNotice(number, variant) && !G.func.name.empty()) {
-    return {G.func.name, false};
-  }
-  if (IsClassNotice(number, variant) && G.scope.in_class &&
-      !G.scope.cls.name.empty()) {
+  if (kind == kFunctionContext) {
+    if (!G.func.name.empty()) return {G.func.name, false};
+  } else if (kind == kClassContext && G.scope.in_class && !G.scope.cls.name.empty()) {
     return {G.scope.cls.name, true};
   }
   return {};
 }
 
+inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
+                               const char* class_name) {
+  return ContextByKind(G, ContextKindOf(number, variant), class_name);
+}
+
 // Appends a notice of the file being analysed to its JSON when the parts
 // of its number are kept (see KeptJsonNoticeParts): a file's notices can
-// be many. False when the notice takes another way (a SARIF result, a
-// notice after the file loop, notice 22 naming its keyword, the first
-// notice of its number): RecordMachineNotice then.
+// be many. Parts are kept only in a JSON run with notices on, and never
+// for notice 22, which names its keyword: finding them is the whole test.
+// False when the notice takes another way (a SARIF result, a notice after
+// the file loop, notice 22, the first notice of its number):
+// RecordMachineNotice then.
 [[gnu::always_inline]] inline bool AppendKeptJsonNotice(GlobalData& G, int number,
-                                                        int32_t line, const char* keyword,
-                                                        int variant,
+                                                        int32_t line, int variant,
                                                         const char* class_name) {
   MachineOutput& M = G.report.machine;
-  if (M.doc == nullptr || G.sw.machine != MachineFormat::kJson ||
-      G.current_entry == nullptr || (keyword != nullptr && *keyword != '\0')) {
-    return false;
-  }
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
-  if (parts == nullptr) return false;
-  const NoticeContext context = ContextOf(G, number, variant, class_name);
+  if (parts == nullptr || G.current_entry == nullptr) return false;
+  if (!parts->any_context && (class_name == nullptr || *class_name == '\0')) {
+    AppendJsonLineNotice(M, *parts, number, line);
+    return true;
+  }
+  const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
+  const NoticeContext context = ContextByKind(G, kind, class_name);
   if (context.name.empty()) {
     AppendJsonLineNotice(M, *parts, number, line);
   } else {

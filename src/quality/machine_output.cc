@@ -1,5 +1,7 @@
 #include "report/machine_output.h"
 
+#include <cstring>
+
 #include "base/output.h"
 #include "quality/machine_notice.h"
 #include "quality/notices.h"
@@ -18,33 +20,42 @@ std::string KeywordNoticeText(std::string_view keyword) {
   return text;
 }
 
+// The parts of notice 22 naming `keyword`: kept per keyword, the checks
+// name a few.
+const JsonNoticeParts& KeywordJsonNoticeParts(MachineOutput& M, int number,
+                                              const char* keyword) {
+  for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
+    if (std::strcmp(kept.c_str(), keyword) == 0) return kept_parts;
+  }
+  return M.keyword_notice_parts
+      .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
+      .second;
+}
+
 // A file's JSON notice whose parts are not kept by number: the first of
-// its number, notice 22 (which names its keyword) and numbers beyond the
-// usual range.
+// its number, notice 22 (which names its keyword; not through
+// AppendJsonLineNotice, as notices of one line may name different
+// keywords) and numbers beyond the usual range.
 [[gnu::noinline]] void AppendUncachedJsonNotice(GlobalData& G, int number,
                                                 int32_t line, const char* keyword,
                                                 const NoticeContext& context) {
   MachineOutput& M = G.report.machine;
-  JsonNoticeParts uncached;
-  const JsonNoticeParts* parts = nullptr;
   if (keyword != nullptr && *keyword != '\0') {
-    // Notice 22 names one of a few keywords: its parts are kept per keyword.
-    for (const auto& [kept, kept_parts] : M.keyword_notice_parts) {
-      if (kept == keyword) parts = &kept_parts;
-    }
-    if (parts == nullptr) {
-      parts = &M.keyword_notice_parts
-                   .emplace_back(keyword, MakeJsonNoticeParts(number, KeywordNoticeText(keyword)))
-                   .second;
-    }
-  } else {
-    parts = KeepJsonNoticeParts(M, number, NoticeText(G, number));
-    if (parts == nullptr) {
-      uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
-      parts = &uncached;
-    }
+    return AppendJsonFileNotice(M, KeywordJsonNoticeParts(M, number, keyword), line,
+                                context.name, context.is_class);
   }
-  AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  // Notice 22's parts are not kept by number, so that AppendKeptJsonNotice
+  // need not look for its keyword.
+  uint8_t kinds[3];
+  ContextKindsOf(number, kinds);
+  const JsonNoticeParts* parts =
+      number == kNoticeUnboundScope ? nullptr
+                                    : KeepJsonNoticeParts(M, number, NoticeText(G, number), kinds);
+  if (parts != nullptr) {
+    return AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  }
+  const JsonNoticeParts uncached = MakeJsonNoticeParts(number, NoticeText(G, number));
+  AppendJsonFileNotice(M, uncached, line, context.name, context.is_class);
 }
 
 }  // namespace
@@ -57,7 +68,8 @@ void BeginMachineDocument(GlobalData& G) {
   // User-defined notices load now, so that the document can list them
   // among its rules; their announcements stay out of the document.
   LoadUdqnsWithBanner(G);
-  if (G.sw.machine == MachineFormat::kJson) BeginJsonReport(G);
+  M.json = G.sw.machine == MachineFormat::kJson;
+  if (M.json) BeginJsonReport(G);
   if (G.sw.machine == MachineFormat::kSarif) BeginSarifLog(G);
 }
 
@@ -68,7 +80,7 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   // the run-wide list, which a SARIF log keeps as usual, holds only the
   // current file's records (see KeepReportedRecords).
   if (M.drop_written_classes) G.lists.DropClasses();
-  M.class_start = G.lists.classes.size();
+  M.class_start = G.lists.class_count;
   M.namespace_start = G.lists.namespaces.size();
   M.file_notices_json.clear();
   M.file_functions_json.clear();
@@ -109,7 +121,7 @@ void RecordMachineNotice(GlobalData& G, int number, int32_t line,
   // Notices are part of the document when quality notices are on, as in
   // the report (--sarif turns them on).
   if (G.report.machine.doc == nullptr || !G.sw.notices) return;
-  if (AppendKeptJsonNotice(G, number, line, keyword, variant, class_name)) return;
+  if (AppendKeptJsonNotice(G, number, line, variant, class_name)) return;
   const NoticeContext context = ContextOf(G, number, variant, class_name);
   if (G.sw.machine == MachineFormat::kSarif || G.current_entry == nullptr) {
     return RecordOtherNotice(G, number, line, file, keyword, context);

@@ -29,6 +29,13 @@ void CountNotice(GlobalData& G, int number) {
   ++G.notices.total_emitted;
 }
 
+// CountNotice `count` times at once.
+void CountNotices(GlobalData& G, int number, int count) {
+  G.file.quality_notice_count += count;
+  if (number >= 1 && number <= kNoticeCount) G.notices.run_counts[number] += count;
+  G.notices.total_emitted += count;
+}
+
 // The word notices 51 to 54 name when the caller gave none.
 const char* UncommentedBlockWord(int number) {
   static_assert(kNoticeClassNoComment == kNoticeFunctionNoComment + 1 &&
@@ -208,10 +215,10 @@ namespace {
 void EmitNotice(GlobalData& G, int number, int32_t line, const NoticeArgs& args) {
   CountNotice(G, number);
   if (MachineActive(G)) {
+    if (AppendKeptJsonNotice(G, number, line, args.variant, args.class_name)) return;
     // The document lists notices when quality notices are on.
     if (!G.sw.notices) return;
     const char* keyword = number == kNoticeUnboundScope ? args.texts[0] : nullptr;
-    if (AppendKeptJsonNotice(G, number, line, keyword, args.variant, args.class_name)) return;
     RecordMachineNotice(G, number, line, NoticeFile(G, args), keyword, args.variant,
                         args.class_name);
     return;  // the machine-readable document replaces every notice form
@@ -247,7 +254,7 @@ void RaiseRepeatedNoticeBody(GlobalData& G, int number, int32_t line, int count)
   // In a JSON document the others repeat the record the first one left.
   if (count > 1 && MachineActive(G) && G.sw.notices &&
       RepeatJsonLineNotice(G.report.machine, number, line, count - 1)) {
-    for (int i = 1; i < count; ++i) CountNotice(G, number);
+    CountNotices(G, number, count - 1);
     return;
   }
   for (int i = 1; i < count; ++i) EmitNotice(G, number, line, kNoArgs);

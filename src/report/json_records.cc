@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <memory>
 #include <string>
 
 #include "report/machine_output.h"
@@ -39,27 +41,72 @@ void WriteComplexity(JsonWriter& w, const MetricRecord& r) {
 }
 
 // The members of WriteSpan and WriteComplexity, each after a comma, written
-// at `at` (room for 160 bytes each); returns the end.
-// (A full record or a function as the run-wide list keeps it.)
-template <typename Record>
-char* PutSpan(char* at, const Record& r) {
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"loc\":"), r.loc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), r.comments);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
-  return WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), r.lines);
+// at `at` (room for 160 bytes each); returns the end. With kSmall every
+// figure of the record is small (SpanAndComplexityBits).
+template <bool kSmall>
+[[gnu::always_inline]] inline char* PutSpan(char* at, const MetricRecord& r) {
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"loc\":"), r.loc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"eloc\":"), r.eloc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"lloc\":"), r.lloc);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"comments\":"), r.comments);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"blanks\":"), r.blanks);
+  return PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"lines\":"), r.lines);
 }
 
-template <typename Record>
-char* PutComplexity(char* at, const Record& r) {
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"params\":"), r.params);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"returns\":"), r.returns);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
-  at = WriteJsonInt(PutJsonLiteral(at, ",\"interface_complexity\":"),
-                    r.interface_complexity);
-  return WriteJsonInt(PutJsonLiteral(at, ",\"total_complexity\":"),
-                      r.functional_complexity);
+template <bool kSmall>
+[[gnu::always_inline]] inline char* PutComplexity(char* at, const MetricRecord& r) {
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"params\":"), r.params);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"returns\":"), r.returns);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"cyclomatic\":"), r.cyclomatic);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"interface_complexity\":"),
+                          r.interface_complexity);
+  return PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"total_complexity\":"),
+                            r.functional_complexity);
+}
+
+// The figures of PutSpan and PutComplexity or-ed, for AllJsonSmall: one
+// test for a record's figures rather than one per figure.
+int64_t SpanAndComplexityBits(const MetricRecord& r) {
+  return r.loc | r.eloc | r.lloc | r.comments | r.blanks | r.lines | r.params | r.returns |
+         r.cyclomatic | r.interface_complexity | r.functional_complexity;
+}
+
+// The figures of a function record after its lines.
+template <bool kSmall>
+char* PutFunctionFigures(char* at, const FunctionRecord& r) {
+  return PutComplexity<kSmall>(PutSpan<kSmall>(at, r), r);
+}
+
+// The figures of a class record after its line.
+template <bool kSmall>
+char* PutClassFigures(char* at, const ClassRecord& r) {
+  at = PutSpan<kSmall>(at, r);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
+                          static_cast<int32_t>(r.methods));
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, "},\"attributes\":{\"total\":"), r.attributes);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
+  *at++ = '}';
+  return PutComplexity<kSmall>(at, r);
+}
+
+int64_t ClassFigureBits(const ClassRecord& r) {
+  return SpanAndComplexityBits(r) | static_cast<int32_t>(r.methods) | r.methods_public |
+         r.methods_protected | r.methods_private | r.attributes | r.attributes_public |
+         r.attributes_protected | r.attributes_private;
+}
+
+// The figures of a namespace record after its line.
+template <bool kSmall>
+char* PutNamespaceFigures(char* at, const NamespaceRecord& r) {
+  at = PutSpan<kSmall>(at, r);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"classes\":"), r.classes);
+  at = PutJsonInt<kSmall>(PutJsonLiteral(at, ",\"functions\":"), r.functions);
+  return PutComplexity<kSmall>(at, r);
 }
 
 // Room for a record's keys and numbers, beside its strings.
@@ -83,65 +130,75 @@ void AppendJsonStr(std::string& out, std::string_view text) {
   out += '"';
 }
 
-// Notice numbers whose text member is kept: the built-in ones and the
-// user-defined ones of the usual range.
-constexpr int kCachedNotices = 1024;
-
 }  // namespace
 
 JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text) {
   JsonNoticeParts parts;
-  parts.head = "{\"number\":" + std::to_string(number) + ",\"line\":";
-  parts.text = ",\"text\":";
-  AppendJsonStr(parts.text, text);
-  parts.head_size = static_cast<uint32_t>(parts.head.size());
-  parts.text_size = static_cast<uint32_t>(parts.text.size());
-  auto pad = [](std::string& part) { part.resize((part.size() + 31) / 32 * 32); };
-  pad(parts.head);
-  pad(parts.text);
+  parts.head = ",{\"number\":" + std::to_string(number) + ",\"line\":";
+  std::string text_member = ",\"text\":";
+  AppendJsonStr(text_member, text);
+  parts.line_tail = text_member + "}";
+  parts.function_tail = text_member + ",\"function\":\"";
+  parts.class_tail = text_member + ",\"class\":\"";
+  // Each padded to whole blocks, its size the text's.
+  auto pad = [](std::string& part) {
+    const auto size = static_cast<uint32_t>(part.size());
+    part.resize((part.size() + 31) / 32 * 32);
+    return size;
+  };
+  parts.head_size = pad(parts.head);
+  parts.line_tail_size = pad(parts.line_tail);
+  parts.function_tail_size = pad(parts.function_tail);
+  parts.class_tail_size = pad(parts.class_tail);
+  // The head, a line number (20 bytes at most), the longest tail with its
+  // padding, and the closing '"}'.
+  parts.room = static_cast<uint32_t>(32 + 20 + parts.function_tail.size() + 2);
   return parts;
 }
 
 const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
-                                           std::string_view text) {
-  if (number < 0 || number >= kCachedNotices) return nullptr;
-  if (M.notice_parts.size() <= static_cast<size_t>(number)) {
-    M.notice_parts.resize(number + 1);
-  }
-  return &(M.notice_parts[number] = MakeJsonNoticeParts(number, text));
+                                           std::string_view text,
+                                           const uint8_t (&context_kind)[3]) {
+  if (number < 0 || number >= MachineOutput::kKeptNoticeParts) return nullptr;
+  auto parts = std::make_unique<JsonNoticeParts>(MakeJsonNoticeParts(number, text));
+  std::copy(std::begin(context_kind), std::end(context_kind), parts->context_kind);
+  parts->any_context = (context_kind[0] | context_kind[1] | context_kind[2]) != 0;
+  return (M.notice_parts[number] = std::move(parts)).get();
 }
 
 void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
                              int32_t line, std::string_view context, bool is_class) {
   std::string escaped;
   AppendJsonString(escaped, context);
+  // Without its quotes.
   const std::string_view content(escaped.data() + 1, escaped.size() - 2);
   PutJsonNoticeRecord(M.file_notices_json, parts, line, content, is_class);
 }
 
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
-  w.BeginObject("lines");
-  w.Int("loc", NotNegative(f.loc_count));
-  w.Int("eloc", NotNegative(f.Eloc()));
-  w.Int("lloc", NotNegative(f.Lloc()));
-  w.Int("comments", NotNegative(f.comment_lines_count));
-  w.Int("blanks", NotNegative(f.blank_lines_count));
-  w.Int("lines", NotNegative(f.total_physical_lines_count));
-  w.End();
+  char* at = w.Member("lines", 256);
+  at = WriteJsonInt(PutJsonLiteral(at, "{\"loc\":"), NotNegative(f.loc_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"eloc\":"), NotNegative(f.Eloc()));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lloc\":"), NotNegative(f.Lloc()));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"comments\":"), NotNegative(f.comment_lines_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"blanks\":"), NotNegative(f.blank_lines_count));
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"lines\":"), NotNegative(f.total_physical_lines_count));
+  *at++ = '}';
+  w.EndElement(at);
 }
 
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   // The object in one piece, as BeginObject, Int and End would write it:
   // every member after a comma, the first comma then made the opening brace.
-  char text[8192];
-  char* at = text;
+  char* const start = w.Member("counters", 8192);
+  char* at = start;
 #define ZAV_JSON_COUNTER(name) at = WriteJsonInt(PutJsonLiteral(at, ",\"" #name "\":"), f.name);
   ZAV_SUMMED_COUNTERS(ZAV_JSON_COUNTER)
   ZAV_MAXIMUM_COUNTERS(ZAV_JSON_COUNTER)
 #undef ZAV_JSON_COUNTER
-  text[0] = '{';
+  *start = '{';
   *at++ = '}';
-  w.Raw("counters", std::string_view(text, static_cast<size_t>(at - text)));
+  w.EndElement(at);
 }
 
 void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
@@ -149,14 +206,14 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   // thousands of functions.
   if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
     char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
-    if (!out.empty()) *at++ = ',';
-    at = PutJsonLiteral(at, "{\"name\":\"");
+    at = PutJsonLiteral(at, ",{\"name\":\"");
     at = PutJsonText(at, r.name);
     at = PutJsonLiteral(at, "\",\"parameters\":\"");
     at = PutJsonText(at, r.parameters);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
     at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = PutComplexity(PutSpan(at, r), r);
+    at = AllJsonSmall(SpanAndComplexityBits(r)) ? PutFunctionFigures<true>(at, r)
+                                                : PutFunctionFigures<false>(at, r);
     *at++ = '}';
     out.Commit(at);
     return;
@@ -175,7 +232,7 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   w.End();
   const std::string_view object = w.View().substr(1);  // without the '['
   char* at = out.Reserve(object.size() + 1);
-  if (!out.empty()) *at++ = ',';
+  *at++ = ',';
   std::memcpy(at, object.data(), object.size());
   out.Commit(at + object.size());
 }
@@ -190,19 +247,8 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
     at = PutJsonLiteral(at, "\",\"inheritance\":\"");
     at = PutJsonText(at, r.inheritance);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
-    at = PutSpan(at, r);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"methods\":{\"total\":"),
-                      static_cast<int32_t>(r.methods));
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.methods_public);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.methods_protected);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.methods_private);
-    at = WriteJsonInt(PutJsonLiteral(at, "},\"attributes\":{\"total\":"),
-                      r.attributes);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"public\":"), r.attributes_public);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"protected\":"), r.attributes_protected);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"private\":"), r.attributes_private);
-    *at++ = '}';
-    at = PutComplexity(at, r);
+    at = AllJsonSmall(ClassFigureBits(r)) ? PutClassFigures<true>(at, r)
+                                          : PutClassFigures<false>(at, r);
     *at++ = '}';
     w.EndElement(at);
     return;
@@ -228,10 +274,9 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
     at = PutJsonLiteral(at, "{\"name\":\"");
     at = PutJsonText(at, r.name);
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
-    at = PutSpan(at, r);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"classes\":"), r.classes);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"functions\":"), r.functions);
-    at = PutComplexity(at, r);
+    at = AllJsonSmall(SpanAndComplexityBits(r) | r.classes | r.functions)
+             ? PutNamespaceFigures<true>(at, r)
+             : PutNamespaceFigures<false>(at, r);
     *at++ = '}';
     w.EndElement(at);
     return;

@@ -17,9 +17,15 @@ void WriteJsonLines(JsonWriter& w, const FileMetrics& f);
 // "counters": every keyword and token counter, by its XML element name.
 void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 
-// Appends a function record to `out`, a comma first unless it is empty: the
-// elements of a "functions" array.
+// Appends a function record to `out`, a comma first: the elements of a
+// "functions" array.
 void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r);
+
+// The elements appended to `out` (JsonElements' form: each after a comma)
+// as the content of an array.
+inline std::string_view JsonElements(const ByteBuffer& out) {
+  return out.empty() ? std::string_view() : out.View().substr(1);
+}
 
 // One class or namespace record.
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
@@ -35,49 +41,52 @@ JsonNoticeParts MakeJsonNoticeParts(int number, std::string_view text);
 
 // The parts of notice `number` kept for the run, if they were made: a
 // notice's description does not change during a run. KeepJsonNoticeParts
-// makes and keeps them (for the usual range of numbers; otherwise it
-// returns null).
+// makes and keeps them, with the context kinds of the notice's forms (for
+// the usual range of numbers; otherwise it returns null).
 inline const JsonNoticeParts* KeptJsonNoticeParts(const MachineOutput& M, int number) {
-  if (static_cast<unsigned>(number) >= M.notice_parts.size()) return nullptr;
-  const JsonNoticeParts& parts = M.notice_parts[number];
-  return parts.head_size == 0 ? nullptr : &parts;
+  if (static_cast<unsigned>(number) >= MachineOutput::kKeptNoticeParts) return nullptr;
+  return M.notice_parts[number].get();
 }
 const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
-                                           std::string_view text);
+                                           std::string_view text,
+                                           const uint8_t (&context_kind)[3]);
 
 // Copies `n` bytes from `from` to `at` in whole blocks of 32 bytes: both
 // must hold `n` rounded up to a block.
 [[gnu::always_inline]] inline char* PutBlocks(char* at, const char* from, size_t n) {
-  for (size_t i = 0; i < n; i += 32) std::memcpy(at + i, from + i, 32);
+  // Texts of notices take two or three blocks: those without a loop.
+  std::memcpy(at, from, 32);
+  if (n > 32) {
+    std::memcpy(at + 32, from + 32, 32);
+    for (size_t i = 64; i < n; i += 32) std::memcpy(at + i, from + i, 32);
+  }
   return at + n;
 }
 
-// Appends a notice record to `out`, in the form WriteJsonNotices gives it
-// without the file. `context` is the function or class name as JSON string
-// content (escaped, without its quotes); empty for a notice of the file.
+// Appends a notice record to `out`, a comma first, in the form
+// WriteJsonNotices gives it without the file. `context` is the function or
+// class name as JSON string content (escaped, without its quotes); empty
+// for a notice of a line or the file.
 [[gnu::always_inline]] inline void PutJsonNoticeRecord(ByteBuffer& out,
                                                        const JsonNoticeParts& parts,
                                                        int32_t line,
                                                        std::string_view context,
                                                        bool is_class) {
-  // Room for the comma, the parts with their padding, the line, the
-  // context member and the closing brace.
-  char* at = out.Reserve(parts.head.size() + parts.text.size() + context.size() + 64);
-  if (!out.empty()) *at++ = ',';
-  // The head is at most 29 bytes (a number of ten digits and a sign): one
+  char* at = out.Reserve(parts.room + context.size());
+  // The head is at most 30 bytes (a number of ten digits and a sign): one
   // block.
   std::memcpy(at, parts.head.data(), 32);
-  at += parts.head_size;
-  at = PutDecimal(at, line);
-  at = PutBlocks(at, parts.text.data(), parts.text_size);
-  if (!context.empty()) {
-    at = is_class ? PutJsonLiteral(at, ",\"class\":\"")
-                  : PutJsonLiteral(at, ",\"function\":\"");
-    at = PutJsonText(at, context);
-    *at++ = '"';
+  at = WriteJsonInt(at + parts.head_size, line);
+  if (context.empty()) {
+    out.Commit(PutBlocks(at, parts.line_tail.data(), parts.line_tail_size));
+    return;
   }
-  *at++ = '}';
-  out.Commit(at);
+  at = is_class ? PutBlocks(at, parts.class_tail.data(), parts.class_tail_size)
+                : PutBlocks(at, parts.function_tail.data(), parts.function_tail_size);
+  at = PutJsonText(at, context);
+  at[0] = '"';
+  at[1] = '}';
+  out.Commit(at + 2);
 }
 
 // A notice whose function or class name needs escaping (rare).
@@ -85,43 +94,34 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
                              int32_t line, std::string_view context, bool is_class);
 
 // Appends notice `number` of the file being analysed, which names no
-// function or class, to M.file_notices_json. A notice raised again for the
-// same line (notice 30 comes once per tab) has the record of the last one,
-// copied as it stands.
+// function or class, to M.file_notices_json, and notes where its record is.
 [[gnu::always_inline]] inline void AppendJsonLineNotice(MachineOutput& M,
                                                         const JsonNoticeParts& parts,
                                                         int number, int32_t line) {
   ByteBuffer& out = M.file_notices_json;
-  MachineOutput::LineNoticeRecord& last = M.last_line_notice;
-  // A record is longer than a block (its keys alone are), so no block
-  // copied overlaps the one it is copied to.
-  if (number == last.number && line == last.line && last.size > 32) {
-    char* at = out.Reserve(last.size + 33);
-    *at++ = ',';
-    const size_t start = static_cast<size_t>(at - out.data.get());
-    PutBlocks(at, out.data.get() + last.start, last.size);
-    out.Commit(at + last.size);
-    last.start = start;
-    return;
-  }
-  const size_t start = out.size + (out.empty() ? 0 : 1);
+  const size_t start = out.size;
   PutJsonNoticeRecord(out, parts, line, {}, false);
-  last = {number, line, start, out.size - start};
+  M.last_line_notice = {number, line, start, out.size};
 }
 
-// Appends `count` more copies of the last record AppendJsonLineNotice
-// wrote, if that was one of notice `number` for line `line`; false (and
-// nothing written) otherwise.
+// Appends `count` more copies of the record AppendJsonLineNotice wrote
+// last, if that was one of notice `number` for line `line` and nothing
+// followed it; false (and nothing written) otherwise.
 inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int count) {
-  const MachineOutput::LineNoticeRecord& last = M.last_line_notice;
-  if (number != last.number || line != last.line || last.size <= 32) return false;
+  MachineOutput::LineNoticeRecord& last = M.last_line_notice;
   ByteBuffer& out = M.file_notices_json;
-  for (int i = 0; i < count; ++i) {
-    char* at = out.Reserve(last.size + 33);
-    *at++ = ',';
-    PutBlocks(at, out.data.get() + last.start, last.size);
-    out.Commit(at + last.size);
-  }
+  if (number != last.number || line != last.line || last.end != out.size) return false;
+  if (count <= 0) return true;
+  // All copies from the one record, with room for them made at once. A
+  // record is at least a block long (its keys alone are), so no block
+  // copied overlaps the one it is copied to.
+  const size_t size = last.end - last.start;
+  char* at = out.Reserve(size * static_cast<size_t>(count) + 32);
+  const char* from = out.data.get() + last.start;
+  for (int i = 0; i < count; ++i) at = PutBlocks(at, from, size);
+  out.Commit(at);
+  last.start = out.size - size;
+  last.end = out.size;
   return true;
 }
 

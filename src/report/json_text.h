@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -38,19 +39,21 @@ inline constexpr auto kJsonPlainByte = [] {
 }();
 
 // Whether all of `text` is plain (kJsonPlainByte): sixteen bytes at a time
-// where SSE2 is at hand (the last block overlapping the one before), a
-// short text as one word.
+// where SSE2 is at hand (the last block overlapping the one before, a
+// short text in part of one), otherwise eight bytes at a time.
 [[gnu::always_inline]] inline bool IsJsonPlain(std::string_view text) {
   const char* p = text.data();
   const size_t n = text.size();
 #ifdef __SSE2__
-  // A byte below 0x20 or of 0x80 and above is below 0x20 as a signed byte.
-  auto plain_block = [](__m128i v) {
+  // The bytes of a block that are not plain, one bit each: a byte below
+  // 0x20 or of 0x80 and above is below 0x20 as a signed byte.
+  auto bad_bytes = [](__m128i v) {
     const __m128i bad = _mm_or_si128(
         _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))),
         _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
-    return _mm_movemask_epi8(bad) == 0;
+    return _mm_movemask_epi8(bad);
   };
+  auto plain_block = [&](__m128i v) { return bad_bytes(v) == 0; };
   if (n >= 16) {
     for (size_t i = 0; i + 16 <= n; i += 16) {
       if (!plain_block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)))) return false;
@@ -62,7 +65,22 @@ inline constexpr auto kJsonPlainByte = [] {
         _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n - 8))));
   }
-#endif
+  // Short texts, most names, in the low bytes of a block: the first and
+  // the last four bytes, overlapping, or for one to three bytes the first,
+  // the middle and the last.
+  if (n >= 4) {
+    uint32_t first, last;
+    std::memcpy(&first, p, 4);
+    std::memcpy(&last, p + n - 4, 4);
+    const __m128i v = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(first)),
+                                         _mm_cvtsi32_si128(static_cast<int>(last)));
+    return (bad_bytes(v) & 0xFF) == 0;
+  }
+  if (n == 0) return true;
+  const auto byte_at = [p](size_t i) { return uint32_t{static_cast<unsigned char>(p[i])}; };
+  const uint32_t three = byte_at(0) | byte_at(n / 2) << 8 | byte_at(n - 1) << 16;
+  return (bad_bytes(_mm_cvtsi32_si128(static_cast<int>(three))) & 0x7) == 0;
+#else
   constexpr uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
   // A byte of zero in `x` sets its high bit in the result.
   auto has_zero = [](uint64_t x) { return (x - kOnes) & ~x & kHighs; };
@@ -97,11 +115,60 @@ inline constexpr auto kJsonPlainByte = [] {
   const auto byte = [](char c) { return uint64_t{static_cast<unsigned char>(c)}; };
   return plain_word((kOnes * ' ' & ~uint64_t{0xFFFFFF}) | byte(p[0]) | byte(p[n / 2]) << 8 |
                     byte(p[n - 1]) << 16);
+#endif
+}
+
+// The figures written from a table: most figures of a document.
+inline constexpr uint64_t kJsonSmallLimit = 1024;
+
+// The decimal digits of 0 to kJsonSmallLimit - 1, each in eight bytes:
+// the digits, then their count in the last byte.
+inline constexpr auto kJsonSmallInts = [] {
+  std::array<std::array<char, 8>, kJsonSmallLimit> table{};
+  for (int v = 0; v < static_cast<int>(kJsonSmallLimit); ++v) {
+    std::array<char, 8>& entry = table[v];
+    const int count = v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : 4;
+    for (int i = count - 1, rest = v; i >= 0; --i, rest /= 10) {
+      entry[i] = static_cast<char>('0' + rest % 10);
+    }
+    entry[7] = static_cast<char>(count);
+  }
+  return table;
+}();
+
+// Whether figures whose bits are or-ed into `bits` are all below
+// kJsonSmallLimit (and none negative).
+[[gnu::always_inline]] inline bool AllJsonSmall(int64_t bits) {
+  return static_cast<uint64_t>(bits) < kJsonSmallLimit;
+}
+
+// Writes `value`, which is below kJsonSmallLimit, at `at` (room for 8
+// bytes), returning the end: one copy of eight bytes from the table, the
+// bytes after the digits overwritten by what follows.
+[[gnu::always_inline]] inline char* PutSmallJsonInt(char* at, int64_t value) {
+  // The entry as one word: its last byte, the count, is its top byte here.
+  static_assert(std::endian::native == std::endian::little);
+  uint64_t entry;
+  std::memcpy(&entry, kJsonSmallInts[static_cast<uint64_t>(value)].data(), 8);
+  std::memcpy(at, &entry, 8);
+  return at + (entry >> 56);
 }
 
 // Writes `value` in decimal at `at` (room for 20 bytes), returning the end.
 [[gnu::always_inline]] inline char* WriteJsonInt(char* at, int64_t value) {
+  if (AllJsonSmall(value)) [[likely]] return PutSmallJsonInt(at, value);
   return PutDecimal(at, value);
+}
+
+// WriteJsonInt, or PutSmallJsonInt where the caller knows the figure is
+// small: the record writers below take both forms.
+template <bool kSmall>
+[[gnu::always_inline]] inline char* PutJsonInt(char* at, int64_t value) {
+  if constexpr (kSmall) {
+    return PutSmallJsonInt(at, value);
+  } else {
+    return WriteJsonInt(at, value);
+  }
 }
 
 // Writes `text` (a literal) at `at`, returning the end.
@@ -189,6 +256,11 @@ class JsonWriter {
   // places the comma and returns where the element goes, with room for
   // `room` bytes; EndElement takes the end of what was written.
   [[gnu::always_inline]] char* Element(size_t room) { return Prefix({}, room); }
+  // The same for a member of the open object: the comma and the key are
+  // written, the value goes at the place returned.
+  [[gnu::always_inline]] char* Member(std::string_view key, size_t room) {
+    return Prefix(key, room);
+  }
   void EndElement(char* end) { used_ = end - buffer_.get(); }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.

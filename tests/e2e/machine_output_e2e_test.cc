@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "report/json_report.h"
 #include "report/json_text.h"
 #include "report/report_run.h"
 #include "report/sarif_log.h"
@@ -194,6 +195,8 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
   w.Int("i", 99);
   w.Int("j", 100);
   w.Int("k", 1000);
+  w.Int("m", 1023);  // the last figure written from the table
+  w.Int("n", 1024);
   w.BeginArray("l");
   w.LongText(std::string_view());  // a file without notices: no pointer at all
   w.End();
@@ -202,7 +205,32 @@ TEST(MachineText, WriterNumbersAndEscapesAtEveryPosition) {
   EXPECT_EQ(h.Output(),
             "{\"a\":0,\"b\":-7,\"c\":1234567890123,\"d\":-9223372036854775808,"
             "\"e\":\"abcdefg\\\"ijk\",\"f\":\"abcdefghij\x7f\",\"g\":\"01234567\\u001f\","
-            "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000,\"l\":[]}\n");
+            "\"h\":\"\\\\\",\"i\":99,\"j\":100,\"k\":1000,\"m\":1023,\"n\":1024,"
+            "\"l\":[]}\n");
+}
+
+// Modification times by day arithmetic: the epoch, a second before it, a
+// leap day, the first of March of a century year that is not a leap year,
+// and the last second of year 9999.
+TEST(MachineText, ModificationTimesInUtc) {
+  char text[48];
+  EXPECT_EQ(IsoUtcTime(0, text), "1970-01-01T00:00:00Z");
+  EXPECT_EQ(IsoUtcTime(-1, text), "1969-12-31T23:59:59Z");
+  EXPECT_EQ(IsoUtcTime(946684800 + 59 * 86400, text), "2000-02-29T00:00:00Z");
+  EXPECT_EQ(IsoUtcTime(4102444800 + 59 * 86400 + 3723, text), "2100-03-01T01:02:03Z");
+  EXPECT_EQ(IsoUtcTime(253402300799, text), "9999-12-31T23:59:59Z");
+}
+
+// A date kept from the time before: the same day's last second, the next
+// day, the day before the epoch, and back to the kept day of 2000.
+TEST(MachineText, ModificationTimesShareTheirDay) {
+  zav::MachineOutput M;
+  char text[48];
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 3723, text), "2000-01-01T01:02:03Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 86399, text), "2000-01-01T23:59:59Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, 946684800 + 86400, text), "2000-01-02T00:00:00Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, -1, text), "1969-12-31T23:59:59Z");
+  EXPECT_EQ(CachedIsoUtcTime(M, -86400, text), "1969-12-31T00:00:00Z");
 }
 
 // A string is copied as it is only when every byte is printable ASCII but
