@@ -109,7 +109,10 @@ bench_corpus() {
       local rest=${entry#*|}
       local list=${rest%%|*}
       local cmd=${entry##*|}
-      rm -rf "$work/slocdata" "$work/cccc"
+      # Every tool starts from the same state: no output of an earlier run
+      # left to free, no dirty pages of it left to write back.
+      rm -rf "$work/slocdata" "$work/cccc" "$work/zav.out"
+      sync
       mkdir -p "$work/slocdata"
       local args=() expanded=() names=()
       mapfile -t names < "$work/$list.lst"
