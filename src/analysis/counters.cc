@@ -427,7 +427,8 @@ bool ShowsLineCountsOnly(const GlobalData& G) {
   const Switches& sw = G.sw;
   // Every report switch but -s, every output format but text and HTML,
   // and a baseline run may show more: a count, a function, a listed macro,
-  // a class, a notice.
+  // a class, a notice. (Which notices a run needs is decided apart, by
+  // DecideNoticeNeed at start-up; such a run needs none.)
   return sw.summary &&
          !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
            sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||

@@ -82,7 +82,8 @@ std::string LocateConfigFile(const GlobalData& G, const std::string& name) {
 //   a file's summary closes the blocks the file wrote, and a file without
 //   functions wrote one only if it raised a notice.
 // The inheritance tree's notices and the user-defined notices are raised
-// whatever this decides.
+// whatever this decides. (What analysis a run that shows the line counts
+// alone leaves out is decided apart, by ShowsLineCountsOnly.)
 void DecideNoticeNeed(GlobalData& G) {
   const Switches& sw = G.sw;
   const bool every = sw.notices || sw.notice_collect || sw.notice_single_line ||
