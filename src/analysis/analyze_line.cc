@@ -193,9 +193,13 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
   // On the opening line the opener's own asterisk closes nothing ("/*/").
   const int opener_end =
       L.block_comment_start_line == line_number ? L.block_comment_open_pos + 1 : -1;
-  const int k = FindCommentClose(line, i, length, opener_end);
+  // A whole line of comment text has the fall-through search (when the run
+  // shows it) done with its count.
+  bool phrase = false;
+  const bool whole_line_search = i == 0 && FallThroughCounted(G);
+  const int k = CountBlockCommentText(G, line, i, length, opener_end,
+                                      whole_line_search ? &phrase : nullptr, line_number);
   if (k < length) {
-    CountSegment(G, line + i, k + 1 - i, true, false, line_number);
     // The asterisk's full step, in place: the close is past the opener and
     // no extraction run comes here.
     if (!L.in_string && !L.in_char_literal) {
@@ -204,13 +208,7 @@ int ScanBlockComment(GlobalData& G, const char* line, int i, int length,
     }
     return k + 1;
   }
-  if (i == 0 && FallThroughCounted(G)) {
-    // The whole line is comment text: the fall-through search (when the
-    // run shows it) is done with its count.
-    G.lex.no_fall_through = !CountCommentText(G, line, length, line_number);
-  } else {
-    CountSegment(G, line + i, length - i, true, false, line_number);
-  }
+  if (whole_line_search) L.no_fall_through = !phrase;
   return length;
 }
 
@@ -420,8 +418,10 @@ void EndLine(GlobalData& G, const char* line, int length, int32_t line_number) {
   if (comment_line) {
     ++F.comment_lines_count;
     ++L.consecutive_comment_lines;
-    // "fall thru", the shortest phrase, has nine characters.
-    if (!L.no_fall_through && length >= 9 && FallThroughCounted(G) &&
+    // "fall thru", the shortest phrase, has nine characters. Whether the
+    // run counts the phrase is tested first: it holds for the whole run,
+    // where the line's length changes from line to line.
+    if (FallThroughCounted(G) && !L.no_fall_through && length >= 9 &&
         HasFallThroughPhrase(line, length)) {
       ++F.fall_through_count;
     }

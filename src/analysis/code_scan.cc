@@ -22,10 +22,20 @@ __m128i Load16(const char* p) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
-// -1 in each of the first n bytes (all sixteen when n >= 16), 0 after.
-__m128i FirstBytes(int n) {
-  const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  return _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(n < 16 ? n : 16)), index);
+// Byte masks for the blocks of a segment of r characters (1 to 64): the
+// 64 bytes from kSegmentMask + 64 - r are -1 in their first r bytes and 0
+// after, four block masks in a row.
+struct SegmentMaskTable {
+  int8_t bytes[128] = {};
+  constexpr SegmentMaskTable() {
+    for (int k = 0; k < 64; ++k) bytes[k] = -1;
+  }
+};
+alignas(64) constexpr SegmentMaskTable kSegmentMaskTable;
+constexpr const int8_t* kSegmentMask = kSegmentMaskTable.bytes;
+
+__m128i LoadMask(const int8_t* at) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
 }
 #endif
 
@@ -215,29 +225,6 @@ bool FallThroughAt(const char* line, int k, int length) {
 
 }  // namespace
 
-int FindCommentClose(const char* line, int from, int length, int opener_end) {
-#if defined(__SSE2__)
-  const __m128i star = _mm_set1_epi8('*');
-  const __m128i slash = _mm_set1_epi8('/');
-  for (int k = from; k < length; k += 16) {
-    const __m128i closes = _mm_and_si128(_mm_cmpeq_epi8(Load16(line + k), star),
-                                         _mm_cmpeq_epi8(Load16(line + k + 1), slash));
-    unsigned m = static_cast<unsigned>(_mm_movemask_epi8(closes));
-    for (; m != 0; m &= m - 1) {
-      const int at = k + __builtin_ctz(m);
-      if (at >= length) return length;
-      if (at > opener_end) return at;
-    }
-  }
-  return length;
-#else
-  for (int k = from; k < length; ++k) {
-    if (line[k] == '*' && line[k + 1] == '/' && k > opener_end) return k;
-  }
-  return length;
-#endif
-}
-
 bool HasFallThroughPhrase(const char* line, int length) {
   int k = 0;
 #if defined(__SSE2__)
@@ -271,6 +258,31 @@ bool HasFallThroughPhrase(const char* line, int length) {
 
 namespace {
 
+// The position of the first "*/" in line[from..length) whose asterisk
+// stands after `opener_end`, or `length`.
+int FindCommentClose(const char* line, int from, int length, int opener_end) {
+#if defined(__SSE2__)
+  const __m128i star = _mm_set1_epi8('*');
+  const __m128i slash = _mm_set1_epi8('/');
+  for (int k = from; k < length; k += 16) {
+    const __m128i closes = _mm_and_si128(_mm_cmpeq_epi8(Load16(line + k), star),
+                                         _mm_cmpeq_epi8(Load16(line + k + 1), slash));
+    unsigned m = static_cast<unsigned>(_mm_movemask_epi8(closes));
+    for (; m != 0; m &= m - 1) {
+      const int at = k + __builtin_ctz(m);
+      if (at >= length) return length;
+      if (at > opener_end) return at;
+    }
+  }
+  return length;
+#else
+  for (int k = from; k < length; ++k) {
+    if (line[k] == '*' && line[k + 1] == '/' && k > opener_end) return k;
+  }
+  return length;
+#endif
+}
+
 // Notice 30 for each of `tabs` tabs; out of line, as tabs are rare.
 [[gnu::noinline]] void RaiseTabNotices(GlobalData& G, int tabs, int32_t line_number) {
   RaiseRepeatedNotice(G, kNoticeTab, line_number, tabs);
@@ -278,31 +290,36 @@ namespace {
 
 // CountSegment for comment text (kCode false) or code and string text.
 // kPhrase: also tells whether p[0..n) may hold the fall-through phrase (an
-// "h" followed by "r" somewhere); false without it.
-template <bool kCode, bool kPhrase = false>
-bool CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number) {
+// "h" followed by "r" somewhere); false without it. kClose: the text is
+// inside a block comment and is only counted when it holds no "*/" (the
+// usual comment line, which so takes a single pass); otherwise nothing is
+// counted and -1 is returned. Returns n when it counted.
+template <bool kCode, bool kPhrase = false, bool kClose = false>
+int CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_t line_number,
+                   bool* phrase_out = nullptr) {
   constexpr bool code = kCode;
   bool phrase = false;
   int spaces = 0, tabs = 0;
   bool visible = false, code_visible = false;
 #if defined(__SSE2__)
-  // Sixteen characters at a time (in the last block only those inside the
-  // segment count). Spaces and tabs are counted in byte counters (a piece
-  // of at most 2,047 characters makes at most 128 rounds, so none
-  // overflows), summed at the end; visible characters and visible
-  // characters other than "/" only need to be seen.
+  // Sixteen characters at a time; in a block that reaches past the segment
+  // the bytes past it are cleared first, and a NUL counts as nothing.
+  // Spaces and tabs are counted in byte counters (a piece of at most 2,047
+  // characters makes at most 128 rounds, so none overflows), summed at the
+  // end; visible characters and visible characters other than "/" only
+  // need to be seen.
   const __m128i space = _mm_set1_epi8(' ');
   const __m128i tab = _mm_set1_epi8('\t');
   const __m128i slash = _mm_set1_epi8('/');
   const __m128i low = _mm_set1_epi8(32);  // visible: 33..127, i.e. > 32
   __m128i n_space = _mm_setzero_si128(), n_tab = n_space, any_visible = n_space,
-          any_code = n_space, any_hr = n_space;
+          any_code = n_space, any_hr = n_space, any_close = n_space;
   auto block = [&](int k, __m128i in) __attribute__((always_inline)) {
-    const __m128i v = Load16(p + k);
-    n_space = _mm_sub_epi8(n_space, _mm_and_si128(_mm_cmpeq_epi8(v, space), in));
-    n_tab = _mm_sub_epi8(n_tab, _mm_and_si128(_mm_cmpeq_epi8(v, tab), in));
+    const __m128i v = _mm_and_si128(Load16(p + k), in);
+    n_space = _mm_sub_epi8(n_space, _mm_cmpeq_epi8(v, space));
+    n_tab = _mm_sub_epi8(n_tab, _mm_cmpeq_epi8(v, tab));
     // Signed compare: bytes 128..255 are negative, so they are not > 32.
-    const __m128i is_visible = _mm_and_si128(_mm_cmpgt_epi8(v, low), in);
+    const __m128i is_visible = _mm_cmpgt_epi8(v, low);
     any_visible = _mm_or_si128(any_visible, is_visible);
     if constexpr (kCode) {
       any_code = _mm_or_si128(any_code, _mm_andnot_si128(_mm_cmpeq_epi8(v, slash), is_visible));
@@ -312,10 +329,34 @@ bool CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
                                        _mm_cmpeq_epi8(Load16(p + k + 2), _mm_set1_epi8('r')));
       any_hr = _mm_or_si128(any_hr, _mm_and_si128(hr, in));
     }
+    if constexpr (kClose) {
+      // Comment closes ("*/") are only gathered: a text that holds one is
+      // counted again up to it (such lines are few).
+      any_close = _mm_or_si128(any_close, _mm_and_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('*')),
+                                                        _mm_cmpeq_epi8(Load16(p + k + 1), slash)));
+    }
   };
-  int k = 0;
-  for (; k + 16 <= n; k += 16) block(k, _mm_set1_epi8(-1));
-  if (k < n) block(k, FirstBytes(n - k));
+  if (n <= 16) {
+    block(0, LoadMask(kSegmentMask + 64 - n));
+  } else if (n <= 64) {
+    // Most other segments: four blocks, each cleared past the segment's
+    // end. A fixed amount of work, where a loop would end after a number
+    // of rounds that changes from line to line and that the branch
+    // predictor cannot know. The reads (up to p[65]) stay inside the
+    // line's padding, as n > 16.
+    const int8_t* in = kSegmentMask + 64 - n;
+    block(0, LoadMask(in));
+    block(16, LoadMask(in + 16));
+    block(32, LoadMask(in + 32));
+    block(48, LoadMask(in + 48));
+  } else {
+    int k = 0;
+    for (; k + 16 <= n; k += 16) block(k, _mm_set1_epi8(-1));
+    if (k < n) block(k, LoadMask(kSegmentMask + 64 - (n - k)));
+  }
+  if constexpr (kClose) {
+    if (_mm_movemask_epi8(any_close) != 0) return -1;
+  }
   auto sum = [](__m128i counts) {
     const __m128i s = _mm_sad_epu8(counts, _mm_setzero_si128());
     return _mm_cvtsi128_si32(s) + _mm_extract_epi16(s, 4);
@@ -326,6 +367,11 @@ bool CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   code_visible = _mm_movemask_epi8(any_code) != 0;
   phrase = _mm_movemask_epi8(any_hr) != 0;
 #else
+  if constexpr (kClose) {
+    for (int k = 0; k < n; ++k) {
+      if (p[k] == '*' && p[k + 1] == '/') return -1;
+    }
+  }
   for (int k = 0; k < n; ++k) {
     const unsigned char c = static_cast<unsigned char>(p[k]);
     spaces += c == ' ';
@@ -352,13 +398,15 @@ bool CountSegmentOf(GlobalData& G, const char* p, int n, bool tab_notice, int32_
   if (visible) L.blank = false;
   if (code && code_visible) L.code_seen = true;
   if (last != '\0') L.last_nonblank = last;
-  return phrase;
+  if constexpr (kPhrase) *phrase_out = phrase;
+  return n;
 }
 
 }  // namespace
 
-void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
-                  int32_t line_number) {
+// Flattened: each of the two counts is inlined here rather than called.
+[[gnu::flatten]] void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool code,
+                                   int32_t line_number) {
   if (n <= 0) return;
   if (code) {
     CountSegmentOf<true>(G, p, n, tab_notice, line_number);
@@ -369,7 +417,35 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
 
 bool CountCommentText(GlobalData& G, const char* p, int n, int32_t line_number) {
   if (n <= 0) return false;
-  return CountSegmentOf<false, true>(G, p, n, true, line_number);
+  bool phrase;
+  CountSegmentOf<false, true>(G, p, n, true, line_number, &phrase);
+  return phrase;
+}
+
+int CountBlockCommentText(GlobalData& G, const char* line, int from, int length, int opener_end,
+                          bool* phrase, int32_t line_number) {
+  if (from >= length) return length;
+  const char* p = line + from;
+  const int n = length - from;
+  if (opener_end < from) {
+    // Every "*/" in the text would close the comment: the count is taken
+    // in the pass that looks for one, and stands when there is none.
+    const int counted = phrase != nullptr
+                            ? CountSegmentOf<false, true, true>(G, p, n, true, line_number, phrase)
+                            : CountSegmentOf<false, false, true>(G, p, n, true, line_number);
+    if (counted >= 0) return length;
+  }
+  const int close = FindCommentClose(line, from, length, opener_end);
+  if (close < length) {
+    CountSegmentOf<false>(G, p, close + 1 - from, true, line_number);
+    return close;
+  }
+  if (phrase != nullptr) {
+    CountSegmentOf<false, true>(G, p, n, true, line_number, phrase);
+  } else {
+    CountSegmentOf<false>(G, p, n, true, line_number);
+  }
+  return length;
 }
 
 // Code state (no comment, string or character literal open): runs through

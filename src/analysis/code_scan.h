@@ -48,9 +48,14 @@ void CountSegment(GlobalData& G, const char* p, int n, bool tab_notice, bool cod
 // HasFallThroughPhrase), true when it may.
 bool CountCommentText(GlobalData& G, const char* p, int n, int32_t line_number);
 
-// The position of the first "*/" in line[from..length) whose asterisk
-// stands after `opener_end`, or `length`.
-int FindCommentClose(const char* line, int from, int length, int opener_end);
+// Counts the block-comment text line[from..length) like CountSegment (tabs
+// raising notice 30) up to and including the asterisk of the first "*/"
+// whose asterisk stands after `opener_end`, and returns that asterisk's
+// position, or `length` when the comment goes on past the line. When the
+// comment goes on and `phrase` is not null, *phrase is set as
+// CountCommentText would answer for the counted text.
+int CountBlockCommentText(GlobalData& G, const char* line, int from, int length, int opener_end,
+                          bool* phrase, int32_t line_number);
 
 // The position of the first character of line[0..length) that is neither
 // a space nor a tab, or `length`. Inline: it runs once for every line.

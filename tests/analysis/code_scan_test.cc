@@ -34,17 +34,24 @@ TEST(FallThroughPhrase, WholePhraseOnlyAndInsideTheLength) {
   EXPECT_TRUE(Phrase("........ fall through", 21));
 }
 
-int Close(std::string line, int from, int length, int opener_end) {
-  line.append(kLinePadding, '\0');
-  return FindCommentClose(line.c_str(), from, length, opener_end);
-}
-
-TEST(CommentClose, SkipsTheOpenersOwnAsteriskAndStopsAtTheLength) {
-  // "/*/ x */": the "*/" at 1 is the opener's own asterisk (opener at 0).
-  EXPECT_EQ(Close("/*/ x */", 2, 8, 1), 6);
-  EXPECT_EQ(Close("/*/ x */", 2, 8, -1), 6);  // from 2: the first "*/" is at 6
-  EXPECT_EQ(Close(std::string(15, ' ') + "*/", 0, 17, -1), 15);  // across a block edge
-  EXPECT_EQ(Close(" * text */", 0, 8, -1), 8);  // "*/" lies past the length
+// Block comments are counted and closed in one pass of sixteen bytes at a
+// time: the close is found across a block edge and in the first byte of a
+// block, never in the opener's own asterisk nor in text past the line.
+TEST(CommentClose, FoundAtBlockEdgesOnlyInsideTheLine) {
+  // Asterisk at 15 (slash in the next block), asterisk at 16: both lines
+  // end their comment, so "y;" is code.
+  FileMetrics m = test::Count("/*\n" + std::string(15, ' ') + "*/ y;\n/*\n" +
+                              std::string(16, ' ') + "*/y;\n");
+  EXPECT_EQ(m.loc_count, 2);
+  EXPECT_EQ(m.comment_lines_count, 4);
+  EXPECT_EQ(m.spaces_count, 15 + 1 + 16);
+  // "/*/" stays open; the blocks read past a line (" a", or 20 blanks and
+  // "a", four blocks) neither count the next line's blanks nor close the
+  // comment at its "*/": four comment lines, no code, 1 + 20 + 2 spaces.
+  m = test::Count("/*/\n a\n" + std::string(20, ' ') + "a\n*/  \n");
+  EXPECT_EQ(m.loc_count, 0);
+  EXPECT_EQ(m.comment_lines_count, 4);
+  EXPECT_EQ(m.spaces_count, 23);
 }
 
 // Collected code runs are appended sixteen bytes at a time: the text is
