@@ -334,6 +334,7 @@ struct WordRule {
   FollowRule follow;
   Counter counter;  // nullptr: enum, return and delegate have rules of their own
   Only only = Only::kAll;
+  bool checked = false;  // a check reads the count or the word's notice
 };
 
 // One row per counted word, in the order of Word.
@@ -349,7 +350,7 @@ constexpr WordRule kWordRules[] = {
     {Word::kDefault, &kBeforeS, {.space = true, .next = ':'}, &FileMetrics::default_count},
     {Word::kBreak, &kBeforeB, {.space = true, .next = ';'}, &FileMetrics::break_count},
     {Word::kReturn, &kBeforeS, {}, nullptr},
-    {Word::kGoto, &kBeforeS, {.blank = true}, &FileMetrics::goto_count},
+    {Word::kGoto, &kBeforeS, {.blank = true}, &FileMetrics::goto_count, Only::kAll, true},
     {Word::kExit, &kBeforeE, {.next = '('}, &FileMetrics::exit_count},
     {Word::kUnderscoreExit, &kBeforeX, {.next = '('}, &FileMetrics::_exit_count},
     {Word::kAbort, &kBeforeS, {.next = '('}, &FileMetrics::abort_count},
@@ -358,9 +359,9 @@ constexpr WordRule kWordRules[] = {
     {Word::kAlloc, &kBeforeS, {.next = '('}, &FileMetrics::memory_alloc_count},
     {Word::kFree, &kBeforeS, {.next = '('}, &FileMetrics::memory_free_count},
     {Word::kNew, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::memory_new_count,
-     Only::kNotC},
+     Only::kNotC, true},
     {Word::kDelete, &kBeforeS, {.blank = true, .chars = "(["},
-     &FileMetrics::memory_delete_count, Only::kNotC},
+     &FileMetrics::memory_delete_count, Only::kNotC, true},
     {Word::kConst, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::const_count},
     {Word::kEnum, &kBeforeE, {.blank = true, .chars = "{"}, nullptr},
     {Word::kTypedef, &kBeforeS, {.blank = true}, &FileMetrics::typedef_count},
@@ -392,8 +393,15 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
                    Word word) {
   if (word < Word::kIf || word > Word::kDelegate) return;
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
-  // lLOC takes the "for" and "foreach" loops off the ";" count.
-  if (G.lex.line_counts_only && rule.counter != &FileMetrics::for_count) return;
+  // lLOC takes the "for" and "foreach" loops off the ";" count. The other
+  // counts mean nothing to a run that shows the line counts alone, nor to
+  // one that shows the function figures alone but where a running check
+  // reads them (see ShowsFunctionFiguresOnly).
+  if (rule.counter != &FileMetrics::for_count &&
+      (G.lex.line_counts_only ||
+       (G.lex.function_figures_only && (G.checks.quiet || !rule.checked)))) {
+    return;
+  }
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {
@@ -433,6 +441,51 @@ bool ShowsLineCountsOnly(const GlobalData& G) {
          !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
            sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
            sw.csv || sw.xml || sw.machine != MachineFormat::kNone || sw.work_create ||
+           G.baseline.line_hook != nullptr);
+}
+
+// Plain -fa shows per file the line counts (LOC, eLOC, lLOC, comment lines,
+// lines) and each function's name, parameters, sizes, returns, cyclomatic,
+// interface and total complexity (counted by function detection itself,
+// not by the counters here), then the file's function summary and the
+// project's function figures. What it computes besides, and no report of
+// it reads, is left out where it costs:
+// - The keyword counts but the loops' (CountCodeWord): read by the keyword
+//   metrics (-v, -Tv), the memory summary (-a), the CSV, XML and JSON
+//   counters, the work file and a baseline run; by the checks only through
+//   the "goto" notice and the C++ file's "new" against "delete" count,
+//   which are kept while the file's checks run (until its first notice or
+//   function, see DecideNoticeNeed). The states the "enum", "template" and
+//   "delegate" rules leave feed their own counts alone.
+// - The member declarations of a class body (UpdateCollecting): read by the
+//   class's attribute figures (the class records of -o, -i, -fm, the -T
+//   forms and JSON, the objects report's class blocks, the namespace
+//   figures), the class data listing (-fm, ZAVCLASSMF) and the data member
+//   checks, which run while the file's checks run. Function detection
+//   reads them for a Java record's compact constructor, so a record's body
+//   is always collected. C++ also reads them for whether a brace directly in
+//   a class body opens a member's initialiser: without collection such a
+//   brace is a plain block, and the two kinds act alike where no member
+//   text is read (neither is a level where a function header may begin,
+//   neither collects, and outside a function body the close of either
+//   does nothing more).
+// The #define names stay: function detection and the class names read the
+// run-wide macro list. So does the #if brace tracking, which takes braces
+// back in function bodies. Every other report switch, every format but
+// text and HTML, a work file, a baseline and the debug traces keep the
+// full path. (A run of the line counts alone is decided apart, by
+// ShowsLineCountsOnly; which notices a run needs, by DecideNoticeNeed.)
+bool ShowsFunctionFiguresOnly(const GlobalData& G) {
+  const Switches& sw = G.sw;
+  return sw.functional &&
+         !(sw.allocation || sw.benchmark || sw.complexity || sw.loc_determination ||
+           sw.estimate || sw.function_detail || sw.class_methods || sw.function_points ||
+           sw.inheritance || sw.function_list || sw.macros || sw.notices ||
+           sw.notice_collect || sw.objects || sw.verbose || sw.totals_only ||
+           sw.code_listing || sw.Decharacter() || sw.Extraction() ||
+           sw.comment_documentation || sw.csv || sw.xml || sw.csv_template ||
+           !sw.csv_report_config.empty() || sw.udqn_show || sw.debug ||
+           sw.machine != MachineFormat::kNone || sw.work_create ||
            G.baseline.line_hook != nullptr);
 }
 

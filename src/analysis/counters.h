@@ -54,6 +54,15 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
 // class and inheritance reports and of the notices read.
 bool ShowsLineCountsOnly(const GlobalData& G);
 
+// True when the run's reports show the function figures and the line
+// counts alone (-fa, maybe with -s, in text or HTML): per file the line
+// counts, each function's name, parameters and sizes, the file's function
+// summary, and the project's function figures. The keyword counts but the
+// loops' and the class members' declarations are then read by the checks
+// at most, and only while a file's checks run (see the comment of the
+// definition).
+bool ShowsFunctionFiguresOnly(const GlobalData& G);
+
 // Clears the lexer's per-file state before the first line of a file (the
 // line-continuation flag carries over).
 void ResetLexState(GlobalData& G);

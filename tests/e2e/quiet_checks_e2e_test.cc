@@ -66,6 +66,7 @@ TEST(QuietChecks, LeaveEveryOtherCountAsItIs) {
   const auto with_need = [](NoticeNeed need) {
     return [need](GlobalData& G) {
       G.sw.functional = true;
+      G.sw.verbose = true;  // shows every count
       G.notices.need = need;
     };
   };
@@ -85,6 +86,45 @@ TEST(QuietChecks, LeaveEveryOtherCountAsItIs) {
   ZAV_SUMMED_COUNTERS(ZAV_EXPECT_SAME)
   ZAV_MAXIMUM_COUNTERS(ZAV_EXPECT_SAME)
 #undef ZAV_EXPECT_SAME
+}
+
+// A C++ file without functions whose one notice, "new" without "delete",
+// is raised after its last line: function analysis writes the rule before
+// the summary for it.
+TEST(QuietChecks, FunctionAnalysisCountsNewWhileTheChecksRun) {
+  TempDir dir;
+  dir.Write("pool.cpp",
+            "/* A documented value,\n   kept apart. */\n\nint  *value  =  new  int ;   /* the value */\n"
+            "\n/* done */\n");
+  EXPECT_EQ(RunZav({"-s", "-n", "pool.cpp"}, dir.path()).exit_code, 1);
+  const test::RunResult r = RunZav({"-fa", "pool.cpp"}, dir.path());
+  EXPECT_TRUE(Has(FileBlock(r.out, "pool.cpp"), "  " + std::string(72, '-') + "\n"));
+}
+
+// After a file's first function its checks are quiet; what function
+// analysis shows after it is found as before: the body of a C++ member
+// initialiser "{1}" is passed over, the loop is taken off the lLOC (the
+// file: 10 lines, 2 of just "}" or "};", 9 ";" of which 2 in the "for"; a
+// function's closing line stays in its eLOC), and a Java record's compact
+// constructor is a function.
+TEST(QuietChecks, FunctionAnalysisFindsWhatFollowsTheFirstFunction) {
+  TempDir dir;
+  dir.Write("box.cpp",
+            "struct Box {\n  int w() const { return w_; }\n  int w_{1};\n  int h_ = {2};\n"
+            "  int area() const {\n    int a = 0;\n    for (int i = 0; i < h_; ++i) a += w_;\n"
+            "    return a;\n  }\n};\n");
+  dir.Write("Point.java",
+            "record Point(int x, int y) {\n  int sum() {\n    return x + y;\n  }\n"
+            "  Point {\n    if (x < 0) throw new IllegalArgumentException();\n  }\n}\n");
+  const test::RunResult r = RunZav({"-fa", "box.cpp", "Point.java"}, dir.path());
+  const std::string box = FileBlock(r.out, "box.cpp");
+  EXPECT_TRUE(std::regex_search(box, std::regex("Function: w\n.*\n  LOC 1 +eLOC 1 +lLOC 1 ")));
+  EXPECT_TRUE(std::regex_search(box, std::regex("Function: area\n.*\n  LOC 5 +eLOC 5 +lLOC 4 ")));
+  EXPECT_TRUE(std::regex_search(r.out.substr(r.out.find("File: box.cpp")),
+                                std::regex("Total File Summary ~~\n  LOC 10 +eLOC 8 +lLOC 8 ")));
+  const std::string point = FileBlock(r.out, "Point.java");
+  EXPECT_TRUE(Has(point, "Function: sum\n"));
+  EXPECT_TRUE(std::regex_search(point, std::regex("Function: Point\n.*\n  LOC 3 +eLOC 3 +lLOC 1 ")));
 }
 
 }  // namespace
