@@ -142,6 +142,8 @@ struct LexState {
   // member declarations are left alone where no running check reads them.
   // Set as a file's lines begin.
   bool function_figures_only = false;
+  // Either of the two above: the one flag that the full run tests.
+  bool partial_figures = false;
 };
 
 // The four flags of an open comment, string or character literal, which

@@ -397,9 +397,8 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
   // counts mean nothing to a run that shows the line counts alone, nor to
   // one that shows the function figures alone but where a running check
   // reads them (see ShowsFunctionFiguresOnly).
-  if (rule.counter != &FileMetrics::for_count &&
-      (G.lex.line_counts_only ||
-       (G.lex.function_figures_only && (G.checks.quiet || !rule.checked)))) {
+  if (G.lex.partial_figures && rule.counter != &FileMetrics::for_count &&
+      (G.lex.line_counts_only || G.checks.quiet || !rule.checked)) {
     return;
   }
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;

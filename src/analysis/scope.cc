@@ -200,13 +200,11 @@ BraceKind BeginClass(GlobalData& G) {
   // no class record and reads no class count or inheritance (see
   // ShowsLineCountsOnly and ShowsFunctionFiguresOnly): the class's figures
   // go to the unkept record without a look-up.
-  const bool classes_unread =
-      (G.lex.line_counts_only || G.lex.function_figures_only) && !G.lists.keep_classes;
-  std::string inheritance;
-  if (!classes_unread) {
-    inheritance =
-        CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
-  }
+  const bool classes_unread = G.lex.partial_figures && !G.lists.keep_classes;
+  std::string inheritance =
+      classes_unread
+          ? std::string()
+          : CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
 
   if (S.in_class) {
     // Deeper than the stack: the body is not tracked as a class, but the

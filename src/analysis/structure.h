@@ -64,8 +64,8 @@ inline void UpdateCollecting(GlobalData& G) {
   S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
                      S.brace_depth > 0 && S.brace_overflow == 0 &&
                      S.braces[S.brace_depth - 1] == BraceKind::kClass &&
-                     !G.lex.line_counts_only &&
-                     (!G.lex.function_figures_only || !G.checks.quiet || S.cls.record);
+                     (!G.lex.partial_figures ||
+                      (!G.lex.line_counts_only && (!G.checks.quiet || S.cls.record)));
   G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
                      S.collect_member;
 }
