@@ -189,35 +189,6 @@ TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
   }
 }
 
-// A run that shows the function figures alone (-fa) counts the loops that
-// lLOC reads, and "new", "delete" and "goto" while the file's checks run:
-// here up to the function, which quiets them. With -v it counts them all,
-// and the classes.
-TEST(WordCounters, ARunOfFunctionFiguresAloneCountsWhatItShowsOrChecks) {
-  const std::string text =
-      "int *p = new int;\nint f(int n) {\n  for (int i = 0; i < n; ++i) if (i) goto out;\n"
-      "  delete p;\nout:\n  return 0;\n}\nstruct S : B { int a; };\n";
-  for (const bool verbose : {false, true}) {
-    test::Harness h;
-    h.G().sw.functional = true;
-    h.G().sw.verbose = verbose;
-    h.G().notices.need = verbose ? NoticeNeed::kEvery : NoticeNeed::kAny;
-    h.AnalyzeFile(text);
-    const FileMetrics& f = h.G().file;
-    EXPECT_EQ(f.for_count, 1);
-    EXPECT_EQ(f.Lloc(), 7);  // 8 ";"
-    EXPECT_EQ(f.memory_new_count, 1);
-    EXPECT_EQ(f.memory_delete_count, verbose ? 1 : 0);
-    EXPECT_EQ(f.goto_count, verbose ? 1 : 0);
-    EXPECT_EQ(f.if_count, verbose ? 1 : 0);
-    EXPECT_EQ(f.functions_count, 1);
-    if (verbose) {
-      EXPECT_EQ(f.class_count, 1);
-      EXPECT_EQ(f.classes_with_inheritance_count, 1);
-    }
-  }
-}
-
 // Names of one to thirty-six characters, ended by a tab, "(", a carriage
 // return, a blank and the end of the file.
 TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
