@@ -435,7 +435,8 @@ bool ShowsLineCountsOnly(const GlobalData& G) {
   // Every report switch but -s, every output format but text and HTML,
   // and a baseline run may show more: a count, a function, a listed macro,
   // a class, a notice. (Which notices a run needs is decided apart, by
-  // DecideNoticeNeed at start-up; such a run needs none.)
+  // DecideNoticeNeed at start-up; such a run needs none. A run of -fa alone
+  // has a rule of its own, ShowsFunctionFiguresOnly.)
   return sw.summary &&
          !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
            sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
@@ -468,6 +469,12 @@ bool ShowsLineCountsOnly(const GlobalData& G) {
 //   text is read (neither is a level where a function header may begin,
 //   neither collects, and outside a function body the close of either
 //   does nothing more).
+// - A named class's record look-up and its cleaned inheritance (BeginClass):
+//   read by the class, interface and inheritance counts (-v, CSV, XML,
+//   JSON), the class records (kept for -o, -i, the -T forms and JSON) and
+//   the multiple inheritance notice of -n with -o. Such a run, like one of
+//   the line counts alone, keeps no record: the figures go to the unkept
+//   one.
 // The #define names stay: function detection and the class names read the
 // run-wide macro list. So does the #if brace tracking, which takes braces
 // back in function bodies. Every other report switch, every format but
