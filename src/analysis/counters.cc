@@ -334,7 +334,6 @@ struct WordRule {
   FollowRule follow;
   Counter counter;  // nullptr: enum, return and delegate have rules of their own
   Only only = Only::kAll;
-  bool checked = false;  // a check reads the count or the word's notice
 };
 
 // One row per counted word, in the order of Word.
@@ -350,7 +349,7 @@ constexpr WordRule kWordRules[] = {
     {Word::kDefault, &kBeforeS, {.space = true, .next = ':'}, &FileMetrics::default_count},
     {Word::kBreak, &kBeforeB, {.space = true, .next = ';'}, &FileMetrics::break_count},
     {Word::kReturn, &kBeforeS, {}, nullptr},
-    {Word::kGoto, &kBeforeS, {.blank = true}, &FileMetrics::goto_count, Only::kAll, true},
+    {Word::kGoto, &kBeforeS, {.blank = true}, &FileMetrics::goto_count},
     {Word::kExit, &kBeforeE, {.next = '('}, &FileMetrics::exit_count},
     {Word::kUnderscoreExit, &kBeforeX, {.next = '('}, &FileMetrics::_exit_count},
     {Word::kAbort, &kBeforeS, {.next = '('}, &FileMetrics::abort_count},
@@ -359,9 +358,9 @@ constexpr WordRule kWordRules[] = {
     {Word::kAlloc, &kBeforeS, {.next = '('}, &FileMetrics::memory_alloc_count},
     {Word::kFree, &kBeforeS, {.next = '('}, &FileMetrics::memory_free_count},
     {Word::kNew, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::memory_new_count,
-     Only::kNotC, true},
+     Only::kNotC},
     {Word::kDelete, &kBeforeS, {.blank = true, .chars = "(["},
-     &FileMetrics::memory_delete_count, Only::kNotC, true},
+     &FileMetrics::memory_delete_count, Only::kNotC},
     {Word::kConst, &kBeforeS, {.blank = true, .chars = "("}, &FileMetrics::const_count},
     {Word::kEnum, &kBeforeE, {.blank = true, .chars = "{"}, nullptr},
     {Word::kTypedef, &kBeforeS, {.blank = true}, &FileMetrics::typedef_count},
@@ -389,18 +388,8 @@ static_assert(RulesInWordOrder());
 
 }  // namespace
 
-void CountCodeWord(GlobalData& G, const char* line, int start, int end,
-                   Word word) {
-  if (word < Word::kIf || word > Word::kDelegate) return;
+void CountListedWord(GlobalData& G, const char* line, int start, int end, Word word) {
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
-  // lLOC takes the "for" and "foreach" loops off the ";" count. The other
-  // counts mean nothing to a run that shows the line counts alone, nor to
-  // one that shows the function figures alone but where a running check
-  // reads them (see ShowsFunctionFiguresOnly).
-  if (G.lex.partial_figures && rule.counter != &FileMetrics::for_count &&
-      (G.lex.line_counts_only || G.checks.quiet || !rule.checked)) {
-    return;
-  }
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {
