@@ -137,6 +137,13 @@ struct LexState {
   // comments follow the notices' need, FallThroughCounted). Set as a
   // file's lines begin.
   bool line_counts_only = false;
+  // The run's reports show the function figures alone (see
+  // ShowsFunctionFiguresOnly): the keyword counts but the loops' and the
+  // member declarations are left alone where no running check reads them.
+  // Set as a file's lines begin.
+  bool function_figures_only = false;
+  // Either of the two above: the one flag that the full run tests.
+  bool partial_figures = false;
 };
 
 // The four flags of an open comment, string or character literal, which

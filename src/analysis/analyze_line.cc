@@ -499,6 +499,8 @@ void AnalyzeLineText(const char* line, int length, int32_t line_number, GlobalDa
 
 void StartFileLines(GlobalData& G) {
   G.lex.line_counts_only = ShowsLineCountsOnly(G);
+  G.lex.function_figures_only = ShowsFunctionFiguresOnly(G);
+  G.lex.partial_figures = G.lex.line_counts_only || G.lex.function_figures_only;
   G.lex.line_extras = TracesLines(G) || G.udqn.line_pass || G.lex.want_split_texts ||
                       G.udqn.wants_split_texts || G.sw.debug || G.sw.extract_strings ||
                       ExtractsComments(G);

@@ -388,12 +388,8 @@ static_assert(RulesInWordOrder());
 
 }  // namespace
 
-void CountCodeWord(GlobalData& G, const char* line, int start, int end,
-                   Word word) {
-  if (word < Word::kIf || word > Word::kDelegate) return;
+void CountListedWord(GlobalData& G, const char* line, int start, int end, Word word) {
   const WordRule& rule = kWordRules[static_cast<int>(word) - static_cast<int>(Word::kIf)];
-  // lLOC takes the "for" and "foreach" loops off the ";" count.
-  if (G.lex.line_counts_only && rule.counter != &FileMetrics::for_count) return;
   if (!Counts(G, rule.only) || !Before(line, start, *rule.before)) return;
   const int e = end;  // first character after the word
   switch (word) {
@@ -428,11 +424,63 @@ bool ShowsLineCountsOnly(const GlobalData& G) {
   // Every report switch but -s, every output format but text and HTML,
   // and a baseline run may show more: a count, a function, a listed macro,
   // a class, a notice. (Which notices a run needs is decided apart, by
-  // DecideNoticeNeed at start-up; such a run needs none.)
+  // DecideNoticeNeed at start-up; such a run needs none. A run of -fa alone
+  // has a rule of its own, ShowsFunctionFiguresOnly.)
   return sw.summary &&
          !(sw.report_switch_given || sw.functional || sw.objects || sw.inheritance ||
            sw.macros || sw.class_methods || sw.notices || sw.verbose || sw.totals_only ||
            sw.csv || sw.xml || sw.machine != MachineFormat::kNone || sw.work_create ||
+           G.baseline.line_hook != nullptr);
+}
+
+// Plain -fa shows per file the line counts (LOC, eLOC, lLOC, comment lines,
+// lines) and each function's name, parameters, sizes, returns, cyclomatic,
+// interface and total complexity (counted by function detection itself,
+// not by the counters here), then the file's function summary and the
+// project's function figures. What it computes besides, and no report of
+// it reads, is left out where it costs:
+// - The keyword counts but the loops' (CountCodeWord): read by the keyword
+//   metrics (-v, -Tv), the memory summary (-a), the CSV, XML and JSON
+//   counters, the work file and a baseline run; by the checks only through
+//   the "goto" notice and the C++ file's "new" against "delete" count,
+//   which are kept while the file's checks run (until its first notice or
+//   function, see DecideNoticeNeed). The states the "enum", "template" and
+//   "delegate" rules leave feed their own counts alone.
+// - The member declarations of a class body (UpdateCollecting): read by the
+//   class's attribute figures (the class records of -o, -i, -fm, the -T
+//   forms and JSON, the objects report's class blocks, the namespace
+//   figures), the class data listing (-fm, ZAVCLASSMF) and the data member
+//   checks, which run while the file's checks run. Function detection
+//   reads them for a Java record's compact constructor, so a record's body
+//   is always collected. C++ also reads them for whether a brace directly in
+//   a class body opens a member's initialiser: without collection such a
+//   brace is a plain block, and the two kinds act alike where no member
+//   text is read (neither is a level where a function header may begin,
+//   neither collects, and outside a function body the close of either
+//   does nothing more).
+// - A named class's record look-up and its cleaned inheritance (BeginClass):
+//   read by the class, interface and inheritance counts (-v, CSV, XML,
+//   JSON), the class records (kept for -o, -i, the -T forms and JSON) and
+//   the multiple inheritance notice of -n with -o. Such a run, like one of
+//   the line counts alone, keeps no record: the figures go to the unkept
+//   one.
+// The #define names stay: function detection and the class names read the
+// run-wide macro list. So does the #if brace tracking, which takes braces
+// back in function bodies. Every other report switch, every format but
+// text and HTML, a work file, a baseline and the debug traces keep the
+// full path. (A run of the line counts alone is decided apart, by
+// ShowsLineCountsOnly; which notices a run needs, by DecideNoticeNeed.)
+bool ShowsFunctionFiguresOnly(const GlobalData& G) {
+  const Switches& sw = G.sw;
+  return sw.functional &&
+         !(sw.allocation || sw.benchmark || sw.complexity || sw.loc_determination ||
+           sw.estimate || sw.function_detail || sw.class_methods || sw.function_points ||
+           sw.inheritance || sw.function_list || sw.macros || sw.notices ||
+           sw.notice_collect || sw.objects || sw.verbose || sw.totals_only ||
+           sw.code_listing || sw.Decharacter() || sw.Extraction() ||
+           sw.comment_documentation || sw.csv || sw.xml || sw.csv_template ||
+           !sw.csv_report_config.empty() || sw.udqn_show || sw.debug ||
+           sw.machine != MachineFormat::kNone || sw.work_create ||
            G.baseline.line_hook != nullptr);
 }
 

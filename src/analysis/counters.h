@@ -40,10 +40,32 @@ void CountBrace(GlobalData& G, const char* line, int i, bool open);
 void CountBracket(GlobalData& G, bool open);
 void CountSemicolon(GlobalData& G);
 
+// The counting of a counted word (Word::kIf to Word::kDelegate) that some
+// report or check of the run reads (see CountCodeWord).
+void CountListedWord(GlobalData& G, const char* line, int start, int end, Word word);
+
 // Acts on the word line[start..end) (an identifier that starts at `start`)
-// outside comments, strings and character literals.
-void CountCodeWord(GlobalData& G, const char* line, int start, int end,
-                   Word word);
+// outside comments, strings and character literals. lLOC takes the "for"
+// and "foreach" loops off the ";" count; the other counts mean nothing to a
+// run that shows the line counts alone, nor to one that shows the function
+// figures alone but where a running check reads them: "goto" raises its
+// notice, "new" and "delete" are compared at a C++ file's end (see
+// ShowsFunctionFiguresOnly). Inline, so that most words of such runs cost
+// no call.
+inline void CountCodeWord(GlobalData& G, const char* line, int start, int end,
+                          Word word) {
+  constexpr unsigned kFirst = static_cast<unsigned>(Word::kIf);
+  if (static_cast<unsigned>(word) - kFirst > static_cast<unsigned>(Word::kDelegate) - kFirst) {
+    return;  // no counted word
+  }
+  const LexState& L = G.lex;
+  if (L.partial_figures && word != Word::kFor && word != Word::kForeach &&
+      (L.line_counts_only || G.checks.quiet ||
+       (word != Word::kGoto && word != Word::kNew && word != Word::kDelete))) {
+    return;
+  }
+  CountListedWord(G, line, start, end, word);
+}
 
 // True when the run's reports show the line counts alone (-s in text or
 // HTML): LOC, eLOC, lLOC (";" less the "for" and "foreach" loops), comment
@@ -53,6 +75,15 @@ void CountCodeWord(GlobalData& G, const char* line, int start, int end,
 // listing and (through the run-wide macro list) the class names of the
 // class and inheritance reports and of the notices read.
 bool ShowsLineCountsOnly(const GlobalData& G);
+
+// True when the run's reports show the function figures and the line
+// counts alone (-fa, maybe with -s, in text or HTML): per file the line
+// counts, each function's name, parameters and sizes, the file's function
+// summary, and the project's function figures. The keyword counts but the
+// loops' and the class members' declarations are then read by the checks
+// at most, and only while a file's checks run (see the comment of the
+// definition).
+bool ShowsFunctionFiguresOnly(const GlobalData& G);
 
 // Clears the lexer's per-file state before the first line of a file (the
 // line-continuation flag carries over).

@@ -196,8 +196,15 @@ BraceKind BeginClass(GlobalData& G) {
       pos = close < header.size() ? close + 1 : close;
     }
   }
+  // A run that shows the line counts or the function figures alone keeps
+  // no class record and reads no class count or inheritance (see
+  // ShowsLineCountsOnly and ShowsFunctionFiguresOnly): the class's figures
+  // go to the unkept record without a look-up.
+  const bool classes_unread = G.lex.partial_figures && !G.lists.keep_classes;
   std::string inheritance =
-      CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
+      classes_unread
+          ? std::string()
+          : CleanInheritance(G, InheritancePart(G, pos < header.size() ? header.substr(pos) : ""));
 
   if (S.in_class) {
     // Deeper than the stack: the body is not tracked as a class, but the
@@ -241,7 +248,9 @@ BraceKind BeginClass(GlobalData& G) {
   // A nameless class or struct ("typedef struct { ... } Name;") gets its
   // record at its end, under the name that follows the closing brace.
   bool counted = c.name.empty();
-  if (!counted) {
+  if (!counted && classes_unread) {
+    c.class_record = &G.lists.unkept_class;
+  } else if (!counted) {
     c.class_record = FindClass(G, c.name);
     counted = c.class_record == nullptr && !G.lists.namespace_index.contains(c.name);
     if (counted) c.class_record = CreateClass(G, c.name);

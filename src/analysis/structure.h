@@ -58,11 +58,14 @@ inline void UpdateCollecting(GlobalData& G) {
   ScopeState& S = G.scope;
   // A run that shows the line counts alone reads no member declaration:
   // what such a declaration or a member's brace adds to its class's record
-  // no report of the run shows.
+  // no report of the run shows. One that shows the function figures alone
+  // reads them in a Java record and while the file's checks run (see
+  // ShowsFunctionFiguresOnly).
   S.collect_member = S.in_class && !G.func.in_body && !S.class_pending &&
                      S.brace_depth > 0 && S.brace_overflow == 0 &&
                      S.braces[S.brace_depth - 1] == BraceKind::kClass &&
-                     !G.lex.line_counts_only;
+                     (!G.lex.partial_figures ||
+                      (!G.lex.line_counts_only && (!G.checks.quiet || S.cls.record)));
   G.lex.collecting = S.class_pending || S.template_open || G.func.in_header ||
                      S.collect_member;
 }

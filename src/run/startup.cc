@@ -83,7 +83,9 @@ std::string LocateConfigFile(const GlobalData& G, const std::string& name) {
 //   functions wrote one only if it raised a notice.
 // The inheritance tree's notices and the user-defined notices are raised
 // whatever this decides. (What analysis a run that shows the line counts
-// alone leaves out is decided apart, by ShowsLineCountsOnly.)
+// alone leaves out is decided apart, by ShowsLineCountsOnly; what one that
+// shows the function figures alone leaves out, and what of it a file's
+// running checks keep, by ShowsFunctionFiguresOnly.)
 void DecideNoticeNeed(GlobalData& G) {
   const Switches& sw = G.sw;
   const bool every = sw.notices || sw.notice_collect || sw.notice_single_line ||

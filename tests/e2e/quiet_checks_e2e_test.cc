@@ -66,6 +66,7 @@ TEST(QuietChecks, LeaveEveryOtherCountAsItIs) {
   const auto with_need = [](NoticeNeed need) {
     return [need](GlobalData& G) {
       G.sw.functional = true;
+      G.sw.verbose = true;  // shows every count
       G.notices.need = need;
     };
   };
@@ -85,6 +86,32 @@ TEST(QuietChecks, LeaveEveryOtherCountAsItIs) {
   ZAV_SUMMED_COUNTERS(ZAV_EXPECT_SAME)
   ZAV_MAXIMUM_COUNTERS(ZAV_EXPECT_SAME)
 #undef ZAV_EXPECT_SAME
+}
+
+// Function analysis with quiet checks (after the first function) finds what
+// it shows: a member initialiser's "{1}" is passed over, the loop is taken
+// off the file's lLOC (10 lines, 2 of just "}" or "};", 9 ";" of which 2 in
+// the "for"), a Java record's compact constructor is a function. "new" is
+// counted while the checks run: without "delete", its notice (the file's
+// only one) makes a file without functions write the rule.
+TEST(QuietChecks, FunctionAnalysisFindsWhatItShowsAfterTheChecksEnd) {
+  TempDir dir;
+  dir.Write("box.cpp",
+            "struct Box {\n  int w() const { return w_; }\n  int w_{1};\n  int h_ = {2};\n"
+            "  int area() const {\n    int a = 0;\n    for (int i = 0; i < h_; ++i) a += w_;\n"
+            "    return a;\n  }\n};\n");
+  dir.Write("Point.java",
+            "record Point(int x, int y) {\n  int sum() {\n    return x + y;\n  }\n"
+            "  Point {\n    if (x < 0) throw new IllegalArgumentException();\n  }\n}\n");
+  dir.Write("pool.cpp", "/* A documented value,\n   kept apart. */\n\n"
+                        "int  *value  =  new  int ;   /* the value */\n\n/* done */\n");
+  EXPECT_EQ(RunZav({"-s", "-n", "pool.cpp"}, dir.path()).exit_code, 1);
+  const std::string out = RunZav({"-fa", "box.cpp", "Point.java", "pool.cpp"}, dir.path()).out;
+  EXPECT_TRUE(std::regex_search(out, std::regex("Function: area\n.*\n  LOC 5 +eLOC 5 +lLOC 4 ")));
+  EXPECT_TRUE(std::regex_search(out, std::regex("box.cpp[^~]*~~ Total File Summary ~~\n"
+                                                "  LOC 10 +eLOC 8 +lLOC 8 ")));
+  EXPECT_TRUE(std::regex_search(out, std::regex("Function: Point\n.*\n  LOC 3 +eLOC 3 +lLOC 1 ")));
+  EXPECT_TRUE(Has(FileBlock(out, "pool.cpp"), "  " + std::string(72, '-') + "\n"));
 }
 
 }  // namespace
