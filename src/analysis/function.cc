@@ -915,8 +915,10 @@ void EndFunction(GlobalData& G) {
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
   // The record is kept in G.func, and the parameter and template texts are
-  // lent to it and taken back (the name is copied: notices raised on the
-  // way name the function from G.func).
+  // handed to it in exchange for the record's earlier ones, which are then
+  // emptied: the two strings of each keep their room from function to
+  // function (the name is copied: notices raised on the way name the
+  // function from G.func).
   FunctionRecord& r = F.finished;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
@@ -992,13 +994,12 @@ void EndFunction(GlobalData& G) {
 
   if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
   WriteFunctionEnd(G, r);
-  F.parameters.swap(r.parameters);
-  F.template_text.swap(r.template_text);
 
   F.header_pending = false;
   F.in_body = false;
   F.name.clear();
   F.prefix.clear();
+  F.parameters.clear();
   F.template_text.clear();
   G.lex.conditional_directive = false;
   UpdateCollecting(G);
