@@ -915,15 +915,14 @@ void EndFunction(GlobalData& G) {
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
   // The record is kept in G.func, and the parameter and template texts are
-  // handed to it in exchange for the record's earlier ones, which are then
-  // emptied: the two strings of each keep their room from function to
-  // function (the name is copied: notices raised on the way name the
-  // function from G.func).
+  // moved to it (the record's earlier room goes to G.func, which empties it
+  // below, so both keep their room from function to function); the name is
+  // copied: notices raised on the way name the function from G.func.
   FunctionRecord& r = F.finished;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters.swap(F.parameters);
-  r.template_text.swap(F.template_text);
+  r.parameters = std::move(F.parameters);
+  r.template_text = std::move(F.template_text);
   if (G.current_entry != nullptr) {
     r.file_name.assign(G.current_entry->name);
   } else {
@@ -946,18 +945,12 @@ void EndFunction(GlobalData& G) {
   CheckFunctionEnd(G, r, figures);
   UpdateFileTotals(G.file, r);
 
-  // "::", "." and ":" in the name, in one pass.
-  bool qualified_cpp = false;
-  bool qualified_dot = false;
-  bool colon = false;
-  for (size_t k = 0; k < r.name.size(); ++k) {
-    const char c = r.name[k];
-    if (c == '.') qualified_dot = true;
-    if (c == ':') {
-      colon = true;
-      if (k + 1 < r.name.size() && r.name[k + 1] == ':') qualified_cpp = true;
-    }
-  }
+  // "::", "." and ":" in the name; most names hold none.
+  const std::string_view name = r.name;
+  const size_t first_colon = name.find(':');
+  const bool colon = first_colon != std::string_view::npos;
+  const bool qualified_cpp = colon && name.find("::", first_colon) != std::string_view::npos;
+  const bool qualified_dot = name.find('.') != std::string_view::npos;
   const bool plain = !qualified_dot && !colon;
   // A qualified name's namespace is looked for only where one may be found
   // and its figures are read.

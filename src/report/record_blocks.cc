@@ -7,6 +7,31 @@
 #include "base/text_util.h"
 
 namespace zav {
+namespace {
+
+// The text heading of a function in one piece of the stream's buffer, each
+// label copied by the stores for its length; false, with nothing written,
+// when the writers are silent or the buffer lacks the room.
+bool PutTextHeading(GlobalData& G, std::string_view name, std::string_view parameters,
+                    std::string_view template_text) {
+  constexpr std::string_view kFunction = "  Function: ";
+  constexpr std::string_view kParameters = "\n  Parameters: ";
+  constexpr std::string_view kTemplate = "\n  Template: ";
+  const bool has_template = !template_text.empty();
+  const size_t size = kFunction.size() + name.size() + kParameters.size() + parameters.size() +
+                      (has_template ? kTemplate.size() + template_text.size() : 0) + 1;
+  char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, size);
+  if (at == nullptr) return false;
+  at = CopyPiece(CopyPiece(at, kFunction), name);
+  at = CopyPiece(CopyPiece(at, kParameters), parameters);
+  if (has_template) at = CopyPiece(CopyPiece(at, kTemplate), template_text);
+  *at++ = '\n';
+  StreamCommit(G.report.out, at);
+  return true;
+}
+
+}  // namespace
+
 void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
   WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
   if (G.sw.function_points) {
@@ -25,6 +50,7 @@ void WriteFunctionHeading(GlobalData& G, std::string_view name, std::string_view
   const bool has_template = !template_text.empty();
   switch (Fmt(G)) {
     case ReportFormat::kText:
+      if (PutTextHeading(G, name, parameters, template_text)) break;
       PutJoined(G, {"  Function: ", name, "\n  Parameters: ", parameters, "\n"});
       if (has_template) PutJoined(G, {"  Template: ", template_text, "\n"});
       break;
