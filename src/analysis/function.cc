@@ -928,6 +928,9 @@ void EndFunction(GlobalData& G) {
   } else {
     r.file_name.clear();
   }
+  // The record's texts are looked up in the run-wide list's store when it
+  // is kept, at the end: their places are asked for now.
+  const FunctionList::TextHashes hashes = G.lists.functions.Prefetch(r);
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -985,8 +988,10 @@ void EndFunction(GlobalData& G) {
     }
   }
 
-  if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
+  const bool taken = TakeMachineFunction(G, r);
+  if (!taken) G.lists.functions.PrefetchTexts(hashes);
   WriteFunctionEnd(G, r);
+  if (!taken) G.lists.functions.push_back(r, hashes);
 
   F.header_pending = false;
   F.in_body = false;

@@ -225,11 +225,7 @@ void AnnounceFunctionBegin(GlobalData& G) {
   if (Html(G)) {
     // HTML bolds "Parameters:" and "Template:" with their colons, as the
     // function block's heading does.
-    FunctionRecord heading;
-    heading.name = F.name;
-    heading.parameters = F.parameters;
-    heading.template_text = F.template_text;
-    WriteFunctionHeading(G, heading);
+    WriteFunctionHeading(G, F.name, F.parameters, F.template_text);
     return;
   }
   WriteLabelledName(G, "Function", F.name, kColorFunction);
