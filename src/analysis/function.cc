@@ -617,7 +617,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
   }
   // Line breaks and tabs read as blanks; no blank after "(" or before ")",
   // none doubled, none at the end.
-  out.resize(t.size());  // room for every character; cut to size below
+  if (out.size() < t.size()) out.resize(t.size());  // room for every character
   char* const begin = out.data();
   char* o = begin;
   auto put = [&](char c) {
@@ -626,10 +626,12 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     if (c == ')' && o != begin && o[-1] == ' ') --o;
     *o++ = c;
   };
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   // The first group is written while the ")" that closes it is looked for.
   // Most characters are no blank and no parenthesis (all are above ")"):
   // they are copied a run at a time (the output never runs ahead of the
-  // input).
+  // input). A run of blanks (a header's line breaks and indentation) is
+  // written as the one blank it comes to.
   int depth = 0;
   size_t close = std::string_view::npos;
   const char* in = t.data();
@@ -638,6 +640,11 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     CopyRunAbove(in, end, o, ')');
     if (in == end) break;
     const char c = *in++;
+    if (blank(c)) {
+      while (in != end && blank(*in)) ++in;
+      put(' ');
+      continue;
+    }
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {
@@ -654,9 +661,20 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     }
   } else {
     // After the group, the text up to a "{" or an initialiser list's ":",
-    // written as it is passed.
+    // written as it is passed; characters that are none of these, no blank
+    // and no ")" are copied as they stand.
+    static constexpr std::array<bool, 256> kPlain = [] {
+      std::array<bool, 256> plain{};
+      plain.fill(true);
+      for (const unsigned char c : {'{', ':', ')', ' ', '\t', '\r', '\n'}) plain[c] = false;
+      return plain;
+    }();
     for (size_t j = close + 1; j < t.size(); ++j) {
       const char c = t[j];
+      if (kPlain[static_cast<unsigned char>(c)]) {
+        *o++ = c;
+        continue;
+      }
       if (c == '{') break;
       if (c == ':' && !is_operator && (j + 1 >= t.size() || t[j + 1] != ':') &&
           t[j - 1] != ':') {
