@@ -58,15 +58,18 @@ using NamespaceRecord = MetricRecord;
 // list's TextStore (the file name is shared by all of a file's records) and
 // only the figures a function has are kept; the other MetricRecord fields
 // are always zero or empty for a function.
+//
+// No member has a default: the list's chunks are allocated without being
+// filled, and FunctionList::push_back sets every member.
 struct StoredFunction {
-  const char* name = nullptr;
-  const char* parameters = nullptr;
-  const char* template_text = nullptr;
-  const char* file_name = nullptr;
-  int32_t line = 0, last_line = 0;
-  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
-  int32_t params = 0, returns = 0, interface_complexity = 0;
-  int32_t cyclomatic = 0, functional_complexity = 0;
+  const char* name;
+  const char* parameters;
+  const char* template_text;
+  const char* file_name;
+  int32_t line, last_line;
+  int32_t loc, eloc, lloc, comments, blanks, lines;
+  int32_t params, returns, interface_complexity;
+  int32_t cyclomatic, functional_complexity;
 };
 static_assert(sizeof(StoredFunction) <= 128, "a kept function record stays small");
 

@@ -122,7 +122,7 @@ void FunctionList::push_back(const MetricRecord& r) {
 
 void FunctionList::push_back(const MetricRecord& r, const TextHashes& hashes) {
   if (count_ == chunks_.size() * kFunctionsPerChunk) {
-    chunks_.push_back(std::make_unique<StoredFunction[]>(kFunctionsPerChunk));
+    chunks_.push_back(std::make_unique_for_overwrite<StoredFunction[]>(kFunctionsPerChunk));
   }
   StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
   ++count_;

@@ -1,5 +1,6 @@
 // "Project Functional Metrics": every function of the run with its block,
 // then the functional analysis (totals, averages, maxima and minima).
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -107,10 +108,13 @@ void WriteListedFunction(GlobalData& G, int group, const StoredFunction& f) {
 // function has, as AddToStats adds them from the full record (the class
 // and namespace measures stay 0, as they are for every function).
 void AddFunction(const GlobalData& G, int group, const StoredFunction& f, RecordStats& s) {
-  const int first = s.count == 0 ? 1 : 0;
+  // TrackMinMax's extremes without its branches: the minimum is the first
+  // value or the lower one, never below 0; the maximum starts at 0.
+  const bool first = s.count == 0;
   auto add = [&](int measure, int value) {
     s.sum[measure] += value;
-    TrackMinMax(value, s.min[measure], s.max[measure], first);
+    s.min[measure] = std::max(first ? value : std::min(s.min[measure], value), 0);
+    s.max[measure] = std::max(s.max[measure], value);
   };
   add(kRmLoc, f.loc);
   add(kRmEloc, f.eloc);
