@@ -58,15 +58,18 @@ using NamespaceRecord = MetricRecord;
 // list's TextStore (the file name is shared by all of a file's records) and
 // only the figures a function has are kept; the other MetricRecord fields
 // are always zero or empty for a function.
+//
+// No member has a default: the list's chunks are allocated without being
+// filled, and FunctionList::push_back sets every member.
 struct StoredFunction {
-  const char* name = nullptr;
-  const char* parameters = nullptr;
-  const char* template_text = nullptr;
-  const char* file_name = nullptr;
-  int32_t line = 0, last_line = 0;
-  int32_t loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
-  int32_t params = 0, returns = 0, interface_complexity = 0;
-  int32_t cyclomatic = 0, functional_complexity = 0;
+  const char* name;
+  const char* parameters;
+  const char* template_text;
+  const char* file_name;
+  int32_t line, last_line;
+  int32_t loc, eloc, lloc, comments, blanks, lines;
+  int32_t params, returns, interface_complexity;
+  int32_t cyclomatic, functional_complexity;
 };
 static_assert(sizeof(StoredFunction) <= 128, "a kept function record stays small");
 
@@ -105,6 +108,19 @@ class FunctionList {
   };
 
   void push_back(const MetricRecord& r);
+  // A record's texts are interned when it is added, and a run-wide store
+  // outgrows the cache. Prefetch() gives the hashes of a record's texts and
+  // asks for their slots in the store; PrefetchTexts(), some work later,
+  // asks for the stored texts those slots hold; push_back(r, hashes), some
+  // work after that, finds both in the cache. `template_text` is 0 for an
+  // empty template text.
+  struct TextHashes {
+    size_t name = 0, parameters = 0, template_text = 0;
+  };
+  TextHashes Prefetch(const MetricRecord& r) const;
+  void PrefetchTexts(const TextHashes& hashes) const;
+  // push_back with the hashes Prefetch() gave for r's texts.
+  void push_back(const MetricRecord& r, const TextHashes& hashes);
   size_t size() const { return first_ + count_; }
   bool empty() const { return size() == 0; }
   const StoredFunction& Stored(size_t i) const;

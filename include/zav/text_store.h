@@ -27,7 +27,26 @@ class TextStore {
  public:
   // The stored copy of `text`: equal texts give the same pointer. The empty
   // text is a shared static one and takes no room.
-  const char* Intern(std::string_view text);
+  const char* Intern(std::string_view text) { return Intern(text, HashOf(text)); }
+  // The same with the text's HashOf() given.
+  const char* Intern(std::string_view text, size_t hash);
+
+  // The hash a text is filed under.
+  static size_t HashOf(std::string_view text);
+
+  // A run-wide table outgrows the cache, and a lookup waits first for its
+  // slot, then (when the text is there) for the stored text. A caller that
+  // knows its texts some work ahead of interning them asks for the slot
+  // with Prefetch() and, some work later, for the text the slot holds with
+  // PrefetchText(), so that Intern() finds both in the cache.
+  void Prefetch(size_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  }
+  void PrefetchText(size_t hash) const {
+    if (slots_.empty()) return;
+    const Slot& slot = slots_[hash & (slots_.size() - 1)];
+    if (slot.hash == hash && slot.text != nullptr) __builtin_prefetch(slot.text - sizeof(uint32_t));
+  }
 
   // The text a pointer from Intern() stands for.
   static std::string_view View(const char* stored) {
@@ -45,7 +64,6 @@ class TextStore {
  private:
   const char* Append(std::string_view text);
   void Rehash(size_t slot_count);
-  static size_t HashOf(std::string_view text);
 
   std::vector<std::unique_ptr<char[]>> blocks_;
   size_t used_ = 0;      // bytes taken in blocks_.back()

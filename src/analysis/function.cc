@@ -617,7 +617,7 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
   }
   // Line breaks and tabs read as blanks; no blank after "(" or before ")",
   // none doubled, none at the end.
-  out.resize(t.size());  // room for every character; cut to size below
+  if (out.size() < t.size()) out.resize(t.size());  // room for every character
   char* const begin = out.data();
   char* o = begin;
   auto put = [&](char c) {
@@ -626,10 +626,12 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     if (c == ')' && o != begin && o[-1] == ' ') --o;
     *o++ = c;
   };
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   // The first group is written while the ")" that closes it is looked for.
   // Most characters are no blank and no parenthesis (all are above ")"):
   // they are copied a run at a time (the output never runs ahead of the
-  // input).
+  // input). A run of blanks (a header's line breaks and indentation) is
+  // written as the one blank it comes to.
   int depth = 0;
   size_t close = std::string_view::npos;
   const char* in = t.data();
@@ -638,6 +640,11 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     CopyRunAbove(in, end, o, ')');
     if (in == end) break;
     const char c = *in++;
+    if (blank(c)) {
+      while (in != end && blank(*in)) ++in;
+      put(' ');
+      continue;
+    }
     put(c);
     if (c == '(') ++depth;
     if (c == ')' && --depth == 0) {
@@ -654,9 +661,20 @@ void NormaliseParametersInto(std::string_view t, bool is_operator, bool non_ansi
     }
   } else {
     // After the group, the text up to a "{" or an initialiser list's ":",
-    // written as it is passed.
+    // written as it is passed; characters that are none of these, no blank
+    // and no ")" are copied as they stand.
+    static constexpr std::array<bool, 256> kPlain = [] {
+      std::array<bool, 256> plain{};
+      plain.fill(true);
+      for (const unsigned char c : {'{', ':', ')', ' ', '\t', '\r', '\n'}) plain[c] = false;
+      return plain;
+    }();
     for (size_t j = close + 1; j < t.size(); ++j) {
       const char c = t[j];
+      if (kPlain[static_cast<unsigned char>(c)]) {
+        *o++ = c;
+        continue;
+      }
       if (c == '{') break;
       if (c == ':' && !is_operator && (j + 1 >= t.size() || t[j + 1] != ':') &&
           t[j - 1] != ':') {
@@ -915,18 +933,22 @@ void EndFunction(GlobalData& G) {
   ScopeState& S = G.scope;
   const FileMetrics& f = G.file;
   // The record is kept in G.func, and the parameter and template texts are
-  // lent to it and taken back (the name is copied: notices raised on the
-  // way name the function from G.func).
+  // moved to it (the record's earlier room goes to G.func, which empties it
+  // below, so both keep their room from function to function); the name is
+  // copied: notices raised on the way name the function from G.func.
   FunctionRecord& r = F.finished;
   r.kind = RecordKind::kFunction;
   r.name = F.name;
-  r.parameters.swap(F.parameters);
-  r.template_text.swap(F.template_text);
+  r.parameters = std::move(F.parameters);
+  r.template_text = std::move(F.template_text);
   if (G.current_entry != nullptr) {
     r.file_name.assign(G.current_entry->name);
   } else {
     r.file_name.clear();
   }
+  // The record's texts are looked up in the run-wide list's store when it
+  // is kept, at the end: their places are asked for now.
+  const FunctionList::TextHashes hashes = G.lists.functions.Prefetch(r);
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -944,18 +966,12 @@ void EndFunction(GlobalData& G) {
   CheckFunctionEnd(G, r, figures);
   UpdateFileTotals(G.file, r);
 
-  // "::", "." and ":" in the name, in one pass.
-  bool qualified_cpp = false;
-  bool qualified_dot = false;
-  bool colon = false;
-  for (size_t k = 0; k < r.name.size(); ++k) {
-    const char c = r.name[k];
-    if (c == '.') qualified_dot = true;
-    if (c == ':') {
-      colon = true;
-      if (k + 1 < r.name.size() && r.name[k + 1] == ':') qualified_cpp = true;
-    }
-  }
+  // "::", "." and ":" in the name; most names hold none.
+  const std::string_view name = r.name;
+  const size_t first_colon = name.find(':');
+  const bool colon = first_colon != std::string_view::npos;
+  const bool qualified_cpp = colon && name.find("::", first_colon) != std::string_view::npos;
+  const bool qualified_dot = name.find('.') != std::string_view::npos;
   const bool plain = !qualified_dot && !colon;
   // A qualified name's namespace is looked for only where one may be found
   // and its figures are read.
@@ -990,15 +1006,16 @@ void EndFunction(GlobalData& G) {
     }
   }
 
-  if (!TakeMachineFunction(G, r)) G.lists.functions.push_back(r);
+  const bool taken = TakeMachineFunction(G, r);
+  if (!taken) G.lists.functions.PrefetchTexts(hashes);
   WriteFunctionEnd(G, r);
-  F.parameters.swap(r.parameters);
-  F.template_text.swap(r.template_text);
+  if (!taken) G.lists.functions.push_back(r, hashes);
 
   F.header_pending = false;
   F.in_body = false;
   F.name.clear();
   F.prefix.clear();
+  F.parameters.clear();
   F.template_text.clear();
   G.lex.conditional_directive = false;
   UpdateCollecting(G);

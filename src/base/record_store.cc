@@ -20,9 +20,8 @@ alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
 
 size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
 
-const char* TextStore::Intern(std::string_view text) {
+const char* TextStore::Intern(std::string_view text, size_t hash) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);
-  const size_t hash = HashOf(text);
   if ((count_ + 1) * 2 > slots_.size()) {
     Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
   }
@@ -94,15 +93,42 @@ void TextStore::Clear() {
   used_ = 0;
 }
 
+FunctionList::TextHashes FunctionList::Prefetch(const MetricRecord& r) const {
+  TextHashes h;
+  h.name = TextStore::HashOf(r.name);
+  h.parameters = TextStore::HashOf(r.parameters);
+  texts_.Prefetch(h.name);
+  texts_.Prefetch(h.parameters);
+  if (!r.template_text.empty()) {
+    h.template_text = TextStore::HashOf(r.template_text);
+    texts_.Prefetch(h.template_text);
+  }
+  return h;
+}
+
+void FunctionList::PrefetchTexts(const TextHashes& h) const {
+  texts_.PrefetchText(h.name);
+  texts_.PrefetchText(h.parameters);
+  if (h.template_text != 0) texts_.PrefetchText(h.template_text);
+}
+
 void FunctionList::push_back(const MetricRecord& r) {
+  TextHashes h;
+  h.name = TextStore::HashOf(r.name);
+  h.parameters = TextStore::HashOf(r.parameters);
+  h.template_text = TextStore::HashOf(r.template_text);
+  push_back(r, h);
+}
+
+void FunctionList::push_back(const MetricRecord& r, const TextHashes& hashes) {
   if (count_ == chunks_.size() * kFunctionsPerChunk) {
-    chunks_.push_back(std::make_unique<StoredFunction[]>(kFunctionsPerChunk));
+    chunks_.push_back(std::make_unique_for_overwrite<StoredFunction[]>(kFunctionsPerChunk));
   }
   StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
   ++count_;
-  s.name = texts_.Intern(r.name);
-  s.parameters = texts_.Intern(r.parameters);
-  s.template_text = texts_.Intern(r.template_text);
+  s.name = texts_.Intern(r.name, hashes.name);
+  s.parameters = texts_.Intern(r.parameters, hashes.parameters);
+  s.template_text = texts_.Intern(r.template_text, hashes.template_text);
   // A file's records come one after the other: its name is looked up once.
   if (file_ == nullptr || TextStore::View(file_) != r.file_name) {
     file_ = texts_.Intern(r.file_name);

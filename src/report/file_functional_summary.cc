@@ -1,6 +1,7 @@
 // "File Functional Summary": totals, maxima and averages of a file's
 // functions, from the function totals the analyser keeps in G.file.
 #include <string>
+#include <string_view>
 
 #include "report/file_reports.h"
 #include "base/complexity.h"
@@ -53,70 +54,83 @@ FunctionFigures Figures(const GlobalData& G) {
   return x;
 }
 
-// The label as the report shows it: HTML bolds it.
-LineBuilder& PutLabel(LineBuilder& line, const GlobalData& G, const char* label) {
-  if (Fmt(G) != ReportFormat::kHtml) return line.Text(label);
-  return line.Text(Label(G, label));
-}
+// The lines of the text and HTML form, each built whole and then written.
+class PairLines {
+ public:
+  explicit PairLines(GlobalData& G) : G_(G), html_(Fmt(G) == ReportFormat::kHtml) {}
 
-// Left item of a two-column line: the label and "%10d".
-void Left(GlobalData& G, const char* label, int value) {
-  LineBuilder line;
-  PutLabel(line, G, label).Right(value, 10);
-  PutText(G, line.View());
-}
+  // An item on the left of a line: the label and "%10d".
+  PairLines& Left(std::string_view label, int value) {
+    PutLabel(label).Right(value, 10);
+    return *this;
+  }
+  // An item closing its line: the label and "%10d\n".
+  void Right(std::string_view label, int value) {
+    PutLabel(label).Right(value, 10).Text("\n");
+    Flush();
+  }
+  // An item closing its line: the label and "%10.<precision>f\n".
+  void RightFixed(std::string_view label, double value, int precision) {
+    PutLabel(label).Fixed(value, 10, precision).Text("\n");
+    Flush();
+  }
+  // Closes a line of one item.
+  void End() {
+    line_.Text("\n");
+    Flush();
+  }
+  void Separator() {
+    line_.Text("         ------     -----     -----     ------     ------     -----       \n");
+    Flush();
+  }
 
-// Right item, closing the line: the label and "%10d\n".
-void Right(GlobalData& G, const char* label, int value) {
-  LineBuilder line;
-  PutLabel(line, G, label).Right(value, 10).Text("\n");
-  PutText(G, line.View());
-}
+ private:
+  // The label as the report shows it: HTML bolds it.
+  LineBuilder& PutLabel(std::string_view label) {
+    return html_ ? line_.Text(Label(G_, label)) : line_.Text(label);
+  }
+  void Flush() {
+    PutText(G_, line_.View());
+    line_.Clear();
+  }
 
-// Right item, closing the line: the label and "%10.<precision>f\n".
-void RightFixed(GlobalData& G, const char* label, double value, int precision) {
-  LineBuilder line;
-  PutLabel(line, G, label).Fixed(value, 10, precision).Text("\n");
-  PutText(G, line.View());
-}
-
-void Separator(GlobalData& G) {
-  Print(G, "  %s\n",
-        "       ------     -----     -----     ------     ------     -----       ");
-}
+  GlobalData& G_;
+  const bool html_;
+  LineBuilder line_;
+};
 
 void WriteTextForm(GlobalData& G, const FunctionFigures& x) {
-  Left(G, "  File Function Count....: ", x.count);
-  PutText(G, "\n");
-  Left(G, "  Total Function LOC.....: ", x.loc);
-  RightFixed(G, "  Total Function Pts LOC : ", x.fp_loc, 1);
-  Left(G, "  Total Function eLOC....: ", x.eloc);
-  RightFixed(G, "  Total Function Pts eLOC: ", x.fp_eloc, 1);
-  Left(G, "  Total Function lLOC....: ", x.lloc);
-  RightFixed(G, "  Total Function Pts lLOC: ", x.fp_lloc, 1);
-  Left(G, "  Total Function Params .: ", x.params);
-  Right(G, "  Total Function Return .: ", x.returns);
-  Left(G, "  Total Cyclo Complexity : ", x.cyclomatic);
-  Right(G, "  Total Function Complex.: ", x.total);
-  Separator(G);
-  Left(G, "  Max Function LOC ......: ", x.max_loc);
-  RightFixed(G, "  Average Function LOC ..: ", x.Avg(x.loc), 2);
-  Left(G, "  Max Function eLOC .....: ", x.max_eloc);
-  RightFixed(G, "  Average Function eLOC .: ", x.Avg(x.eloc), 2);
-  Left(G, "  Max Function lLOC .....: ", x.max_lloc);
-  RightFixed(G, "  Average Function lLOC .: ", x.Avg(x.lloc), 2);
+  PairLines out(G);
+  out.Left("  File Function Count....: ", x.count).End();
+  out.Left("  Total Function LOC.....: ", x.loc);
+  out.RightFixed("  Total Function Pts LOC : ", x.fp_loc, 1);
+  out.Left("  Total Function eLOC....: ", x.eloc);
+  out.RightFixed("  Total Function Pts eLOC: ", x.fp_eloc, 1);
+  out.Left("  Total Function lLOC....: ", x.lloc);
+  out.RightFixed("  Total Function Pts lLOC: ", x.fp_lloc, 1);
+  out.Left("  Total Function Params .: ", x.params);
+  out.Right("  Total Function Return .: ", x.returns);
+  out.Left("  Total Cyclo Complexity : ", x.cyclomatic);
+  out.Right("  Total Function Complex.: ", x.total);
+  out.Separator();
+  out.Left("  Max Function LOC ......: ", x.max_loc);
+  out.RightFixed("  Average Function LOC ..: ", x.Avg(x.loc), 2);
+  out.Left("  Max Function eLOC .....: ", x.max_eloc);
+  out.RightFixed("  Average Function eLOC .: ", x.Avg(x.eloc), 2);
+  out.Left("  Max Function lLOC .....: ", x.max_lloc);
+  out.RightFixed("  Average Function lLOC .: ", x.Avg(x.lloc), 2);
   if (!G.sw.complexity) return;
-  Separator(G);
-  Left(G, "  Max Function Parameters: ", x.max_params);
-  RightFixed(G, "  Avg Function Parameters: ", x.Avg(x.params), 2);
-  Left(G, "  Max Function Returns ..: ", x.max_returns);
-  RightFixed(G, "  Avg Function Returns ..: ", x.Avg(x.returns), 2);
-  Left(G, "  Max Interface Complex. : ", x.max_interface);
-  RightFixed(G, "  Avg Interface Complex. : ", x.Avg(x.interface), 2);
-  Left(G, "  Max Cyclomatic Complex.: ", x.max_cyclomatic);
-  RightFixed(G, "  Avg Cyclomatic Complex.: ", x.Avg(x.cyclomatic), 2);
-  Left(G, "  Max Total Complexity ..: ", x.max_total);
-  RightFixed(G, "  Avg Total Complexity ..: ", x.Avg(x.total), 2);
+  out.Separator();
+  out.Left("  Max Function Parameters: ", x.max_params);
+  out.RightFixed("  Avg Function Parameters: ", x.Avg(x.params), 2);
+  out.Left("  Max Function Returns ..: ", x.max_returns);
+  out.RightFixed("  Avg Function Returns ..: ", x.Avg(x.returns), 2);
+  out.Left("  Max Interface Complex. : ", x.max_interface);
+  out.RightFixed("  Avg Interface Complex. : ", x.Avg(x.interface), 2);
+  out.Left("  Max Cyclomatic Complex.: ", x.max_cyclomatic);
+  out.RightFixed("  Avg Cyclomatic Complex.: ", x.Avg(x.cyclomatic), 2);
+  out.Left("  Max Total Complexity ..: ", x.max_total);
+  out.RightFixed("  Avg Total Complexity ..: ", x.Avg(x.total), 2);
 }
 
 void WriteCsvForm(GlobalData& G, const FunctionFigures& x) {

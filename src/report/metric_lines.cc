@@ -1,5 +1,6 @@
 #include "report/metric_lines.h"
 
+#include <cstring>
 #include <string>
 
 #include "base/complexity.h"
@@ -67,10 +68,66 @@ void WriteVisibilityLine(GlobalData& G, const char* title, const char* xml,
   }
 }
 
+// A figure of a fixed-layout line: its field's place and width, and
+// whether the figure stands at the field's start ("%-<width>ld") or end.
+struct FixedField {
+  uint8_t at;
+  uint8_t width;
+  bool left;
+};
+
+// Writes a text line whose labels and blanks are `layout` and whose figures
+// fill its fields, straight into the stream's buffer. False, with nothing
+// written, when a figure is negative or wider than its field (the field
+// would grow and move the rest of the line), when the writers are silent
+// or when the buffer lacks the room: the caller then builds the line.
+template <size_t N, size_t M>
+[[gnu::always_inline]] inline bool PutFixedLine(GlobalData& G, const char (&layout)[N],
+                                                const FixedField (&fields)[M],
+                                                const int64_t (&values)[M]) {
+  static constexpr int64_t kLimits[] = {1, 10, 100, 1000, 10000, 100000, 1000000,
+                                        10000000, 100000000};
+  bool fit = true;
+#pragma GCC unroll 8
+  for (size_t k = 0; k < M; ++k) {
+    fit &= static_cast<uint64_t>(values[k]) < static_cast<uint64_t>(kLimits[fields[k].width]);
+  }
+  if (!fit || G.report.machine.silent) return false;
+  char* const at = StreamRoom(G.report.out, N - 1);
+  if (at == nullptr) return false;
+  std::memcpy(at, layout, N - 1);
+#pragma GCC unroll 8
+  for (size_t k = 0; k < M; ++k) {
+    char* const field = at + fields[k].at;
+    if (fields[k].left) {
+      PutDecimal(field, values[k]);
+    } else {
+      // The digits from the last, leftwards from the field's end.
+      char* p = field + fields[k].width;
+      uint64_t u = static_cast<uint64_t>(values[k]);
+      do {
+        *--p = static_cast<char>('0' + u % 10);
+        u /= 10;
+      } while (u != 0);
+    }
+  }
+  StreamCommit(G.report.out, at + N - 1);
+  return true;
+}
+
 }  // namespace
 
 void WriteLocLine(GlobalData& G, int64_t loc, int64_t eloc, int64_t lloc, int64_t comments,
                   int64_t lines) {
+  if (Fmt(G) == ReportFormat::kText) {
+    // Most lines: every figure fits its field (a negative one, shown as 0,
+    // does not, and takes the way below).
+    static constexpr char kLayout[] =
+        "  LOC          eLOC          lLOC          Comment          Lines         \n";
+    static constexpr FixedField kFields[] = {
+        {6, 7, true}, {20, 7, true}, {34, 7, true}, {51, 7, true}, {66, 8, false}};
+    if (PutFixedLine(G, kLayout, kFields, {loc, eloc, lloc, comments, lines})) return;
+  }
   loc = NotNegative(loc);
   eloc = NotNegative(eloc);
   lloc = NotNegative(lloc);
@@ -115,6 +172,11 @@ void WriteComplexityLine(GlobalData& G, int params, int returns,
   const int total = TotalComplexity(params, returns, cyclomatic);
   switch (Fmt(G)) {
     case ReportFormat::kText: {
+      static constexpr char kLayout[] =
+          "  Complexity   Param         Return        Cyclo Vg         Total         \n";
+      static constexpr FixedField kFields[] = {
+          {21, 7, true}, {36, 6, true}, {52, 7, true}, {66, 8, false}};
+      if (PutFixedLine(G, kLayout, kFields, {params, returns, cyclomatic, total})) break;
       LineBuilder line;
       line.Text("  Complexity   Param ").Left(params, 7).Text(" Return ").Left(returns, 6);
       line.Text(" Cyclo Vg ").Left(cyclomatic, 7).Text(" Total ").Right(total, 8).Text("\n");

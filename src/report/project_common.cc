@@ -108,7 +108,7 @@ FileGroups::FileGroups(const GlobalData& G) {
   }
 }
 
-int FileGroups::Of(const std::string& file_name) const {
+int FileGroups::Of(std::string_view file_name) const {
   // The records of one file follow each other: its group is looked up once.
   if (last_group_ >= 0 && file_name == last_name_) return last_group_;
   auto it = groups_.find(file_name);

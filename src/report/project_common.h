@@ -65,7 +65,7 @@ int GroupOfKind(int kind);
 class FileGroups {
  public:
   explicit FileGroups(const GlobalData& G);
-  int Of(const std::string& file_name) const;
+  int Of(std::string_view file_name) const;
 
  private:
   // Keyed by views of the file set's names, which stay put while the

@@ -1,5 +1,7 @@
 // "Project Functional Metrics": every function of the run with its block,
 // then the functional analysis (totals, averages, maxima and minima).
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "report/framework.h"
@@ -36,53 +38,99 @@ constexpr FunctionColumn kColumns[] = {
     {"Lines", "lines", kRmLines},
 };
 
-void WriteHeading(GlobalData& G, const FunctionRecord& f) {
-  const bool has_template = !f.template_text.empty();
+// The texts of a kept function, read in place.
+struct StoredTexts {
+  explicit StoredTexts(const StoredFunction& f)
+      : name(TextStore::View(f.name)),
+        parameters(TextStore::View(f.parameters)),
+        template_text(TextStore::View(f.template_text)),
+        file_name(TextStore::View(f.file_name)) {}
+  std::string_view name, parameters, template_text, file_name;
+};
+
+void WriteHeading(GlobalData& G, const StoredFunction& f, const StoredTexts& t) {
+  const bool has_template = !t.template_text.empty();
   switch (Fmt(G)) {
     case ReportFormat::kHtml:
       Print(G,
             "  <b>Function</b>: <b><a href=\"%s\" target=\"_blank\"><font "
             "color=\"%s\">%s</font></a></b>\n",
-            HtmlText(MakeFileLink(G, f.file_name)).c_str(),
-            Color(G, kColorFunction), HtmlEscape(f.name).c_str());
+            HtmlText(MakeFileLink(G, t.file_name)).c_str(),
+            Color(G, kColorFunction), HtmlEscape(t.name).c_str());
       Print(G, "  <b>Parameters:</b> <b><font color=\"%s\">%s</font></b>\n",
-            Color(G, kColorFunctionParam), HtmlEscape(f.parameters).c_str());
+            Color(G, kColorFunctionParam), HtmlEscape(t.parameters).c_str());
       if (has_template) {
         Print(G, "  <b>Template:</b> <b><font color=\"%s\">%s</font></b>\n",
-              Color(G, kColorTemplate), HtmlEscape(f.template_text).c_str());
+              Color(G, kColorTemplate), HtmlEscape(t.template_text).c_str());
       }
       break;
     case ReportFormat::kXml:
-      Print(G, "<function>\n<name>%s</name>\n", XmlEscape(f.name).c_str());
-      Print(G, "<parameters>%s</parameters>\n", XmlEscape(f.parameters).c_str());
+      Print(G, "<function>\n<name>%s</name>\n", XmlEscape(t.name).c_str());
+      Print(G, "<parameters>%s</parameters>\n", XmlEscape(t.parameters).c_str());
       Print(G, "<file>%s</file>\n<line>%d</line>\n",
-            XmlEscape(f.file_name).c_str(), f.line);
+            XmlEscape(t.file_name).c_str(), f.line);
       if (has_template) {
-        Print(G, "<template>%s</template>\n", XmlEscape(f.template_text).c_str());
+        Print(G, "<template>%s</template>\n", XmlEscape(t.template_text).c_str());
       }
       break;
     default:
-      WriteFunctionHeading(G, f);
+      WriteFunctionHeading(G, t.name, t.parameters, t.template_text);
       break;
   }
 }
 
-void WriteListedFunction(GlobalData& G, const FileGroups& groups,
-                         const FunctionRecord& f) {
+// One function of the list; `group` is the language group of its file.
+void WriteListedFunction(GlobalData& G, int group, const StoredFunction& f) {
+  const StoredTexts t(f);
   if (Fmt(G) == ReportFormat::kCsv) {
+    const double comments_per_eloc =
+        f.eloc == 0 ? 0.0 : static_cast<double>(f.comments) / f.eloc;
     Print(G, "Function,%s,%s,%d,%d,%d,%d,%.2f,%d,%d,%d,%d,%d,%d\n",
-          CsvField(f.name).c_str(), CsvField(f.parameters).c_str(), f.loc,
+          CsvField(t.name).c_str(), CsvField(t.parameters).c_str(), f.loc,
           f.eloc, f.lloc,
-          f.comments, f.CommentsPerEloc(), f.lines, f.params, f.returns,
+          f.comments, comments_per_eloc, f.lines, f.params, f.returns,
           InterfaceComplexity(f.params, f.returns), f.cyclomatic,
           TotalComplexity(f.params, f.returns, f.cyclomatic));
     return;
   }
-  WriteHeading(G, f);
+  WriteHeading(G, f, t);
   if (G.sw.complexity) WriteComplexityLine(G, f.params, f.returns, f.cyclomatic);
   WriteLocLine(G, f.loc, f.eloc, f.lloc, f.comments, f.lines);
-  WriteRecordFunctionPoints(G, groups, f);
+  if (G.sw.function_points) {
+    WriteFunctionPointLine(G, GroupFunctionPoints(G, group, kMeasureLoc, f.loc),
+                           GroupFunctionPoints(G, group, kMeasureEloc, f.eloc),
+                           GroupFunctionPoints(G, group, kMeasureLloc, f.lloc));
+  }
   PutText(G, Fmt(G) == ReportFormat::kXml ? "</function>\n" : "\n");
+}
+
+// Adds a kept function to the statistics of the list: the measures a
+// function has, as AddToStats adds them from the full record (the class
+// and namespace measures stay 0, as they are for every function).
+void AddFunction(const GlobalData& G, int group, const StoredFunction& f, RecordStats& s) {
+  // TrackMinMax's extremes without its branches: the minimum is the first
+  // value or the lower one, never below 0; the maximum starts at 0.
+  const bool first = s.count == 0;
+  auto add = [&](int measure, int value) {
+    s.sum[measure] += value;
+    s.min[measure] = std::max(first ? value : std::min(s.min[measure], value), 0);
+    s.max[measure] = std::max(s.max[measure], value);
+  };
+  add(kRmLoc, f.loc);
+  add(kRmEloc, f.eloc);
+  add(kRmLloc, f.lloc);
+  add(kRmComments, f.comments);
+  add(kRmBlanks, f.blanks);
+  add(kRmLines, f.lines);
+  add(kRmParams, f.params);
+  add(kRmReturns, f.returns);
+  add(kRmInterface, InterfaceComplexity(f.params, f.returns));
+  add(kRmCyclomatic, f.cyclomatic);
+  add(kRmComplexity, TotalComplexity(f.params, f.returns, f.cyclomatic));
+  s.fp_loc += GroupFunctionPoints(G, group, kMeasureLoc, f.loc);
+  s.fp_eloc += GroupFunctionPoints(G, group, kMeasureEloc, f.eloc);
+  s.fp_lloc += GroupFunctionPoints(G, group, kMeasureLloc, f.lloc);
+  ++s.count;
 }
 
 std::vector<PairItem> TotalItems(const RecordStats& s) {
@@ -210,7 +258,7 @@ void WriteXmlAnalysis(GlobalData& G, const RecordStats& s) {
 void WriteProjectFunctionalMetrics(GlobalData& G) {
   const FunctionList& list = G.lists.functions;
   if (list.empty() || G.sw.function_list) return;
-  // The kept records are sorted as they are and expanded one at a time.
+  // The kept records are sorted as they are.
   std::vector<const StoredFunction*> functions;
   functions.reserve(list.size());
   for (size_t i = 0; i < list.size(); ++i) functions.push_back(&list.Stored(i));
@@ -228,11 +276,17 @@ void WriteProjectFunctionalMetrics(GlobalData& G) {
   }
   const FileGroups groups(G);
   RecordStats stats;
-  MetricRecord f;  // reused, so that its strings keep their room
-  for (const StoredFunction* stored : functions) {
-    ExpandFunctionInto(*stored, f);
-    if (!G.sw.totals_summaries_only) WriteListedFunction(G, groups, f);
-    AddToStats(G, groups, f, stats);
+  // The kept records are read in place. A file's records share one stored
+  // name, so its group is looked up when that name changes.
+  const char* file = nullptr;
+  int group = kGroupOther;
+  for (const StoredFunction* f : functions) {
+    if (f->file_name != file) {
+      file = f->file_name;
+      group = groups.Of(TextStore::View(file));
+    }
+    if (!G.sw.totals_summaries_only) WriteListedFunction(G, group, *f);
+    AddFunction(G, group, *f, stats);
   }
   switch (Fmt(G)) {
     case ReportFormat::kCsv: WriteCsvAnalysis(G, stats); break;

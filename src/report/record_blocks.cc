@@ -7,6 +7,31 @@
 #include "base/text_util.h"
 
 namespace zav {
+namespace {
+
+// The text heading of a function in one piece of the stream's buffer, each
+// label copied by the stores for its length; false, with nothing written,
+// when the writers are silent or the buffer lacks the room.
+bool PutTextHeading(GlobalData& G, std::string_view name, std::string_view parameters,
+                    std::string_view template_text) {
+  constexpr std::string_view kFunction = "  Function: ";
+  constexpr std::string_view kParameters = "\n  Parameters: ";
+  constexpr std::string_view kTemplate = "\n  Template: ";
+  const bool has_template = !template_text.empty();
+  const size_t size = kFunction.size() + name.size() + kParameters.size() + parameters.size() +
+                      (has_template ? kTemplate.size() + template_text.size() : 0) + 1;
+  char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, size);
+  if (at == nullptr) return false;
+  at = CopyPiece(CopyPiece(at, kFunction), name);
+  at = CopyPiece(CopyPiece(at, kParameters), parameters);
+  if (has_template) at = CopyPiece(CopyPiece(at, kTemplate), template_text);
+  *at++ = '\n';
+  StreamCommit(G.report.out, at);
+  return true;
+}
+
+}  // namespace
+
 void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
   WriteLocLine(G, r.loc, r.eloc, r.lloc, r.comments, r.lines);
   if (G.sw.function_points) {
@@ -17,35 +42,37 @@ void WriteSizeLines(GlobalData& G, const MetricRecord& r) {
 }
 
 void WriteFunctionHeading(GlobalData& G, const FunctionRecord& f) {
-  const bool has_template = !f.template_text.empty();
+  WriteFunctionHeading(G, f.name, f.parameters, f.template_text);
+}
+
+void WriteFunctionHeading(GlobalData& G, std::string_view name, std::string_view parameters,
+                          std::string_view template_text) {
+  const bool has_template = !template_text.empty();
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      PutJoined(G, {"  Function: ", f.name.c_str(), "\n"});
-      PutJoined(G, {"  Parameters: ", f.parameters.c_str(), "\n"});
-      if (has_template) PutJoined(G, {"  Template: ", f.template_text.c_str(), "\n"});
+      if (PutTextHeading(G, name, parameters, template_text)) break;
+      PutJoined(G, {"  Function: ", name, "\n  Parameters: ", parameters, "\n"});
+      if (has_template) PutJoined(G, {"  Template: ", template_text, "\n"});
       break;
     case ReportFormat::kHtml:
       Print(G, "  <b>Function</b>: <b><font color=\"%s\">%s</font></b>\n",
-            Color(G, kColorFunction), HtmlEscape(f.name).c_str());
+            Color(G, kColorFunction), HtmlEscape(name).c_str());
       Print(G, "  <b>Parameters:</b> <b><font color=\"%s\">%s</font></b>\n",
-            Color(G, kColorFunctionParam), HtmlEscape(f.parameters).c_str());
+            Color(G, kColorFunctionParam), HtmlEscape(parameters).c_str());
       if (has_template) {
         Print(G, "  <b>Template:</b> <b><font color=\"%s\">%s</font></b>\n",
-              Color(G, kColorTemplate), HtmlEscape(f.template_text).c_str());
+              Color(G, kColorTemplate), HtmlEscape(template_text).c_str());
       }
       break;
     case ReportFormat::kCsv:
-      PutJoined(G, {"Function,", CsvField(f.name).c_str(), "\n"});
-      PutJoined(G, {"Parameters,", CsvField(f.parameters).c_str(), "\n"});
-      if (has_template) {
-        PutJoined(G, {"Template,", CsvField(f.template_text).c_str(), "\n"});
-      }
+      PutJoined(G, {"Function,", CsvField(name), "\nParameters,", CsvField(parameters), "\n"});
+      if (has_template) PutJoined(G, {"Template,", CsvField(template_text), "\n"});
       break;
     case ReportFormat::kXml:
-      PutJoined(G, {"<function>\n<name>", XmlEscape(f.name).c_str(), "</name>\n"});
-      PutJoined(G, {"<parameters>", XmlEscape(f.parameters).c_str(), "</parameters>\n"});
+      PutJoined(G, {"<function>\n<name>", XmlEscape(name), "</name>\n<parameters>",
+                    XmlEscape(parameters), "</parameters>\n"});
       if (has_template) {
-        PutJoined(G, {"<template>", XmlEscape(f.template_text).c_str(), "</template>\n"});
+        PutJoined(G, {"<template>", XmlEscape(template_text), "</template>\n"});
       }
       break;
   }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "zav/global_data.h"
 
@@ -18,6 +19,9 @@ void WriteSizeLines(GlobalData& G, const MetricRecord& r);
 // element (closed by WriteFunctionBlock) with `name`, `parameters` and
 // `template`.
 void WriteFunctionHeading(GlobalData& G, const FunctionRecord& function);
+// The same from the three texts.
+void WriteFunctionHeading(GlobalData& G, std::string_view name, std::string_view parameters,
+                          std::string_view template_text);
 
 // The function block of the per-file report, written when a function ends:
 // the heading, the complexity line (complexity mode), the LOC line and the

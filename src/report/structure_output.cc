@@ -53,9 +53,9 @@ void WriteLabelledName(GlobalData& G, const char* label, const std::string& name
     Print(G, "  <b>%s</b>: <b><font color=\"%s\">%s</font></b>\n", label,
           Color(G, color), HtmlEscape(name).c_str());
   } else if (Csv(G)) {
-    PutJoined(G, {label, ",", CsvField(name).c_str(), "\n"});
+    PutJoined(G, {label, ",", CsvField(name), "\n"});
   } else if (!Xml(G)) {
-    PutJoined(G, {"  ", label, ": ", name.c_str(), "\n"});
+    PutJoined(G, {"  ", label, ": ", name, "\n"});
   }
 }
 
@@ -222,19 +222,9 @@ void AnnounceFunctionBegin(GlobalData& G) {
   if (!G.sw.notices || !FunctionsShown(G)) return;
   const FunctionState& F = G.func;
   WriteScopeMarker(G, "Function Begin", G.reader.line_number);
-  if (Html(G)) {
-    // HTML bolds "Parameters:" and "Template:" with their colons, as the
-    // function block's heading does.
-    FunctionRecord heading;
-    heading.name = F.name;
-    heading.parameters = F.parameters;
-    heading.template_text = F.template_text;
-    WriteFunctionHeading(G, heading);
-    return;
-  }
-  WriteLabelledName(G, "Function", F.name, kColorFunction);
-  WriteLabelledName(G, "Parameters", F.parameters, kColorFunctionParam);
-  WriteTemplateLine(G, F.template_text);
+  // The heading lines of the function block (HTML bolds "Parameters:" and
+  // "Template:" with their colons there too); XML has no heading here.
+  if (!Xml(G)) WriteFunctionHeading(G, F.name, F.parameters, F.template_text);
 }
 
 void WriteFunctionEnd(GlobalData& G, const FunctionRecord& r) {

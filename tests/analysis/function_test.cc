@@ -232,6 +232,10 @@ TEST(Normalisation, RulesOfTheParameterText) {
   EXPECT_EQ(NormaliseParameters("( int gr\xc3\xb6\xc3\x9f""e_of_a_long_name_here ) {", false,
                                 false, false),
             "(int gr\xc3\xb6\xc3\x9f""e_of_a_long_name_here)");
+  // Line breaks and indentation read as one blank, in the group and after it.
+  EXPECT_EQ(NormaliseParameters("(\n    int a,\n        int b )\n    throws IOException,  Foo {",
+                                false, false, false),
+            "(int a, int b) throws IOException, Foo");
   EXPECT_EQ(CountParameters("()"), 0);
   EXPECT_EQ(CountParameters("(void)"), 0);
   EXPECT_EQ(CountParameters("(void *p)"), 1);

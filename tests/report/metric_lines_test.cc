@@ -26,6 +26,13 @@ TEST(LocLine, NegativeValuesAreWrittenAsZero) {
             "LOC,0,eLOC,0,lLOC,2,Comment,0,Lines,4\n");
 }
 
+TEST(LocLine, TextFiguresFillTheirFieldsOrWidenThem) {
+  EXPECT_EQ(LocLine(ReportFormat::kText, 1234567, 0, 12, 345678, 99999999),
+            "  LOC 1234567  eLOC 0        lLOC 12       Comment 345678   Lines 99999999\n");
+  EXPECT_EQ(LocLine(ReportFormat::kText, 12345678, 3, 0, -2, 5),
+            "  LOC 12345678  eLOC 3        lLOC 0        Comment 0        Lines        5\n");
+}
+
 TEST(ComplexityLine, TotalIsParametersReturnsAndCyclomatic) {
   test::Harness text, html, csv, xml;
   WriteComplexityLine(In(text, ReportFormat::kText).G(), 2, 1, 4);
@@ -39,6 +46,10 @@ TEST(ComplexityLine, TotalIsParametersReturnsAndCyclomatic) {
             "  <b>Complexity</b>   <b>Param</b> 2       <b>Return</b> 1      "
             "<b>Cyclo Vg</b> 4       <b>Total</b>        7\n");
   EXPECT_EQ(csv.Output(), "Param,2,Return,1,Cyclo Vg,4,Total,7\n");
+  test::Harness wide;
+  WriteComplexityLine(In(wide, ReportFormat::kText).G(), 2, 1234567, 4);
+  EXPECT_EQ(wide.Output(),
+            "  Complexity   Param 2       Return 1234567 Cyclo Vg 4       Total  1234573\n");
   EXPECT_EQ(xml.Output(),
             "<parameters>2</parameters>\n<returns>1</returns>\n"
             "<interface_complexity>3</interface_complexity>\n"
