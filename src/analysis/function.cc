@@ -692,33 +692,64 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
+namespace {
+
+// True when the backward scan for a name, reaching the word that starts at
+// line[word_start] (with only blanks between it and the "("), would take
+// that word alone: the line starts there, or "(", "*", "&" or a blank
+// stands before it, and no "::" before the blank joins another word on.
+bool ScanStopsBefore(const char* line, int word_start) {
+  if (word_start == 0) return true;
+  const char c = line[word_start - 1];
+  if (c == '(' || c == '*' || c == '&') return true;
+  if (!IsBlank(c)) return false;
+  int k = word_start - 1;
+  while (k >= 0 && IsBlank(line[k])) --k;
+  return !(k >= 1 && line[k] == ':' && line[k - 1] == ':');
+}
+
+}  // namespace
+
 bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain,
                  int plain_at) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) {
-    ScanNameBackward(line, paren - 1, scanned, plain_at,
-                     plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
-  }
-  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
-  if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
-      !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
-    ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line, plain, plain_at);
-  }
-  if (!ok) {
-    F.name.clear();
-    F.prefix.clear();
-    return false;
+  std::string_view name;
+  int start = 0;
+  if (!F.is_operator && plain_at >= 0 && IsIdentStart(static_cast<unsigned char>(plain[0])) &&
+      ScanStopsBefore(line, plain_at)) {
+    // Most names: the word before the "(" alone, known to be no keyword or
+    // qualifier and standing right before its "(", so no macro name to
+    // ask about. It is accepted as it stands.
+    name = plain;
+    start = plain_at;
+  } else {
+    if (!F.is_operator) {
+      ScanNameBackward(line, paren - 1, scanned, plain_at,
+                       plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
+    }
+    bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
+    if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
+        !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
+      ScanNameBackward(line, scanned.start - 1, scanned);
+      ok = NameAccepted(G, scanned, false, line, plain, plain_at);
+    }
+    if (!ok) {
+      F.name.clear();
+      F.prefix.clear();
+      return false;
+    }
+    name = scanned.name;
+    start = scanned.start;
   }
   F.name.clear();
-  F.name.append(scanned.name);  // a plain append: no overlap to allow for
+  F.name.append(name);  // a plain append: no overlap to allow for
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
-    CollapseBlanksInto(std::string_view(line, scanned.start), " \t\r\n", F.prefix);
+    CollapseBlanksInto(std::string_view(line, start), " \t\r\n", F.prefix);
   }
   return true;
 }

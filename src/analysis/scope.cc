@@ -43,7 +43,7 @@ std::string_view ReadNameWord(std::string_view text, size_t& pos, bool& forward)
       forward = true;
       break;
     }
-    if (IsWhiteSpace(c) || InSet(c, "({}:")) {
+    if (IsWhiteSpace(c) || c == '(' || c == '{' || c == '}' || c == ':') {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
         pos += 2;
