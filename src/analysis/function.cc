@@ -878,17 +878,21 @@ void OnHeaderSemicolon(GlobalData& G) {
     CancelHeader(G);
     return;
   }
-  const char* rest = F.header_text.text + F.params_end;
-  bool prototype = true;
-  for (const char* p = rest; *p != '\0'; ++p) {
-    if (!IsWhiteSpace(*p) && *p != ';') {
-      prototype = false;
-      break;
+  // Only a C header outside a class can go on with K&R parameter
+  // declarations: text after its parameter list that declares one.
+  if (G.lang.flags.c && !G.scope.in_class) {
+    const char* rest = F.header_text.text + F.params_end;
+    bool prototype = true;
+    for (const char* p = rest; *p != '\0'; ++p) {
+      if (!IsWhiteSpace(*p) && *p != ';') {
+        prototype = false;
+        break;
+      }
     }
-  }
-  if (!prototype && G.lang.flags.c && !G.scope.in_class && DeclaresAParameter(F)) {
-    F.non_ansi = true;  // K&R parameter declarations
-    return;
+    if (!prototype && DeclaresAParameter(F)) {
+      F.non_ansi = true;  // K&R parameter declarations
+      return;
+    }
   }
   CancelHeader(G);
 }

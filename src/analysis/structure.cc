@@ -404,14 +404,19 @@ namespace {
 // them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
 // the later branch are taken back when they are plain blocks.
 void TrackConditional(GlobalData& G, const char* line) {
-  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
-  // matter: "#define" and most others end here, before their word is read.
-  // The line start found the first character that is no blank.
+  // Only directives that start with "if", "el" or "en" ("ifdef", "else",
+  // "endif"...) matter: "#define", "#include" and most others end here,
+  // before their word is read. The line start found the first character
+  // that is no blank.
   int p = G.lex.first_nonblank;
   if (line[p] != '#') return;
   ++p;
   while (line[p] == ' ' || line[p] == '\t') ++p;
-  if (line[p] != 'i' && line[p] != 'e') return;
+  const char second = line[p + 1];  // the NUL at the latest
+  const bool conditional = line[p] == 'i' ? second == 'f'
+                           : line[p] == 'e' ? second == 'l' || second == 'n'
+                                            : false;
+  if (!conditional) return;
   TrackDirective(G, line, p);
 }
 
