@@ -443,11 +443,9 @@ GroupFacts FirstGroupFacts(std::string_view p) {
   int depth = 0;   // every bracket: which commas count
   int commas = 0;
   size_t size = p.size();
-  for (size_t i = NextNestingCandidate(p, 0, ','); i < p.size();
-       i = NextNestingCandidate(p, i + 1, ',')) {
+  ForEachNestingCandidate(p, ',', [&](size_t i) {
     const char c = p[i];
     const Nesting n = NestingOf(c);
-    if (n == Nesting::kNone) continue;  // a character folded onto the set
     if (n == Nesting::kOpen) {
       ++depth;
       if (c == '(') ++parens;
@@ -455,12 +453,13 @@ GroupFacts FirstGroupFacts(std::string_view p) {
       if (depth > 0) --depth;
       if (c == ')' && --parens == 0) {
         size = i + 1;
-        break;
+        return false;
       }
-    } else if (depth == 1) {
+    } else if (n == Nesting::kComma && depth == 1) {
       ++commas;
     }
-  }
+    return true;
+  });
   const std::string_view group = p.substr(0, size);
   facts.void_word = group == "(void)";
   facts.params = group == "()" || facts.void_word ? 0 : commas + 1;

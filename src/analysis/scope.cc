@@ -305,8 +305,8 @@ int DataDeclarators(std::string_view text) {
   int angle = 0;            // "<" minus ">" for the method test
   int depth = 0;            // every bracket, for the commas
   int commas = 0;
-  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
-       i = NextNestingCandidate(text, i + 1, '=')) {
+  bool method = false;
+  ForEachNestingCandidate(text, '=', [&](size_t i) {
     const char c = text[i];
     if (method_test && c >= '(' && c <= '>') {  // of these, "<>=(" matter
       if (c == '<') ++angle;
@@ -315,7 +315,10 @@ int DataDeclarators(std::string_view text) {
       if (c == '(' && angle == 0) {
         size_t j = i + 1;
         while (j < text.size() && IsWhiteSpace(text[j])) ++j;
-        if (j >= text.size() || (text[j] != '*' && text[j] != '&')) return 0;
+        if (j >= text.size() || (text[j] != '*' && text[j] != '&')) {
+          method = true;
+          return false;
+        }
         method_test = false;
       }
     }
@@ -327,8 +330,9 @@ int DataDeclarators(std::string_view text) {
     } else if (n == Nesting::kComma && depth == 0) {
       ++commas;
     }
-  }
-  return commas + 1;
+    return true;
+  });
+  return method ? 0 : commas + 1;
 }
 
 }  // namespace
