@@ -788,6 +788,19 @@ bool PointerDeclaratorFollows(const char* line, int paren) {
   return (IsBlank(c) || c == '/') && NextSignificant(line, paren) == '*';
 }
 
+// False when "record" cannot be the word before the name of the "(" at
+// line[paren] ("record Name(", "record Name<T>("). With the plain word
+// before the "(" known, only the word right before that is looked at;
+// otherwise one search of the text before the "(" says whether "record"
+// is there at all.
+bool RecordMayPrecede(const char* line, int paren, std::string_view plain) {
+  if (plain.empty()) return std::string_view(line, paren).find("record") != std::string_view::npos;
+  int e = static_cast<int>(plain.data() - line);
+  while (e > 0 && IsBlank(line[e - 1])) --e;
+  return e >= 6 && std::memcmp(line + e - 6, "record", 6) == 0 &&
+         (e == 6 || !IsIdentChar(static_cast<unsigned char>(line[e - 7])));
+}
+
 // The "(" that may begin a header: the first of its line, or the one
 // after a declarator, attribute group or annotation.
 [[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
@@ -805,9 +818,9 @@ bool PointerDeclaratorFollows(const char* line, int paren) {
     F.skip_group_depth = 1;
     return;
   }
-  // "record Name(": one search of the text before the "(" rules out most
-  // candidates before the words before it are taken apart.
-  if (G.lang.flags.java && std::string_view(line, i).find("record") != std::string_view::npos) {
+  // "record Name(": most candidates are ruled out before the words before
+  // the "(" are taken apart.
+  if (G.lang.flags.java && RecordMayPrecede(line, i, plain)) {
     const std::string record = RecordName(line, i);
     if (!record.empty()) {
       BeginRecordHeader(G, record);

@@ -110,19 +110,19 @@ bool AtClassLevel(const ScopeState& S) {
 }
 
 // The word before line[start] on the same line.
-std::string PreviousWord(const char* line, int start) {
+std::string_view PreviousWord(const char* line, int start) {
   int e = start;
   while (e > 0 && IsBlank(line[e - 1])) --e;
   int b = e;
   while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
-  return std::string(line + b, e - b);
+  return std::string_view(line + b, e - b);
 }
 
 
 // Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
 int TopLevelCommas(std::string_view text) { return CommasAtDepth(text, 0); }
 
-void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
+void BeginNamespace(GlobalData& G, std::string_view inner, bool package) {
   ScopeState& S = G.scope;
   const bool anonymous = !IsNameStart(inner.empty() ? '\0' : inner[0]);
   const bool nested = S.in_namespace;
@@ -134,16 +134,19 @@ void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
       ++S.namespace_overflow;  // too deep to track; the name still nests
     }
   }
-  std::string qualified = S.namespace_name;
-  std::string record_name;
+  // The qualified name is built in place: an anonymous namespace keeps the
+  // enclosing name and gets a record of its own name.
+  std::string anonymous_record;
   if (anonymous) {
-    record_name = qualified.empty() ? "Anonymous" : qualified + QualifierSeparator(G) + "Anonymous";
+    anonymous_record = S.namespace_name.empty()
+                           ? "Anonymous"
+                           : S.namespace_name + QualifierSeparator(G) + "Anonymous";
   } else {
-    if (!qualified.empty()) qualified += QualifierSeparator(G);
-    qualified += inner;
-    record_name = qualified;
+    if (!S.namespace_name.empty()) S.namespace_name += QualifierSeparator(G);
+    S.namespace_name += inner;
   }
-  S.namespace_name = qualified;
+  const std::string& qualified = S.namespace_name;
+  const std::string& record_name = anonymous ? anonymous_record : qualified;
   S.namespace_anonymous = anonymous;
   S.in_namespace = true;
   if (package) S.in_package = true;
@@ -480,7 +483,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
            (line[e] == ':' && line[e + 1] == ':')) {
       e += line[e] == ':' ? 2 : 1;
     }
-    std::string name(line + p, e - p);
+    const std::string_view name(line + p, e - p);
     if (word == Word::kPackage) {
       if (!name.empty() && IsNameStart(name[0]) && !S.in_namespace) {
         BeginNamespace(G, name, true);
@@ -502,7 +505,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   }
   if (S.template_open || S.class_pending) return;
   if (G.file.open_paren_count > G.file.close_paren_count) return;  // a type
-  std::string previous = PreviousWord(line, start);
+  const std::string_view previous = PreviousWord(line, start);
   if (previous == "enum" || previous == "friend") return;
   const bool forward = SemicolonWithoutBrace(line);
   // A macro invocation line without ";" does not own the class after it;
