@@ -716,10 +716,10 @@ namespace {
 
 // Cuts `name` at its last qualifier separator, "::" or "." (whichever comes
 // later); false when it has none.
-bool CutLastQualifier(std::string& name) {
+bool CutLastQualifier(std::string_view& name) {
   for (size_t k = name.size(); k-- > 0;) {
     if (name[k] == '.' || (name[k] == ':' && k + 1 < name.size() && name[k + 1] == ':')) {
-      name.resize(k);
+      name = name.substr(0, k);
       return true;
     }
   }
@@ -728,7 +728,7 @@ bool CutLastQualifier(std::string& name) {
 
 // The namespace record named by `prefix` or, failing that, by the longest
 // of its qualifiers; -1 when none is. `prefix` is cut as it goes.
-long InnermostNamespace(const RecordLists& lists, std::string& prefix) {
+long InnermostNamespace(const RecordLists& lists, std::string_view prefix) {
   do {
     if (prefix.empty() || prefix == "Anonymous") continue;
     const size_t* at = lists.namespace_index.find(prefix);
@@ -768,7 +768,7 @@ void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_cla
 
 }  // namespace
 
-void AddToNamespace(GlobalData& G, std::string qualified_name,
+void AddToNamespace(GlobalData& G, std::string_view qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
   // No prefix can name a record without one; nothing reads the figures
@@ -789,8 +789,7 @@ void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
   if (last.namespaces != lists.namespaces.size() || last.scope != scope) {
     last.scope = scope;
     last.namespaces = lists.namespaces.size();
-    std::string prefix = scope;
-    last.record = InnermostNamespace(lists, prefix);
+    last.record = InnermostNamespace(lists, scope);
   }
   if (last.record >= 0) AddToNamespaceRecord(lists.namespaces[last.record], f, false, count_only);
 }
