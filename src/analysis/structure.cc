@@ -269,22 +269,69 @@ namespace {
 // parenthesis in a body is counted, and one outside headers that cannot
 // start one (function detection off, or a later "(" of the line) is passed
 // by. Then the checks and (kCount) the counts of the character.
+// The checks and (kCount) the counts of a parenthesis.
 template <bool kCount, bool kOpen>
-[[gnu::always_inline]] inline void ParenCharacter(GlobalData& G, const char* line, int i) {
+inline void CheckAndCountParen(GlobalData& G, const char* line, int i) {
+  CheckParen(G, line, i, kOpen);
+  if constexpr (kCount) CountParen(G, line, i, kOpen);
+}
+
+// A parenthesis that the function detection acts on.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void FunctionParenCharacter(GlobalData& G, const char* line, int i) {
+  OnFunctionParen(G, line, i, kOpen);
+  CheckAndCountParen<kCount, kOpen>(G, line, i);
+}
+
+// Most parentheses (those in bodies, and the later ones of a line) call
+// nothing before their checks: that path saves no registers.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void ParenCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
   if (F.in_body && !F.in_header) {
     F.paren_depth += kOpen ? 1 : -1;
   } else if (F.in_header || F.skip_group_depth > 0 ||
              (kOpen && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
-    OnFunctionParen(G, line, i, kOpen);
+    return FunctionParenCharacter<kCount, kOpen>(G, line, i);
   }
-  CheckParen(G, line, i, kOpen);
-  if constexpr (kCount) CountParen(G, line, i, kOpen);
+  CheckAndCountParen<kCount, kOpen>(G, line, i);
 }
 
-// A dispatcher kept small (the handlers are out of line), since every
-// punctuation character of the code passes through it. kCount: the
-// character's counts (CountCodeCharacter) follow in the same dispatch.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void BraceCharacter(GlobalData& G, const char* line, int i) {
+  if constexpr (kOpen) {
+    G.scope.where_clause = false;
+    OnOpenBrace(G, line, i);
+  } else {
+    OnCloseBrace(G, line, i);
+  }
+  CheckBrace(G, kOpen);
+  if constexpr (kCount) CountBrace(G, line, i, kOpen);
+}
+
+template <bool kCount>
+[[gnu::noinline]] void SemicolonCharacter(GlobalData& G, const char* line) {
+  OnSemicolon(G, line);
+  CheckSemicolon(G);
+  if constexpr (kCount) CountSemicolon(G);
+}
+
+// "=" and "?": their structure, then the character's checks.
+[[gnu::noinline]] void EqualsCharacter(GlobalData& G, const char* line, int i) {
+  OnEquals(G, line, i);
+  CheckCharacter(G, line, i);
+}
+
+[[gnu::noinline]] void QuestionCharacter(GlobalData& G, const char* line, int i) {
+  if (G.func.in_body) FunctionCharacter(G, line, i);
+  CheckCharacter(G, line, i);
+}
+
+// A dispatcher kept small, since every punctuation character of the code
+// passes through it: each character's work is a handler of its own, which
+// it ends with (a jump, not a call), so that it keeps nothing across a call
+// and saves no registers. kCount: the character's counts
+// (CountCodeCharacter) follow in the same dispatch.
 template <bool kCount>
 void CodeCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
@@ -292,41 +339,24 @@ void CodeCharacter(GlobalData& G, const char* line, int i) {
   // The parentheses, most of the characters that come here, are tested
   // first and apart from the rest, without a jump through the switch's
   // table, and each on a path of its own.
-  if (c == '(') {
-    ParenCharacter<kCount, true>(G, line, i);
-    return;
-  }
-  if (c == ')') {
-    ParenCharacter<kCount, false>(G, line, i);
-    return;
-  }
+  if (c == '(') return ParenCharacter<kCount, true>(G, line, i);
+  if (c == ')') return ParenCharacter<kCount, false>(G, line, i);
   // One dispatch for the rest, that also picks the character's checks:
   // CheckCharacter does nothing with "[", "]", "<", ">", "@", "|" and "&".
   switch (c) {
     case '{':
-      G.scope.where_clause = false;
-      OnOpenBrace(G, line, i);
-      CheckBrace(G, true);
-      if constexpr (kCount) CountBrace(G, line, i, true);
-      return;
+      return BraceCharacter<kCount, true>(G, line, i);
     case '}':
-      OnCloseBrace(G, line, i);
-      CheckBrace(G, false);
-      if constexpr (kCount) CountBrace(G, line, i, false);
-      return;
+      return BraceCharacter<kCount, false>(G, line, i);
     case ';':
-      OnSemicolon(G, line);
-      CheckSemicolon(G);
-      if constexpr (kCount) CountSemicolon(G);
-      return;
+      return SemicolonCharacter<kCount>(G, line);
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
       if constexpr (kCount) CountBracket(G, c == '[');
       return;
     case '=':
-      OnEquals(G, line, i);
-      break;
+      return EqualsCharacter(G, line, i);
     case '<':
     case '>':
       if (G.scope.template_open) OnTemplateAngle(G, c);
@@ -340,8 +370,7 @@ void CodeCharacter(GlobalData& G, const char* line, int i) {
       if (F.in_body) FunctionCharacter(G, line, i);
       return;
     case '?':
-      if (F.in_body) FunctionCharacter(G, line, i);
-      break;
+      return QuestionCharacter(G, line, i);
     default:
       break;
   }
