@@ -181,8 +181,26 @@ void TakeTemplateText(ScopeState& S, std::string& to) {
   S.template_text.clear();
 }
 
-void StructureWord(GlobalData& G, const char* line, int start, int end,
-                   Word word) {
+namespace {
+
+// What every word of the code gets after its structure: the decision
+// counts of a function body and header, then the word's checks.
+[[gnu::noinline]] void FunctionAndCheckWord(GlobalData& G, const char* line, int start, int end,
+                                            Word word) {
+  FunctionWord(G, line, start, end, word);
+  CheckWord(G, line, start, end, word);
+}
+
+// Ends StructureWord: outside function bodies and headers most words call
+// nothing but their checks (a jump, so no registers are saved for them).
+inline void FinishWord(GlobalData& G, const char* line, int start, int end, Word word) {
+  if (G.func.in_body || G.func.in_header) return FunctionAndCheckWord(G, line, start, end, word);
+  CheckWord(G, line, start, end, word);
+}
+
+// The words that act on scopes, templates and pending headers.
+[[gnu::noinline]] void ScopeStructureWord(GlobalData& G, const char* line, int start, int end,
+                                          Word word) {
   switch (word) {
     case Word::kNamespace:
     case Word::kPackage:
@@ -212,12 +230,6 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
         UpdateCollecting(G);
       }
       break;
-    case Word::kWhere:
-      if (G.lang.flags.csharp && !G.func.in_body) G.scope.where_clause = true;
-      break;
-    case Word::kExtern:
-      G.lex.extern_on_line = true;
-      break;
     case Word::kEnum:
     case Word::kTypedef:
     case Word::kUnion:
@@ -233,8 +245,37 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
     default:
       break;
   }
-  if (G.func.in_body || G.func.in_header) FunctionWord(G, line, start, end, word);
-  CheckWord(G, line, start, end, word);
+  FinishWord(G, line, start, end, word);
+}
+
+}  // namespace
+
+void StructureWord(GlobalData& G, const char* line, int start, int end,
+                   Word word) {
+  switch (word) {
+    case Word::kNamespace:
+    case Word::kPackage:
+    case Word::kClass:
+    case Word::kStruct:
+    case Word::kInterface:
+    case Word::kPublic:
+    case Word::kProtected:
+    case Word::kPrivate:
+    case Word::kTemplate:
+    case Word::kEnum:
+    case Word::kTypedef:
+    case Word::kUnion:
+      return ScopeStructureWord(G, line, start, end, word);
+    case Word::kWhere:
+      if (G.lang.flags.csharp && !G.func.in_body) G.scope.where_clause = true;
+      break;
+    case Word::kExtern:
+      G.lex.extern_on_line = true;
+      break;
+    default:
+      break;
+  }
+  FinishWord(G, line, start, end, word);
 }
 
 namespace {
