@@ -175,6 +175,20 @@ TEST(HeaderRecognition, ConstructorsOperatorsAndTemplates) {
   EXPECT_EQ(second.only().template_text, "template <class B>");
 }
 
+// The word before the "(" is the name when a blank, "*", "&", "(" or the
+// line's start stands before it; "::" across blanks joins the qualifier.
+TEST(HeaderRecognition, WordBeforeTheParenthesis) {
+  EXPECT_EQ(Analysed("f(void) { }\n").only().name, "f");
+  EXPECT_EQ(Analysed("int *f(void) { }\n", "t.c").only().name, "f");
+  EXPECT_EQ(Analysed("const A &get (int i) { }\n").only().name, "get");
+  EXPECT_EQ(Analysed("void A :: run (int x) { }\n").only().name, "A::run");
+  // "record" names a Java method unless it stands before the name.
+  Analysed java("class A {\n  int record(int x) { return x; }\n  record R(int y) { }\n}\n",
+                "A.java");
+  EXPECT_EQ(java.only().name, "record");
+  EXPECT_EQ(java.h.G().lists.classes.size(), 2u);
+}
+
 TEST(HeaderRecognition, JavaAnonymousClassMethodsStayInside) {
   Analysed a(
       "class A {\n  void run() {\n    Runnable r = new Runnable() {\n"
