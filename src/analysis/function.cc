@@ -301,7 +301,7 @@ bool PendingStructHasBase(const ScopeState& S) {
   return false;
 }
 
-bool HeaderCandidateAllowed(const GlobalData& G) {
+[[gnu::always_inline]] inline bool HeaderCandidateAllowed(const GlobalData& G) {
   const FileMetrics& f = G.file;
   const ScopeState& S = G.scope;
   const bool enum_constants = S.enum_constants && S.brace_overflow == 0 &&
@@ -779,15 +779,6 @@ bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   return true;
 }
 
-// NextSignificant(line, paren) == '*': mostly told by the character after
-// the "(" alone.
-bool PointerDeclaratorFollows(const char* line, int paren) {
-  if (paren + 1 >= kLinePieceMax) return false;
-  const char c = line[paren + 1];
-  if (c == '*') return true;
-  return (IsBlank(c) || c == '/') && NextSignificant(line, paren) == '*';
-}
-
 // False when "record" cannot be the word before the name of the "(" at
 // line[paren] ("record Name(", "record Name<T>("). With the plain word
 // before the "(" known, only the word right before that is looked at;
@@ -801,18 +792,10 @@ bool RecordMayPrecede(const char* line, int paren, std::string_view plain) {
          (e == 6 || !IsIdentChar(static_cast<unsigned char>(line[e - 7])));
 }
 
-// The "(" that may begin a header: the first of its line, or the one
-// after a declarator, attribute group or annotation.
-[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+// CandidateParen once the state allows a header: the words before the "("
+// are read.
+[[gnu::noinline]] void ReadCandidate(GlobalData& G, const char* line, int i, bool first) {
   FunctionState& F = G.func;
-  const bool first = !F.candidate_on_line;
-  F.candidate_on_line = true;
-  F.use_next_paren = false;
-  if (first && PointerDeclaratorFollows(line, i)) {
-    F.use_next_paren = true;
-    return;
-  }
-  if (!HeaderCandidateAllowed(G)) return;
   std::string_view plain;
   if (PrefixGroup(G, line, i, &plain)) {
     F.skip_group_depth = 1;
@@ -843,6 +826,37 @@ bool RecordMayPrecede(const char* line, int paren, std::string_view plain) {
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
   }
+}
+
+// CandidateParen for the first "(" of a line when a blank or comment
+// follows it: "( *name)" is a declarator too.
+[[gnu::noinline]] void FirstCandidateAfterBlank(GlobalData& G, const char* line, int i) {
+  if (NextSignificant(line, i) == '*') {
+    G.func.use_next_paren = true;
+    return;
+  }
+  if (!HeaderCandidateAllowed(G)) return;
+  ReadCandidate(G, line, i, true);
+}
+
+// The "(" that may begin a header: the first of its line, or the one
+// after a declarator, attribute group or annotation. The state rules out
+// many before anything is read (and before any registers are saved).
+[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  const bool first = !F.candidate_on_line;
+  F.candidate_on_line = true;
+  F.use_next_paren = false;
+  if (first && i + 1 < kLinePieceMax) {
+    const char c = line[i + 1];
+    if (c == '*') {
+      F.use_next_paren = true;
+      return;
+    }
+    if (IsBlank(c) || c == '/') return FirstCandidateAfterBlank(G, line, i);
+  }
+  if (!HeaderCandidateAllowed(G)) return;
+  ReadCandidate(G, line, i, first);
 }
 
 // OnFunctionParen when no header is pending (any more).
