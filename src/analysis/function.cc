@@ -439,6 +439,7 @@ struct GroupFacts {
 
 GroupFacts FirstGroupFacts(std::string_view p) {
   GroupFacts facts;
+  if (p.substr(0, 2) == "()") return facts;  // most often: no parameters
   int parens = 0;  // "(" only: where the group ends
   int depth = 0;   // every bracket: which commas count
   int commas = 0;

@@ -59,7 +59,9 @@ bool MemberInitialiserBrace(const GlobalData& G) {
          !FirstIdentifierIs(t.text, "typedef") && !FirstIdentifierIs(t.text, "extern");
 }
 
-[[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
+// A "{" outside function bodies (OnOpenBrace takes theirs), or one after
+// a pending header: a body, scope, initialiser or block.
+[[gnu::noinline]] void OpenDeclarationBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
   BraceKind kind = BraceKind::kBlock;
@@ -71,8 +73,6 @@ bool MemberInitialiserBrace(const GlobalData& G) {
         kind = BeginFunction(G, line);
       }
     }
-  } else if (F.in_body) {
-    OnFunctionBrace(G, true);
   } else if (S.class_pending || S.namespace_pending) {
     kind = OpenScopeAtBrace(G, line, i);
   } else if (S.enum_pending) {
@@ -92,10 +92,24 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   UpdateCollecting(G);
 }
 
-[[gnu::noinline]] void OnCloseBrace(GlobalData& G, const char* line, int i) {
+// Most "{" and "}" in a function analysis are blocks of a function body:
+// their path calls out only at its end, so it saves no registers.
+[[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  if (!F.in_body || F.in_header) return OpenDeclarationBrace(G, line, i);
   ScopeState& S = G.scope;
-  BraceKind kind;
-  if (!PopBrace(S, kind)) return;  // more "}" than "{"
+  PushBrace(S, BraceKind::kBlock);
+  S.member_text.Clear();
+  F.assignment_seen = false;
+  UpdateCollecting(G);
+  OnFunctionBrace(G, true);  // last: its depth check raises a notice
+}
+
+// A "}" that closes a scope, body or initialiser, or one after a pending
+// header.
+[[gnu::noinline]] void CloseDeclarationBrace(GlobalData& G, const char* line, int i,
+                                              BraceKind kind) {
+  ScopeState& S = G.scope;
   FunctionState& F = G.func;
   if (F.in_header) {
     if (kind != BraceKind::kBlock) {
@@ -127,6 +141,18 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   if (kind != BraceKind::kInitializer) S.member_text.Clear();
   G.func.assignment_seen = false;
   UpdateCollecting(G);
+}
+
+[[gnu::noinline]] void OnCloseBrace(GlobalData& G, const char* line, int i) {
+  ScopeState& S = G.scope;
+  BraceKind kind;
+  if (!PopBrace(S, kind)) return;  // more "}" than "{"
+  FunctionState& F = G.func;
+  if (kind != BraceKind::kBlock || F.in_header) return CloseDeclarationBrace(G, line, i, kind);
+  S.member_text.Clear();
+  F.assignment_seen = false;
+  UpdateCollecting(G);
+  if (F.in_body) OnFunctionBrace(G, false);
 }
 
 [[gnu::noinline]] void OnSemicolon(GlobalData& G, const char* line) {
