@@ -383,9 +383,12 @@ template <bool kCount>
   if constexpr (kCount) CountSemicolon(G);
 }
 
-// "=" and "?": their structure, then the character's checks.
+// "=" and "?": their structure, then the character's checks. An "=" in a
+// function body is passed by: what OnEquals marks there (an assignment in
+// the statement) only keeps header candidates and member declarations
+// apart, and a body has neither; its closing "}" clears the mark.
 [[gnu::noinline]] void EqualsCharacter(GlobalData& G, const char* line, int i) {
-  OnEquals(G, line, i);
+  if (!G.func.in_body) OnEquals(G, line, i);
   CheckCharacter(G, line, i);
 }
 
