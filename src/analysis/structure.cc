@@ -217,10 +217,12 @@ namespace {
   CheckWord(G, line, start, end, word);
 }
 
-// Ends StructureWord: outside function bodies and headers most words call
-// nothing but their checks (a jump, so no registers are saved for them).
+// Ends StructureWord: all but the words a function counts call nothing but
+// their checks (a jump, so no registers are saved for them).
 inline void FinishWord(GlobalData& G, const char* line, int start, int end, Word word) {
-  if (G.func.in_body || G.func.in_header) return FunctionAndCheckWord(G, line, start, end, word);
+  if ((G.func.in_body || G.func.in_header) && CountsInFunction(word)) {
+    return FunctionAndCheckWord(G, line, start, end, word);
+  }
   CheckWord(G, line, start, end, word);
 }
 
