@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "test_support.h"
 
@@ -269,6 +270,28 @@ TEST_F(Validation, FunctionNameCharacters) {
   EXPECT_FALSE(GetFunction(G, "int 2f(int a)", 6));
   EXPECT_TRUE(GetFunction(G, "int _f2 (int a)", 8, "_f2", 4));
   EXPECT_EQ(G.func.name, "_f2");
+}
+
+// Words that CountsInFunction leaves out never reach FunctionWord: each
+// word that FunctionWord counts in a C body must be one it lets through.
+TEST_F(Validation, EveryCountedWordReachesTheFunctionCounters) {
+  SetFileLanguage(G, "a.c", false);
+  G.func.in_body = true;
+  for (int w = 1; w < static_cast<int>(Word::kCount); ++w) {
+    const Word word = static_cast<Word>(w);
+    const std::string line = std::string(" ") + WordText(word) + " (a);";
+    const int end = 1 + static_cast<int>(std::strlen(WordText(word)));
+    const DecisionCounts before = G.func.counts;
+    const int returns = G.func.returns;
+    FunctionWord(G, line.c_str(), 1, end, word);
+    const bool counted = std::memcmp(&before, &G.func.counts, sizeof before) != 0 ||
+                         returns != G.func.returns;
+    if (counted) {
+      EXPECT_TRUE(CountsInFunction(word)) << WordText(word);
+    }
+  }
+  EXPECT_EQ(G.func.counts.ifs, 1);  // the words were counted at all
+  EXPECT_EQ(G.func.counts.cases, 1);
 }
 
 TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {
