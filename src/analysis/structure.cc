@@ -203,6 +203,11 @@ std::string& TemplateText(ScopeState& S) {
 }
 
 void TakeTemplateText(ScopeState& S, std::string& to) {
+  // Most classes and headers follow no template header: nothing to take.
+  if (!S.template_unread && S.template_text.empty()) {
+    to.clear();
+    return;
+  }
   to.swap(TemplateText(S));  // the room of `to` goes back for the next text
   S.template_text.clear();
 }
