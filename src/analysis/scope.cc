@@ -273,15 +273,21 @@ void PopClass(GlobalData& G) {
   S.in_class = true;
 }
 
-// Removes "[...]" attribute lists from a declaration.
+// Removes "[...]" attribute lists from a declaration (a "]" with no "["
+// open stays). The text outside them is copied a run at a time.
 std::string WithoutAttributes(std::string_view text) {
   std::string out;
+  out.reserve(text.size());
   int depth = 0;
-  for (char c : text) {
-    if (c == '[') ++depth;
-    if (depth == 0) out.push_back(c);
-    if (c == ']' && depth > 0) --depth;
+  size_t run = 0;  // where the run of text outside the lists began
+  for (size_t k = 0; k < text.size(); ++k) {
+    if (text[k] == '[') {
+      if (depth++ == 0) out.append(text.substr(run, k - run));
+    } else if (text[k] == ']' && depth > 0 && --depth == 0) {
+      run = k + 1;
+    }
   }
+  if (depth == 0) out.append(text.substr(run));
   return out;
 }
 

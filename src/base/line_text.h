@@ -79,8 +79,7 @@ inline bool CommentStartsAt(const char* line, int pos) {
 // after one of " \t;)={}" (KeywordBefore), and is followed by white space,
 // the line end, a comment or one of `extras` (KeywordAfter).
 inline bool KeywordBefore(const char* line, int start) {
-  static constexpr CharSet kBefore(" \t;)={}");  // one test, not a search
-  return start == 0 || kBefore.Has(line[start - 1]);
+  return start == 0 || InSet(line[start - 1], " \t;)={}");
 }
 inline bool KeywordAfter(const char* line, int end, const char* extras) {
   const char c = line[end];
