@@ -38,6 +38,7 @@ class NameIndex {
   struct Entry {
     std::string name;
     size_t position;
+    uint64_t hash;  // the name's whole hash: a growing table hashes no name again
   };
   void Grow();
 

@@ -301,7 +301,7 @@ bool PendingStructHasBase(const ScopeState& S) {
   return false;
 }
 
-bool HeaderCandidateAllowed(const GlobalData& G) {
+[[gnu::always_inline]] inline bool HeaderCandidateAllowed(const GlobalData& G) {
   const FileMetrics& f = G.file;
   const ScopeState& S = G.scope;
   const bool enum_constants = S.enum_constants && S.brace_overflow == 0 &&
@@ -439,15 +439,14 @@ struct GroupFacts {
 
 GroupFacts FirstGroupFacts(std::string_view p) {
   GroupFacts facts;
+  if (p.substr(0, 2) == "()") return facts;  // most often: no parameters
   int parens = 0;  // "(" only: where the group ends
   int depth = 0;   // every bracket: which commas count
   int commas = 0;
   size_t size = p.size();
-  for (size_t i = NextNestingCandidate(p, 0, ','); i < p.size();
-       i = NextNestingCandidate(p, i + 1, ',')) {
+  ForEachNestingCandidate(p, ',', [&](size_t i) {
     const char c = p[i];
     const Nesting n = NestingOf(c);
-    if (n == Nesting::kNone) continue;  // a character folded onto the set
     if (n == Nesting::kOpen) {
       ++depth;
       if (c == '(') ++parens;
@@ -455,12 +454,13 @@ GroupFacts FirstGroupFacts(std::string_view p) {
       if (depth > 0) --depth;
       if (c == ')' && --parens == 0) {
         size = i + 1;
-        break;
+        return false;
       }
-    } else if (depth == 1) {
+    } else if (n == Nesting::kComma && depth == 1) {
       ++commas;
     }
-  }
+    return true;
+  });
   const std::string_view group = p.substr(0, size);
   facts.void_word = group == "(void)";
   facts.params = group == "()" || facts.void_word ? 0 : commas + 1;
@@ -710,33 +710,64 @@ int ComputeCyclomatic(const GlobalData& G, const DecisionCounts& c) {
   return vg;
 }
 
+namespace {
+
+// True when the backward scan for a name, reaching the word that starts at
+// line[word_start] (with only blanks between it and the "("), would take
+// that word alone: the line starts there, or "(", "*", "&" or a blank
+// stands before it, and no "::" before the blank joins another word on.
+bool ScanStopsBefore(const char* line, int word_start) {
+  if (word_start == 0) return true;
+  const char c = line[word_start - 1];
+  if (c == '(' || c == '*' || c == '&') return true;
+  if (!IsBlank(c)) return false;
+  int k = word_start - 1;
+  while (k >= 0 && IsBlank(line[k])) --k;
+  return !(k >= 1 && line[k] == ':' && line[k - 1] == ':');
+}
+
+}  // namespace
+
 bool GetFunction(GlobalData& G, const char* line, int paren, std::string_view plain,
                  int plain_at) {
   FunctionState& F = G.func;
   ScannedName scanned;
   F.is_operator = !G.lang.flags.c && !G.lang.flags.java &&
                   FindOperator(line, paren, scanned);
-  if (!F.is_operator) {
-    ScanNameBackward(line, paren - 1, scanned, plain_at,
-                     plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
-  }
-  bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
-  if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
-      !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
-    ScanNameBackward(line, scanned.start - 1, scanned);
-    ok = NameAccepted(G, scanned, false, line, plain, plain_at);
-  }
-  if (!ok) {
-    F.name.clear();
-    F.prefix.clear();
-    return false;
+  std::string_view name;
+  int start = 0;
+  if (!F.is_operator && plain_at >= 0 && IsIdentStart(static_cast<unsigned char>(plain[0])) &&
+      ScanStopsBefore(line, plain_at)) {
+    // Most names: the word before the "(" alone, known to be no keyword or
+    // qualifier and standing right before its "(", so no macro name to
+    // ask about. It is accepted as it stands.
+    name = plain;
+    start = plain_at;
+  } else {
+    if (!F.is_operator) {
+      ScanNameBackward(line, paren - 1, scanned, plain_at,
+                       plain_at < 0 ? -1 : plain_at + static_cast<int>(plain.size()));
+    }
+    bool ok = NameAccepted(G, scanned, F.is_operator, line, plain, plain_at);
+    if (!ok && !F.is_operator && !scanned.name.empty() && line[scanned.end] != '(' &&
+        !(scanned.start > 0 && line[scanned.start - 1] == '@')) {
+      ScanNameBackward(line, scanned.start - 1, scanned);
+      ok = NameAccepted(G, scanned, false, line, plain, plain_at);
+    }
+    if (!ok) {
+      F.name.clear();
+      F.prefix.clear();
+      return false;
+    }
+    name = scanned.name;
+    start = scanned.start;
   }
   F.name.clear();
-  F.name.append(scanned.name);  // a plain append: no overlap to allow for
+  F.name.append(name);  // a plain append: no overlap to allow for
   // The text before the name is only listed with the class methods (-fm).
   F.prefix.clear();
   if (G.sw.class_methods) {
-    CollapseBlanksInto(std::string_view(line, scanned.start), " \t\r\n", F.prefix);
+    CollapseBlanksInto(std::string_view(line, start), " \t\r\n", F.prefix);
   }
   return true;
 }
@@ -767,35 +798,31 @@ bool HeaderParenStartsOver(GlobalData& G, const char* line, int i, bool open) {
   return true;
 }
 
-// NextSignificant(line, paren) == '*': mostly told by the character after
-// the "(" alone.
-bool PointerDeclaratorFollows(const char* line, int paren) {
-  if (paren + 1 >= kLinePieceMax) return false;
-  const char c = line[paren + 1];
-  if (c == '*') return true;
-  return (IsBlank(c) || c == '/') && NextSignificant(line, paren) == '*';
+// False when "record" cannot be the word before the name of the "(" at
+// line[paren] ("record Name(", "record Name<T>("). With the plain word
+// before the "(" known, only the word right before that is looked at;
+// otherwise one search of the text before the "(" says whether "record"
+// is there at all.
+bool RecordMayPrecede(const char* line, int paren, std::string_view plain) {
+  if (plain.empty()) return std::string_view(line, paren).find("record") != std::string_view::npos;
+  int e = static_cast<int>(plain.data() - line);
+  while (e > 0 && IsBlank(line[e - 1])) --e;
+  return e >= 6 && std::memcmp(line + e - 6, "record", 6) == 0 &&
+         (e == 6 || !IsIdentChar(static_cast<unsigned char>(line[e - 7])));
 }
 
-// The "(" that may begin a header: the first of its line, or the one
-// after a declarator, attribute group or annotation.
-[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+// CandidateParen once the state allows a header: the words before the "("
+// are read.
+[[gnu::noinline]] void ReadCandidate(GlobalData& G, const char* line, int i, bool first) {
   FunctionState& F = G.func;
-  const bool first = !F.candidate_on_line;
-  F.candidate_on_line = true;
-  F.use_next_paren = false;
-  if (first && PointerDeclaratorFollows(line, i)) {
-    F.use_next_paren = true;
-    return;
-  }
-  if (!HeaderCandidateAllowed(G)) return;
   std::string_view plain;
   if (PrefixGroup(G, line, i, &plain)) {
     F.skip_group_depth = 1;
     return;
   }
-  // "record Name(": one search of the text before the "(" rules out most
-  // candidates before the words before it are taken apart.
-  if (G.lang.flags.java && std::string_view(line, i).find("record") != std::string_view::npos) {
+  // "record Name(": most candidates are ruled out before the words before
+  // the "(" are taken apart.
+  if (G.lang.flags.java && RecordMayPrecede(line, i, plain)) {
     const std::string record = RecordName(line, i);
     if (!record.empty()) {
       BeginRecordHeader(G, record);
@@ -818,6 +845,37 @@ bool PointerDeclaratorFollows(const char* line, int paren) {
   } else if (G.lex.java_annotation) {
     F.use_next_paren = true;
   }
+}
+
+// CandidateParen for the first "(" of a line when a blank or comment
+// follows it: "( *name)" is a declarator too.
+[[gnu::noinline]] void FirstCandidateAfterBlank(GlobalData& G, const char* line, int i) {
+  if (NextSignificant(line, i) == '*') {
+    G.func.use_next_paren = true;
+    return;
+  }
+  if (!HeaderCandidateAllowed(G)) return;
+  ReadCandidate(G, line, i, true);
+}
+
+// The "(" that may begin a header: the first of its line, or the one
+// after a declarator, attribute group or annotation. The state rules out
+// many before anything is read (and before any registers are saved).
+[[gnu::noinline]] void CandidateParen(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  const bool first = !F.candidate_on_line;
+  F.candidate_on_line = true;
+  F.use_next_paren = false;
+  if (first && i + 1 < kLinePieceMax) {
+    const char c = line[i + 1];
+    if (c == '*') {
+      F.use_next_paren = true;
+      return;
+    }
+    if (IsBlank(c) || c == '/') return FirstCandidateAfterBlank(G, line, i);
+  }
+  if (!HeaderCandidateAllowed(G)) return;
+  ReadCandidate(G, line, i, first);
 }
 
 // OnFunctionParen when no header is pending (any more).
@@ -865,17 +923,21 @@ void OnHeaderSemicolon(GlobalData& G) {
     CancelHeader(G);
     return;
   }
-  const char* rest = F.header_text.text + F.params_end;
-  bool prototype = true;
-  for (const char* p = rest; *p != '\0'; ++p) {
-    if (!IsWhiteSpace(*p) && *p != ';') {
-      prototype = false;
-      break;
+  // Only a C header outside a class can go on with K&R parameter
+  // declarations: text after its parameter list that declares one.
+  if (G.lang.flags.c && !G.scope.in_class) {
+    const char* rest = F.header_text.text + F.params_end;
+    bool prototype = true;
+    for (const char* p = rest; *p != '\0'; ++p) {
+      if (!IsWhiteSpace(*p) && *p != ';') {
+        prototype = false;
+        break;
+      }
     }
-  }
-  if (!prototype && G.lang.flags.c && !G.scope.in_class && DeclaresAParameter(F)) {
-    F.non_ansi = true;  // K&R parameter declarations
-    return;
+    if (!prototype && DeclaresAParameter(F)) {
+      F.non_ansi = true;  // K&R parameter declarations
+      return;
+    }
   }
   CancelHeader(G);
 }

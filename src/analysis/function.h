@@ -41,6 +41,33 @@ void OnHeaderSemicolon(GlobalData& G);
 // The closing brace of the function body.
 void EndFunction(GlobalData& G);
 
+// The words FunctionWord counts (decisions and return points); it passes
+// every other word by. Keep in step with its cases.
+constexpr bool CountsInFunction(Word w) {
+  switch (w) {
+    case Word::kWhile:
+    case Word::kFor:
+    case Word::kForeach:
+    case Word::kSwitch:
+    case Word::kCase:
+    case Word::kDefault:
+    case Word::kIf:
+    case Word::kElse:
+    case Word::kGoto:
+    case Word::kOr:
+    case Word::kAnd:
+    case Word::kBreak:
+    case Word::kReturn:
+    case Word::kExit:
+    case Word::kUnderscoreExit:
+    case Word::kAbort:
+    case Word::kThrow:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Words inside a header or body: decision counters and return points.
 void FunctionWord(GlobalData& G, const char* line, int start, int end,
                   Word word);

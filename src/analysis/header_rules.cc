@@ -92,19 +92,21 @@ bool StartsInitialiserList(std::string_view tail) {
 // initialiser list, whatever qualifiers precede it.
 static bool HasInitialiserList(std::string_view tail) {
   int depth = 0;
-  for (size_t k = NextNestingCandidate(tail, 0, ':'); k < tail.size();
-       k = NextNestingCandidate(tail, k + 1, ':')) {
+  size_t after_pair = 0;  // the second ":" of a "::" is no colon of its own
+  bool found = false;
+  ForEachNestingCandidate(tail, ':', [&](size_t k) {
     const char c = tail[k];
     if (c == '(') ++depth;
     if (c == ')' && depth > 0) --depth;
-    if (c != ':' || depth > 0) continue;
+    if (c != ':' || depth > 0 || k < after_pair) return true;
     if (k + 1 < tail.size() && tail[k + 1] == ':') {
-      ++k;
-      continue;
+      after_pair = k + 2;
+      return true;
     }
-    return true;
-  }
-  return false;
+    found = true;
+    return false;
+  });
+  return found;
 }
 
 // True when the text after a pending header's parameter list holds a word

@@ -27,7 +27,7 @@ inline Nesting NestingOf(char c) { return kNesting[static_cast<unsigned char>(c)
 
 #if defined(__SSE2__)
 // One bit for each of the sixteen characters at p that may be a bracket,
-// a comma or `with` (see NextNestingCandidate).
+// a comma or `with` (see ForEachNestingCandidate).
 inline unsigned NestingCandidates16(const char* p, __m128i with) {
   const __m128i v = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
                                  _mm_set1_epi8(0x20));
@@ -44,54 +44,59 @@ inline unsigned NestingCandidates16(const char* p, __m128i with) {
 }
 #endif
 
-// The first position at or after `from` whose character may be a bracket,
-// a comma or `extra` (text.size() when there is none), sixteen characters
-// at a time: most characters of a declaration are none of them. A
-// character is compared with its 0x20 bit set, which folds "[" and "]"
+// Calls visit(i), in order, for each position i of `text` whose character
+// may be a bracket, a comma or `extra`, until visit returns false. Most
+// characters of a declaration are none of them: sixteen are looked at a
+// time, and the candidates of each sixteen are taken from one bit mask.
+// A character is compared with its 0x20 bit set, which folds "[" and "]"
 // onto "{" and "}"; a few others fold onto the set as well (a tab onto
-// ")", "V" onto "v"), so the caller still tests the character it is given.
-inline size_t NextNestingCandidate(std::string_view text, size_t from, char extra) {
-  if (from >= text.size()) return text.size();
+// ")", "V" onto "v"), so the visitor still tests the character it is given.
+template <typename Visit>
+inline void ForEachNestingCandidate(std::string_view text, char extra, Visit&& visit) {
+  const size_t size = text.size();
 #if defined(__SSE2__)
-  const __m128i with = _mm_set1_epi8(static_cast<char>(extra | 0x20));
-  for (; from + 16 <= text.size(); from += 16) {
-    const unsigned mask = NestingCandidates16(text.data() + from, with);
-    if (mask != 0) return from + static_cast<size_t>(__builtin_ctz(mask));
-  }
-  if (from == text.size()) return from;
-  if (text.size() >= 16) {
-    // The last few characters: the sixteen that end the text, those
-    // before `from` left out (a loop a character would end on a branch
-    // that is hard to predict).
-    const size_t base = text.size() - 16;
-    const unsigned mask =
-        NestingCandidates16(text.data() + base, with) >> (from - base) << (from - base);
-    return mask != 0 ? base + static_cast<size_t>(__builtin_ctz(mask)) : text.size();
+  if (size >= 16) {
+    const __m128i with = _mm_set1_epi8(static_cast<char>(extra | 0x20));
+    size_t from = 0;
+    for (; from + 16 <= size; from += 16) {
+      for (unsigned mask = NestingCandidates16(text.data() + from, with); mask != 0;
+           mask &= mask - 1) {
+        if (!visit(from + static_cast<size_t>(__builtin_ctz(mask)))) return;
+      }
+    }
+    if (from == size) return;
+    // The last few characters: the sixteen that end the text, those before
+    // `from` left out (the text is not read past its end).
+    const size_t base = size - 16;
+    for (unsigned mask = NestingCandidates16(text.data() + base, with) >> (from - base)
+                         << (from - base);
+         mask != 0; mask &= mask - 1) {
+      if (!visit(base + static_cast<size_t>(__builtin_ctz(mask)))) return;
+    }
+    return;
   }
 #endif
-  for (; from < text.size(); ++from) {
-    const char c = text[from];
-    if (NestingOf(c) != Nesting::kNone || c == extra) return from;
+  for (size_t i = 0; i < size; ++i) {
+    const char c = text[i];
+    if ((NestingOf(c) != Nesting::kNone || c == extra) && !visit(i)) return;
   }
-  return text.size();
 }
 
 // The commas at bracket depth `level`; a closing bracket with none open
 // is passed over.
 inline int CommasAtDepth(std::string_view text, int level) {
   int depth = 0, commas = 0;
-  for (size_t k = NextNestingCandidate(text, 0, ','); k < text.size();
-       k = NextNestingCandidate(text, k + 1, ',')) {
+  ForEachNestingCandidate(text, ',', [&](size_t k) {
     const Nesting n = NestingOf(text[k]);
-    if (n == Nesting::kNone) continue;  // a character folded onto the set
     if (n == Nesting::kOpen) {
       ++depth;
     } else if (n == Nesting::kClose) {
       if (depth > 0) --depth;
-    } else if (depth == level) {
+    } else if (n == Nesting::kComma && depth == level) {
       ++commas;
     }
-  }
+    return true;
+  });
   return commas;
 }
 

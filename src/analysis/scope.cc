@@ -43,7 +43,7 @@ std::string_view ReadNameWord(std::string_view text, size_t& pos, bool& forward)
       forward = true;
       break;
     }
-    if (IsWhiteSpace(c) || InSet(c, "({}:")) {
+    if (IsWhiteSpace(c) || c == '(' || c == '{' || c == '}' || c == ':') {
       // "A::B" stays one name.
       if (c == ':' && pos + 1 < text.size() && text[pos + 1] == ':') {
         pos += 2;
@@ -110,19 +110,19 @@ bool AtClassLevel(const ScopeState& S) {
 }
 
 // The word before line[start] on the same line.
-std::string PreviousWord(const char* line, int start) {
+std::string_view PreviousWord(const char* line, int start) {
   int e = start;
   while (e > 0 && IsBlank(line[e - 1])) --e;
   int b = e;
   while (b > 0 && IsIdentChar(static_cast<unsigned char>(line[b - 1]))) --b;
-  return std::string(line + b, e - b);
+  return std::string_view(line + b, e - b);
 }
 
 
 // Commas of a declaration outside "<...>", "(...)", "[...]" and "{...}".
 int TopLevelCommas(std::string_view text) { return CommasAtDepth(text, 0); }
 
-void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
+void BeginNamespace(GlobalData& G, std::string_view inner, bool package) {
   ScopeState& S = G.scope;
   const bool anonymous = !IsNameStart(inner.empty() ? '\0' : inner[0]);
   const bool nested = S.in_namespace;
@@ -134,16 +134,19 @@ void BeginNamespace(GlobalData& G, const std::string& inner, bool package) {
       ++S.namespace_overflow;  // too deep to track; the name still nests
     }
   }
-  std::string qualified = S.namespace_name;
-  std::string record_name;
+  // The qualified name is built in place: an anonymous namespace keeps the
+  // enclosing name and gets a record of its own name.
+  std::string anonymous_record;
   if (anonymous) {
-    record_name = qualified.empty() ? "Anonymous" : qualified + QualifierSeparator(G) + "Anonymous";
+    anonymous_record = S.namespace_name.empty()
+                           ? "Anonymous"
+                           : S.namespace_name + QualifierSeparator(G) + "Anonymous";
   } else {
-    if (!qualified.empty()) qualified += QualifierSeparator(G);
-    qualified += inner;
-    record_name = qualified;
+    if (!S.namespace_name.empty()) S.namespace_name += QualifierSeparator(G);
+    S.namespace_name += inner;
   }
-  S.namespace_name = qualified;
+  const std::string& qualified = S.namespace_name;
+  const std::string& record_name = anonymous ? anonymous_record : qualified;
   S.namespace_anonymous = anonymous;
   S.in_namespace = true;
   if (package) S.in_package = true;
@@ -279,15 +282,21 @@ void PopClass(GlobalData& G) {
   S.in_class = true;
 }
 
-// Removes "[...]" attribute lists from a declaration.
+// Removes "[...]" attribute lists from a declaration (a "]" with no "["
+// open stays). The text outside them is copied a run at a time.
 std::string WithoutAttributes(std::string_view text) {
   std::string out;
+  out.reserve(text.size());
   int depth = 0;
-  for (char c : text) {
-    if (c == '[') ++depth;
-    if (depth == 0) out.push_back(c);
-    if (c == ']' && depth > 0) --depth;
+  size_t run = 0;  // where the run of text outside the lists began
+  for (size_t k = 0; k < text.size(); ++k) {
+    if (text[k] == '[') {
+      if (depth++ == 0) out.append(text.substr(run, k - run));
+    } else if (text[k] == ']' && depth > 0 && --depth == 0) {
+      run = k + 1;
+    }
   }
+  if (depth == 0) out.append(text.substr(run));
   return out;
 }
 
@@ -314,8 +323,8 @@ int DataDeclarators(std::string_view text) {
   int angle = 0;            // "<" minus ">" for the method test
   int depth = 0;            // every bracket, for the commas
   int commas = 0;
-  for (size_t i = NextNestingCandidate(text, 0, '='); i < text.size();
-       i = NextNestingCandidate(text, i + 1, '=')) {
+  bool method = false;
+  ForEachNestingCandidate(text, '=', [&](size_t i) {
     const char c = text[i];
     if (method_test && c >= '(' && c <= '>') {  // of these, "<>=(" matter
       if (c == '<') ++angle;
@@ -324,7 +333,10 @@ int DataDeclarators(std::string_view text) {
       if (c == '(' && angle == 0) {
         size_t j = i + 1;
         while (j < text.size() && IsWhiteSpace(text[j])) ++j;
-        if (j >= text.size() || (text[j] != '*' && text[j] != '&')) return 0;
+        if (j >= text.size() || (text[j] != '*' && text[j] != '&')) {
+          method = true;
+          return false;
+        }
         method_test = false;
       }
     }
@@ -336,8 +348,9 @@ int DataDeclarators(std::string_view text) {
     } else if (n == Nesting::kComma && depth == 0) {
       ++commas;
     }
-  }
-  return commas + 1;
+    return true;
+  });
+  return method ? 0 : commas + 1;
 }
 
 }  // namespace
@@ -485,7 +498,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
            (line[e] == ':' && line[e + 1] == ':')) {
       e += line[e] == ':' ? 2 : 1;
     }
-    std::string name(line + p, e - p);
+    const std::string_view name(line + p, e - p);
     if (word == Word::kPackage) {
       if (!name.empty() && IsNameStart(name[0]) && !S.in_namespace) {
         BeginNamespace(G, name, true);
@@ -507,7 +520,7 @@ void OnScopeKeyword(GlobalData& G, const char* line, int start, int end,
   }
   if (S.template_open || S.class_pending) return;
   if (G.file.open_paren_count > G.file.close_paren_count) return;  // a type
-  std::string previous = PreviousWord(line, start);
+  const std::string_view previous = PreviousWord(line, start);
   if (previous == "enum" || previous == "friend") return;
   const bool forward = SemicolonWithoutBrace(line);
   // A macro invocation line without ";" does not own the class after it;
@@ -718,10 +731,10 @@ namespace {
 
 // Cuts `name` at its last qualifier separator, "::" or "." (whichever comes
 // later); false when it has none.
-bool CutLastQualifier(std::string& name) {
+bool CutLastQualifier(std::string_view& name) {
   for (size_t k = name.size(); k-- > 0;) {
     if (name[k] == '.' || (name[k] == ':' && k + 1 < name.size() && name[k + 1] == ':')) {
-      name.resize(k);
+      name = name.substr(0, k);
       return true;
     }
   }
@@ -730,7 +743,7 @@ bool CutLastQualifier(std::string& name) {
 
 // The namespace record named by `prefix` or, failing that, by the longest
 // of its qualifiers; -1 when none is. `prefix` is cut as it goes.
-long InnermostNamespace(const RecordLists& lists, std::string& prefix) {
+long InnermostNamespace(const RecordLists& lists, std::string_view prefix) {
   do {
     if (prefix.empty() || prefix == "Anonymous") continue;
     const size_t* at = lists.namespace_index.find(prefix);
@@ -770,7 +783,7 @@ void AddToNamespaceRecord(NamespaceRecord& r, const MetricRecord& m, bool is_cla
 
 }  // namespace
 
-void AddToNamespace(GlobalData& G, std::string qualified_name,
+void AddToNamespace(GlobalData& G, std::string_view qualified_name,
                     const MetricRecord& m, bool is_class, bool count_only) {
   RecordLists& lists = G.lists;
   // No prefix can name a record without one; nothing reads the figures
@@ -791,8 +804,7 @@ void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
   if (last.namespaces != lists.namespaces.size() || last.scope != scope) {
     last.scope = scope;
     last.namespaces = lists.namespaces.size();
-    std::string prefix = scope;
-    last.record = InnermostNamespace(lists, prefix);
+    last.record = InnermostNamespace(lists, scope);
   }
   if (last.record >= 0) AddToNamespaceRecord(lists.namespaces[last.record], f, false, count_only);
 }

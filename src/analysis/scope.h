@@ -46,7 +46,7 @@ void CloseScopesAtEndOfFile(GlobalData& G);
 // Adds a class's or function's metrics to the namespace record of the
 // longest namespace prefix of `qualified_name`. With `count_only` only the
 // entity count grows.
-void AddToNamespace(GlobalData& G, std::string qualified_name,
+void AddToNamespace(GlobalData& G, std::string_view qualified_name,
                     const MetricRecord& metrics, bool is_class, bool count_only);
 
 // As AddToNamespace for the function `f` declared directly in `scope` (a

@@ -59,7 +59,9 @@ bool MemberInitialiserBrace(const GlobalData& G) {
          !FirstIdentifierIs(t.text, "typedef") && !FirstIdentifierIs(t.text, "extern");
 }
 
-[[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
+// A "{" outside function bodies (OnOpenBrace takes theirs), or one after
+// a pending header: a body, scope, initialiser or block.
+[[gnu::noinline]] void OpenDeclarationBrace(GlobalData& G, const char* line, int i) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
   BraceKind kind = BraceKind::kBlock;
@@ -71,8 +73,6 @@ bool MemberInitialiserBrace(const GlobalData& G) {
         kind = BeginFunction(G, line);
       }
     }
-  } else if (F.in_body) {
-    OnFunctionBrace(G, true);
   } else if (S.class_pending || S.namespace_pending) {
     kind = OpenScopeAtBrace(G, line, i);
   } else if (S.enum_pending) {
@@ -92,10 +92,24 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   UpdateCollecting(G);
 }
 
-[[gnu::noinline]] void OnCloseBrace(GlobalData& G, const char* line, int i) {
+// Most "{" and "}" in a function analysis are blocks of a function body:
+// their path calls out only at its end, so it saves no registers.
+[[gnu::noinline]] void OnOpenBrace(GlobalData& G, const char* line, int i) {
+  FunctionState& F = G.func;
+  if (!F.in_body || F.in_header) return OpenDeclarationBrace(G, line, i);
   ScopeState& S = G.scope;
-  BraceKind kind;
-  if (!PopBrace(S, kind)) return;  // more "}" than "{"
+  PushBrace(S, BraceKind::kBlock);
+  S.member_text.Clear();
+  F.assignment_seen = false;
+  UpdateCollecting(G);
+  OnFunctionBrace(G, true);  // last: its depth check raises a notice
+}
+
+// A "}" that closes a scope, body or initialiser, or one after a pending
+// header.
+[[gnu::noinline]] void CloseDeclarationBrace(GlobalData& G, const char* line, int i,
+                                              BraceKind kind) {
+  ScopeState& S = G.scope;
   FunctionState& F = G.func;
   if (F.in_header) {
     if (kind != BraceKind::kBlock) {
@@ -129,11 +143,23 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   UpdateCollecting(G);
 }
 
-[[gnu::noinline]] void OnSemicolon(GlobalData& G, const char* line) {
+[[gnu::noinline]] void OnCloseBrace(GlobalData& G, const char* line, int i) {
+  ScopeState& S = G.scope;
+  BraceKind kind;
+  if (!PopBrace(S, kind)) return;  // more "}" than "{"
+  FunctionState& F = G.func;
+  if (kind != BraceKind::kBlock || F.in_header) return CloseDeclarationBrace(G, line, i, kind);
+  S.member_text.Clear();
+  F.assignment_seen = false;
+  UpdateCollecting(G);
+  if (F.in_body) OnFunctionBrace(G, false);
+}
+
+// What every ";" resets: the pending declarations outside bodies, the
+// assignment of the statement.
+inline void SemicolonResets(GlobalData& G) {
   ScopeState& S = G.scope;
   FunctionState& F = G.func;
-  if (F.in_header) OnHeaderSemicolon(G);
-  if (S.collect_member && !F.in_header) EndMemberDeclaration(G, line);
   if (!F.in_body) {
     if (S.class_pending) S.class_pending = false;  // a declaration, no body
     S.namespace_pending = false;
@@ -151,6 +177,20 @@ bool MemberInitialiserBrace(const GlobalData& G) {
   }
   F.assignment_seen = false;
   UpdateCollecting(G);
+}
+
+// A ";" that ends a pending header or a member declaration.
+[[gnu::noinline]] void DeclarationSemicolon(GlobalData& G, const char* line) {
+  FunctionState& F = G.func;
+  if (F.in_header) OnHeaderSemicolon(G);
+  if (G.scope.collect_member && !F.in_header) EndMemberDeclaration(G, line);
+  SemicolonResets(G);
+}
+
+// Most ";" end neither: their path calls nothing, so it saves no registers.
+[[gnu::noinline]] void OnSemicolon(GlobalData& G, const char* line) {
+  if (G.func.in_header || G.scope.collect_member) return DeclarationSemicolon(G, line);
+  SemicolonResets(G);
 }
 
 // "=" that is an assignment, not "==", "!=", "<=", ">=" or "operator=".
@@ -177,12 +217,37 @@ std::string& TemplateText(ScopeState& S) {
 }
 
 void TakeTemplateText(ScopeState& S, std::string& to) {
+  // Most classes and headers follow no template header: nothing to take.
+  if (!S.template_unread && S.template_text.empty()) {
+    to.clear();
+    return;
+  }
   to.swap(TemplateText(S));  // the room of `to` goes back for the next text
   S.template_text.clear();
 }
 
-void StructureWord(GlobalData& G, const char* line, int start, int end,
-                   Word word) {
+namespace {
+
+// A word that a function counts (a decision or return point): its count,
+// then the word's checks.
+[[gnu::noinline]] void FunctionAndCheckWord(GlobalData& G, const char* line, int start, int end,
+                                            Word word) {
+  FunctionWord(G, line, start, end, word);
+  CheckWord(G, line, start, end, word);
+}
+
+// Ends StructureWord: all but the words a function counts call nothing but
+// their checks (a jump, so no registers are saved for them).
+inline void FinishWord(GlobalData& G, const char* line, int start, int end, Word word) {
+  if ((G.func.in_body || G.func.in_header) && CountsInFunction(word)) {
+    return FunctionAndCheckWord(G, line, start, end, word);
+  }
+  CheckWord(G, line, start, end, word);
+}
+
+// The words that act on scopes, templates and pending headers.
+[[gnu::noinline]] void ScopeStructureWord(GlobalData& G, const char* line, int start, int end,
+                                          Word word) {
   switch (word) {
     case Word::kNamespace:
     case Word::kPackage:
@@ -212,12 +277,6 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
         UpdateCollecting(G);
       }
       break;
-    case Word::kWhere:
-      if (G.lang.flags.csharp && !G.func.in_body) G.scope.where_clause = true;
-      break;
-    case Word::kExtern:
-      G.lex.extern_on_line = true;
-      break;
     case Word::kEnum:
     case Word::kTypedef:
     case Word::kUnion:
@@ -233,8 +292,37 @@ void StructureWord(GlobalData& G, const char* line, int start, int end,
     default:
       break;
   }
-  if (G.func.in_body || G.func.in_header) FunctionWord(G, line, start, end, word);
-  CheckWord(G, line, start, end, word);
+  FinishWord(G, line, start, end, word);
+}
+
+}  // namespace
+
+void StructureWord(GlobalData& G, const char* line, int start, int end,
+                   Word word) {
+  switch (word) {
+    case Word::kNamespace:
+    case Word::kPackage:
+    case Word::kClass:
+    case Word::kStruct:
+    case Word::kInterface:
+    case Word::kPublic:
+    case Word::kProtected:
+    case Word::kPrivate:
+    case Word::kTemplate:
+    case Word::kEnum:
+    case Word::kTypedef:
+    case Word::kUnion:
+      return ScopeStructureWord(G, line, start, end, word);
+    case Word::kWhere:
+      if (G.lang.flags.csharp && !G.func.in_body) G.scope.where_clause = true;
+      break;
+    case Word::kExtern:
+      G.lex.extern_on_line = true;
+      break;
+    default:
+      break;
+  }
+  FinishWord(G, line, start, end, word);
 }
 
 namespace {
@@ -269,22 +357,74 @@ namespace {
 // parenthesis in a body is counted, and one outside headers that cannot
 // start one (function detection off, or a later "(" of the line) is passed
 // by. Then the checks and (kCount) the counts of the character.
+// The checks and (kCount) the counts of a parenthesis.
 template <bool kCount, bool kOpen>
-[[gnu::always_inline]] inline void ParenCharacter(GlobalData& G, const char* line, int i) {
+inline void CheckAndCountParen(GlobalData& G, const char* line, int i) {
+  CheckParen(G, line, i, kOpen);
+  if constexpr (kCount) CountParen(G, line, i, kOpen);
+}
+
+// A parenthesis that the function detection acts on.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void FunctionParenCharacter(GlobalData& G, const char* line, int i) {
+  OnFunctionParen(G, line, i, kOpen);
+  CheckAndCountParen<kCount, kOpen>(G, line, i);
+}
+
+// Most parentheses (those in bodies, and the later ones of a line) call
+// nothing before their checks: that path saves no registers.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void ParenCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
   if (F.in_body && !F.in_header) {
     F.paren_depth += kOpen ? 1 : -1;
   } else if (F.in_header || F.skip_group_depth > 0 ||
              (kOpen && F.enabled && (!F.candidate_on_line || F.use_next_paren))) {
-    OnFunctionParen(G, line, i, kOpen);
+    return FunctionParenCharacter<kCount, kOpen>(G, line, i);
   }
-  CheckParen(G, line, i, kOpen);
-  if constexpr (kCount) CountParen(G, line, i, kOpen);
+  CheckAndCountParen<kCount, kOpen>(G, line, i);
 }
 
-// A dispatcher kept small (the handlers are out of line), since every
-// punctuation character of the code passes through it. kCount: the
-// character's counts (CountCodeCharacter) follow in the same dispatch.
+// "{" (kOpen) or "}": its structure, checks and (kCount) counts.
+template <bool kCount, bool kOpen>
+[[gnu::noinline]] void BraceCharacter(GlobalData& G, const char* line, int i) {
+  if constexpr (kOpen) {
+    G.scope.where_clause = false;
+    OnOpenBrace(G, line, i);
+  } else {
+    OnCloseBrace(G, line, i);
+  }
+  CheckBrace(G, kOpen);
+  if constexpr (kCount) CountBrace(G, line, i, kOpen);
+}
+
+// ";": its structure, checks and (kCount) counts.
+template <bool kCount>
+[[gnu::noinline]] void SemicolonCharacter(GlobalData& G, const char* line) {
+  OnSemicolon(G, line);
+  CheckSemicolon(G);
+  if constexpr (kCount) CountSemicolon(G);
+}
+
+// "=" and "?": their structure, then the character's checks. An "=" in a
+// function body is passed by: what OnEquals marks there (an assignment in
+// the statement) only keeps header candidates and member declarations
+// apart, and a body has neither; its closing "}" clears the mark.
+[[gnu::noinline]] void EqualsCharacter(GlobalData& G, const char* line, int i) {
+  if (!G.func.in_body) OnEquals(G, line, i);
+  CheckCharacter(G, line, i);
+}
+
+[[gnu::noinline]] void QuestionCharacter(GlobalData& G, const char* line, int i) {
+  if (G.func.in_body) FunctionCharacter(G, line, i);
+  CheckCharacter(G, line, i);
+}
+
+// A dispatcher kept small, since every punctuation character of the code
+// passes through it: each character's work is a handler of its own, which
+// it ends with (a jump, not a call), so that it keeps nothing across a call
+// and saves no registers. kCount: the character's counts
+// (CountCodeCharacter) follow in the same dispatch.
 template <bool kCount>
 void CodeCharacter(GlobalData& G, const char* line, int i) {
   FunctionState& F = G.func;
@@ -292,41 +432,24 @@ void CodeCharacter(GlobalData& G, const char* line, int i) {
   // The parentheses, most of the characters that come here, are tested
   // first and apart from the rest, without a jump through the switch's
   // table, and each on a path of its own.
-  if (c == '(') {
-    ParenCharacter<kCount, true>(G, line, i);
-    return;
-  }
-  if (c == ')') {
-    ParenCharacter<kCount, false>(G, line, i);
-    return;
-  }
+  if (c == '(') return ParenCharacter<kCount, true>(G, line, i);
+  if (c == ')') return ParenCharacter<kCount, false>(G, line, i);
   // One dispatch for the rest, that also picks the character's checks:
   // CheckCharacter does nothing with "[", "]", "<", ">", "@", "|" and "&".
   switch (c) {
     case '{':
-      G.scope.where_clause = false;
-      OnOpenBrace(G, line, i);
-      CheckBrace(G, true);
-      if constexpr (kCount) CountBrace(G, line, i, true);
-      return;
+      return BraceCharacter<kCount, true>(G, line, i);
     case '}':
-      OnCloseBrace(G, line, i);
-      CheckBrace(G, false);
-      if constexpr (kCount) CountBrace(G, line, i, false);
-      return;
+      return BraceCharacter<kCount, false>(G, line, i);
     case ';':
-      OnSemicolon(G, line);
-      CheckSemicolon(G);
-      if constexpr (kCount) CountSemicolon(G);
-      return;
+      return SemicolonCharacter<kCount>(G, line);
     case '[':
     case ']':
       if (F.in_body) F.bracket_depth += c == '[' ? 1 : -1;
       if constexpr (kCount) CountBracket(G, c == '[');
       return;
     case '=':
-      OnEquals(G, line, i);
-      break;
+      return EqualsCharacter(G, line, i);
     case '<':
     case '>':
       if (G.scope.template_open) OnTemplateAngle(G, c);
@@ -340,8 +463,7 @@ void CodeCharacter(GlobalData& G, const char* line, int i) {
       if (F.in_body) FunctionCharacter(G, line, i);
       return;
     case '?':
-      if (F.in_body) FunctionCharacter(G, line, i);
-      break;
+      return QuestionCharacter(G, line, i);
     default:
       break;
   }
@@ -404,14 +526,19 @@ namespace {
 // them once: "#if A / TEST(a) { / #else / TEST(b) { / #endif". The braces of
 // the later branch are taken back when they are plain blocks.
 void TrackConditional(GlobalData& G, const char* line) {
-  // Only directives that start with "i" or "e" ("if", "else", "endif"...)
-  // matter: "#define" and most others end here, before their word is read.
-  // The line start found the first character that is no blank.
+  // Only directives that start with "if", "el" or "en" ("ifdef", "else",
+  // "endif"...) matter: "#define", "#include" and most others end here,
+  // before their word is read. The line start found the first character
+  // that is no blank.
   int p = G.lex.first_nonblank;
   if (line[p] != '#') return;
   ++p;
   while (line[p] == ' ' || line[p] == '\t') ++p;
-  if (line[p] != 'i' && line[p] != 'e') return;
+  const char second = line[p + 1];  // the NUL at the latest
+  const bool conditional = line[p] == 'i' ? second == 'f'
+                           : line[p] == 'e' ? second == 'l' || second == 'n'
+                                            : false;
+  if (!conditional) return;
   TrackDirective(G, line, p);
 }
 

@@ -35,18 +35,18 @@ bool NameIndex::emplace(std::string_view name, size_t position) {
     if (slots_[i].tag == tag && entries_[slots_[i].entry - 1].name == name) return false;
   }
   slots_[i] = {tag, static_cast<uint32_t>(entries_.size() + 1)};
-  entries_.push_back({std::string(name), position});
+  entries_.push_back({std::string(name), position, h});
   return true;
 }
 
 void NameIndex::Grow() {
-  // A slot keeps only half the hash: the entries are hashed again, read
-  // in their order rather than in the old table's.
+  // A slot keeps only half the hash: the entries' whole hashes place them
+  // again, read in their order rather than in the old table's.
   slots_.assign(slots_.empty() ? 64 : slots_.size() * 2, Slot{});
   const size_t mask = slots_.size() - 1;
   uint32_t entry = 0;
   for (const Entry& e : entries_) {
-    const uint64_t h = NameSet::Hash(e.name);
+    const uint64_t h = e.hash;
     size_t i = h & mask;
     while (slots_[i].entry != 0) i = (i + 1) & mask;
     slots_[i] = {static_cast<uint32_t>(h >> 32), ++entry};

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "test_support.h"
 
@@ -175,6 +176,20 @@ TEST(HeaderRecognition, ConstructorsOperatorsAndTemplates) {
   EXPECT_EQ(second.only().template_text, "template <class B>");
 }
 
+// The word before the "(" is the name when a blank, "*", "&", "(" or the
+// line's start stands before it; "::" across blanks joins the qualifier.
+TEST(HeaderRecognition, WordBeforeTheParenthesis) {
+  EXPECT_EQ(Analysed("f(void) { }\n").only().name, "f");
+  EXPECT_EQ(Analysed("int *f(void) { }\n", "t.c").only().name, "f");
+  EXPECT_EQ(Analysed("const A &get (int i) { }\n").only().name, "get");
+  EXPECT_EQ(Analysed("void A :: run (int x) { }\n").only().name, "A::run");
+  // "record" names a Java method unless it stands before the name.
+  Analysed java("class A {\n  int record(int x) { return x; }\n  record R(int y) { }\n}\n",
+                "A.java");
+  EXPECT_EQ(java.only().name, "record");
+  EXPECT_EQ(java.h.G().lists.classes.size(), 2u);
+}
+
 TEST(HeaderRecognition, JavaAnonymousClassMethodsStayInside) {
   Analysed a(
       "class A {\n  void run() {\n    Runnable r = new Runnable() {\n"
@@ -259,6 +274,28 @@ TEST_F(Validation, FunctionNameCharacters) {
   EXPECT_FALSE(GetFunction(G, "int 2f(int a)", 6));
   EXPECT_TRUE(GetFunction(G, "int _f2 (int a)", 8, "_f2", 4));
   EXPECT_EQ(G.func.name, "_f2");
+}
+
+// Words that CountsInFunction leaves out never reach FunctionWord: each
+// word that FunctionWord counts in a C body must be one it lets through.
+TEST_F(Validation, EveryCountedWordReachesTheFunctionCounters) {
+  SetFileLanguage(G, "a.c", false);
+  G.func.in_body = true;
+  for (int w = 1; w < static_cast<int>(Word::kCount); ++w) {
+    const Word word = static_cast<Word>(w);
+    const std::string line = std::string(" ") + WordText(word) + " (a);";
+    const int end = 1 + static_cast<int>(std::strlen(WordText(word)));
+    const DecisionCounts before = G.func.counts;
+    const int returns = G.func.returns;
+    FunctionWord(G, line.c_str(), 1, end, word);
+    const bool counted = std::memcmp(&before, &G.func.counts, sizeof before) != 0 ||
+                         returns != G.func.returns;
+    if (counted) {
+      EXPECT_TRUE(CountsInFunction(word)) << WordText(word);
+    }
+  }
+  EXPECT_EQ(G.func.counts.ifs, 1);  // the words were counted at all
+  EXPECT_EQ(G.func.counts.cases, 1);
 }
 
 TEST(Robustness, UnbalancedAndTruncatedCodeDoesNotCrash) {

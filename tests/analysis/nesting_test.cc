@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace zav {
 namespace {
 
@@ -27,12 +29,29 @@ TEST(CommasAtDepth, LongTextsAreSearchedPastEachSixteenCharacters) {
   EXPECT_EQ(CommasAtDepth("int\tfirst_parameter_name,\tsecond_parameter_name", 0), 1);
 }
 
-TEST(NextNestingCandidate, FindsTheFirstBracketCommaOrExtra) {
-  const std::string_view text = "abcdefghijklmnopqrstuvwxyz[0]";
-  EXPECT_EQ(NextNestingCandidate(text, 0, '='), 26u);
-  EXPECT_EQ(NextNestingCandidate(text, 0, 'v'), 21u);
-  EXPECT_EQ(NextNestingCandidate(text, 27, '='), 28u);
-  EXPECT_EQ(NextNestingCandidate("abcdefghijklmnopqrstu", 0, '='), 21u);  // none: the size
+TEST(ForEachNestingCandidate, VisitsBracketsCommasAndExtraInOrderUntilStopped) {
+  // Long enough for one block of sixteen and the overlapping last block.
+  const std::string_view text = "f(a, b) = abcdefghijklmnop[0]";
+  std::vector<size_t> seen;
+  ForEachNestingCandidate(text, '=', [&](size_t i) {
+    seen.push_back(i);
+    return true;
+  });
+  // "(" 1, "," 3, ")" 6, "=" 8, "[" 26, "]" 28: no letter of the alphabet
+  // run folds onto the set.
+  EXPECT_EQ(seen, (std::vector<size_t>{1, 3, 6, 8, 26, 28}));
+  seen.clear();
+  ForEachNestingCandidate(text, '=', [&](size_t i) {
+    seen.push_back(i);
+    return text[i] != ')';
+  });
+  EXPECT_EQ(seen, (std::vector<size_t>{1, 3, 6}));
+  seen.clear();
+  ForEachNestingCandidate("x<y>=z", '=', [&](size_t i) {  // shorter than sixteen
+    seen.push_back(i);
+    return true;
+  });
+  EXPECT_EQ(seen, (std::vector<size_t>{1, 3, 4}));
 }
 
 }  // namespace

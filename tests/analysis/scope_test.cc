@@ -121,6 +121,11 @@ TEST(Attributes, WhatCountsAsData) {
       "class K {\n  int b = f(1, 2), c;\n  void (*cb)(int, int), *d;\n"
       "  std::pair<int, int> p, q;\n  int g(int a, int b);\n};\n");
   EXPECT_EQ(k.Class("K").attributes_private, 6);  // b, c, cb, d, p, q
+  // "[...]" lists, attribute or array size, are read as absent, commas too.
+  Scoped b(
+      "class B {\n  [[nodiscard]] int a[2], b;\n  int m[f(1, 2)];\n"
+      "  [[deprecated(\"x, y\")]] void g(int, int);\n};\n");
+  EXPECT_EQ(b.Class("B").attributes_private, 3);  // a, b, m
 }
 
 TEST(Inheritance, CleaningPerLanguage) {
