@@ -1,14 +1,18 @@
 // NameSet: a set of short names (macro names) with cheap insertion.
 //
 // The analyser adds every #define name it meets, most of them again and
-// again, so insertion is the hot operation. The table holds only the 64-bit
-// hashes (8 bytes a slot, so it stays small in the cache); names themselves
-// are copied into large arena blocks, each after its length, and a second
-// array beside the hashes points at them. Adding a name whose hash is present is
-// taken as adding it again: two different names with the same 64-bit hash
-// are not expected in practice, and lookups still compare the names.
+// again, so insertion is the hot operation, and a run over a large header
+// tree holds a hundred thousand names. The probed table is kept small: a
+// slot is a 32-bit tag, the high half of the name's 64-bit hash, while
+// the low half picks the slot; a second array beside it holds each slot's
+// place in the arena, where the names are copied one after another, each
+// after its hash and length. A repeated name touches the tags alone.
+// Adding a name whose tag is found along its probe sequence is taken as
+// adding it again: that needs two names to agree in the tag and in the
+// slot bits, which is not expected in practice; lookups still compare the
+// names.
 //
-// A run-wide table outgrows the cache, so the slot an insertion needs is
+// The table still outgrows the cache, so the slot an insertion needs is
 // mostly far away. insert_soon() asks for that slot and queues the name;
 // the queue is entered in order when it is full or when the set is next
 // read (any other member), by which time the slots have arrived: whoever
@@ -17,7 +21,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -29,9 +32,10 @@ class NameSet {
     if (pending_count_ != 0) EnterPending();
     if (!MayHold(name)) return false;
     const uint64_t h = Hash(name);
+    const uint32_t tag = TagOf(h);
     for (size_t i = h & mask_;; i = (i + 1) & mask_) {
-      if (hashes_[i] == 0) return false;
-      if (hashes_[i] == h && StoredName(stored_[i]) == name) return true;
+      if (tags_[i] == 0) return false;
+      if (tags_[i] == tag && StoredName(places_[i]) == name) return true;
     }
   }
 
@@ -50,11 +54,10 @@ class NameSet {
       return;
     }
     // Room for every queued name, so that no growth moves the slots asked for.
-    if ((count_ + pending_count_ + 1) * 2 > hashes_.size()) Grow();
+    if ((count_ + pending_count_ + 1) * 2 > tags_.size()) Grow();
     Pending& p = pending_[pending_count_++];
     p.hash = Hash(name);
-    __builtin_prefetch(&hashes_[p.hash & mask_]);
-    __builtin_prefetch(&stored_[p.hash & mask_], 1);  // written if the name is new
+    __builtin_prefetch(&tags_[p.hash & mask_]);
     p.size = static_cast<uint32_t>(name.size());
     std::memcpy(p.text, name.data(), name.size());
   }
@@ -121,16 +124,23 @@ class NameSet {
     return h == 0 ? 1 : h;  // 0 marks an empty slot
   }
 
+  // The high half of a hash; 0 marks an empty slot.
+  static uint32_t TagOf(uint64_t h) {
+    const auto tag = static_cast<uint32_t>(h >> 32);
+    return tag == 0 ? 1 : tag;
+  }
+
   bool Enter(std::string_view name, uint64_t h) const {
-    if ((count_ + 1) * 2 > hashes_.size()) Grow();
+    if ((count_ + 1) * 2 > tags_.size()) Grow();
+    const uint32_t tag = TagOf(h);
     size_t i = h & mask_;
-    for (; hashes_[i] != 0; i = (i + 1) & mask_) {
-      if (hashes_[i] == h) return false;
+    for (; tags_[i] != 0; i = (i + 1) & mask_) {
+      if (tags_[i] == tag) return false;
     }
-    hashes_[i] = h;
+    tags_[i] = tag;
     const size_t bit = FilterBit(name);
     filter_[bit / 64] |= uint64_t{1} << (bit % 64);
-    stored_[i] = Store(name);
+    places_[i] = Store(name, h);
     ++count_;
     return true;
   }
@@ -144,48 +154,47 @@ class NameSet {
     pending_count_ = 0;
   }
 
-  static std::string_view StoredName(const char* stored) {
+  // An arena entry: the name's hash, its length, then its characters.
+  static constexpr size_t kEntryHead = sizeof(uint64_t) + sizeof(uint32_t);
+
+  std::string_view StoredName(uint32_t place) const {
+    const char* entry = arena_.data() + place;
     uint32_t size;
-    std::memcpy(&size, stored - sizeof size, sizeof size);
-    return {stored, size};
+    std::memcpy(&size, entry + sizeof(uint64_t), sizeof size);
+    return {entry + kEntryHead, size};
   }
 
-  // The stored copy of `name`, after its length.
-  const char* Store(std::string_view name) const {
-    constexpr size_t kBlock = 64 * 1024;
-    const size_t need = sizeof(uint32_t) + name.size();
-    char* p;
-    if (need > kBlock / 4) {
-      blocks_.emplace_back(new char[need]);
-      p = blocks_.back().get();
-    } else {
-      if (current_ == nullptr || block_used_ + need > kBlock) {
-        blocks_.emplace_back(new char[kBlock]);
-        current_ = blocks_.back().get();
-        block_used_ = 0;
-      }
-      p = current_ + block_used_;
-      block_used_ += need;
-    }
+  // Appends `name` with its hash to the arena; returns where it starts.
+  // The names of a run are short and few enough for 32-bit places.
+  uint32_t Store(std::string_view name, uint64_t h) const {
+    const size_t place = arena_.size();
     const auto size = static_cast<uint32_t>(name.size());
-    std::memcpy(p, &size, sizeof size);
-    std::memcpy(p + sizeof size, name.data(), name.size());
-    return p + sizeof size;
+    arena_.resize(place + kEntryHead + name.size());
+    char* entry = arena_.data() + place;
+    std::memcpy(entry, &h, sizeof h);
+    std::memcpy(entry + sizeof h, &size, sizeof size);
+    std::memcpy(entry + kEntryHead, name.data(), name.size());
+    return static_cast<uint32_t>(place);
   }
 
+  // Doubles the table. The names are placed again from the arena, read in
+  // the order they were stored, so that the growth reads memory in order.
   void Grow() const {
-    const size_t size = hashes_.empty() ? (1u << 14) : hashes_.size() * 2;
-    std::vector<uint64_t> old_hashes(size, 0);
-    std::vector<const char*> old_stored(size, nullptr);
-    old_hashes.swap(hashes_);
-    old_stored.swap(stored_);
+    const size_t size = tags_.empty() ? (1u << 14) : tags_.size() * 2;
+    tags_.assign(size, 0);
+    places_.resize(size);
     mask_ = size - 1;
-    for (size_t k = 0; k < old_hashes.size(); ++k) {
-      if (old_hashes[k] == 0) continue;
-      size_t i = old_hashes[k] & mask_;
-      while (hashes_[i] != 0) i = (i + 1) & mask_;
-      hashes_[i] = old_hashes[k];
-      stored_[i] = old_stored[k];
+    for (size_t place = 0; place < arena_.size();) {
+      const char* entry = arena_.data() + place;
+      uint64_t h;
+      uint32_t name_size;
+      std::memcpy(&h, entry, sizeof h);
+      std::memcpy(&name_size, entry + sizeof h, sizeof name_size);
+      size_t i = h & mask_;
+      while (tags_[i] != 0) i = (i + 1) & mask_;
+      tags_[i] = TagOf(h);
+      places_[i] = static_cast<uint32_t>(place);
+      place += kEntryHead + name_size;
     }
   }
 
@@ -193,13 +202,11 @@ class NameSet {
   // runs next, reading ones included; the set's contents, as any caller
   // can see them, do not change there.
   mutable uint64_t filter_[(1 << kFilterBits) / 64] = {};
-  mutable std::vector<uint64_t> hashes_;
-  mutable std::vector<const char*> stored_;  // the name of each slot
+  mutable std::vector<uint32_t> tags_;
+  mutable std::vector<uint32_t> places_;  // the arena entry of each slot
   mutable size_t mask_ = 0;
   mutable size_t count_ = 0;
-  mutable std::vector<std::unique_ptr<char[]>> blocks_;
-  mutable char* current_ = nullptr;
-  mutable size_t block_used_ = 0;
+  mutable std::vector<char> arena_;
   // Names given to insert_soon() and not yet entered, oldest first. One
   // name queued hid little of the wait for its slot in runs over large
   // header trees (the next #define is often the next line); eight hide most.
