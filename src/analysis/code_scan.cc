@@ -482,8 +482,8 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
     visible = visible || i > run;
   }
   while (i < length) {
-    const unsigned char c = static_cast<unsigned char>(line[i]);
-    const uint8_t k = kind[c];
+    unsigned char c = static_cast<unsigned char>(line[i]);
+    uint8_t k = kind[c];
     if (k & kWordStart) {
       const int end = IdentifierEnd(line, i + 1);
       visible = true;
@@ -505,8 +505,13 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       if (line[i] == ' ' && line[i + 1] != ' ' && i < length) {
         ++spaces;
         ++i;
+        continue;
       }
-      continue;
+      // Otherwise the character after the identifier starts none: it goes
+      // on to the tests below without another round of the loop.
+      if (i >= length) break;
+      c = static_cast<unsigned char>(line[i]);
+      k = kind[c];
     }
     if (k & kAction) {
       visible = true;
