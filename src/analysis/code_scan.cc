@@ -475,6 +475,17 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
     if (L.collecting && !L.directive_line && upto > run) CollectRun(G, line + run, upto - run);
     run = upto;
   };
+  // A single space after a step is taken with it rather than by another
+  // round of the loop; runs of spaces are left to the loop. True when it
+  // took one.
+  auto take_single_space = [&]() __attribute__((always_inline)) {
+    const bool single = line[i] == ' ' && line[i + 1] != ' ' && i < length;
+    if (single) {
+      ++spaces;
+      ++i;
+    }
+    return single;
+  };
   // An identifier character right after the previous step's identifier
   // character continues that token: no word starts here.
   if (i > 0 && IsIdentChar(line[i - 1])) {
@@ -502,11 +513,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       i = end;
       // A single space after an identifier, the most frequent case, is
       // taken here rather than by another round of the loop.
-      if (line[i] == ' ' && line[i + 1] != ' ' && i < length) {
-        ++spaces;
-        ++i;
-        continue;
-      }
+      if (take_single_space()) continue;
       // Otherwise the character after the identifier starts none: it goes
       // on to the tests below without another round of the loop.
       if (i >= length) break;
@@ -521,6 +528,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       // inert: nothing is called, so nothing needs writing back yet.
       if ((k & kNeighbours) && !StructureActsOn(G, line, i)) {
         ++i;
+        take_single_space();
         continue;
       }
       flush(i + 1);
@@ -531,6 +539,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       }
       ++i;
       if (!InPlainCode(L)) return i;
+      take_single_space();
       continue;
     }
     if (k & kBlankSpace) {
@@ -551,6 +560,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       visible = true;
       last = static_cast<char>(c);
       ++i;
+      take_single_space();
       continue;
     }
     if (k & kDigit) {
