@@ -499,7 +499,7 @@ int ScanCode(GlobalData& G, const char* line, int i, int length, int32_t line_nu
       const int end = IdentifierEnd(line, i + 1);
       visible = true;
       last = line[end - 1];
-      if (CouldBeWord(c, static_cast<unsigned char>(last), end - i)) {
+      if (CouldBeWord(c, static_cast<unsigned char>(line[i + 1]), end - i)) {
         const Word word = LookupWord(line + i, end - i);
         if (word != Word::kNone) {
           // The detectors see the word collected like the code before

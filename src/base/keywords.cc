@@ -168,21 +168,21 @@ struct Table {
 
 constexpr Table kTable;
 
-// `last`: by the last character instead of the first.
-constexpr std::array<uint32_t, 256> WordLengths(bool last) {
+// By the character at `position` (0: the first, 1: the second).
+constexpr std::array<uint32_t, 256> WordLengths(int position) {
   std::array<uint32_t, 256> bits{};
   for (const Entry& e : kWords) {
     int length = 0;
     while (e.text[length] != '\0') ++length;
-    bits[static_cast<unsigned char>(e.text[last ? length - 1 : 0])] |= uint32_t{1} << length;
+    bits[static_cast<unsigned char>(e.text[position])] |= uint32_t{1} << length;
   }
   return bits;
 }
 
 }  // namespace
 
-constinit const std::array<uint32_t, 256> kWordLengthsByFirst = WordLengths(false);
-constinit const std::array<uint32_t, 256> kWordLengthsByLast = WordLengths(true);
+constinit const std::array<uint32_t, 256> kWordLengthsByFirst = WordLengths(0);
+constinit const std::array<uint32_t, 256> kWordLengthsBySecond = WordLengths(1);
 
 Word LookupWord(const char* s, int length) {
   if (length < 2 || length > kMaxWordLength) return Word::kNone;

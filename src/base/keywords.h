@@ -30,17 +30,18 @@ enum class Word : uint8_t {
 // The word spelled by s[0..length), or Word::kNone.
 Word LookupWord(const char* s, int length);
 
-// Bit n of kWordLengthsByFirst[c] (kWordLengthsByLast[c]) is set when a
-// word of n characters starts (ends) with the character c.
+// Bit n of kWordLengthsByFirst[c] (kWordLengthsBySecond[c]) is set when a
+// word of n characters has c as its first (second) character.
 extern const std::array<uint32_t, 256> kWordLengthsByFirst;
-extern const std::array<uint32_t, 256> kWordLengthsByLast;
+extern const std::array<uint32_t, 256> kWordLengthsBySecond;
 
 // A quick filter before LookupWord: false when no word of `length`
-// characters starts with `first` and ends with `last`. Branch-free but
-// for the answer: the length is taken modulo 32, so a long identifier may
-// pass the filter, and LookupWord then turns it down by its length.
-inline bool CouldBeWord(unsigned char first, unsigned char last, int length) {
-  return ((kWordLengthsByFirst[first] & kWordLengthsByLast[last]) >> (length & 31) & 1) != 0;
+// characters starts with `first` and `second`. Both are known before the
+// identifier's end, so the answer waits only for its length. Branch-free
+// but for the answer: the length is taken modulo 32, so a long identifier
+// may pass the filter, and LookupWord then turns it down by its length.
+inline bool CouldBeWord(unsigned char first, unsigned char second, int length) {
+  return ((kWordLengthsByFirst[first] & kWordLengthsBySecond[second]) >> (length & 31) & 1) != 0;
 }
 
 // The spelling of a word ("" for kNone).
