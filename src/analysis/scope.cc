@@ -806,7 +806,7 @@ long InnermostNamespace(GlobalData& G, std::string_view prefix, bool& qualified)
   ScopeState::NamespaceLookup& lookup = G.scope.last_namespace_lookup;
   qualified = false;
   do {
-    if (prefix.empty() || prefix == "Anonymous" || !MayNameNamespace(lookup, lists, prefix)) {
+    if (!MayNameNamespace(lookup, lists, prefix) || prefix.empty() || prefix == "Anonymous") {
       continue;
     }
     const size_t* at = lists.namespace_index.find(prefix);

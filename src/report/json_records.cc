@@ -203,13 +203,12 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
 
 void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   // The common case, plain names, is written in one piece: a file can hold
-  // thousands of functions.
-  if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
-    char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
-    at = PutJsonLiteral(at, ",{\"name\":\"");
-    at = PutJsonText(at, r.name);
-    at = PutJsonLiteral(at, "\",\"parameters\":\"");
-    at = PutJsonText(at, r.parameters);
+  // thousands of functions. The names are tested as they are copied; the
+  // record is committed only when both are plain.
+  char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
+  at = PutPlainJsonText(PutJsonLiteral(at, ",{\"name\":\""), r.name);
+  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"parameters\":\""), r.parameters);
+  if (at != nullptr) {
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
     at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
     at = AllJsonSmall(SpanAndComplexityBits(r)) ? PutFunctionFigures<true>(at, r)
@@ -231,7 +230,7 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   WriteComplexity(w, r);
   w.End();
   const std::string_view object = w.View().substr(1);  // without the '['
-  char* at = out.Reserve(object.size() + 1);
+  at = out.Reserve(object.size() + 1);
   *at++ = ',';
   std::memcpy(at, object.data(), object.size());
   out.Commit(at + object.size());
