@@ -809,6 +809,9 @@ long InnermostNamespace(GlobalData& G, std::string_view prefix, bool& qualified)
     if (!MayNameNamespace(lookup, lists, prefix) || prefix.empty() || prefix == "Anonymous") {
       continue;
     }
+    // The namespace added last, as a class's namespace often is, needs no
+    // look-up (the index holds each name once).
+    if (lists.namespaces.back().name == prefix) return static_cast<long>(lists.namespaces.size() - 1);
     const size_t* at = lists.namespace_index.find(prefix);
     if (at != nullptr) return static_cast<long>(*at);
   } while ((qualified = CutLastQualifier(prefix)));

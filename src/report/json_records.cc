@@ -13,7 +13,7 @@ namespace {
 
 int32_t NotNegative(int32_t v) { return std::max<int32_t>(v, 0); }
 
-const char* KindName(RecordKind kind) {
+std::string_view KindName(RecordKind kind) {
   switch (kind) {
     case RecordKind::kStruct: return "struct";
     case RecordKind::kInterface: return "interface";
@@ -237,14 +237,12 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
 }
 
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
-  if (IsJsonPlain(r.name) && IsJsonPlain(r.inheritance)) {
-    char* at = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
-    at = PutJsonLiteral(at, "{\"kind\":\"");
-    at = PutJsonText(at, KindName(r.kind));
-    at = PutJsonLiteral(at, "\",\"name\":\"");
-    at = PutJsonText(at, r.name);
-    at = PutJsonLiteral(at, "\",\"inheritance\":\"");
-    at = PutJsonText(at, r.inheritance);
+  // Plain names, tested as they are copied, in one piece.
+  char* const element = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
+  char* at = PutJsonText(PutJsonLiteral(element, "{\"kind\":\""), KindName(r.kind));
+  at = PutPlainJsonText(PutJsonLiteral(at, "\",\"name\":\""), r.name);
+  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"inheritance\":\""), r.inheritance);
+  if (at != nullptr) {
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
     at = AllJsonSmall(ClassFigureBits(r)) ? PutClassFigures<true>(at, r)
                                           : PutClassFigures<false>(at, r);
@@ -252,6 +250,7 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
     w.EndElement(at);
     return;
   }
+  w.RetractElement(element);
   w.BeginObject();
   w.Str("kind", KindName(r.kind));
   w.Str("name", r.name);
@@ -268,10 +267,9 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
 }
 
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
-  if (IsJsonPlain(r.name)) {
-    char* at = w.Element(kRecordRoom + r.name.size());
-    at = PutJsonLiteral(at, "{\"name\":\"");
-    at = PutJsonText(at, r.name);
+  char* const element = w.Element(kRecordRoom + r.name.size());
+  char* at = PutPlainJsonText(PutJsonLiteral(element, "{\"name\":\""), r.name);
+  if (at != nullptr) {
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
     at = AllJsonSmall(SpanAndComplexityBits(r) | r.classes | r.functions)
              ? PutNamespaceFigures<true>(at, r)
@@ -280,6 +278,7 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
     w.EndElement(at);
     return;
   }
+  w.RetractElement(element);
   w.BeginObject();
   w.Str("name", r.name);
   w.Int("line", r.line);

@@ -323,6 +323,12 @@ class JsonWriter {
     return Prefix(key, room);
   }
   void EndElement(char* end) { used_ = end - buffer_.get(); }
+  // Takes back an Element that returned `element` and was left unwritten:
+  // the open array is as it was. Element wrote a comma before `element`
+  // only when the array had a member.
+  void RetractElement(const char* element) {
+    if (depth_ > 0) has_member_[depth_ - 1] = element != buffer_.get() + used_;
+  }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);
