@@ -871,17 +871,46 @@ void AddToNamespace(GlobalData& G, std::string_view qualified_name,
   if (record >= 0) AddToNamespaceRecord(lists.namespaces[record], m, is_class, count_only);
 }
 
+namespace {
+
+// Whether `a` and `b` hold the same text; names of up to 32 bytes are
+// compared in two overlapping blocks without a call.
+[[gnu::always_inline]] inline bool SameText(std::string_view a, std::string_view b) {
+  const size_t n = a.size();
+  if (n != b.size()) return false;
+#ifdef __SSE2__
+  if (n >= 16 && n <= 32) {
+    auto block = [](const char* p) {
+      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    };
+    const __m128i first = _mm_cmpeq_epi8(block(a.data()), block(b.data()));
+    const __m128i last = _mm_cmpeq_epi8(block(a.data() + n - 16), block(b.data() + n - 16));
+    return _mm_movemask_epi8(_mm_and_si128(first, last)) == 0xFFFF;
+  }
+#endif
+  return a == b;
+}
+
+// The look-up of AddFunctionToNamespaceOf when its last answer does not
+// hold.
+[[gnu::noinline]] void LookUpNamespaceOf(GlobalData& G, const std::string& scope) {
+  ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
+  last.scope = scope;
+  last.namespaces = G.lists.namespaces.size();
+  last.record = InnermostNamespace(G, scope, last.qualified);
+}
+
+}  // namespace
+
 void AddFunctionToNamespaceOf(GlobalData& G, const std::string& scope,
                               const MetricRecord& f, bool count_only) {
   RecordLists& lists = G.lists;
   if (lists.namespace_index.empty() || !lists.keep_namespace_figures) return;
   // The methods of a class, or the functions of a namespace, mostly follow
   // one another: the last answer holds while no namespace has been added.
-  ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
-  if (last.namespaces != lists.namespaces.size() || last.scope != scope) {
-    last.scope = scope;
-    last.namespaces = lists.namespaces.size();
-    last.record = InnermostNamespace(G, scope, last.qualified);
+  const ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
+  if (last.namespaces != lists.namespaces.size() || !SameText(last.scope, scope)) {
+    LookUpNamespaceOf(G, scope);
   }
   if (last.record >= 0) AddToNamespaceRecord(lists.namespaces[last.record], f, false, count_only);
 }

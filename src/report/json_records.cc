@@ -1,6 +1,7 @@
 #include "report/json_records.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <iterator>
 #include <memory>
@@ -201,24 +202,11 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   w.EndElement(at);
 }
 
-void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
-  // The common case, plain names, is written in one piece: a file can hold
-  // thousands of functions. The names are tested as they are copied; the
-  // record is committed only when both are plain.
-  char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
-  at = PutPlainJsonText(PutJsonLiteral(at, ",{\"name\":\""), r.name);
-  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"parameters\":\""), r.parameters);
-  if (at != nullptr) {
-    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = AllJsonSmall(SpanAndComplexityBits(r)) ? PutFunctionFigures<true>(at, r)
-                                                : PutFunctionFigures<false>(at, r);
-    *at++ = '}';
-    out.Commit(at);
-    return;
-  }
-  // The object as the writer gives it, as an element of an array it is
-  // the only element of.
+namespace {
+
+// A function record with a name or parameter text to escape (rare), as
+// the writer gives it: the object as the only element of an array.
+[[gnu::noinline]] void AppendEscapedJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   JsonWriter w(kRecordRoom);
   w.BeginArray();
   w.BeginObject();
@@ -230,10 +218,67 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   WriteComplexity(w, r);
   w.End();
   const std::string_view object = w.View().substr(1);  // without the '['
-  at = out.Reserve(object.size() + 1);
+  char* at = out.Reserve(object.size() + 1);
   *at++ = ',';
   std::memcpy(at, object.data(), object.size());
   out.Commit(at + object.size());
+}
+
+// The figures of a function record after its lines, and its closing brace,
+// with every figure one digit: this text with the digits put in, copied
+// in blocks of sixteen bytes (the array is padded to whole blocks).
+constexpr char kOneDigitFunctionFigures[160] =
+    ",\"loc\":0,\"eloc\":0,\"lloc\":0,\"comments\":0,\"blanks\":0,\"lines\":0,"
+    "\"params\":0,\"returns\":0,\"cyclomatic\":0,\"interface_complexity\":0,"
+    "\"total_complexity\":0}";
+constexpr size_t kOneDigitFunctionFiguresSize =
+    std::char_traits<char>::length(kOneDigitFunctionFigures);
+// Where its digits go, in the order of PutSpan and PutComplexity.
+constexpr auto kOneDigitPlaces = [] {
+  std::array<uint8_t, 11> places{};
+  size_t count = 0;
+  for (size_t i = 0; i < kOneDigitFunctionFiguresSize; ++i) {
+    if (kOneDigitFunctionFigures[i] == ':') places[count++] = static_cast<uint8_t>(i + 1);
+  }
+  return places;
+}();
+static_assert(kOneDigitFunctionFiguresSize <= sizeof kOneDigitFunctionFigures);
+
+char* PutOneDigitFunctionFigures(char* at, const FunctionRecord& r) {
+#pragma GCC unroll 10
+  for (size_t i = 0; i < sizeof kOneDigitFunctionFigures; i += 16) {
+    std::memcpy(at + i, kOneDigitFunctionFigures + i, 16);
+  }
+  const int32_t figures[11] = {r.loc,     r.eloc,       r.lloc,
+                               r.comments, r.blanks,    r.lines,
+                               r.params,  r.returns,    r.cyclomatic,
+                               r.interface_complexity, r.functional_complexity};
+#pragma GCC unroll 11
+  for (size_t i = 0; i < 11; ++i) at[kOneDigitPlaces[i]] = static_cast<char>('0' + figures[i]);
+  return at + kOneDigitFunctionFiguresSize;
+}
+
+}  // namespace
+
+void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
+  // The common case, plain names, is written in one piece: a file can hold
+  // thousands of functions. The names are tested as they are copied; the
+  // record is committed only when both are plain.
+  char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
+  at = PutPlainJsonText(PutJsonLiteral(at, ",{\"name\":\""), r.name);
+  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"parameters\":\""), r.parameters);
+  if (at == nullptr) return AppendEscapedJsonFunction(out, r);
+  at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
+  // Most functions are small: every figure one digit.
+  const int64_t bits = SpanAndComplexityBits(r);
+  if (static_cast<uint64_t>(bits) < 10) {
+    at = PutOneDigitFunctionFigures(at, r);
+  } else {
+    at = AllJsonSmall(bits) ? PutFunctionFigures<true>(at, r) : PutFunctionFigures<false>(at, r);
+    *at++ = '}';
+  }
+  out.Commit(at);
 }
 
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
