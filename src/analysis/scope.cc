@@ -423,7 +423,8 @@ ClassRecord* CreateClass(GlobalData& G, const std::string& name) {
   if (!lists.keep_classes) return added;
   ClassRecord& record = *added;
   record.kind = RecordKind::kClass;
-  if (G.scope.in_class && G.scope.cls.name == name) {
+  // Mostly the class being begun, whose name is `name` itself.
+  if (G.scope.in_class && (&G.scope.cls.name == &name || G.scope.cls.name == name)) {
     record.kind = G.scope.cls.kind == ClassKind::kStruct      ? RecordKind::kStruct
                   : G.scope.cls.kind == ClassKind::kInterface ? RecordKind::kInterface
                                                               : RecordKind::kClass;
@@ -773,6 +774,24 @@ bool CutLastQualifier(std::string_view& name) {
   return false;
 }
 
+// Whether `a` and `b` hold the same text; names of up to 32 bytes are
+// compared in two overlapping blocks without a call.
+[[gnu::always_inline]] inline bool SameText(std::string_view a, std::string_view b) {
+  const size_t n = a.size();
+  if (n != b.size()) return false;
+#ifdef __SSE2__
+  if (n >= 16 && n <= 32) {
+    auto block = [](const char* p) {
+      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    };
+    const __m128i first = _mm_cmpeq_epi8(block(a.data()), block(b.data()));
+    const __m128i last = _mm_cmpeq_epi8(block(a.data() + n - 16), block(b.data() + n - 16));
+    return _mm_movemask_epi8(_mm_and_si128(first, last)) == 0xFFFF;
+  }
+#endif
+  return a == b;
+}
+
 // The bit of NamespaceLookup::name_filter for names like `name`.
 unsigned NameFilterBit(std::string_view name) {
   const unsigned last = name.empty() ? 0 : static_cast<unsigned char>(name.back());
@@ -811,7 +830,9 @@ long InnermostNamespace(GlobalData& G, std::string_view prefix, bool& qualified)
     }
     // The namespace added last, as a class's namespace often is, needs no
     // look-up (the index holds each name once).
-    if (lists.namespaces.back().name == prefix) return static_cast<long>(lists.namespaces.size() - 1);
+    if (SameText(lists.namespaces.back().name, prefix)) {
+      return static_cast<long>(lists.namespaces.size() - 1);
+    }
     const size_t* at = lists.namespace_index.find(prefix);
     if (at != nullptr) return static_cast<long>(*at);
   } while ((qualified = CutLastQualifier(prefix)));
@@ -861,7 +882,7 @@ void AddToNamespace(GlobalData& G, std::string_view qualified_name,
   const ScopeState::NamespaceLookup& last = G.scope.last_namespace_lookup;
   long record;
   if (last.namespaces == lists.namespaces.size() && last.qualified &&
-      last.scope == qualified_name) {
+      SameText(last.scope, qualified_name)) {
     record = last.record;
   } else {
     if (!CutLastQualifier(qualified_name)) return;
@@ -872,24 +893,6 @@ void AddToNamespace(GlobalData& G, std::string_view qualified_name,
 }
 
 namespace {
-
-// Whether `a` and `b` hold the same text; names of up to 32 bytes are
-// compared in two overlapping blocks without a call.
-[[gnu::always_inline]] inline bool SameText(std::string_view a, std::string_view b) {
-  const size_t n = a.size();
-  if (n != b.size()) return false;
-#ifdef __SSE2__
-  if (n >= 16 && n <= 32) {
-    auto block = [](const char* p) {
-      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    };
-    const __m128i first = _mm_cmpeq_epi8(block(a.data()), block(b.data()));
-    const __m128i last = _mm_cmpeq_epi8(block(a.data() + n - 16), block(b.data() + n - 16));
-    return _mm_movemask_epi8(_mm_and_si128(first, last)) == 0xFFFF;
-  }
-#endif
-  return a == b;
-}
 
 // The look-up of AddFunctionToNamespaceOf when its last answer does not
 // hold.
