@@ -176,6 +176,11 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
   PutJsonNoticeRecord(M.file_notices_json, parts, line, content, is_class);
 }
 
+void AppendJsonClassNotice(MachineOutput& M, const JsonNoticeParts& parts, int32_t line,
+                           const char* class_name) {
+  AppendJsonFileNotice(M, parts, line, class_name, true);
+}
+
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
   char* at = w.Member("lines", 256);
   at = WriteJsonInt(PutJsonLiteral(at, "{\"loc\":"), NotNegative(f.loc_count));

@@ -134,6 +134,11 @@ inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int
   return true;
 }
 
+// A notice of the file being analysed about the class its caller names
+// (rare): AppendJsonFileNotice out of line.
+void AppendJsonClassNotice(MachineOutput& M, const JsonNoticeParts& parts, int32_t line,
+                           const char* class_name);
+
 // Appends one notice of the file being analysed to M.file_notices_json;
 // `context` names the function or class, if any.
 [[gnu::always_inline]] inline void AppendJsonFileNotice(MachineOutput& M,
