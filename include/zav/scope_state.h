@@ -135,8 +135,8 @@ struct ScopeState {
   // into (-1: none), valid while the namespace list has `namespaces` records
   // (0: not valid; the namespace list is not empty when it is asked).
   // `qualified`: the record was found for a qualifier of `scope`, not for
-  // `scope` itself, so it is also the record of the names `scope` is the
-  // qualifier of.
+  // `scope` itself, so it is also the answer for `scope` with its last part
+  // cut off (the look-up for a class named `scope`).
   struct NamespaceLookup {
     std::string scope;
     size_t namespaces = 0;
