@@ -134,10 +134,19 @@ struct ScopeState {
   // The namespace record that the functions of `scope` last rolled up
   // into (-1: none), valid while the namespace list has `namespaces` records
   // (0: not valid; the namespace list is not empty when it is asked).
+  // `qualified`: the record was found for a qualifier of `scope`, not for
+  // `scope` itself, so it is also the answer for `scope` with its last part
+  // cut off (the look-up for a class named `scope`).
   struct NamespaceLookup {
     std::string scope;
     size_t namespaces = 0;
     long record = -1;
+    bool qualified = false;
+    // A filter in front of the namespace index: one bit per class of names
+    // of the same length and last character, set for the first `filtered`
+    // namespace records (kept across files, as the records are).
+    std::array<uint64_t, 4> name_filter{};
+    size_t filtered = 0;
   };
   NamespaceLookup last_namespace_lookup;
 

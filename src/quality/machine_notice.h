@@ -96,17 +96,25 @@ inline NoticeContext ContextOf(const GlobalData& G, int number, int variant,
   MachineOutput& M = G.report.machine;
   const JsonNoticeParts* parts = KeptJsonNoticeParts(M, number);
   if (parts == nullptr || G.current_entry == nullptr) return false;
-  if (!parts->any_context && (class_name == nullptr || *class_name == '\0')) {
-    AppendJsonLineNotice(M, *parts, number, line);
+  // The context as ContextByKind finds it, each case written with its own
+  // record form.
+  if (class_name != nullptr && *class_name != '\0') {
+    AppendJsonClassNotice(M, *parts, line, class_name);
     return true;
   }
-  const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
-  const NoticeContext context = ContextByKind(G, kind, class_name);
-  if (context.name.empty()) {
-    AppendJsonLineNotice(M, *parts, number, line);
-  } else {
-    AppendJsonFileNotice(M, *parts, line, context.name, context.is_class);
+  if (parts->any_context) {
+    const int kind = parts->context_kind[static_cast<unsigned>(variant) < 2 ? variant : 2];
+    if (kind == kFunctionContext) {
+      if (!G.func.name.empty()) {
+        AppendJsonFileNotice(M, *parts, line, G.func.name, false);
+        return true;
+      }
+    } else if (kind == kClassContext && G.scope.in_class && !G.scope.cls.name.empty()) {
+      AppendJsonFileNotice(M, *parts, line, G.scope.cls.name, true);
+      return true;
+    }
   }
+  AppendJsonLineNotice(M, *parts, number, line);
   return true;
 }
 

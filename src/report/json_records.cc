@@ -1,6 +1,7 @@
 #include "report/json_records.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <iterator>
 #include <memory>
@@ -13,7 +14,7 @@ namespace {
 
 int32_t NotNegative(int32_t v) { return std::max<int32_t>(v, 0); }
 
-const char* KindName(RecordKind kind) {
+std::string_view KindName(RecordKind kind) {
   switch (kind) {
     case RecordKind::kStruct: return "struct";
     case RecordKind::kInterface: return "interface";
@@ -175,6 +176,11 @@ void AppendEscapedJsonNotice(MachineOutput& M, const JsonNoticeParts& parts,
   PutJsonNoticeRecord(M.file_notices_json, parts, line, content, is_class);
 }
 
+void AppendJsonClassNotice(MachineOutput& M, const JsonNoticeParts& parts, int32_t line,
+                           const char* class_name) {
+  AppendJsonFileNotice(M, parts, line, class_name, true);
+}
+
 void WriteJsonLines(JsonWriter& w, const FileMetrics& f) {
   char* at = w.Member("lines", 256);
   at = WriteJsonInt(PutJsonLiteral(at, "{\"loc\":"), NotNegative(f.loc_count));
@@ -201,25 +207,11 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f) {
   w.EndElement(at);
 }
 
-void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
-  // The common case, plain names, is written in one piece: a file can hold
-  // thousands of functions.
-  if (IsJsonPlain(r.name) && IsJsonPlain(r.parameters)) {
-    char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
-    at = PutJsonLiteral(at, ",{\"name\":\"");
-    at = PutJsonText(at, r.name);
-    at = PutJsonLiteral(at, "\",\"parameters\":\"");
-    at = PutJsonText(at, r.parameters);
-    at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
-    at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
-    at = AllJsonSmall(SpanAndComplexityBits(r)) ? PutFunctionFigures<true>(at, r)
-                                                : PutFunctionFigures<false>(at, r);
-    *at++ = '}';
-    out.Commit(at);
-    return;
-  }
-  // The object as the writer gives it, as an element of an array it is
-  // the only element of.
+namespace {
+
+// A function record with a name or parameter text to escape (rare), as
+// the writer gives it: the object as the only element of an array.
+[[gnu::noinline]] void AppendEscapedJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   JsonWriter w(kRecordRoom);
   w.BeginArray();
   w.BeginObject();
@@ -237,15 +229,70 @@ void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
   out.Commit(at + object.size());
 }
 
+// The figures of a function record after its lines, and its closing brace,
+// with every figure one digit: this text with the digits put in, copied
+// in blocks of sixteen bytes (the array is padded to whole blocks).
+constexpr char kOneDigitFunctionFigures[160] =
+    ",\"loc\":0,\"eloc\":0,\"lloc\":0,\"comments\":0,\"blanks\":0,\"lines\":0,"
+    "\"params\":0,\"returns\":0,\"cyclomatic\":0,\"interface_complexity\":0,"
+    "\"total_complexity\":0}";
+constexpr size_t kOneDigitFunctionFiguresSize =
+    std::char_traits<char>::length(kOneDigitFunctionFigures);
+// Where its digits go, in the order of PutSpan and PutComplexity.
+constexpr auto kOneDigitPlaces = [] {
+  std::array<uint8_t, 11> places{};
+  size_t count = 0;
+  for (size_t i = 0; i < kOneDigitFunctionFiguresSize; ++i) {
+    if (kOneDigitFunctionFigures[i] == ':') places[count++] = static_cast<uint8_t>(i + 1);
+  }
+  return places;
+}();
+static_assert(kOneDigitFunctionFiguresSize <= sizeof kOneDigitFunctionFigures);
+
+char* PutOneDigitFunctionFigures(char* at, const FunctionRecord& r) {
+#pragma GCC unroll 10
+  for (size_t i = 0; i < sizeof kOneDigitFunctionFigures; i += 16) {
+    std::memcpy(at + i, kOneDigitFunctionFigures + i, 16);
+  }
+  const int32_t figures[11] = {r.loc,     r.eloc,       r.lloc,
+                               r.comments, r.blanks,    r.lines,
+                               r.params,  r.returns,    r.cyclomatic,
+                               r.interface_complexity, r.functional_complexity};
+#pragma GCC unroll 11
+  for (size_t i = 0; i < 11; ++i) at[kOneDigitPlaces[i]] = static_cast<char>('0' + figures[i]);
+  return at + kOneDigitFunctionFiguresSize;
+}
+
+}  // namespace
+
+void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r) {
+  // The common case, plain names, is written in one piece: a file can hold
+  // thousands of functions. The names are tested as they are copied; the
+  // record is committed only when both are plain.
+  char* at = out.Reserve(kRecordRoom + r.name.size() + r.parameters.size());
+  at = PutPlainJsonText(PutJsonLiteral(at, ",{\"name\":\""), r.name);
+  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"parameters\":\""), r.parameters);
+  if (at == nullptr) return AppendEscapedJsonFunction(out, r);
+  at = WriteJsonInt(PutJsonLiteral(at, "\",\"first_line\":"), r.line);
+  at = WriteJsonInt(PutJsonLiteral(at, ",\"last_line\":"), r.last_line);
+  // Most functions are small: every figure one digit.
+  const int64_t bits = SpanAndComplexityBits(r);
+  if (static_cast<uint64_t>(bits) < 10) {
+    at = PutOneDigitFunctionFigures(at, r);
+  } else {
+    at = AllJsonSmall(bits) ? PutFunctionFigures<true>(at, r) : PutFunctionFigures<false>(at, r);
+    *at++ = '}';
+  }
+  out.Commit(at);
+}
+
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
-  if (IsJsonPlain(r.name) && IsJsonPlain(r.inheritance)) {
-    char* at = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
-    at = PutJsonLiteral(at, "{\"kind\":\"");
-    at = PutJsonText(at, KindName(r.kind));
-    at = PutJsonLiteral(at, "\",\"name\":\"");
-    at = PutJsonText(at, r.name);
-    at = PutJsonLiteral(at, "\",\"inheritance\":\"");
-    at = PutJsonText(at, r.inheritance);
+  // Plain names, tested as they are copied, in one piece.
+  char* const element = w.Element(kRecordRoom + r.name.size() + r.inheritance.size());
+  char* at = PutJsonText(PutJsonLiteral(element, "{\"kind\":\""), KindName(r.kind));
+  at = PutPlainJsonText(PutJsonLiteral(at, "\",\"name\":\""), r.name);
+  if (at != nullptr) at = PutPlainJsonText(PutJsonLiteral(at, "\",\"inheritance\":\""), r.inheritance);
+  if (at != nullptr) {
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
     at = AllJsonSmall(ClassFigureBits(r)) ? PutClassFigures<true>(at, r)
                                           : PutClassFigures<false>(at, r);
@@ -253,6 +300,7 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
     w.EndElement(at);
     return;
   }
+  w.RetractElement(element);
   w.BeginObject();
   w.Str("kind", KindName(r.kind));
   w.Str("name", r.name);
@@ -269,10 +317,9 @@ void WriteJsonClass(JsonWriter& w, const ClassRecord& r) {
 }
 
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
-  if (IsJsonPlain(r.name)) {
-    char* at = w.Element(kRecordRoom + r.name.size());
-    at = PutJsonLiteral(at, "{\"name\":\"");
-    at = PutJsonText(at, r.name);
+  char* const element = w.Element(kRecordRoom + r.name.size());
+  char* at = PutPlainJsonText(PutJsonLiteral(element, "{\"name\":\""), r.name);
+  if (at != nullptr) {
     at = WriteJsonInt(PutJsonLiteral(at, "\",\"line\":"), r.line);
     at = AllJsonSmall(SpanAndComplexityBits(r) | r.classes | r.functions)
              ? PutNamespaceFigures<true>(at, r)
@@ -281,6 +328,7 @@ void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r) {
     w.EndElement(at);
     return;
   }
+  w.RetractElement(element);
   w.BeginObject();
   w.Str("name", r.name);
   w.Int("line", r.line);

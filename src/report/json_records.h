@@ -66,8 +66,11 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
 // Appends a notice record to `out`, a comma first, in the form
 // WriteJsonNotices gives it without the file. `context` is the function or
 // class name as JSON string content (escaped, without its quotes); empty
-// for a notice of a line or the file.
-[[gnu::always_inline]] inline void PutJsonNoticeRecord(ByteBuffer& out,
+// for a notice of a line or the file. With kPlainContext the context is
+// also tested to be plain as it is copied: false, and nothing appended,
+// when it is not.
+template <bool kPlainContext = false>
+[[gnu::always_inline]] inline bool PutJsonNoticeRecord(ByteBuffer& out,
                                                        const JsonNoticeParts& parts,
                                                        int32_t line,
                                                        std::string_view context,
@@ -79,14 +82,20 @@ const JsonNoticeParts* KeepJsonNoticeParts(MachineOutput& M, int number,
   at = WriteJsonInt(at + parts.head_size, line);
   if (context.empty()) {
     out.Commit(PutBlocks(at, parts.line_tail.data(), parts.line_tail_size));
-    return;
+    return true;
   }
   at = is_class ? PutBlocks(at, parts.class_tail.data(), parts.class_tail_size)
                 : PutBlocks(at, parts.function_tail.data(), parts.function_tail_size);
-  at = PutJsonText(at, context);
+  if constexpr (kPlainContext) {
+    at = PutPlainJsonText(at, context);
+    if (at == nullptr) return false;
+  } else {
+    at = PutJsonText(at, context);
+  }
   at[0] = '"';
   at[1] = '}';
   out.Commit(at + 2);
+  return true;
 }
 
 // A notice whose function or class name needs escaping (rare).
@@ -125,6 +134,11 @@ inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int
   return true;
 }
 
+// A notice of the file being analysed about the class its caller names
+// (rare): AppendJsonFileNotice out of line.
+void AppendJsonClassNotice(MachineOutput& M, const JsonNoticeParts& parts, int32_t line,
+                           const char* class_name);
+
 // Appends one notice of the file being analysed to M.file_notices_json;
 // `context` names the function or class, if any.
 [[gnu::always_inline]] inline void AppendJsonFileNotice(MachineOutput& M,
@@ -132,10 +146,9 @@ inline bool RepeatJsonLineNotice(MachineOutput& M, int number, int32_t line, int
                                                         int32_t line,
                                                         std::string_view context,
                                                         bool is_class) {
-  if (!context.empty() && !IsJsonPlain(context)) {
-    return AppendEscapedJsonNotice(M, parts, line, context, is_class);
+  if (!PutJsonNoticeRecord<true>(M.file_notices_json, parts, line, context, is_class)) {
+    AppendEscapedJsonNotice(M, parts, line, context, is_class);
   }
-  PutJsonNoticeRecord(M.file_notices_json, parts, line, context, is_class);
 }
 
 }  // namespace zav

@@ -38,6 +38,17 @@ inline constexpr auto kJsonPlainByte = [] {
   return plain;
 }();
 
+#ifdef __SSE2__
+// The bytes of `v` that are not plain, one bit each: a byte below 0x20 or
+// of 0x80 and above is below 0x20 as a signed byte.
+[[gnu::always_inline]] inline int JsonBadBytes(__m128i v) {
+  const __m128i bad = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))),
+      _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
+  return _mm_movemask_epi8(bad);
+}
+#endif
+
 // Whether all of `text` is plain (kJsonPlainByte): sixteen bytes at a time
 // where SSE2 is at hand (the last block overlapping the one before, a
 // short text in part of one), otherwise eight bytes at a time.
@@ -45,14 +56,7 @@ inline constexpr auto kJsonPlainByte = [] {
   const char* p = text.data();
   const size_t n = text.size();
 #ifdef __SSE2__
-  // The bytes of a block that are not plain, one bit each: a byte below
-  // 0x20 or of 0x80 and above is below 0x20 as a signed byte.
-  auto bad_bytes = [](__m128i v) {
-    const __m128i bad = _mm_or_si128(
-        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('"')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\\'))),
-        _mm_cmplt_epi8(v, _mm_set1_epi8(0x20)));
-    return _mm_movemask_epi8(bad);
-  };
+  auto bad_bytes = [](__m128i v) { return JsonBadBytes(v); };
   auto plain_block = [&](__m128i v) { return bad_bytes(v) == 0; };
   if (n >= 16) {
     for (size_t i = 0; i + 16 <= n; i += 16) {
@@ -208,6 +212,63 @@ template <size_t N>
   return at + n;
 }
 
+// PutJsonText for a text that is to be plain (IsJsonPlain), tested as it
+// is copied: the end, or nullptr when it is not plain (what was written is
+// then to be written over). Nothing is written past the text's end.
+[[gnu::always_inline]] inline char* PutPlainJsonText(char* at, std::string_view text) {
+#ifdef __SSE2__
+  const char* p = text.data();
+  const size_t n = text.size();
+  auto load = [](const char* from) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  };
+  auto store = [](char* to, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(to), v); };
+  if (n >= 16) {
+    // Whole blocks, then the last sixteen bytes, overlapping the one before.
+    for (size_t i = 0; i + 16 < n; i += 16) {
+      const __m128i v = load(p + i);
+      if (JsonBadBytes(v) != 0) return nullptr;
+      store(at + i, v);
+    }
+    const __m128i last = load(p + n - 16);
+    if (JsonBadBytes(last) != 0) return nullptr;
+    store(at + n - 16, last);
+    return at + n;
+  }
+  if (n >= 8) {  // the first and the last eight bytes, overlapping
+    const __m128i first = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+    const __m128i last = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n - 8));
+    if (JsonBadBytes(_mm_unpacklo_epi64(first, last)) != 0) return nullptr;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(at), first);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(at + n - 8), last);
+    return at + n;
+  }
+  if (n >= 4) {  // the first and the last four bytes
+    uint32_t first, last;
+    std::memcpy(&first, p, 4);
+    std::memcpy(&last, p + n - 4, 4);
+    const __m128i v = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(first)),
+                                         _mm_cvtsi32_si128(static_cast<int>(last)));
+    if ((JsonBadBytes(v) & 0xFF) != 0) return nullptr;
+    std::memcpy(at, &first, 4);
+    std::memcpy(at + n - 4, &last, 4);
+    return at + n;
+  }
+  if (n == 0) return at;
+  // One to three bytes: the first, the middle and the last.
+  const char a = p[0], b = p[n / 2], c = p[n - 1];
+  const auto byte = [](char x) { return uint32_t{static_cast<unsigned char>(x)}; };
+  const uint32_t three = byte(a) | byte(b) << 8 | byte(c) << 16;
+  if ((JsonBadBytes(_mm_cvtsi32_si128(static_cast<int>(three))) & 0x7) != 0) return nullptr;
+  at[0] = a;
+  at[n / 2] = b;
+  at[n - 1] = c;
+  return at + n;
+#else
+  return IsJsonPlain(text) ? PutJsonText(at, text) : nullptr;
+#endif
+}
+
 // Writes JSON into a string buffer that the caller drains with Flush, so a
 // long document is written piece by piece. Each call with a key adds a
 // member to the open object; a call with an empty key adds an element to
@@ -262,6 +323,12 @@ class JsonWriter {
     return Prefix(key, room);
   }
   void EndElement(char* end) { used_ = end - buffer_.get(); }
+  // Takes back an Element that returned `element` and was left unwritten:
+  // the open array is as it was. Element wrote a comma before `element`
+  // only when the array had a member.
+  void RetractElement(const char* element) {
+    if (depth_ > 0) has_member_[depth_ - 1] = element != buffer_.get() + used_;
+  }
   // Continues an object or array that an earlier writer opened and already
   // gave members: `closer` is '}' or ']'.
   void Resume(char closer);

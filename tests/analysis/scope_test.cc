@@ -179,6 +179,24 @@ TEST(Namespaces, ClassesAndFunctionsAddUp) {
   EXPECT_EQ(n.attributes_private, 1);
 }
 
+// Long qualified names: the class's "::" straddles the last sixteen bytes
+// of its name; the methods and the class land in the inner namespace, the
+// second class (looked up past the namespace added last) in the outer one.
+TEST(Namespaces, LongQualifiedNamesRollUpIntoTheirInnermostNamespace) {
+  Scoped s("namespace outer_namespace_name {\nnamespace inner_namespace_name {\n"
+           "class FifteenCharName { void f() { }\nvoid g() { } };\n}\n"
+           "class Second { int h() { return 1; } };\n}\n");
+  const NamespaceRecord& outer = s.G().lists.namespaces.at(0);
+  const NamespaceRecord& inner = s.G().lists.namespaces.at(1);
+  EXPECT_EQ(inner.name, "outer_namespace_name::inner_namespace_name");
+  EXPECT_EQ(inner.classes, 1);
+  EXPECT_EQ(inner.functions, 2);
+  EXPECT_EQ(inner.loc, 2);  // the class's two lines
+  EXPECT_EQ(outer.classes, 1);
+  EXPECT_EQ(outer.functions, 1);
+  EXPECT_EQ(outer.loc, 1);
+}
+
 // Without a reader of namespace figures the records are made and stay
 // empty.
 TEST(Namespaces, FiguresOnlyForTheirReaders) {

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "report/json_report.h"
@@ -86,20 +87,23 @@ print("exit", doc["notice_profile"]["total"])
 
 // Notice 30 comes once per tab: line 2 has one, line 5 two in a row in
 // code and one in a comment. Function b's parameter text holds a quote, so
-// its record is escaped; a's, written before it, is not.
+// its record is escaped; a's, written before it, is not. The first class's
+// name holds a Latin-1 byte: its record, escaped, opens the list.
 TEST_F(MachineOutput, JsonKeepsRepeatedNoticesAndEscapedFunctionsInOrder) {
   dir.Write("t.cpp", "int a(int x) {\n\treturn x;\n}\nvoid b(char c = '\"') { }\n"
-                     "int\t\ty; /*\tz */\n");
+                     "int\t\ty; /*\tz */\nclass t\xe9 { int x; };\nclass B { int y; };\n");
   test::RunResult r = RunZav({"--json", "-fa", "-n", "-Ojson.out", "t.cpp"}, dir.path());
   ASSERT_LT(r.exit_code, 128) << r.err;
   const std::string out = Python(dir, R"(import json, sys
 f = json.load(open(sys.argv[1]))["files"][0]
 print("tabs", [n["line"] for n in f["notices"] if n["number"] == 30])
 print("functions", [(x["name"], '"' in x["parameters"]) for x in f["functions"]])
+print("classes", ascii([x["name"] for x in f["classes"]]))
 )",
                                  "json.out");
   EXPECT_TRUE(Has(out, "tabs [2, 5, 5, 5]\n")) << out;
   EXPECT_TRUE(Has(out, "functions [('a', False), ('b', True)]\n")) << out;
+  EXPECT_TRUE(Has(out, "classes ['t\\xe9', 'B']\n")) << out;
 }
 
 TEST_F(MachineOutput, SarifResultCarriesRuleLevelLocationAndFunction) {
@@ -234,18 +238,26 @@ TEST(MachineText, ModificationTimesShareTheirDay) {
 }
 
 // A string is copied as it is only when every byte is printable ASCII but
-// '"' and '\\': one byte to escape at any place of any length is found.
+// '"' and '\\': one byte to escape at any place of any length is found,
+// also by the copy that tests as it goes, which writes nothing past the
+// text.
 TEST(MachineText, PlainTextCheckSeesEveryByte) {
   EXPECT_TRUE(IsJsonPlain(""));
+  char copy[48];
   for (size_t length = 1; length <= 40; ++length) {
     std::string text(length, ' ');
     text.back() = '\x7f';
+    text.front() = 'x';
     EXPECT_TRUE(IsJsonPlain(text)) << length;
+    std::memset(copy, '#', sizeof copy);
+    EXPECT_EQ(PutPlainJsonText(copy, text), copy + length);
+    EXPECT_EQ(std::string(copy, length + 1), text + "#");
     for (size_t at = 0; at < length; ++at) {
       for (const char bad : {'"', '\\', '\x1f', '\x80', '\xff'}) {
         std::string marked(length, 'a');
         marked[at] = bad;
         EXPECT_FALSE(IsJsonPlain(marked)) << length << " " << at << " " << int{bad};
+        EXPECT_EQ(PutPlainJsonText(copy, marked), nullptr) << length << " " << at;
       }
     }
   }
