@@ -1008,9 +1008,6 @@ void EndFunction(GlobalData& G) {
   } else {
     r.file_name.clear();
   }
-  // The record's texts are looked up in the run-wide list's store when it
-  // is kept, at the end: their places are asked for now.
-  const FunctionList::TextHashes hashes = G.lists.functions.Prefetch(r);
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -1069,9 +1066,8 @@ void EndFunction(GlobalData& G) {
   }
 
   const bool taken = TakeMachineFunction(G, r);
-  if (!taken) G.lists.functions.PrefetchTexts(hashes);
   WriteFunctionEnd(G, r);
-  if (!taken) G.lists.functions.push_back(r, hashes);
+  if (!taken) G.lists.functions.push_back(r);
 
   F.header_pending = false;
   F.in_body = false;
