@@ -22,7 +22,8 @@ bool ShowsDate(const GlobalData& G, int64_t time) {
 void WriteLongName(GlobalData& G, const std::string& name, int64_t time,
                    int64_t size) {
   const bool pseudo = IsPseudoFile(name, time);
-  const std::string shown = WrapName(G, name, 66, 8);
+  std::string room;
+  const std::string_view shown = ShownName(G, name, 66, 8, room);
   switch (Fmt(G)) {
     case ReportFormat::kText:
       PutJoined(G, {pseudo ? "\n  " : "\n  File: ", shown, "\n"});
