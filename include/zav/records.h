@@ -5,6 +5,7 @@
 // reports, sorting and the inheritance tree read them.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -110,7 +111,11 @@ class FunctionList {
   void push_back(const MetricRecord& r);
   size_t size() const { return first_ + count_; }
   bool empty() const { return size() == 0; }
-  const StoredFunction& Stored(size_t i) const;
+  const StoredFunction& Stored(size_t i) const {
+    assert(i >= first_ && i < size());
+    i -= first_;
+    return chunks_[i / kFunctionsPerChunk][i % kFunctionsPerChunk];
+  }
   MetricRecord operator[](size_t i) const { return ExpandFunction(Stored(i)); }
   MetricRecord at(size_t i) const { return (*this)[i]; }
   Iterator begin() const { return {this, first_}; }
@@ -122,6 +127,8 @@ class FunctionList {
   bool keep_all = true;
 
  private:
+  static constexpr size_t kFunctionsPerChunk = 1024;
+
   TextStore texts_;
   std::vector<std::unique_ptr<StoredFunction[]>> chunks_;
   size_t first_ = 0;  // index of the first record held

@@ -9,7 +9,6 @@ namespace zav {
 namespace {
 
 constexpr size_t kBlockBytes = 64 * 1024;
-constexpr size_t kFunctionsPerChunk = 1024;
 
 // The empty text: a zero length prefix and the NUL.
 alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
@@ -71,12 +70,6 @@ void FunctionList::push_back(const MetricRecord& r) {
   s.interface_complexity = r.interface_complexity;
   s.cyclomatic = r.cyclomatic;
   s.functional_complexity = r.functional_complexity;
-}
-
-const StoredFunction& FunctionList::Stored(size_t i) const {
-  assert(i >= first_ && i < size());
-  i -= first_;
-  return chunks_[i / kFunctionsPerChunk][i % kFunctionsPerChunk];
 }
 
 void FunctionList::StartFile() {

@@ -141,12 +141,6 @@ int LanguageGroupFileCount(const GlobalData& G, int group) {
   }
 }
 
-double GroupFunctionPoints(const GlobalData& G, int group, int measure,
-                           double count) {
-  const int factor = G.settings.fp_factors[group][measure];
-  return factor > 0 ? count / factor : 0.0;
-}
-
 namespace {
 
 // MeasureOf, inlined into the loop over every record's measures.
