@@ -5,6 +5,7 @@
 // reports, sorting and the inheritance tree read them.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -108,22 +109,13 @@ class FunctionList {
   };
 
   void push_back(const MetricRecord& r);
-  // A record's texts are interned when it is added, and a run-wide store
-  // outgrows the cache. Prefetch() gives the hashes of a record's texts and
-  // asks for their slots in the store; PrefetchTexts(), some work later,
-  // asks for the stored texts those slots hold; push_back(r, hashes), some
-  // work after that, finds both in the cache. `template_text` is 0 for an
-  // empty template text.
-  struct TextHashes {
-    size_t name = 0, parameters = 0, template_text = 0;
-  };
-  TextHashes Prefetch(const MetricRecord& r) const;
-  void PrefetchTexts(const TextHashes& hashes) const;
-  // push_back with the hashes Prefetch() gave for r's texts.
-  void push_back(const MetricRecord& r, const TextHashes& hashes);
   size_t size() const { return first_ + count_; }
   bool empty() const { return size() == 0; }
-  const StoredFunction& Stored(size_t i) const;
+  const StoredFunction& Stored(size_t i) const {
+    assert(i >= first_ && i < size());
+    i -= first_;
+    return chunks_[i / kFunctionsPerChunk][i % kFunctionsPerChunk];
+  }
   MetricRecord operator[](size_t i) const { return ExpandFunction(Stored(i)); }
   MetricRecord at(size_t i) const { return (*this)[i]; }
   Iterator begin() const { return {this, first_}; }
@@ -135,6 +127,8 @@ class FunctionList {
   bool keep_all = true;
 
  private:
+  static constexpr size_t kFunctionsPerChunk = 1024;
+
   TextStore texts_;
   std::vector<std::unique_ptr<StoredFunction[]>> chunks_;
   size_t first_ = 0;  // index of the first record held

@@ -33,6 +33,15 @@ struct ProcessTimer {
   double elapsed = 0;
 };
 
+// The date texts of the file headers written last, by modification time:
+// the files of one package mostly share a few times, and turning a time
+// into local time costs more than the rest of the header.
+struct FileDateCache {
+  static constexpr size_t kSize = 8;  // a power of two
+  std::array<int64_t, kSize> time{};
+  std::array<std::string, kSize> text;  // empty: no entry
+};
+
 struct ReportStream {
   FILE* out = stdout;
   bool owns_file = false;  // out is a file opened by -O
@@ -46,6 +55,7 @@ struct ReportStream {
   size_t csv_next_function = 0;
 
   ProcessTimer benchmark;
+  FileDateCache file_dates;
 
   MachineOutput machine;  // --json, --sarif
 };

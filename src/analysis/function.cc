@@ -1008,9 +1008,6 @@ void EndFunction(GlobalData& G) {
   } else {
     r.file_name.clear();
   }
-  // The record's texts are looked up in the run-wide list's store when it
-  // is kept, at the end: their places are asked for now.
-  const FunctionList::TextHashes hashes = G.lists.functions.Prefetch(r);
   r.line = F.header_line;
   r.last_line = G.reader.line_number;
   MeasureSinceSnapshot(G, F.start, F.counts.fors, r);
@@ -1069,9 +1066,8 @@ void EndFunction(GlobalData& G) {
   }
 
   const bool taken = TakeMachineFunction(G, r);
-  if (!taken) G.lists.functions.PrefetchTexts(hashes);
   WriteFunctionEnd(G, r);
-  if (!taken) G.lists.functions.push_back(r, hashes);
+  if (!taken) G.lists.functions.push_back(r);
 
   F.header_pending = false;
   F.in_body = false;
@@ -1172,7 +1168,26 @@ void FunctionLineEndDetails(GlobalData& G, const char* line) {
     if (n > 0 && n < static_cast<int>(F.line_end_word.size()) &&
         IsIdentStart(static_cast<unsigned char>(line[b])) && !L.in_block_comment &&
         !L.in_line_comment) {
-      std::memcpy(F.line_end_word.data(), line + b, n);
+      // Most words are 16 characters or less: two overlapping 8-byte moves
+      // (or 4-byte ones) instead of the string instruction that a copy of
+      // unknown length into this array is made into.
+      char* to = F.line_end_word.data();
+      const char* from = line + b;
+      if (n >= 8 && n <= 16) {
+        uint64_t head, tail;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+      } else if (n >= 4 && n < 8) {
+        uint32_t head, tail;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+      } else {
+        std::memcpy(to, from, n);
+      }
       F.line_end_word[n] = '\0';
     } else {
       F.line_end_word[0] = '\0';

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include "zav/name_set.h"
 #include "zav/records.h"
 #include "zav/text_store.h"
 
@@ -10,34 +9,14 @@ namespace zav {
 namespace {
 
 constexpr size_t kBlockBytes = 64 * 1024;
-constexpr size_t kFunctionsPerChunk = 1024;
-constexpr size_t kFirstSlots = 1024;
 
 // The empty text: a zero length prefix and the NUL.
 alignas(4) constexpr char kEmptyText[sizeof(uint32_t) + 1] = {};
 
 }  // namespace
 
-size_t TextStore::HashOf(std::string_view text) { return NameSet::Hash(text); }
-
-const char* TextStore::Intern(std::string_view text, size_t hash) {
+const char* TextStore::Store(std::string_view text) {
   if (text.empty()) return kEmptyText + sizeof(uint32_t);
-  if ((count_ + 1) * 2 > slots_.size()) {
-    Rehash(slots_.empty() ? kFirstSlots : slots_.size() * 2);
-  }
-  const size_t mask = slots_.size() - 1;
-  for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    Slot& slot = slots_[i];
-    if (slot.text == nullptr) {
-      ++count_;
-      slot.hash = hash;
-      return slot.text = Append(text);
-    }
-    if (slot.hash == hash && View(slot.text) == text) return slot.text;
-  }
-}
-
-const char* TextStore::Append(std::string_view text) {
   const size_t need = sizeof(uint32_t) + text.size() + 1;
   if (blocks_.empty() || used_ + need > capacity_) {
     // A text longer than a block gets a block of its own size.
@@ -51,87 +30,31 @@ const char* TextStore::Append(std::string_view text) {
   std::memcpy(at + sizeof size, text.data(), text.size());
   at[sizeof size + text.size()] = '\0';
   used_ += need;
+  bytes_ += need;
   return at + sizeof size;
 }
 
-void TextStore::Rehash(size_t slot_count) {
-  std::vector<Slot> old(slot_count);
-  old.swap(slots_);
-  const size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
-    if (slot.text == nullptr) continue;
-    size_t i = slot.hash & mask;
-    while (slots_[i].text != nullptr) i = (i + 1) & mask;
-    slots_[i] = slot;
-  }
-}
-
 void TextStore::Clear() {
-  if (count_ > 0 && blocks_.size() == 1) {
-    // The texts all sit in the one block: their own slots are emptied, each
-    // found from its hash by its pointer (a slot emptied before it on its
-    // probe path is passed over), rather than the whole table, which can be
-    // far larger than one file's texts need.
-    const size_t mask = slots_.size() - 1;
-    const char* block = blocks_.front().get();
-    for (size_t at = 0; at < used_;) {
-      const char* stored = block + at + sizeof(uint32_t);
-      const std::string_view text = View(stored);
-      size_t i = HashOf(text) & mask;
-      while (slots_[i].text != stored) i = (i + 1) & mask;
-      slots_[i] = Slot{};
-      at += sizeof(uint32_t) + text.size() + 1;
-    }
-  } else if (count_ > 0) {
-    std::fill(slots_.begin(), slots_.end(), Slot{});
-  }
-  count_ = 0;
   if (blocks_.size() > 1 || capacity_ != kBlockBytes) {
     blocks_.clear();
     capacity_ = 0;
   }
   used_ = 0;
-}
-
-FunctionList::TextHashes FunctionList::Prefetch(const MetricRecord& r) const {
-  TextHashes h;
-  h.name = TextStore::HashOf(r.name);
-  h.parameters = TextStore::HashOf(r.parameters);
-  texts_.Prefetch(h.name);
-  texts_.Prefetch(h.parameters);
-  if (!r.template_text.empty()) {
-    h.template_text = TextStore::HashOf(r.template_text);
-    texts_.Prefetch(h.template_text);
-  }
-  return h;
-}
-
-void FunctionList::PrefetchTexts(const TextHashes& h) const {
-  texts_.PrefetchText(h.name);
-  texts_.PrefetchText(h.parameters);
-  if (h.template_text != 0) texts_.PrefetchText(h.template_text);
+  bytes_ = 0;
 }
 
 void FunctionList::push_back(const MetricRecord& r) {
-  TextHashes h;
-  h.name = TextStore::HashOf(r.name);
-  h.parameters = TextStore::HashOf(r.parameters);
-  h.template_text = TextStore::HashOf(r.template_text);
-  push_back(r, h);
-}
-
-void FunctionList::push_back(const MetricRecord& r, const TextHashes& hashes) {
   if (count_ == chunks_.size() * kFunctionsPerChunk) {
     chunks_.push_back(std::make_unique_for_overwrite<StoredFunction[]>(kFunctionsPerChunk));
   }
   StoredFunction& s = chunks_[count_ / kFunctionsPerChunk][count_ % kFunctionsPerChunk];
   ++count_;
-  s.name = texts_.Intern(r.name, hashes.name);
-  s.parameters = texts_.Intern(r.parameters, hashes.parameters);
-  s.template_text = texts_.Intern(r.template_text, hashes.template_text);
-  // A file's records come one after the other: its name is looked up once.
+  s.name = texts_.Store(r.name);
+  s.parameters = texts_.Store(r.parameters);
+  s.template_text = texts_.Store(r.template_text);
+  // A file's records come one after the other: its name is stored once.
   if (file_ == nullptr || TextStore::View(file_) != r.file_name) {
-    file_ = texts_.Intern(r.file_name);
+    file_ = texts_.Store(r.file_name);
   }
   s.file_name = file_;
   s.line = r.line;
@@ -147,12 +70,6 @@ void FunctionList::push_back(const MetricRecord& r, const TextHashes& hashes) {
   s.interface_complexity = r.interface_complexity;
   s.cyclomatic = r.cyclomatic;
   s.functional_complexity = r.functional_complexity;
-}
-
-const StoredFunction& FunctionList::Stored(size_t i) const {
-  assert(i >= first_ && i < size());
-  i -= first_;
-  return chunks_[i / kFunctionsPerChunk][i % kFunctionsPerChunk];
 }
 
 void FunctionList::StartFile() {

@@ -22,10 +22,11 @@ bool ShowsDate(const GlobalData& G, int64_t time) {
 void WriteLongName(GlobalData& G, const std::string& name, int64_t time,
                    int64_t size) {
   const bool pseudo = IsPseudoFile(name, time);
-  const std::string shown = WrapName(G, name, 66, 8);
+  std::string room;
+  const std::string_view shown = ShownName(G, name, 66, 8, room);
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      Print(G, pseudo ? "\n  %s\n" : "\n  File: %s\n", shown.c_str());
+      PutJoined(G, {pseudo ? "\n  " : "\n  File: ", shown, "\n"});
       break;
     case ReportFormat::kCsv:
       Print(G, pseudo ? "\n%s\n" : "\nFile,%s\n", CsvField(name).c_str());
@@ -48,8 +49,19 @@ void WriteLongName(GlobalData& G, const std::string& name, int64_t time,
   }
 }
 
+// FormatFileTime(time), from the cache of recent ones.
+const std::string& FileDate(GlobalData& G, int64_t time) {
+  FileDateCache& cache = G.report.file_dates;
+  const size_t i = static_cast<uint64_t>(time) & (FileDateCache::kSize - 1);
+  if (cache.text[i].empty() || cache.time[i] != time) {
+    cache.time[i] = time;
+    cache.text[i] = FormatFileTime(time);
+  }
+  return cache.text[i];
+}
+
 void WriteDateAndSize(GlobalData& G, int64_t time, int64_t size) {
-  const std::string date = FormatFileTime(time);
+  const std::string& date = FileDate(G, time);
   char size_text[96];
   switch (Fmt(G)) {
     case ReportFormat::kText: {
@@ -86,13 +98,13 @@ void WriteShortHeader(GlobalData& G, const std::string& name, int64_t time,
   const std::string shown = WrapName(G, name, 72, 2);
   switch (Fmt(G)) {
     case ReportFormat::kText:
-      if (date) Print(G, "\n  %s", FormatFileTime(time).c_str());
+      if (date) Print(G, "\n  %s", FileDate(G, time).c_str());
       Print(G, "\n  %s\n", shown.c_str());
       break;
     case ReportFormat::kHtml:
       if (date) {
         Print(G, "\n  <b><font color=\"%s\">%s</font></b>", Color(G, kColorDate),
-              FormatFileTime(time).c_str());
+              FileDate(G, time).c_str());
       }
       Print(G, "\n  <a href=\"%s\" target=\"_blank\"><b>%s</b></a>\n",
             HtmlText(MakeFileLink(G, name)).c_str(), HtmlText(shown).c_str());

@@ -120,9 +120,9 @@ void WriteEndOfFile(GlobalData& G, const std::string& name) {
   if (!G.sw.PerFileDetail() || G.sw.totals_only) return;
   switch (Fmt(G)) {
     case ReportFormat::kText: {
-      const std::string wrapped = WrapName(G, name, 66, 8);
-      PutJoined(G, {"  ", kUnderscores36, kUnderscores36, "\n  End of File: ", wrapped.c_str(),
-                    "\n\n"});
+      std::string room;
+      PutJoined(G, {"  ", kUnderscores36, kUnderscores36, "\n  End of File: ",
+                    ShownName(G, name, 66, 8, room), "\n\n"});
       break;
     }
     case ReportFormat::kHtml: {

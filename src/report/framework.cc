@@ -117,4 +117,11 @@ void XmlReal(GlobalData& G, const std::string& name, const char* format,
   Print(G, "</%s>\n", name.c_str());
 }
 
+std::string_view ShownName(const GlobalData& G, std::string_view name, int width, int indent,
+                           std::string& room) {
+  if (name.size() <= static_cast<size_t>(width)) return name;
+  room = WrapName(G, name, width, indent);
+  return room;
+}
+
 }  // namespace zav

@@ -57,6 +57,11 @@ void XmlInt(GlobalData& G, const std::string& name, long long value);
 void XmlReal(GlobalData& G, const std::string& name, const char* format,
              double value);
 
+// WrapName(G, name, width, indent) without a copy for a name that fits
+// in `width`, as most do: the wrapped text is made in `room` otherwise.
+std::string_view ShownName(const GlobalData& G, std::string_view name, int width, int indent,
+                           std::string& room);
+
 // Writes the hyphen rule "\n  ---...---\n\n" (72 hyphens).
 void WriteHyphenRule(GlobalData& G);
 

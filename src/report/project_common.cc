@@ -101,16 +101,21 @@ int GroupOfKind(int kind) {
   }
 }
 
-FileGroups::FileGroups(const GlobalData& G) {
-  groups_.reserve(G.files.entries.size());
-  for (const FileEntry& entry : G.files.entries) {
-    groups_.emplace(entry.name, GroupOfKind(entry.kind));
-  }
-}
-
 int FileGroups::Of(std::string_view file_name) const {
   // The records of one file follow each other: its group is looked up once.
   if (last_group_ >= 0 && file_name == last_name_) return last_group_;
+  if (!indexed_) {
+    for (size_t i = next_; i < entries_.size(); ++i) {
+      if (entries_[i].name != file_name) continue;
+      next_ = i + 1;
+      last_name_ = entries_[i].name;
+      last_group_ = GroupOfKind(entries_[i].kind);
+      return last_group_;
+    }
+    groups_.reserve(entries_.size());
+    for (const FileEntry& entry : entries_) groups_.emplace(entry.name, GroupOfKind(entry.kind));
+    indexed_ = true;
+  }
   auto it = groups_.find(file_name);
   if (it == groups_.end()) return kGroupOther;
   last_name_ = it->first;
@@ -134,12 +139,6 @@ int LanguageGroupFileCount(const GlobalData& G, int group) {
       return other > 0 ? other : 0;
     }
   }
-}
-
-double GroupFunctionPoints(const GlobalData& G, int group, int measure,
-                           double count) {
-  const int factor = G.settings.fp_factors[group][measure];
-  return factor > 0 ? count / factor : 0.0;
 }
 
 namespace {

@@ -64,14 +64,20 @@ int GroupOfKind(int kind);
 // the file set does not hold.
 class FileGroups {
  public:
-  explicit FileGroups(const GlobalData& G);
+  explicit FileGroups(const GlobalData& G) : entries_(G.files.entries) {}
   int Of(std::string_view file_name) const;
 
  private:
+  // Records mostly come in the order of their files: a name is looked for
+  // from where the last one was found, and only a name not found ahead
+  // has the names indexed, once.
+  const std::vector<FileEntry>& entries_;
+  mutable size_t next_ = 0;  // where the search ahead goes on
+  mutable bool indexed_ = false;
   // Keyed by views of the file set's names, which stay put while the
   // project reports are written.
-  std::unordered_map<std::string_view, int> groups_;
-  mutable std::string_view last_name_;  // a key of groups_
+  mutable std::unordered_map<std::string_view, int> groups_;
+  mutable std::string_view last_name_;  // a name of the file set
   mutable int last_group_ = -1;
 };
 
@@ -80,9 +86,13 @@ class FileGroups {
 int LanguageGroupFileCount(const GlobalData& G, int group);
 
 // count / the factor of `group` for `measure`; 0 when the factor is not
-// positive.
-double GroupFunctionPoints(const GlobalData& G, int group, int measure,
-                           double count);
+// positive. Inline: the project function report adds it up three times
+// for every function.
+inline double GroupFunctionPoints(const GlobalData& G, int group, int measure,
+                                  double count) {
+  const int factor = G.settings.fp_factors[group][measure];
+  return factor > 0 ? count / factor : 0.0;
+}
 
 // Measures of a function, class or namespace record.
 enum RecordMeasure {

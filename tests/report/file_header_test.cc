@@ -44,6 +44,17 @@ TEST_F(FileHeader, BlankLineWithoutSummaryOrDetailRuleWithDetail) {
   EXPECT_EQ(Header("a.c", kTime, 61, detail, false, true), lines);
 }
 
+// Dates are kept by time in eight places: 8 s later takes the same place.
+TEST_F(FileHeader, DatesOfOneRunFollowEachFilesTime) {
+  test::Harness h;
+  for (const int64_t time : {kTime, kTime + 8, kTime}) {
+    WriteFileHeader(h.G(), "a.c", time, 1, true, false);
+  }
+  EXPECT_EQ(h.Output(),
+            "\n  " + kDate + "\n  a.c\n\n  Tue Nov 14 22:13:28 2023\n  a.c\n\n  " + kDate +
+                "\n  a.c\n");
+}
+
 TEST_F(FileHeader, DateLineNeedsATimeAndTheSetting) {
   EXPECT_EQ(Header("a.c", 0, 61), "\n  File: a.c\n");
   EXPECT_EQ(Header("a.c", kTime, 61,
