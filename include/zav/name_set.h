@@ -29,6 +29,9 @@
 #include <cstring>
 #include <string_view>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zav {
 
@@ -52,12 +55,13 @@ class NameSet {
   }
 
   // Adds the name by the next use of the set; the name is copied. A name
-  // too long for the queue is added at once.
-  void insert_soon(std::string_view name) {
-    if (FollowsLastEntered(name)) return;
+  // too long for the queue is added at once. `padded`: the name may be read
+  // 32 bytes past its start.
+  void insert_soon(std::string_view name, bool padded = false) {
+    if (FollowsLastEntered(name, padded)) return;
     if (pending_count_ == kPendingMax || name.size() > kPendingText) {
       EnterPending();
-      if (FollowsLastEntered(name)) return;
+      if (FollowsLastEntered(name, padded)) return;
     }
     if (name.size() > kPendingText) {
       Enter(name, Hash(name));
@@ -69,7 +73,11 @@ class NameSet {
     p.hash = Hash(name);
     __builtin_prefetch(&tags_[p.hash & mask_]);
     p.size = static_cast<uint32_t>(name.size());
-    std::memcpy(p.text, name.data(), name.size());
+    if (padded && name.size() <= 32) {
+      std::memcpy(p.text, name.data(), 32);  // a fixed copy, no call
+    } else {
+      std::memcpy(p.text, name.data(), name.size());
+    }
   }
 
   size_t size() const {
@@ -177,12 +185,35 @@ class NameSet {
   }
 
   // The name equals the arena entry at next_place_, which it then passes.
-  bool FollowsLastEntered(std::string_view name) {
+  bool FollowsLastEntered(std::string_view name, bool padded) {
     if (next_place_ >= arena_.size()) return false;
     const std::string_view stored = StoredName(static_cast<uint32_t>(next_place_));
-    if (stored != name) return false;
+    if (stored.size() != name.size()) return false;
+    // Most names are short: up to 32 characters are compared in two fixed
+    // steps where both texts may be read that far.
+    const bool same = padded && name.size() <= 32 &&
+                              stored.data() + 32 <= arena_.data() + arena_.size()
+                          ? SameFirst(stored.data(), name.data(), name.size())
+                          : stored == name;
+    if (!same) return false;
     next_place_ += kEntryHead + stored.size();
     return true;
+  }
+
+  // a[0..n) equals b[0..n), n <= 32; both may be read 32 bytes.
+  static bool SameFirst(const char* a, const char* b, size_t n) {
+#if defined(__SSE2__)
+    auto equal16 = [](const char* x, const char* y) {
+      return static_cast<uint32_t>(_mm_movemask_epi8(
+          _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(x)),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(y)))));
+    };
+    const uint64_t equal = equal16(a, b) | static_cast<uint64_t>(equal16(a + 16, b + 16)) << 16;
+    const uint64_t wanted = (uint64_t{1} << n) - 1;
+    return (equal & wanted) == wanted;
+#else
+    return std::memcmp(a, b, n) == 0;
+#endif
   }
 
   // An arena entry: the name's hash, its length, then its characters.

@@ -148,7 +148,8 @@ void ReadMacroName(GlobalData& G, const char* line, int n) {
   L.macro_name.length = e - n;
   L.function_like_macro = line[e] == '(';
   if (!L.macro_name.Empty()) {
-    G.lists.macro_names.insert_soon(std::string_view(L.macro_name.text, L.macro_name.length));
+    G.lists.macro_names.insert_soon(std::string_view(L.macro_name.text, L.macro_name.length),
+                                    true);  // a TextBuffer of 2,048 bytes
   }
 }
 

@@ -70,6 +70,11 @@ TEST(NameSet, RepeatedRunsOfNamesAreKnownAgain) {
   EXPECT_TRUE(set.contains("ABCD"));
   EXPECT_TRUE(set.contains("F"));
   EXPECT_FALSE(set.contains("ABCDE"));
+  // Names in a buffer readable 32 bytes on: compared in fixed steps.
+  const std::string padded = "ABCDEF" + std::string(32, '\0');
+  for (int n : {1, 2, 4, 5, 1, 2, 3}) set.insert_soon(std::string_view(padded.data(), n), true);
+  EXPECT_EQ(set.size(), 13u);  // "ABCDE" is new
+  EXPECT_TRUE(set.contains("ABCDE"));
 }
 
 }  // namespace
