@@ -25,6 +25,7 @@
 // or a slot.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -197,6 +198,8 @@ class NameSet {
                           : stored == name;
     if (!same) return false;
     next_place_ += kEntryHead + stored.size();
+    // The entries that the next names of the run will be compared with.
+    __builtin_prefetch(arena_.data() + std::min(next_place_ + 64, arena_.size() - 1));
     return true;
   }
 
