@@ -38,13 +38,14 @@ struct TextBuffer {
     length += n;
     text[length] = '\0';
   }
-  // Append for text that may be read sixteen bytes past its start (a
-  // line's text, which the line's padding follows): a short text is copied
-  // sixteen bytes at once instead of through a memcpy call; the bytes
-  // past it are overwritten by later appends or lie past the NUL.
+  // Append for text that may be read 32 bytes past its start (a line's
+  // text, which the line's padding follows): a short text is copied 32
+  // bytes at once instead of through a memcpy call, one test for any
+  // length up to 32 (a single character too); the bytes past it are
+  // overwritten by later appends or lie past the NUL.
   void AppendPadded(const char* s, int n) {
-    if (n > 0 && n <= 16 && length + 16 <= kLinePieceMax) {
-      std::memcpy(text + length, s, 16);
+    if (static_cast<unsigned>(n) <= 32 && length + 32 <= kLinePieceMax) {
+      std::memcpy(text + length, s, 32);
       length += n;
       text[length] = '\0';
       return;

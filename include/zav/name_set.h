@@ -17,12 +17,22 @@
 // the queue is entered in order when it is full or when the set is next
 // read (any other member), by which time the slots have arrived: whoever
 // reads the set sees the names exactly as if they had been inserted at once.
+//
+// Most names given again come in the order they were first given (a header
+// tree holds many copies of the same definitions): insert_soon() first
+// compares the name with the arena entry after the one entered or found
+// last, and a name equal to it is present already, found without a hash
+// or a slot.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zav {
 
@@ -46,9 +56,14 @@ class NameSet {
   }
 
   // Adds the name by the next use of the set; the name is copied. A name
-  // too long for the queue is added at once.
-  void insert_soon(std::string_view name) {
-    if (pending_count_ == kPendingMax || name.size() > kPendingText) EnterPending();
+  // too long for the queue is added at once. `padded`: the name may be read
+  // 32 bytes past its start.
+  void insert_soon(std::string_view name, bool padded = false) {
+    if (FollowsLastEntered(name, padded)) return;
+    if (pending_count_ == kPendingMax || name.size() > kPendingText) {
+      EnterPending();
+      if (FollowsLastEntered(name, padded)) return;
+    }
     if (name.size() > kPendingText) {
       Enter(name, Hash(name));
       return;
@@ -59,7 +74,11 @@ class NameSet {
     p.hash = Hash(name);
     __builtin_prefetch(&tags_[p.hash & mask_]);
     p.size = static_cast<uint32_t>(name.size());
-    std::memcpy(p.text, name.data(), name.size());
+    if (padded && name.size() <= 32) {
+      std::memcpy(p.text, name.data(), 32);  // a fixed copy, no call
+    } else {
+      std::memcpy(p.text, name.data(), name.size());
+    }
   }
 
   size_t size() const {
@@ -135,8 +154,12 @@ class NameSet {
     const uint32_t tag = TagOf(h);
     size_t i = h & mask_;
     for (; tags_[i] != 0; i = (i + 1) & mask_) {
-      if (tags_[i] == tag) return false;
+      if (tags_[i] == tag) {
+        last_slot_ = i;
+        return false;
+      }
     }
+    last_slot_ = kStoredLast;
     tags_[i] = tag;
     const size_t bit = FilterBit(name);
     filter_[bit / 64] |= uint64_t{1} << (bit % 64);
@@ -148,10 +171,52 @@ class NameSet {
   // Kept out of line: it runs once for each insert_soon(), and the
   // members that call it are inlined where the set is read.
   [[gnu::noinline]] void EnterPending() const {
+    if (pending_count_ == 0) return;
     for (size_t k = 0; k < pending_count_; ++k) {
       Enter(std::string_view(pending_[k].text, pending_[k].size), pending_[k].hash);
     }
     pending_count_ = 0;
+    // The entry after the last name's: the arena's end after a new name.
+    if (last_slot_ == kStoredLast) {
+      next_place_ = arena_.size();
+    } else {
+      const uint32_t place = places_[last_slot_];
+      next_place_ = place + kEntryHead + StoredName(place).size();
+    }
+  }
+
+  // The name equals the arena entry at next_place_, which it then passes.
+  bool FollowsLastEntered(std::string_view name, bool padded) {
+    if (next_place_ >= arena_.size()) return false;
+    const std::string_view stored = StoredName(static_cast<uint32_t>(next_place_));
+    if (stored.size() != name.size()) return false;
+    // Most names are short: up to 32 characters are compared in two fixed
+    // steps where both texts may be read that far.
+    const bool same = padded && name.size() <= 32 &&
+                              stored.data() + 32 <= arena_.data() + arena_.size()
+                          ? SameFirst(stored.data(), name.data(), name.size())
+                          : stored == name;
+    if (!same) return false;
+    next_place_ += kEntryHead + stored.size();
+    // The entries that the next names of the run will be compared with.
+    __builtin_prefetch(arena_.data() + std::min(next_place_ + 64, arena_.size() - 1));
+    return true;
+  }
+
+  // a[0..n) equals b[0..n), n <= 32; both may be read 32 bytes.
+  static bool SameFirst(const char* a, const char* b, size_t n) {
+#if defined(__SSE2__)
+    auto equal16 = [](const char* x, const char* y) {
+      return static_cast<uint32_t>(_mm_movemask_epi8(
+          _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(x)),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(y)))));
+    };
+    const uint64_t equal = equal16(a, b) | static_cast<uint64_t>(equal16(a + 16, b + 16)) << 16;
+    const uint64_t wanted = (uint64_t{1} << n) - 1;
+    return (equal & wanted) == wanted;
+#else
+    return std::memcmp(a, b, n) == 0;
+#endif
   }
 
   // An arena entry: the name's hash, its length, then its characters.
@@ -219,6 +284,12 @@ class NameSet {
   static constexpr size_t kPendingMax = 8;
   Pending pending_[kPendingMax];
   mutable size_t pending_count_ = 0;
+  // The slot of the name Enter() found present last, or kStoredLast when
+  // it stored the name; next_place_: the arena entry that a name given
+  // again in the order first given would equal (the arena's size: none).
+  static constexpr size_t kStoredLast = ~size_t{0};
+  mutable size_t last_slot_ = kStoredLast;
+  mutable size_t next_place_ = 0;
 };
 
 }  // namespace zav

@@ -22,11 +22,11 @@ void StructureAndCountCharacter(GlobalData& G, const char* line, int i);
 // Appends code text to the active collectors (class header, function
 // header, template header, member declaration). Inline: the line analyser
 // calls it for most characters of a declaration.
-// `padded`: the text may be read sixteen bytes past its start (see
-// TextBuffer::AppendPadded).
+// `padded`: the text may be read 32 bytes past its start (see
+// TextBuffer::AppendPadded), which copies a single character as fast.
 inline void CollectText(GlobalData& G, const char* text, int length, bool padded = false) {
   ScopeState& S = G.scope;
-  if (length == 1) {  // most calls: one character, no copy call
+  if (length == 1 && !padded) {  // most calls: one character, no copy call
     const char c = *text;
     if (S.class_pending) S.class_header.Append(c);
     if (S.template_open) S.template_header.Append(c);

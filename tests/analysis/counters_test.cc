@@ -189,14 +189,16 @@ TEST(Preprocessor, ARunOfLineCountsAloneCountsOnlyWhatItShows) {
   }
 }
 
-// Names of one to thirty-six characters, ended by a tab, "(", a carriage
+// Names of one to thirty-seven characters, ended by a tab, "(", a carriage
 // return, a blank and the end of the file.
 TEST(Preprocessor, DefineNamesEndAtBlankParenOrLineEnd) {
   test::Harness h;
   h.AnalyzeFile("#define A\tx\n#define AB(y) y\n#define ABCDE\r\n"
-                "#define ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789 1\n#define ABCDF");
+                "#define ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789 1\n#define ABCDEFGHIJKLMNOPQRS(x)\n"
+                "#define ABCDF");
   const NameSet& names = h.G().lists.macro_names;
-  for (const char* name : {"A", "AB", "ABCDE", "ABCDF", "ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789"}) {
+  for (const char* name : {"A", "AB", "ABCDE", "ABCDF", "ABCDEFGHIJKLMNOPQRS",
+                           "ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789"}) {
     EXPECT_TRUE(names.contains(name)) << name;
   }
   for (const char* name : {"ABC", "ABCDEF", "AB(y)", "ABCDE\r", "ABCDEFGHIJKLMNOPQRSTUVWXYZ_012345678"}) {

@@ -56,5 +56,26 @@ TEST(NameSet, QueuedNamesAreSeenAtOnce) {
   EXPECT_FALSE(grown.contains("M15000"));
 }
 
+// Names given again in the order first given are found after the one
+// before them; a name that only starts like the next one, or one given out
+// of order, is no such repeat.
+TEST(NameSet, RepeatedRunsOfNamesAreKnownAgain) {
+  NameSet set;
+  const char* run[] = {"A", "AB", "ABC", "B", "BC", "C", "CD", "D", "DE", "E"};
+  for (const char* name : run) set.insert_soon(name);
+  for (const char* name : run) set.insert_soon(name);
+  EXPECT_EQ(set.size(), 10u);
+  for (const char* name : {"A", "AB", "ABCD", "AB", "B", "E", "F", "C"}) set.insert_soon(name);
+  EXPECT_EQ(set.size(), 12u);  // "ABCD" and "F" are new
+  EXPECT_TRUE(set.contains("ABCD"));
+  EXPECT_TRUE(set.contains("F"));
+  EXPECT_FALSE(set.contains("ABCDE"));
+  // Names in a buffer readable 32 bytes on: compared in fixed steps.
+  const std::string padded = "ABCDEF" + std::string(32, '\0');
+  for (int n : {1, 2, 4, 5, 1, 2, 3}) set.insert_soon(std::string_view(padded.data(), n), true);
+  EXPECT_EQ(set.size(), 13u);  // "ABCDE" is new
+  EXPECT_TRUE(set.contains("ABCDE"));
+}
+
 }  // namespace
 }  // namespace zav
