@@ -88,7 +88,7 @@ void JsonWriter::Put(std::string_view text) {
 }
 
 void JsonWriter::LongText(std::string_view json) {
-  if (sink_ == nullptr || json.size() < kStartSize / 4) return Put(json);
+  if (sink_ == nullptr || json.size() < capacity_ / 2) return Put(json);
   Flush(sink_);
   std::fwrite(json.data(), 1, json.size(), sink_);
 }

@@ -310,8 +310,10 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
-  // The same for a long text, which a writer with a sink passes on to it
-  // directly, without copying it into its buffer.
+  // The same for a text that may be long. A writer with a sink copies it
+  // into its buffer like any other, so that the file gets few large writes
+  // (each write costs the kernel more than the copy saves); only a text of
+  // half the buffer or more is passed on directly, after what was built.
   void LongText(std::string_view json);
   // A whole element of the open array written by the caller: Element
   // places the comma and returns where the element goes, with room for
