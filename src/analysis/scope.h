@@ -80,7 +80,4 @@ std::string CurrentFileName(const GlobalData& G);
 // The separator of qualified names in the current file's language.
 const char* QualifierSeparator(const GlobalData& G);
 
-// Cleans an inheritance text as written after a class name.
-std::string CleanInheritance(const GlobalData& G, std::string_view text);
-
 }  // namespace zav
