@@ -45,7 +45,17 @@ struct ByteBuffer {
   void Commit(const char* end) { size = static_cast<size_t>(end - data.get()); }
   std::string_view View() const { return {data.get(), size}; }
   bool empty() const { return size == 0; }
-  void clear() { size = 0; }
+  void clear() { size = 0; taken = 0; }
+  // Forgets the bytes no writer has taken over.
+  void DropUntaken() { size = taken; }
+  // Forgets the bytes a writer has written (see JsonWriter::Adopt): those
+  // before `taken`, which then begins the buffer.
+  void DropTaken() {
+    if (taken == 0) return;
+    std::memmove(data.get(), data.get() + taken, size - taken);
+    size -= taken;
+    taken = 0;
+  }
   void Grow(size_t n) {
     size_t bigger = capacity < 4096 ? 4096 : capacity * 2;
     if (bigger < size + n) bigger = size + n;
@@ -57,6 +67,8 @@ struct ByteBuffer {
 
   std::unique_ptr<char[]> data;
   size_t size = 0, capacity = 0;
+  // Where the bytes not yet taken over by a writer begin.
+  size_t taken = 0;
 };
 
 // The parts of a JSON notice record that its number fixes, each with the

@@ -259,16 +259,17 @@ void WriteJsonFile(GlobalData& G, const FileEntry& entry) {
   WriteJsonLines(w, f);
   WriteJsonCounters(w, f);
   w.BeginArray("functions");
-  w.LongText(JsonElements(M.file_functions_json));
+  w.Adopt(M.file_functions_json, 1);  // without the first comma
   w.End();
   WriteRecordsSince(w, "classes", G.lists.classes, M.class_start,
                     G.lists.class_count, WriteJsonClass);
   WriteRecordsSince(w, "namespaces", G.lists.namespaces, M.namespace_start,
                     G.lists.namespaces.size(), WriteJsonNamespace);
   w.BeginArray("notices");
-  w.LongText(JsonElements(M.file_notices_json));
+  w.Adopt(M.file_notices_json, 1);
   w.End();
   w.End();
+  w.FlushWhenFull();
 }
 
 void EndJsonReport(GlobalData& G) {

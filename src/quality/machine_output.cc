@@ -82,8 +82,9 @@ void WriteMachineFile(GlobalData& G, const FileEntry& entry) {
   if (M.drop_written_classes) G.lists.DropClasses();
   M.class_start = G.lists.class_count;
   M.namespace_start = G.lists.namespaces.size();
-  M.file_notices_json.clear();
-  M.file_functions_json.clear();
+  // Records the file's object did not take are not carried into the next.
+  M.file_notices_json.DropUntaken();
+  M.file_functions_json.DropUntaken();
   M.last_line_notice = {};
 }
 

@@ -21,12 +21,6 @@ void WriteJsonCounters(JsonWriter& w, const FileMetrics& f);
 // "functions" array.
 void AppendJsonFunction(ByteBuffer& out, const FunctionRecord& r);
 
-// The elements appended to `out` (JsonElements' form: each after a comma)
-// as the content of an array.
-inline std::string_view JsonElements(const ByteBuffer& out) {
-  return out.empty() ? std::string_view() : out.View().substr(1);
-}
-
 // One class or namespace record.
 void WriteJsonClass(JsonWriter& w, const ClassRecord& r);
 void WriteJsonNamespace(JsonWriter& w, const NamespaceRecord& r);

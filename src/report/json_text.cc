@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cerrno>
+#include <climits>
 #include <cstring>
+
+#include <sys/uio.h>
 
 #include "base/xml_text.h"
 
@@ -78,6 +82,37 @@ std::string ToUtf8(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Writes `pieces` to `file` in as few calls as the system takes: what the
+// stream holds first, then the pieces by writev. Should writev fail, or the
+// stream have no descriptor, the rest goes through the stream, which sets
+// its error indicator as for any other write.
+void WriteGathered(FILE* file, std::vector<iovec>& pieces) {
+  size_t next = 0;
+  const int descriptor = fileno(file);
+  if (descriptor >= 0 && std::fflush(file) == 0) {
+    while (next < pieces.size()) {
+      const int count = static_cast<int>(std::min<size_t>(pieces.size() - next, IOV_MAX));
+      const ssize_t written = ::writev(descriptor, &pieces[next], count);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) break;
+      // Past what was written: whole pieces, then part of one.
+      auto left = static_cast<size_t>(written);
+      while (next < pieces.size() && left >= pieces[next].iov_len) left -= pieces[next++].iov_len;
+      if (left > 0) {
+        pieces[next].iov_base = static_cast<char*>(pieces[next].iov_base) + left;
+        pieces[next].iov_len -= left;
+      }
+    }
+  }
+  for (; next < pieces.size(); ++next) {
+    std::fwrite(pieces[next].iov_base, 1, pieces[next].iov_len, file);
+  }
+}
+
+}  // namespace
+
 void JsonWriter::Put(std::string_view text) {
   // An empty view may carry no pointer at all (a file without notices),
   // which memcpy must not be given.
@@ -87,10 +122,18 @@ void JsonWriter::Put(std::string_view text) {
   used_ += text.size();
 }
 
-void JsonWriter::LongText(std::string_view json) {
-  if (sink_ == nullptr || json.size() < capacity_ / 2) return Put(json);
-  Flush(sink_);
-  std::fwrite(json.data(), 1, json.size(), sink_);
+void JsonWriter::Adopt(ByteBuffer& text, size_t skip) {
+  const size_t from = text.taken + skip;
+  const size_t to = text.size;
+  text.taken = to;
+  if (to <= from) return;
+  if (sink_ == nullptr) return Put(text.View().substr(from, to - from));
+  held_.push_back({&text, from, to, used_});
+  held_bytes_ += to - from;
+}
+
+void JsonWriter::FlushWhenFull() {
+  if (sink_ != nullptr && used_ + held_bytes_ >= capacity_) Flush(sink_);
 }
 
 void JsonWriter::Grow(size_t n) {
@@ -139,8 +182,28 @@ void JsonWriter::Raw(std::string_view key, std::string_view json) {
 }
 
 void JsonWriter::Flush(FILE* file) {
-  std::fwrite(buffer_.get(), 1, used_, file);
+  if (held_.empty()) {
+    std::fwrite(buffer_.get(), 1, used_, file);
+  } else {
+    WriteHeld(file);
+  }
   used_ = 0;
+}
+
+void JsonWriter::WriteHeld(FILE* file) {
+  std::vector<iovec> pieces;
+  pieces.reserve(2 * held_.size() + 1);
+  size_t start = 0;  // of the buffer's piece before the next held text
+  for (const HeldText& held : held_) {
+    if (held.at > start) pieces.push_back({buffer_.get() + start, held.at - start});
+    pieces.push_back({held.source->data.get() + held.from, held.to - held.from});
+    start = held.at;
+  }
+  if (used_ > start) pieces.push_back({buffer_.get() + start, used_ - start});
+  WriteGathered(file, pieces);
+  for (const HeldText& held : held_) held.source->DropTaken();
+  held_.clear();
+  held_bytes_ = 0;
 }
 
 }  // namespace zav

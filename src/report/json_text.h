@@ -12,12 +12,14 @@
 #include <string>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
 
 #include "base/format.h"
+#include "zav/machine_output.h"
 
 namespace zav {
 
@@ -310,11 +312,17 @@ class JsonWriter {
   void Raw(std::string_view key, std::string_view json);
   // Appends JSON text as it is, outside the comma and key bookkeeping.
   void Text(std::string_view json) { Put(json); }
-  // The same for a text that may be long. A writer with a sink copies it
-  // into its buffer like any other, so that the file gets few large writes
-  // (each write costs the kernel more than the copy saves); only a text of
-  // half the buffer or more is passed on directly, after what was built.
-  void LongText(std::string_view json);
+  // Takes over the JSON text `text` gained since it was last taken over,
+  // without its first `skip` bytes, rather than copying it. A writer with a
+  // sink holds it until its next flush, which writes it in its place
+  // together with the buffer in one call (a file gets few large writes,
+  // each costing the kernel more than a copy, and the text is not copied)
+  // and then drops it from `text`. A writer without a sink copies it.
+  void Adopt(ByteBuffer& text, size_t skip);
+  // Flushes a writer with a sink once what it built and holds fill its
+  // buffer's size. Called where the texts it took over are complete, so
+  // that a flush seldom leaves them a remainder to move.
+  void FlushWhenFull();
   // A whole element of the open array written by the caller: Element
   // places the comma and returns where the element goes, with room for
   // `room` bytes; EndElement takes the end of what was written.
@@ -389,6 +397,8 @@ class JsonWriter {
     return buffer_.get() + used_;
   }
   void Grow(size_t n);
+  // Writes the buffer with the held texts in their places.
+  void WriteHeld(FILE* file);
 
   static constexpr size_t kStartSize = 16384;
   static constexpr int kMaxDepth = 64;  // the documents nest far less
@@ -397,6 +407,14 @@ class JsonWriter {
   size_t used_ = 0;
   std::string escaped_;  // a string that needed escaping
   FILE* sink_ = nullptr;  // where a full buffer is drained, if anywhere
+  // Texts taken over by Adopt: bytes [from, to) of `source`, to go after the
+  // first `at` bytes of the buffer.
+  struct HeldText {
+    ByteBuffer* source;
+    size_t from, to, at;
+  };
+  std::vector<HeldText> held_;
+  size_t held_bytes_ = 0;
   int depth_ = 0;                 // open levels
   char closers_[kMaxDepth];       // '}' or ']' per open level
   bool has_member_[kMaxDepth];    // per open level
