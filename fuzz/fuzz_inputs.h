@@ -19,6 +19,12 @@ inline const std::vector<std::vector<std::string>>& SwitchSets() {
       {"-fa", "-c", "-n", "-o", "-v", "-fm", "-m", "-a", "-d"},
       {"-fm"},
       {"-n", "-v", "-fa", "-H"},
+      // The machine-readable documents; twelve sets keep the kept inputs'
+      // selectors meaning what they meant with eight.
+      {"--json", "-fa", "-c", "-n", "-o", "-v"},
+      {"--sarif", "-fa", "-c", "-o"},
+      {"-X", "-fa", "-c", "-n", "-o", "-v", "-Ta"},
+      {"--json", "-s", "-k"},
   };
   return sets;
 }
