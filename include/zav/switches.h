@@ -131,6 +131,7 @@ struct Switches {
 
   // Machine-readable document in place of the report (--json, --sarif).
   MachineFormat machine = MachineFormat::kNone;
+  bool machine_both = false;  // --json and --sarif were both given
 
   // XML style sheet (-u"File xsl name").
   bool xsl_given = false;

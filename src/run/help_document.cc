@@ -157,8 +157,9 @@ constexpr Section kSections[] = {
 )"},
     {"~ Machine-Readable Output ~", R"(
   For build pipelines two long options write one document in place of
-  the report, on the screen or into the -O file.  Both take every
-  analysis switch (-fa, -n, -o, -T..., -r, -F, -k) but not -C, -X or -H.
+  the report, on the screen or into the -O file.  Either takes every
+  analysis switch (-fa, -n, -o, -T..., -r, -F, -k) but not the other,
+  -C, -X or -H.
     --json   every file's lines, counters, functions, classes,
              namespaces and notices, then the project totals, languages,
              inheritance tree and notice profile; the JSON Schema is

@@ -36,10 +36,12 @@ LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args) {
       outcome.exit = true;
       return outcome;
     }
-    if (std::strcmp(arg, "--json") == 0) {
-      G.sw.machine = MachineFormat::kJson;
-    } else if (std::strcmp(arg, "--sarif") == 0) {
-      G.sw.machine = MachineFormat::kSarif;
+    const MachineFormat format = std::strcmp(arg, "--json") == 0    ? MachineFormat::kJson
+                                 : std::strcmp(arg, "--sarif") == 0 ? MachineFormat::kSarif
+                                                                    : MachineFormat::kNone;
+    if (format != MachineFormat::kNone) {
+      if (G.sw.machine != MachineFormat::kNone && G.sw.machine != format) G.sw.machine_both = true;
+      G.sw.machine = format;
     } else {
       kept.push_back(args[i]);
     }
@@ -52,12 +54,13 @@ LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args) {
 bool CheckMachineOutputSwitches(GlobalData& G) {
   Switches& sw = G.sw;
   if (sw.machine == MachineFormat::kNone) return true;
-  if (sw.csv || sw.xml || sw.html) {
-    const char* option = MachineOptionName(sw.machine);
-    const char* format = sw.csv ? "-C" : sw.xml ? "-X" : "-H";
+  if (sw.machine_both || sw.csv || sw.xml || sw.html) {
+    // Each writes one whole document: a run writes one of them.
+    const char* option = sw.machine_both ? "--json" : MachineOptionName(sw.machine);
+    const char* format = sw.machine_both ? "--sarif" : sw.csv ? "-C" : sw.xml ? "-X" : "-H";
     Print(G,
           "\n  Error: %s writes its own document and cannot be combined\n"
-          "         with %s (-C, -X and -H choose a report format)\n",
+          "         with %s (--json, --sarif, -C, -X and -H choose a report format)\n",
           option, format);
     std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, format);
     return false;

@@ -149,6 +149,10 @@ TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
   test::RunResult r = RunZav({"-H", "--sarif", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
   EXPECT_EQ(r.err, "zav: --sarif cannot be combined with -H\n");
+  // In either order, and the same one twice is no clash.
+  EXPECT_EQ(RunZav({"--sarif", "--json", "a.c"}, dir.path()).err,
+            "zav: --json cannot be combined with --sarif\n");
+  EXPECT_EQ(RunZav({"--json", "--json", "a.c"}, dir.path()).exit_code, 0);
 }
 
 TEST(LongOptions, HelpVersionAndUnknownSwitches) {
