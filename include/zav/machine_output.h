@@ -96,6 +96,13 @@ struct MachineOutput {
   // machine format is active. While one is, the report writers are silent.
   FILE* doc = nullptr;
   bool silent = false;
+  // While the command line of a run with --json or --sarif is read, an
+  // error message goes to standard error rather than where the document
+  // would have gone; help and the configuration display still go there.
+  bool errors_aside = false;
+  // Either of the two: the way PutText, PutJoined and Print look at them
+  // (set through SilenceReportWriters and SetErrorsAside).
+  bool diverted = false;
   // First records of the run-long class and namespace lists not yet
   // written with a file.
   size_t class_start = 0, namespace_start = 0;

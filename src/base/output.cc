@@ -13,9 +13,9 @@ namespace zav {
 
 namespace {
 
-// While a machine-readable document silences the report writers, an error
-// message (a text whose first line begins "  Error:") still reaches the
-// user on standard error; everything else is dropped.
+// While a machine-readable document silences the report writers, or its
+// command line is read, an error message (a text whose first line begins
+// "  Error:") reaches the user on standard error.
 bool IsErrorText(std::string_view text) {
   const size_t start = text.find_first_not_of('\n');
   return start != std::string_view::npos && text.substr(start, 8) == "  Error:";
@@ -28,6 +28,14 @@ bool IsErrorText(std::string_view text) {
 // still open at exit is flushed after destructors have run; it serves one
 // file at a time (another open file keeps the library's buffer).
 char report_buffer[size_t{1} << 16];
+
+// Where a text goes: the report stream, standard error or nowhere.
+FILE* DivertedStream(const GlobalData& G, std::string_view text) {
+  const MachineOutput& M = G.report.machine;
+  if (!M.diverted) return G.report.out;
+  if (IsErrorText(text)) return stderr;
+  return M.silent ? nullptr : G.report.out;
+}
 FILE* report_buffer_user = nullptr;
 
 // A failed write leaves the stream's error indicator set, so checking it
@@ -81,14 +89,24 @@ void UnbufferReportFile(GlobalData& G) {
 void Print(GlobalData& G, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  FILE* out = G.report.out;
-  if (G.report.machine.silent) out = IsErrorText(format) ? stderr : nullptr;
-  if (out != nullptr) FormatTo(out, format, args);
+  if (FILE* out = DivertedStream(G, format)) FormatTo(out, format, args);
   va_end(args);
 }
 
-void PutSilencedText(std::string_view text) {
-  if (IsErrorText(text)) std::fwrite(text.data(), 1, text.size(), stderr);
+void SilenceReportWriters(GlobalData& G, bool silent) {
+  MachineOutput& M = G.report.machine;
+  M.silent = silent;
+  M.diverted = M.silent || M.errors_aside;
+}
+
+void SetErrorsAside(GlobalData& G, bool aside) {
+  MachineOutput& M = G.report.machine;
+  M.errors_aside = aside;
+  M.diverted = M.silent || M.errors_aside;
+}
+
+void PutDivertedText(GlobalData& G, std::string_view text) {
+  if (FILE* out = DivertedStream(G, text)) std::fwrite(text.data(), 1, text.size(), out);
 }
 
 void PutJoinedSlowly(GlobalData& G, std::initializer_list<std::string_view> pieces) {

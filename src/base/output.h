@@ -33,15 +33,23 @@ void UnbufferReportFile(GlobalData& G);
 void Print(GlobalData& G, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// PutText's way while a machine-readable document silences the report
-// writers: an error message goes to standard error, anything else nowhere.
-void PutSilencedText(std::string_view text);
+// A machine-readable document silences the report writers, or they speak
+// again: while silent, an error message goes to standard error and
+// anything else nowhere.
+void SilenceReportWriters(GlobalData& G, bool silent);
+
+// While the command line of a --json or --sarif run is read: an error
+// message goes to standard error, anything else to the report stream.
+void SetErrorsAside(GlobalData& G, bool aside);
+
+// PutText's way while the report writers are silent or errors go aside.
+void PutDivertedText(GlobalData& G, std::string_view text);
 
 // Writes text unchanged to the report stream. Inline: a literal text is
 // stored by its known length.
 inline void PutText(GlobalData& G, std::string_view text) {
-  if (G.report.machine.silent) {
-    PutSilencedText(text);
+  if (G.report.machine.diverted) {
+    PutDivertedText(G, text);
     return;
   }
   WriteToStream(G.report.out, text.data(), text.size());
@@ -92,7 +100,7 @@ inline void PutJoined(GlobalData& G, std::initializer_list<std::string_view> pie
   // Straight into the stream's buffer where it has room for the whole text.
   size_t total = 0;
   for (std::string_view piece : pieces) total += piece.size();
-  if (char* at = G.report.machine.silent ? nullptr : StreamRoom(G.report.out, total)) {
+  if (char* at = G.report.machine.diverted ? nullptr : StreamRoom(G.report.out, total)) {
     for (std::string_view piece : pieces) at = CopyPiece(at, piece);
     StreamCommit(G.report.out, at);
     return;

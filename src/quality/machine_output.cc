@@ -64,7 +64,7 @@ void BeginMachineDocument(GlobalData& G) {
   MachineOutput& M = G.report.machine;
   UnbufferReportFile(G);
   M.doc = G.report.out;
-  M.silent = true;
+  SilenceReportWriters(G, true);
   // User-defined notices load now, so that the document can list them
   // among its rules; their announcements stay out of the document.
   LoadUdqnsWithBanner(G);
@@ -134,7 +134,7 @@ void EndMachineDocument(GlobalData& G) {
   if (G.report.machine.doc == nullptr) return;
   if (G.sw.machine == MachineFormat::kJson) EndJsonReport(G);
   if (G.sw.machine == MachineFormat::kSarif) EndSarifLog(G);
-  G.report.machine.silent = false;
+  SilenceReportWriters(G, false);
 }
 
 std::string MachineNoticeText(const MachineNotice& n) {

@@ -58,10 +58,6 @@ bool CheckMachineOutputSwitches(GlobalData& G) {
     // Each writes one whole document: a run writes one of them.
     const char* option = sw.machine_both ? "--json" : MachineOptionName(sw.machine);
     const char* format = sw.machine_both ? "--sarif" : sw.csv ? "-C" : sw.xml ? "-X" : "-H";
-    Print(G,
-          "\n  Error: %s writes its own document and cannot be combined\n"
-          "         with %s (--json, --sarif, -C, -X and -H choose a report format)\n",
-          option, format);
     std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, format);
     return false;
   }

@@ -268,6 +268,9 @@ int Run(int argc, char** argv) {
   G.run.argc = static_cast<int>(args.size());
   args.push_back(nullptr);
   G.run.argv = args.data();
+  // The report stream of a --json or --sarif run is for the document: a
+  // command line it cannot run with is told on standard error.
+  SetErrorsAside(G, G.sw.machine != MachineFormat::kNone);
   ParseResult parsed = ParseCommandLine(G.run.argc, G.run.argv, G);
   if (parsed.exit) {
     CloseReportStream(G);
@@ -277,6 +280,7 @@ int Run(int argc, char** argv) {
     CloseReportStream(G);
     return 1;
   }
+  SetErrorsAside(G, false);
   // Progress shows exactly when -O named an output file.
   G.sw.progress = G.sw.output_to_file;
   // The objects report needs functional analysis; remember it was implied.

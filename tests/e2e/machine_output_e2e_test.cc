@@ -141,10 +141,12 @@ print("root", run["originalUriBaseIds"]["%SRCROOT%"]["uri"].endswith("/"))
 
 TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
   dir.Write("a.c", kFunction);
-  for (const char* format : {"-C", "-X", "-H", "-A"}) {
+  for (const char* format : {"-C", "-X", "-A"}) {
     test::RunResult r = RunZav({"--json", format, "a.c"}, dir.path());
     EXPECT_EQ(r.exit_code, 1) << format;
-    EXPECT_TRUE(Has(r.out, "  Error: --json writes its own document")) << r.out;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string("zav: --json cannot be combined with ") +
+                         (format[1] == 'A' ? "-C" : format) + "\n");
   }
   test::RunResult r = RunZav({"-H", "--sarif", "a.c"}, dir.path());
   EXPECT_EQ(r.exit_code, 1);
@@ -153,6 +155,20 @@ TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
   EXPECT_EQ(RunZav({"--sarif", "--json", "a.c"}, dir.path()).err,
             "zav: --json cannot be combined with --sarif\n");
   EXPECT_EQ(RunZav({"--json", "--json", "a.c"}, dir.path()).exit_code, 0);
+}
+
+// The report stream of such a run is the document's: a command line error
+// is told on standard error, while help asked for is still written.
+TEST_F(MachineOutput, CommandLineErrorsGoToStandardError) {
+  test::RunResult r = RunZav({"--json", "-Tz", "a.c"}, dir.path());
+  EXPECT_EQ(r.exit_code, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(Has(r.err, "  Error: Invalid or missing parameter for -T option\n")) << r.err;
+  r = RunZav({"--sarif", "-Q", "a.c"}, dir.path());
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(Has(r.err, "  Error: Command line parse error, invalid option.\n"));
+  EXPECT_TRUE(Has(r.err, "zav: unknown option '-Q'\n"));
+  EXPECT_TRUE(Has(RunZav({"--json", "-hs"}, dir.path()).out, "ZAV Help Syntax"));
 }
 
 TEST(LongOptions, HelpVersionAndUnknownSwitches) {
