@@ -54,11 +54,19 @@ LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args) {
 bool CheckMachineOutputSwitches(GlobalData& G) {
   Switches& sw = G.sw;
   if (sw.machine == MachineFormat::kNone) return true;
-  if (sw.machine_both || sw.csv || sw.xml || sw.html) {
-    // Each writes one whole document: a run writes one of them.
+  // Each of these writes a whole output of its own (a report format, the
+  // extracted strings or comments, the code listing), which the document
+  // would silently replace: a run writes one of them.
+  const char* other = sw.machine_both    ? "--sarif"
+                      : sw.csv           ? "-C"
+                      : sw.xml           ? "-X"
+                      : sw.html          ? "-H"
+                      : sw.Extraction()  ? "-E"
+                      : sw.code_listing  ? "-p"
+                                         : nullptr;
+  if (other != nullptr) {
     const char* option = sw.machine_both ? "--json" : MachineOptionName(sw.machine);
-    const char* format = sw.machine_both ? "--sarif" : sw.csv ? "-C" : sw.xml ? "-X" : "-H";
-    std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, format);
+    std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, other);
     return false;
   }
   // No per-file listing is written: the analysis runs as in totals-only

@@ -24,7 +24,7 @@ struct LongOptionOutcome {
 LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args);
 
 // After the switches: --json and --sarif replace the report, so they
-// cannot be combined with each other, -C (-A), -X or -H. Writes the error and returns
+// cannot be combined with each other, -C (-A), -X, -H, -E or -p. Writes the error and returns
 // false for such a combination. --sarif turns quality notices on, as -N
 // does.
 bool CheckMachineOutputSwitches(GlobalData& G);

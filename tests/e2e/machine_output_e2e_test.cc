@@ -155,6 +155,10 @@ TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
   EXPECT_EQ(RunZav({"--sarif", "--json", "a.c"}, dir.path()).err,
             "zav: --json cannot be combined with --sarif\n");
   EXPECT_EQ(RunZav({"--json", "--json", "a.c"}, dir.path()).exit_code, 0);
+  EXPECT_EQ(RunZav({"--sarif", "-Ec", "a.c"}, dir.path()).err,
+            "zav: --sarif cannot be combined with -E\n");
+  EXPECT_EQ(RunZav({"-p", "--json", "a.c"}, dir.path()).err,
+            "zav: --json cannot be combined with -p\n");
 }
 
 // The report stream of such a run is the document's: a command line error
