@@ -55,15 +55,16 @@ bool CheckMachineOutputSwitches(GlobalData& G) {
   Switches& sw = G.sw;
   if (sw.machine == MachineFormat::kNone) return true;
   // Each of these writes a whole output of its own (a report format, the
-  // extracted strings or comments, the code listing), which the document
-  // would silently replace: a run writes one of them.
-  const char* other = sw.machine_both    ? "--sarif"
-                      : sw.csv           ? "-C"
-                      : sw.xml           ? "-X"
-                      : sw.html          ? "-H"
-                      : sw.Extraction()  ? "-E"
-                      : sw.code_listing  ? "-p"
-                                         : nullptr;
+  // extracted strings or comments, the code listing, the list of files),
+  // which the document would silently replace: a run writes one of them.
+  const char* other = sw.machine_both          ? "--sarif"
+                      : sw.csv                 ? "-C"
+                      : sw.xml                 ? "-X"
+                      : sw.html                ? "-H"
+                      : sw.Extraction()        ? "-E"
+                      : sw.code_listing        ? "-p"
+                      : sw.list_files_and_exit ? "-Rl"
+                                               : nullptr;
   if (other != nullptr) {
     const char* option = sw.machine_both ? "--json" : MachineOptionName(sw.machine);
     std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, other);

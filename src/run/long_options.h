@@ -23,10 +23,10 @@ struct LongOptionOutcome {
 // them.
 LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args);
 
-// After the switches: --json and --sarif replace the report, so they
-// cannot be combined with each other, -C (-A), -X, -H, -E or -p. Writes the error and returns
-// false for such a combination. --sarif turns quality notices on, as -N
-// does.
+// After the switches: --json and --sarif replace the report, so they cannot
+// be combined with each other, -C (-A), -X, -H, -E, -p or -Rl. Writes the
+// error and returns false for such a combination. --sarif turns quality
+// notices on, as -n does.
 bool CheckMachineOutputSwitches(GlobalData& G);
 
 // The long options in the switch syntax (-hs, --help), one example each.
