@@ -159,7 +159,7 @@ constexpr Section kSections[] = {
   For build pipelines two long options write one document in place of
   the report, on the screen or into the -O file.  Either takes every
   analysis switch (-fa, -n, -o, -T..., -r, -F, -k) but not the other,
-  -C, -X, -H, -E, -p or -Rl.
+  -C, -X, -H, -E, -p, -Rl or -wx.
     --json   every file's lines, counters, functions, classes,
              namespaces and notices, then the project totals, languages,
              inheritance tree and notice profile; the JSON Schema is

@@ -66,8 +66,7 @@ bool CheckMachineOutputSwitches(GlobalData& G) {
                       : sw.list_files_and_exit ? "-Rl"
                                                : nullptr;
   if (other != nullptr) {
-    const char* option = sw.machine_both ? "--json" : MachineOptionName(sw.machine);
-    std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, other);
+    ReportMachineClash(G, other);
     return false;
   }
   // No per-file listing is written: the analysis runs as in totals-only
@@ -78,6 +77,11 @@ bool CheckMachineOutputSwitches(GlobalData& G) {
     sw.report_switch_given = true;
   }
   return true;
+}
+
+void ReportMachineClash(const GlobalData& G, const char* other) {
+  const char* option = G.sw.machine_both ? "--json" : MachineOptionName(G.sw.machine);
+  std::fprintf(stderr, "zav: %s cannot be combined with %s\n", option, other);
 }
 
 void ReportUnknownOption(const char* argument, char letter) {

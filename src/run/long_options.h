@@ -24,10 +24,14 @@ struct LongOptionOutcome {
 LongOptionOutcome TakeLongOptions(GlobalData& G, std::vector<char*>& args);
 
 // After the switches: --json and --sarif replace the report, so they cannot
-// be combined with each other, -C (-A), -X, -H, -E, -p or -Rl. Writes the
-// error and returns false for such a combination. --sarif turns quality
-// notices on, as -n does.
+// be combined with each other, -C (-A), -X, -H, -E, -p or -Rl (nor -wx,
+// refused where it is read). Writes the error and returns false for such a
+// combination. --sarif turns quality notices on, as -n does.
 bool CheckMachineOutputSwitches(GlobalData& G);
+
+// The line on standard error for a switch that --json or --sarif cannot be
+// combined with ("zav: --json cannot be combined with -X").
+void ReportMachineClash(const GlobalData& G, const char* other);
 
 // The long options in the switch syntax (-hs, --help), one example each.
 inline constexpr const char* kLongOptionsSyntax =

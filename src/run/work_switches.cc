@@ -6,6 +6,7 @@
 #include "baseline/differential_run.h"
 #include "base/output.h"
 #include "base/xml_text.h"
+#include "run/long_options.h"
 #include "run/switch_handlers.h"
 
 namespace zav {
@@ -97,6 +98,11 @@ SwitchOutcome WorkDifferential(GlobalData& G, const std::string& value) {
         "\n  Error: -wx option syntax is invalid\n"
         "         Example -w\"x work file old, work file new\"\n"
         "         Use -hs for help text\n");
+  }
+  // The differential is a report of its own, with no JSON or SARIF form.
+  if (G.sw.machine != MachineFormat::kNone) {
+    ReportMachineClash(G, "-wx");
+    return EndRun(G, 1);
   }
   Switches& sw = G.sw;
   sw.work_diff_extract = true;

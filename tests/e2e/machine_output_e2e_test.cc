@@ -159,6 +159,8 @@ TEST_F(MachineOutput, ReplacesNoSpecifiedFormat) {
             "zav: --sarif cannot be combined with -E\n");
   EXPECT_EQ(RunZav({"-p", "--json", "a.c"}, dir.path()).err,
             "zav: --json cannot be combined with -p\n");
+  EXPECT_EQ(RunZav({"--json", "-wx old.dat, new.dat"}, dir.path()).err,
+            "zav: --json cannot be combined with -wx\n");
 }
 
 // The report stream of such a run is the document's: a command line error
