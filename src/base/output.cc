@@ -21,14 +21,6 @@ bool IsErrorText(std::string_view text) {
   return start != std::string_view::npos && text.substr(start, 8) == "  Error:";
 }
 
-// The buffer of the report file: a full report is hundreds of megabytes,
-// which the C library's default buffer of a few kilobytes would write in
-// tens of thousands of calls. 64 KB writes a few thousand times; much
-// larger writes cost the kernel more time than the calls they save. The buffer is static storage, as a file
-// still open at exit is flushed after destructors have run; it serves one
-// file at a time (another open file keeps the library's buffer).
-char report_buffer[size_t{1} << 16];
-
 // Where a text goes: the report stream, standard error or nowhere.
 FILE* DivertedStream(const GlobalData& G, std::string_view text) {
   const MachineOutput& M = G.report.machine;
@@ -36,6 +28,14 @@ FILE* DivertedStream(const GlobalData& G, std::string_view text) {
   if (IsErrorText(text)) return stderr;
   return M.silent ? nullptr : G.report.out;
 }
+
+// The buffer of the report file: a full report is hundreds of megabytes,
+// which the C library's default buffer of a few kilobytes would write in
+// tens of thousands of calls. 64 KB writes a few thousand times; much
+// larger writes cost the kernel more time than the calls they save. The buffer is static storage, as a file
+// still open at exit is flushed after destructors have run; it serves one
+// file at a time (another open file keeps the library's buffer).
+char report_buffer[size_t{1} << 16];
 FILE* report_buffer_user = nullptr;
 
 // A failed write leaves the stream's error indicator set, so checking it
